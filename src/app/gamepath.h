@@ -1,0 +1,26 @@
+#pragma once
+
+// Where the game is installed. On Windows the folder comes from the registry;
+// on Linux and macOS the game runs under Wine, so the same key is read from
+// the Wine prefix's registry file and the Windows path is mapped into the
+// prefix. Windows paths ignore letter case, so every path below the game
+// folder is matched case-insensitively on disk.
+
+#include <QString>
+
+// The game installation folder, empty when none is found. Computed on the
+// first call and kept for the rest of the run.
+QString GamePath();
+
+// The lookup itself, uncached. On Linux and macOS `winePrefix` is the prefix
+// folder to read (GamePath() passes $WINEPREFIX or ~/.wine); on Windows it is
+// ignored and the registry is read.
+QString FindGamePath(const QString &winePrefix);
+
+// Resolves `relative` (components separated by "\" or "/") below `base`, each
+// component matched without regard to letter case. Components that exist are
+// returned with their spelling on disk; the first missing one and everything
+// after it are appended as given, so the result always names the file that
+// was looked for. With an empty `base` the result is "\" + relative, the
+// Windows form of a path without a game folder.
+QString ResolveGameFile(const QString &base, const QString &relative);

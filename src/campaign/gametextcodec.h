@@ -1,0 +1,34 @@
+#pragma once
+
+// The game's text file "Text.cod": every byte is the two's-complement negation
+// of the text byte. The campaign list is the lines of its "[KAMPAGNE]" section.
+// Lines are kept as bytes, so everything outside the section is written back
+// exactly as it was read (apart from line breaks, which become CR LF).
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class GameTextCodec {
+public:
+    // Path of "Text.cod" in the game folder (matched case-insensitively).
+    static QString TextFilePath(const QString &gamePath);
+
+    // Encodes and decodes in place: the same operation both ways.
+    static void Code(char *data, qsizetype size);
+
+    // Splits decoded text into lines at CR, LF or CR LF; text after the last
+    // break is a line only when it is not empty.
+    static QList<QByteArray> SplitLines(QByteArrayView text);
+
+    // The campaign list of the game's text file, or nothing with `message` set
+    // to the text to show.
+    static std::optional<QStringList> LoadCampaignList(const QString &gamePath, QString *message);
+
+    // Replaces the campaign section of the game's text file by `list`. On
+    // failure the file is left as it was and `message` holds the text to show.
+    static bool StoreCampaignList(const QString &gamePath, const QStringList &list,
+                                  QString *message);
+};

@@ -1,0 +1,44 @@
+#pragma once
+
+// Every text that the program shows to the user lives here, once. Most are
+// German; a few technical notices are English, as the game's own tools wrote
+// them.
+
+#include <QString>
+
+namespace msg {
+
+inline QString readScenarioFailed() { return QStringLiteral("Read scenario failed!"); }
+inline QString saveFailed() { return QStringLiteral("Datei konnte nicht gesichert werden!"); }
+inline QString invalidIslandNumber() { return QStringLiteral("Invalid inselnr!!"); }
+inline QString climateNumber(int climate) { return QStringLiteral("klimanr: %1").arg(climate); }
+inline QString sizeNumber(int sizeClass) { return QStringLiteral("sizenr: %1").arg(sizeClass); }
+inline QString nativeFlag() { return QStringLiteral("nativflg!"); }
+
+inline QString templateMissing(const QString &path)
+{
+    return QStringLiteral("Die Inselvorlage %1 fehlt oder enthält keine Insel; "
+                          "die Insel wird nicht angezeigt.")
+        .arg(path);
+}
+
+inline QString cannotDecode(const QString &path)
+{
+    return QStringLiteral("Kann Datei ") + path + QStringLiteral(" nicht entschlüsseln");
+}
+inline QString cannotWrite(const QString &path)
+{
+    return QStringLiteral("Kann Datei ") + path + QStringLiteral(" nicht schreiben");
+}
+inline QString noCampaignSection(const QString &path)
+{
+    return QStringLiteral("Die Datei %1 enthält keinen Abschnitt [KAMPAGNE] mit "
+                          "abschließendem [END]; sie wurde nicht verändert.")
+        .arg(path);
+}
+
+inline QString playerShipsEmptied() { return QStringLiteral("Alle Schiffe des Spielers wurden geleert"); }
+inline QString playerCartsEmptied() { return QStringLiteral("Alle Karren des Spielers wurden geleert"); }
+inline QString playerPostsEmptied() { return QStringLiteral("Alle Kontore des Spielers wurden geleert"); }
+
+} // namespace msg
