@@ -1,0 +1,165 @@
+#include "app/gamepath.h"
+#include "support/gameinstallation.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtTest>
+
+class TestGamePath : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readsRegistryVariants_data();
+    void readsRegistryVariants();
+    void decodesNonAsciiFolders_data();
+    void decodesNonAsciiFolders();
+    void prefersPlainKeyOver32BitView();
+    void followsDosDevices();
+    void noRegistryFileFindsNothing();
+    void resolvesComponentsIgnoringCase_data();
+    void resolvesComponentsIgnoringCase();
+    void emptyBaseGivesWindowsForm();
+};
+
+static const QByteArray kKey =
+    "[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\App Paths\\\\Brim.EXE] 1700000000\n";
+
+void TestGamePath::readsRegistryVariants_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<bool>("found");
+    const QByteArray path = "\"Path\"=\"C:\\\\Games\\\\Brim\"\n";
+
+    QTest::newRow("plain") << kKey + path << true;
+    QTest::newRow("key and value name in other case")
+        << "[SOFTWARE\\\\microsoft\\\\windows\\\\currentversion\\\\app paths\\\\brim.exe]\n"
+           "\"PATH\"=\"C:\\\\Games\\\\Brim\"\n"_qba
+        << true;
+    QTest::newRow("folder in other case") << kKey + "\"Path\"=\"c:\\\\GAMES\\\\brim\\\\\"\n"
+                                          << true;
+    QTest::newRow("crlf and expandable string")
+        << kKey.chopped(1) + "\r\n\"Path\"=str(2):\"C:\\\\Games\\\\Brim\"\r\n"
+        << true;
+    QTest::newRow("escaped quotes in earlier value")
+        << kKey + "\"Note\"=\"say \\\"[x]\\\" \\\\\"\n\"Path\"=\"C:/Games/Brim\"\n"
+        << true;
+    QTest::newRow("32-bit view")
+        << "[Software\\\\Wow6432Node\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\App "
+           "Paths\\\\Brim.EXE]\n"_qba +
+               path
+        << true;
+    QTest::newRow("no key") << QByteArray() << false;
+    QTest::newRow("key without Path") << kKey + "@=\"C:\\\\Games\\\\Brim\\\\Brim.exe\"\n" << false;
+    QTest::newRow("Path in the next section") << kKey + "[Software\\\\Other]\n" + path << false;
+    QTest::newRow("subkey of the game's key")
+        << kKey.left(kKey.indexOf(']')) + "\\\\Sub]\n" + path << false;
+    QTest::newRow("binary Path") << kKey + "\"Path\"=hex(2):43,00,3a,00\n" << false;
+    QTest::newRow("folder missing") << kKey + "\"Path\"=\"C:\\\\Games\\\\Brim2\"\n" << false;
+    QTest::newRow("drive without device") << kKey + "\"Path\"=\"D:\\\\Games\\\\Brim\"\n" << false;
+    QTest::newRow("unix path") << kKey + "\"Path\"=\"\\\\\\\\?\\\\unix\\\\tmp\"\n" << false;
+    QTest::newRow("no drive") << kKey + "\"Path\"=\"\\\\Games\\\\Brim\"\n" << false;
+    QTest::newRow("unterminated") << kKey + "\"Path\"=\"C:\\\\Games\\\\Brim\n" << false;
+}
+
+void TestGamePath::readsRegistryVariants()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(bool, found);
+    TempGameInstallation game;
+    game.writeRegistry(body);
+    QCOMPARE(FindGamePath(game.prefix()), found ? game.gameFolder() : QString());
+}
+
+void TestGamePath::decodesNonAsciiFolders_data()
+{
+    QTest::addColumn<QByteArray>("value");
+    // "Ä" before a hex digit takes four digits, "ö" before "l" only two; the
+    // clef is a surrogate pair.
+    QTest::newRow("escapes") << "C:\\\\\\x00c4b\\\\Zw\\xf6lf \\xd834\\xdd1e"_qba;
+    QTest::newRow("raw utf-8") << "C:\\\\Äb\\\\Zwölf 𝄞"_qba;
+}
+
+void TestGamePath::decodesNonAsciiFolders()
+{
+    QFETCH(QByteArray, value);
+    TempGameInstallation game;
+    const QString folder = game.prefix() + QStringLiteral("/drive_c/Äb/Zwölf 𝄞");
+    QVERIFY(QDir().mkpath(folder));
+    game.writeRegistry(kKey + "\"Path\"=\"" + value + "\"\n");
+    QCOMPARE(FindGamePath(game.prefix()), folder);
+}
+
+void TestGamePath::prefersPlainKeyOver32BitView()
+{
+    TempGameInstallation game;
+    QVERIFY(QDir().mkpath(game.prefix() + "/drive_c/Other"));
+    const QByteArray wow = "[Software\\\\Wow6432Node\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\"
+                           "App Paths\\\\Brim.EXE]\n\"Path\"=\"C:\\\\Other\"\n";
+    game.writeRegistry(wow + kKey + "\"Path\"=\"C:\\\\Games\\\\Brim\"\n");
+    QCOMPARE(FindGamePath(game.prefix()), game.gameFolder());
+
+    // A plain key naming a removed folder does not hide the 32-bit one.
+    game.writeRegistry(wow + kKey + "\"Path\"=\"C:\\\\Gone\"\n");
+    QCOMPARE(FindGamePath(game.prefix()), game.prefix() + "/drive_c/Other");
+}
+
+void TestGamePath::followsDosDevices()
+{
+    TempGameInstallation game;
+    const QString disk = game.prefix() + "/../disk";
+    QVERIFY(QDir().mkpath(disk + "/Games/Brim"));
+    QVERIFY(QDir().mkpath(game.prefix() + "/dosdevices"));
+    const QString diskFolder = QDir(disk).canonicalPath() + "/Games/Brim";
+
+    // The device entry wins over drive_c, which holds the folder as well.
+    QVERIFY(QFile::link("../../disk", game.prefix() + "/dosdevices/c:"));
+    QCOMPARE(FindGamePath(game.prefix()), diskFolder);
+
+    QVERIFY(QFile::link("../../disk", game.prefix() + "/dosdevices/e:"));
+    game.writeRegistry(kKey + "\"Path\"=\"E:\\\\games\\\\BRIM\"\n");
+    QCOMPARE(FindGamePath(game.prefix()), diskFolder);
+}
+
+void TestGamePath::noRegistryFileFindsNothing()
+{
+    TempGameInstallation game;
+    QVERIFY(QFile::remove(game.prefix() + "/system.reg"));
+    QCOMPARE(FindGamePath(game.prefix()), QString());
+    QCOMPARE(FindGamePath(QString()), QString());
+}
+
+void TestGamePath::resolvesComponentsIgnoringCase_data()
+{
+    QTest::addColumn<QString>("relative");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("as spelled") << "Szenes/Inseln/Huegel05.scp"
+                                << "Szenes/Inseln/Huegel05.scp";
+    QTest::newRow("mixed case, both separators") << "szenes\\INSELN/huegel05.SCP"
+                                                 << "Szenes/Inseln/Huegel05.scp";
+    QTest::newRow("empty components") << "\\\\SZENES//inseln\\"
+                                      << "Szenes/Inseln";
+    QTest::newRow("hidden entry") << ".Verlauf"
+                                  << ".verlauf";
+    QTest::newRow("missing component") << "szenes\\Fehlt\\huegel05.scp"
+                                       << "Szenes/Fehlt/huegel05.scp";
+    QTest::newRow("missing file") << "SZENES/inseln/Nord01.SCP"
+                                  << "Szenes/Inseln/Nord01.SCP";
+}
+
+void TestGamePath::resolvesComponentsIgnoringCase()
+{
+    QFETCH(QString, relative);
+    QFETCH(QString, expected);
+    TempGameInstallation game;
+    game.addFile("Szenes/Inseln/Huegel05.scp", "x");
+    game.addFile(".verlauf", "x");
+    QCOMPARE(ResolveGameFile(game.gameFolder(), relative), game.gameFolder() + '/' + expected);
+}
+
+void TestGamePath::emptyBaseGivesWindowsForm()
+{
+    QCOMPARE(ResolveGameFile(QString(), "Szenes\\inseln/X.scp"), "\\Szenes\\inseln/X.scp");
+}
+
+QTEST_GUILESS_MAIN(TestGamePath)
+#include "tst_gamepath.moc"
