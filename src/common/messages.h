@@ -8,17 +8,42 @@
 
 namespace msg {
 
-inline QString readScenarioFailed() { return QStringLiteral("Read scenario failed!"); }
-inline QString saveFailed() { return QStringLiteral("Datei konnte nicht gesichert werden!"); }
-inline QString invalidIslandNumber() { return QStringLiteral("Invalid inselnr!!"); }
-inline QString climateNumber(int climate) { return QStringLiteral("klimanr: %1").arg(climate); }
-inline QString sizeNumber(int sizeClass) { return QStringLiteral("sizenr: %1").arg(sizeClass); }
-inline QString nativeFlag() { return QStringLiteral("nativflg!"); }
+inline QString readScenarioFailed()
+{
+    return QStringLiteral("Read scenario failed!");
+}
+inline QString saveFailed()
+{
+    return QStringLiteral("Datei konnte nicht gesichert werden!");
+}
+inline QString invalidIslandNumber()
+{
+    return QStringLiteral("Invalid inselnr!!");
+}
+inline QString climateNumber(int climate)
+{
+    return QStringLiteral("klimanr: %1").arg(climate);
+}
+inline QString sizeNumber(int sizeClass)
+{
+    return QStringLiteral("sizenr: %1").arg(sizeClass);
+}
+inline QString nativeFlag()
+{
+    return QStringLiteral("nativflg!");
+}
 
 inline QString templateMissing(const QString &path)
 {
     return QStringLiteral("Die Inselvorlage %1 fehlt oder enthält keine Insel; "
                           "die Insel wird nicht angezeigt.")
+        .arg(path);
+}
+
+inline QString groundTemplateMissing(const QString &path)
+{
+    return QStringLiteral("Die Inselvorlage %1 fehlt; die Insel wird ohne ihren Boden "
+                          "angezeigt und unverändert gespeichert.")
         .arg(path);
 }
 
@@ -37,8 +62,17 @@ inline QString noCampaignSection(const QString &path)
         .arg(path);
 }
 
-inline QString playerShipsEmptied() { return QStringLiteral("Alle Schiffe des Spielers wurden geleert"); }
-inline QString playerCartsEmptied() { return QStringLiteral("Alle Karren des Spielers wurden geleert"); }
-inline QString playerPostsEmptied() { return QStringLiteral("Alle Kontore des Spielers wurden geleert"); }
+inline QString playerShipsEmptied()
+{
+    return QStringLiteral("Alle Schiffe des Spielers wurden geleert");
+}
+inline QString playerCartsEmptied()
+{
+    return QStringLiteral("Alle Karren des Spielers wurden geleert");
+}
+inline QString playerPostsEmptied()
+{
+    return QStringLiteral("Alle Kontore des Spielers wurden geleert");
+}
 
 } // namespace msg

@@ -1,0 +1,464 @@
+#include "document/rumoszen.h"
+
+#include "app/gamepath.h"
+#include "common/messages.h"
+#include "document/atomicfile.h"
+#include "islands/footprinttable.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+constexpr int kWorldWidth = 512;
+constexpr int kWorldHeight = 352;
+
+// Copies a record chunk into its fixed area: a longer payload gives only its
+// first bytes, a shorter one leaves the rest zero.
+template <size_t N> void copyIntoArea(std::array<uchar, N> &area, const ScenarioChunk &chunk)
+{
+    area.fill(0);
+    std::memcpy(area.data(), chunk.payload(), std::min<size_t>(N, size_t(chunk.length())));
+}
+
+} // namespace
+
+RumoSzen::RumoSzen(QObject *parent) : RumoSzen(GamePath(), parent) {}
+
+RumoSzen::RumoSzen(const QString &gamePath, QObject *parent) : QObject(parent), gamePath_(gamePath)
+{
+    reset();
+}
+
+RumoSzen::~RumoSzen() = default;
+
+void RumoSzen::reset()
+{
+    missionArea_.fill(0);
+    for (int m = 0; m < MissionRecord::Count; ++m)
+        missions().mission(m).setNumber(-1);
+    playerArea_.fill(0);
+    settingsArea_.fill(0);
+    islands_.clear();
+    ships_.clear();
+    chunks_.clear();
+    lastIsland_ = nullptr;
+    notices_.clear();
+    scenarioName_.clear();
+    campaignNumber_ = -1;
+}
+
+bool RumoSzen::Load(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    return Load(file, path);
+}
+
+bool RumoSzen::Load(QIODevice &in, const QString &path)
+{
+    reset();
+    chunks_ = ReadChunks(in);
+    bool settingsRead = false;
+    for (ScenarioChunk &chunk : chunks_) {
+        if (chunk.length() == 0)
+            continue;
+        bool endWalk = false;
+        const bool ok = decodeChunk(chunk, endWalk);
+        if (!ok)
+            break;
+        if (endWalk) {
+            settingsRead = true;
+            break;
+        }
+    }
+    if (!settingsRead)
+        return false;
+    filePath_ = path;
+    fileName_ = QFileInfo(path).fileName();
+    return true;
+}
+
+bool RumoSzen::decodeChunk(ScenarioChunk &chunk, bool &endWalk)
+{
+    const QByteArray name = chunk.name();
+    const uchar *payload = chunk.payload();
+    const qint32 length = chunk.length();
+    if (name == "INSEL5" || name == "INSEL_MAXFUN") {
+        return addIsland(
+            Insel::FromChunk(payload, length, name == "INSEL_MAXFUN", gamePath_, notices_));
+    }
+    if (name == "HIRSCH2") {
+        decodeDeer(chunk);
+    } else if (name == "SZENE_KAMPAGNE") {
+        if (length >= 4)
+            campaignNumber_ = le::i32(payload, 0);
+    } else if (name == "INSELHAUS") {
+        // A layer before any island belongs to nothing and is dropped.
+        if (lastIsland_)
+            lastIsland_->AddLayer(payload, length);
+    } else if (name == "AUFTRAG4") {
+        copyIntoArea(missionArea_, chunk);
+    } else if (name == "TIMERS") {
+        copyIntoArea(settingsArea_, chunk);
+        endWalk = true;
+    } else if (name == "SZENE") {
+        decodeSzene(chunk);
+    } else if (name == "PLAYER4") {
+        copyIntoArea(playerArea_, chunk);
+    } else if (name == "STADT4") {
+        decodeCities(chunk);
+    } else if (name == "KONTOR2") {
+        decodeTradingPosts(chunk);
+    } else if (name == "SHIP4") {
+        decodeShips(chunk);
+    } else if (name == "NAME") {
+        scenarioName_ = ansi::readField(payload, length);
+    }
+    return true;
+}
+
+bool RumoSzen::addIsland(std::unique_ptr<Insel> island)
+{
+    if (!island)
+        return false;
+    const size_t number = size_t(island->number());
+    if (islands_.size() <= number)
+        islands_.resize(number + 1);
+    lastIsland_ = island.get();
+    islands_[number] = std::move(island);
+    return true;
+}
+
+void RumoSzen::decodeSzene(ScenarioChunk &chunk)
+{
+    uchar *payload = chunk.payload();
+    const qint32 length = chunk.length();
+    if (length < IslandReference::CountOffset + 4)
+        return;
+    const qint32 count = le::i32(payload, IslandReference::CountOffset);
+    for (qint32 i = 0; i < count; ++i) {
+        const qint64 offset = IslandReference::FirstOffset + qint64(IslandReference::Size) * i;
+        if (offset + IslandReference::Size > length)
+            break; // references beyond the payload do not exist
+        auto island = Insel::FromReference(IslandReference(payload + offset), gamePath_, notices_);
+        if (island)
+            addIsland(std::move(island));
+        else
+            lastIsland_ = nullptr;
+    }
+}
+
+void RumoSzen::decodeCities(ScenarioChunk &chunk)
+{
+    const qint32 count = chunk.length() / CityRecord::Size;
+    for (qint32 i = 0; i < count; ++i) {
+        const CityRecord city(chunk.payload() + qsizetype(CityRecord::Size) * i);
+        Insel *owner = island(city.islandNumber());
+        // Only slots that the island record has an owner entry for exist.
+        if (!owner || city.slot() >= IslandRecord::CitySlots)
+            continue;
+        auto &cities = owner->cities();
+        if (cities.size() <= city.slot())
+            cities.resize(size_t(city.slot()) + 1);
+        cities[city.slot()] = city;
+    }
+}
+
+void RumoSzen::decodeTradingPosts(ScenarioChunk &chunk)
+{
+    const qint32 count = chunk.length() / TradingPostRecord::Size;
+    for (qint32 i = 0; i < count; ++i) {
+        const TradingPostRecord post(chunk.payload() + qsizetype(TradingPostRecord::Size) * i);
+        if (Insel *owner = island(post.islandNumber()))
+            owner->tradingPosts().push_back(post);
+    }
+}
+
+void RumoSzen::decodeDeer(ScenarioChunk &chunk)
+{
+    const qint32 count = chunk.length() / DeerRecord::Size;
+    if (count == 0)
+        return;
+    // The first record names the island of the whole chunk.
+    const quint8 number = chunk.payload()[0];
+    Insel *owner = island(number);
+    for (qint32 i = 0; i < count; ++i) {
+        const DeerRecord deer(chunk.payload() + qsizetype(DeerRecord::Size) * i);
+        if (owner && deer.islandNumber() == number)
+            owner->deer().push_back(deer);
+        else
+            notices_ << msg::invalidIslandNumber();
+    }
+}
+
+void RumoSzen::decodeShips(ScenarioChunk &chunk)
+{
+    const qint32 count = chunk.length() / ShipRecord::Size;
+    ships_.clear();
+    ships_.reserve(size_t(count));
+    for (qint32 i = 0; i < count; ++i)
+        ships_.emplace_back(chunk.payload() + qsizetype(ShipRecord::Size) * i);
+}
+
+bool RumoSzen::WriteTo(QIODevice &out)
+{
+    ChunkWriter writer(out);
+    if (campaignNumber_ >= 0) {
+        uchar number[4];
+        le::setI32(number, 0, campaignNumber_);
+        writer.WriteChunkHeader("SZENE_KAMPAGNE", 4);
+        writer.WriteBytes(number, 4);
+    }
+    bool islandsWritten = false;
+    for (const ScenarioChunk &chunk : chunks_) {
+        const QByteArray name = chunk.name();
+        if (name == "INSEL5" || name == "INSEL_MAXFUN") {
+            // All islands go where the first island chunk stood.
+            if (!islandsWritten) {
+                for (const auto &island : islands_) {
+                    if (island)
+                        island->Write(writer, false);
+                }
+                islandsWritten = true;
+            }
+        } else if (name == "INSELHAUS" || name == "HIRSCH2" || name == "STADT4" ||
+                   name == "KONTOR2" || name == "SZENE_KAMPAGNE") {
+            // Written by the islands and by the campaign number above.
+        } else if (name == "PLAYER4") {
+            writer.WriteChunkHeader("PLAYER4", PlayerArea::Size);
+            writer.WriteBytes(playerArea_.data(), PlayerArea::Size);
+        } else if (name == "AUFTRAG4") {
+            const int count = missions().usedCount();
+            writer.WriteChunkHeader("AUFTRAG4", count * MissionRecord::Size);
+            writer.WriteBytes(missionArea_.data(), qsizetype(count) * MissionRecord::Size);
+        } else if (name == "TIMERS") {
+            writer.WriteChunkHeader("TIMERS", ScenarioSettings::Size);
+            writer.WriteBytes(settingsArea_.data(), ScenarioSettings::Size);
+        } else if (name == "SHIP4") {
+            writer.WriteChunkHeader("SHIP4", qint32(ships_.size()) * ShipRecord::Size);
+            for (const ShipRecord &ship : ships_)
+                writer.WriteBytes(ship.data(), ShipRecord::Size);
+        } else {
+            writer.WriteChunk(chunk);
+        }
+    }
+    return writer.ok();
+}
+
+bool RumoSzen::Save(const QString &path)
+{
+    if (!WriteFileAtomically(path, [this](QIODevice &out) { return WriteTo(out); }))
+        return false;
+    filePath_ = path;
+    fileName_ = QFileInfo(path).fileName();
+    SetModified(false);
+    return true;
+}
+
+void RumoSzen::SetModified(bool changed)
+{
+    changeCount_ = changed ? changeCount_ + 1 : 0;
+    emit modifiedChanged(changeCount_);
+}
+
+Insel *RumoSzen::island(int number) const
+{
+    return number >= 0 && size_t(number) < islands_.size() ? islands_[size_t(number)].get()
+                                                           : nullptr;
+}
+
+Insel *RumoSzen::IslandAt(int x, int y) const
+{
+    for (const auto &island : islands_) {
+        if (island && island->HitTest(x, y))
+            return island.get();
+    }
+    return nullptr;
+}
+
+ShipRecord RumoSzen::ShipAt(int x, int y) const
+{
+    double best = 1000.0;
+    ShipRecord candidate;
+    for (const ShipRecord &ship : ships_) {
+        const double dx = double(x) - ship.x();
+        const double dy = double(y) - ship.y();
+        const double distance = std::sqrt(dx * dx + dy * dy);
+        if (distance < best) {
+            best = distance;
+            candidate = ship;
+        }
+    }
+    return best < 6.0 ? candidate : ShipRecord();
+}
+
+CityRecord RumoSzen::CityAt(int x, int y) const
+{
+    for (const auto &island : islands_) {
+        if (!island)
+            continue;
+        const TileRect b = *island->GetBounds();
+        // Here both edges of the island count.
+        if (x < b.left || x > b.right || y < b.top || y > b.bottom)
+            continue;
+        const auto &layers = island->layers();
+        for (size_t l = 1; l < layers.size(); ++l) {
+            const Inselhaus &layer = *layers[l];
+            int slot = TileRecord::NoCity;
+            bool found = false;
+            for (int t = 0; t < layer.tileCount() && !found; ++t) {
+                const TileRecord tile = layer.tile(t);
+                const Footprint f = FootprintOf(tile.building());
+                const int left = island->x() + tile.column();
+                const int top = island->y() + tile.row();
+                if (left <= x && x <= left + f.first && top <= y && y <= top + f.second) {
+                    found = true;
+                    slot = tile.citySlot();
+                }
+            }
+            if (found && slot < TileRecord::NoCity) {
+                const CityRecord city = island->cityInSlot(slot);
+                if (city)
+                    return city;
+                break; // this island yields nothing; try the next island
+            }
+        }
+    }
+    return CityRecord();
+}
+
+std::optional<TileRect> RumoSzen::CityBounds(const Insel &island, int slot) const
+{
+    if (island.layers().size() < 2)
+        return std::nullopt;
+    TileRect r{1000, 1000, 0, 0};
+    const Inselhaus &layer = *island.layers()[1];
+    for (int t = 0; t < layer.tileCount(); ++t) {
+        const TileRecord tile = layer.tile(t);
+        if (tile.citySlot() != slot)
+            continue;
+        const int col = island.x() + tile.column();
+        const int row = island.y() + tile.row();
+        r.left = std::min(r.left, col);
+        r.top = std::min(r.top, row);
+        r.right = std::max(r.right, col);
+        r.bottom = std::max(r.bottom, row);
+    }
+    return r;
+}
+
+Insel *RumoSzen::IslandOf(const CityRecord &city) const
+{
+    return city ? island(city.islandNumber()) : nullptr;
+}
+
+TradingPostRecord RumoSzen::TradingPostOf(const CityRecord &city) const
+{
+    const Insel *owner = IslandOf(city);
+    if (!owner)
+        return TradingPostRecord();
+    for (const TradingPostRecord &post : owner->tradingPosts()) {
+        if (post.citySlot() == city.slot())
+            return post;
+    }
+    return TradingPostRecord();
+}
+
+bool RumoSzen::MoveIsland(Insel &moved, int dx, int dy)
+{
+    moveValid_ = false;
+    moved.MoveBy(dx, dy);
+    const TileRect b = *moved.GetBounds();
+    if (b.left < 0 || b.top < 0 || b.right > kWorldWidth || b.bottom > kWorldHeight)
+        return false;
+    moveValid_ = true;
+    for (const auto &other : islands_) {
+        if (other && other.get() != &moved && other->GetBounds()->overlaps(b)) {
+            moveValid_ = false;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool RumoSzen::DeleteIsland(Insel &doomed)
+{
+    if (!doomed.CanDelete())
+        return false;
+    for (auto &entry : islands_) {
+        if (entry.get() == &doomed) {
+            entry.reset();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool RumoSzen::ExportIsland(const Insel &island, const QString &path) const
+{
+    return WriteFileAtomically(path, [&island](QIODevice &out) {
+        ChunkWriter writer(out);
+        island.Write(writer, true);
+        return writer.ok();
+    });
+}
+
+bool RumoSzen::SetCityOwner(CityRecord city, int colour)
+{
+    const auto owner = players().slotOfColour(colour, PlayerColour::Pirates);
+    Insel *home = IslandOf(city);
+    if (!owner || !home)
+        return false;
+    home->record().setCityOwner(city.slot(), quint8(*owner));
+    city.setOwner(quint8(*owner));
+    // Tiles of slot 7 belong to no city, so a city can only recolour 0..6.
+    if (city.slot() >= TileRecord::NoCity)
+        return true;
+    for (const auto &layer : home->layers()) {
+        for (int t = 0; t < layer->tileCount(); ++t) {
+            TileRecord tile = layer->tile(t);
+            if (tile.citySlot() == city.slot())
+                tile.setPlayer(*owner);
+        }
+    }
+    return true;
+}
+
+void RumoSzen::EmptyShipsOf(int player)
+{
+    for (const ShipRecord &ship : ships_) {
+        if (ship.owner() != player || ship.isCart())
+            continue;
+        for (int k = 0; k < ShipRecord::CargoSlots; ++k) {
+            ship.cargo(k).setGoods(0);
+            ship.cargo(k).setAmount(0);
+        }
+    }
+}
+
+void RumoSzen::EmptyCartsOf(int player)
+{
+    for (const ShipRecord &ship : ships_) {
+        if (ship.owner() != player || !ship.isCart())
+            continue;
+        for (int k = 0; k < ShipRecord::CargoSlots; ++k)
+            ship.cargo(k).setAmount(0);
+    }
+}
+
+void RumoSzen::EmptyTradingPostsOf(int player)
+{
+    for (const auto &island : islands_) {
+        if (!island)
+            continue;
+        for (TradingPostRecord &post : island->tradingPosts()) {
+            const CityRecord city = island->cityInSlot(post.citySlot());
+            if (city && city.owner() == player)
+                post.clear();
+        }
+    }
+}

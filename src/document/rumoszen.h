@@ -1,0 +1,130 @@
+#pragma once
+
+#include "document/chunkfile.h"
+#include "document/scenariosettings.h"
+#include "goods/shiprecord.h"
+#include "islands/insel.h"
+#include "players/missionrecord.h"
+#include "players/playerrecord.h"
+
+#include <QIODevice>
+#include <QObject>
+#include <QStringList>
+#include <array>
+#include <memory>
+#include <optional>
+#include <vector>
+
+// The one loaded scenario: its chunks in file order, the decoded record areas
+// (missions, players, settings), the islands with their settlements and the
+// ships. Loading dispatches each known chunk to its decoder; saving walks the
+// chunk list again, regenerates the chunks the editor edits and copies every
+// other chunk byte for byte.
+class RumoSzen : public QObject {
+    Q_OBJECT
+
+public:
+    // Templates are read from `gamePath`; by default the installed game's.
+    explicit RumoSzen(QObject *parent = nullptr);
+    RumoSzen(const QString &gamePath, QObject *parent);
+    ~RumoSzen() override;
+
+    // Reads a scenario file of any of the five kinds. Succeeds only when a
+    // "TIMERS" chunk was decoded. Texts to show arise in `notices()`.
+    bool Load(const QString &path);
+    // The same from an open device (the file name is only remembered).
+    bool Load(QIODevice &in, const QString &path);
+    // Writes the scenario to `path` through a temporary file that then
+    // replaces it; on failure the old file is left as it was.
+    bool Save(const QString &path);
+    // The scenario's bytes as a save writes them.
+    bool WriteTo(QIODevice &out);
+
+    // Texts the load produced for the user, in the order they arose.
+    const QStringList &notices() const { return notices_; }
+
+    // Change count: SetModified(true) counts one change, false clears it.
+    void SetModified(bool changed);
+    bool IsModified() const { return changeCount_ > 0; }
+    int ModifiedCount() const { return changeCount_; }
+
+    QString FilePath() const { return filePath_; }
+    QString FileName() const { return fileName_; }
+    QString gamePath() const { return gamePath_; }
+
+    const ChunkList &chunks() const { return chunks_; }
+    ScenarioSettings settings() { return ScenarioSettings(settingsArea_.data()); }
+    PlayerArea players() { return PlayerArea(playerArea_.data()); }
+    MissionArea missions() { return MissionArea(missionArea_.data()); }
+    // -1: the scenario belongs to no campaign. Saving writes "SZENE_KAMPAGNE"
+    // first exactly when it is 0 or more.
+    int CampaignNumber() const { return campaignNumber_; }
+    void SetCampaignNumber(int number) { campaignNumber_ = number; }
+    // The scenario name of a savegame (chunk "NAME"); empty without one.
+    QString scenarioName() const { return scenarioName_; }
+
+    // Indexed by island number; null where no island has that number.
+    const std::vector<std::unique_ptr<Insel>> &Islands() const { return islands_; }
+    Insel *island(int number) const;
+    const std::vector<ShipRecord> &Ships() const { return ships_; }
+
+    // Map queries, in world tiles.
+    Insel *IslandAt(int x, int y) const;
+    ShipRecord ShipAt(int x, int y) const;
+    CityRecord CityAt(int x, int y) const;
+    // The rectangle spanned by the buildings of a city (their origins only).
+    // (1000, 1000, 0, 0) when no tile belongs to the city; nothing when the
+    // island has no building layer.
+    std::optional<TileRect> CityBounds(const Insel &island, int slot) const;
+    Insel *IslandOf(const CityRecord &city) const;
+    TradingPostRecord TradingPostOf(const CityRecord &city) const;
+
+    // Moves an island and tells whether it now stands inside the world and
+    // off every other island. The island stays moved either way.
+    bool MoveIsland(Insel &island, int dx, int dy);
+    bool MoveValid() const { return moveValid_; }
+    bool CanDeleteIsland(const Insel &island) const { return island.CanDelete(); }
+    // Removes the island with its settlements from the output. Refused (false)
+    // for islands that CanDeleteIsland refuses.
+    bool DeleteIsland(Insel &island);
+    // Writes the island as an island template file.
+    bool ExportIsland(const Insel &island, const QString &path) const;
+
+    // Gives a city to the first player other than slot 4 with colour `colour`
+    // and recolours its buildings on every layer. False when no such player
+    // exists.
+    bool SetCityOwner(CityRecord city, int colour);
+    // Emptying per player slot, as the players page offers it.
+    void EmptyShipsOf(int player);
+    void EmptyCartsOf(int player);
+    void EmptyTradingPostsOf(int player);
+
+signals:
+    void modifiedChanged(int count);
+
+private:
+    bool decodeChunk(ScenarioChunk &chunk, bool &endWalk);
+    bool addIsland(std::unique_ptr<Insel> island);
+    void decodeSzene(ScenarioChunk &chunk);
+    void decodeCities(ScenarioChunk &chunk);
+    void decodeTradingPosts(ScenarioChunk &chunk);
+    void decodeDeer(ScenarioChunk &chunk);
+    void decodeShips(ScenarioChunk &chunk);
+    void reset();
+
+    std::array<uchar, MissionArea::Size> missionArea_{};
+    std::array<uchar, PlayerArea::Size> playerArea_{};
+    std::array<uchar, ScenarioSettings::Size> settingsArea_{};
+    ChunkList chunks_;
+    std::vector<std::unique_ptr<Insel>> islands_;
+    std::vector<ShipRecord> ships_;
+    Insel *lastIsland_ = nullptr;
+    QString gamePath_;
+    QStringList notices_;
+    QString scenarioName_;
+    QString filePath_;
+    QString fileName_;
+    int campaignNumber_ = -1;
+    int changeCount_ = 0;
+    bool moveValid_ = true;
+};

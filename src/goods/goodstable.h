@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// Goods are numbered by goods index 1..40: 1 is "empty", 2..24 are the 23
+// goods (and the number of the trading post slot holding them), 25..40 are
+// further cargo kinds. A ship's cargo slot stores the goods identifier.
+namespace GoodsTable {
+constexpr int First = 1;
+constexpr int Last = 40;
+constexpr int Empty = 1;
+constexpr int FirstGoods = 2;
+constexpr int LastGoods = 24;
+
+// Name in the stock dialog ("Erz" .. "Ziegel"); empty outside 2..24.
+QString StockName(int index);
+// Name in the goods lists of the main window ("Eisenerz" .. "Steine").
+QString ListName(int index);
+quint16 Identifier(int index);
+// The first index whose identifier is `identifier`; 1 (empty) when none is.
+int IndexOfIdentifier(quint16 identifier);
+} // namespace GoodsTable

@@ -1,0 +1,232 @@
+#include "islands/insel.h"
+
+#include "app/gamepath.h"
+#include "common/messages.h"
+#include "document/chunkfile.h"
+
+#include <QFile>
+#include <cstring>
+
+namespace {
+
+const char *const kClimateNames[Insel::Climates] = {"nord", "sued", "noklima"};
+const char *const kSizeNames[Insel::SizeClasses] = {"lit", "mit", "med", "big", "lar"};
+
+} // namespace
+
+Insel::Insel() : VeskObject("INSEL", nullptr, 0)
+{
+    payload_.assign(IslandRecord::Size, 0);
+}
+
+std::unique_ptr<Insel> Insel::FromChunk(const uchar *payload, qsizetype length, bool oldLayout,
+                                        const QString &gamePath, QStringList &notices)
+{
+    std::unique_ptr<Insel> island(new Insel);
+    if (oldLayout) {
+        if (length < IslandRecord::OldSize)
+            return nullptr;
+        IslandRecord::ConvertOld(payload, island->payload_.data());
+    } else {
+        // A short record is padded with zeros, a long one cut to its size.
+        std::memcpy(island->payload_.data(), payload,
+                    size_t(qMin<qsizetype>(length, IslandRecord::Size)));
+    }
+    island->hasRecord_ = true;
+    island->fromChunk_ = true;
+    island->takeProperties();
+    if (island->record().ownGround() == 0)
+        island->LoadTemplate(gamePath, notices);
+    return island;
+}
+
+std::unique_ptr<Insel> Insel::FromReference(IslandReference reference, const QString &gamePath,
+                                            QStringList &notices)
+{
+    std::unique_ptr<Insel> island(new Insel);
+    island->climate_ = reference.climate();
+    island->sizeClass_ = reference.sizeClass();
+    island->native_ = reference.native();
+    island->templateNumber_ = reference.templateNumber();
+    island->x_ = reference.x();
+    island->y_ = reference.y();
+    island->reference_ = reference;
+    island->LoadTemplate(gamePath, notices);
+    if (!island->hasRecord_)
+        return nullptr;
+    island->record().setNumber(reference.islandNumber());
+    island->record().setClimate(reference.climate());
+    return island;
+}
+
+void Insel::takeProperties()
+{
+    const IslandRecord r = record();
+    templateNumber_ = r.templateNumber();
+    sizeClass_ = r.sizeClass();
+    climate_ = r.climate();
+    x_ = r.x();
+    y_ = r.y();
+}
+
+QString Insel::TemplateFile(int climate, int sizeClass, bool native, int templateNumber)
+{
+    QString file = QString::fromLatin1(kClimateNames[climate]);
+    if (native)
+        file += QLatin1String("nat");
+    file += QLatin1Char('\\') + QString::fromLatin1(kSizeNames[sizeClass]);
+    if (templateNumber < IslandRecord::NoTemplateNumber)
+        file += QStringLiteral("%1").arg(templateNumber, 2, 10, QLatin1Char('0'));
+    return file + QLatin1String(".scp");
+}
+
+QString Insel::TemplatePath(const QString &gamePath, QStringList &notices) const
+{
+    if (climate_ < 0 || climate_ >= Climates) {
+        notices << msg::climateNumber(climate_);
+        return {};
+    }
+    if (sizeClass_ < 0 || sizeClass_ >= SizeClasses) {
+        notices << msg::sizeNumber(sizeClass_);
+        return {};
+    }
+    if (native_)
+        notices << msg::nativeFlag();
+    return ResolveGameFile(gamePath, TemplateFile(climate_, sizeClass_, native_, templateNumber_));
+}
+
+void Insel::LoadTemplate(const QString &gamePath, QStringList &notices)
+{
+    const QString path = TemplatePath(gamePath, notices);
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        // The game's template files are read without the length ceiling of
+        // scenario files; reading stops where the file ends.
+        uchar header[ScenarioChunk::HeaderSize];
+        while (file.read(reinterpret_cast<char *>(header), sizeof header) == sizeof header) {
+            const qint32 length = le::i32(header, ScenarioChunk::LengthOffset);
+            if (length <= 0)
+                continue;
+            const QByteArray payload = file.read(length);
+            if (payload.size() < length)
+                break;
+            const QByteArray name(reinterpret_cast<const char *>(header),
+                                  qsizetype(strnlen(reinterpret_cast<const char *>(header),
+                                                    ScenarioChunk::NameFieldSize)));
+            const auto *bytes = reinterpret_cast<const uchar *>(payload.constData());
+            if (name == "INSEL5" || name == "INSEL4" || name == "INSEL3") {
+                if (!hasRecord_) {
+                    std::memcpy(payload_.data(), bytes,
+                                size_t(qMin<qsizetype>(length, IslandRecord::Size)));
+                    record().setPosition(x_, y_);
+                    hasRecord_ = true;
+                }
+            } else if (name == "INSELHAUS") {
+                AddLayer(bytes, length);
+                ++templateLayers_;
+            }
+        }
+    }
+    if (!fromChunk_ && !hasRecord_)
+        notices << msg::templateMissing(path);
+    else if (fromChunk_ && templateLayers_ == 0)
+        notices << msg::groundTemplateMissing(path);
+}
+
+std::optional<TileRect> Insel::GetBounds() const
+{
+    return TileRect{x_, y_, x_ + width(), y_ + height()};
+}
+
+QString Insel::GetName() const
+{
+    return QStringLiteral("Insel %1").arg(number());
+}
+
+void Insel::MoveBy(int dx, int dy)
+{
+    x_ += dx;
+    y_ += dy;
+    record().setPosition(x_, y_);
+    if (reference_)
+        reference_.setPosition(x_, y_);
+}
+
+bool Insel::CanDelete() const
+{
+    if (!fromChunk_)
+        return false;
+    for (int slot = 0; slot < IslandRecord::NoOwner; ++slot) {
+        if (record().cityOwner(slot) < IslandRecord::NoOwner)
+            return false;
+    }
+    return true;
+}
+
+void Insel::AddLayer(const uchar *payload, qsizetype length)
+{
+    layers_.push_back(std::make_unique<Inselhaus>(this, payload, length));
+}
+
+CityRecord Insel::cityInSlot(int slot) const
+{
+    return slot >= 0 && slot < int(cities_.size()) ? cities_[size_t(slot)] : CityRecord();
+}
+
+void Insel::Write(ChunkWriter &out, bool templateForm) const
+{
+    if (!templateForm && !fromChunk_)
+        return; // its reference in the SZENE payload stands for it
+
+    std::vector<uchar> record = payload_;
+    if (templateForm)
+        IslandRecord(record.data()).clearCityOwners();
+    out.WriteChunkHeader("INSEL5", IslandRecord::Size);
+    out.WriteBytes(record.data(), IslandRecord::Size);
+
+    auto writeLayer = [&out](const Inselhaus &layer) {
+        out.WriteChunkHeader("INSELHAUS", qint32(layer.byteSize()));
+        out.WriteBytes(layer.tiles(), layer.byteSize());
+    };
+    if (templateForm) {
+        if (!layers_.empty())
+            writeLayer(*layers_.front());
+        return;
+    }
+
+    size_t firstWritten = 0;
+    if (this->record().ownGround() == 0) {
+        // The ground comes from the template again at the next load. When the
+        // template could not supply it, every layer the island holds is kept.
+        out.WriteChunkHeader("INSELHAUS", 0);
+        firstWritten = templateLayers_ > 0 ? 1 : 0;
+    }
+    for (size_t i = firstWritten; i < layers_.size(); ++i)
+        writeLayer(*layers_[i]);
+
+    out.WriteChunkHeader("HIRSCH2", qint32(deer_.size() * DeerRecord::Size));
+    for (const DeerRecord &d : deer_)
+        out.WriteBytes(d.data(), DeerRecord::Size);
+    int cityCount = 0;
+    for (const CityRecord &c : cities_)
+        cityCount += c ? 1 : 0;
+    out.WriteChunkHeader("STADT4", cityCount * CityRecord::Size);
+    for (const CityRecord &c : cities_) {
+        if (c)
+            out.WriteBytes(c.data(), CityRecord::Size);
+    }
+    out.WriteChunkHeader("KONTOR2", qint32(tradingPosts_.size() * TradingPostRecord::Size));
+    for (const TradingPostRecord &t : tradingPosts_)
+        out.WriteBytes(t.data(), TradingPostRecord::Size);
+}
+
+QString IslandLabel(const Insel &island)
+{
+    return QStringLiteral("Insel %1: %2x%3 %4")
+        .arg(island.number())
+        .arg(island.width())
+        .arg(island.height())
+        .arg(island.climate() == 0 ? QLatin1Char('N') : QLatin1Char('S'));
+}

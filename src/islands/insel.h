@@ -1,0 +1,106 @@
+#pragma once
+
+#include "islands/cityrecord.h"
+#include "islands/deerrecord.h"
+#include "islands/inselhaus.h"
+#include "islands/islandrecord.h"
+#include "islands/islandreference.h"
+#include "islands/tradingpostrecord.h"
+#include "islands/veskobject.h"
+
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+class ChunkWriter;
+
+// One island of the world: either stored in the scenario ("INSEL5" or the
+// older "INSEL_MAXFUN" with its "INSELHAUS" layers) or built from one of the
+// game's island templates that the SZENE payload references.
+class Insel : public VeskObject {
+public:
+    static constexpr int Climates = 3;
+    static constexpr int SizeClasses = 5;
+
+    // An island stored in the scenario. Reads its ground from its template
+    // when the record says so. Nothing when an old-layout record is too short.
+    static std::unique_ptr<Insel> FromChunk(const uchar *payload, qsizetype length, bool oldLayout,
+                                            const QString &gamePath, QStringList &notices);
+    // An island built from a template; `reference` points into the SZENE
+    // payload and keeps receiving the island's position when it moves.
+    // Nothing when the template is missing or holds no island record.
+    static std::unique_ptr<Insel> FromReference(IslandReference reference, const QString &gamePath,
+                                                QStringList &notices);
+
+    // The template file name of an island of these properties, relative to
+    // the game folder, in the game's spelling ("suednat\med07.scp").
+    static QString TemplateFile(int climate, int sizeClass, bool native, int templateNumber);
+
+    // The island's own copy of its record (the payload it was read from).
+    IslandRecord record() const { return IslandRecord(const_cast<uchar *>(payload_.data())); }
+    int number() const { return record().number(); }
+    int width() const { return record().width(); }
+    int height() const { return record().height(); }
+    int x() const { return x_; }
+    int y() const { return y_; }
+    int climate() const { return climate_; }
+    int sizeClass() const { return sizeClass_; }
+    int templateNumber() const { return templateNumber_; }
+    bool native() const { return native_; }
+    bool fromChunk() const { return fromChunk_; }
+
+    std::optional<TileRect> GetBounds() const override;
+    QString GetName() const override;
+
+    // Moves by whole tiles; the record (and the reference of an island built
+    // from a template) takes the new position.
+    void MoveBy(int dx, int dy);
+    // Only islands of the scenario's own without any city may be deleted;
+    // an island from a reference would come back with the next load.
+    bool CanDelete() const;
+
+    void AddLayer(const uchar *payload, qsizetype length);
+    const std::vector<std::unique_ptr<Inselhaus>> &layers() const { return layers_; }
+
+    // City list indexed by city slot; null entries where a slot has no city.
+    std::vector<CityRecord> &cities() { return cities_; }
+    const std::vector<CityRecord> &cities() const { return cities_; }
+    CityRecord cityInSlot(int slot) const;
+    std::vector<TradingPostRecord> &tradingPosts() { return tradingPosts_; }
+    const std::vector<TradingPostRecord> &tradingPosts() const { return tradingPosts_; }
+    std::vector<DeerRecord> &deer() { return deer_; }
+    const std::vector<DeerRecord> &deer() const { return deer_; }
+
+    // Scenario form: the island's chunks with its settlements (nothing for an
+    // island from a reference). Template form: the island record without city
+    // owners and its ground layer in full, as the game's template files are.
+    void Write(ChunkWriter &out, bool templateForm) const;
+
+private:
+    Insel();
+    // Reads the template's island record (when the island has none yet) and
+    // every tile layer of it. Reports problems as notices.
+    void LoadTemplate(const QString &gamePath, QStringList &notices);
+    // The resolved template path, or empty after reporting why there is none.
+    QString TemplatePath(const QString &gamePath, QStringList &notices) const;
+    void takeProperties();
+
+    bool hasRecord_ = false;
+    int templateNumber_ = 0;
+    int sizeClass_ = 0;
+    int climate_ = 0;
+    int x_ = 0;
+    int y_ = 0;
+    bool native_ = false;
+    bool fromChunk_ = false;
+    // How many of the layers came from the template file.
+    int templateLayers_ = 0;
+    IslandReference reference_;
+    std::vector<std::unique_ptr<Inselhaus>> layers_;
+    std::vector<CityRecord> cities_;
+    std::vector<TradingPostRecord> tradingPosts_;
+    std::vector<DeerRecord> deer_;
+};
+
+// "Insel 3: 40x35 N": number, size, and N for the northern climate, S otherwise.
+QString IslandLabel(const Insel &island);

@@ -1,0 +1,26 @@
+#include "islands/veskobject.h"
+
+#include <cmath>
+
+VeskObject::VeskObject(QByteArray kind, const uchar *payload, qsizetype length)
+    : payload_(payload, payload + length), kind_(std::move(kind))
+{
+}
+
+bool VeskObject::HitTest(int x, int y) const
+{
+    const auto bounds = GetBounds();
+    return bounds && bounds->contains(x, y);
+}
+
+QPoint VeskObject::Center() const
+{
+    const TileRect r = GetBounds().value_or(TileRect{});
+    return QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
+double VeskObject::Distance(int x, int y) const
+{
+    const QPoint c = Center();
+    return std::hypot(double(x - c.x()), double(y - c.y()));
+}

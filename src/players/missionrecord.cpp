@@ -1,0 +1,57 @@
+#include "players/missionrecord.h"
+
+#include <algorithm>
+#include <cstring>
+
+bool MissionRecord::hasText() const
+{
+    const uchar *text = d_ + Text;
+    const uchar *zero = static_cast<const uchar *>(std::memchr(text, 0, TextChars + 1));
+    const uchar *end = zero ? zero : text + TextChars + 1;
+    // Blanks and control characters do not make a text.
+    return std::any_of(text, end, [](uchar c) { return c > ' '; });
+}
+
+int MissionArea::usedCount() const
+{
+    int count = 0;
+    while (count < MissionRecord::Count && mission(count).hasText())
+        ++count;
+    return count;
+}
+
+namespace MonopolyGoods {
+namespace {
+struct Item {
+    const char16_t *name;
+    quint8 code;
+};
+constexpr std::array<Item, Count> kItems = {{{u"Eisenerz", 2},
+                                             {u"Gold", 3},
+                                             {u"Kakao", 51},
+                                             {u"Baumwolle", 49},
+                                             {u"Gewürze", 47},
+                                             {u"Tabak", 46},
+                                             {u"Wein", 50},
+                                             {u"Zuckerrohr", 48}}};
+} // namespace
+
+QString Name(int item)
+{
+    return item >= 0 && item < Count ? QString::fromUtf16(kItems[size_t(item)].name) : QString();
+}
+
+quint8 Code(int item)
+{
+    return kItems[size_t(item)].code;
+}
+
+std::optional<int> ItemOf(quint8 code)
+{
+    for (int i = 0; i < Count; ++i) {
+        if (kItems[size_t(i)].code == code)
+            return i;
+    }
+    return std::nullopt;
+}
+} // namespace MonopolyGoods

@@ -1,0 +1,153 @@
+#pragma once
+
+#include "common/ansitext.h"
+#include "common/bytes.h"
+#include "common/recordview.h"
+
+#include <QString>
+#include <array>
+#include <optional>
+
+// A goal of inhabitants of a city or of the supported player: three 32-bit
+// fields inside a mission record.
+class CityGoal : public RecordView {
+public:
+    static constexpr int Size = 12;
+    static constexpr qint32 NoGroup = -1;
+
+    using RecordView::RecordView;
+
+    qint32 inhabitants() const { return le::i32(d_, Inhabitants); }
+    void setInhabitants(qint32 v) { le::setI32(d_, Inhabitants, v); }
+    // Population group 0 "Pioniere" .. 4 "Aristokraten"; -1 none.
+    qint32 group() const { return le::i32(d_, Group); }
+    void setGroup(qint32 v) { le::setI32(d_, Group, v); }
+    // How many of the inhabitants must belong to that group.
+    quint32 groupCount() const { return le::u32(d_, GroupCount); }
+    void setGroupCount(quint32 v) { le::setU32(d_, GroupCount, v); }
+
+private:
+    static constexpr int Inhabitants = 0;
+    static constexpr int Group = 4;
+    static constexpr int GroupCount = 8;
+};
+
+// One of the four missions of the "AUFTRAG4" chunk, 2244 bytes.
+class MissionRecord : public RecordView {
+public:
+    static constexpr int Size = 2244;
+    static constexpr int Count = 4;
+    static constexpr int TextChars = 2047;
+    // Defeat flags exist for player slots 0 to 5.
+    static constexpr int DefeatSlots = 6;
+
+    enum Goal : quint32 {
+        City1 = 0x1,
+        City2 = 0x2,
+        City3 = 0x4,
+        Money = 0x8,
+        HelpInhabitants = 0x10,
+        Population = 0x80,
+        Balance = 0x100,
+        DefeatAny = 0x200,
+        DefeatFlagged = 0x400,
+        Store1 = 0x1000,
+        Store2 = 0x2000,
+        Monopoly1 = 0x4000,
+        Monopoly2 = 0x8000,
+        TradeBalance = 0x10000,
+        Castle = 0x20000,
+        Cathedral = 0x40000,
+    };
+    // The money goal sets these bits together (3, 5, 6, 11, 16, 19).
+    static constexpr quint32 MoneyMask = 0x90868;
+
+    enum SupportGoal : quint32 {
+        KeepInhabitants = 0x1,
+        KeepSettlements = 0x2,
+    };
+
+    static constexpr quint8 SupportNatives = 6;
+    static constexpr quint8 SupportAny = 7;
+
+    using RecordView::RecordView;
+
+    // Negative: the record holds no mission.
+    qint32 number() const { return le::i32(d_, Number); }
+    void setNumber(qint32 v) { le::setI32(d_, Number, v); }
+    quint32 goals() const { return le::u32(d_, Goals); }
+    void setGoals(quint32 v) { le::setU32(d_, Goals, v); }
+    quint32 supportGoals() const { return le::u32(d_, SupportGoals); }
+    void setSupportGoals(quint32 v) { le::setU32(d_, SupportGoals, v); }
+    // k = 1 or 2.
+    quint8 monopoly(int k) const { return le::u8(d_, MonopolyCodes + 2 * (k - 1)); }
+    void setMonopoly(int k, quint8 code) { le::setU8(d_, MonopolyCodes + 2 * (k - 1), code); }
+    quint8 supportedPlayer() const { return le::u8(d_, Supported); }
+    void setSupportedPlayer(quint8 v) { le::setU8(d_, Supported, v); }
+    // Slot 0..5; the byte of slot 4 is carried by the mission page.
+    quint8 defeatFlag(int slot) const { return le::u8(d_, Defeat + slot); }
+    void setDefeatFlag(int slot, quint8 v) { le::setU8(d_, Defeat + slot, v); }
+    qint32 population() const { return le::i32(d_, PopulationGoal); }
+    void setPopulation(qint32 v) { le::setI32(d_, PopulationGoal, v); }
+    qint32 money() const { return le::i32(d_, MoneyGoal); }
+    void setMoney(qint32 v) { le::setI32(d_, MoneyGoal, v); }
+    qint32 balance() const { return le::i32(d_, BalanceGoal); }
+    void setBalance(qint32 v) { le::setI32(d_, BalanceGoal, v); }
+    qint32 tradeBalance() const { return le::i32(d_, TradeBalanceGoal); }
+    void setTradeBalance(qint32 v) { le::setI32(d_, TradeBalanceGoal, v); }
+    qint16 settlementsToKeep() const { return le::i16(d_, Settlements); }
+    void setSettlementsToKeep(qint16 v) { le::setI16(d_, Settlements, v); }
+    QString text() const { return ansi::readField(d_ + Text, TextChars + 1); }
+    void setText(const QString &t) { ansi::writeField(d_ + Text, TextChars + 1, TextChars, t); }
+    // Whether the text is empty once blanks and control characters around it are gone.
+    bool hasText() const;
+    // Store goals k = 1, 2: goods code (goods slot 2..24) and amount in 1/32 t.
+    quint8 storeGoods(int k) const { return le::u8(d_, StoreGoal + 4 * (k - 1)); }
+    void setStoreGoods(int k, quint8 v) { le::setU8(d_, StoreGoal + 4 * (k - 1), v); }
+    quint16 storeAmount(int k) const { return le::u16(d_, StoreGoal + 4 * (k - 1) + 2); }
+    void setStoreAmount(int k, quint16 v) { le::setU16(d_, StoreGoal + 4 * (k - 1) + 2, v); }
+    // City goals i = 1..3.
+    CityGoal cityGoal(int i) const { return CityGoal(d_ + CityGoals + CityGoal::Size * (i - 1)); }
+    CityGoal keepInhabitantsGoal() const { return CityGoal(d_ + KeepGoal); }
+    CityGoal reachInhabitantsGoal() const { return CityGoal(d_ + ReachGoal); }
+
+private:
+    static constexpr int Number = 0;
+    static constexpr int Goals = 4;
+    static constexpr int SupportGoals = 8;
+    static constexpr int MonopolyCodes = 32;
+    static constexpr int Supported = 36;
+    static constexpr int Defeat = 44;
+    static constexpr int PopulationGoal = 68;
+    static constexpr int MoneyGoal = 72;
+    static constexpr int BalanceGoal = 76;
+    static constexpr int TradeBalanceGoal = 84;
+    static constexpr int Settlements = 92;
+    static constexpr int Text = 104;
+    static constexpr int StoreGoal = 2152;
+    static constexpr int CityGoals = 2160;
+    static constexpr int KeepGoal = 2208;
+    static constexpr int ReachGoal = 2232;
+};
+
+// Goods of a monopoly goal: the items of the monopoly lists with their codes.
+namespace MonopolyGoods {
+constexpr int Count = 8;
+QString Name(int item);
+quint8 Code(int item);
+std::optional<int> ItemOf(quint8 code);
+} // namespace MonopolyGoods
+
+// The four mission records of a document.
+class MissionArea {
+public:
+    static constexpr int Size = MissionRecord::Size * MissionRecord::Count;
+
+    explicit MissionArea(uchar *area) : area_(area) {}
+    MissionRecord mission(int m) const { return MissionRecord(area_ + MissionRecord::Size * m); }
+    // The leading missions that have a text: those are written on saving.
+    int usedCount() const;
+
+private:
+    uchar *area_;
+};
