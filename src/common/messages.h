@@ -62,6 +62,11 @@ inline QString noCampaignSection(const QString &path)
         .arg(path);
 }
 
+inline QString noSuchIsland(const QString &number)
+{
+    return QStringLiteral("Das Szenario enthält keine Insel mit der Nummer %1.").arg(number);
+}
+
 inline QString playerShipsEmptied()
 {
     return QStringLiteral("Alle Schiffe des Spielers wurden geleert");
