@@ -109,6 +109,10 @@ void Insel::LoadTemplate(const QString &gamePath, QStringList &notices)
             const qint32 length = le::i32(header, ScenarioChunk::LengthOffset);
             if (length <= 0)
                 continue;
+            // A payload cut short ends the reading; checking first keeps a
+            // bogus length from allocating more than the file holds.
+            if (length > file.size() - file.pos())
+                break;
             const QByteArray payload = file.read(length);
             if (payload.size() < length)
                 break;
