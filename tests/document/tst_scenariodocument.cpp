@@ -1,0 +1,431 @@
+#include "document/chunkfile.h"
+#include "document/rumoszen.h"
+#include "support/gameinstallation.h"
+#include "support/scenariobuilder.h"
+#include "support/tempfiles.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+using namespace scenario;
+
+namespace {
+
+QByteArray heldBytes(const ChunkList &chunks)
+{
+    QByteArray all;
+    for (const ScenarioChunk &c : chunks)
+        all += QByteArray(reinterpret_cast<const char *>(c.block()), c.blockSize());
+    return all;
+}
+
+bool loadBytes(RumoSzen &doc, QByteArray bytes)
+{
+    QBuffer in(&bytes);
+    in.open(QIODevice::ReadOnly);
+    return doc.Load(in, QStringLiteral("/szenarien/test.szs"));
+}
+
+QByteArray written(RumoSzen &doc)
+{
+    QByteArray out;
+    QBuffer buffer(&out);
+    buffer.open(QIODevice::WriteOnly);
+    if (!doc.WriteTo(buffer))
+        return "write failed";
+    return out;
+}
+
+QByteArray int32(qint32 v)
+{
+    QByteArray b(4, '\0');
+    qToLittleEndian(v, b.data());
+    return b;
+}
+
+QStringList folderEntries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                                  QDir::Name);
+}
+
+} // namespace
+
+class TestScenarioDocument : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readChunks_data();
+    void readChunks();
+    void copiedChunksKeepTheirHeaderBytes();
+    void richScenarioRoundTrip();
+    void loadFails_data();
+    void loadFails();
+    void everyTimersChunkIsRegeneratedFromTheFirst();
+    void playerChunkAfterTimersIsRegeneratedEmpty();
+    void recordAreasTakeTheirSize_data();
+    void recordAreasTakeTheirSize();
+    void campaignNumber_data();
+    void campaignNumber();
+    void missionsWrittenUpToFirstBlank_data();
+    void missionsWrittenUpToFirstBlank();
+    void changeCountSignalsEveryChange();
+    void saveReplacesTargetAndTempFile_data();
+    void saveReplacesTargetAndTempFile();
+    void saveKeepsSymlinkAndPermissions();
+    void failedSaveChangesNothing_data();
+    void failedSaveChangesNothing();
+};
+
+void TestScenarioDocument::readChunks_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("held");
+
+    const QByteArray a = chunk("A", "abc");
+    QTest::newRow("empty file") << QByteArray() << QByteArray();
+    QTest::newRow("15-character name")
+        << chunk("ABCDEFGHIJKLMNO", "x") << chunk("ABCDEFGHIJKLMNO", "x");
+    QTest::newRow("16-character name ends reading")
+        << ScenarioBuilder().raw(a).rawHeader("ABCDEFGHIJKLMNOP", 0).raw(a).bytes() << a;
+    QTest::newRow("length 1,000,000, payload cut short")
+        << header("GROSS", 1000000) + "xyz"
+        << header("GROSS", 1000000) + "xyz" + QByteArray(999997, '\0');
+    QTest::newRow("length 1,000,001 ends reading")
+        << a + header("GROSS", 1000001) + QByteArray(30, 'x') + a << a;
+    QTest::newRow("negative length ends reading") << a + header("B", -1) + a << a;
+    QTest::newRow("payload cut short")
+        << header("B", 8) + "xyz" << header("B", 8) + "xyz" + QByteArray(5, '\0');
+    QTest::newRow("zero length") << chunk("LEER", {}) + a << chunk("LEER", {}) + a;
+    QTest::newRow("1 trailing byte dropped") << a + "x" << a;
+    QTest::newRow("19 trailing bytes dropped") << a + pattern(19) << a;
+    const QByteArray leftovers =
+        ScenarioBuilder().rawHeader(QByteArray("AB\0rest of name", 15), 2).raw("hi").bytes();
+    QTest::newRow("bytes after the name's zero") << leftovers << leftovers;
+}
+
+void TestScenarioDocument::readChunks()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, held);
+    QBuffer in(&file);
+    QVERIFY(in.open(QIODevice::ReadOnly));
+    QCOMPARE(heldBytes(ReadChunks(in)), held);
+}
+
+// Copied chunks come out as read, header leftovers included; regenerated
+// headers carry zeros; an incomplete header at the end is lost.
+void TestScenarioDocument::copiedChunksKeepTheirHeaderBytes()
+{
+    const QByteArray unknown =
+        ScenarioBuilder().rawHeader(QByteArray("ZUFALL\0rest\xff", 12), 3).raw("abc").bytes();
+    const QByteArray file = ScenarioBuilder()
+                                .raw(unknown)
+                                .chunk("LEER", {})
+                                .chunk("NAME", "Szenario")
+                                .rawHeader(QByteArray("TIMERS\0junkjunk", 15), 664)
+                                .raw(settings())
+                                .raw(pattern(7))
+                                .bytes();
+    RumoSzen doc(QString(), nullptr);
+    QVERIFY(loadBytes(doc, file));
+    QCOMPARE(doc.scenarioName(), QStringLiteral("Szenario"));
+    QCOMPARE(written(doc),
+             unknown + chunk("LEER", {}) + chunk("NAME", "Szenario") + chunk("TIMERS", settings()));
+}
+
+void TestScenarioDocument::richScenarioRoundTrip()
+{
+    TempGameInstallation game;
+    const RichScenario rich = richScenario();
+    rich.install(game);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("reich.szs"));
+    testfiles::write(path, rich.file);
+
+    RumoSzen doc(game.gameFolder(), nullptr);
+    QVERIFY(doc.Load(path));
+    QCOMPARE(doc.notices(), QStringList());
+    QCOMPARE(doc.FilePath(), path);
+    QCOMPARE(doc.FileName(), QStringLiteral("reich.szs"));
+    QCOMPARE(doc.CampaignNumber(), 5);
+    QCOMPARE(doc.Ships().size(), size_t(2));
+    QCOMPARE(doc.Islands().size(), size_t(5));
+    QCOMPARE(written(doc), rich.saved);
+
+    const QString copy = dir.filePath(QStringLiteral("kopie.szs"));
+    QVERIFY(doc.Save(copy));
+    QCOMPARE(testfiles::read(copy), rich.saved);
+    QCOMPARE(doc.FilePath(), copy);
+    QCOMPARE(doc.FileName(), QStringLiteral("kopie.szs"));
+
+    // The saved file is a fixed point: loading and saving it changes nothing.
+    RumoSzen again(game.gameFolder(), nullptr);
+    QVERIFY(again.Load(copy));
+    QCOMPARE(written(again), rich.saved);
+}
+
+void TestScenarioDocument::loadFails_data()
+{
+    QTest::addColumn<QByteArray>("file");
+
+    QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("no TIMERS") << chunk("NAME", "x") + chunk("PLAYER4", players());
+    QTest::newRow("malformed name before TIMERS")
+        << ScenarioBuilder().rawHeader("SIXTEENCHARSLONG", 0).raw(minimalScenario()).bytes();
+    QTest::newRow("negative length before TIMERS") << header("X", -5) + minimalScenario();
+    QTest::newRow("TIMERS header cut short") << minimalScenario().left(19);
+    QTest::newRow("TIMERS of length 0") << chunk("TIMERS", {});
+    QTest::newRow("short old island record before TIMERS")
+        << chunk("INSEL_MAXFUN", oldIslandRecord({}).left(79)) + minimalScenario();
+}
+
+void TestScenarioDocument::loadFails()
+{
+    QFETCH(QByteArray, file);
+    RumoSzen doc(QString(), nullptr);
+    QVERIFY(!loadBytes(doc, file));
+    QVERIFY(doc.FilePath().isEmpty());
+    QVERIFY(doc.FileName().isEmpty());
+}
+
+void TestScenarioDocument::everyTimersChunkIsRegeneratedFromTheFirst()
+{
+    const QByteArray first = settings(12, 0x101).left(600);
+    RumoSzen doc(QString(), nullptr);
+    QVERIFY(loadBytes(doc,
+                      chunk("TIMERS", first) + chunk("X", "y") + chunk("TIMERS", settings(99, 0))));
+    QCOMPARE(doc.settings().maxShips(), 12u);
+    const QByteArray regenerated = chunk("TIMERS", first + QByteArray(64, '\0'));
+    QCOMPARE(written(doc), regenerated + chunk("X", "y") + regenerated);
+}
+
+void TestScenarioDocument::playerChunkAfterTimersIsRegeneratedEmpty()
+{
+    RumoSzen doc(QString(), nullptr);
+    QVERIFY(loadBytes(doc, minimalScenario() + chunk("PLAYER4", players())));
+    QCOMPARE(written(doc), minimalScenario() + chunk("PLAYER4", QByteArray(7504, '\0')));
+}
+
+void TestScenarioDocument::recordAreasTakeTheirSize_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("areaSize");
+
+    QTest::newRow("short TIMERS") << QByteArray("TIMERS") << 100 << 664;
+    QTest::newRow("long TIMERS") << QByteArray("TIMERS") << 700 << 664;
+    QTest::newRow("short PLAYER4") << QByteArray("PLAYER4") << 1072 << 7504;
+    QTest::newRow("long PLAYER4") << QByteArray("PLAYER4") << 8000 << 7504;
+}
+
+void TestScenarioDocument::recordAreasTakeTheirSize()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(int, length);
+    QFETCH(int, areaSize);
+    const QByteArray payload = pattern(length, 3);
+    const QByteArray regenerated =
+        chunk(name, payload.left(areaSize) + QByteArray(qMax(0, areaSize - length), '\0'));
+    const QByteArray timers = name == "TIMERS" ? QByteArray() : minimalScenario();
+
+    RumoSzen doc(QString(), nullptr);
+    QVERIFY(loadBytes(doc, chunk(name, payload) + timers));
+    QCOMPARE(written(doc), regenerated + timers);
+}
+
+void TestScenarioDocument::campaignNumber_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<int>("loaded");
+    QTest::addColumn<int>("saveWith");
+    QTest::addColumn<QByteArray>("savedFront");
+
+    const QByteArray name = chunk("NAME", "n");
+    QTest::newRow("kept, moved to the front") << name + chunk("SZENE_KAMPAGNE", int32(5)) << 5 << 5
+                                              << chunk("SZENE_KAMPAGNE", int32(5)) + name;
+    QTest::newRow("-1 drops the chunk")
+        << name + chunk("SZENE_KAMPAGNE", int32(5)) << 5 << -1 << name;
+    QTest::newRow("short payload means none")
+        << name + chunk("SZENE_KAMPAGNE", "\x05\x00\x00") << -1 << -1 << name;
+    QTest::newRow("added as 0") << name << -1 << 0 << chunk("SZENE_KAMPAGNE", int32(0)) + name;
+    QTest::newRow("long payload keeps its first int")
+        << name + chunk("SZENE_KAMPAGNE", int32(70000) + "xyz") << 70000 << 70000
+        << chunk("SZENE_KAMPAGNE", int32(70000)) + name;
+}
+
+void TestScenarioDocument::campaignNumber()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(int, loaded);
+    QFETCH(int, saveWith);
+    QFETCH(QByteArray, savedFront);
+    RumoSzen doc(QString(), nullptr);
+    QVERIFY(loadBytes(doc, before + minimalScenario()));
+    QCOMPARE(doc.CampaignNumber(), loaded);
+    doc.SetCampaignNumber(saveWith);
+    QCOMPARE(written(doc), savedFront + minimalScenario());
+}
+
+void TestScenarioDocument::missionsWrittenUpToFirstBlank_data()
+{
+    QTest::addColumn<QByteArrayList>("texts");
+    QTest::addColumn<int>("count");
+
+    QTest::newRow("four") << QByteArrayList{"a", "b", "c", "d"} << 4;
+    QTest::newRow("stops at the first blank") << QByteArrayList{"a", "", "c", "d"} << 1;
+    QTest::newRow("blanks and control characters") << QByteArrayList{"a", "b", " \t\r\n", "d"} << 2;
+    QTest::newRow("none") << QByteArrayList{"", "b", "c", "d"} << 0;
+    QTest::newRow("two in the file") << QByteArrayList{"a", "b"} << 2;
+}
+
+void TestScenarioDocument::missionsWrittenUpToFirstBlank()
+{
+    QFETCH(QByteArrayList, texts);
+    QFETCH(int, count);
+    QByteArray missions;
+    for (int m = 0; m < texts.size(); ++m)
+        missions += mission(m, texts[m]);
+
+    RumoSzen doc(QString(), nullptr);
+    QVERIFY(loadBytes(doc, chunk("AUFTRAG4", missions) + minimalScenario()));
+    QCOMPARE(written(doc), chunk("AUFTRAG4", missions.left(count * 2244)) + minimalScenario());
+}
+
+void TestScenarioDocument::changeCountSignalsEveryChange()
+{
+    RumoSzen doc(QString(), nullptr);
+    QSignalSpy spy(&doc, &RumoSzen::modifiedChanged);
+    QVERIFY(!doc.IsModified());
+    doc.SetModified(true);
+    doc.SetModified(true);
+    QCOMPARE(doc.ModifiedCount(), 2);
+    QVERIFY(doc.IsModified());
+    doc.SetModified(false);
+    QCOMPARE(doc.ModifiedCount(), 0);
+    QVERIFY(!doc.IsModified());
+    QCOMPARE(spy.size(), 3);
+    QCOMPARE(spy.at(1).at(0).toInt(), 2);
+    QCOMPARE(spy.at(2).at(0).toInt(), 0);
+
+    QTemporaryDir dir;
+    QVERIFY(loadBytes(doc, minimalScenario()));
+    doc.SetModified(true);
+    QVERIFY(doc.Save(dir.filePath(QStringLiteral("neu.szs"))));
+    QCOMPARE(doc.ModifiedCount(), 0);
+    QCOMPARE(spy.last().at(0).toInt(), 0);
+}
+
+// An existing temp.file is replaced and gone afterwards; saving onto a
+// file that is itself called temp.file works too.
+void TestScenarioDocument::saveReplacesTargetAndTempFile_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::newRow("ordinary name") << QStringLiteral("ziel.szs");
+    QTest::newRow("target called temp.file") << QStringLiteral("temp.file");
+}
+
+void TestScenarioDocument::saveReplacesTargetAndTempFile()
+{
+    QFETCH(QString, target);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(target);
+    testfiles::write(path, "alter Inhalt");
+    testfiles::write(dir.filePath(QStringLiteral("temp.file")), "alter Inhalt");
+    RumoSzen doc(QString(), nullptr);
+    QVERIFY(loadBytes(doc, minimalScenario()));
+
+    QVERIFY(doc.Save(path));
+    QCOMPARE(testfiles::read(path), minimalScenario());
+    QCOMPARE(folderEntries(dir.path()), QStringList{target});
+}
+
+void TestScenarioDocument::saveKeepsSymlinkAndPermissions()
+{
+    QTemporaryDir dir;
+    const QString real = dir.filePath(QStringLiteral("echt/ziel.szs"));
+    testfiles::write(real, "alt");
+    QVERIFY(QFile::setPermissions(real, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                            QFileDevice::ReadGroup));
+    const QFileDevice::Permissions permissions = QFile::permissions(real);
+    const QString link = dir.filePath(QStringLiteral("verweis.szs"));
+    QVERIFY(QFile::link(real, link));
+
+    RumoSzen doc(QString(), nullptr);
+    QVERIFY(loadBytes(doc, minimalScenario()));
+    QVERIFY(doc.Save(link));
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(QFileInfo(link).symLinkTarget(), real);
+    QCOMPARE(testfiles::read(real), minimalScenario());
+    QCOMPARE(QFile::permissions(real), permissions);
+    QCOMPARE(folderEntries(dir.filePath(QStringLiteral("echt"))), QStringList{"ziel.szs"});
+    QCOMPARE(doc.FilePath(), link);
+}
+
+void TestScenarioDocument::failedSaveChangesNothing_data()
+{
+    QTest::addColumn<QString>("failure");
+    QTest::newRow("temp.file not creatable") << QStringLiteral("tempdir");
+    QTest::newRow("rename onto a folder") << QStringLiteral("targetdir");
+    QTest::newRow("short write") << QStringLiteral("short");
+}
+
+void TestScenarioDocument::failedSaveChangesNothing()
+{
+    QFETCH(QString, failure);
+    QTemporaryDir dir;
+    const QString loaded = dir.filePath(QStringLiteral("quelle.szs"));
+    testfiles::write(loaded, minimalScenario());
+    QString target = dir.filePath(QStringLiteral("ziel.szs"));
+    testfiles::write(target, "altes Ziel");
+    RumoSzen doc(QString(), nullptr);
+    QVERIFY(doc.Load(loaded));
+    doc.SetModified(true);
+
+    bool saved = true;
+    if (failure == QLatin1String("tempdir")) {
+        testfiles::write(dir.filePath(QStringLiteral("temp.file/inhalt")), "x");
+        saved = doc.Save(target);
+        QCOMPARE(testfiles::read(dir.filePath(QStringLiteral("temp.file/inhalt"))),
+                 QByteArray("x"));
+    } else if (failure == QLatin1String("targetdir")) {
+        target = dir.filePath(QStringLiteral("ordner"));
+        testfiles::write(target + QStringLiteral("/inhalt"), "x");
+        saved = doc.Save(target);
+        QVERIFY(QFileInfo(target).isDir());
+        QCOMPARE(testfiles::read(target + QStringLiteral("/inhalt")), QByteArray("x"));
+    } else {
+#ifdef Q_OS_LINUX
+        rlimit old{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = old;
+        small.rlim_cur = 100;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        saved = doc.Save(target);
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
+#else
+        QSKIP("needs a file size limit");
+#endif
+    }
+
+    QVERIFY(!saved);
+    QCOMPARE(testfiles::read(dir.filePath(QStringLiteral("ziel.szs"))), QByteArray("altes Ziel"));
+    QVERIFY(!QFileInfo(dir.filePath(QStringLiteral("temp.file"))).isFile());
+    QCOMPARE(doc.FilePath(), loaded);
+    QCOMPARE(doc.FileName(), QStringLiteral("quelle.szs"));
+    QCOMPARE(doc.ModifiedCount(), 1);
+}
+
+QTEST_GUILESS_MAIN(TestScenarioDocument)
+#include "tst_scenariodocument.moc"
