@@ -62,6 +62,8 @@ bool RumoSzen::Load(QIODevice &in, const QString &path)
 {
     reset();
     chunks_ = ReadChunks(in);
+    IslandTemplates templates(gamePath_);
+    templates_ = &templates;
     bool settingsRead = false;
     for (ScenarioChunk &chunk : chunks_) {
         if (chunk.length() == 0)
@@ -75,6 +77,7 @@ bool RumoSzen::Load(QIODevice &in, const QString &path)
             break;
         }
     }
+    templates_ = nullptr;
     if (!settingsRead)
         return false;
     filePath_ = path;
@@ -89,7 +92,7 @@ bool RumoSzen::decodeChunk(ScenarioChunk &chunk, bool &endWalk)
     const qint32 length = chunk.length();
     if (name == "INSEL5" || name == "INSEL_MAXFUN") {
         return addIsland(
-            Insel::FromChunk(payload, length, name == "INSEL_MAXFUN", gamePath_, notices_));
+            Insel::FromChunk(payload, length, name == "INSEL_MAXFUN", *templates_, notices_));
     }
     if (name == "HIRSCH2") {
         decodeDeer(chunk);
@@ -144,7 +147,8 @@ void RumoSzen::decodeSzene(ScenarioChunk &chunk)
         const qint64 offset = IslandReference::FirstOffset + qint64(IslandReference::Size) * i;
         if (offset + IslandReference::Size > length)
             break; // references beyond the payload do not exist
-        auto island = Insel::FromReference(IslandReference(payload + offset), gamePath_, notices_);
+        auto island =
+            Insel::FromReference(IslandReference(payload + offset), *templates_, notices_);
         if (island)
             addIsland(std::move(island));
         else

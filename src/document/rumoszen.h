@@ -119,6 +119,8 @@ private:
     std::vector<std::unique_ptr<Insel>> islands_;
     std::vector<ShipRecord> ships_;
     Insel *lastIsland_ = nullptr;
+    // The template files read during a load; only set while loading.
+    IslandTemplates *templates_ = nullptr;
     QString gamePath_;
     QStringList notices_;
     QString scenarioName_;

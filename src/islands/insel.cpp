@@ -1,10 +1,8 @@
 #include "islands/insel.h"
 
-#include "app/gamepath.h"
 #include "common/messages.h"
 #include "document/chunkfile.h"
 
-#include <QFile>
 #include <cstring>
 
 namespace {
@@ -20,7 +18,7 @@ Insel::Insel() : VeskObject("INSEL", nullptr, 0)
 }
 
 std::unique_ptr<Insel> Insel::FromChunk(const uchar *payload, qsizetype length, bool oldLayout,
-                                        const QString &gamePath, QStringList &notices)
+                                        IslandTemplates &templates, QStringList &notices)
 {
     std::unique_ptr<Insel> island(new Insel);
     if (oldLayout) {
@@ -36,11 +34,11 @@ std::unique_ptr<Insel> Insel::FromChunk(const uchar *payload, qsizetype length, 
     island->fromChunk_ = true;
     island->takeProperties();
     if (island->record().ownGround() == 0)
-        island->LoadTemplate(gamePath, notices);
+        island->LoadTemplate(templates, notices);
     return island;
 }
 
-std::unique_ptr<Insel> Insel::FromReference(IslandReference reference, const QString &gamePath,
+std::unique_ptr<Insel> Insel::FromReference(IslandReference reference, IslandTemplates &templates,
                                             QStringList &notices)
 {
     std::unique_ptr<Insel> island(new Insel);
@@ -51,7 +49,7 @@ std::unique_ptr<Insel> Insel::FromReference(IslandReference reference, const QSt
     island->x_ = reference.x();
     island->y_ = reference.y();
     island->reference_ = reference;
-    island->LoadTemplate(gamePath, notices);
+    island->LoadTemplate(templates, notices);
     if (!island->hasRecord_)
         return nullptr;
     island->record().setNumber(reference.islandNumber());
@@ -80,7 +78,7 @@ QString Insel::TemplateFile(int climate, int sizeClass, bool native, int templat
     return file + QLatin1String(".scp");
 }
 
-QString Insel::TemplatePath(const QString &gamePath, QStringList &notices) const
+QString Insel::TemplateName(QStringList &notices) const
 {
     if (climate_ < 0 || climate_ >= Climates) {
         notices << msg::climateNumber(climate_);
@@ -92,51 +90,49 @@ QString Insel::TemplatePath(const QString &gamePath, QStringList &notices) const
     }
     if (native_)
         notices << msg::nativeFlag();
-    return ResolveGameFile(gamePath, TemplateFile(climate_, sizeClass_, native_, templateNumber_));
+    return TemplateFile(climate_, sizeClass_, native_, templateNumber_);
 }
 
-void Insel::LoadTemplate(const QString &gamePath, QStringList &notices)
+void Insel::LoadTemplate(IslandTemplates &templates, QStringList &notices)
 {
-    const QString path = TemplatePath(gamePath, notices);
-    if (path.isEmpty())
+    const QString name = TemplateName(notices);
+    if (name.isEmpty())
         return;
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
-        // The game's template files are read without the length ceiling of
-        // scenario files; reading stops where the file ends.
-        uchar header[ScenarioChunk::HeaderSize];
-        while (file.read(reinterpret_cast<char *>(header), sizeof header) == sizeof header) {
-            const qint32 length = le::i32(header, ScenarioChunk::LengthOffset);
-            if (length <= 0)
-                continue;
-            // A payload cut short ends the reading; checking first keeps a
-            // bogus length from allocating more than the file holds.
-            if (length > file.size() - file.pos())
-                break;
-            const QByteArray payload = file.read(length);
-            if (payload.size() < length)
-                break;
-            const QByteArray name(reinterpret_cast<const char *>(header),
-                                  qsizetype(strnlen(reinterpret_cast<const char *>(header),
-                                                    ScenarioChunk::NameFieldSize)));
-            const auto *bytes = reinterpret_cast<const uchar *>(payload.constData());
-            if (name == "INSEL5" || name == "INSEL4" || name == "INSEL3") {
-                if (!hasRecord_) {
-                    std::memcpy(payload_.data(), bytes,
-                                size_t(qMin<qsizetype>(length, IslandRecord::Size)));
-                    record().setPosition(x_, y_);
-                    hasRecord_ = true;
-                }
-            } else if (name == "INSELHAUS") {
-                AddLayer(bytes, length);
-                ++templateLayers_;
+    const IslandTemplates::File &file = templates.Get(name);
+    // The game's template files are read without the length ceiling of
+    // scenario files; a header or payload cut short ends the reading.
+    const auto *data = reinterpret_cast<const uchar *>(file.bytes.constData());
+    const qsizetype size = file.bytes.size();
+    qsizetype pos = 0;
+    while (size - pos >= ScenarioChunk::HeaderSize) {
+        const uchar *header = data + pos;
+        const qint32 length = le::i32(header, ScenarioChunk::LengthOffset);
+        pos += ScenarioChunk::HeaderSize;
+        if (length <= 0)
+            continue;
+        if (length > size - pos)
+            break;
+        const uchar *payload = data + pos;
+        pos += length;
+        const QByteArray chunkName(reinterpret_cast<const char *>(header),
+                                   qsizetype(strnlen(reinterpret_cast<const char *>(header),
+                                                     ScenarioChunk::NameFieldSize)));
+        if (chunkName == "INSEL5" || chunkName == "INSEL4" || chunkName == "INSEL3") {
+            if (!hasRecord_) {
+                std::memcpy(payload_.data(), payload,
+                            size_t(qMin<qsizetype>(length, IslandRecord::Size)));
+                record().setPosition(x_, y_);
+                hasRecord_ = true;
             }
+        } else if (chunkName == "INSELHAUS") {
+            AddLayer(payload, length);
+            ++templateLayers_;
         }
     }
     if (!fromChunk_ && !hasRecord_)
-        notices << msg::templateMissing(path);
+        notices << msg::templateMissing(file.path);
     else if (fromChunk_ && templateLayers_ == 0)
-        notices << msg::groundTemplateMissing(path);
+        notices << msg::groundTemplateMissing(file.path);
 }
 
 std::optional<TileRect> Insel::GetBounds() const

@@ -5,6 +5,7 @@
 #include "islands/inselhaus.h"
 #include "islands/islandrecord.h"
 #include "islands/islandreference.h"
+#include "islands/islandtemplates.h"
 #include "islands/tradingpostrecord.h"
 #include "islands/veskobject.h"
 
@@ -25,12 +26,12 @@ public:
     // An island stored in the scenario. Reads its ground from its template
     // when the record says so. Nothing when an old-layout record is too short.
     static std::unique_ptr<Insel> FromChunk(const uchar *payload, qsizetype length, bool oldLayout,
-                                            const QString &gamePath, QStringList &notices);
+                                            IslandTemplates &templates, QStringList &notices);
     // An island built from a template; `reference` points into the SZENE
     // payload and keeps receiving the island's position when it moves.
     // Nothing when the template is missing or holds no island record.
-    static std::unique_ptr<Insel> FromReference(IslandReference reference, const QString &gamePath,
-                                                QStringList &notices);
+    static std::unique_ptr<Insel> FromReference(IslandReference reference,
+                                                IslandTemplates &templates, QStringList &notices);
 
     // The template file name of an island of these properties, relative to
     // the game folder, in the game's spelling ("suednat\med07.scp").
@@ -80,9 +81,10 @@ private:
     Insel();
     // Reads the template's island record (when the island has none yet) and
     // every tile layer of it. Reports problems as notices.
-    void LoadTemplate(const QString &gamePath, QStringList &notices);
-    // The resolved template path, or empty after reporting why there is none.
-    QString TemplatePath(const QString &gamePath, QStringList &notices) const;
+    void LoadTemplate(IslandTemplates &templates, QStringList &notices);
+    // The template file name below the game folder, or empty after reporting
+    // why there is none.
+    QString TemplateName(QStringList &notices) const;
     void takeProperties();
 
     bool hasRecord_ = false;
