@@ -198,10 +198,12 @@ void Insel::Write(ChunkWriter &out, bool templateForm) const
 
     size_t firstWritten = 0;
     if (this->record().ownGround() == 0) {
-        // The ground comes from the template again at the next load. When the
-        // template could not supply it, every layer the island holds is kept.
+        // Every layer that came from the template comes from it again at the
+        // next load; writing one of them would add it once more with every
+        // save. When the template could not be read, every layer the island
+        // holds is its own and is kept.
         out.WriteChunkHeader("INSELHAUS", 0);
-        firstWritten = templateLayers_ > 0 ? 1 : 0;
+        firstWritten = size_t(templateLayers_);
     }
     for (size_t i = firstWritten; i < layers_.size(); ++i)
         writeLayer(*layers_[i]);

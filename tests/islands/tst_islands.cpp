@@ -128,6 +128,7 @@ private slots:
     void templateIsFound();
     void firstIslandRecordOfTemplateWins();
     void groundFromTemplateSurvivesRoundTrip();
+    void templateLayersAreNeverWrittenIntoTheScenario();
     void missingTemplates_data();
     void missingTemplates();
     void referencesBeyondPayloadIgnored_data();
@@ -314,6 +315,24 @@ void TestIslands::groundFromTemplateSurvivesRoundTrip()
         QCOMPARE(island->layers()[1]->tile(0).building(), quint16(1501));
         QCOMPARE(written(doc), saved);
     }
+}
+
+// A template with more than a ground layer: none of its layers may end up in
+// the scenario, or they would pile up with every save.
+void TestIslands::templateLayersAreNeverWrittenIntoTheScenario()
+{
+    TempGameInstallation game;
+    game.addFile("nord/lit.scp", templateFile(islandRecord(spec(9, 0, 0, 16, 12)),
+                                              {tile(6, 0, 0), tile(1501, 1, 1)}));
+    IslandSpec s = spec(1, 10, 10, 16, 12);
+    s.ownGround = 0;
+    const QByteArray houses = tile(501, 3, 3, true, 7, 7);
+    const QByteArray saved = savedIsland(islandRecord(s), {{}, houses}) + minimalScenario();
+
+    RumoSzen doc(game.gameFolder(), nullptr);
+    QVERIFY(loadBytes(doc, saved));
+    QCOMPARE(doc.island(1)->layers().size(), size_t(3));
+    QCOMPARE(written(doc), saved);
 }
 
 void TestIslands::missingTemplates_data()
