@@ -1,0 +1,134 @@
+#include "app/gamepath.h"
+#include "document/rumoszen.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestDemoWorld : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void writesTheSameBytesEveryRun();
+    void everyScenarioLoadsAsGenerated_data();
+    void everyScenarioLoadsAsGenerated();
+
+private:
+    QTemporaryDir first_;
+    QTemporaryDir second_;
+};
+
+namespace {
+
+bool runGenerator(const QString &outDir)
+{
+    QProcess process;
+    process.start(QStringLiteral(MARBOLT_DEMO_BIN), {outDir});
+    return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit &&
+           process.exitCode() == 0;
+}
+
+// Every file below `dir` by its relative path, with its bytes.
+QMap<QString, QByteArray> filesBelow(const QString &dir)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(dir, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly))
+            files.insert(QDir(dir).relativeFilePath(path), file.readAll());
+    }
+    return files;
+}
+
+} // namespace
+
+void TestDemoWorld::initTestCase()
+{
+    QVERIFY(first_.isValid() && second_.isValid());
+    QVERIFY(runGenerator(first_.path()));
+    QVERIFY(runGenerator(second_.path()));
+    // A second run into the same folder replaces what the first one wrote.
+    QVERIFY(runGenerator(first_.path()));
+}
+
+void TestDemoWorld::writesTheSameBytesEveryRun()
+{
+    const QMap<QString, QByteArray> a = filesBelow(first_.path());
+    const QMap<QString, QByteArray> b = filesBelow(second_.path());
+    QVERIFY(a.size() > 100);
+    QCOMPARE(a.keys(), b.keys());
+    for (auto it = a.cbegin(); it != a.cend(); ++it)
+        QVERIFY2(it.value() == b.value(it.key()), qPrintable(it.key()));
+}
+
+void TestDemoWorld::everyScenarioLoadsAsGenerated_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("islands");
+    QTest::addColumn<int>("fromTemplates");
+    QTest::addColumn<int>("groundFromTemplate");
+    QTest::addColumn<int>("vehicles");
+    QTest::addColumn<int>("campaign");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("notices");
+
+    const QStringList native{QStringLiteral("nativflg!")};
+    QTest::newRow("main demo") << "Inselreich.szs" << 18 << 7 << 1 << 12 << -1 << QString()
+                               << native;
+    QTest::newRow("old island layout")
+        << "Handelskrieg.szm" << 7 << 2 << 0 << 7 << -1 << QString() << QStringList();
+    QTest::newRow("campaign") << "Rumo Abenteuer.mfs" << 6 << 3 << 0 << 6 << 1 << QString()
+                              << QStringList();
+    QTest::newRow("multiplayer") << "Rumo Mehrspieler.mfm" << 9 << 4 << 0 << 9 << -1 << QString()
+                                 << QStringList();
+    QTest::newRow("savegame") << "Spielstand 1.gam" << 18 << 7 << 1 << 13 << -1
+                              << QStringLiteral("Inselreich") << native;
+}
+
+void TestDemoWorld::everyScenarioLoadsAsGenerated()
+{
+    QFETCH(QString, file);
+    QFETCH(int, islands);
+    QFETCH(int, fromTemplates);
+    QFETCH(int, groundFromTemplate);
+    QFETCH(int, vehicles);
+    QFETCH(int, campaign);
+    QFETCH(QString, name);
+    QFETCH(QStringList, notices);
+
+    const QString gamePath = FindGamePath(first_.filePath(QStringLiteral("wine")));
+    QVERIFY(!gamePath.isEmpty());
+    RumoSzen doc(gamePath, nullptr);
+    QVERIFY(doc.Load(first_.filePath(QStringLiteral("Szenarien/") + file)));
+    QCOMPARE(doc.notices(), notices);
+
+    int loaded = 0;
+    int references = 0;
+    int templateGround = 0;
+    for (const auto &island : doc.Islands()) {
+        if (!island)
+            continue;
+        ++loaded;
+        references += island->fromChunk() ? 0 : 1;
+        if (island->fromChunk() && island->record().ownGround() == 0) {
+            // The template's ground covers the island, the scenario adds the buildings.
+            ++templateGround;
+            QCOMPARE(island->layers().size(), size_t(2));
+            QCOMPARE(island->layers()[0]->tileCount(), island->width() * island->height());
+        }
+    }
+    QCOMPARE(loaded, islands);
+    QCOMPARE(references, fromTemplates);
+    QCOMPARE(templateGround, groundFromTemplate);
+    QCOMPARE(int(doc.Ships().size()), vehicles);
+    QCOMPARE(doc.CampaignNumber(), campaign);
+    QCOMPARE(doc.scenarioName(), name);
+}
+
+QTEST_GUILESS_MAIN(TestDemoWorld)
+#include "tst_demoworld.moc"
