@@ -1,0 +1,24 @@
+#include "support/documentio.h"
+
+#include "document/rumoszen.h"
+
+#include <QBuffer>
+
+namespace scenario {
+
+bool load(RumoSzen &doc, QByteArray bytes)
+{
+    QBuffer in(&bytes);
+    in.open(QIODevice::ReadOnly);
+    return doc.Load(in, QStringLiteral("/szenarien/test.szs"));
+}
+
+QByteArray saved(RumoSzen &doc)
+{
+    QByteArray out;
+    QBuffer buffer(&out);
+    buffer.open(QIODevice::WriteOnly);
+    return doc.WriteTo(buffer) ? out : QByteArray("write failed");
+}
+
+} // namespace scenario
