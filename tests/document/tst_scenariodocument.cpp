@@ -1,5 +1,6 @@
 #include "document/chunkfile.h"
 #include "document/rumoszen.h"
+#include "document/scenariofiles.h"
 #include "support/gameinstallation.h"
 #include "support/scenariobuilder.h"
 #include "support/tempfiles.h"
@@ -64,6 +65,7 @@ class TestScenarioDocument : public QObject {
     Q_OBJECT
 
 private slots:
+    void scenarioFileKinds();
     void readChunks_data();
     void readChunks();
     void copiedChunksKeepTheirHeaderBytes();
@@ -435,6 +437,14 @@ void TestScenarioDocument::failedSaveChangesNothing()
     QCOMPARE(doc.FilePath(), loaded);
     QCOMPARE(doc.FileName(), QStringLiteral("quelle.szs"));
     QCOMPARE(doc.ModifiedCount(), 1);
+}
+
+void TestScenarioDocument::scenarioFileKinds()
+{
+    for (const char *path : {"a.szs", "b.SZM", "c.Mfs", "d.mfm", "/x/y/Spielstand 1.GAM"})
+        QVERIFY2(IsScenarioFile(QString::fromUtf8(path)), path);
+    for (const char *path : {"a.scp", "szs", "a.szs.zip", "/ordner.szs/datei", "a.sz", "a.szss"})
+        QVERIFY2(!IsScenarioFile(QString::fromUtf8(path)), path);
 }
 
 QTEST_GUILESS_MAIN(TestScenarioDocument)

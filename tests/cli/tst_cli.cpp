@@ -1,0 +1,173 @@
+#include "campaign/gametextcodec.h"
+#include "common/bytes.h"
+#include "common/messages.h"
+#include "support/gameinstallation.h"
+#include "support/scenariobuilder.h"
+#include "support/tempfiles.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace scenario;
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QString err;
+};
+
+// Runs marbolt-cli with the temporary game installation as its Wine prefix.
+Run cli(const TempGameInstallation &game, const QStringList &args)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("WINEPREFIX"), game.prefix());
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(MARBOLT_CLI_BIN), args);
+    process.waitForFinished(30000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput(), QString::fromUtf8(process.readAllStandardError())};
+}
+
+QByteArray encoded(QByteArray text)
+{
+    GameTextCodec::Code(text.data(), text.size());
+    return text;
+}
+
+} // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void resaveWritesWhatTheEditorWrites();
+    void resaveFailures();
+    void exportIsland();
+    void dumpDescribesTheScenario();
+    void campaigns();
+
+private:
+    std::unique_ptr<TempGameInstallation> game_;
+    std::unique_ptr<QTemporaryDir> dir_;
+    RichScenario rich_;
+    QString in_;
+};
+
+void TestCli::init()
+{
+    game_ = std::make_unique<TempGameInstallation>();
+    dir_ = std::make_unique<QTemporaryDir>();
+    rich_ = richScenario();
+    rich_.install(*game_);
+    in_ = dir_->filePath(QStringLiteral("rich.gam"));
+    testfiles::write(in_, rich_.file);
+}
+
+void TestCli::resaveWritesWhatTheEditorWrites()
+{
+    const QString out = dir_->filePath(QStringLiteral("copy.szs"));
+    const Run run = cli(*game_, {QStringLiteral("resave"), in_, out});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.err, QString());
+    QCOMPARE(testfiles::read(out), rich_.saved);
+}
+
+void TestCli::resaveFailures()
+{
+    // A file without TIMERS fails to load; nothing is created.
+    const QString broken = dir_->filePath(QStringLiteral("broken.szs"));
+    testfiles::write(broken, chunk("CUSTOM", "x"));
+    const QString out = dir_->filePath(QStringLiteral("out.szs"));
+    Run run = cli(*game_, {QStringLiteral("resave"), broken, out});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.err, msg::readScenarioFailed() + QLatin1Char('\n'));
+    QVERIFY(!QFileInfo::exists(out));
+
+    // A target folder that does not exist cannot take the save.
+    run = cli(*game_, {QStringLiteral("resave"), in_, dir_->filePath(QStringLiteral("no/x.szs"))});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.err, msg::saveFailed() + QLatin1Char('\n'));
+
+    // Load notices arrive on stderr, one a line, and the save goes on.
+    const QString foreignDeer = dir_->filePath(QStringLiteral("deer.szs"));
+    testfiles::write(foreignDeer, chunk("INSEL5", islandRecord({})) +
+                                      chunk("HIRSCH2", deer(1) + deer(2) + deer(3)) +
+                                      minimalScenario());
+    run = cli(*game_, {QStringLiteral("resave"), foreignDeer, out});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.err, QString(msg::invalidIslandNumber() + QLatin1Char('\n')).repeated(2));
+
+    QCOMPARE(cli(*game_, {QStringLiteral("resave"), in_}).exitCode, 2);
+}
+
+void TestCli::exportIsland()
+{
+    const QString out = dir_->filePath(QStringLiteral("insel")); // no extension is added
+    Run run = cli(*game_, {QStringLiteral("export-island"), in_, QStringLiteral("1"), out});
+    QCOMPARE(run.exitCode, 0);
+    const QByteArray file = testfiles::read(out);
+    QVERIFY(file.startsWith(header("INSEL5", 116)));
+    QCOMPARE(file.mid(20 + 12, 8), QByteArray(8, '\7')); // no city owners in a template
+
+    run = cli(*game_, {QStringLiteral("export-island"), in_, QStringLiteral("42"), out + "2"});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.err.trimmed(), msg::noSuchIsland(QStringLiteral("42")));
+    QVERIFY(!QFileInfo::exists(out + "2"));
+}
+
+void TestCli::dumpDescribesTheScenario()
+{
+    const Run run = cli(*game_, {QStringLiteral("dump"), in_});
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject doc = QJsonDocument::fromJson(run.out).object();
+    QCOMPARE(doc["scenarioName"].toString(), QStringLiteral("Brimtest"));
+    QCOMPARE(doc["campaignNumber"].toInt(), 5);
+    QCOMPARE(doc["settings"]["maxShips"].toInt(), 40);
+    QCOMPARE(doc["chunks"][0]["name"].toString(), QStringLiteral("NAME"));
+
+    const QJsonArray islands = doc["islands"].toArray();
+    QCOMPARE(islands.size(), 4);
+    const QJsonObject one = islands[0].toObject();
+    QCOMPARE(one["label"].toString(), QStringLiteral("Insel 1: 20x15 N"));
+    QCOMPARE(one["cities"][1]["name"].toString(), QStringLiteral("Borkum"));
+    const QByteArray post = tradingPost(1, 0, {32, 64});
+    const auto ore = le::u32(reinterpret_cast<const uchar *>(post.constData()), 4 + 20 * 2 + 12);
+    QCOMPARE(one["tradingPosts"][0]["stock"]["Erz"].toInteger(), qint64(ore >> 5)); // slot 2
+    QCOMPARE(one["deer"].toInt(), 2);
+    QCOMPARE(islands[3]["source"].toString(), QStringLiteral("reference"));
+
+    const QJsonArray ships = doc["ships"].toArray();
+    QCOMPARE(ships[0]["type"].toString(), QStringLiteral("Kl. Handelsschiff"));
+    QCOMPARE(ships[0]["cargo"][0]["tons"].toInt(), 10);
+    QCOMPARE(ships[0]["cargo"][0]["flags"].toInt(), 1);
+    QCOMPARE(ships[1]["cart"].toBool(), true);
+    QCOMPARE(doc["players"][5]["colourName"].toString(), QStringLiteral("Eingeborene"));
+    QCOMPARE(doc["missions"][1]["text"].toString(), QStringLiteral("Handle mit Tabak."));
+}
+
+void TestCli::campaigns()
+{
+    Run run = cli(*game_, {QStringLiteral("campaigns")});
+    QCOMPARE(run.exitCode, 1); // no Text.cod yet
+    QVERIFY(run.err.contains(QStringLiteral("nicht entschlüsseln")));
+
+    game_->addFile(QStringLiteral("Text.cod"),
+                   encoded("[TEXTE]\r\nHallo\r\n[KAMPAGNE]\r\na\r\nb\r\nc\r\nd\r\ne\r\n"
+                           "\xc4rger\r\n[END]\r\n"));
+    run = cli(*game_, {QStringLiteral("campaigns")});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(QString::fromUtf8(run.out),
+             QStringLiteral("Campaign 0\n  1. a\n  2. b\n  3. c\n  4. d\n  5. e\n"
+                            "  (no entry) Ärger\n"));
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
