@@ -1,5 +1,7 @@
 #include "players/missionrecord.h"
 
+#include "common/codetable.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -22,36 +24,27 @@ int MissionArea::usedCount() const
 
 namespace MonopolyGoods {
 namespace {
-struct Item {
-    const char16_t *name;
-    quint8 code;
-};
-constexpr std::array<Item, Count> kItems = {{{u"Eisenerz", 2},
-                                             {u"Gold", 3},
-                                             {u"Kakao", 51},
-                                             {u"Baumwolle", 49},
-                                             {u"Gewürze", 47},
-                                             {u"Tabak", 46},
-                                             {u"Wein", 50},
-                                             {u"Zuckerrohr", 48}}};
+constexpr CodeTable<Count> kItems({{{u"Eisenerz", 2},
+                                    {u"Gold", 3},
+                                    {u"Kakao", 51},
+                                    {u"Baumwolle", 49},
+                                    {u"Gewürze", 47},
+                                    {u"Tabak", 46},
+                                    {u"Wein", 50},
+                                    {u"Zuckerrohr", 48}}});
 } // namespace
 
 QString Name(int item)
 {
-    return item >= 0 && item < Count ? QString::fromUtf16(kItems[size_t(item)].name) : QString();
+    return kItems.Name(item);
 }
-
 quint8 Code(int item)
 {
-    return kItems[size_t(item)].code;
+    return kItems.Code(item);
 }
-
 std::optional<int> ItemOf(quint8 code)
 {
-    for (int i = 0; i < Count; ++i) {
-        if (kItems[size_t(i)].code == code)
-            return i;
-    }
-    return std::nullopt;
+    return kItems.ItemOf(code);
 }
+
 } // namespace MonopolyGoods

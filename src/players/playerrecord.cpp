@@ -1,5 +1,7 @@
 #include "players/playerrecord.h"
 
+#include "common/codetable.h"
+
 namespace PlayerColour {
 
 QString Name(int code)
@@ -28,35 +30,25 @@ QColor UnownedColour()
 
 namespace PlayerKind {
 namespace {
-struct Item {
-    const char16_t *name;
-    quint8 code;
-};
-constexpr std::array<Item, Count> kItems = {{{u"Spielt nicht mit", 10},
-                                             {u"Mensch", 0},
-                                             {u"Computer", 12},
-                                             {u"Händler", 13},
-                                             {u"Eingeborene", 11},
-                                             {u"Pirat", 14}}};
+constexpr CodeTable<Count> kItems({{{u"Spielt nicht mit", 10},
+                                    {u"Mensch", 0},
+                                    {u"Computer", 12},
+                                    {u"Händler", 13},
+                                    {u"Eingeborene", 11},
+                                    {u"Pirat", 14}}});
 } // namespace
 
 QString Name(int item)
 {
-    return item >= 0 && item < Count ? QString::fromUtf16(kItems[size_t(item)].name) : QString();
+    return kItems.Name(item);
 }
-
 quint8 Code(int item)
 {
-    return kItems[size_t(item)].code;
+    return kItems.Code(item);
 }
-
 std::optional<int> ItemOf(quint8 code)
 {
-    for (int i = 0; i < Count; ++i) {
-        if (kItems[size_t(i)].code == code)
-            return i;
-    }
-    return std::nullopt;
+    return kItems.ItemOf(code);
 }
 
 } // namespace PlayerKind

@@ -1,6 +1,7 @@
 #include "document/chunkfile.h"
 #include "document/rumoszen.h"
 #include "document/scenariofiles.h"
+#include "support/documentio.h"
 #include "support/gameinstallation.h"
 #include "support/scenariobuilder.h"
 #include "support/tempfiles.h"
@@ -27,23 +28,6 @@ QByteArray heldBytes(const ChunkList &chunks)
     for (const ScenarioChunk &c : chunks)
         all += QByteArray(reinterpret_cast<const char *>(c.block()), c.blockSize());
     return all;
-}
-
-bool loadBytes(RumoSzen &doc, QByteArray bytes)
-{
-    QBuffer in(&bytes);
-    in.open(QIODevice::ReadOnly);
-    return doc.Load(in, QStringLiteral("/szenarien/test.szs"));
-}
-
-QByteArray written(RumoSzen &doc)
-{
-    QByteArray out;
-    QBuffer buffer(&out);
-    buffer.open(QIODevice::WriteOnly);
-    if (!doc.WriteTo(buffer))
-        return "write failed";
-    return out;
 }
 
 QByteArray int32(qint32 v)
@@ -139,9 +123,9 @@ void TestScenarioDocument::copiedChunksKeepTheirHeaderBytes()
                                 .raw(pattern(7))
                                 .bytes();
     RumoSzen doc(QString(), nullptr);
-    QVERIFY(loadBytes(doc, file));
+    QVERIFY(load(doc, file));
     QCOMPARE(doc.scenarioName(), QStringLiteral("Szenario"));
-    QCOMPARE(written(doc),
+    QCOMPARE(scenario::saved(doc),
              unknown + chunk("LEER", {}) + chunk("NAME", "Szenario") + chunk("TIMERS", settings()));
 }
 
@@ -162,7 +146,7 @@ void TestScenarioDocument::richScenarioRoundTrip()
     QCOMPARE(doc.CampaignNumber(), 5);
     QCOMPARE(doc.Ships().size(), size_t(2));
     QCOMPARE(doc.Islands().size(), size_t(5));
-    QCOMPARE(written(doc), rich.saved);
+    QCOMPARE(scenario::saved(doc), rich.saved);
 
     const QString copy = dir.filePath(QStringLiteral("kopie.szs"));
     QVERIFY(doc.Save(copy));
@@ -173,7 +157,7 @@ void TestScenarioDocument::richScenarioRoundTrip()
     // The saved file is a fixed point: loading and saving it changes nothing.
     RumoSzen again(game.gameFolder(), nullptr);
     QVERIFY(again.Load(copy));
-    QCOMPARE(written(again), rich.saved);
+    QCOMPARE(scenario::saved(again), rich.saved);
 }
 
 void TestScenarioDocument::loadFails_data()
@@ -195,7 +179,7 @@ void TestScenarioDocument::loadFails()
 {
     QFETCH(QByteArray, file);
     RumoSzen doc(QString(), nullptr);
-    QVERIFY(!loadBytes(doc, file));
+    QVERIFY(!load(doc, file));
     QVERIFY(doc.FilePath().isEmpty());
     QVERIFY(doc.FileName().isEmpty());
 }
@@ -204,18 +188,17 @@ void TestScenarioDocument::everyTimersChunkIsRegeneratedFromTheFirst()
 {
     const QByteArray first = settings(12, 0x101).left(600);
     RumoSzen doc(QString(), nullptr);
-    QVERIFY(loadBytes(doc,
-                      chunk("TIMERS", first) + chunk("X", "y") + chunk("TIMERS", settings(99, 0))));
+    QVERIFY(load(doc, chunk("TIMERS", first) + chunk("X", "y") + chunk("TIMERS", settings(99, 0))));
     QCOMPARE(doc.settings().maxShips(), 12u);
     const QByteArray regenerated = chunk("TIMERS", first + QByteArray(64, '\0'));
-    QCOMPARE(written(doc), regenerated + chunk("X", "y") + regenerated);
+    QCOMPARE(scenario::saved(doc), regenerated + chunk("X", "y") + regenerated);
 }
 
 void TestScenarioDocument::playerChunkAfterTimersIsRegeneratedEmpty()
 {
     RumoSzen doc(QString(), nullptr);
-    QVERIFY(loadBytes(doc, minimalScenario() + chunk("PLAYER4", players())));
-    QCOMPARE(written(doc), minimalScenario() + chunk("PLAYER4", QByteArray(7504, '\0')));
+    QVERIFY(load(doc, minimalScenario() + chunk("PLAYER4", players())));
+    QCOMPARE(scenario::saved(doc), minimalScenario() + chunk("PLAYER4", QByteArray(7504, '\0')));
 }
 
 void TestScenarioDocument::recordAreasTakeTheirSize_data()
@@ -241,8 +224,8 @@ void TestScenarioDocument::recordAreasTakeTheirSize()
     const QByteArray timers = name == "TIMERS" ? QByteArray() : minimalScenario();
 
     RumoSzen doc(QString(), nullptr);
-    QVERIFY(loadBytes(doc, chunk(name, payload) + timers));
-    QCOMPARE(written(doc), regenerated + timers);
+    QVERIFY(load(doc, chunk(name, payload) + timers));
+    QCOMPARE(scenario::saved(doc), regenerated + timers);
 }
 
 void TestScenarioDocument::campaignNumber_data()
@@ -272,10 +255,10 @@ void TestScenarioDocument::campaignNumber()
     QFETCH(int, saveWith);
     QFETCH(QByteArray, savedFront);
     RumoSzen doc(QString(), nullptr);
-    QVERIFY(loadBytes(doc, before + minimalScenario()));
+    QVERIFY(load(doc, before + minimalScenario()));
     QCOMPARE(doc.CampaignNumber(), loaded);
     doc.SetCampaignNumber(saveWith);
-    QCOMPARE(written(doc), savedFront + minimalScenario());
+    QCOMPARE(scenario::saved(doc), savedFront + minimalScenario());
 }
 
 void TestScenarioDocument::missionsWrittenUpToFirstBlank_data()
@@ -299,8 +282,9 @@ void TestScenarioDocument::missionsWrittenUpToFirstBlank()
         missions += mission(m, texts[m]);
 
     RumoSzen doc(QString(), nullptr);
-    QVERIFY(loadBytes(doc, chunk("AUFTRAG4", missions) + minimalScenario()));
-    QCOMPARE(written(doc), chunk("AUFTRAG4", missions.left(count * 2244)) + minimalScenario());
+    QVERIFY(load(doc, chunk("AUFTRAG4", missions) + minimalScenario()));
+    QCOMPARE(scenario::saved(doc),
+             chunk("AUFTRAG4", missions.left(count * 2244)) + minimalScenario());
 }
 
 void TestScenarioDocument::changeCountSignalsEveryChange()
@@ -320,7 +304,7 @@ void TestScenarioDocument::changeCountSignalsEveryChange()
     QCOMPARE(spy.at(2).at(0).toInt(), 0);
 
     QTemporaryDir dir;
-    QVERIFY(loadBytes(doc, minimalScenario()));
+    QVERIFY(load(doc, minimalScenario()));
     doc.SetModified(true);
     QVERIFY(doc.Save(dir.filePath(QStringLiteral("neu.szs"))));
     QCOMPARE(doc.ModifiedCount(), 0);
@@ -344,7 +328,7 @@ void TestScenarioDocument::saveReplacesTargetAndTempFile()
     testfiles::write(path, "alter Inhalt");
     testfiles::write(dir.filePath(QStringLiteral("temp.file")), "alter Inhalt");
     RumoSzen doc(QString(), nullptr);
-    QVERIFY(loadBytes(doc, minimalScenario()));
+    QVERIFY(load(doc, minimalScenario()));
 
     QVERIFY(doc.Save(path));
     QCOMPARE(testfiles::read(path), minimalScenario());
@@ -363,7 +347,7 @@ void TestScenarioDocument::saveKeepsSymlinkAndPermissions()
     QVERIFY(QFile::link(real, link));
 
     RumoSzen doc(QString(), nullptr);
-    QVERIFY(loadBytes(doc, minimalScenario()));
+    QVERIFY(load(doc, minimalScenario()));
     QVERIFY(doc.Save(link));
     QVERIFY(QFileInfo(link).isSymLink());
     QCOMPARE(QFileInfo(link).symLinkTarget(), real);

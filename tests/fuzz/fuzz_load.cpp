@@ -66,7 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static QCoreApplication app(argc, argv);
     static const QString gamePath = makeGameFolder();
 
-    QByteArray input = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
+    QByteArray input =
+        QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
     QBuffer in(&input);
     in.open(QIODevice::ReadOnly);
     RumoSzen doc(gamePath, nullptr);

@@ -1,6 +1,7 @@
 #include "common/bytes.h"
 #include "common/messages.h"
 #include "document/rumoszen.h"
+#include "support/documentio.h"
 #include "support/gameinstallation.h"
 #include "support/scenariobuilder.h"
 #include "support/tempfiles.h"
@@ -20,21 +21,6 @@ static char *toString(const TileRect &r)
 }
 
 namespace {
-
-bool loadBytes(RumoSzen &doc, QByteArray bytes)
-{
-    QBuffer in(&bytes);
-    in.open(QIODevice::ReadOnly);
-    return doc.Load(in, QStringLiteral("/szenarien/test.szs"));
-}
-
-QByteArray written(RumoSzen &doc)
-{
-    QByteArray out;
-    QBuffer buffer(&out);
-    buffer.open(QIODevice::WriteOnly);
-    return doc.WriteTo(buffer) ? out : QByteArray("write failed");
-}
 
 int islandCount(const RumoSzen &doc)
 {
@@ -173,7 +159,7 @@ void TestIslands::oldRecordIsConverted()
     QFETCH(QByteArray, old);
     QFETCH(int, usedEntries);
     RumoSzen doc(QString(), nullptr);
-    QVERIFY(loadBytes(doc, chunk("INSEL_MAXFUN", old) + minimalScenario()));
+    QVERIFY(load(doc, chunk("INSEL_MAXFUN", old) + minimalScenario()));
     const Insel *island = doc.island(1);
     QVERIFY(island);
     QCOMPARE(island->x(), 30);
@@ -183,7 +169,7 @@ void TestIslands::oldRecordIsConverted()
     QCOMPARE(expected[23], char(usedEntries));
     QCOMPARE(expected[3], char(old[3] & 0x07));
     QCOMPARE(expected.mid(112), QByteArray(4, '\0'));
-    QCOMPARE(written(doc), savedIsland(expected) + minimalScenario());
+    QCOMPARE(scenario::saved(doc), savedIsland(expected) + minimalScenario());
 }
 
 void TestIslands::shortRecordsArePadded()
@@ -191,9 +177,9 @@ void TestIslands::shortRecordsArePadded()
     // 102 bytes keep the own-ground flag at 101.
     const QByteArray record = islandRecord(spec(1, 10, 10, 8, 8)).left(102);
     RumoSzen doc(QString(), nullptr);
-    QVERIFY(loadBytes(doc, chunk("INSEL5", record) + minimalScenario()));
+    QVERIFY(load(doc, chunk("INSEL5", record) + minimalScenario()));
     QCOMPARE(doc.notices(), QStringList());
-    QCOMPARE(written(doc), savedIsland(record + QByteArray(14, '\0')) + minimalScenario());
+    QCOMPARE(scenario::saved(doc), savedIsland(record + QByteArray(14, '\0')) + minimalScenario());
 
     TempGameInstallation game;
     const QByteArray shortTemplate = islandRecord(spec(9, 0, 0, 16, 12)).left(60);
@@ -203,8 +189,7 @@ void TestIslands::shortRecordsArePadded()
     ref.x = 50;
     ref.y = 70;
     RumoSzen fromTemplate(game.gameFolder(), nullptr);
-    QVERIFY(
-        loadBytes(fromTemplate, chunk("SZENE", szene({islandReference(ref)})) + minimalScenario()));
+    QVERIFY(load(fromTemplate, chunk("SZENE", szene({islandReference(ref)})) + minimalScenario()));
     QVERIFY(fromTemplate.island(2));
     QByteArray expected = shortTemplate + QByteArray(56, '\0');
     expected[0] = 2;
@@ -250,7 +235,7 @@ void TestIslands::templateIsFound()
     game.addFile(onDisk, templateFile(record, {ground}));
     ReferenceSpec ref{climate, sizeClass, native, 2, templateNumber, 50, 60};
     RumoSzen doc(game.gameFolder(), nullptr);
-    QVERIFY(loadBytes(doc, chunk("SZENE", szene({islandReference(ref)})) + minimalScenario()));
+    QVERIFY(load(doc, chunk("SZENE", szene({islandReference(ref)})) + minimalScenario()));
     QCOMPARE(doc.notices(), native ? QStringList{msg::nativeFlag()} : QStringList());
 
     const Insel *island = doc.island(2);
@@ -282,7 +267,7 @@ void TestIslands::firstIslandRecordOfTemplateWins()
                                      .chunk("INSEL3", islandRecord(spec(9, 0, 0, 40, 40)))
                                      .bytes());
     RumoSzen doc(game.gameFolder(), nullptr);
-    QVERIFY(loadBytes(doc, chunk("SZENE", szene({islandReference({})})) + minimalScenario()));
+    QVERIFY(load(doc, chunk("SZENE", szene({islandReference({})})) + minimalScenario()));
     const Insel *island = doc.island(1);
     QVERIFY(island);
     QCOMPARE(island->width(), 16);
@@ -307,13 +292,13 @@ void TestIslands::groundFromTemplateSurvivesRoundTrip()
         chunk("INSEL5", islandRecord(s)) + chunk("INSELHAUS", houses) + minimalScenario();
     for (const QByteArray &file : {withoutEmptyGround, saved}) {
         RumoSzen doc(game.gameFolder(), nullptr);
-        QVERIFY(loadBytes(doc, file));
+        QVERIFY(load(doc, file));
         QCOMPARE(doc.notices(), QStringList());
         const Insel *island = doc.island(1);
         QCOMPARE(island->layers().size(), size_t(2));
         QCOMPARE(island->layers()[0]->tileCount(), 2);
         QCOMPARE(island->layers()[1]->tile(0).building(), quint16(1501));
-        QCOMPARE(written(doc), saved);
+        QCOMPARE(scenario::saved(doc), saved);
     }
 }
 
@@ -330,9 +315,9 @@ void TestIslands::templateLayersAreNeverWrittenIntoTheScenario()
     const QByteArray saved = savedIsland(islandRecord(s), {{}, houses}) + minimalScenario();
 
     RumoSzen doc(game.gameFolder(), nullptr);
-    QVERIFY(loadBytes(doc, saved));
+    QVERIFY(load(doc, saved));
     QCOMPARE(doc.island(1)->layers().size(), size_t(3));
-    QCOMPARE(written(doc), saved);
+    QCOMPARE(scenario::saved(doc), saved);
 }
 
 void TestIslands::missingTemplates_data()
@@ -384,10 +369,10 @@ void TestIslands::missingTemplates()
     notices.replaceInStrings(QStringLiteral("<game>"), game.gameFolder());
 
     RumoSzen doc(game.gameFolder(), nullptr);
-    QVERIFY(loadBytes(doc, file + minimalScenario()));
+    QVERIFY(load(doc, file + minimalScenario()));
     QCOMPARE(doc.notices(), notices);
     QCOMPARE(islandCount(doc), islands);
-    QCOMPARE(written(doc), saved + minimalScenario());
+    QCOMPARE(scenario::saved(doc), saved + minimalScenario());
 }
 
 void TestIslands::referencesBeyondPayloadIgnored_data()
@@ -411,9 +396,9 @@ void TestIslands::referencesBeyondPayloadIgnored()
     TempGameInstallation game;
     game.addFile("nord/lit.scp", groundTemplate());
     RumoSzen doc(game.gameFolder(), nullptr);
-    QVERIFY(loadBytes(doc, chunk("SZENE", payload) + minimalScenario()));
+    QVERIFY(load(doc, chunk("SZENE", payload) + minimalScenario()));
     QCOMPARE(islandCount(doc), islands);
-    QCOMPARE(written(doc), chunk("SZENE", payload) + minimalScenario());
+    QCOMPARE(scenario::saved(doc), chunk("SZENE", payload) + minimalScenario());
 }
 
 void TestIslands::movedReferenceIsSavedIntoSzene()
@@ -423,12 +408,11 @@ void TestIslands::movedReferenceIsSavedIntoSzene()
     const QByteArray other = islandReference({0, 0, false, 1, 65535, 0, 0});
     ReferenceSpec ref{0, 0, false, 2, 65535, 200, 100};
     RumoSzen doc(game.gameFolder(), nullptr);
-    QVERIFY(
-        loadBytes(doc, chunk("SZENE", szene({other, islandReference(ref)})) + minimalScenario()));
+    QVERIFY(load(doc, chunk("SZENE", szene({other, islandReference(ref)})) + minimalScenario()));
     QVERIFY(doc.MoveIsland(*doc.island(2), 5, -3));
     ref.x = 205;
     ref.y = 97;
-    QCOMPARE(written(doc),
+    QCOMPARE(scenario::saved(doc),
              chunk("SZENE", szene({other, islandReference(ref)})) + minimalScenario());
     QCOMPARE(doc.island(2)->record().x(), quint16(205));
     QCOMPARE(doc.island(2)->record().y(), quint16(97));
@@ -439,8 +423,8 @@ void TestIslands::labelsAndGeometry()
     IslandSpec twelve = spec(12, 100, 100, 7, 6);
     twelve.climate = 2;
     RumoSzen doc(QString(), nullptr);
-    QVERIFY(loadBytes(doc, chunk("INSEL5", islandRecord(spec(3, 10, 20, 40, 35))) +
-                               chunk("INSEL5", islandRecord(twelve)) + minimalScenario()));
+    QVERIFY(load(doc, chunk("INSEL5", islandRecord(spec(3, 10, 20, 40, 35))) +
+                          chunk("INSEL5", islandRecord(twelve)) + minimalScenario()));
     Insel &three = *doc.island(3);
     QCOMPARE(IslandLabel(three), QStringLiteral("Insel 3: 40x35 N"));
     QCOMPARE(IslandLabel(*doc.island(12)), QStringLiteral("Insel 12: 7x6 S"));
@@ -485,11 +469,11 @@ void TestIslands::moveIsland()
     QFETCH(int, dy);
     QFETCH(bool, valid);
     RumoSzen doc(QString(), nullptr);
-    QVERIFY(loadBytes(doc, chunk("INSEL5", islandRecord(spec(1, 472, 0, 40, 10))) +
-                               chunk("INSEL5", islandRecord(spec(2, 100, 100, 20, 20))) +
-                               chunk("INSEL5", islandRecord(spec(3, 130, 100, 10, 10))) +
-                               chunk("INSEL5", islandRecord(spec(4, 0, 340, 10, 12))) +
-                               minimalScenario()));
+    QVERIFY(load(doc, chunk("INSEL5", islandRecord(spec(1, 472, 0, 40, 10))) +
+                          chunk("INSEL5", islandRecord(spec(2, 100, 100, 20, 20))) +
+                          chunk("INSEL5", islandRecord(spec(3, 130, 100, 10, 10))) +
+                          chunk("INSEL5", islandRecord(spec(4, 0, 340, 10, 12))) +
+                          minimalScenario()));
     Insel &island = *doc.island(number);
     const TileRect before = *island.GetBounds();
     QCOMPARE(doc.MoveIsland(island, dx, dy), valid);
@@ -501,9 +485,9 @@ void TestIslands::moveIsland()
 void TestIslands::islandAtTakesLowestNumber()
 {
     RumoSzen doc(QString(), nullptr);
-    QVERIFY(loadBytes(doc, chunk("INSEL5", islandRecord(spec(5, 5, 5, 10, 10))) +
-                               chunk("INSEL5", islandRecord(spec(2, 0, 0, 10, 10))) +
-                               minimalScenario()));
+    QVERIFY(load(doc, chunk("INSEL5", islandRecord(spec(5, 5, 5, 10, 10))) +
+                          chunk("INSEL5", islandRecord(spec(2, 0, 0, 10, 10))) +
+                          minimalScenario()));
     QCOMPARE(doc.IslandAt(7, 7), doc.island(2));
     QCOMPARE(doc.IslandAt(12, 12), doc.island(5));
     QCOMPARE(doc.IslandAt(15, 15), nullptr);
@@ -528,7 +512,7 @@ void TestIslands::shipAt()
     for (const QPoint &p : ships)
         payload += ship("Schiff", p.x(), p.y());
     RumoSzen doc(QString(), nullptr);
-    QVERIFY(loadBytes(doc, chunk("SHIP4", payload) + minimalScenario()));
+    QVERIFY(load(doc, chunk("SHIP4", payload) + minimalScenario()));
     const ShipRecord hit = doc.ShipAt(100, 100);
     QCOMPARE(hit.data(), found < 0 ? nullptr : doc.Ships()[size_t(found)].data());
 }
@@ -554,7 +538,7 @@ void TestIslands::cityAt()
     QFETCH(QPoint, point);
     QFETCH(int, slot);
     RumoSzen doc(QString(), nullptr);
-    QVERIFY(loadBytes(doc, cityFixture() + minimalScenario()));
+    QVERIFY(load(doc, cityFixture() + minimalScenario()));
     const CityRecord city = doc.CityAt(point.x(), point.y());
     QCOMPARE(city.data(), slot < 0 ? nullptr : doc.island(1)->cityInSlot(slot).data());
 }
@@ -562,7 +546,7 @@ void TestIslands::cityAt()
 void TestIslands::cityBoundsAndTradingPost()
 {
     RumoSzen doc(QString(), nullptr);
-    QVERIFY(loadBytes(doc, cityFixture() + minimalScenario()));
+    QVERIFY(load(doc, cityFixture() + minimalScenario()));
     const Insel &one = *doc.island(1);
     // Only the second layer counts, tiles outside the island included.
     QCOMPARE(*doc.CityBounds(one, 0), TileRect({10, 20, 35, 30}));
@@ -597,13 +581,13 @@ void TestIslands::setCityOwner()
     QFETCH(int, colour);
     QFETCH(int, owner);
     RumoSzen doc(QString(), nullptr);
-    QVERIFY(loadBytes(doc, ownerFixture(0, 0)));
+    QVERIFY(load(doc, ownerFixture(0, 0)));
     QCOMPARE(doc.SetCityOwner(doc.island(1)->cityInSlot(slot), colour), owner >= 0);
     const int owner0 = slot == 0 && owner >= 0 ? owner : 0;
     const int owner7 = slot == 7 && owner >= 0 ? owner : 0;
     RumoSzen expected(QString(), nullptr);
-    QVERIFY(loadBytes(expected, ownerFixture(owner0, owner7)));
-    QCOMPARE(written(doc), written(expected));
+    QVERIFY(load(expected, ownerFixture(owner0, owner7)));
+    QCOMPARE(scenario::saved(doc), scenario::saved(expected));
 }
 
 void TestIslands::deleteIsland()
@@ -627,7 +611,7 @@ void TestIslands::deleteIsland()
     file.chunk("SZENE", szenePayload).raw(minimalScenario());
 
     RumoSzen doc(game.gameFolder(), nullptr);
-    QVERIFY(loadBytes(doc, file.bytes()));
+    QVERIFY(load(doc, file.bytes()));
     QVERIFY(!doc.CanDeleteIsland(*doc.island(3)));
     QVERIFY(!doc.DeleteIsland(*doc.island(3)));
     QVERIFY(!doc.CanDeleteIsland(*doc.island(7)));
@@ -639,7 +623,7 @@ void TestIslands::deleteIsland()
     QCOMPARE(doc.island(4), nullptr);
     QCOMPARE(doc.island(5)->number(), 5);
     QCOMPARE(doc.island(6)->number(), 6);
-    QCOMPARE(written(doc), saved + chunk("SZENE", szenePayload) + minimalScenario());
+    QCOMPARE(scenario::saved(doc), saved + chunk("SZENE", szenePayload) + minimalScenario());
 }
 
 void TestIslands::exportWritesTemplateForm()
@@ -661,8 +645,8 @@ void TestIslands::exportWritesTemplateForm()
                                 .raw(minimalScenario())
                                 .bytes();
     RumoSzen doc(game.gameFolder(), nullptr);
-    QVERIFY(loadBytes(doc, file));
-    const QByteArray before = written(doc);
+    QVERIFY(load(doc, file));
+    const QByteArray before = scenario::saved(doc);
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("insel.scp"));
@@ -672,7 +656,7 @@ void TestIslands::exportWritesTemplateForm()
              templateFile(islandRecord(fromTemplate), {tile(6, 0, 0) + tile(6, 15, 11)}));
     QVERIFY(doc.ExportIsland(*doc.island(2), path));
     QCOMPARE(testfiles::read(path), templateFile(islandRecord(own), {ground}));
-    QCOMPARE(written(doc), before);
+    QCOMPARE(scenario::saved(doc), before);
     QVERIFY(!doc.IsModified());
 }
 
@@ -682,7 +666,7 @@ void TestIslands::settlementsHangOnTheirIslands()
     const RichScenario rich = richScenario();
     rich.install(game);
     RumoSzen doc(game.gameFolder(), nullptr);
-    QVERIFY(loadBytes(doc, rich.file));
+    QVERIFY(load(doc, rich.file));
     QCOMPARE(doc.island(0), nullptr);
 
     const Insel &one = *doc.island(1);
@@ -714,12 +698,12 @@ void TestIslands::recordsWithoutIslandAreSkipped()
                                 .raw(minimalScenario())
                                 .bytes();
     RumoSzen doc(QString(), nullptr);
-    QVERIFY(loadBytes(doc, file));
+    QVERIFY(load(doc, file));
     QVERIFY(doc.island(1)->layers().empty());
     QCOMPARE(doc.island(1)->cities().size(), size_t(2));
-    QCOMPARE(written(doc), chunk("INSEL5", record) + chunk("HIRSCH2", {}) +
-                               chunk("STADT4", city(1, 1, 0, "Eins")) +
-                               chunk("KONTOR2", tradingPost(1, 1)) + minimalScenario());
+    QCOMPARE(scenario::saved(doc), chunk("INSEL5", record) + chunk("HIRSCH2", {}) +
+                                       chunk("STADT4", city(1, 1, 0, "Eins")) +
+                                       chunk("KONTOR2", tradingPost(1, 1)) + minimalScenario());
 }
 
 void TestIslands::foreignDeerRecordsDropped_data()
@@ -740,11 +724,12 @@ void TestIslands::foreignDeerRecordsDropped()
     const QByteArray one = islandRecord(spec(1, 10, 10, 8, 8));
     const QByteArray two = islandRecord(spec(2, 30, 10, 8, 8));
     RumoSzen doc(QString(), nullptr);
-    QVERIFY(loadBytes(doc, chunk("INSEL5", one) + chunk("INSEL5", two) + chunk("HIRSCH2", payload) +
-                               minimalScenario()));
+    QVERIFY(load(doc, chunk("INSEL5", one) + chunk("INSEL5", two) + chunk("HIRSCH2", payload) +
+                          minimalScenario()));
     QCOMPARE(doc.notices(), QStringList(dropped, msg::invalidIslandNumber()));
-    QCOMPARE(written(doc), chunk("INSEL5", one) + chunk("HIRSCH2", kept) + chunk("STADT4", {}) +
-                               chunk("KONTOR2", {}) + savedIsland(two) + minimalScenario());
+    QCOMPARE(scenario::saved(doc), chunk("INSEL5", one) + chunk("HIRSCH2", kept) +
+                                       chunk("STADT4", {}) + chunk("KONTOR2", {}) +
+                                       savedIsland(two) + minimalScenario());
 }
 
 QTEST_GUILESS_MAIN(TestIslands)
