@@ -42,7 +42,7 @@ QByteArray savedIsland(const QByteArray &record, const QByteArrayList &layers = 
     return b + chunk("HIRSCH2", {}) + chunk("STADT4", {}) + chunk("KONTOR2", {});
 }
 
-IslandSpec spec(int number, int x, int y, int width, int height)
+IslandSpec placed(int number, int x, int y, int width, int height)
 {
     IslandSpec s;
     s.number = number;
@@ -55,14 +55,14 @@ IslandSpec spec(int number, int x, int y, int width, int height)
 
 QByteArray groundTemplate()
 {
-    return templateFile(islandRecord(spec(9, 0, 0, 16, 12)), {tile(6, 0, 0) + tile(6, 15, 11)});
+    return templateFile(islandRecord(placed(9, 0, 0, 16, 12)), {tile(6, 0, 0) + tile(6, 15, 11)});
 }
 
 // Island 1 at (10, 20), 20 x 15, with cities in slots 0 and 3, a ground
 // layer and two building layers; island 2 has only its ground.
 QByteArray cityFixture()
 {
-    IslandSpec one = spec(1, 10, 20, 20, 15);
+    IslandSpec one = placed(1, 10, 20, 20, 15);
     one.cityOwners = {0, 7, 7, 1, 7, 7, 7, 7};
     const QByteArray layer2 = tile(1103, 2, 3, true, 0, 0)    // x 12..15, y 23..26
                               + tile(801, 10, 2, false, 3, 1) // x 20..24, y 22..28
@@ -77,7 +77,7 @@ QByteArray cityFixture()
         .chunk("INSELHAUS", tile(1, 0, 0, true, 0, 0))
         .chunk("INSELHAUS", layer2)
         .chunk("INSELHAUS", layer3)
-        .chunk("INSEL5", islandRecord(spec(2, 100, 100, 10, 10)))
+        .chunk("INSEL5", islandRecord(placed(2, 100, 100, 10, 10)))
         .chunk("INSELHAUS", tile(1, 0, 0))
         .chunk("STADT4", city(1, 0, 0, "Nord") + city(1, 3, 1, "Ost"))
         .chunk("KONTOR2", tradingPost(1, 3) + tradingPost(1, 0, {1}) + tradingPost(1, 0, {2}))
@@ -88,7 +88,7 @@ QByteArray cityFixture()
 // the tiles of slot 0 are drawn in `owner0`, those of slot 7 in player 5.
 QByteArray ownerFixture(int owner0, int owner7)
 {
-    IslandSpec one = spec(1, 10, 20, 20, 15);
+    IslandSpec one = placed(1, 10, 20, 20, 15);
     one.cityOwners = {quint8(owner0), 7, 7, 7, 7, 7, 7, quint8(owner7)};
     return ScenarioBuilder()
         .chunk("PLAYER4", players({0, 1, 3, 3, 2, 3, 6}))
@@ -144,7 +144,7 @@ void TestIslands::oldRecordIsConverted_data()
     QTest::addColumn<QByteArray>("old");
     QTest::addColumn<int>("usedEntries");
 
-    QByteArray old = oldIslandRecord(spec(1, 30, 40, 12, 9));
+    QByteArray old = oldIslandRecord(placed(1, 30, 40, 12, 9));
     QVERIFY(old[48] && old[56] && (old[3] & 0xF8));
     QTest::newRow("both entries used") << old << 2;
     QTest::newRow("longer payload") << old + "tail" << 2;
@@ -175,14 +175,14 @@ void TestIslands::oldRecordIsConverted()
 void TestIslands::shortRecordsArePadded()
 {
     // 102 bytes keep the own-ground flag at 101.
-    const QByteArray record = islandRecord(spec(1, 10, 10, 8, 8)).left(102);
+    const QByteArray record = islandRecord(placed(1, 10, 10, 8, 8)).left(102);
     RumoSzen doc(QString(), nullptr);
     QVERIFY(load(doc, chunk("INSEL5", record) + minimalScenario()));
     QCOMPARE(doc.notices(), QStringList());
     QCOMPARE(scenario::saved(doc), savedIsland(record + QByteArray(14, '\0')) + minimalScenario());
 
     TempGameInstallation game;
-    const QByteArray shortTemplate = islandRecord(spec(9, 0, 0, 16, 12)).left(60);
+    const QByteArray shortTemplate = islandRecord(placed(9, 0, 0, 16, 12)).left(60);
     game.addFile("nord/lit.scp", templateFile(shortTemplate, {tile(1, 0, 0)}, "INSEL4"));
     ReferenceSpec ref;
     ref.number = 2;
@@ -230,7 +230,7 @@ void TestIslands::templateIsFound()
     QCOMPARE(Insel::TemplateFile(climate, sizeClass, native, templateNumber), fileName);
 
     TempGameInstallation game;
-    const QByteArray record = islandRecord(spec(9, 0, 0, 16, 12));
+    const QByteArray record = islandRecord(placed(9, 0, 0, 16, 12));
     const QByteArray ground = tile(6, 0, 0) + tile(6, 15, 11);
     game.addFile(onDisk, templateFile(record, {ground}));
     ReferenceSpec ref{climate, sizeClass, native, 2, templateNumber, 50, 60};
@@ -259,12 +259,12 @@ void TestIslands::firstIslandRecordOfTemplateWins()
     const QByteArray l1 = tile(1, 0, 0);
     const QByteArray l2 = tile(1501, 3, 3, true, 7, 7);
     game.addFile("nord/lit.scp", ScenarioBuilder()
-                                     .chunk("INSEL4", islandRecord(spec(9, 0, 0, 16, 12)))
+                                     .chunk("INSEL4", islandRecord(placed(9, 0, 0, 16, 12)))
                                      .chunk("INSELHAUS", l1)
                                      .chunk("LEER", {})
-                                     .chunk("INSEL5", islandRecord(spec(9, 0, 0, 30, 30)))
+                                     .chunk("INSEL5", islandRecord(placed(9, 0, 0, 30, 30)))
                                      .chunk("INSELHAUS", l2)
-                                     .chunk("INSEL3", islandRecord(spec(9, 0, 0, 40, 40)))
+                                     .chunk("INSEL3", islandRecord(placed(9, 0, 0, 40, 40)))
                                      .bytes());
     RumoSzen doc(game.gameFolder(), nullptr);
     QVERIFY(load(doc, chunk("SZENE", szene({islandReference({})})) + minimalScenario()));
@@ -280,7 +280,7 @@ void TestIslands::groundFromTemplateSurvivesRoundTrip()
 {
     TempGameInstallation game;
     game.addFile("sued/mit05.scp", groundTemplate());
-    IslandSpec s = spec(1, 10, 10, 16, 12);
+    IslandSpec s = placed(1, 10, 10, 16, 12);
     s.ownGround = 0;
     s.climate = 1;
     s.sizeClass = 1;
@@ -307,9 +307,9 @@ void TestIslands::groundFromTemplateSurvivesRoundTrip()
 void TestIslands::templateLayersAreNeverWrittenIntoTheScenario()
 {
     TempGameInstallation game;
-    game.addFile("nord/lit.scp", templateFile(islandRecord(spec(9, 0, 0, 16, 12)),
+    game.addFile("nord/lit.scp", templateFile(islandRecord(placed(9, 0, 0, 16, 12)),
                                               {tile(6, 0, 0), tile(1501, 1, 1)}));
-    IslandSpec s = spec(1, 10, 10, 16, 12);
+    IslandSpec s = placed(1, 10, 10, 16, 12);
     s.ownGround = 0;
     const QByteArray houses = tile(501, 3, 3, true, 7, 7);
     const QByteArray saved = savedIsland(islandRecord(s), {{}, houses}) + minimalScenario();
@@ -344,7 +344,7 @@ void TestIslands::missingTemplates_data()
         << refFile(0, 0, false, 65535) << 0;
 
     const QByteArray houses = tile(1501, 3, 3);
-    IslandSpec s = spec(1, 10, 10, 16, 12);
+    IslandSpec s = placed(1, 10, 10, 16, 12);
     s.ownGround = 0;
     s.sizeClass = 1;
     s.templateNumber = 3;
@@ -420,10 +420,10 @@ void TestIslands::movedReferenceIsSavedIntoSzene()
 
 void TestIslands::labelsAndGeometry()
 {
-    IslandSpec twelve = spec(12, 100, 100, 7, 6);
+    IslandSpec twelve = placed(12, 100, 100, 7, 6);
     twelve.climate = 2;
     RumoSzen doc(QString(), nullptr);
-    QVERIFY(load(doc, chunk("INSEL5", islandRecord(spec(3, 10, 20, 40, 35))) +
+    QVERIFY(load(doc, chunk("INSEL5", islandRecord(placed(3, 10, 20, 40, 35))) +
                           chunk("INSEL5", islandRecord(twelve)) + minimalScenario()));
     Insel &three = *doc.island(3);
     QCOMPARE(IslandLabel(three), QStringLiteral("Insel 3: 40x35 N"));
@@ -469,10 +469,10 @@ void TestIslands::moveIsland()
     QFETCH(int, dy);
     QFETCH(bool, valid);
     RumoSzen doc(QString(), nullptr);
-    QVERIFY(load(doc, chunk("INSEL5", islandRecord(spec(1, 472, 0, 40, 10))) +
-                          chunk("INSEL5", islandRecord(spec(2, 100, 100, 20, 20))) +
-                          chunk("INSEL5", islandRecord(spec(3, 130, 100, 10, 10))) +
-                          chunk("INSEL5", islandRecord(spec(4, 0, 340, 10, 12))) +
+    QVERIFY(load(doc, chunk("INSEL5", islandRecord(placed(1, 472, 0, 40, 10))) +
+                          chunk("INSEL5", islandRecord(placed(2, 100, 100, 20, 20))) +
+                          chunk("INSEL5", islandRecord(placed(3, 130, 100, 10, 10))) +
+                          chunk("INSEL5", islandRecord(placed(4, 0, 340, 10, 12))) +
                           minimalScenario()));
     Insel &island = *doc.island(number);
     const TileRect before = *island.GetBounds();
@@ -485,8 +485,8 @@ void TestIslands::moveIsland()
 void TestIslands::islandAtTakesLowestNumber()
 {
     RumoSzen doc(QString(), nullptr);
-    QVERIFY(load(doc, chunk("INSEL5", islandRecord(spec(5, 5, 5, 10, 10))) +
-                          chunk("INSEL5", islandRecord(spec(2, 0, 0, 10, 10))) +
+    QVERIFY(load(doc, chunk("INSEL5", islandRecord(placed(5, 5, 5, 10, 10))) +
+                          chunk("INSEL5", islandRecord(placed(2, 0, 0, 10, 10))) +
                           minimalScenario()));
     QCOMPARE(doc.IslandAt(7, 7), doc.island(2));
     QCOMPARE(doc.IslandAt(12, 12), doc.island(5));
@@ -597,7 +597,7 @@ void TestIslands::deleteIsland()
     ScenarioBuilder file;
     QByteArray saved;
     for (int n = 1; n <= 6; ++n) {
-        IslandSpec s = spec(n, 20 * n, 10, 5, 5);
+        IslandSpec s = placed(n, 20 * n, 10, 5, 5);
         if (n == 3)
             s.cityOwners[3] = 2;
         if (n == 4)
@@ -630,10 +630,10 @@ void TestIslands::exportWritesTemplateForm()
 {
     TempGameInstallation game;
     game.addFile("nord/lit.scp", groundTemplate());
-    IslandSpec fromTemplate = spec(1, 10, 10, 16, 12);
+    IslandSpec fromTemplate = placed(1, 10, 10, 16, 12);
     fromTemplate.ownGround = 0;
     fromTemplate.cityOwners = {1, 7, 7, 7, 7, 7, 7, 0};
-    IslandSpec own = spec(2, 100, 10, 8, 8);
+    IslandSpec own = placed(2, 100, 10, 8, 8);
     const QByteArray ground = tile(8, 0, 0) + tile(8, 7, 7);
     const QByteArray houses = tile(1501, 3, 3, true, 0, 1);
     const QByteArray file = ScenarioBuilder()
@@ -688,7 +688,7 @@ void TestIslands::settlementsHangOnTheirIslands()
 
 void TestIslands::recordsWithoutIslandAreSkipped()
 {
-    const QByteArray record = islandRecord(spec(1, 10, 10, 8, 8));
+    const QByteArray record = islandRecord(placed(1, 10, 10, 8, 8));
     const QByteArray file = ScenarioBuilder()
                                 .chunk("INSELHAUS", tile(1, 0, 0))
                                 .chunk("INSEL5", record)
@@ -721,8 +721,8 @@ void TestIslands::foreignDeerRecordsDropped()
     QFETCH(QByteArray, payload);
     QFETCH(int, dropped);
     QFETCH(QByteArray, kept);
-    const QByteArray one = islandRecord(spec(1, 10, 10, 8, 8));
-    const QByteArray two = islandRecord(spec(2, 30, 10, 8, 8));
+    const QByteArray one = islandRecord(placed(1, 10, 10, 8, 8));
+    const QByteArray two = islandRecord(placed(2, 30, 10, 8, 8));
     RumoSzen doc(QString(), nullptr);
     QVERIFY(load(doc, chunk("INSEL5", one) + chunk("INSEL5", two) + chunk("HIRSCH2", payload) +
                           minimalScenario()));
