@@ -1,0 +1,41 @@
+#pragma once
+
+// Every message box, question and file dialog of the editor goes through this
+// one interface, so that tests can answer them without a window blocking.
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+class Prompts {
+public:
+    enum class Answer { Yes, No, Cancel };
+
+    virtual ~Prompts() = default;
+
+    // A plain message with an OK button.
+    virtual void Message(QWidget *parent, const QString &text) = 0;
+    // An error with an OK button.
+    virtual void Error(QWidget *parent, const QString &text) = 0;
+    // A question with Yes, No and Cancel.
+    virtual Answer AskYesNoCancel(QWidget *parent, const QString &text) = 0;
+    // A warning with OK and Cancel; true for OK.
+    virtual bool WarnOkCancel(QWidget *parent, const QString &text) = 0;
+
+    struct FileChoice {
+        QString path;   // empty when cancelled
+        int filter = 0; // index of the chosen filter
+    };
+    // `filters` in Qt's form, e.g. "Vo Single (*.szs)".
+    virtual FileChoice OpenFile(QWidget *parent, const QString &folder,
+                                const QStringList &filters) = 0;
+    // Asks before overwriting an existing file.
+    virtual FileChoice SaveFile(QWidget *parent, const QString &proposedPath,
+                                const QStringList &filters) = 0;
+
+    // The prompts in use; QMessageBox and QFileDialog unless a test set others.
+    static Prompts &Current();
+    // Replaces the prompts in use (tests); nullptr restores the default.
+    static void SetCurrent(Prompts *prompts);
+};
