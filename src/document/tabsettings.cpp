@@ -1,0 +1,301 @@
+#include "document/tabsettings.h"
+
+#include "common/numbers.h"
+#include "common/numerickeyfilter.h"
+#include "document/rumoszen.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <limits>
+
+namespace {
+
+struct SwitchSpec {
+    const char *button;
+    const char *action;
+    const char *picture; // ":/switches/<picture>-down.svg" and "-up.svg"
+    ScenarioSettings::Switch bit;
+    const char *hintDown;
+    const char *hintUp;
+};
+
+// The switch buttons from left to right.
+constexpr std::array<SwitchSpec, 6> SwitchSpecs{{
+    {"btnErz", "SwitchErz", "erz", ScenarioSettings::EndlessOre,
+     "Große Erzvorkommen sind unerschöpflich", "Große Erzvorkommen sind erschöpflich"},
+    {"btnDuerren", "SwitchDuerren", "duerren", ScenarioSettings::NoDroughts,
+     "Dürren sind nicht möglich", "Dürren sind möglich"},
+    {"btnPiraten", "SwitchPiraten", "piraten", ScenarioSettings::NoPirates,
+     "Piraten erscheinen nicht wieder", "Piraten erscheinen wieder"},
+    {"btnVulkan", "SwitchVulkane", "vulkan", ScenarioSettings::NoVolcanoes,
+     "Vulkane brechen nicht aus", "Vulkane brechen aus"},
+    {"btnHaendler", "SwitchHaendler", "haendler", ScenarioSettings::NoTrader,
+     "Fliegender Händler erscheint nicht", "Fliegender Händler erscheint"},
+    {"btnWaffen", "SwitchWaffen", "waffen", ScenarioSettings::NoWeapons, "Militäroptionen aus",
+     "Militäroptionen ein"},
+}};
+
+// The order in which the main window lists the switch actions.
+constexpr std::array<const char *, 6> ActionOrder{"SwitchPiraten", "SwitchDuerren",
+                                                  "SwitchErz",     "SwitchHaendler",
+                                                  "SwitchVulkane", "SwitchWaffen"};
+
+// The button shows the "down" picture while its switch is on. Pictures that
+// are not in the resources leave the icon empty.
+QIcon switchIcon(const char *picture)
+{
+    QIcon icon;
+    const QString base = QStringLiteral(":/switches/") + QLatin1String(picture);
+    const QString down = base + QStringLiteral("-down.svg");
+    const QString up = base + QStringLiteral("-up.svg");
+    if (QFile::exists(down))
+        icon.addFile(down, QSize(), QIcon::Normal, QIcon::On);
+    if (QFile::exists(up))
+        icon.addFile(up, QSize(), QIcon::Normal, QIcon::Off);
+    return icon;
+}
+
+// The text read as a whole number, `fallback` when it is none.
+qint64 WholeNumberOr(const QLineEdit *edit, qint64 fallback)
+{
+    return ParseWholeNumber(edit->text()).value_or(fallback);
+}
+
+QGroupBox *group(const char *name, const QString &title)
+{
+    auto *box = new QGroupBox(title);
+    box->setObjectName(QLatin1String(name));
+    return box;
+}
+
+} // namespace
+
+TabSettings::TabSettings(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("TabSettings"));
+
+    // One column of groups at the top left; the stretches keep it from
+    // spreading over a wide window.
+    auto *column = new QVBoxLayout;
+    column->addWidget(buildSwitches());
+    column->addWidget(buildShips());
+    column->addWidget(buildMission());
+    column->addWidget(buildLevel());
+    column->addWidget(buildCampaign());
+    column->addWidget(buildScenarioName());
+    column->addStretch(1);
+
+    auto *page = new QHBoxLayout(this);
+    page->addLayout(column);
+    page->addStretch(1);
+}
+
+QLineEdit *TabSettings::addNumberEdit(const char *name, int digits, bool numericKeysOnly)
+{
+    auto *edit = new QLineEdit;
+    edit->setObjectName(QLatin1String(name));
+    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * (digits + 2) +
+                        12);
+    if (numericKeysOnly)
+        NumericKeyFilter::Install(edit);
+    connect(edit, &QLineEdit::textChanged, this, &TabSettings::controlChanged);
+    return edit;
+}
+
+QGroupBox *TabSettings::buildSwitches()
+{
+    auto *box = group("grpSchalter", QStringLiteral("Schalter"));
+    auto *row = new QHBoxLayout(box);
+    for (std::size_t i = 0; i < SwitchSpecs.size(); ++i) {
+        const SwitchSpec &spec = SwitchSpecs[i];
+        SwitchControl &control = switches_[i];
+        control.bit = spec.bit;
+        control.hintDown = QString::fromUtf8(spec.hintDown);
+        control.hintUp = QString::fromUtf8(spec.hintUp);
+
+        // Each switch toggles on its own; none excludes another.
+        control.action = new QAction(this);
+        control.action->setObjectName(QLatin1String(spec.action));
+        control.action->setCheckable(true);
+        control.action->setIcon(switchIcon(spec.picture));
+        updateSwitchHint(control);
+        connect(control.action, &QAction::toggled, this, [&control] { updateSwitchHint(control); });
+        connect(control.action, &QAction::triggered, this, &TabSettings::controlChanged);
+
+        auto *button = new QToolButton;
+        button->setObjectName(QLatin1String(spec.button));
+        button->setAutoRaise(true);
+        button->setFixedSize(46, 45);
+        button->setIconSize(QSize(36, 36));
+        button->setDefaultAction(control.action);
+        row->addWidget(button);
+    }
+    row->addStretch(1);
+    return box;
+}
+
+QGroupBox *TabSettings::buildShips()
+{
+    auto *box = group("Schiffe", QStringLiteral("Schiffe"));
+    auto *form = new QFormLayout(box);
+    editSchiffe_ = addNumberEdit("editSchiffe", 10, true);
+    editSchiffe_->setText(QStringLiteral("0"));
+    form->addRow(QStringLiteral("Maximale Anzahl Schiffe"), editSchiffe_);
+    return box;
+}
+
+// Mission and level identifiers are not offered for editing, but they stay
+// on the page so that they travel through show and commit like the others.
+QGroupBox *TabSettings::buildMission()
+{
+    auto *box = group("GroupBox2", QStringLiteral("Mission"));
+    auto *form = new QFormLayout(box);
+    editMissNr_ = addNumberEdit("editMissNr", 3, false);
+    editMissSubNr_ = addNumberEdit("editMissSubNr", 10, false);
+    editGameId_ = addNumberEdit("editGameId", 10, false);
+    form->addRow(QStringLiteral("MissNr"), editMissNr_);
+    form->addRow(QStringLiteral("MissSubNr"), editMissSubNr_);
+    form->addRow(QStringLiteral("GameId"), editGameId_);
+    box->hide();
+    return box;
+}
+
+QGroupBox *TabSettings::buildLevel()
+{
+    auto *box = group("GroupBox3", QStringLiteral("Level"));
+    auto *form = new QFormLayout(box);
+    editTutorflg_ = addNumberEdit("editTutorflg", 3, false);
+    editCompLevel_ = addNumberEdit("editCompLevel", 3, false);
+    form->addRow(QStringLiteral("Tutorflg"), editTutorflg_);
+    form->addRow(QStringLiteral("CompLevel"), editCompLevel_);
+    box->hide();
+    return box;
+}
+
+QGroupBox *TabSettings::buildCampaign()
+{
+    auto *box = group("grpKampagne", QStringLiteral("Kampagne"));
+    auto *form = new QFormLayout(box);
+
+    cbKampagne_ = new QCheckBox(QStringLiteral("Gehört zu Kampagne"));
+    cbKampagne_->setObjectName(QStringLiteral("cbKampagne"));
+    connect(cbKampagne_, &QCheckBox::clicked, this, &TabSettings::cbKampagneClick);
+    form->addRow(cbKampagne_);
+
+    editKampagne_ = addNumberEdit("editKampagne", 6, true);
+    btnKampagne_ = new QPushButton(QStringLiteral("Kampagnen..."));
+    btnKampagne_->setObjectName(QStringLiteral("btnKampagne"));
+    connect(btnKampagne_, &QPushButton::clicked, this,
+            [this] { emit campaignEditorRequested(editKampagne_->text()); });
+    auto *number = new QHBoxLayout;
+    number->addWidget(editKampagne_);
+    number->addWidget(btnKampagne_);
+    number->addStretch(1);
+    form->addRow(QStringLiteral("Nummer"), number);
+
+    setCampaignControlsEnabled(false);
+    return box;
+}
+
+QGroupBox *TabSettings::buildScenarioName()
+{
+    auto *box = group("GroupBox21", QStringLiteral("Szenario (nur bei Savegames)"));
+    auto *layout = new QVBoxLayout(box);
+    editSzenName_ = new QLineEdit;
+    editSzenName_->setObjectName(QStringLiteral("editSzenName"));
+    editSzenName_->setReadOnly(true);
+    editSzenName_->setToolTip(QStringLiteral("Name des Szenarios"));
+    layout->addWidget(editSzenName_);
+    return box;
+}
+
+void TabSettings::updateSwitchHint(const SwitchControl &control)
+{
+    const QString &hint = control.action->isChecked() ? control.hintDown : control.hintUp;
+    control.action->setToolTip(hint);
+    control.action->setStatusTip(hint);
+}
+
+void TabSettings::cbKampagneClick()
+{
+    setCampaignControlsEnabled(cbKampagne_->isChecked());
+    emit controlChanged();
+}
+
+void TabSettings::setCampaignControlsEnabled(bool enabled)
+{
+    editKampagne_->setEnabled(enabled);
+    btnKampagne_->setEnabled(enabled);
+}
+
+void TabSettings::ShowSettings(RumoSzen &doc)
+{
+    const ScenarioSettings settings = doc.settings();
+    editSchiffe_->setText(QString::number(settings.maxShips()));
+    editMissSubNr_->setText(QString::number(settings.missionSubNumber()));
+    editGameId_->setText(QString::number(settings.gameId()));
+    editMissNr_->setText(QString::number(settings.missionNumber()));
+    editTutorflg_->setText(QString::number(settings.tutorFlag()));
+    editCompLevel_->setText(QString::number(settings.computerLevel()));
+
+    const int campaign = doc.CampaignNumber();
+    const bool member = campaign >= 0;
+    cbKampagne_->setChecked(member);
+    editKampagne_->setText(member ? QString::number(campaign) : QString());
+    setCampaignControlsEnabled(member);
+
+    for (const SwitchControl &control : switches_)
+        control.action->setChecked(settings.isSet(control.bit));
+
+    editSzenName_->setText(doc.scenarioName());
+}
+
+void TabSettings::CommitSettings(RumoSzen &doc)
+{
+    // Narrower fields keep the low bits, so every number the page shows goes
+    // back unchanged and a typed -1 becomes all ones.
+    ScenarioSettings settings = doc.settings();
+    settings.setMaxShips(quint32(WholeNumberOr(editSchiffe_, 33)));
+    settings.setMissionNumber(quint8(WholeNumberOr(editMissNr_, 0)));
+    settings.setTutorFlag(quint8(WholeNumberOr(editTutorflg_, 0)));
+    settings.setComputerLevel(quint8(WholeNumberOr(editCompLevel_, 0)));
+    settings.setMissionSubNumber(quint32(WholeNumberOr(editMissSubNr_, 0)));
+    settings.setGameId(quint32(WholeNumberOr(editGameId_, 0)));
+    for (const SwitchControl &control : switches_)
+        settings.setSwitch(control.bit, control.action->isChecked());
+
+    // The campaign number is an int32 in the file; anything beyond that range
+    // is no number of it.
+    int campaign = -1;
+    if (cbKampagne_->isChecked()) {
+        const qint64 number = WholeNumberOr(editKampagne_, 0);
+        const bool fits = number >= std::numeric_limits<qint32>::min() &&
+                          number <= std::numeric_limits<qint32>::max();
+        campaign = fits ? int(number) : 0;
+    }
+    doc.SetCampaignNumber(campaign);
+}
+
+QList<QAction *> TabSettings::switchActions() const
+{
+    QList<QAction *> actions;
+    for (const char *name : ActionOrder)
+        for (const SwitchControl &control : switches_)
+            if (control.action->objectName() == QLatin1String(name))
+                actions.append(control.action);
+    return actions;
+}
+
+QString TabSettings::campaignNumberText() const
+{
+    return editKampagne_->text();
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "document/scenariosettings.h"
+
+#include <QList>
+#include <QString>
+#include <QWidget>
+#include <array>
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+class RumoSzen;
+
+// The page "Einstellungen": the six scenario-wide switches, the ship limit,
+// the mission and level identifiers, the campaign membership and, for
+// savegames, the scenario's name. Edits stay in the controls until the main
+// window commits them right before a save.
+class TabSettings : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TabSettings(QWidget *parent = nullptr);
+
+    // Fills the page from the document (after every successful load).
+    void ShowSettings(RumoSzen &doc);
+    // Writes the page into the settings record and the campaign number
+    // (before every save). Only the six switch bits change in the switch word.
+    void CommitSettings(RumoSzen &doc);
+
+    // SwitchPiraten, SwitchDuerren, SwitchErz, SwitchHaendler, SwitchVulkane,
+    // SwitchWaffen, for the main window's action list.
+    QList<QAction *> switchActions() const;
+    QString campaignNumberText() const;
+
+signals:
+    // A value of an editing control changed, a switch was toggled or the
+    // campaign box was clicked.
+    void controlChanged();
+    // "Kampagnen..." was clicked; `number` is the text of the number edit.
+    void campaignEditorRequested(const QString &number);
+
+private:
+    struct SwitchControl {
+        QAction *action = nullptr;
+        ScenarioSettings::Switch bit{};
+        QString hintDown;
+        QString hintUp;
+    };
+
+    QGroupBox *buildSwitches();
+    QGroupBox *buildShips();
+    QGroupBox *buildMission();
+    QGroupBox *buildLevel();
+    QGroupBox *buildCampaign();
+    QGroupBox *buildScenarioName();
+    QLineEdit *addNumberEdit(const char *name, int digits, bool numericKeysOnly);
+    static void updateSwitchHint(const SwitchControl &control);
+    void cbKampagneClick();
+    void setCampaignControlsEnabled(bool enabled);
+
+    // In the order of the buttons from left to right.
+    std::array<SwitchControl, 6> switches_;
+
+    QLineEdit *editSchiffe_ = nullptr;
+    QLineEdit *editMissNr_ = nullptr;
+    QLineEdit *editMissSubNr_ = nullptr;
+    QLineEdit *editGameId_ = nullptr;
+    QLineEdit *editTutorflg_ = nullptr;
+    QLineEdit *editCompLevel_ = nullptr;
+    QCheckBox *cbKampagne_ = nullptr;
+    QLineEdit *editKampagne_ = nullptr;
+    QPushButton *btnKampagne_ = nullptr;
+    QLineEdit *editSzenName_ = nullptr;
+};

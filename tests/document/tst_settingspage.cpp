@@ -1,0 +1,328 @@
+#include "document/rumoszen.h"
+#include "document/tabsettings.h"
+#include "support/documentio.h"
+#include "support/scenariobuilder.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QToolButton>
+#include <QtEndian>
+#include <QtTest>
+
+using namespace scenario;
+
+namespace {
+
+QByteArray int32(qint32 v)
+{
+    QByteArray b(4, '\0');
+    qToLittleEndian(v, b.data());
+    return b;
+}
+
+void put32(QByteArray &b, int offset, quint32 v)
+{
+    qToLittleEndian(v, b.data() + offset);
+}
+
+// The TIMERS payload of a saved file.
+QByteArray timersOf(const QByteArray &file)
+{
+    const qsizetype at = file.indexOf("TIMERS");
+    return at < 0 ? QByteArray() : file.mid(at + 20, 664);
+}
+
+quint32 fieldOf(const QByteArray &payload, int offset, int width)
+{
+    return width == 1 ? quint8(payload.at(offset))
+                      : qFromLittleEndian<quint32>(payload.constData() + offset);
+}
+
+// A page filled from a loaded document, saved the way the main window saves.
+struct Fixture {
+    RumoSzen doc{QString(), nullptr};
+    TabSettings page;
+
+    explicit Fixture(const QByteArray &file)
+    {
+        if (!load(doc, file))
+            qFatal("test scenario did not load");
+        page.ShowSettings(doc);
+    }
+    void reload(const QByteArray &file)
+    {
+        if (!load(doc, file))
+            qFatal("test scenario did not load");
+        page.ShowSettings(doc);
+    }
+    QByteArray save()
+    {
+        page.CommitSettings(doc);
+        return saved(doc);
+    }
+    template <typename T> T *find(const char *name) const
+    {
+        auto *w = page.findChild<T *>(QLatin1String(name));
+        if (!w)
+            qFatal("control %s missing", name);
+        return w;
+    }
+    QLineEdit *edit(const char *name) const { return find<QLineEdit>(name); }
+};
+
+} // namespace
+
+class SettingsPageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void unchangedPageWritesSettingsBackByteForByte();
+    void typedNumbersAreStoredInTheirFields_data();
+    void typedNumbersAreStoredInTheirFields();
+    void switchButtonFlipsOnlyItsBit_data();
+    void switchButtonFlipsOnlyItsBit();
+    void hiddenIdentifiersShownUnsignedAndKept();
+    void campaignMembershipFollowsTheBox();
+    void switchHintsFollowButtonState();
+    void numericEditsTakeDigitsOnly();
+    void editsAndClicksReportChanges();
+    void scenarioNameShownOnlyWhenPresent();
+};
+
+void SettingsPageTest::unchangedPageWritesSettingsBackByteForByte()
+{
+    const QByteArray file = chunk("TIMERS", settings(40, 0x2AB));
+    Fixture f(file);
+    QCOMPARE(f.save(), file);
+}
+
+void SettingsPageTest::typedNumbersAreStoredInTheirFields_data()
+{
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<quint32>("stored");
+
+    QTest::newRow("ships emptied") << "editSchiffe"
+                                   << "" << 192 << 4 << 33u;
+    QTest::newRow("ships no number") << "editSchiffe"
+                                     << "abc" << 192 << 4 << 33u;
+    QTest::newRow("ships -1") << "editSchiffe"
+                              << " -1" << 192 << 4 << 0xFFFFFFFFu;
+    QTest::newRow("ships largest") << "editSchiffe"
+                                   << "4294967295" << 192 << 4 << 0xFFFFFFFFu;
+    QTest::newRow("game id $") << "editGameId"
+                               << "$FF" << 172 << 4 << 0xFFu;
+    QTest::newRow("game id empty") << "editGameId"
+                                   << "" << 172 << 4 << 0u;
+    QTest::newRow("sub number 0x") << "editMissSubNr"
+                                   << "0x10" << 188 << 4 << 0x10u;
+    QTest::newRow("mission $") << "editMissNr"
+                               << "$FF" << 167 << 1 << 0xFFu;
+    QTest::newRow("mission no number") << "editMissNr"
+                                       << "x1" << 167 << 1 << 0u;
+    QTest::newRow("tutorial 0x") << "editTutorflg"
+                                 << "0x10" << 165 << 1 << 0x10u;
+    QTest::newRow("level -1") << "editCompLevel"
+                              << " -1" << 166 << 1 << 0xFFu;
+    QTest::newRow("level low bits") << "editCompLevel"
+                                    << "300" << 166 << 1 << 44u;
+}
+
+void SettingsPageTest::typedNumbersAreStoredInTheirFields()
+{
+    QFETCH(QString, edit);
+    QFETCH(QString, text);
+    QFETCH(int, offset);
+    QFETCH(int, width);
+    QFETCH(quint32, stored);
+
+    const QByteArray before = settings(40, 0x2AB);
+    Fixture f(chunk("TIMERS", before));
+    f.edit(edit.toLatin1().constData())->setText(text);
+    const QByteArray after = timersOf(f.save());
+
+    QCOMPARE(fieldOf(after, offset, width), stored);
+    // Nothing else of the record moved.
+    QCOMPARE(after.left(offset), before.left(offset));
+    QCOMPARE(after.mid(offset + width), before.mid(offset + width));
+}
+
+void SettingsPageTest::switchButtonFlipsOnlyItsBit_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<quint32>("bit");
+
+    QTest::newRow("Piraten") << "btnPiraten" << 0x001u;
+    QTest::newRow("Duerren") << "btnDuerren" << 0x004u;
+    QTest::newRow("Erz") << "btnErz" << 0x008u;
+    QTest::newRow("Haendler") << "btnHaendler" << 0x040u;
+    QTest::newRow("Vulkan") << "btnVulkan" << 0x100u;
+    QTest::newRow("Waffen") << "btnWaffen" << 0x200u;
+}
+
+void SettingsPageTest::switchButtonFlipsOnlyItsBit()
+{
+    QFETCH(QString, button);
+    QFETCH(quint32, bit);
+
+    // Some of the six switches on, some off, and bits of no switch around them.
+    const quint32 word = 0xF00002B6;
+    Fixture f(chunk("TIMERS", settings(33, word)));
+    auto *b = f.find<QToolButton>(button.toLatin1().constData());
+    QCOMPARE(b->isChecked(), (word & bit) != 0);
+    QCOMPARE(b->size(), QSize(46, 45));
+
+    b->click();
+    QCOMPARE(b->isChecked(), (word & bit) == 0);
+    QCOMPARE(fieldOf(timersOf(f.save()), 168, 4), word ^ bit);
+}
+
+void SettingsPageTest::hiddenIdentifiersShownUnsignedAndKept()
+{
+    QByteArray timers = settings(0xFFFFFFFE, 0x2AA);
+    put32(timers, 172, 0x80000001);
+    put32(timers, 188, 0xFFFFFFFF);
+    timers[165] = char(200);
+    timers[166] = char(255);
+    timers[167] = char(7);
+    const QByteArray file = chunk("TIMERS", timers);
+    Fixture f(file);
+    f.page.show();
+
+    QVERIFY(!f.find<QGroupBox>("GroupBox2")->isVisible());
+    QVERIFY(!f.find<QGroupBox>("GroupBox3")->isVisible());
+    QVERIFY(f.find<QGroupBox>("grpKampagne")->isVisible());
+    QCOMPARE(f.edit("editGameId")->text(), QStringLiteral("2147483649"));
+    QCOMPARE(f.edit("editMissSubNr")->text(), QStringLiteral("4294967295"));
+    QCOMPARE(f.edit("editSchiffe")->text(), QStringLiteral("4294967294"));
+    QCOMPARE(f.edit("editTutorflg")->text(), QStringLiteral("200"));
+    QCOMPARE(f.edit("editCompLevel")->text(), QStringLiteral("255"));
+    QCOMPARE(f.edit("editMissNr")->text(), QStringLiteral("7"));
+    QCOMPARE(f.save(), file);
+}
+
+void SettingsPageTest::campaignMembershipFollowsTheBox()
+{
+    Fixture f(minimalScenario());
+    auto *box = f.find<QCheckBox>("cbKampagne");
+    auto *number = f.edit("editKampagne");
+    auto *editor = f.find<QPushButton>("btnKampagne");
+    QVERIFY(!box->isChecked());
+    QVERIFY(!number->isEnabled());
+    QVERIFY(!editor->isEnabled());
+
+    // Ticked with no number: campaign 0, written first.
+    box->click();
+    QVERIFY(number->isEnabled());
+    QVERIFY(editor->isEnabled());
+    const QByteArray member = f.save();
+    QCOMPARE(member, chunk("SZENE_KAMPAGNE", int32(0)) + minimalScenario());
+
+    // The number goes to the campaign editor as typed.
+    number->setText(QStringLiteral("12"));
+    QSignalSpy requested(&f.page, &TabSettings::campaignEditorRequested);
+    editor->click();
+    QCOMPARE(requested.count(), 1);
+    QCOMPARE(requested.at(0).at(0).toString(), QStringLiteral("12"));
+    QCOMPARE(f.page.campaignNumberText(), QStringLiteral("12"));
+
+    f.reload(chunk("SZENE_KAMPAGNE", int32(5)) + minimalScenario());
+    QVERIFY(box->isChecked());
+    QCOMPARE(number->text(), QStringLiteral("5"));
+    QVERIFY(number->isEnabled());
+    QVERIFY(editor->isEnabled());
+
+    // Cleared: the campaign chunk is gone and the next load shows no campaign.
+    box->click();
+    QVERIFY(!number->isEnabled());
+    QVERIFY(!editor->isEnabled());
+    const QByteArray alone = f.save();
+    QCOMPARE(alone, minimalScenario());
+    f.reload(alone);
+    QVERIFY(!box->isChecked());
+    QVERIFY(number->text().isEmpty());
+    QVERIFY(!number->isEnabled());
+    QVERIFY(!editor->isEnabled());
+}
+
+void SettingsPageTest::switchHintsFollowButtonState()
+{
+    Fixture f(chunk("TIMERS", settings(33, 0x001)));
+    auto *pirates = f.find<QToolButton>("btnPiraten");
+    auto *droughts = f.find<QToolButton>("btnDuerren");
+    const QString piratesStay = QStringLiteral("Piraten erscheinen nicht wieder");
+    const QString piratesReturn = QStringLiteral("Piraten erscheinen wieder");
+
+    QCOMPARE(pirates->toolTip(), piratesStay);
+    QCOMPARE(pirates->defaultAction()->statusTip(), piratesStay);
+    QCOMPARE(droughts->toolTip(), QStringLiteral("Dürren sind möglich"));
+
+    pirates->click();
+    droughts->click();
+    QCOMPARE(pirates->toolTip(), piratesReturn);
+    QCOMPARE(pirates->defaultAction()->statusTip(), piratesReturn);
+    QCOMPARE(droughts->toolTip(), QStringLiteral("Dürren sind nicht möglich"));
+
+    // A load sets the hints as well.
+    f.reload(minimalScenario()); // 0x2AA: pirates off, ore on
+    QCOMPARE(pirates->toolTip(), piratesReturn);
+    QCOMPARE(f.find<QToolButton>("btnErz")->toolTip(),
+             QStringLiteral("Große Erzvorkommen sind unerschöpflich"));
+
+    QStringList actions;
+    for (const QAction *a : f.page.switchActions())
+        actions << a->objectName();
+    QCOMPARE(actions, (QStringList{"SwitchPiraten", "SwitchDuerren", "SwitchErz", "SwitchHaendler",
+                                   "SwitchVulkane", "SwitchWaffen"}));
+}
+
+void SettingsPageTest::numericEditsTakeDigitsOnly()
+{
+    Fixture f(minimalScenario());
+    f.find<QCheckBox>("cbKampagne")->click();
+    for (const char *name : {"editSchiffe", "editKampagne"}) {
+        QLineEdit *edit = f.edit(name);
+        edit->clear();
+        QTest::keyClicks(edit, QStringLiteral("1a2 -$"));
+        QCOMPARE(edit->text(), QStringLiteral("12"));
+    }
+}
+
+void SettingsPageTest::editsAndClicksReportChanges()
+{
+    Fixture f(minimalScenario());
+    QSignalSpy changed(&f.page, &TabSettings::controlChanged);
+
+    QTest::keyClicks(f.edit("editSchiffe"), QStringLiteral("7"));
+    QCOMPARE(changed.count(), 1);
+    f.edit("editGameId")->setText(QStringLiteral("9"));
+    QCOMPARE(changed.count(), 2);
+    f.find<QCheckBox>("cbKampagne")->click();
+    QCOMPARE(changed.count(), 3);
+    QTest::keyClicks(f.edit("editKampagne"), QStringLiteral("3"));
+    QCOMPARE(changed.count(), 4);
+    f.find<QToolButton>("btnVulkan")->click();
+    QCOMPARE(changed.count(), 5);
+    f.page.switchActions().at(0)->trigger();
+    QCOMPARE(changed.count(), 6);
+}
+
+void SettingsPageTest::scenarioNameShownOnlyWhenPresent()
+{
+    Fixture f(ScenarioBuilder().chunk("NAME", "Brimtest").chunk("TIMERS", settings()).bytes());
+    QLineEdit *name = f.edit("editSzenName");
+    QCOMPARE(name->text(), QStringLiteral("Brimtest"));
+    QVERIFY(name->isReadOnly());
+
+    f.reload(minimalScenario());
+    QVERIFY(name->text().isEmpty());
+}
+
+QTEST_MAIN(SettingsPageTest)
+#include "tst_settingspage.moc"
