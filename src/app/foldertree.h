@@ -1,0 +1,71 @@
+#pragma once
+
+// The folder tree beside the pages: the whole file system, showing folders and
+// scenario files only. Before the user moves the selection to another item
+// the tree asks whether the move is allowed (the open document may have to be
+// saved first); a refusal leaves the selection where it was.
+
+#include <QPersistentModelIndex>
+#include <QTimer>
+#include <QTreeView>
+
+#include <functional>
+#include <memory>
+
+class QAbstractFileIconProvider;
+class QFileSystemModel;
+class FolderTreeFilter;
+class FolderTreeSelection;
+
+class FolderTree : public QTreeView {
+    Q_OBJECT
+public:
+    explicit FolderTree(QWidget *parent = nullptr);
+    ~FolderTree() override;
+
+    // Asked before the selection moves to another item; returning false refuses the change.
+    void SetBeforeChange(std::function<bool()> allowChange);
+    // Selects and shows `path` (or its nearest shown parent), expanding its parents. Folders
+    // load in the background, so the item is kept in view as they fill up, until the user
+    // scrolls or moves. With notify the move is asked first and itemSelected follows.
+    void SelectPath(const QString &path, bool notify = false);
+    // Reads the folder of `path` (a file or folder) again, or every open folder when empty.
+    void Refresh(const QString &path = QString());
+    QString SelectedPath() const;
+
+signals:
+    // After the user selected an item (file or folder) and the change was allowed.
+    void itemSelected(const QString &path);
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end) override;
+
+private:
+    friend class FolderTreeSelection;
+
+    bool MayLeave();
+    void Moved(const QModelIndex &item);
+    QString PathOf(const QModelIndex &item) const;
+    QModelIndex ShownItemFor(const QString &path) const;
+    void ShowItem(const QModelIndex &item);
+    void RereadFolders(const QStringList &folders);
+    void StopFollowing();
+
+    std::unique_ptr<QAbstractFileIconProvider> icons_;
+    QFileSystemModel *files_;
+    FolderTreeFilter *filter_;
+    FolderTreeSelection *selection_;
+    std::function<bool()> allowChange_;
+    // Above zero while the tree itself moves the selection: nothing is asked or reported.
+    int quiet_ = 0;
+    bool asking_ = false;
+    // The item SelectPath chose, kept in view while the folders around it fill up.
+    QPersistentModelIndex follow_;
+    QTimer followTimer_;
+};
