@@ -1,4 +1,16 @@
-int main()
+// Tobrel's Brim Marbolt: a scenario editor for the game Brim.
+
+#include "app/marboltapplication.h"
+#include "app/tmainform.h"
+
+int main(int argc, char *argv[])
 {
-    return 0;
+    MarboltApplication app(argc, argv);
+    TMainForm window;
+    window.show();
+    // A file manager passes the one file to open.
+    const QStringList args = app.arguments();
+    if (args.size() > 1)
+        window.OpenScenario(args.at(1));
+    return app.exec();
 }

@@ -16,6 +16,15 @@ inline QString saveFailed()
 {
     return QStringLiteral("Datei konnte nicht gesichert werden!");
 }
+inline QString askSaveChanges() { return QStringLiteral("Sollen die Änderungen gespeichert werden?"); }
+inline QString revertWarning() { return QStringLiteral("Achtung: Änderungen gehen verloren!"); }
+
+inline QString unexpectedError(const QString &what)
+{
+    return QStringLiteral("Ein unerwarteter Fehler ist aufgetreten. Die Aktion wurde abgebrochen.") +
+           (what.isEmpty() ? QString() : QStringLiteral("\n\n") + what);
+}
+
 inline QString invalidIslandNumber()
 {
     return QStringLiteral("Invalid inselnr!!");

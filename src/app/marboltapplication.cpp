@@ -1,0 +1,38 @@
+#include "app/marboltapplication.h"
+
+#include "app/prompts.h"
+#include "common/messages.h"
+
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <exception>
+
+MarboltApplication::MarboltApplication(int &argc, char **argv) : QApplication(argc, argv)
+{
+    Q_INIT_RESOURCE(marbolt);
+    setApplicationName(QStringLiteral("Tobrel's Brim Marbolt"));
+    setApplicationDisplayName(QStringLiteral("Tobrel's Brim Marbolt"));
+    setDesktopFileName(QStringLiteral("marbolt"));
+    setWindowIcon(QIcon(QStringLiteral(":/marbolt.svg")));
+
+    // Qt's own German texts, so that standard buttons read "Ja", "Nein",
+    // "Abbrechen".
+    auto *qtGerman = new QTranslator(this);
+    if (qtGerman->load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(qtGerman);
+}
+
+bool MarboltApplication::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception &e) {
+        Prompts::Current().Error(activeWindow(),
+                                 msg::unexpectedError(QString::fromLocal8Bit(e.what())));
+    } catch (...) {
+        Prompts::Current().Error(activeWindow(), msg::unexpectedError(QString()));
+    }
+    return false;
+}

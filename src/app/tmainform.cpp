@@ -1,0 +1,426 @@
+#include "app/tmainform.h"
+
+#include "app/foldertree.h"
+#include "app/gamepath.h"
+#include "app/prompts.h"
+#include "common/messages.h"
+#include "document/rumoszen.h"
+#include "document/scenariofiles.h"
+#include "document/tabsettings.h"
+#include "map/mappage.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QTreeWidget>
+
+namespace {
+
+const QString kAppTitle = QStringLiteral("Tobrel's Brim Marbolt");
+
+const QStringList kOpenFilters = {
+    QStringLiteral("Vo Single (*.szs)"), QStringLiteral("Vo Multi (*.szm)"),
+    QStringLiteral("Rumo Single (*.mfs)"), QStringLiteral("Rumo Multi (*.mfm)"),
+    QStringLiteral("Savegame (*.gam)")};
+const QStringList kSaveFilters = {QStringLiteral("Vo Single (*.szs)"),
+                                  QStringLiteral("Vo Multi (*.szm)")};
+const QStringList kSaveExtensions = {QStringLiteral(".szs"), QStringLiteral(".szm")};
+
+// Our own pictures, with a grey variant for the disabled state.
+QIcon actionIcon(const QString &name)
+{
+    QIcon icon(QStringLiteral(":/icons/%1.svg").arg(name));
+    icon.addFile(QStringLiteral(":/icons/%1-disabled.svg").arg(name), QSize(), QIcon::Disabled);
+    return icon;
+}
+
+// A hint "short|long": the short part is the tool tip, the long one the
+// status line's text.
+void setHint(QAction *action, const QString &hint)
+{
+    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+    action->setToolTip(bar < 0 ? hint : hint.left(bar));
+    action->setStatusTip(bar < 0 ? hint : hint.mid(bar + 1));
+}
+
+// The path with its extension (from the last dot of the file name) replaced.
+QString withExtension(const QString &path, const QString &extension)
+{
+    const QFileInfo info(path);
+    const QString name = info.fileName();
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString base = dot < 0 ? name : name.left(dot);
+    return QDir(info.path()).filePath(base + extension);
+}
+
+} // namespace
+
+TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
+{
+    // Our pictures live in the static widget library; this keeps the linker
+    // from dropping them.
+    Q_INIT_RESOURCE(marbolt);
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Tobrel's Marbolt"));
+    setWindowIcon(QIcon(QStringLiteral(":/marbolt.svg")));
+    resize(1001, 701);
+
+    createActions();
+    createMenuAndToolBar();
+    createPages();
+
+    auto *statusLine = new QStatusBar(this);
+    statusLine->setObjectName(QStringLiteral("StatusLine"));
+    const int widths[3] = {400, 80, 50};
+    for (int i = 0; i < 3; ++i) {
+        status_[i] = new QLabel(statusLine);
+        status_[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i + 1));
+        status_[i]->setFixedWidth(widths[i]);
+        statusLine->addWidget(status_[i]);
+    }
+    setStatusBar(statusLine);
+
+    const QString start = GamePath();
+    folderTree_->SelectPath(start.isEmpty() ? QDir::homePath() : start);
+    UpdateActions();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::createActions()
+{
+    auto make = [this](const char *name, const QString &caption, const QString &icon,
+                       const QKeySequence &shortcut, const QString &hint) {
+        auto *action = new QAction(actionIcon(icon), caption, this);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(shortcut);
+        setHint(action, hint);
+        return action;
+    };
+    openAction_ = make("OpenAction", QStringLiteral("&Öffnen..."), QStringLiteral("open"),
+                       QKeySequence(Qt::CTRL | Qt::Key_O),
+                       QStringLiteral("Öffnen|Öffnet eine existierende Datei"));
+    saveAction_ =
+        make("SaveAction", QStringLiteral("&Speichern"), QStringLiteral("save"),
+             QKeySequence(Qt::CTRL | Qt::Key_S), QStringLiteral("Speichern|Speichert die Datei"));
+    saveAsAction_ =
+        make("SaveAsAction", QStringLiteral("Speichern &unter..."), QStringLiteral("saveas"), {},
+             QStringLiteral("Speichern unter...|Speichert die Datei unter einem neuen Namen"));
+    revertAction_ = make(
+        "RevertAction", QStringLiteral("&Wiederherstellen"), QStringLiteral("revert"),
+        QKeySequence(Qt::CTRL | Qt::Key_R),
+        QStringLiteral("Wiederherstellen|Macht Änderungen seit dem letzten Speichern rückgängig"));
+    exitAction_ =
+        make("ExitAction", QStringLiteral("&Beenden"), QStringLiteral("exit"),
+             QKeySequence(Qt::CTRL | Qt::Key_X), QStringLiteral("Beenden|Beendet das Programm"));
+    saveInselAction_ =
+        make("SaveInselAction", QStringLiteral("Insel speichern..."), QStringLiteral("saveisland"),
+             {}, QStringLiteral("Insel speichern|Speichert die Insel in einer neuen Datei"));
+    deleteIslandAction_ = make("DeleteIslandAction", QStringLiteral("Insel löschen"),
+                               QStringLiteral("deleteisland"), {}, QStringLiteral("Insel löschen"));
+    undoIslandMove_ =
+        make("UndoIslandMove", QStringLiteral("Rückgängig"), QStringLiteral("undo"),
+             QKeySequence(Qt::CTRL | Qt::Key_Z), QStringLiteral("Inselverschiebung rückgängig"));
+
+    connect(openAction_, &QAction::triggered, this, &TMainForm::OpenActionExecute);
+    connect(saveAction_, &QAction::triggered, this, &TMainForm::SaveActionExecute);
+    connect(saveAsAction_, &QAction::triggered, this, &TMainForm::SaveAsActionExecute);
+    connect(revertAction_, &QAction::triggered, this, &TMainForm::RevertActionExecute);
+    connect(exitAction_, &QAction::triggered, this, &QWidget::close);
+}
+
+void TMainForm::createMenuAndToolBar()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&Datei"));
+    file->setObjectName(QStringLiteral("MainMenu1"));
+    file->addActions({openAction_, saveAction_, saveAsAction_, revertAction_});
+    file->addSeparator();
+    file->addAction(exitAction_);
+
+    QToolBar *bar = addToolBar(QStringLiteral("Werkzeuge"));
+    bar->setObjectName(QStringLiteral("ToolBar1"));
+    bar->setMovable(false);
+    bar->setIconSize(QSize(31, 30));
+    bar->setFixedHeight(42);
+    bar->addActions({openAction_, saveAction_, saveAsAction_, revertAction_});
+    bar->addSeparator();
+    bar->addActions({saveInselAction_, deleteIslandAction_, undoIslandMove_});
+    bar->addSeparator();
+    bar->addAction(exitAction_);
+    for (QAction *action : bar->actions()) {
+        if (QWidget *button = bar->widgetForAction(action); button && !action->isSeparator())
+            button->setFixedSize(38, 36);
+    }
+}
+
+void TMainForm::createPages()
+{
+    auto *splitter = new QSplitter(this);
+    splitter->setObjectName(QStringLiteral("Splitter1"));
+    splitter->setHandleWidth(5);
+    splitter->setChildrenCollapsible(false);
+
+    folderTree_ = new FolderTree(splitter);
+    folderTree_->setObjectName(QStringLiteral("StShellTreeView1"));
+    folderTree_->SetBeforeChange([this] { return CloseScenario(); });
+    connect(folderTree_, &FolderTree::itemSelected, this,
+            &TMainForm::StShellTreeView1FolderSelected);
+
+    pages_ = new QTabWidget(splitter);
+    pages_->setObjectName(QStringLiteral("MainPageControl"));
+    mapPage_ = new MapPage;
+    pages_->addTab(mapPage_, QStringLiteral("Karte"));
+    settingsPage_ = new TabSettings;
+    pages_->addTab(settingsPage_, QStringLiteral("Einstellungen"));
+    auto *missions = new QWidget;
+    missions->setObjectName(QStringLiteral("TabAuftraege"));
+    pages_->addTab(missions, QStringLiteral("Aufträge"));
+    auto *players = new QWidget;
+    players->setObjectName(QStringLiteral("TabSpieler"));
+    pages_->addTab(players, QStringLiteral("Spieler"));
+    // Until the first scenario is loaded only the start screen can be seen:
+    // the tabs and the pages behind them are disabled, the start screen keeps
+    // its colours.
+    setPagesEnabled(false);
+    connect(settingsPage_, &TabSettings::controlChanged, this, &TMainForm::controlChanged);
+    for (QAction *action : settingsPage_->switchActions())
+        addAction(action);
+    connect(mapPage_->objectTree(), &QTreeWidget::currentItemChanged, this,
+            &TMainForm::UpdateActions);
+
+    splitter->addWidget(folderTree_);
+    splitter->addWidget(pages_);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({233, 1001 - 233});
+    setCentralWidget(splitter);
+}
+
+void TMainForm::setPagesEnabled(bool enabled)
+{
+    pages_->tabBar()->setEnabled(enabled);
+    for (int i = 1; i < pages_->count(); ++i)
+        pages_->widget(i)->setEnabled(enabled);
+}
+
+void TMainForm::UpdateActions()
+{
+    const bool open = doc_ != nullptr;
+    const Insel *island = SelectedIsland();
+    saveAction_->setEnabled(open && doc_->IsModified());
+    saveAsAction_->setEnabled(open);
+    revertAction_->setEnabled(open && doc_->IsModified());
+    saveInselAction_->setEnabled(open && island);
+    deleteIslandAction_->setEnabled(open && island && island->CanDelete());
+    undoIslandMove_->setEnabled(undoAvailable_);
+}
+
+Insel *TMainForm::SelectedIsland() const
+{
+    const QTreeWidgetItem *node = mapPage_->objectTree()->currentItem();
+    if (!doc_ || !node || node->parent() != mapPage_->islandsNode())
+        return nullptr;
+    return reinterpret_cast<Insel *>(node->data(0, Qt::UserRole).value<quintptr>());
+}
+
+void TMainForm::controlChanged()
+{
+    if (doc_)
+        doc_->SetModified(true);
+}
+
+void TMainForm::UpdateTitle(const QString &name)
+{
+    const bool modified = doc_ && doc_->IsModified();
+    setWindowTitle(kAppTitle + QStringLiteral(" [") + name +
+                   (modified ? QStringLiteral("*") : QString()) + QStringLiteral("]"));
+}
+
+bool TMainForm::SaveDocument(const QString &path)
+{
+    settingsPage_->CommitSettings(*doc_);
+    return doc_->Save(path);
+}
+
+void TMainForm::discardDocument()
+{
+    mapPage_->ClearObjectTree();
+    doc_.reset();
+    setWindowTitle(kAppTitle);
+    UpdateActions();
+}
+
+bool TMainForm::CloseScenario()
+{
+    if (!doc_)
+        return true;
+    if (doc_->IsModified()) {
+        switch (Prompts::Current().AskYesNoCancel(this, msg::askSaveChanges())) {
+        case Prompts::Answer::Cancel:
+            return false;
+        case Prompts::Answer::Yes:
+            if (!SaveDocument(doc_->FilePath())) {
+                Prompts::Current().Error(this, msg::saveFailed());
+                return false;
+            }
+            break;
+        case Prompts::Answer::No:
+            break;
+        }
+    }
+    discardDocument();
+    return true;
+}
+
+bool TMainForm::OpenScenario(const QString &path)
+{
+    QTreeWidget *tree = mapPage_->objectTree();
+    tree->setUpdatesEnabled(false);
+    if (!CloseScenario()) {
+        tree->setUpdatesEnabled(true);
+        return false;
+    }
+    auto doc = std::make_unique<RumoSzen>();
+    const bool loaded = doc->Load(path);
+    for (const QString &notice : doc->notices())
+        Prompts::Current().Message(this, notice);
+    if (!loaded) {
+        Prompts::Current().Message(this, msg::readScenarioFailed());
+    } else {
+        doc_ = std::move(doc);
+        connect(doc_.get(), &RumoSzen::modifiedChanged, this, [this] {
+            UpdateTitle(doc_->FileName());
+            UpdateActions();
+        });
+        mapPage_->ShowScenarioPanels();
+        settingsPage_->ShowSettings(*doc_);
+        status_[0]->setText(ShortenPath(QDir::toNativeSeparators(path),
+                                        status_[0]->contentsRect().width(),
+                                        status_[0]->fontMetrics()));
+        status_[1]->clear();
+        undoAvailable_ = false;
+        doc_->SetModified(false);
+        setPagesEnabled(true);
+    }
+    tree->expandAll();
+    tree->sortItems(0, Qt::AscendingOrder);
+    tree->setUpdatesEnabled(true);
+    UpdateActions();
+    return true;
+}
+
+void TMainForm::OpenActionExecute()
+{
+    const QString folder = currentFolder_.isEmpty() && doc_
+                               ? QFileInfo(doc_->FilePath()).absolutePath()
+                               : currentFolder_;
+    const Prompts::FileChoice choice = Prompts::Current().OpenFile(this, folder, kOpenFilters);
+    if (choice.path.isEmpty())
+        return;
+    OpenScenario(choice.path);
+    folderTree_->Refresh(choice.path);
+    folderTree_->SelectPath(choice.path);
+}
+
+void TMainForm::SaveActionExecute()
+{
+    if (doc_ && !SaveDocument(doc_->FilePath()))
+        Prompts::Current().Error(this, msg::saveFailed());
+}
+
+void TMainForm::SaveAsActionExecute()
+{
+    if (!doc_)
+        return;
+    if (saveAsFolder_.isEmpty())
+        saveAsFolder_ = currentFolder_;
+    const QString folder =
+        saveAsFolder_.isEmpty() ? QFileInfo(doc_->FilePath()).absolutePath() : saveAsFolder_;
+    const QString proposed =
+        withExtension(QDir(folder).filePath(doc_->FileName()), QStringLiteral(".szs"));
+    const Prompts::FileChoice choice = Prompts::Current().SaveFile(this, proposed, kSaveFilters);
+    if (choice.path.isEmpty())
+        return;
+    const QString target =
+        withExtension(choice.path, kSaveExtensions.value(choice.filter, kSaveExtensions[0]));
+    if (!SaveDocument(target)) {
+        Prompts::Current().Error(this, msg::saveFailed());
+        return;
+    }
+    folderTree_->Refresh(target);
+    folderTree_->SelectPath(target);
+}
+
+void TMainForm::RevertActionExecute()
+{
+    if (!doc_)
+        return;
+    if (doc_->IsModified()) {
+        if (!Prompts::Current().WarnOkCancel(this, msg::revertWarning()))
+            return;
+        doc_->SetModified(false);
+    }
+    OpenScenario(doc_->FilePath());
+}
+
+void TMainForm::StShellTreeView1FolderSelected(const QString &path)
+{
+    if (!IsScenarioFile(path) || !QFileInfo(path).isFile())
+        return;
+    currentFolder_ = QFileInfo(path).absolutePath();
+    OpenScenario(path);
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    if (CloseScenario())
+        event->accept();
+    else
+        event->ignore();
+}
+
+QString TMainForm::ShortenPath(const QString &path, int width, const QFontMetrics &metrics)
+{
+    const QChar sep = QDir::separator();
+    const QString dots = QStringLiteral("...") + sep;
+    QString drive;
+    QString rest = path;
+    if (path.size() >= 2 && path.at(1) == QLatin1Char(':')) {
+        drive = path.left(2);
+        rest = path.mid(2);
+    }
+    const qsizetype lastSep = rest.lastIndexOf(sep);
+    QString dir = rest.left(lastSep + 1);
+    const QString name = rest.mid(lastSep + 1);
+
+    while (metrics.horizontalAdvance(drive + dir + name) > width &&
+           (!drive.isEmpty() || !dir.isEmpty())) {
+        if (dir == sep + dots) {
+            dir = dots;
+            drive.clear();
+        } else if (dir.isEmpty()) {
+            drive.clear();
+        } else if (dir == sep) {
+            dir.clear();
+        } else {
+            const bool leadingSep = dir.startsWith(sep);
+            if (leadingSep)
+                dir.remove(0, 1);
+            if (dir.startsWith(dots))
+                dir.remove(0, dots.size());
+            const qsizetype next = dir.indexOf(sep);
+            dir = next < 0 ? QString() : dots + dir.mid(next + 1);
+            if (leadingSep)
+                dir.prepend(sep);
+        }
+    }
+    return drive + dir + name;
+}

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+class FolderTree;
+class MapPage;
+class QAction;
+class QLabel;
+class QTabWidget;
+class RumoSzen;
+class TabSettings;
+class Insel;
+
+// The editor's one main window: the folder tree on the left, the pages of
+// the open scenario on the right, the file actions in menu and tool bar.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TMainForm(QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    // Opens a scenario after asking about unsaved changes of the open one.
+    // False only when the user cancelled that question.
+    bool OpenScenario(const QString &path);
+    // Discards the open scenario, asking first when it has unsaved changes.
+    // False when the user cancelled or saving failed.
+    bool CloseScenario();
+
+    RumoSzen *document() const { return doc_.get(); }
+    QString CurrentFolder() const { return currentFolder_; }
+
+    // "Tobrel's Brim Marbolt [name*]".
+    void UpdateTitle(const QString &name);
+    // Shortens `path` for a field `width` pixels wide in `metrics`: leading
+    // folders give way to "..." one by one.
+    static QString ShortenPath(const QString &path, int width, const QFontMetrics &metrics);
+
+public slots:
+    // Every edit of a control counts one change of the open document.
+    void controlChanged();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createActions();
+    void createMenuAndToolBar();
+    void createPages();
+    void UpdateActions();
+    void setPagesEnabled(bool enabled);
+    Insel *SelectedIsland() const;
+    // Commits the pages into the document, then saves it.
+    bool SaveDocument(const QString &path);
+    void discardDocument();
+
+    void OpenActionExecute();
+    void SaveActionExecute();
+    void SaveAsActionExecute();
+    void RevertActionExecute();
+    void MainPageControlChanging(int index);
+    void StShellTreeView1FolderSelected(const QString &path);
+
+    std::unique_ptr<RumoSzen> doc_;
+    QString currentFolder_;
+    QString saveAsFolder_;
+    bool undoAvailable_ = false;
+
+    QAction *openAction_ = nullptr;
+    QAction *saveAction_ = nullptr;
+    QAction *saveAsAction_ = nullptr;
+    QAction *revertAction_ = nullptr;
+    QAction *exitAction_ = nullptr;
+    QAction *saveInselAction_ = nullptr;
+    QAction *deleteIslandAction_ = nullptr;
+    QAction *undoIslandMove_ = nullptr;
+
+    FolderTree *folderTree_ = nullptr;
+    QTabWidget *pages_ = nullptr;
+    MapPage *mapPage_ = nullptr;
+    TabSettings *settingsPage_ = nullptr;
+    QLabel *status_[3] = {};
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+// Answers the editor's messages, questions and file dialogs from a script, so
+// that widget tests never block on a window. Installed for its lifetime.
+
+#include "app/prompts.h"
+
+#include <QList>
+#include <QStringList>
+
+class ScriptedPrompts final : public Prompts {
+public:
+    ScriptedPrompts();
+    ~ScriptedPrompts() override;
+
+    // Answers used in order; a prompt with no answer left is recorded in
+    // `unanswered` and gets Cancel (or an empty file choice).
+    QList<Answer> answers;
+    QList<bool> warnings;
+    QList<FileChoice> files;
+
+    // Every text shown, in order, prefixed with its kind: "message: ",
+    // "error: ", "question: ", "warning: ", "open: " or "save: " (the file
+    // dialogs record the folder or proposed path they were given).
+    QStringList shown;
+    QStringList unanswered;
+
+    void Message(QWidget *parent, const QString &text) override;
+    void Error(QWidget *parent, const QString &text) override;
+    Answer AskYesNoCancel(QWidget *parent, const QString &text) override;
+    bool WarnOkCancel(QWidget *parent, const QString &text) override;
+    FileChoice OpenFile(QWidget *parent, const QString &folder,
+                        const QStringList &filters) override;
+    FileChoice SaveFile(QWidget *parent, const QString &proposedPath,
+                        const QStringList &filters) override;
+};
