@@ -11,6 +11,6 @@ int main(int argc, char *argv[])
     // A file manager passes the one file to open.
     const QStringList args = app.arguments();
     if (args.size() > 1)
-        window.OpenScenario(args.at(1));
+        window.OpenAndSelect(args.at(1));
     return app.exec();
 }

@@ -323,11 +323,15 @@ void TMainForm::OpenActionExecute()
                                ? QFileInfo(doc_->FilePath()).absolutePath()
                                : currentFolder_;
     const Prompts::FileChoice choice = Prompts::Current().OpenFile(this, folder, kOpenFilters);
-    if (choice.path.isEmpty())
-        return;
-    OpenScenario(choice.path);
-    folderTree_->Refresh(choice.path);
-    folderTree_->SelectPath(choice.path);
+    if (!choice.path.isEmpty())
+        OpenAndSelect(choice.path);
+}
+
+void TMainForm::OpenAndSelect(const QString &path)
+{
+    OpenScenario(path);
+    folderTree_->Refresh(path);
+    folderTree_->SelectPath(path);
 }
 
 void TMainForm::SaveActionExecute()

@@ -27,6 +27,9 @@ public:
     // Discards the open scenario, asking first when it has unsaved changes.
     // False when the user cancelled or saving failed.
     bool CloseScenario();
+    // Opens a scenario and selects it in the folder tree, as the open dialog
+    // and the command line do.
+    void OpenAndSelect(const QString &path);
 
     RumoSzen *document() const { return doc_.get(); }
     QString CurrentFolder() const { return currentFolder_; }

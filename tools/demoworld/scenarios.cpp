@@ -98,7 +98,7 @@ bool inselreich(bool savegame, std::vector<DemoScenario> &scenarios, QString &er
     bool ok = b.addReference({Nord, Med, false, 0}) >= 0;
     ok = ok && b.addReference({Sued, Mit, false, 1}) >= 0;
     ok = ok && b.addReference({NoKlima, Lit, false, NoNumber}) >= 0;
-    ok = ok && b.addReference({Sued, Med, true, 7}) >= 0;
+    ok = ok && b.addReference({Sued, Med, false, 7}) >= 0;
     const int home = b.addIsland(IslandForm::OwnGround, Nord, Lar, NoNumber);
     const int blue = b.addIsland(IslandForm::OwnGround, Sued, Big, 2);
     const int shared = b.addIsland(IslandForm::OwnGround, Nord, Big, NoNumber);
@@ -348,7 +348,7 @@ bool rumoMehrspieler(std::vector<DemoScenario> &scenarios, QString &error)
     ok = ok && b.addReference({Nord, Big, false, 7}) >= 0;
     ok = ok && b.addReference({Sued, Med, false, 1}) >= 0;
     ok = ok && b.addReference({NoKlima, Lar, false, NoNumber}) >= 0;
-    ok = ok && b.addReference({Nord, Lit, false, 2}) >= 0;
+    ok = ok && b.addReference({Nord, Lit, true, 1}) >= 0;
     for (int p = 0; p < 4 && ok; ++p)
         ok = b.addCity(islands[p], p, CityStyle::Village, towns[p]);
     if (ok)
