@@ -280,8 +280,9 @@ bool TMainForm::CloseScenario()
     return true;
 }
 
-bool TMainForm::OpenScenario(const QString &path)
+bool TMainForm::OpenScenario(const QString &requested)
 {
+    const QString path = QFileInfo(requested).absoluteFilePath();
     QTreeWidget *tree = mapPage_->objectTree();
     tree->setUpdatesEnabled(false);
     if (!CloseScenario()) {
