@@ -8,6 +8,8 @@
 #include "document/scenariofiles.h"
 #include "document/tabsettings.h"
 #include "map/mappage.h"
+#include "players/tabauftraege.h"
+#include "players/tabspieler.h"
 
 #include <QAction>
 #include <QApplication>
@@ -181,12 +183,14 @@ void TMainForm::createPages()
     pages_->addTab(mapPage_, QStringLiteral("Karte"));
     settingsPage_ = new TabSettings;
     pages_->addTab(settingsPage_, QStringLiteral("Einstellungen"));
-    auto *missions = new QWidget;
-    missions->setObjectName(QStringLiteral("TabAuftraege"));
-    pages_->addTab(missions, QStringLiteral("Aufträge"));
-    auto *players = new QWidget;
-    players->setObjectName(QStringLiteral("TabSpieler"));
-    pages_->addTab(players, QStringLiteral("Spieler"));
+    missionsPage_ = new TabAuftraege;
+    pages_->addTab(missionsPage_, QStringLiteral("Aufträge"));
+    playersPage_ = new TabSpieler;
+    pages_->addTab(playersPage_, QStringLiteral("Spieler"));
+    for (DocumentPage *page :
+         {static_cast<DocumentPage *>(missionsPage_), static_cast<DocumentPage *>(playersPage_)})
+        connect(page, &DocumentPage::controlChanged, this, &TMainForm::controlChanged);
+    connect(pages_, &QTabWidget::currentChanged, this, &TMainForm::MainPageControlChanging);
     // Until the first scenario is loaded only the start screen can be seen:
     // the tabs and the pages behind them are disabled, the start screen keeps
     // its colours.
@@ -244,8 +248,21 @@ void TMainForm::UpdateTitle(const QString &name)
                    (modified ? QStringLiteral("*") : QString()) + QStringLiteral("]"));
 }
 
+void TMainForm::MainPageControlChanging(int index)
+{
+    // Leaving the missions or the players page writes it into its records.
+    if (auto *left = qobject_cast<DocumentPage *>(pages_->widget(shownPage_)); left && doc_)
+        left->Commit();
+    shownPage_ = index;
+}
+
 bool TMainForm::SaveDocument(const QString &path)
 {
+    // Every page reaches its records before the first chunk is written, so
+    // that missions assigned on the missions page reach the players' records
+    // of the same save.
+    missionsPage_->Commit();
+    playersPage_->Commit();
     settingsPage_->CommitSettings(*doc_);
     return doc_->Save(path);
 }
@@ -253,6 +270,8 @@ bool TMainForm::SaveDocument(const QString &path)
 void TMainForm::discardDocument()
 {
     mapPage_->ClearObjectTree();
+    missionsPage_->Attach(nullptr);
+    playersPage_->Attach(nullptr);
     doc_.reset();
     setWindowTitle(kAppTitle);
     UpdateActions();
@@ -302,6 +321,8 @@ bool TMainForm::OpenScenario(const QString &requested)
             UpdateActions();
         });
         mapPage_->ShowScenarioPanels();
+        missionsPage_->Attach(doc_.get());
+        playersPage_->Attach(doc_.get());
         settingsPage_->ShowSettings(*doc_);
         status_[0]->setText(ShortenPath(QDir::toNativeSeparators(path),
                                         status_[0]->contentsRect().width(),

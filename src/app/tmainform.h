@@ -9,7 +9,9 @@ class QAction;
 class QLabel;
 class QTabWidget;
 class RumoSzen;
+class TabAuftraege;
 class TabSettings;
+class TabSpieler;
 class Insel;
 
 // The editor's one main window: the folder tree on the left, the pages of
@@ -83,5 +85,8 @@ private:
     QTabWidget *pages_ = nullptr;
     MapPage *mapPage_ = nullptr;
     TabSettings *settingsPage_ = nullptr;
+    TabAuftraege *missionsPage_ = nullptr;
+    TabSpieler *playersPage_ = nullptr;
+    int shownPage_ = 0;
     QLabel *status_[3] = {};
 };
