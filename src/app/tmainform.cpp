@@ -2,12 +2,14 @@
 
 #include "app/foldertree.h"
 #include "app/gamepath.h"
+#include "app/keyboardwatch.h"
 #include "app/prompts.h"
 #include "common/messages.h"
 #include "document/rumoszen.h"
 #include "document/scenariofiles.h"
 #include "document/tabsettings.h"
 #include "map/mappage.h"
+#include "map/objecttree.h"
 #include "players/tabauftraege.h"
 #include "players/tabspieler.h"
 
@@ -17,6 +19,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSplitter>
 #include <QStatusBar>
@@ -91,6 +94,11 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
     }
     setStatusBar(statusLine);
 
+    // Arrow keys nudge the selected island while the map page is showing.
+    new KeyboardWatch(this, [this](int key) {
+        return pages_->currentWidget() == mapPage_ && mapPage_->ArrowKey(key);
+    });
+
     const QString start = GamePath();
     folderTree_->SelectPath(start.isEmpty() ? QDir::homePath() : start);
     UpdateActions();
@@ -138,6 +146,14 @@ void TMainForm::createActions()
     connect(saveAsAction_, &QAction::triggered, this, &TMainForm::SaveAsActionExecute);
     connect(revertAction_, &QAction::triggered, this, &TMainForm::RevertActionExecute);
     connect(exitAction_, &QAction::triggered, this, &QWidget::close);
+    connect(saveInselAction_, &QAction::triggered, this, &TMainForm::SaveInselActionExecute);
+    connect(deleteIslandAction_, &QAction::triggered, this,
+            [this] { mapPage_->DeleteSelectedIsland(); });
+    connect(undoIslandMove_, &QAction::triggered, this, [this] { mapPage_->UndoIslandMove(); });
+
+    inselPopup_ = new QMenu(this);
+    inselPopup_->setObjectName(QStringLiteral("InselPopup"));
+    inselPopup_->addActions({saveInselAction_, deleteIslandAction_});
 }
 
 void TMainForm::createMenuAndToolBar()
@@ -198,8 +214,12 @@ void TMainForm::createPages()
     connect(settingsPage_, &TabSettings::controlChanged, this, &TMainForm::controlChanged);
     for (QAction *action : settingsPage_->switchActions())
         addAction(action);
-    connect(mapPage_->objectTree(), &QTreeWidget::currentItemChanged, this,
-            &TMainForm::UpdateActions);
+    connect(mapPage_, &MapPage::stateChanged, this, &TMainForm::UpdateActions);
+    connect(mapPage_, &MapPage::controlChanged, this, &TMainForm::controlChanged);
+    connect(mapPage_, &MapPage::tileHovered, this,
+            [this](const QString &text) { status_[1]->setText(text); });
+    connect(mapPage_, &MapPage::islandMenuRequested, this,
+            [this](QPoint at) { inselPopup_->exec(at); });
 
     splitter->addWidget(folderTree_);
     splitter->addWidget(pages_);
@@ -223,16 +243,13 @@ void TMainForm::UpdateActions()
     saveAsAction_->setEnabled(open);
     revertAction_->setEnabled(open && doc_->IsModified());
     saveInselAction_->setEnabled(open && island);
-    deleteIslandAction_->setEnabled(open && island && island->CanDelete());
-    undoIslandMove_->setEnabled(undoAvailable_);
+    deleteIslandAction_->setEnabled(open && island && doc_->CanDeleteIsland(*island));
+    undoIslandMove_->setEnabled(open && mapPage_->UndoAvailable());
 }
 
 Insel *TMainForm::SelectedIsland() const
 {
-    const QTreeWidgetItem *node = mapPage_->objectTree()->currentItem();
-    if (!doc_ || !node || node->parent() != mapPage_->islandsNode())
-        return nullptr;
-    return reinterpret_cast<Insel *>(node->data(0, Qt::UserRole).value<quintptr>());
+    return mapPage_->SelectedIsland();
 }
 
 void TMainForm::controlChanged()
@@ -269,7 +286,7 @@ bool TMainForm::SaveDocument(const QString &path)
 
 void TMainForm::discardDocument()
 {
-    mapPage_->ClearObjectTree();
+    mapPage_->Attach(nullptr);
     missionsPage_->Attach(nullptr);
     playersPage_->Attach(nullptr);
     doc_.reset();
@@ -320,7 +337,7 @@ bool TMainForm::OpenScenario(const QString &requested)
             UpdateTitle(doc_->FileName());
             UpdateActions();
         });
-        mapPage_->ShowScenarioPanels();
+        mapPage_->Attach(doc_.get());
         missionsPage_->Attach(doc_.get());
         playersPage_->Attach(doc_.get());
         settingsPage_->ShowSettings(*doc_);
@@ -328,12 +345,9 @@ bool TMainForm::OpenScenario(const QString &requested)
                                         status_[0]->contentsRect().width(),
                                         status_[0]->fontMetrics()));
         status_[1]->clear();
-        undoAvailable_ = false;
         doc_->SetModified(false);
         setPagesEnabled(true);
     }
-    tree->expandAll();
-    tree->sortItems(0, Qt::AscendingOrder);
     tree->setUpdatesEnabled(true);
     UpdateActions();
     return true;
@@ -383,6 +397,28 @@ void TMainForm::SaveAsActionExecute()
     }
     folderTree_->Refresh(target);
     folderTree_->SelectPath(target);
+}
+
+// Writes the selected island as an island template file.
+void TMainForm::SaveInselActionExecute()
+{
+    const Insel *island = SelectedIsland();
+    if (!island)
+        return;
+    const Prompts::FileChoice choice = Prompts::Current().SaveFile(
+        this, currentFolder_.isEmpty() ? QString() : currentFolder_ + QDir::separator(),
+        {QStringLiteral("Brim Inseldateien (*.scp)")});
+    if (choice.path.isEmpty())
+        return;
+    QString path = choice.path;
+    // The extension counts from the last dot of the file name, letter case
+    // included: "insel.SCP" becomes "insel.SCP.scp", as the game expects.
+    const QString name = QFileInfo(path).fileName();
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot < 0 || name.mid(dot) != QLatin1String(".scp"))
+        path += QLatin1String(".scp");
+    if (!doc_->ExportIsland(*island, path))
+        Prompts::Current().Error(this, msg::exportFailed(path));
 }
 
 void TMainForm::RevertActionExecute()

@@ -7,6 +7,7 @@ class FolderTree;
 class MapPage;
 class QAction;
 class QLabel;
+class QMenu;
 class QTabWidget;
 class RumoSzen;
 class TabAuftraege;
@@ -64,13 +65,13 @@ private:
     void SaveActionExecute();
     void SaveAsActionExecute();
     void RevertActionExecute();
+    void SaveInselActionExecute();
     void MainPageControlChanging(int index);
     void StShellTreeView1FolderSelected(const QString &path);
 
     std::unique_ptr<RumoSzen> doc_;
     QString currentFolder_;
     QString saveAsFolder_;
-    bool undoAvailable_ = false;
 
     QAction *openAction_ = nullptr;
     QAction *saveAction_ = nullptr;
@@ -80,6 +81,7 @@ private:
     QAction *saveInselAction_ = nullptr;
     QAction *deleteIslandAction_ = nullptr;
     QAction *undoIslandMove_ = nullptr;
+    QMenu *inselPopup_ = nullptr;
 
     FolderTree *folderTree_ = nullptr;
     QTabWidget *pages_ = nullptr;

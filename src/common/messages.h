@@ -25,6 +25,11 @@ inline QString unexpectedError(const QString &what)
            (what.isEmpty() ? QString() : QStringLiteral("\n\n") + what);
 }
 
+inline QString exportFailed(const QString &path)
+{
+    return QStringLiteral("Die Insel konnte nicht in %1 gespeichert werden.").arg(path);
+}
+
 inline QString invalidIslandNumber()
 {
     return QStringLiteral("Invalid inselnr!!");

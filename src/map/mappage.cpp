@@ -1,13 +1,58 @@
 #include "map/mappage.h"
 
-#include <QGridLayout>
+#include "document/rumoszen.h"
+#include "map/mapview.h"
+#include "map/objecttree.h"
+#include "map/worldrenderer.h"
+
+#include <QCursor>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QResizeEvent>
 #include <QTabWidget>
-#include <QTreeWidget>
+#include <QToolButton>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 namespace {
+
+// Panel9: keeps the map at the world's proportions of 512 : 352, centred,
+// with the start screen in the middle until a scenario is loaded.
+class AspectPanel : public QWidget {
+public:
+    AspectPanel(QWidget *map, QWidget *startScreen, QWidget *parent)
+        : QWidget(parent), map_(map), startScreen_(startScreen)
+    {
+        setObjectName(QStringLiteral("Panel9"));
+        map_->setParent(this);
+        startScreen_->setParent(this);
+        startScreen_->raise();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        int w = event->size().width();
+        int h = event->size().height();
+        const float a = float(w) / World::Width;
+        const float b = float(h) / World::Height;
+        if (a < b)
+            h = int(World::Height * a);
+        else if (b < a)
+            w = int(World::Width * b);
+        const QRect area((width() - w) / 2, (height() - h) / 2, w, h);
+        map_->setGeometry(area);
+        QRect screen(QPoint(), startScreen_->size());
+        screen.moveCenter(rect().center());
+        startScreen_->setGeometry(screen);
+    }
+
+private:
+    QWidget *map_;
+    QWidget *startScreen_;
+};
 
 QLabel *titleLabel(QWidget *parent, const char *name, const QString &text, const QString &family,
                    int pixels, bool boldItalic, QPoint at)
@@ -27,32 +72,94 @@ QLabel *titleLabel(QWidget *parent, const char *name, const QString &text, const
     return label;
 }
 
+QIcon drawnGlyph(const std::function<void(QPainter &)> &draw)
+{
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(50, 50, 50), 1.5));
+    draw(painter);
+    return QIcon(pixmap);
+}
+
+// Three houses with red roofs.
+QIcon citiesGlyph()
+{
+    return drawnGlyph([](QPainter &p) {
+        for (const QPointF at : {QPointF(2, 14), QPointF(11, 8), QPointF(20, 15)}) {
+            p.setBrush(QColor(235, 225, 200));
+            p.drawRect(QRectF(at.x(), at.y() + 6, 10, 9));
+            QPainterPath roof;
+            roof.moveTo(at.x() - 1, at.y() + 6);
+            roof.lineTo(at.x() + 5, at.y());
+            roof.lineTo(at.x() + 11, at.y() + 6);
+            roof.closeSubpath();
+            p.setBrush(QColor(200, 60, 50));
+            p.drawPath(roof);
+        }
+    });
+}
+
+// A sailing ship on a wave.
+QIcon shipsGlyph()
+{
+    return drawnGlyph([](QPainter &p) {
+        QPainterPath hull;
+        hull.moveTo(3, 20);
+        hull.lineTo(29, 20);
+        hull.lineTo(25, 26);
+        hull.lineTo(7, 26);
+        hull.closeSubpath();
+        p.setBrush(QColor(140, 90, 50));
+        p.drawPath(hull);
+        p.drawLine(QPointF(16, 4), QPointF(16, 20));
+        QPainterPath sail;
+        sail.moveTo(17, 5);
+        sail.lineTo(26, 17);
+        sail.lineTo(17, 17);
+        sail.closeSubpath();
+        p.setBrush(QColor(250, 250, 240));
+        p.drawPath(sail);
+        p.setPen(QPen(QColor(40, 90, 200), 2));
+        p.drawLine(QPointF(2, 29), QPointF(30, 29));
+    });
+}
+
+QToolButton *toggle(const char *name, const QString &hint, const QIcon &icon)
+{
+    auto *button = new QToolButton;
+    button->setObjectName(QString::fromLatin1(name));
+    button->setCheckable(true);
+    button->setChecked(true);
+    button->setAutoRaise(true);
+    button->setFixedSize(47, 47);
+    button->setIcon(icon);
+    button->setIconSize(QSize(32, 32));
+    button->setToolTip(hint);
+    return button;
+}
+
 } // namespace
 
 MapPage::MapPage(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TabKarte"));
 
-    // Panel9 holds the map; the start screen sits over it until a load.
-    panel9_ = new QWidget(this);
-    panel9_->setObjectName(QStringLiteral("Panel9"));
-    auto *mapLayout = new QGridLayout(panel9_);
+    paintBox_ = new MapView;
     startScreen_ = makeStartScreen();
-    mapLayout->addWidget(startScreen_, 0, 0, Qt::AlignCenter);
+    panel9_ = new AspectPanel(paintBox_, startScreen_, this);
+    connect(paintBox_, &MapView::pressed, this, &MapPage::MapPressed);
+    connect(paintBox_, &MapView::hovered, this, &MapPage::MapHovered);
+    connect(paintBox_, &MapView::dragStep, this, &MapPage::MapDragStep);
+    connect(paintBox_, &MapView::dropped, this, &MapPage::MapDropped);
+    connect(paintBox_, &MapView::dragCancelled, this, &MapPage::MapDragCancelled);
+    connect(paintBox_, &MapView::contextMenu, this, [this](QPoint at) {
+        if (doc_ && SelectedIsland())
+            emit islandMenuRequested(at);
+    });
 
-    panel5_ = new QWidget(this);
-    panel5_->setObjectName(QStringLiteral("Panel5"));
-    panel5_->setFixedWidth(200);
-    auto *sideLayout = new QVBoxLayout(panel5_);
-    sideLayout->setContentsMargins(0, 0, 0, 0);
-    objectTree_ = new QTreeWidget(panel5_);
-    objectTree_->setObjectName(QStringLiteral("ObjectTree"));
-    objectTree_->setHeaderHidden(true);
-    objectTree_->setIndentation(19);
-    objectTree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    islandsNode_ = new QTreeWidgetItem(objectTree_, {QStringLiteral("Inseln und Städte")});
-    shipsNode_ = new QTreeWidgetItem(objectTree_, {QStringLiteral("Schiffe und Karren")});
-    sideLayout->addWidget(objectTree_);
+    panel5_ = makeSidePanel();
     panel5_->hide();
 
     panel8_ = new QWidget(this);
@@ -82,8 +189,44 @@ MapPage::MapPage(QWidget *parent) : QWidget(parent)
     layout->addWidget(panel5_);
 }
 
+QWidget *MapPage::makeSidePanel()
+{
+    auto *panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("Panel5"));
+    panel->setFixedWidth(200);
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    auto *panel6 = new QWidget(panel);
+    panel6->setObjectName(QStringLiteral("Panel6"));
+    auto *buttons = new QHBoxLayout(panel6);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    btStaedte_ = toggle("btStaedte", QStringLiteral("Städte anzeigen"), citiesGlyph());
+    btSchiffe_ = toggle("btSchiffe", QStringLiteral("Schiffe und Karren anzeigen"), shipsGlyph());
+    buttons->addWidget(btStaedte_);
+    buttons->addWidget(btSchiffe_);
+    buttons->addStretch();
+    connect(btStaedte_, &QToolButton::clicked, this, &MapPage::Repaint);
+    connect(btSchiffe_, &QToolButton::clicked, this, &MapPage::Repaint);
+
+    objectTree_ = new ObjectTree(panel);
+    connect(objectTree_, &QTreeWidget::currentItemChanged, this, [this] {
+        Repaint();
+        emit stateChanged();
+    });
+    connect(objectTree_, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
+        if (QTreeWidgetItem *node = objectTree_->itemAt(at))
+            objectTree_->setCurrentItem(node);
+        if (doc_ && SelectedIsland())
+            emit islandMenuRequested(objectTree_->viewport()->mapToGlobal(at));
+    });
+    layout->addWidget(panel6);
+    layout->addWidget(objectTree_, 1);
+    return panel;
+}
+
 // "Tobrel's", the picture and "Marbolt" in the editor's blue, with the
-// version below; the positions keep the composition of the original screen.
+// version below, in the composition of the original screen.
 QWidget *MapPage::makeStartScreen()
 {
     auto *screen = new QWidget;
@@ -105,15 +248,216 @@ QWidget *MapPage::makeStartScreen()
     return screen;
 }
 
-void MapPage::ShowScenarioPanels()
+void MapPage::Attach(RumoSzen *doc)
 {
-    startScreen_->hide();
-    panel5_->show();
-    panel8_->show();
+    objectTree_->Clear();
+    doc_ = doc;
+    dragIsland_ = nullptr;
+    undoIsland_ = nullptr;
+    if (doc_) {
+        startScreen_->hide();
+        panel5_->show();
+        panel8_->show();
+        objectTree_->Fill(*doc_);
+    }
+    paintBox_->setShowing(doc_ != nullptr);
+    Repaint();
+    emit stateChanged();
 }
 
-void MapPage::ClearObjectTree()
+Insel *MapPage::SelectedIsland() const
 {
-    qDeleteAll(islandsNode_->takeChildren());
-    qDeleteAll(shipsNode_->takeChildren());
+    return doc_ ? objectTree_->SelectedIsland() : nullptr;
+}
+
+CityRecord MapPage::SelectedCity() const
+{
+    return doc_ ? objectTree_->SelectedCity() : CityRecord();
+}
+
+ShipRecord MapPage::SelectedShip() const
+{
+    return doc_ ? objectTree_->SelectedShip() : ShipRecord();
+}
+
+void MapPage::Repaint()
+{
+    if (!doc_) {
+        paintBox_->update();
+        return;
+    }
+    WorldView view;
+    view.showCities = btStaedte_->isChecked();
+    view.showShips = btSchiffe_->isChecked();
+    if (const CityRecord city = SelectedCity()) {
+        if (const Insel *island = doc_->IslandOf(city))
+            view.cityFrame = doc_->CityBounds(*island, city.slot()).value_or(TileRect{});
+        else
+            view.cityFrame = TileRect{};
+    } else {
+        view.selectedIsland = SelectedIsland();
+    }
+    view.selectedShip = SelectedShip();
+    RenderWorld(*doc_, view, paintBox_->bitmap());
+    paintBox_->update();
+}
+
+bool MapPage::Move(Insel &island, QPoint step)
+{
+    const bool valid = doc_->MoveIsland(island, step.x(), step.y());
+    Repaint();
+    return valid;
+}
+
+// A click selects a ship or cart before a city and a city before an island.
+void MapPage::MapPressed(QPoint tile, Qt::MouseButton button)
+{
+    if (!doc_)
+        return;
+    QTreeWidgetItem *node = nullptr;
+    if (Insel *island = doc_->IslandAt(tile.x(), tile.y()))
+        node = objectTree_->NodeOf(island);
+    if (btStaedte_->isChecked()) {
+        if (const CityRecord city = doc_->CityAt(tile.x(), tile.y()))
+            node = objectTree_->NodeOf(city.data());
+    }
+    if (btSchiffe_->isChecked()) {
+        if (const ShipRecord ship = doc_->ShipAt(tile.x(), tile.y()))
+            node = objectTree_->NodeOf(ship.data());
+    }
+    objectTree_->setCurrentItem(node);
+    if (Insel *island = SelectedIsland(); island && button == Qt::LeftButton) {
+        dragOrigin_ = dragLast_ = tile;
+        dragIsland_ = island;
+        undoIsland_ = nullptr;
+        paintBox_->ArmDrag();
+        emit stateChanged();
+    }
+}
+
+// Hovering names a city before a ship or cart and that before an island.
+void MapPage::MapHovered(QPoint tile)
+{
+    emit tileHovered(QStringLiteral("%1 / %2").arg(tile.x()).arg(tile.y()));
+    if (!doc_ || paintBox_->dragging())
+        return;
+    QString text;
+    if (btStaedte_->isChecked()) {
+        if (const CityRecord city = doc_->CityAt(tile.x(), tile.y()))
+            text = city.name();
+    }
+    if (text.isEmpty() && btSchiffe_->isChecked()) {
+        if (const ShipRecord ship = doc_->ShipAt(tile.x(), tile.y()))
+            text = ship.name();
+    }
+    if (text.isEmpty()) {
+        if (const Insel *island = doc_->IslandAt(tile.x(), tile.y()))
+            text = IslandLabel(*island);
+    }
+    if (text.isEmpty()) {
+        paintBox_->unsetCursor();
+        paintBox_->setToolTip(QString());
+        QToolTip::hideText();
+    } else {
+        paintBox_->setCursor(Qt::PointingHandCursor);
+        if (QToolTip::isVisible() && paintBox_->toolTip() != text)
+            QToolTip::showText(QCursor::pos(), text, paintBox_);
+        paintBox_->setToolTip(text);
+    }
+}
+
+// The island follows the mouse, its frame red wherever it may not stand.
+void MapPage::MapDragStep(QPoint tile)
+{
+    if (!doc_ || !dragIsland_ || dragIsland_ != SelectedIsland())
+        return;
+    const QPoint step = tile - dragLast_;
+    dragLast_ = tile;
+    if (!step.isNull())
+        Move(*dragIsland_, step);
+}
+
+void MapPage::MapDropped(QPoint tile)
+{
+    if (!doc_ || !dragIsland_)
+        return;
+    Insel &island = *dragIsland_;
+    dragIsland_ = nullptr;
+    if (Move(island, tile - dragLast_)) {
+        dragLast_ = tile;
+        undoIsland_ = &island;
+        emit controlChanged();
+    } else {
+        Move(island, dragOrigin_ - tile);
+    }
+    emit stateChanged();
+}
+
+// Released outside the map, Escape or focus lost: the island goes back to
+// where the drag began, and nothing counts as a change.
+void MapPage::MapDragCancelled()
+{
+    if (!doc_ || !dragIsland_)
+        return;
+    Move(*dragIsland_, dragOrigin_ - dragLast_);
+    dragIsland_ = nullptr;
+    emit stateChanged();
+}
+
+void MapPage::UndoIslandMove()
+{
+    if (!doc_ || !undoIsland_)
+        return;
+    Move(*undoIsland_, dragOrigin_ - dragLast_);
+    undoIsland_ = nullptr;
+    if (doc_->ModifiedCount() == 1)
+        doc_->SetModified(false);
+    emit stateChanged();
+}
+
+void MapPage::DeleteSelectedIsland()
+{
+    Insel *island = SelectedIsland();
+    if (!island || !doc_->CanDeleteIsland(*island))
+        return;
+    QTreeWidgetItem *node = objectTree_->currentItem();
+    if (undoIsland_ == island)
+        undoIsland_ = nullptr;
+    if (dragIsland_ == island)
+        dragIsland_ = nullptr;
+    objectTree_->setCurrentItem(nullptr);
+    delete node;
+    doc_->DeleteIsland(*island);
+    emit controlChanged();
+    Repaint();
+    emit stateChanged();
+}
+
+bool MapPage::ArrowKey(int key)
+{
+    if (!doc_ || !isVisible() || !SelectedIsland() || paintBox_->dragging())
+        return false;
+    QPoint step;
+    switch (key) {
+    case Qt::Key_Left:
+        step = {-1, 0};
+        break;
+    case Qt::Key_Up:
+        step = {0, -1};
+        break;
+    case Qt::Key_Right:
+        step = {1, 0};
+        break;
+    case Qt::Key_Down:
+        step = {0, 1};
+        break;
+    default:
+        return false;
+    }
+    Insel &island = *SelectedIsland();
+    if (Move(island, step))
+        emit controlChanged();
+    else
+        Move(island, -step);
+    return true;
 }

@@ -1,40 +1,86 @@
 #pragma once
 
+#include "goods/shiprecord.h"
+#include "islands/cityrecord.h"
+
+#include <QPoint>
 #include <QWidget>
 
-class QLabel;
+class Insel;
+class MapView;
+class ObjectTree;
 class QTabWidget;
-class QTreeWidget;
+class QToolButton;
 class QTreeWidgetItem;
+class RumoSzen;
 
-// The page "Karte": the world map with the start screen over it until the
-// first scenario is loaded, the object tree on the right and the editors of
-// the selected city or ship below.
+// The page "Karte": the world map (with the start screen over it until the
+// first scenario is loaded), the object tree on the right and the editors of
+// the selected city or ship below. Clicks, hovering, dragging and nudging
+// islands happen here; the main window's actions call in for undo, delete
+// and export.
 class MapPage : public QWidget {
     Q_OBJECT
 
 public:
     explicit MapPage(QWidget *parent = nullptr);
 
-    // Hides the start screen for good and shows the tree and the editors.
-    void ShowScenarioPanels();
+    // Shows `doc` (after a load): fills the tree, empties the editors and
+    // hides the start screen for good. nullptr: the document is discarded.
+    void Attach(RumoSzen *doc);
 
-    QTreeWidget *objectTree() const { return objectTree_; }
-    // The tree's two roots: islands with their cities, and ships and carts.
-    QTreeWidgetItem *islandsNode() const { return islandsNode_; }
-    QTreeWidgetItem *shipsNode() const { return shipsNode_; }
-    // Removes every node below the two roots.
-    void ClearObjectTree();
+    ObjectTree *objectTree() const { return objectTree_; }
+    Insel *SelectedIsland() const;
+    CityRecord SelectedCity() const;
+    ShipRecord SelectedShip() const;
+
+    // Redraws the world picture and the map.
+    void Repaint();
+
+    // Undo of the last island drag.
+    bool UndoAvailable() const { return undoIsland_ != nullptr; }
+    void UndoIslandMove();
+    // Deletes the selected island when the document allows it.
+    void DeleteSelectedIsland();
+    // An arrow key anywhere in the application: moves the selected island by
+    // one tile when this page is showing. True when the key was used.
+    bool ArrowKey(int key);
+
+signals:
+    // A control or the map changed the document: one change.
+    void controlChanged();
+    // The selection or the undo state changed: actions follow.
+    void stateChanged();
+    // Tile coordinates for the status line ("120 / 45").
+    void tileHovered(const QString &text);
+    // The island context menu is wanted at this place.
+    void islandMenuRequested(QPoint globalPos);
 
 private:
     QWidget *makeStartScreen();
+    QWidget *makeSidePanel();
+    void MapPressed(QPoint tile, Qt::MouseButton button);
+    void MapHovered(QPoint tile);
+    void MapDragStep(QPoint tile);
+    void MapDropped(QPoint tile);
+    void MapDragCancelled();
+    // Moves an island and keeps the map up to date; the document's answer.
+    bool Move(Insel &island, QPoint step);
 
+    RumoSzen *doc_ = nullptr;
     QWidget *panel9_ = nullptr;
+    MapView *paintBox_ = nullptr;
     QWidget *startScreen_ = nullptr;
     QWidget *panel5_ = nullptr;
     QWidget *panel8_ = nullptr;
-    QTreeWidget *objectTree_ = nullptr;
-    QTreeWidgetItem *islandsNode_ = nullptr;
-    QTreeWidgetItem *shipsNode_ = nullptr;
+    QToolButton *btStaedte_ = nullptr;
+    QToolButton *btSchiffe_ = nullptr;
+    ObjectTree *objectTree_ = nullptr;
     QTabWidget *pcKarte_ = nullptr;
+
+    QPoint dragOrigin_;
+    QPoint dragLast_;
+    Insel *dragIsland_ = nullptr;
+    // The island whose last drag Undo takes back; null when there is none.
+    Insel *undoIsland_ = nullptr;
 };

@@ -1,0 +1,204 @@
+#include "map/objecttree.h"
+
+#include "common/ansitext.h"
+#include "document/rumoszen.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+
+constexpr int kObjectRole = Qt::UserRole;
+constexpr int kKindRole = Qt::UserRole + 1;
+
+QIcon drawn(const std::function<void(QPainter &)> &draw)
+{
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    draw(painter);
+    return QIcon(pixmap);
+}
+
+// A pennant in a player colour.
+QIcon colourPicture(const QColor &colour)
+{
+    return drawn([&](QPainter &p) {
+        p.setPen(QPen(QColor(60, 60, 60), 1));
+        p.drawLine(QPointF(3.5, 1.5), QPointF(3.5, 15));
+        QPainterPath flag;
+        flag.moveTo(4, 2);
+        flag.lineTo(14.5, 5.5);
+        flag.lineTo(4, 9.5);
+        flag.closeSubpath();
+        p.setBrush(colour);
+        p.drawPath(flag);
+    });
+}
+
+QIcon islandPicture()
+{
+    return drawn([](QPainter &p) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(120, 170, 230));
+        p.drawEllipse(QRectF(0.5, 7, 15, 8));
+        p.setPen(QPen(QColor(90, 70, 40), 1));
+        p.setBrush(QColor(225, 195, 120));
+        p.drawEllipse(QRectF(3, 8, 10, 5));
+        p.setBrush(QColor(60, 150, 60));
+        p.drawEllipse(QRectF(5, 3, 6, 6));
+    });
+}
+
+QIcon folderPicture()
+{
+    return drawn([](QPainter &p) {
+        p.setPen(QPen(QColor(120, 90, 30), 1));
+        p.setBrush(QColor(240, 200, 90));
+        p.drawRect(QRectF(1.5, 4.5, 13, 9));
+        p.drawRect(QRectF(1.5, 2.5, 5, 2));
+    });
+}
+
+// Sorts islands by number and everything else by its text, byte by byte in
+// the game's character set, so "Z" comes before "a" and "Ä" after both.
+class ObjectTreeItem : public QTreeWidgetItem {
+public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+
+    bool operator<(const QTreeWidgetItem &other) const override
+    {
+        if (ObjectTree::KindOf(this) == ObjectTree::Kind::Island &&
+            ObjectTree::KindOf(&other) == ObjectTree::Kind::Island && parent() == other.parent())
+            return islandNumber(this) < islandNumber(&other);
+        const QByteArray a = ansi::fromUnicode(text(0));
+        const QByteArray b = ansi::fromUnicode(other.text(0));
+        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                            [](char x, char y) { return uchar(x) < uchar(y); });
+    }
+
+private:
+    static int islandNumber(const QTreeWidgetItem *node)
+    {
+        return reinterpret_cast<const Insel *>(node->data(0, kObjectRole).value<quintptr>())
+            ->number();
+    }
+};
+
+QTreeWidgetItem *addNode(QTreeWidgetItem *parent, const QString &text, const void *object,
+                         ObjectTree::Kind kind)
+{
+    auto *node = new ObjectTreeItem(parent, {text});
+    node->setData(0, kObjectRole, QVariant::fromValue(reinterpret_cast<quintptr>(object)));
+    node->setData(0, kKindRole, int(kind));
+    return node;
+}
+
+template <typename Record> Record recordOf(const QTreeWidgetItem *node)
+{
+    return Record(reinterpret_cast<uchar *>(node->data(0, kObjectRole).value<quintptr>()));
+}
+
+} // namespace
+
+ObjectTree::ObjectTree(QWidget *parent) : QTreeWidget(parent)
+{
+    setObjectName(QStringLiteral("ObjectTree"));
+    setHeaderHidden(true);
+    setIndentation(19);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    islandsNode_ = new ObjectTreeItem(this, {QStringLiteral("Inseln und Städte")});
+    shipsNode_ = new ObjectTreeItem(this, {QStringLiteral("Schiffe und Karren")});
+    for (QTreeWidgetItem *root : {islandsNode_, shipsNode_}) {
+        root->setData(0, kKindRole, int(Kind::Root));
+        root->setIcon(0, folderPicture());
+    }
+}
+
+ObjectTree::Kind ObjectTree::KindOf(const QTreeWidgetItem *node)
+{
+    return node ? Kind(node->data(0, kKindRole).toInt()) : Kind::Root;
+}
+
+void ObjectTree::Fill(RumoSzen &doc)
+{
+    for (const auto &island : doc.Islands()) {
+        if (!island)
+            continue;
+        QTreeWidgetItem *node =
+            addNode(islandsNode_, IslandLabel(*island), island.get(), Kind::Island);
+        for (const CityRecord &city : island->cities()) {
+            if (city)
+                addNode(node, city.name(), city.data(), Kind::City);
+        }
+    }
+    for (const ShipRecord &ship : doc.Ships())
+        addNode(shipsNode_, ship.name(), ship.data(), Kind::Ship);
+    RefreshPictures(&doc);
+    expandItem(islandsNode_);
+    expandItem(shipsNode_);
+    sortItems(0, Qt::AscendingOrder);
+}
+
+void ObjectTree::Clear()
+{
+    // Taking the nodes out first keeps the tree from moving its selection
+    // through every node on the way.
+    setCurrentItem(nullptr);
+    qDeleteAll(islandsNode_->takeChildren());
+    qDeleteAll(shipsNode_->takeChildren());
+}
+
+void ObjectTree::RefreshPictures(RumoSzen *doc)
+{
+    if (!doc)
+        return;
+    static const QIcon island = islandPicture();
+    const PlayerArea players = doc->players();
+    auto colourOf = [&](int owner) { return colourPicture(players.mapColourOf(owner)); };
+    for (int i = 0; i < islandsNode_->childCount(); ++i) {
+        QTreeWidgetItem *node = islandsNode_->child(i);
+        node->setIcon(0, island);
+        for (int c = 0; c < node->childCount(); ++c)
+            node->child(c)->setIcon(0, colourOf(recordOf<CityRecord>(node->child(c)).owner()));
+    }
+    for (int i = 0; i < shipsNode_->childCount(); ++i)
+        shipsNode_->child(i)->setIcon(0,
+                                      colourOf(recordOf<ShipRecord>(shipsNode_->child(i)).owner()));
+}
+
+Insel *ObjectTree::SelectedIsland() const
+{
+    const QTreeWidgetItem *node = currentItem();
+    if (!node || node->parent() != islandsNode_)
+        return nullptr;
+    return reinterpret_cast<Insel *>(node->data(0, kObjectRole).value<quintptr>());
+}
+
+CityRecord ObjectTree::SelectedCity() const
+{
+    const QTreeWidgetItem *node = currentItem();
+    if (!node || !node->parent() || node->parent()->parent() != islandsNode_)
+        return CityRecord();
+    return recordOf<CityRecord>(node);
+}
+
+ShipRecord ObjectTree::SelectedShip() const
+{
+    const QTreeWidgetItem *node = currentItem();
+    if (!node || node->parent() != shipsNode_)
+        return ShipRecord();
+    return recordOf<ShipRecord>(node);
+}
+
+QTreeWidgetItem *ObjectTree::NodeOf(const void *object) const
+{
+    const QVariant wanted = QVariant::fromValue(reinterpret_cast<quintptr>(object));
+    for (QTreeWidgetItemIterator it(const_cast<ObjectTree *>(this)); *it; ++it) {
+        if ((*it)->data(0, kObjectRole) == wanted && KindOf(*it) != Kind::Root)
+            return *it;
+    }
+    return nullptr;
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "goods/shiprecord.h"
+#include "islands/cityrecord.h"
+
+#include <QTreeWidget>
+
+class Insel;
+class RumoSzen;
+
+// ObjectTree: the islands with their cities under the first root, the ships
+// and carts under the second. Its selected node is the editor's one notion of
+// selection, shared with the map.
+class ObjectTree : public QTreeWidget {
+    Q_OBJECT
+
+public:
+    enum class Kind { Root, Island, City, Ship };
+
+    explicit ObjectTree(QWidget *parent = nullptr);
+
+    QTreeWidgetItem *islandsNode() const { return islandsNode_; }
+    QTreeWidgetItem *shipsNode() const { return shipsNode_; }
+
+    // Adds a node for every island, city, ship and cart of `doc`, sorted.
+    void Fill(RumoSzen &doc);
+    // Removes every node below the two roots.
+    void Clear();
+    // Recomputes the pictures, which show the owners' colours.
+    void RefreshPictures(RumoSzen *doc);
+
+    // The selected node's object, by where the node hangs.
+    Insel *SelectedIsland() const;
+    CityRecord SelectedCity() const;
+    ShipRecord SelectedShip() const;
+
+    // The first node, in tree order, that stands for this object.
+    QTreeWidgetItem *NodeOf(const void *object) const;
+    static Kind KindOf(const QTreeWidgetItem *node);
+
+private:
+    QTreeWidgetItem *islandsNode_;
+    QTreeWidgetItem *shipsNode_;
+};
