@@ -4,6 +4,7 @@
 #include "islands/footprinttable.h"
 
 #include <QPainter>
+#include <array>
 
 namespace {
 
@@ -11,9 +12,44 @@ constexpr QRgb kSea = qRgb(68, 68, 255);
 constexpr QRgb kLightWater = qRgb(136, 136, 255);
 constexpr QRgb kPaleWater = qRgb(204, 204, 255);
 
-QRgb playerColour(int player, const PlayerArea &players)
+// The map colour of every player index a tile can hold (0..15), looked up
+// once per picture.
+struct PlayerColours {
+    explicit PlayerColours(const PlayerArea &players)
+    {
+        for (int p = 0; p < 16; ++p)
+            rgb[p] = players.mapColourOf(p).rgb();
+    }
+    QRgb rgb[16];
+};
+
+QRgb tileColour(quint16 building, int player, const PlayerColours &colours)
 {
-    return players.mapColourOf(player).rgb();
+    if (building == 1201)
+        return kSea;
+    if (building == 1204 || building == 1209)
+        return kLightWater;
+    if (building == 1206)
+        return colours.rgb[player & 15];
+    if (building == 1202 || building == 1203 || building == 1205 || building == 1207 ||
+        building == 1208)
+        return kPaleWater;
+    if ((building >= 1210 && building <= 1213) || (building >= 1238 && building <= 1299) ||
+        (building >= 901 && building <= 905))
+        return kSea;
+    return colours.rgb[player & 15];
+}
+
+// Footprints of the identifiers that have one of their own, looked up once.
+Footprint footprint(quint16 building)
+{
+    static const auto table = [] {
+        std::array<Footprint, 2500> t;
+        for (size_t id = 0; id < t.size(); ++id)
+            t[id] = FootprintOf(quint16(id));
+        return t;
+    }();
+    return building < table.size() ? table[building] : FootprintOf(building);
 }
 
 // Fills a block of tiles, dropping what lies outside the world.
@@ -30,15 +66,15 @@ void fillBlock(QImage &bitmap, int left, int top, int width, int height, QRgb co
 }
 
 void paintLayer(QImage &bitmap, const Insel &island, const Inselhaus &layer,
-                const PlayerArea &players)
+                const PlayerColours &colours)
 {
     for (int t = 0; t < layer.tileCount(); ++t) {
         const TileRecord tile = layer.tile(t);
-        const Footprint f = FootprintOf(tile.building());
+        const Footprint f = footprint(tile.building());
         const int columns = tile.orientation() ? f.first : f.second;
         const int rows = tile.orientation() ? f.second : f.first;
         fillBlock(bitmap, island.x() + tile.column(), island.y() + tile.row(), columns, rows,
-                  TileColour(tile.building(), tile.player(), players));
+                  tileColour(tile.building(), tile.player(), colours));
     }
 }
 
@@ -65,19 +101,7 @@ QPoint World::ToWorld(QPoint pixel, QSize size)
 
 QRgb TileColour(quint16 building, int player, const PlayerArea &players)
 {
-    if (building == 1201)
-        return kSea;
-    if (building == 1204 || building == 1209)
-        return kLightWater;
-    if (building == 1206)
-        return playerColour(player, players);
-    if (building == 1202 || building == 1203 || building == 1205 || building == 1207 ||
-        building == 1208)
-        return kPaleWater;
-    if ((building >= 1210 && building <= 1213) || (building >= 1238 && building <= 1299) ||
-        (building >= 901 && building <= 905))
-        return kSea;
-    return playerColour(player, players);
+    return tileColour(building, player, PlayerColours(players));
 }
 
 void RenderWorld(RumoSzen &doc, const WorldView &view, QImage &bitmap)
@@ -87,13 +111,14 @@ void RenderWorld(RumoSzen &doc, const WorldView &view, QImage &bitmap)
         bitmap = QImage(World::Width, World::Height, QImage::Format_RGB32);
     bitmap.fill(kSea);
     const PlayerArea players = doc.players();
+    const PlayerColours colours(players);
 
     for (const auto &island : doc.Islands()) {
         if (!island)
             continue;
         const auto &layers = island->layers();
         for (size_t l = 0; l < layers.size() && (l == 0 || view.showCities); ++l)
-            paintLayer(bitmap, *island, *layers[l], players);
+            paintLayer(bitmap, *island, *layers[l], colours);
     }
 
     if (view.cityFrame)

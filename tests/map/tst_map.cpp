@@ -1,0 +1,385 @@
+#include "app/tmainform.h"
+#include "document/rumoszen.h"
+#include "map/mapview.h"
+#include "map/objecttree.h"
+#include "map/worldrenderer.h"
+#include "support/documentio.h"
+#include "support/gameinstallation.h"
+#include "support/scenariobuilder.h"
+#include "support/tempfiles.h"
+#include "support/ui/scriptedprompts.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace scenario;
+
+namespace {
+
+IslandSpec placed(int number, int x, int y, int width, int height)
+{
+    IslandSpec s;
+    s.number = number;
+    s.x = x;
+    s.y = y;
+    s.width = width;
+    s.height = height;
+    return s;
+}
+
+// Island 1 (10, 20; 20 x 15) with a blue city "Nordhafen" of a house at
+// (12, 23) and a big building at (20, 25); islands 2 and 3 (10 x 10) at (100, 100) and (130, 100);
+// a red ship at (60, 60) and a yellow cart on the city's house.
+QByteArray world()
+{
+    IslandSpec one = placed(1, 10, 20, 20, 15);
+    one.cityOwners = {1, 7, 7, 7, 7, 7, 7, 7};
+    return ScenarioBuilder()
+        .chunk("INSEL5", islandRecord(one))
+        .chunk("INSELHAUS", tile(1, 0, 0) + tile(1202, 1, 0))
+        .chunk("INSELHAUS", tile(501, 2, 3, true, 0, 1) + tile(1110, 10, 5, true, 0, 1))
+        .chunk("STADT4", city(1, 0, 1, "Nordhafen"))
+        .chunk("INSEL5", islandRecord(placed(2, 100, 100, 10, 10)))
+        .chunk("INSELHAUS", tile(1, 0, 0))
+        .chunk("INSEL5", islandRecord(placed(3, 130, 100, 10, 10)))
+        .chunk("INSELHAUS", tile(1, 0, 0))
+        .chunk("PLAYER4", players())
+        .chunk("SHIP4", ship("Anna", 60, 60, 21, 1, 0) + ship("Karl", 14, 24, 37, 5, 2))
+        .raw(minimalScenario())
+        .bytes();
+}
+
+void mouse(QWidget *w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
+{
+    QMouseEvent event(type, at, w->mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(w, &event);
+}
+
+} // namespace
+
+class TestMap : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void toWorld();
+    void renderedColours();
+    void clickAndHoverPriorities();
+    void dragAndDrop_data();
+    void dragAndDrop();
+    void undoTakesBackTheDraggedIsland();
+    void arrowKeys();
+    void deleteAndExport();
+    void treeOrderAndPictures();
+    void dragStepIsFast();
+
+private:
+    QPoint pixelOf(QPoint tile) const;
+    void drag(QPoint from, const QList<QPoint> &steps, QPoint releasePixel);
+    Insel *island(int n) const { return window_->document()->island(n); }
+    ObjectTree *tree() const { return window_->findChild<ObjectTree *>("ObjectTree"); }
+
+    std::unique_ptr<TempGameInstallation> game_;
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<ScriptedPrompts> prompts_;
+    std::unique_ptr<TMainForm> window_;
+    MapView *map_ = nullptr;
+};
+
+void TestMap::initTestCase()
+{
+    game_ = std::make_unique<TempGameInstallation>();
+    qputenv("WINEPREFIX", game_->prefix().toLocal8Bit());
+}
+
+void TestMap::init()
+{
+    dir_ = std::make_unique<QTemporaryDir>();
+    prompts_ = std::make_unique<ScriptedPrompts>();
+    window_ = std::make_unique<TMainForm>();
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    const QString path = dir_->filePath("welt.szs");
+    testfiles::write(path, world());
+    QVERIFY(window_->OpenScenario(path));
+    map_ = window_->findChild<MapView *>("PaintBox1");
+    QVERIFY(map_->isVisible());
+}
+
+void TestMap::cleanup()
+{
+    QVERIFY2(prompts_->unanswered.isEmpty(), qPrintable(prompts_->unanswered.join(", ")));
+    window_.reset();
+    prompts_.reset();
+}
+
+// A pixel in the middle of the pixels that show a tile.
+QPoint TestMap::pixelOf(QPoint tile) const
+{
+    auto middle = [](int t, int pixels, int tiles) {
+        int first = 0;
+        while (first * tiles / pixels < t)
+            ++first;
+        int last = first;
+        while ((last + 1) * tiles / pixels == t)
+            ++last;
+        return (first + last) / 2;
+    };
+    return {middle(tile.x(), map_->width(), World::Width),
+            middle(tile.y(), map_->height(), World::Height)};
+}
+
+void TestMap::drag(QPoint from, const QList<QPoint> &steps, QPoint releasePixel)
+{
+    mouse(map_, QEvent::MouseButtonPress, pixelOf(from), Qt::LeftButton, Qt::LeftButton);
+    for (const QPoint &tile : steps)
+        mouse(map_, QEvent::MouseMove, pixelOf(tile), Qt::NoButton, Qt::LeftButton);
+    mouse(map_, QEvent::MouseButtonRelease, releasePixel, Qt::LeftButton, Qt::NoButton);
+}
+
+void TestMap::toWorld()
+{
+    QCOMPARE(World::ToWorld({1023, 703}, {1024, 704}), QPoint(511, 351));
+    QCOMPARE(World::ToWorld({544, 379}, {545, 380}), QPoint(511, 351));
+    QCOMPARE(World::ToWorld({0, 0}, {545, 380}), QPoint(0, 0));
+    // The map keeps the world's proportions inside its panel.
+    QCOMPARE(map_->width() * 352 / 512, map_->height());
+    for (QPoint tile : {QPoint(0, 0), QPoint(12, 23), QPoint(511, 351)})
+        QCOMPARE(map_->ToWorld(pixelOf(tile)), tile);
+}
+
+void TestMap::renderedColours()
+{
+    RumoSzen doc(QString(), nullptr);
+    QVERIFY(load(doc, world()));
+    QImage image;
+    WorldView view;
+    RenderWorld(doc, view, image);
+    QCOMPARE(image.size(), QSize(512, 352));
+    QCOMPARE(image.pixel(0, 0), qRgb(68, 68, 255));   // sea
+    QCOMPARE(image.pixel(25, 30), qRgb(0, 0, 255));   // the 6 x 6 building of player 1
+    QCOMPARE(image.pixel(60, 60), qRgb(255, 0, 0));   // a red ship's dot ...
+    QCOMPARE(image.pixel(54, 60), qRgb(0, 255, 255)); // ... outlined in the opposite colour
+
+    view.showCities = false;
+    view.showShips = false;
+    view.selectedIsland = doc.island(2);
+    RenderWorld(doc, view, image);
+    QCOMPARE(image.pixel(10, 20), qRgb(137, 99, 64));     // unowned ground
+    QCOMPARE(image.pixel(11, 20), qRgb(204, 204, 255));   // pale water piece
+    QCOMPARE(image.pixel(25, 30), qRgb(68, 68, 255));     // buildings hidden
+    QCOMPARE(image.pixel(60, 60), qRgb(68, 68, 255));     // ships hidden
+    QCOMPARE(image.pixel(100, 105), qRgb(255, 255, 255)); // island frame, left edge
+    QCOMPARE(image.pixel(109, 109), qRgb(255, 255, 255)); // right and bottom inside
+    QCOMPARE(image.pixel(110, 105), qRgb(68, 68, 255));
+    doc.MoveIsland(*doc.island(2), 25, 0); // onto island 3
+    RenderWorld(doc, view, image);
+    QCOMPARE(image.pixel(125, 105), qRgb(255, 0, 0));
+}
+
+void TestMap::clickAndHoverPriorities()
+{
+    // The cart stands on the city's house: a click picks the cart ...
+    mouse(map_, QEvent::MouseButtonPress, pixelOf({14, 24}), Qt::LeftButton, Qt::LeftButton);
+    mouse(map_, QEvent::MouseButtonRelease, pixelOf({14, 24}), Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(tree()->currentItem()->text(0), QStringLiteral("Karl"));
+    // ... hovering names the city.
+    mouse(map_, QEvent::MouseMove, pixelOf({14, 24}), Qt::NoButton, Qt::NoButton);
+    QCOMPARE(map_->toolTip(), QStringLiteral("Nordhafen"));
+    QCOMPARE(map_->cursor().shape(), Qt::PointingHandCursor);
+
+    mouse(map_, QEvent::MouseButtonPress, pixelOf({25, 30}), Qt::LeftButton, Qt::LeftButton);
+    QCOMPARE(tree()->currentItem()->text(0), QStringLiteral("Nordhafen"));
+    window_->findChild<QToolButton *>("btStaedte")->click();
+    mouse(map_, QEvent::MouseButtonPress, pixelOf({25, 30}), Qt::LeftButton, Qt::LeftButton);
+    QCOMPARE(tree()->currentItem()->text(0), QStringLiteral("Insel 1: 20x15 N"));
+    mouse(map_, QEvent::MouseMove, pixelOf({25, 30}), Qt::NoButton, Qt::NoButton);
+    QCOMPARE(map_->toolTip(), QStringLiteral("Insel 1: 20x15 N"));
+
+    mouse(map_, QEvent::MouseMove, pixelOf({300, 300}), Qt::NoButton, Qt::NoButton);
+    QCOMPARE(map_->toolTip(), QString());
+    QCOMPARE(window_->findChild<QLabel *>("StatusPanel2")->text(), QStringLiteral("300 / 300"));
+    mouse(map_, QEvent::MouseButtonPress, pixelOf({300, 300}), Qt::LeftButton, Qt::LeftButton);
+    QCOMPARE(tree()->currentItem(), nullptr);
+}
+
+void TestMap::dragAndDrop_data()
+{
+    QTest::addColumn<QList<QPoint>>("steps");
+    QTest::addColumn<bool>("releaseOnMap");
+    QTest::addColumn<int>("finalX");
+    QTest::addColumn<bool>("changed");
+    // Island 2 is grabbed at (105, 105); island 3 starts at column 130.
+    QTest::newRow("valid") << QList<QPoint>{{110, 105}, {115, 110}} << true << 110 << true;
+    QTest::newRow("touching") << QList<QPoint>{{125, 105}} << true << 120 << true;
+    QTest::newRow("overlapping") << QList<QPoint>{{126, 105}} << true << 100 << false;
+    QTest::newRow("leaving the world")
+        << QList<QPoint>{{300, 105}, {508, 105}} << true << 100 << false;
+    QTest::newRow("released outside") << QList<QPoint>{{118, 105}} << false << 100 << false;
+}
+
+void TestMap::dragAndDrop()
+{
+    QFETCH(QList<QPoint>, steps);
+    QFETCH(bool, releaseOnMap);
+    QFETCH(int, finalX);
+    QFETCH(bool, changed);
+    const QPoint release = releaseOnMap ? pixelOf(steps.last()) : QPoint(-20, -20);
+    drag({105, 105}, steps, release);
+    QCOMPARE(island(2)->x(), finalX);
+    QCOMPARE(window_->document()->IsModified(), changed);
+    QCOMPARE(window_->findChild<QAction *>("UndoIslandMove")->isEnabled(), changed);
+    QVERIFY(window_->document()->MoveValid());
+}
+
+void TestMap::undoTakesBackTheDraggedIsland()
+{
+    drag({105, 105}, {{118, 105}}, pixelOf({118, 105}));
+    QCOMPARE(window_->document()->ModifiedCount(), 1);
+    // Selecting another island does not change what Undo takes back.
+    tree()->setCurrentItem(tree()->NodeOf(island(3)));
+    window_->findChild<QAction *>("UndoIslandMove")->trigger();
+    QCOMPARE(island(2)->x(), 100);
+    QCOMPARE(island(3)->x(), 130);
+    QVERIFY(!window_->document()->IsModified());
+    QVERIFY(!window_->findChild<QAction *>("UndoIslandMove")->isEnabled());
+
+    // With another change before it, the document stays modified.
+    window_->document()->SetModified(true);
+    drag({105, 105}, {{118, 105}}, pixelOf({118, 105}));
+    window_->findChild<QAction *>("UndoIslandMove")->trigger();
+    QCOMPARE(window_->document()->ModifiedCount(), 2);
+}
+
+void TestMap::arrowKeys()
+{
+    tree()->setCurrentItem(tree()->NodeOf(island(2)));
+    tree()->setFocus();
+    QTest::keyClick(tree(), Qt::Key_Right);
+    QCOMPARE(island(2)->x(), 101);
+    QCOMPARE(tree()->currentItem(), tree()->NodeOf(island(2))); // the tree never saw the key
+    QTest::keyClick(tree(), Qt::Key_Up);
+    QCOMPARE(island(2)->y(), 99);
+    QCOMPARE(window_->document()->ModifiedCount(), 2);
+
+    // Onto the neighbour: taken back at once, and no change counted.
+    island(2)->MoveBy(19, 1);
+    QTest::keyClick(tree(), Qt::Key_Right);
+    QCOMPARE(island(2)->x(), 120);
+    QCOMPARE(window_->document()->ModifiedCount(), 2);
+
+    // On another page, or with a city selected, the keys pass on.
+    auto *pages = window_->findChild<QTabWidget *>("MainPageControl");
+    pages->setCurrentIndex(1);
+    QTest::keyClick(pages, Qt::Key_Left);
+    QCOMPARE(island(2)->x(), 120);
+    pages->setCurrentIndex(0);
+    tree()->setCurrentItem(tree()->NodeOf(window_->document()->island(1)->cities()[0].data()));
+    QTest::keyClick(tree(), Qt::Key_Down);
+    QCOMPARE(window_->document()->island(1)->y(), 20);
+}
+
+void TestMap::deleteAndExport()
+{
+    QAction *remove = window_->findChild<QAction *>("DeleteIslandAction");
+    tree()->setCurrentItem(tree()->NodeOf(island(1)));
+    QVERIFY(!remove->isEnabled()); // it has a city
+    tree()->setCurrentItem(tree()->NodeOf(island(2)));
+    QVERIFY(remove->isEnabled());
+
+    prompts_->files << Prompts::FileChoice{dir_->filePath("insel2"), 0};
+    window_->findChild<QAction *>("SaveInselAction")->trigger();
+    const QByteArray exported = testfiles::read(dir_->filePath("insel2.scp"));
+    QCOMPARE(exported, chunk("INSEL5", islandRecord(placed(2, 100, 100, 10, 10))) +
+                           chunk("INSELHAUS", tile(1, 0, 0)));
+    QVERIFY(!window_->document()->IsModified());
+
+    remove->trigger();
+    QVERIFY(!island(2));
+    QVERIFY(island(3));
+    QVERIFY(window_->document()->IsModified());
+    QVERIFY(!tree()->NodeOf(nullptr));
+    QVERIFY(
+        !scenario::saved(*window_->document()).contains(islandRecord(placed(2, 100, 100, 10, 10))));
+}
+
+void TestMap::treeOrderAndPictures()
+{
+    const QString path = dir_->filePath("order.szs");
+    IslandSpec ten = placed(10, 10, 10, 8, 8);
+    ten.cityOwners = {5, 2, 3, 7, 7, 7, 7, 7};
+    testfiles::write(path, ScenarioBuilder()
+                               .chunk("INSEL5", islandRecord(ten))
+                               .chunk("INSEL5", islandRecord(placed(2, 40, 10, 8, 8)))
+                               .chunk("INSEL5", islandRecord(placed(7, 70, 10, 8, 8)))
+                               .chunk("STADT4", city(10, 0, 5, "Zwolle") + city(10, 1, 2, "alpha") +
+                                                    city(10, 2, 3, "Bremen"))
+                               .chunk("PLAYER4", players())
+                               .raw(minimalScenario())
+                               .bytes());
+    QVERIFY(window_->OpenScenario(path));
+    QTreeWidgetItem *islands = tree()->islandsNode();
+    QStringList order;
+    for (int i = 0; i < islands->childCount(); ++i)
+        order << islands->child(i)->text(0).section(':', 0, 0);
+    QCOMPARE(order, QStringList({"Insel 2", "Insel 7", "Insel 10"}));
+    QTreeWidgetItem *cities = islands->child(2);
+    QCOMPARE(cities->child(0)->text(0), QStringLiteral("Bremen"));
+    QCOMPARE(cities->child(2)->text(0), QStringLiteral("alpha"));
+    // A city of player 5 (the natives' green) shows a green pennant.
+    const QImage picture = cities->child(1)->icon(0).pixmap(16, 16).toImage();
+    QCOMPARE(picture.pixelColor(7, 5).rgb(), qRgb(0, 128, 0));
+    QCOMPARE(tree()->topLevelItem(0)->text(0), QStringLiteral("Inseln und Städte"));
+}
+
+// One drag step (move, check, draw, stretch onto 1024 x 704) on a world
+// heavier than any demo scenario: an island of 45,000 tiles and a building
+// layer over half of it.
+void TestMap::dragStepIsFast()
+{
+    QByteArray ground;
+    QByteArray houses;
+    for (int row = 0; row < 180; ++row) {
+        for (int column = 0; column < 250; ++column) {
+            ground += tile(1, column, row);
+            if (row % 2 == 0 && column % 2 == 0)
+                houses += tile(501, column, row, true, 0, 1);
+        }
+    }
+    IslandSpec big = placed(4, 200, 150, 250, 180);
+    big.cityOwners = {1, 7, 7, 7, 7, 7, 7, 7};
+    const QString path = dir_->filePath("gross.szs");
+    testfiles::write(path, ScenarioBuilder()
+                               .chunk("INSEL5", islandRecord(placed(2, 100, 100, 10, 10)))
+                               .chunk("INSELHAUS", tile(1, 0, 0))
+                               .chunk("INSEL5", islandRecord(big))
+                               .chunk("INSELHAUS", ground)
+                               .chunk("INSELHAUS", houses)
+                               .chunk("PLAYER4", players())
+                               .raw(minimalScenario())
+                               .bytes());
+    QVERIFY(window_->OpenScenario(path));
+    map_->resize(1024, 704);
+    mouse(map_, QEvent::MouseButtonPress, pixelOf({105, 105}), Qt::LeftButton, Qt::LeftButton);
+    mouse(map_, QEvent::MouseMove, pixelOf({110, 105}), Qt::NoButton, Qt::LeftButton);
+    QElapsedTimer clock;
+    clock.start();
+    const int steps = 40;
+    for (int i = 0; i < steps; ++i) {
+        mouse(map_, QEvent::MouseMove, pixelOf({110 + i % 2, 105}), Qt::NoButton, Qt::LeftButton);
+        map_->repaint();
+    }
+    const double ms = double(clock.nsecsElapsed()) / 1e6 / steps;
+    qInfo("one drag step: %.2f ms", ms);
+    QCOMPARE(island(2)->x(), 106);
+    QVERIFY(ms < 16.0);
+}
+
+QTEST_MAIN(TestMap)
+#include "tst_map.moc"
