@@ -53,6 +53,8 @@ private slots:
                 size = QSize(31, 30);
             else if (file.startsWith("switches/"))
                 size = QSize(36, 36);
+            else if (file.startsWith("ships/"))
+                size = QSize(64, 40);
             else if (file == "title.svg")
                 size = QSize(94, 57);
             QTest::newRow(qPrintable(file)) << file << size;

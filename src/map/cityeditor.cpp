@@ -1,0 +1,138 @@
+#include "map/cityeditor.h"
+
+#include "document/rumoszen.h"
+#include "players/playercolouricon.h"
+#include "players/playerrecord.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// A city belongs to one of the colours "Rot" to "Eingeborene"; traders own no
+// cities.
+constexpr int CityColours = 6;
+// The player in slot 4 never receives a city by its colour.
+constexpr int SkippedSlot = 4;
+
+} // namespace
+
+CityEditor::CityEditor(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("CityEditor"));
+
+    gbStadt_ = new QGroupBox(QStringLiteral("Ausgewählte Stadt"), this);
+    gbStadt_->setObjectName(QStringLiteral("gbStadt"));
+
+    editStadtname_ = new QLineEdit(gbStadt_);
+    editStadtname_->setObjectName(QStringLiteral("editStadtname"));
+    auto *nameLabel = new QLabel(QStringLiteral("Name"), gbStadt_);
+    nameLabel->setBuddy(editStadtname_);
+
+    comboStadtfarbe_ = new QComboBox(gbStadt_);
+    comboStadtfarbe_->setObjectName(QStringLiteral("comboStadtfarbe"));
+    for (int code = 0; code < CityColours; ++code)
+        comboStadtfarbe_->addItem(PlayerColourIcon(code), PlayerColour::Name(code));
+    auto *ownerLabel = new QLabel(QStringLiteral("Spieler"), gbStadt_);
+    ownerLabel->setObjectName(QStringLiteral("Label7"));
+    ownerLabel->setBuddy(comboStadtfarbe_);
+
+    cbBaustop_ = new QCheckBox(QStringLiteral("Baustop (?)"), gbStadt_);
+    cbBaustop_->setObjectName(QStringLiteral("cbBaustop"));
+
+    btWarenlager_ = new QPushButton(QStringLiteral("Warenlager..."), gbStadt_);
+    btWarenlager_->setObjectName(QStringLiteral("btWarenlager"));
+
+    // Name across the group, owner and building stop below it, the stock
+    // button at the right end of the name row.
+    auto *grid = new QGridLayout(gbStadt_);
+    grid->setHorizontalSpacing(10);
+    grid->addWidget(nameLabel, 0, 0);
+    grid->addWidget(editStadtname_, 0, 1, 1, 2);
+    grid->addWidget(btWarenlager_, 0, 4);
+    grid->addWidget(ownerLabel, 1, 0);
+    grid->addWidget(comboStadtfarbe_, 1, 1);
+    grid->addWidget(cbBaustop_, 1, 2);
+    grid->setColumnMinimumWidth(1, 150);
+    grid->setColumnStretch(2, 1);
+    grid->setColumnMinimumWidth(3, 20);
+    grid->setRowStretch(2, 1);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(gbStadt_);
+
+    connect(editStadtname_, &QLineEdit::textChanged, this, [this] {
+        if (!filling_)
+            emit controlChanged();
+    });
+    connect(cbBaustop_, &QCheckBox::clicked, this, &CityEditor::controlChanged);
+    connect(comboStadtfarbe_, &QComboBox::currentIndexChanged, this,
+            &CityEditor::comboStadtfarbeChange);
+    connect(btWarenlager_, &QPushButton::clicked, this, &CityEditor::stockRequested);
+
+    Fill(nullptr, CityRecord());
+}
+
+void CityEditor::Fill(RumoSzen *doc, CityRecord city)
+{
+    const bool wasModified = doc && doc->IsModified();
+    filling_ = true;
+    doc_ = doc;
+    city_ = doc ? city : CityRecord();
+    if (city_) {
+        EnableGroup(true);
+        editStadtname_->setText(city_.name());
+        // An owner without a player record, or of a colour no city can have,
+        // shows no colour.
+        const auto colour = doc->players().colourOf(city_.owner());
+        comboStadtfarbe_->setCurrentIndex(colour && *colour < CityColours ? int(*colour) : -1);
+        cbBaustop_->setChecked(city_.buildStop());
+    } else {
+        editStadtname_->clear();
+        comboStadtfarbe_->setCurrentIndex(-1);
+        cbBaustop_->setChecked(false);
+        EnableGroup(false);
+    }
+    filling_ = false;
+    if (doc && doc->IsModified() != wasModified)
+        doc->SetModified(wasModified);
+}
+
+void CityEditor::Commit(RumoSzen *doc, CityRecord city)
+{
+    if (!doc || city.isNull() || editStadtname_->text().isEmpty())
+        return;
+    city.setName(editStadtname_->text());
+    const int colour = comboStadtfarbe_->currentIndex();
+    if (colour >= 0) {
+        if (const auto owner = doc->players().slotOfColour(colour, SkippedSlot))
+            city.setOwner(quint8(*owner));
+    }
+    city.setBuildStop(cbBaustop_->isChecked());
+}
+
+void CityEditor::comboStadtfarbeChange(int item)
+{
+    if (filling_ || !doc_ || city_.isNull() || item < 0)
+        return;
+    doc_->SetCityOwner(city_, item);
+    // A colour that no player holds changes no owner, but the choice still
+    // counts as an edit.
+    emit ownerChanged();
+    emit controlChanged();
+}
+
+// Disables the controls, not the group itself, so its caption stays readable.
+void CityEditor::EnableGroup(bool enabled)
+{
+    const auto controls = gbStadt_->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    for (QWidget *control : controls)
+        control->setEnabled(enabled);
+}
