@@ -1,7 +1,28 @@
 #pragma once
 
 #include "common/documentpage.h"
+#include "players/playerrecord.h"
 
+#include <QList>
+#include <QPixmap>
+#include <array>
+#include <utility>
+
+class LevelTrackBar;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QTabBar;
+class RumoSzen;
+class TFreiForm;
+
+// The page "Spieler": one player record at a time, chosen by the tab bar
+// "Spieler 1" .. "Spieler 7" (tab index = player slot). Switching tabs writes
+// the page into the player that was shown and fills it from the new one. The
+// page also owns the unlocked-buildings dialog, whose boxes follow the player
+// shown here, and the buttons that empty the player's goods.
 class TabSpieler : public DocumentPage {
     Q_OBJECT
 
@@ -11,6 +32,79 @@ public:
     void Attach(RumoSzen *doc) override;
     void Commit() override;
 
+    TFreiForm *freiForm() const { return freiForm_; }
+
 private:
+    // One population-level goal: A1 (the computer player falls below a level)
+    // has its band from the left end to the handle, A2 (the human player
+    // reaches a level) from the handle to the right end.
+    struct LevelGoal {
+        bool towardsMax = false;
+        QCheckBox *check = nullptr;
+        LevelTrackBar *bar = nullptr;
+        QLineEdit *edit = nullptr;
+        QLabel *label1 = nullptr;
+        QLabel *label2 = nullptr;
+        QLabel *thumb = nullptr;
+        // Set while one of the two controls writes the other.
+        bool barWritesEdit = false;
+        bool editMovesBar = false;
+    };
+
+    QGroupBox *buildGeneral();
+    struct CounterSpec {
+        const char *name;
+        const char *label;
+        PlayerRecord::Counter counter;
+    };
+    QGroupBox *buildCounterPair(const char *title, const CounterSpec &first,
+                                const CounterSpec &second);
+    QGroupBox *buildBuildings();
+    QGroupBox *buildMoodA();
+    QGroupBox *buildMoodB();
+    QGroupBox *buildUnlocked();
+    QGroupBox *buildGoods();
+    QLineEdit *numberEdit(const char *name);
+    void buildLevelGoal(LevelGoal &goal, const char *check, const QString &caption, const char *bar,
+                        const char *edit, const char *label, const char *thumb);
+    void fillLevel(LevelGoal &goal, quint8 level, bool on);
+
+    void FillPage(int slot);
+    void StorePage(int slot);
+    void SpielerTabControlChange(int index);
+
+    void levelBarChanged(LevelGoal &goal);
+    void levelEditChanged(LevelGoal &goal);
+    void levelEditFinished(LevelGoal &goal);
+    void levelCheckClicked(LevelGoal &goal);
+    void applyLevelEnabled(LevelGoal &goal);
+    void updateBand(LevelGoal &goal);
+    void updateThumb(LevelGoal &goal);
+    void setLevelText(LevelGoal &goal, double groups);
+
+    void emptyGoods(void (RumoSzen::*empty)(int), const QString &message);
+    // One change of the document, unless the page is being filled.
+    void changed();
+
     RumoSzen *doc_ = nullptr;
+    int shownSlot_ = 0;
+    bool filling_ = false;
+
+    QTabBar *tabs_ = nullptr;
+    QLineEdit *editName_ = nullptr;
+    QComboBox *comboKind_ = nullptr;
+    QComboBox *comboPlayerColor_ = nullptr;
+    QLineEdit *editMoney_ = nullptr;
+    // The counter edits with the 16-bit fields they show.
+    QList<std::pair<QLineEdit *, PlayerRecord::Counter>> counters_;
+    QCheckBox *cbSchlossbau_ = nullptr;
+    QCheckBox *cbKathedralebau_ = nullptr;
+    QCheckBox *cbWohnmin_ = nullptr;
+    QLineEdit *editWohnmin_ = nullptr;
+    QCheckBox *cbHumanwohnmax_ = nullptr;
+    QLineEdit *editHumanwohnmax_ = nullptr;
+    LevelGoal goalMin_;
+    LevelGoal goalMaxHuman_;
+    std::array<QPixmap, 7> thumbs_;
+    TFreiForm *freiForm_ = nullptr;
 };

@@ -53,6 +53,10 @@ private slots:
                 size = QSize(31, 30);
             else if (file.startsWith("switches/"))
                 size = QSize(36, 36);
+            else if (file.startsWith("groups/"))
+                size = QSize(32, 32);
+            else if (file.startsWith("thumbs/"))
+                size = QSize(57, 61);
             else if (file.startsWith("ships/"))
                 size = QSize(64, 40);
             else if (file == "title.svg")

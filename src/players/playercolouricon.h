@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QIcon>
+
+// The small picture of a player colour as the colour lists show it: a shield
+// in the colour the map draws that player's possessions in. Codes outside
+// 0..6 give the shield of unowned ground.
+QIcon PlayerColourIcon(int code);
