@@ -278,6 +278,7 @@ bool TMainForm::SaveDocument(const QString &path)
     // Every page reaches its records before the first chunk is written, so
     // that missions assigned on the missions page reach the players' records
     // of the same save.
+    mapPage_->CommitEditors();
     missionsPage_->Commit();
     playersPage_->Commit();
     settingsPage_->CommitSettings(*doc_);

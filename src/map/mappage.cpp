@@ -1,6 +1,8 @@
 #include "map/mappage.h"
 
 #include "document/rumoszen.h"
+#include "goods/shipeditor.h"
+#include "map/cityeditor.h"
 #include "map/mapview.h"
 #include "map/objecttree.h"
 #include "map/worldrenderer.h"
@@ -172,8 +174,21 @@ MapPage::MapPage(QWidget *parent) : QWidget(parent)
     pcKarte_->setTabPosition(QTabWidget::South);
     auto *tabStadt = new QWidget;
     tabStadt->setObjectName(QStringLiteral("tabStadt"));
+    cityEditor_ = new CityEditor;
+    (new QVBoxLayout(tabStadt))->addWidget(cityEditor_);
     auto *tabSchiff = new QWidget;
     tabSchiff->setObjectName(QStringLiteral("tabSchiff"));
+    shipEditor_ = new ShipEditor;
+    (new QVBoxLayout(tabSchiff))->addWidget(shipEditor_);
+    connect(cityEditor_, &CityEditor::controlChanged, this, &MapPage::controlChanged);
+    connect(cityEditor_, &CityEditor::ownerChanged, this, &MapPage::OwnerChanged);
+    connect(shipEditor_, &ShipEditor::controlChanged, this, &MapPage::controlChanged);
+    connect(shipEditor_, &ShipEditor::ownerChanged, this, &MapPage::OwnerChanged);
+    connect(shipEditor_, &ShipEditor::nameEdited, this, [this](const QString &text) {
+        if (QTreeWidgetItem *node = objectTree_->currentItem();
+            node && ObjectTree::KindOf(node) == ObjectTree::Kind::Ship)
+            node->setText(0, text);
+    });
     pcKarte_->addTab(tabStadt, QStringLiteral("Stadt"));
     pcKarte_->addTab(tabSchiff, QStringLiteral("Schiff/Karren"));
     editorLayout->addWidget(pcKarte_);
@@ -210,10 +225,12 @@ QWidget *MapPage::makeSidePanel()
     connect(btSchiffe_, &QToolButton::clicked, this, &MapPage::Repaint);
 
     objectTree_ = new ObjectTree(panel);
-    connect(objectTree_, &QTreeWidget::currentItemChanged, this, [this] {
-        Repaint();
-        emit stateChanged();
-    });
+    connect(objectTree_, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem *node, QTreeWidgetItem *left) {
+                ObjectTreeChanging(left);
+                ObjectTreeChange(node);
+                emit stateChanged();
+            });
     connect(objectTree_, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
         if (QTreeWidgetItem *node = objectTree_->itemAt(at))
             objectTree_->setCurrentItem(node);
@@ -252,6 +269,8 @@ void MapPage::Attach(RumoSzen *doc)
 {
     objectTree_->Clear();
     doc_ = doc;
+    cityEditor_->Fill(doc_, CityRecord());
+    shipEditor_->Fill(doc_, ShipRecord());
     dragIsland_ = nullptr;
     undoIsland_ = nullptr;
     if (doc_) {
@@ -278,6 +297,54 @@ CityRecord MapPage::SelectedCity() const
 ShipRecord MapPage::SelectedShip() const
 {
     return doc_ ? objectTree_->SelectedShip() : ShipRecord();
+}
+
+void MapPage::ObjectTreeChanging(QTreeWidgetItem *left)
+{
+    if (!doc_ || !left)
+        return;
+    if (const CityRecord city = ObjectTree::CityOf(left))
+        cityEditor_->Commit(doc_, city);
+    if (const ShipRecord ship = ObjectTree::ShipOf(left)) {
+        shipEditor_->Commit(doc_, ship, left->text(0));
+        left->setText(0, ship.name()); // a long name shows as it was stored
+    }
+}
+
+void MapPage::ObjectTreeChange(QTreeWidgetItem *node)
+{
+    if (doc_) {
+        if (const ShipRecord ship = ObjectTree::ShipOf(node)) {
+            shipEditor_->Fill(doc_, ship);
+            pcKarte_->setCurrentIndex(1);
+        } else if (const CityRecord city = ObjectTree::CityOf(node)) {
+            cityEditor_->Fill(doc_, city);
+            pcKarte_->setCurrentIndex(0);
+        } else {
+            shipEditor_->Fill(doc_, ShipRecord());
+            cityEditor_->Fill(doc_, CityRecord());
+        }
+    }
+    Repaint();
+}
+
+void MapPage::CommitEditors()
+{
+    if (!doc_)
+        return;
+    if (const CityRecord city = SelectedCity())
+        cityEditor_->Commit(doc_, city);
+    if (const ShipRecord ship = SelectedShip()) {
+        shipEditor_->Commit(doc_, ship, objectTree_->currentItem()->text(0));
+        objectTree_->currentItem()->setText(0, ship.name());
+    }
+}
+
+// A city or ship got another owner: the map and the tree's pictures follow.
+void MapPage::OwnerChanged()
+{
+    objectTree_->RefreshPictures(doc_);
+    Repaint();
 }
 
 void MapPage::Repaint()

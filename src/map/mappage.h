@@ -6,7 +6,9 @@
 #include <QPoint>
 #include <QWidget>
 
+class CityEditor;
 class Insel;
+class ShipEditor;
 class MapView;
 class ObjectTree;
 class QTabWidget;
@@ -33,6 +35,10 @@ public:
     Insel *SelectedIsland() const;
     CityRecord SelectedCity() const;
     ShipRecord SelectedShip() const;
+
+    // Writes the city and ship editors into the selected city or ship (before
+    // saving).
+    void CommitEditors();
 
     // Redraws the world picture and the map.
     void Repaint();
@@ -64,6 +70,11 @@ private:
     void MapDragStep(QPoint tile);
     void MapDropped(QPoint tile);
     void MapDragCancelled();
+    // Before the tree's selection moves: the editors write into what is left.
+    void ObjectTreeChanging(QTreeWidgetItem *left);
+    // After it moved: the editor of the new selection is filled.
+    void ObjectTreeChange(QTreeWidgetItem *node);
+    void OwnerChanged();
     // Moves an island and keeps the map up to date; the document's answer.
     bool Move(Insel &island, QPoint step);
 
@@ -77,6 +88,8 @@ private:
     QToolButton *btSchiffe_ = nullptr;
     ObjectTree *objectTree_ = nullptr;
     QTabWidget *pcKarte_ = nullptr;
+    CityEditor *cityEditor_ = nullptr;
+    ShipEditor *shipEditor_ = nullptr;
 
     QPoint dragOrigin_;
     QPoint dragLast_;

@@ -179,18 +179,22 @@ Insel *ObjectTree::SelectedIsland() const
 
 CityRecord ObjectTree::SelectedCity() const
 {
-    const QTreeWidgetItem *node = currentItem();
-    if (!node || !node->parent() || node->parent()->parent() != islandsNode_)
-        return CityRecord();
-    return recordOf<CityRecord>(node);
+    return CityOf(currentItem());
 }
 
 ShipRecord ObjectTree::SelectedShip() const
 {
-    const QTreeWidgetItem *node = currentItem();
-    if (!node || node->parent() != shipsNode_)
-        return ShipRecord();
-    return recordOf<ShipRecord>(node);
+    return ShipOf(currentItem());
+}
+
+CityRecord ObjectTree::CityOf(const QTreeWidgetItem *node)
+{
+    return KindOf(node) == Kind::City ? recordOf<CityRecord>(node) : CityRecord();
+}
+
+ShipRecord ObjectTree::ShipOf(const QTreeWidgetItem *node)
+{
+    return KindOf(node) == Kind::Ship ? recordOf<ShipRecord>(node) : ShipRecord();
 }
 
 QTreeWidgetItem *ObjectTree::NodeOf(const void *object) const

@@ -34,6 +34,10 @@ public:
     CityRecord SelectedCity() const;
     ShipRecord SelectedShip() const;
 
+    // The record a city or ship node stands for; null for other nodes.
+    static CityRecord CityOf(const QTreeWidgetItem *node);
+    static ShipRecord ShipOf(const QTreeWidgetItem *node);
+
     // The first node, in tree order, that stands for this object.
     QTreeWidgetItem *NodeOf(const void *object) const;
     static Kind KindOf(const QTreeWidgetItem *node);

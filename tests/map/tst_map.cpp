@@ -10,8 +10,10 @@
 #include "support/ui/scriptedprompts.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QtTest>
@@ -77,6 +79,7 @@ private slots:
     void arrowKeys();
     void deleteAndExport();
     void treeOrderAndPictures();
+    void editorsAreWrittenWhenTheSelectionMoves();
     void dragStepIsFast();
 
 private:
@@ -338,7 +341,38 @@ void TestMap::treeOrderAndPictures()
     QCOMPARE(tree()->topLevelItem(0)->text(0), QStringLiteral("Inseln und Städte"));
 }
 
-// One drag step (move, check, draw, stretch onto 1024 x 704) on a world
+void TestMap::editorsAreWrittenWhenTheSelectionMoves()
+{
+    RumoSzen *doc = window_->document();
+    const CityRecord city = doc->island(1)->cities()[0];
+    const ShipRecord anna = doc->Ships()[0];
+    tree()->setCurrentItem(tree()->NodeOf(city.data()));
+    QCOMPARE(window_->findChild<QLineEdit *>("editStadtname")->text(), QStringLiteral("Nordhafen"));
+    QVERIFY(!doc->IsModified()); // filling is no change
+    window_->findChild<QLineEdit *>("editStadtname")->setText(QStringLiteral("Südhafen"));
+    tree()->setCurrentItem(tree()->NodeOf(anna.data()));
+    QCOMPARE(city.name(), QStringLiteral("Südhafen"));
+    QCOMPARE(tree()->NodeOf(city.data())->text(0), QStringLiteral("Nordhafen"));
+
+    window_->findChild<QLineEdit *>("editSchiffkanonen")->setText(QStringLiteral("12"));
+    window_->findChild<QLineEdit *>("editSchiffname")->setText(QStringLiteral("Anna II"));
+    QCOMPARE(tree()->currentItem()->text(0), QStringLiteral("Anna II"));
+    // The owner follows at once, and with it the dot on the map.
+    window_->findChild<QComboBox *>("comboSchifffarbe")->setCurrentIndex(1);
+    QCOMPARE(anna.owner(), quint8(1));
+    tree()->setCurrentItem(tree()->NodeOf(island(2)));
+    QCOMPARE(anna.guns(), quint8(12));
+    QCOMPARE(anna.name(), QStringLiteral("Anna II"));
+
+    // Saving writes the editor of the selected ship too.
+    tree()->setCurrentItem(tree()->NodeOf(anna.data()));
+    window_->findChild<QLineEdit *>("editSchiffkanonen")->setText(QStringLiteral("300"));
+    window_->findChild<QAction *>("SaveAction")->trigger();
+    QCOMPARE(anna.guns(), quint8(255));
+    QVERIFY(!doc->IsModified());
+}
+
+// One drag step (move, check, draw onto 1024 x 704) on a world
 // heavier than any demo scenario: an island of 45,000 tiles and a building
 // layer over half of it.
 void TestMap::dragStepIsFast()
