@@ -1,0 +1,565 @@
+#include "app/tmainform.h"
+#include "common/bytes.h"
+#include "document/rumoszen.h"
+#include "support/gameinstallation.h"
+#include "support/scenariobuilder.h"
+#include "support/tempfiles.h"
+#include "support/ui/scriptedprompts.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QtTest>
+#include <optional>
+
+using namespace scenario;
+
+namespace {
+
+constexpr int MissionSize = 2244;
+constexpr int PlayerSize = 1072;
+
+// Expected bytes at an offset of a mission record.
+struct Patch {
+    int offset;
+    QByteArray bytes;
+};
+using Patches = QList<Patch>;
+
+QByteArray le32(qint64 v)
+{
+    QByteArray b(4, '\0');
+    le::setU32(reinterpret_cast<uchar *>(b.data()), 0, quint32(v));
+    return b;
+}
+QByteArray le16(int v)
+{
+    QByteArray b(2, '\0');
+    le::setU16(reinterpret_cast<uchar *>(b.data()), 0, quint16(v));
+    return b;
+}
+QByteArray byte(int v)
+{
+    return QByteArray(1, char(uchar(v)));
+}
+
+void put(QByteArray &record, int offset, const QByteArray &bytes)
+{
+    record.replace(offset, bytes.size(), bytes);
+}
+
+quint32 u32At(const QByteArray &b, int offset)
+{
+    return le::u32(reinterpret_cast<const uchar *>(b.constData()), offset);
+}
+
+// A mission without goals, defeat flags or support flags; every byte the
+// page does not own keeps the builder's pattern.
+QByteArray plainMission(qint32 number, const QByteArray &text, quint32 goals = 0)
+{
+    QByteArray b = mission(number, {});
+    put(b, 104, QByteArray(2048, '\0'));
+    put(b, 104, text);
+    put(b, 4, le32(goals));
+    put(b, 8, le32(0));
+    for (int slot : {0, 1, 2, 3, 5})
+        b[44 + slot] = 0;
+    return b;
+}
+
+QByteArray playersAssignedTo(int missionNumber,
+                             const std::array<int, 7> &colours = {0, 1, 2, 3, 4, 5, 6})
+{
+    QByteArray b = players(colours);
+    for (int slot = 0; slot < 4; ++slot)
+        b[slot * PlayerSize + 12] = char(missionNumber);
+    return b;
+}
+
+QByteArray scenarioWith(const QByteArray &missions, const QByteArray &playerArea = players())
+{
+    return ScenarioBuilder()
+        .chunk("PLAYER4", playerArea)
+        .chunk("AUFTRAG4", missions)
+        .chunk("TIMERS", settings())
+        .bytes();
+}
+
+std::optional<QByteArray> payloadOf(const QByteArray &file, const QByteArray &name)
+{
+    qsizetype at = 0;
+    while (at + 20 <= file.size()) {
+        const QByteArray field = file.mid(at, 16);
+        const qint32 length = le::i32(reinterpret_cast<const uchar *>(file.constData()), at + 16);
+        if (field.left(field.indexOf('\0')) == name)
+            return file.mid(at + 20, length);
+        at += 20 + length;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Patches)
+
+class TestMissionsPage : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void fieldRoundTrip_data();
+    void fieldRoundTrip();
+    void missionTextIsLimited();
+    void missionCount_data();
+    void missionCount();
+    void fileWithoutMissions();
+    void openingAnotherScenarioStartsAtMissionOne();
+    void assignedPlayersReachTheSameSave();
+    void defeatButtonsFollowColours();
+    void defeatAnyExchange();
+    void supportButtonsAtMostOne();
+    void supportButtonShown_data();
+    void supportButtonShown();
+    void supportedPlayerKeptWithoutSupportGoal();
+    void moneyBitsStayAfterUnchecking();
+    void monopolyWithoutGoodsKeepsItsCode();
+    void showingTheMissionsKeepsTheDocumentClean();
+
+private:
+    template <typename T> T *find(const QString &name)
+    {
+        T *widget = window_->findChild<T *>(name);
+        if (!widget)
+            qWarning("no control %s", qPrintable(name));
+        return widget;
+    }
+    QTabBar *missionTabs() { return find<QTabBar>("AuftragTabControl"); }
+    void click(const char *name) { find<QAbstractButton>(name)->click(); }
+    bool isDown(const char *name) { return find<QAbstractButton>(name)->isChecked(); }
+    QString open(const QByteArray &file);
+    // Saves through the tool bar; the save action needs a change to act on.
+    QByteArray save();
+    QByteArray savedMission(int m);
+
+    std::unique_ptr<TempGameInstallation> game_;
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<ScriptedPrompts> prompts_;
+    std::unique_ptr<TMainForm> window_;
+    QString path_;
+};
+
+void TestMissionsPage::initTestCase()
+{
+    game_ = std::make_unique<TempGameInstallation>();
+    qputenv("WINEPREFIX", game_->prefix().toLocal8Bit());
+}
+
+void TestMissionsPage::init()
+{
+    dir_ = std::make_unique<QTemporaryDir>();
+    prompts_ = std::make_unique<ScriptedPrompts>();
+    window_ = std::make_unique<TMainForm>();
+}
+
+void TestMissionsPage::cleanup()
+{
+    QVERIFY2(prompts_->unanswered.isEmpty(), qPrintable(prompts_->unanswered.join(", ")));
+    window_.reset();
+    prompts_.reset();
+}
+
+QString TestMissionsPage::open(const QByteArray &file)
+{
+    path_ = dir_->filePath("auftrag.szs");
+    testfiles::write(path_, file);
+    if (!window_->OpenScenario(path_) || !window_->document())
+        qWarning("scenario not opened");
+    return path_;
+}
+
+QByteArray TestMissionsPage::save()
+{
+    window_->controlChanged();
+    window_->findChild<QAction *>("SaveAction")->trigger();
+    return testfiles::read(path_);
+}
+
+QByteArray TestMissionsPage::savedMission(int m)
+{
+    return payloadOf(save(), "AUFTRAG4").value_or(QByteArray()).mid(m * MissionSize, MissionSize);
+}
+
+// Each action is "name" (click a check box or button), "name=text" (type
+// into an edit), "name#index" (pick a combo box item) or "?name" (a control
+// that its goal's check box enables).
+void TestMissionsPage::fieldRoundTrip_data()
+{
+    QTest::addColumn<QStringList>("actions");
+    QTest::addColumn<quint32>("goals");
+    QTest::addColumn<quint32>("supportGoals");
+    QTest::addColumn<Patches>("patches");
+    QTest::addColumn<bool>("showsAgain");
+
+    QTest::newRow("city 1") << QStringList{"cbStadt1",
+                                           "?gbStadt1",
+                                           "?lbStadt1Wohn",
+                                           "editStadt1Wohn=1234",
+                                           "editStadt1Bgrp=4000000000",
+                                           "comboStadt1Bgrp#3"}
+                            << 0x1u << 0u
+                            << Patches{{2160, le32(1234)},
+                                       {2164, le32(3)},
+                                       {2168, le32(4000000000)}}
+                            << true;
+    QTest::newRow("city 2 without group")
+        << QStringList{"cbStadt2", "?gbStadt2", "editStadt2Wohn=77"} << 0x2u << 0u
+        << Patches{{2172, le32(77)}, {2176, le32(-1)}, {2180, le32(0)}} << true;
+    QTest::newRow("city 3") << QStringList{"cbStadt3", "editStadt3Wohn=5", "editStadt3Bgrp=2",
+                                           "comboStadt3Bgrp#4"}
+                            << 0x4u << 0u
+                            << Patches{{2184, le32(5)}, {2188, le32(4)}, {2192, le32(2)}} << true;
+    // Money also sets bits 5, 6, 11, 16, 19; 16 is the trade balance's, which
+    // stays off without its own goal.
+    QTest::newRow("money") << QStringList{"cbGuthaben", "editGuthaben=50000"} << 0x80868u << 0u
+                           << Patches{{72, le32(50000)}} << true;
+    QTest::newRow("total population") << QStringList{"cbWohnanz", "?lbWohnanz", "editWohnanz=9000"}
+                                      << 0x80u << 0u << Patches{{68, le32(9000)}} << true;
+    QTest::newRow("buildings") << QStringList{"cbSchloss", "cbKathedrale"} << 0x60000u << 0u
+                               << Patches{} << true;
+    QTest::newRow("supported player reaches")
+        << QStringList{"cbHelpWohn",          "?lbHelpWohn",         "editHelpWohn=300",
+                       "editHelpWohnGrp=100", "comboHelpWohnName#1", "sbHelpAny"}
+        << 0x10u << 0u
+        << Patches{{36, byte(7)}, {2232, le32(300)}, {2236, le32(1)}, {2240, le32(100)}} << true;
+    QTest::newRow("supported player keeps inhabitants")
+        << QStringList{"cbStadtlowfrmd",           "?lbStadtlowfrmdwohn",
+                       "editStadtlowfrmdwohn=400", "editStadtlowfrmdbgwohn=50",
+                       "comboStadtlowfrmdbgnr#2",  "sbHelpEingeb"}
+        << 0u << 0x1u
+        << Patches{{36, byte(6)}, {2208, le32(400)}, {2212, le32(2)}, {2216, le32(50)}} << true;
+    QTest::newRow("supported player keeps settlements")
+        << QStringList{"cbStadtanzminfrmd", "?lbStadtanzminfrmd", "editStadtanzminfrmd=32767",
+                       "sbHelpBlau"}
+        << 0u << 0x2u << Patches{{36, byte(1)}, {92, le16(32767)}} << true;
+    QTest::newRow("settlements keep the low 16 bits")
+        << QStringList{"cbStadtanzminfrmd", "editStadtanzminfrmd=70000"} << 0u << 0x2u
+        << Patches{{92, le16(4464)}} << false;
+    QTest::newRow("store 100 t") << QStringList{"cbStore1", "?labelStore1", "editStore1=100",
+                                                "comboStore1#5"}
+                                 << 0x1000u << 0u << Patches{{2152, byte(7)}, {2154, le16(3200)}}
+                                 << true;
+    QTest::newRow("store 2048 t without goods")
+        << QStringList{"cbStore2", "editStore2=2048"} << 0x2000u << 0u
+        << Patches{{2156, byte(1)}, {2158, le16(0)}} << false;
+    QTest::newRow("balance") << QStringList{"cbBalance", "editBalance=123456"} << 0x100u << 0u
+                             << Patches{{76, le32(123456)}} << true;
+    QTest::newRow("trade balance and any defeat")
+        << QStringList{"cbTBalance", "editTBalance=42", "sbKillAny"} << 0x10200u << 0u
+        << Patches{{84, le32(42)}} << true;
+    QTest::newRow("monopolies") << QStringList{"cbMonopol1", "comboMonopol1#2", "cbMonopol2",
+                                               "comboMonopol2#7"}
+                                << 0xC000u << 0u << Patches{{32, byte(51)}, {34, byte(48)}} << true;
+    QTest::newRow("defeat blue") << QStringList{"sbKillBlau"} << 0x400u << 0u
+                                 << Patches{{45, byte(1)}} << true;
+    QTest::newRow("text lines") << QStringList{"Memo1=Baue\nzwei Städte."} << 0u << 0u
+                                << Patches{{104, "Baue\r\nzwei St\xe4"
+                                                 "dte."}}
+                                << true;
+}
+
+void TestMissionsPage::fieldRoundTrip()
+{
+    QFETCH(QStringList, actions);
+    QFETCH(quint32, goals);
+    QFETCH(quint32, supportGoals);
+    QFETCH(Patches, patches);
+    QFETCH(bool, showsAgain);
+
+    const QByteArray before = plainMission(0, "Auftrag");
+    open(scenarioWith(before + plainMission(1, "Zweiter")));
+
+    // The goals' controls are off until their check box is clicked.
+    for (const QString &action : actions) {
+        const QString name = action.section(QRegularExpression("[=#]"), 0, 0).remove('?');
+        if (name != "Memo1" &&
+            (action.startsWith('?') || action.contains('=') || action.contains('#')))
+            QVERIFY2(!find<QWidget>(name)->isEnabled(), qPrintable(name));
+    }
+    for (const QString &action : actions) {
+        const QString name = action.section(QRegularExpression("[=#]"), 0, 0).remove('?');
+        QWidget *control = find<QWidget>(name);
+        QVERIFY(control);
+        if (action.startsWith('?') || action.contains('=') || action.contains('#'))
+            QVERIFY2(control->isEnabled() || name == "Memo1", qPrintable(name));
+        if (action.startsWith('?'))
+            continue;
+        if (auto *memo = qobject_cast<QPlainTextEdit *>(control))
+            memo->setPlainText(action.section('=', 1));
+        else if (auto *edit = qobject_cast<QLineEdit *>(control))
+            QTest::keyClicks(edit, action.section('=', 1));
+        else if (auto *box = qobject_cast<QComboBox *>(control))
+            box->setCurrentIndex(action.section('#', 1).toInt());
+        else
+            static_cast<QAbstractButton *>(control)->click();
+    }
+    QVERIFY(window_->document()->IsModified());
+
+    QByteArray expected = before;
+    put(expected, 4, le32(goals));
+    put(expected, 8, le32(supportGoals));
+    for (const Patch &patch : patches)
+        put(expected, patch.offset, patch.bytes);
+    QCOMPARE(savedMission(0).toHex(), expected.toHex());
+
+    // Opened again, the page shows what was entered.
+    QVERIFY(window_->OpenScenario(path_));
+    if (!showsAgain)
+        return;
+    for (const QString &action : actions) {
+        const QString name = action.section(QRegularExpression("[=#]"), 0, 0).remove('?');
+        QWidget *control = find<QWidget>(name);
+        QVERIFY2(control->isEnabled(), qPrintable(name));
+        if (auto *memo = qobject_cast<QPlainTextEdit *>(control))
+            QCOMPARE(memo->toPlainText(), action.section('=', 1));
+        else if (auto *edit = qobject_cast<QLineEdit *>(control))
+            QCOMPARE(edit->text(), action.section('=', 1));
+        else if (auto *box = qobject_cast<QComboBox *>(control))
+            QCOMPARE(box->currentIndex(), action.section('#', 1).toInt());
+        else if (auto *button = qobject_cast<QAbstractButton *>(control))
+            QVERIFY2(button->isChecked(), qPrintable(name));
+    }
+}
+
+void TestMissionsPage::missionTextIsLimited()
+{
+    open(scenarioWith(plainMission(0, "kurz")));
+    auto *memo = find<QPlainTextEdit>("Memo1");
+    memo->moveCursor(QTextCursor::End);
+    memo->insertPlainText(QString(1000, 'x') + "\n" + QString(1500, 'y'));
+    // A line break counts as the two characters the record stores.
+    QCOMPARE(memo->toPlainText().size(), 2047);
+    const QByteArray text = savedMission(0).mid(104, 2048);
+    QCOMPARE(text.left(1006), "kurz" + QByteArray(1000, 'x') + "\r\n");
+    QCOMPARE(text.indexOf('\0'), 2047);
+}
+
+void TestMissionsPage::missionCount_data()
+{
+    QTest::addColumn<QByteArrayList>("texts");
+    QTest::addColumn<int>("count");
+    QTest::newRow("a blank mission ends the list")
+        << QByteArrayList{"Erster", "  \t ", "Dritter", "Vierter"} << 1;
+    QTest::newRow("line breaks only") << QByteArrayList{"\r\n \r\n", "Zweiter", "", ""} << 0;
+    QTest::newRow("all four") << QByteArrayList{"A", "B", "C", "D"} << 4;
+}
+
+void TestMissionsPage::missionCount()
+{
+    QFETCH(QByteArrayList, texts);
+    QFETCH(int, count);
+    QByteArray missions;
+    for (int m = 0; m < 4; ++m)
+        missions += plainMission(m, texts[m]);
+    open(scenarioWith(missions));
+    const QByteArray saved = payloadOf(save(), "AUFTRAG4").value_or("missing");
+    QCOMPARE(saved.size(), count * MissionSize);
+    for (int m = 0; m < count; ++m)
+        QVERIFY(saved.mid(m * MissionSize + 104).startsWith(texts[m] + '\0'));
+}
+
+void TestMissionsPage::fileWithoutMissions()
+{
+    open(ScenarioBuilder().chunk("PLAYER4", players()).chunk("TIMERS", settings()).bytes());
+    RumoSzen *doc = window_->document();
+    for (int m = 0; m < 4; ++m) {
+        missionTabs()->setCurrentIndex(m);
+        QVERIFY(find<QPlainTextEdit>("Memo1")->toPlainText().isEmpty());
+        QVERIFY(!isDown("cbStadt1"));
+        QVERIFY(!find<QWidget>("editGuthaben")->isEnabled());
+    }
+    // The tabs left on the way became stored missions; the shown one not yet.
+    for (int m = 0; m < 3; ++m)
+        QCOMPARE(doc->missions().mission(m).number(), m);
+    QCOMPARE(doc->missions().mission(3).number(), -1);
+    QVERIFY(!doc->IsModified());
+    QVERIFY(!payloadOf(save(), "AUFTRAG4"));
+}
+
+void TestMissionsPage::openingAnotherScenarioStartsAtMissionOne()
+{
+    open(scenarioWith(plainMission(0, "A") + plainMission(1, "B") + plainMission(2, "C")));
+    missionTabs()->setCurrentIndex(2);
+    open(ScenarioBuilder().chunk("PLAYER4", players()).chunk("TIMERS", settings()).bytes());
+    QCOMPARE(missionTabs()->currentIndex(), 0);
+    QVERIFY(find<QPlainTextEdit>("Memo1")->toPlainText().isEmpty());
+    // The page shown for the old scenario is not written into the new one.
+    QCOMPARE(window_->document()->missions().mission(2).number(), -1);
+}
+
+void TestMissionsPage::assignedPlayersReachTheSameSave()
+{
+    // PLAYER4 comes before AUFTRAG4: the players must be committed before
+    // any chunk is written.
+    open(scenarioWith(plainMission(0, "A") + plainMission(1, "B") + plainMission(2, "C"),
+                      playersAssignedTo(0)));
+    missionTabs()->setCurrentIndex(2);
+    QVERIFY(!isDown("sbRot"));
+    click("sbRot");
+    const QByteArray playerArea = payloadOf(save(), "PLAYER4").value_or(QByteArray());
+    QCOMPARE(int(playerArea.at(12)), 2);
+    QCOMPARE(int(playerArea.at(PlayerSize + 12)), 0);
+
+    missionTabs()->setCurrentIndex(1);
+    QVERIFY(!isDown("sbRot"));
+    missionTabs()->setCurrentIndex(2);
+    QVERIFY(isDown("sbRot"));
+    // Releasing the button leaves the slot with its mission.
+    click("sbRot");
+    missionTabs()->setCurrentIndex(0);
+    QCOMPARE(window_->document()->players().player(0).mission(), 2);
+}
+
+void TestMissionsPage::defeatButtonsFollowColours()
+{
+    // Slot 1 is red and slot 0 blue; slot 5 is the trader, for whose colour
+    // there is no button, and keeps its flag.
+    QByteArray record = plainMission(0, "Besiege Rot", 0x400);
+    record[45] = 1;
+    record[48] = 0x33;
+    record[49] = 1;
+    open(scenarioWith(record, players({1, 0, 2, 3, 4, 6, 5})));
+    QVERIFY(isDown("sbKillRot"));
+    for (const char *name : {"sbKillBlau", "sbKillGelb", "sbKillWeiss", "sbKillPirat", "sbKillAny"})
+        QVERIFY2(!isDown(name), name);
+
+    click("sbKillRot");
+    click("sbKillBlau");
+    const QByteArray saved = savedMission(0);
+    QCOMPARE(saved.mid(44, 6).toHex(), QByteArray("0100000033"
+                                                  "01"));
+    QCOMPARE(u32At(saved, 4), 0x400u);
+}
+
+void TestMissionsPage::defeatAnyExchange()
+{
+    open(scenarioWith(plainMission(0, "A")));
+    click("sbKillRot");
+    click("sbKillPirat");
+    QVERIFY(window_->document()->IsModified());
+    click("sbKillAny");
+    QVERIFY(!isDown("sbKillRot"));
+    QVERIFY(isDown("sbKillPirat"));
+    click("sbKillGelb");
+    QVERIFY(!isDown("sbKillAny"));
+    QVERIFY(isDown("sbKillPirat"));
+    QCOMPARE(u32At(savedMission(0), 4), 0x400u);
+}
+
+void TestMissionsPage::supportButtonsAtMostOne()
+{
+    open(scenarioWith(plainMission(0, "A")));
+    const char *const all[] = {"sbHelpRot",   "sbHelpBlau",   "sbHelpGelb",
+                               "sbHelpWeiss", "sbHelpEingeb", "sbHelpAny"};
+    auto downOnes = [&] {
+        QStringList down;
+        for (const char *name : all)
+            if (isDown(name))
+                down << name;
+        return down;
+    };
+    click("sbHelpGelb");
+    QCOMPARE(downOnes(), QStringList{"sbHelpGelb"});
+    click("sbHelpEingeb");
+    QCOMPARE(downOnes(), QStringList{"sbHelpEingeb"});
+    click("sbHelpEingeb");
+    QCOMPARE(downOnes(), QStringList{});
+}
+
+void TestMissionsPage::supportButtonShown_data()
+{
+    QTest::addColumn<int>("supported");
+    QTest::addColumn<int>("slot1Colour");
+    QTest::addColumn<QString>("down");
+    QTest::newRow("any") << 7 << 1 << "sbHelpAny";
+    QTest::newRow("natives") << 6 << 1 << "sbHelpEingeb";
+    QTest::newRow("slot 1 by its colour") << 1 << 2 << "sbHelpGelb";
+    QTest::newRow("slot 1 of a colour without button") << 1 << 5 << "";
+    QTest::newRow("no such slot") << 9 << 1 << "";
+}
+
+void TestMissionsPage::supportButtonShown()
+{
+    QFETCH(int, supported);
+    QFETCH(int, slot1Colour);
+    QFETCH(QString, down);
+    QByteArray record = plainMission(0, "Hilf", 0x10);
+    record[36] = char(supported);
+    open(scenarioWith(record, players({0, slot1Colour, 2, 3, 4, 5, 6})));
+    for (const char *name :
+         {"sbHelpRot", "sbHelpBlau", "sbHelpGelb", "sbHelpWeiss", "sbHelpEingeb", "sbHelpAny"})
+        QCOMPARE(isDown(name), down == name);
+    if (down.isEmpty())
+        QCOMPARE(int(uchar(savedMission(0).at(36))), supported);
+}
+
+void TestMissionsPage::supportedPlayerKeptWithoutSupportGoal()
+{
+    QByteArray record = plainMission(0, "A");
+    record[36] = 5;
+    open(scenarioWith(record));
+    click("sbHelpAny");
+    QCOMPARE(int(savedMission(0).at(36)), 5);
+}
+
+void TestMissionsPage::moneyBitsStayAfterUnchecking()
+{
+    open(scenarioWith(plainMission(0, "A") + plainMission(1, "B")));
+    click("cbGuthaben");
+    QVERIFY(find<QWidget>("editGuthaben")->isEnabled());
+    missionTabs()->setCurrentIndex(1);
+    missionTabs()->setCurrentIndex(0);
+    QVERIFY(isDown("cbGuthaben"));
+    click("cbGuthaben");
+    QVERIFY(!find<QWidget>("editGuthaben")->isEnabled());
+    QCOMPARE(u32At(savedMission(0), 4), 0x80860u);
+}
+
+void TestMissionsPage::monopolyWithoutGoodsKeepsItsCode()
+{
+    QByteArray record = plainMission(0, "A", 0x4000);
+    record[32] = 99;
+    open(scenarioWith(record));
+    QVERIFY(isDown("cbMonopol1"));
+    QCOMPARE(find<QComboBox>("comboMonopol1")->currentIndex(), -1);
+    const QByteArray saved = savedMission(0);
+    QCOMPARE(int(saved.at(32)), 99);
+    QCOMPARE(u32At(saved, 4), 0x4000u);
+}
+
+void TestMissionsPage::showingTheMissionsKeepsTheDocumentClean()
+{
+    QByteArray record = plainMission(0, "Text\r\nmit Zeilen", 0x7FFFF);
+    open(scenarioWith(record + plainMission(1, "B")));
+    window_->show();
+    auto *pages = find<QTabWidget>("MainPageControl");
+    pages->setCurrentWidget(find<QWidget>("TabAuftraege"));
+    auto *subPages = find<QTabWidget>("AuftragPageControl");
+    for (int m : {1, 2, 3, 0}) {
+        missionTabs()->setCurrentIndex(m);
+        for (int page = 0; page < subPages->count(); ++page)
+            subPages->setCurrentIndex(page);
+    }
+    pages->setCurrentIndex(0);
+    QVERIFY(!window_->document()->IsModified());
+    QVERIFY(!window_->windowTitle().endsWith("*]"));
+}
+
+QTEST_MAIN(TestMissionsPage)
+#include "tst_missionspage.moc"
