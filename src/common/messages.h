@@ -94,4 +94,10 @@ inline QString playerPostsEmptied()
     return QStringLiteral("Alle Kontore des Spielers wurden geleert");
 }
 
+inline QString noCampaignEntry()
+{
+    return QStringLiteral("Es ist kein vollständiger Kampagneneintrag gewählt; es wurde nichts "
+                          "gespeichert.");
+}
+
 } // namespace msg

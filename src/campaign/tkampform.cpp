@@ -1,0 +1,196 @@
+#include "campaign/tkampform.h"
+
+#include "app/gamepath.h"
+#include "app/prompts.h"
+#include "campaign/gametextcodec.h"
+#include "common/messages.h"
+#include "common/numbers.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+TKampForm::TKampForm(QWidget *parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("KampForm"));
+    setWindowTitle(QStringLiteral("Installierte Kampagnen"));
+
+    auto *form = new QFormLayout;
+    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    form->addRow(QStringLiteral("Kampagne Nr."), makeNumberField());
+    form->addItem(new QSpacerItem(0, 4, QSizePolicy::Minimum, QSizePolicy::Fixed));
+    for (int k = 0; k < LinesPerEntry; ++k) {
+        auto *edit = new QLineEdit(this);
+        edit->setObjectName(QStringLiteral("editKamp%1").arg(k + 1));
+        form->addRow(QStringLiteral("%1.").arg(k + 1), edit);
+        lines_[size_t(k)] = edit;
+    }
+
+    auto *save = new QPushButton(QStringLiteral("Speichern"), this);
+    save->setObjectName(QStringLiteral("btnKampSave"));
+    connect(save, &QPushButton::clicked, this, &TKampForm::save);
+    auto *close = new QPushButton(QStringLiteral("Schließen"), this);
+    close->setObjectName(QStringLiteral("Button1"));
+    connect(close, &QPushButton::clicked, this, &QWidget::hide);
+    // Escape closes the window like a dialog's cancel button.
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::hide);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(save);
+    buttons->addWidget(close);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addStretch(1);
+    layout->addLayout(buttons);
+    resize(480, 260);
+
+    // Every change of the number shows its entry, whether typed, stepped or
+    // set by the program.
+    connect(editKampnr_, &QLineEdit::textChanged, this, &TKampForm::showEntry);
+}
+
+QWidget *TKampForm::makeNumberField()
+{
+    auto *field = new QWidget(this);
+    editKampnr_ = new QLineEdit(QStringLiteral("0"), field);
+    editKampnr_->setObjectName(QStringLiteral("editKampnr"));
+    editKampnr_->setFixedWidth(
+        editKampnr_->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 14);
+    editKampnr_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    editKampnr_->installEventFilter(this);
+
+    // The up-down reads whatever the edit holds, so a number typed beyond its
+    // range steps back into it.
+    auto *upDown = new QWidget(field);
+    upDown->setObjectName(QStringLiteral("UpDown1"));
+    auto *arrows = new QVBoxLayout(upDown);
+    arrows->setContentsMargins(0, 0, 0, 0);
+    arrows->setSpacing(0);
+    const int half = editKampnr_->sizeHint().height() / 2;
+    for (int step : {1, -1}) {
+        auto *button = new QToolButton(upDown);
+        button->setArrowType(step > 0 ? Qt::UpArrow : Qt::DownArrow);
+        button->setFixedSize(16, half);
+        button->setAutoRepeat(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        connect(button, &QToolButton::clicked, this, [this, step] { stepNumber(step); });
+        arrows->addWidget(button);
+    }
+
+    auto *row = new QHBoxLayout(field);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(1);
+    row->addWidget(editKampnr_);
+    row->addWidget(upDown);
+    row->addStretch(1);
+    return field;
+}
+
+bool TKampForm::eventFilter(QObject *watched, QEvent *event)
+{
+    // The arrow keys in the number step it like the up-down's buttons.
+    if (watched == editKampnr_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            stepNumber(key == Qt::Key_Up ? 1 : -1);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TKampForm::stepNumber(int step)
+{
+    const qint64 now =
+        std::clamp<qint64>(ParseWholeNumber(editKampnr_->text()).value_or(0), 0, NumberMax);
+    editKampnr_->setText(QString::number(std::clamp<qint64>(now + step, 0, NumberMax)));
+}
+
+void TKampForm::Open(const QString &number)
+{
+    show();
+    raise();
+    activateWindow();
+    editKampnr_->setFocus();
+
+    list_.reset();
+    QString message;
+    std::optional<QStringList> loaded = GameTextCodec::LoadCampaignList(GamePath(), &message);
+    if (!loaded) {
+        Prompts::Current().Message(this, message);
+        return;
+    }
+    list_ = std::move(loaded);
+    // The same text again changes nothing, so it would not show the entry
+    // of the list just loaded.
+    if (editKampnr_->text() == number)
+        showEntry();
+    else
+        editKampnr_->setText(number);
+}
+
+std::optional<qsizetype> TKampForm::chosenEntry() const
+{
+    const std::optional<qint64> n = ParseWholeNumber(editKampnr_->text());
+    if (!list_ || !n || *n < 0 || *n >= list_->size() / LinesPerEntry)
+        return std::nullopt;
+    return qsizetype(*n);
+}
+
+void TKampForm::showEntry()
+{
+    for (QLineEdit *edit : lines_)
+        edit->clear();
+    if (!list_)
+        return;
+    // No integer or a negative one names no entry; the number stays as typed
+    // so the user can correct it.
+    const std::optional<qint64> n = ParseWholeNumber(editKampnr_->text());
+    if (!n || *n < 0)
+        return;
+
+    const qsizetype entries = list_->size() / LinesPerEntry;
+    if (*n < entries) {
+        for (int k = 0; k < LinesPerEntry; ++k)
+            lines_[size_t(k)]->setText(list_->at(*n * LinesPerEntry + k));
+    } else {
+        // Beyond the last entry: the last one, or no number when there is none.
+        // The new text shows its entry through the change signal.
+        editKampnr_->setText(entries > 0 ? QString::number(entries - 1) : QString());
+    }
+}
+
+void TKampForm::save()
+{
+    if (!list_)
+        return;
+    const std::optional<qsizetype> entry = chosenEntry();
+    if (!entry) {
+        Prompts::Current().Message(this, msg::noCampaignEntry());
+        return;
+    }
+
+    QStringList updated = *list_;
+    for (int k = 0; k < LinesPerEntry; ++k)
+        updated[*entry * LinesPerEntry + k] = lines_[size_t(k)]->text();
+    QString message;
+    if (!GameTextCodec::StoreCampaignList(GamePath(), updated, &message)) {
+        Prompts::Current().Message(this, message);
+        return;
+    }
+    // The list follows the file: a failed store keeps it as it was, while the
+    // fields still hold the edits for another try.
+    list_ = std::move(updated);
+}
