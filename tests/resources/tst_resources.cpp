@@ -59,6 +59,10 @@ private slots:
                 size = QSize(57, 61);
             else if (file.startsWith("ships/"))
                 size = QSize(64, 40);
+            else if (file.startsWith("goods/"))
+                size = QSize(48, 46);
+            else if (file.startsWith("arms/"))
+                size = QSize(27, 33);
             else if (file == "title.svg")
                 size = QSize(94, 57);
             QTest::newRow(qPrintable(file)) << file << size;
