@@ -317,7 +317,6 @@ QWidget *TabAuftraege::buildCitiesPage()
         new OverlayFollower(city.check, placeholder, box);
         addGoal(city.check, {box, city.inhabitants, city.count, city.group, city.label});
         layout->addWidget(box);
-        setTabOrder(city.check, city.inhabitants);
     }
 
     auto *buildings = groupBox("gbGebaeude", QStringLiteral("Gebäude"));
