@@ -4,6 +4,7 @@
 #include "app/gamepath.h"
 #include "app/keyboardwatch.h"
 #include "app/prompts.h"
+#include "campaign/tkampform.h"
 #include "common/messages.h"
 #include "document/rumoszen.h"
 #include "document/scenariofiles.h"
@@ -212,6 +213,9 @@ void TMainForm::createPages()
     // its colours.
     setPagesEnabled(false);
     connect(settingsPage_, &TabSettings::controlChanged, this, &TMainForm::controlChanged);
+    // The campaign editor lives beside the main window for the whole run.
+    kampForm_ = new TKampForm(this);
+    connect(settingsPage_, &TabSettings::campaignEditorRequested, kampForm_, &TKampForm::Open);
     for (QAction *action : settingsPage_->switchActions())
         addAction(action);
     connect(mapPage_, &MapPage::stateChanged, this, &TMainForm::UpdateActions);

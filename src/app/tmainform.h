@@ -10,6 +10,7 @@ class QLabel;
 class QMenu;
 class QTabWidget;
 class RumoSzen;
+class TKampForm;
 class TabAuftraege;
 class TabSettings;
 class TabSpieler;
@@ -90,5 +91,6 @@ private:
     TabAuftraege *missionsPage_ = nullptr;
     TabSpieler *playersPage_ = nullptr;
     int shownPage_ = 0;
+    TKampForm *kampForm_ = nullptr;
     QLabel *status_[3] = {};
 };

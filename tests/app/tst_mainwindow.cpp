@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -64,6 +65,7 @@ private slots:
     void saveAsTakesTheFiltersExtension();
     void revertAsksOnlyWhenModified();
     void folderTreeOpensScenarioFiles();
+    void campaignButtonOpensTheCampaignEditor();
     void shortenPath_data();
     void shortenPath();
 
@@ -322,6 +324,23 @@ void TestMainWindow::folderTreeOpensScenarioFiles()
     QTRY_COMPARE(prompts_->shown.size(), 1);
     QCOMPARE(tree->SelectedPath(), scenario);
     QVERIFY(window_->document());
+}
+
+void TestMainWindow::campaignButtonOpensTheCampaignEditor()
+{
+    const QString path = write("kampagne.szs", rich_.file); // belongs to campaign 5
+    QVERIFY(window_->OpenScenario(path));
+    window_->findChild<QTabWidget *>("MainPageControl")->setCurrentIndex(1);
+    auto *button = window_->findChild<QPushButton *>("btnKampagne");
+    QVERIFY(button->isEnabled());
+    button->click();
+    auto *editor = window_->findChild<QWidget *>("KampForm");
+    QVERIFY(editor->isVisible());
+    QVERIFY(editor->isWindow());
+    // The installation has no Text.cod: the editor says so and stays usable.
+    QCOMPARE(prompts_->shown.size(), 1);
+    QVERIFY(prompts_->shown.first().contains("Text.cod"));
+    QVERIFY(window_->isEnabled());
 }
 
 void TestMainWindow::shortenPath_data()
