@@ -1,0 +1,160 @@
+#include "goods/tschiffwaren.h"
+
+#include "document/rumoszen.h"
+#include "goods/amountfield.h"
+#include "goods/goodstable.h"
+#include "goods/listimage.h"
+#include "goods/shiptypetable.h"
+#include "goods/twarenauswahl.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int Columns = 4;
+constexpr quint32 TonUnits = 32;
+
+QString twoDigits(int n)
+{
+    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+TSchiffWaren::TSchiffWaren(TWarenAuswahl *picker, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      picker_(picker)
+{
+    setObjectName(QStringLiteral("TSchiffWaren"));
+    setWindowTitle(QStringLiteral("Schiffsladung"));
+    setModal(true);
+
+    imSchiff_ = new ListImage(ListImage::List::Wappen, this);
+    imSchiff_->setObjectName(QStringLiteral("imSchiff"));
+    lbSchiff_ = new QLabel(this);
+    lbSchiff_->setObjectName(QStringLiteral("lbSchiff"));
+    QFont large = lbSchiff_->font();
+    large.setBold(true);
+    large.setPointSizeF(large.pointSizeF() * 1.3);
+    lbSchiff_->setFont(large);
+    auto *header = new QHBoxLayout;
+    header->setSpacing(8);
+    header->addWidget(imSchiff_);
+    header->addWidget(lbSchiff_, 1);
+
+    // Slots 1..4 in the first row, 5..8 in the second; hidden slots keep
+    // their place, so the dialog has one size for every vehicle.
+    auto *grid = new QGridLayout;
+    grid->setSpacing(6);
+    for (int slot = 0; slot < Slots; ++slot) {
+        auto *group = new QGroupBox(QString::number(slot + 1), this);
+        group->setObjectName(QStringLiteral("gbWare") + twoDigits(slot));
+        QSizePolicy keepPlace = group->sizePolicy();
+        keepPlace.setRetainSizeWhenHidden(true);
+        group->setSizePolicy(keepPlace);
+        auto *picture = new ListImage(ListImage::List::Waren, group);
+        picture->setObjectName(QStringLiteral("imWare") + twoDigits(slot));
+        picture->setClickable(true);
+        connect(picture, &ListImage::clicked, this, [this, slot] { imWareClick(slot); });
+        auto *amount = new AmountField(QStringLiteral("edWare") + twoDigits(slot), group);
+        auto *inside = new QHBoxLayout(group);
+        inside->setContentsMargins(6, 2, 6, 6);
+        inside->setSpacing(6);
+        inside->addWidget(picture);
+        inside->addWidget(amount, 0, Qt::AlignVCenter);
+        grid->addWidget(group, slot / Columns, slot % Columns);
+        groups_[size_t(slot)] = group;
+        pictures_[size_t(slot)] = picture;
+        amounts_[size_t(slot)] = amount;
+        showGoods(slot, GoodsTable::Empty);
+    }
+
+    btOk_ = new QPushButton(QStringLiteral("OK"), this);
+    btOk_->setObjectName(QStringLiteral("btOk"));
+    btOk_->setDefault(true);
+    btLeeren_ = new QPushButton(QStringLiteral("Alles leeren"), this);
+    btLeeren_->setObjectName(QStringLiteral("btLeeren"));
+    btLeeren_->setAutoDefault(false);
+    btCancel_ = new QPushButton(QStringLiteral("Abbruch"), this);
+    btCancel_->setObjectName(QStringLiteral("btCancel"));
+    btCancel_->setAutoDefault(false);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(btLeeren_);
+    buttons->addStretch(1);
+    buttons->addWidget(btOk_);
+    buttons->addWidget(btCancel_);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(header);
+    layout->addSpacing(4);
+    layout->addLayout(grid);
+    layout->addSpacing(6);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(btOk_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btLeeren_, &QPushButton::clicked, this, &TSchiffWaren::btLeerenClick);
+    connect(btCancel_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+bool TSchiffWaren::Execute(RumoSzen *doc, ShipRecord ship)
+{
+    if (!doc || !ship)
+        return false;
+    lbSchiff_->setText(ship.name());
+    const auto colour = doc->players().colourOf(ship.owner());
+    imSchiff_->setIndex(colour ? ListImage::WappenOfColour(*colour) : -1);
+
+    const auto type = ShipTypeTable::IndexOfFigure(ship.figure());
+    used_ = type ? ShipTypeTable::Row(*type).cargoSlots : 0;
+    for (int slot = 0; slot < Slots; ++slot) {
+        groups_[size_t(slot)]->setVisible(!type || slot < used_);
+        groups_[size_t(slot)]->setEnabled(bool(type));
+        if (slot < used_) {
+            const CargoSlot cargo = ship.cargo(slot);
+            amounts_[size_t(slot)]->setTons(cargo.amount() / TonUnits);
+            showGoods(slot, GoodsTable::IndexOfIdentifier(cargo.goods()));
+        }
+    }
+    btLeeren_->setEnabled(bool(type));
+    btOk_->setFocus();
+
+    if (exec() != QDialog::Accepted)
+        return false;
+    // Every used slot is stored, so fractions of a ton are dropped even where
+    // the number was left as shown; the flag bits stay.
+    for (int slot = 0; slot < used_; ++slot) {
+        CargoSlot cargo = ship.cargo(slot);
+        cargo.setAmount(quint16(amounts_[size_t(slot)]->tons(MaxTons) * TonUnits));
+        cargo.setGoods(GoodsTable::Identifier(pictures_[size_t(slot)]->index()));
+    }
+    return true;
+}
+
+void TSchiffWaren::imWareClick(int slot)
+{
+    if (picker_ && picker_->exec() == QDialog::Accepted)
+        showGoods(slot, picker_->picked());
+}
+
+void TSchiffWaren::btLeerenClick()
+{
+    for (int slot = 0; slot < Slots; ++slot) {
+        if (groups_[size_t(slot)]->isVisibleTo(this)) {
+            showGoods(slot, GoodsTable::Empty);
+            amounts_[size_t(slot)]->setTons(0);
+        }
+    }
+}
+
+// The picture is the slot's record of its kind of goods until OK.
+void TSchiffWaren::showGoods(int slot, int index)
+{
+    pictures_[size_t(slot)]->setIndex(index);
+}

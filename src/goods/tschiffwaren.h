@@ -1,0 +1,53 @@
+#pragma once
+
+#include "goods/shiprecord.h"
+
+#include <QDialog>
+#include <array>
+
+class AmountField;
+class ListImage;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class RumoSzen;
+class TWarenAuswahl;
+
+// "Schiffsladung": the cargo slots of a ship or cart, each with its kind of
+// goods and its amount in whole tons. The vehicle's type decides how many
+// slots it uses; the others are hidden. Clicking a slot's picture opens the
+// goods picker. Modal and reused; OK writes the used slots, "Abbruch"
+// nothing.
+class TSchiffWaren : public QDialog {
+    Q_OBJECT
+
+public:
+    // The amount bits of a cargo slot hold 511 tons at most.
+    static constexpr quint32 MaxTons = CargoSlot::MaxAmount / 32;
+
+    TSchiffWaren(TWarenAuswahl *picker, QWidget *parent = nullptr);
+
+    // Shows the cargo of `ship` and returns true when closed with OK; then
+    // the used slots have been stored. Without a document or vehicle
+    // nothing is shown. A figure of no known type shows all slots unfilled
+    // and locked and stores nothing. Never marks the document.
+    bool Execute(RumoSzen *doc, ShipRecord ship);
+
+private:
+    void imWareClick(int slot);
+    void btLeerenClick();
+    void showGoods(int slot, int index);
+
+    static constexpr int Slots = ShipRecord::CargoSlots;
+    TWarenAuswahl *picker_;
+    ListImage *imSchiff_ = nullptr;
+    QLabel *lbSchiff_ = nullptr;
+    std::array<QGroupBox *, Slots> groups_{};
+    std::array<ListImage *, Slots> pictures_{};
+    std::array<AmountField *, Slots> amounts_{};
+    QPushButton *btOk_ = nullptr;
+    QPushButton *btLeeren_ = nullptr;
+    QPushButton *btCancel_ = nullptr;
+    // The slots the shown vehicle's type uses.
+    int used_ = 0;
+};

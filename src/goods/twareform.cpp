@@ -1,0 +1,137 @@
+#include "goods/twareform.h"
+
+#include "document/rumoszen.h"
+#include "goods/amountfield.h"
+#include "goods/goodstable.h"
+#include "goods/listimage.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int Columns = 6;
+constexpr quint32 TonUnits = 32;
+
+QString twoDigits(int n)
+{
+    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+TWareForm::TWareForm(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("TWareForm"));
+    setWindowTitle(QStringLiteral("Warenlager"));
+    setModal(true);
+
+    picOwner_ = new ListImage(ListImage::List::Wappen, this);
+    picOwner_->setObjectName(QStringLiteral("picOwner"));
+    lbOwner_ = new QLabel(this);
+    lbOwner_->setObjectName(QStringLiteral("lbOwner"));
+    QFont large = lbOwner_->font();
+    large.setBold(true);
+    large.setPointSizeF(large.pointSizeF() * 1.3);
+    lbOwner_->setFont(large);
+    auto *header = new QHBoxLayout;
+    header->setSpacing(8);
+    header->addWidget(picOwner_);
+    header->addWidget(lbOwner_, 1);
+
+    // One group per goods index 2..24, row by row in index order: its
+    // picture beside the amount.
+    auto *grid = new QGridLayout;
+    grid->setSpacing(6);
+    for (int row = 0; row < Rows; ++row) {
+        const int index = GoodsTable::FirstGoods + row;
+        auto *group = new QGroupBox(GoodsTable::StockName(index), this);
+        group->setObjectName(QStringLiteral("gbWare") + twoDigits(index));
+        auto *picture = new ListImage(ListImage::List::Waren, group);
+        picture->setObjectName(QStringLiteral("imWare") + twoDigits(index));
+        picture->setIndex(index);
+        rows_[size_t(row)] = new AmountField(QStringLiteral("edWare") + twoDigits(index), group);
+        auto *inside = new QHBoxLayout(group);
+        inside->setContentsMargins(6, 2, 6, 6);
+        inside->setSpacing(6);
+        inside->addWidget(picture);
+        inside->addWidget(rows_[size_t(row)], 0, Qt::AlignVCenter);
+        grid->addWidget(group, row / Columns, row % Columns);
+    }
+
+    btOk_ = new QPushButton(QStringLiteral("OK"), this);
+    btOk_->setObjectName(QStringLiteral("btOk"));
+    btOk_->setDefault(true);
+    btLeeren_ = new QPushButton(QStringLiteral("Alles leeren"), this);
+    btLeeren_->setObjectName(QStringLiteral("btLeeren"));
+    btLeeren_->setAutoDefault(false);
+    btCancel_ = new QPushButton(QStringLiteral("Abbruch"), this);
+    btCancel_->setObjectName(QStringLiteral("btCancel"));
+    btCancel_->setAutoDefault(false);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(btLeeren_);
+    buttons->addStretch(1);
+    buttons->addWidget(btOk_);
+    buttons->addWidget(btCancel_);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(header);
+    layout->addSpacing(4);
+    layout->addLayout(grid);
+    layout->addSpacing(6);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(btOk_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btLeeren_, &QPushButton::clicked, this, &TWareForm::btLeerenClick);
+    connect(btCancel_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+bool TWareForm::Execute(RumoSzen *doc, CityRecord city)
+{
+    Refresh(doc, city);
+    const TradingPostRecord post = doc && city ? doc->TradingPostOf(city) : TradingPostRecord();
+    for (int row = 0; row < Rows; ++row) {
+        if (post)
+            rows_[size_t(row)]->setTons(post.slot(GoodsTable::FirstGoods + row).amount() /
+                                        TonUnits);
+        rows_[size_t(row)]->setEnabled(bool(post));
+    }
+    btLeeren_->setEnabled(bool(post));
+    btOk_->setFocus();
+
+    if (exec() != QDialog::Accepted)
+        return false;
+    // Every row is stored, so fractions of a ton are dropped even where the
+    // number was left as shown.
+    if (post) {
+        for (int row = 0; row < Rows; ++row)
+            post.slot(GoodsTable::FirstGoods + row)
+                .setAmount(rows_[size_t(row)]->tons(MaxTons) * TonUnits);
+    }
+    return true;
+}
+
+void TWareForm::Refresh(RumoSzen *doc, CityRecord city)
+{
+    if (!doc || !city) {
+        picOwner_->setIndex(-1);
+        lbOwner_->clear();
+        return;
+    }
+    lbOwner_->setText(city.name());
+    const auto colour = doc->players().colourOf(city.owner());
+    picOwner_->setIndex(colour ? ListImage::WappenOfColour(*colour) : -1);
+}
+
+void TWareForm::btLeerenClick()
+{
+    for (AmountField *row : rows_)
+        row->setTons(0);
+}

@@ -1,0 +1,58 @@
+#include "goods/twarenauswahl.h"
+
+#include "goods/goodstable.h"
+#include "goods/listimage.h"
+
+#include <array>
+
+namespace {
+
+constexpr QSize ClientSize(512, 356);
+
+// Left block: the 23 goods row by row, four to a row, and "empty" last in
+// the sixth row. Right block: the further cargo kinds column by column.
+constexpr std::array<int, 4> LeftColumns = {16, 74, 132, 190};
+constexpr std::array<int, 4> RightColumns = {272, 330, 388, 446};
+constexpr std::array<int, 6> Rows = {16, 72, 128, 184, 240, 296};
+constexpr int FirstFurther = GoodsTable::LastGoods + 1;
+constexpr int OreIndex = 2;
+constexpr int GoldIndex = 3;
+
+QPoint positionOf(int index)
+{
+    if (index == GoodsTable::Empty)
+        return {LeftColumns[3], Rows[5]};
+    if (index <= GoodsTable::LastGoods) {
+        const int n = index - GoodsTable::FirstGoods;
+        return {LeftColumns[size_t(n % 4)], Rows[size_t(n / 4)]};
+    }
+    const int n = index - FirstFurther;
+    return {RightColumns[size_t(n / 4)], Rows[size_t(n % 4)]};
+}
+
+} // namespace
+
+TWarenAuswahl::TWarenAuswahl(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("TWarenAuswahl"));
+    setWindowTitle(QStringLiteral("Warenauswahl"));
+    setModal(true);
+    setFixedSize(ClientSize);
+
+    for (int index = GoodsTable::First; index <= GoodsTable::Last; ++index) {
+        auto *picture = new ListImage(ListImage::List::Waren, this);
+        picture->setObjectName(QStringLiteral("imAuswahl%1").arg(index, 2, 10, QLatin1Char('0')));
+        picture->setIndex(index);
+        picture->setClickable(true);
+        picture->move(positionOf(index));
+        // Ore and gold are named, as the two are easily mistaken for each other.
+        if (index == OreIndex || index == GoldIndex)
+            picture->setToolTip(GoodsTable::StockName(index));
+        connect(picture, &ListImage::clicked, this, [this, index] {
+            picked_ = index;
+            accept();
+        });
+    }
+}

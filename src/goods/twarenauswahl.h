@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QDialog>
+
+// "Warenauswahl": the goods picker of the cargo dialog. Forty pictures in a
+// fixed window, no buttons; clicking a picture picks its goods index (the
+// picture's tag) and closes with OK, closing any other way is Cancel and
+// keeps the earlier pick.
+class TWarenAuswahl : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TWarenAuswahl(QWidget *parent = nullptr);
+
+    // The picked goods index; 0 until the first pick.
+    int picked() const { return picked_; }
+
+private:
+    int picked_ = 0;
+};
