@@ -9,6 +9,9 @@
 #include "document/rumoszen.h"
 #include "document/scenariofiles.h"
 #include "document/tabsettings.h"
+#include "goods/tschiffwaren.h"
+#include "goods/twareform.h"
+#include "goods/twarenauswahl.h"
 #include "map/mappage.h"
 #include "map/objecttree.h"
 #include "players/tabauftraege.h"
@@ -216,6 +219,23 @@ void TMainForm::createPages()
     // The campaign editor lives beside the main window for the whole run.
     kampForm_ = new TKampForm(this);
     connect(settingsPage_, &TabSettings::campaignEditorRequested, kampForm_, &TKampForm::Open);
+
+    // The goods dialogs, made once and shown modally when needed.
+    wareForm_ = new TWareForm(this);
+    warenAuswahl_ = new TWarenAuswahl(this);
+    schiffWaren_ = new TSchiffWaren(warenAuswahl_, this);
+    connect(mapPage_, &MapPage::stockRequested, this, [this](CityRecord city) {
+        if (doc_ && wareForm_->Execute(doc_.get(), city))
+            controlChanged();
+    });
+    connect(mapPage_, &MapPage::cargoRequested, this, [this](ShipRecord ship) {
+        if (doc_ && schiffWaren_->Execute(doc_.get(), ship))
+            controlChanged();
+    });
+    connect(mapPage_, &MapPage::cityOwnerChanged, this, [this](CityRecord city) {
+        if (doc_)
+            wareForm_->Refresh(doc_.get(), city);
+    });
     for (QAction *action : settingsPage_->switchActions())
         addAction(action);
     connect(mapPage_, &MapPage::stateChanged, this, &TMainForm::UpdateActions);

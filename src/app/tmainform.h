@@ -11,6 +11,9 @@ class QMenu;
 class QTabWidget;
 class RumoSzen;
 class TKampForm;
+class TSchiffWaren;
+class TWareForm;
+class TWarenAuswahl;
 class TabAuftraege;
 class TabSettings;
 class TabSpieler;
@@ -92,5 +95,8 @@ private:
     TabSpieler *playersPage_ = nullptr;
     int shownPage_ = 0;
     TKampForm *kampForm_ = nullptr;
+    TWareForm *wareForm_ = nullptr;
+    TWarenAuswahl *warenAuswahl_ = nullptr;
+    TSchiffWaren *schiffWaren_ = nullptr;
     QLabel *status_[3] = {};
 };

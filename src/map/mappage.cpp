@@ -181,7 +181,14 @@ MapPage::MapPage(QWidget *parent) : QWidget(parent)
     shipEditor_ = new ShipEditor;
     (new QVBoxLayout(tabSchiff))->addWidget(shipEditor_);
     connect(cityEditor_, &CityEditor::controlChanged, this, &MapPage::controlChanged);
-    connect(cityEditor_, &CityEditor::ownerChanged, this, &MapPage::OwnerChanged);
+    connect(cityEditor_, &CityEditor::ownerChanged, this, [this] {
+        OwnerChanged();
+        emit cityOwnerChanged(SelectedCity());
+    });
+    connect(cityEditor_, &CityEditor::stockRequested, this,
+            [this] { emit stockRequested(SelectedCity()); });
+    connect(shipEditor_, &ShipEditor::cargoRequested, this,
+            [this] { emit cargoRequested(SelectedShip()); });
     connect(shipEditor_, &ShipEditor::controlChanged, this, &MapPage::controlChanged);
     connect(shipEditor_, &ShipEditor::ownerChanged, this, &MapPage::OwnerChanged);
     connect(shipEditor_, &ShipEditor::nameEdited, this, [this](const QString &text) {

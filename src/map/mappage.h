@@ -59,6 +59,11 @@ signals:
     void stateChanged();
     // Tile coordinates for the status line ("120 / 45").
     void tileHovered(const QString &text);
+    // "Warenlager..." and "Ladung..." of the editors, for the selected city or ship.
+    void stockRequested(CityRecord city);
+    void cargoRequested(ShipRecord ship);
+    // The selected city got another owner (the stock dialog shows its arms).
+    void cityOwnerChanged(CityRecord city);
     // The island context menu is wanted at this place.
     void islandMenuRequested(QPoint globalPos);
 

@@ -14,7 +14,9 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 
@@ -80,6 +82,7 @@ private slots:
     void deleteAndExport();
     void treeOrderAndPictures();
     void editorsAreWrittenWhenTheSelectionMoves();
+    void goodsDialogsOpenFromTheEditors();
     void dragStepIsFast();
 
 private:
@@ -370,6 +373,32 @@ void TestMap::editorsAreWrittenWhenTheSelectionMoves()
     window_->findChild<QAction *>("SaveAction")->trigger();
     QCOMPARE(anna.guns(), quint8(255));
     QVERIFY(!doc->IsModified());
+}
+
+// "Warenlager..." and "Ladung..." open their dialogs; OK counts a change,
+// Abbruch none.
+void TestMap::goodsDialogsOpenFromTheEditors()
+{
+    RumoSzen *doc = window_->document();
+    auto answer = [](const char *dialog, const char *button) {
+        QTimer::singleShot(0, [=] {
+            QWidget *box = QApplication::activeModalWidget();
+            QVERIFY2(box && box->objectName() == dialog, dialog);
+            box->findChild<QPushButton *>(button)->click();
+        });
+    };
+    tree()->setCurrentItem(tree()->NodeOf(doc->island(1)->cities()[0].data()));
+    answer("TWareForm", "btCancel");
+    window_->findChild<QPushButton *>("btWarenlager")->click();
+    QVERIFY(!doc->IsModified());
+    answer("TWareForm", "btOk");
+    window_->findChild<QPushButton *>("btWarenlager")->click();
+    QCOMPARE(doc->ModifiedCount(), 1);
+
+    tree()->setCurrentItem(tree()->NodeOf(doc->Ships()[1].data()));
+    answer("TSchiffWaren", "btOk");
+    window_->findChild<QPushButton *>("btCargo")->click();
+    QCOMPARE(doc->ModifiedCount(), 2);
 }
 
 // One drag step (move, check, draw onto 1024 x 704) on a world
