@@ -5,17 +5,14 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <functional>
 
 namespace {
 
-QPixmap shield(const QColor &fill, int size)
+// The shield's outline on a 16-unit grid; drawn scaled, so every size shows
+// the same shape.
+QPainterPath shieldPath()
 {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    // Drawn on a 16-unit grid and scaled, so every size shows the same shape.
-    painter.scale(size / 16.0, size / 16.0);
     QPainterPath path;
     path.moveTo(2.5, 1.5);
     path.lineTo(13.5, 1.5);
@@ -23,14 +20,34 @@ QPixmap shield(const QColor &fill, int size)
     path.cubicTo(13.5, 11.0, 10.5, 13.5, 8.0, 14.8);
     path.cubicTo(5.5, 13.5, 2.5, 11.0, 2.5, 7.5);
     path.closeSubpath();
+    return path;
+}
+
+// A shield of `size` pixels whose inside `paint` fills.
+QPixmap shield(int size, const std::function<void(QPainter &, const QPainterPath &)> &paint)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size / 16.0, size / 16.0);
+    const QPainterPath path = shieldPath();
+    paint(painter, path);
     painter.setPen(QPen(QColor(40, 40, 40), 1.0));
-    painter.setBrush(fill);
+    painter.setBrush(Qt::NoBrush);
     painter.drawPath(path);
     // A light rim inside the outline keeps black and dark shields readable.
     painter.setPen(QPen(QColor(255, 255, 255, 90), 0.8));
-    painter.setBrush(Qt::NoBrush);
     painter.drawLine(QPointF(3.6, 2.8), QPointF(12.4, 2.8));
     return pixmap;
+}
+
+QIcon shieldIcon(const std::function<void(QPainter &, const QPainterPath &)> &paint)
+{
+    QIcon icon;
+    icon.addPixmap(shield(16, paint));
+    icon.addPixmap(shield(32, paint));
+    return icon;
 }
 
 } // namespace
@@ -38,8 +55,16 @@ QPixmap shield(const QColor &fill, int size)
 QIcon PlayerColourIcon(int code)
 {
     const QColor colour = PlayerColour::MapColour(code);
-    QIcon icon;
-    icon.addPixmap(shield(colour, 16));
-    icon.addPixmap(shield(colour, 32));
-    return icon;
+    return shieldIcon([&](QPainter &p, const QPainterPath &path) { p.fillPath(path, colour); });
+}
+
+QIcon AnyPlayerIcon()
+{
+    return shieldIcon([](QPainter &p, const QPainterPath &path) {
+        p.setClipPath(path);
+        for (int colour = 0; colour < 4; ++colour)
+            p.fillRect(QRectF(colour % 2 == 0 ? 2.0 : 8.0, colour < 2 ? 1.0 : 7.5, 6.0, 7.5),
+                       PlayerColour::MapColour(colour));
+        p.setClipping(false);
+    });
 }

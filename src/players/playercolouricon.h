@@ -6,3 +6,6 @@
 // in the colour the map draws that player's possessions in. Codes outside
 // 0..6 give the shield of unowned ground.
 QIcon PlayerColourIcon(int code);
+
+// "Any player": the same shield, quartered in the four player colours.
+QIcon AnyPlayerIcon();

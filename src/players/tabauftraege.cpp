@@ -39,36 +39,6 @@ constexpr std::array<int, 5> DefeatSlots{0, 1, 2, 3, 5};
 
 const char *const SlotButtonNames[] = {"sbRot", "sbBlau", "sbGelb", "sbWeiss"};
 
-// "Any player": a shield like the player colour pictures, quartered in the
-// four player colours.
-QIcon anyPlayerIcon()
-{
-    QIcon icon;
-    for (int size : {16, 32}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.scale(size / 16.0, size / 16.0);
-        QPainterPath path;
-        path.moveTo(2.5, 1.5);
-        path.lineTo(13.5, 1.5);
-        path.lineTo(13.5, 7.5);
-        path.cubicTo(13.5, 11.0, 10.5, 13.5, 8.0, 14.8);
-        path.cubicTo(5.5, 13.5, 2.5, 11.0, 2.5, 7.5);
-        path.closeSubpath();
-        painter.setClipPath(path);
-        for (int colour = 0; colour < 4; ++colour)
-            painter.fillRect(QRectF(colour % 2 == 0 ? 2.0 : 8.0, colour < 2 ? 1.0 : 7.5, 6.0, 7.5),
-                             PlayerColour::MapColour(colour));
-        painter.setClipping(false);
-        painter.setPen(QPen(QColor(40, 40, 40), 1.0));
-        painter.drawPath(path);
-        icon.addPixmap(pixmap);
-    }
-    return icon;
-}
-
 // Keeps a check box that is not part of a group box over a placeholder
 // inside it: the check box switches the group box with everything in it, so
 // it cannot be one of its children, yet it reads as the sentence's first word.
@@ -361,7 +331,7 @@ QWidget *TabAuftraege::buildOpponentsPage()
         killButtons_[size_t(colour)] = button;
         defeatRow->addWidget(button);
     }
-    sbKillAny = playerButton("sbKillAny", QStringLiteral("Beliebiger"), anyPlayerIcon());
+    sbKillAny = playerButton("sbKillAny", QStringLiteral("Beliebiger"), AnyPlayerIcon());
     sbKillAny->setToolTip(QStringLiteral("Einen beliebigen Spieler besiegen"));
     defeatRow->addSpacing(12);
     defeatRow->addWidget(sbKillAny);
@@ -381,7 +351,7 @@ QWidget *TabAuftraege::buildOpponentsPage()
         supportRow->addWidget(button);
     }
     sbHelpEingeb = playerButton("sbHelpEingeb", PlayerColour::Name(5), PlayerColourIcon(5));
-    sbHelpAny = playerButton("sbHelpAny", QStringLiteral("Beliebiger"), anyPlayerIcon());
+    sbHelpAny = playerButton("sbHelpAny", QStringLiteral("Beliebiger"), AnyPlayerIcon());
     sbHelpAny->setToolTip(QStringLiteral("Einen beliebigen Spieler unterstützen"));
     supportRow->addWidget(sbHelpEingeb);
     supportRow->addSpacing(12);

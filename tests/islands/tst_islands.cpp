@@ -42,17 +42,6 @@ QByteArray savedIsland(const QByteArray &record, const QByteArrayList &layers = 
     return b + chunk("HIRSCH2", {}) + chunk("STADT4", {}) + chunk("KONTOR2", {});
 }
 
-IslandSpec placed(int number, int x, int y, int width, int height)
-{
-    IslandSpec s;
-    s.number = number;
-    s.x = x;
-    s.y = y;
-    s.width = width;
-    s.height = height;
-    return s;
-}
-
 QByteArray groundTemplate()
 {
     return templateFile(islandRecord(placed(9, 0, 0, 16, 12)), {tile(6, 0, 0) + tile(6, 15, 11)});

@@ -24,17 +24,6 @@ using namespace scenario;
 
 namespace {
 
-IslandSpec placed(int number, int x, int y, int width, int height)
-{
-    IslandSpec s;
-    s.number = number;
-    s.x = x;
-    s.y = y;
-    s.width = width;
-    s.height = height;
-    return s;
-}
-
 // Island 1 (10, 20; 20 x 15) with a blue city "Nordhafen" of a house at
 // (12, 23) and a big building at (20, 25); islands 2 and 3 (10 x 10) at (100, 100) and (130, 100);
 // a red ship at (60, 60) and a yellow cart on the city's house.

@@ -58,6 +58,17 @@ QByteArray chunk(const QByteArray &name, const QByteArray &payload)
 
 // INSEL5 record: 0 number, 1 width, 2 height, 4 x, 6 y, 12..19 city owners,
 // 96 template number, 98 size class, 100 climate, 101 own-ground flag.
+IslandSpec placed(int number, int x, int y, int width, int height)
+{
+    IslandSpec s;
+    s.number = number;
+    s.x = x;
+    s.y = y;
+    s.width = width;
+    s.height = height;
+    return s;
+}
+
 QByteArray islandRecord(const IslandSpec &s)
 {
     QByteArray b = pattern(116, s.number + 1);

@@ -42,6 +42,9 @@ struct IslandSpec {
     std::array<quint8, 8> cityOwners = {7, 7, 7, 7, 7, 7, 7, 7};
 };
 
+// An island record's essentials: number, place and size; the rest default.
+IslandSpec placed(int number, int x, int y, int width, int height);
+
 // "INSEL5" payload, 116 bytes.
 QByteArray islandRecord(const IslandSpec &island);
 // "INSEL_MAXFUN" payload of older files, 80 bytes.
