@@ -116,23 +116,23 @@ QGroupBox *TabSettings::buildSwitches()
     auto *box = group("grpSchalter", QStringLiteral("Schalter"));
     auto *row = new QHBoxLayout(box);
     for (std::size_t i = 0; i < SwitchSpecs.size(); ++i) {
-        const SwitchSpec &spec = SwitchSpecs[i];
+        const SwitchSpec &entry = SwitchSpecs[i];
         SwitchControl &control = switches_[i];
-        control.bit = spec.bit;
-        control.hintDown = QString::fromUtf8(spec.hintDown);
-        control.hintUp = QString::fromUtf8(spec.hintUp);
+        control.bit = entry.bit;
+        control.hintDown = QString::fromUtf8(entry.hintDown);
+        control.hintUp = QString::fromUtf8(entry.hintUp);
 
         // Each switch toggles on its own; none excludes another.
         control.action = new QAction(this);
-        control.action->setObjectName(QLatin1String(spec.action));
+        control.action->setObjectName(QLatin1String(entry.action));
         control.action->setCheckable(true);
-        control.action->setIcon(switchIcon(spec.picture));
+        control.action->setIcon(switchIcon(entry.picture));
         updateSwitchHint(control);
         connect(control.action, &QAction::toggled, this, [&control] { updateSwitchHint(control); });
         connect(control.action, &QAction::triggered, this, &TabSettings::controlChanged);
 
         auto *button = new QToolButton;
-        button->setObjectName(QLatin1String(spec.button));
+        button->setObjectName(QLatin1String(entry.button));
         button->setAutoRaise(true);
         button->setFixedSize(46, 45);
         button->setIconSize(QSize(36, 36));

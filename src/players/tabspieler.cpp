@@ -224,11 +224,11 @@ QGroupBox *TabSpieler::buildCounterPair(const char *title, const CounterSpec &fi
 {
     auto *box = group(title);
     auto *form = new QFormLayout(box);
-    for (const CounterSpec *spec : {&first, &second}) {
-        QLineEdit *edit = numberEdit(spec->name);
+    for (const CounterSpec *entry : {&first, &second}) {
+        QLineEdit *edit = numberEdit(entry->name);
         edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 12);
-        form->addRow(QString::fromUtf8(spec->label), edit);
-        counters_.append({edit, spec->counter});
+        form->addRow(QString::fromUtf8(entry->label), edit);
+        counters_.append({edit, entry->counter});
     }
     return box;
 }
@@ -376,17 +376,17 @@ QGroupBox *TabSpieler::buildGoods()
         void (RumoSzen::*empty)(int);
         QString (*message)();
     };
-    for (const ButtonSpec &spec :
+    for (const ButtonSpec &entry :
          {ButtonSpec{"btKontoreleeren", "Kontore leeren", &RumoSzen::EmptyTradingPostsOf,
                      &msg::playerPostsEmptied},
           ButtonSpec{"btSchiffeleeren", "Schiffe leeren", &RumoSzen::EmptyShipsOf,
                      &msg::playerShipsEmptied},
           ButtonSpec{"btKarrenleeren", "Karren leeren", &RumoSzen::EmptyCartsOf,
                      &msg::playerCartsEmptied}}) {
-        auto *button = new QPushButton(QString::fromUtf8(spec.caption));
-        button->setObjectName(QLatin1String(spec.name));
+        auto *button = new QPushButton(QString::fromUtf8(entry.caption));
+        button->setObjectName(QLatin1String(entry.name));
         connect(button, &QPushButton::clicked, this,
-                [this, spec] { emptyGoods(spec.empty, spec.message()); });
+                [this, entry] { emptyGoods(entry.empty, entry.message()); });
         row->addWidget(button);
     }
     row->addStretch(1);
