@@ -1,4 +1,5 @@
 #include "goods/twareform.h"
+#include "goods/goodsdialogframe.h"
 
 #include "document/rumoszen.h"
 #include "goods/amountfield.h"
@@ -65,32 +66,11 @@ TWareForm::TWareForm(QWidget *parent)
         grid->addWidget(group, row / Columns, row % Columns);
     }
 
-    btOk_ = new QPushButton(QStringLiteral("OK"), this);
-    btOk_->setObjectName(QStringLiteral("btOk"));
-    btOk_->setDefault(true);
-    btLeeren_ = new QPushButton(QStringLiteral("Alles leeren"), this);
-    btLeeren_->setObjectName(QStringLiteral("btLeeren"));
-    btLeeren_->setAutoDefault(false);
-    btCancel_ = new QPushButton(QStringLiteral("Abbruch"), this);
-    btCancel_->setObjectName(QStringLiteral("btCancel"));
-    btCancel_->setAutoDefault(false);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(btLeeren_);
-    buttons->addStretch(1);
-    buttons->addWidget(btOk_);
-    buttons->addWidget(btCancel_);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(header);
-    layout->addSpacing(4);
-    layout->addLayout(grid);
-    layout->addSpacing(6);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    connect(btOk_, &QPushButton::clicked, this, &QDialog::accept);
+    const GoodsDialogButtons buttons = LayOutGoodsDialog(this, header, grid);
+    btOk_ = buttons.ok;
+    btLeeren_ = buttons.empty;
+    btCancel_ = buttons.cancel;
     connect(btLeeren_, &QPushButton::clicked, this, &TWareForm::btLeerenClick);
-    connect(btCancel_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 bool TWareForm::Execute(RumoSzen *doc, CityRecord city)

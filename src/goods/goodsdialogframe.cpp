@@ -1,0 +1,37 @@
+#include "goods/goodsdialogframe.h"
+
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+GoodsDialogButtons LayOutGoodsDialog(QDialog *dialog, QLayout *header, QLayout *grid)
+{
+    auto button = [dialog](const QString &caption, const char *name) {
+        auto *b = new QPushButton(caption, dialog);
+        b->setObjectName(QLatin1String(name));
+        b->setAutoDefault(false);
+        return b;
+    };
+    const GoodsDialogButtons buttons{button(QStringLiteral("OK"), "btOk"),
+                                     button(QStringLiteral("Alles leeren"), "btLeeren"),
+                                     button(QStringLiteral("Abbruch"), "btCancel")};
+    buttons.ok->setDefault(true);
+    auto *row = new QHBoxLayout;
+    row->addWidget(buttons.empty);
+    row->addStretch(1);
+    row->addWidget(buttons.ok);
+    row->addWidget(buttons.cancel);
+
+    auto *layout = new QVBoxLayout(dialog);
+    layout->addLayout(header);
+    layout->addSpacing(4);
+    layout->addLayout(grid);
+    layout->addSpacing(6);
+    layout->addLayout(row);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    QObject::connect(buttons.ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    QObject::connect(buttons.cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    return buttons;
+}
