@@ -16,12 +16,19 @@ inline QString saveFailed()
 {
     return QStringLiteral("Datei konnte nicht gesichert werden!");
 }
-inline QString askSaveChanges() { return QStringLiteral("Sollen die Änderungen gespeichert werden?"); }
-inline QString revertWarning() { return QStringLiteral("Achtung: Änderungen gehen verloren!"); }
+inline QString askSaveChanges()
+{
+    return QStringLiteral("Sollen die Änderungen gespeichert werden?");
+}
+inline QString revertWarning()
+{
+    return QStringLiteral("Achtung: Änderungen gehen verloren!");
+}
 
 inline QString unexpectedError(const QString &what)
 {
-    return QStringLiteral("Ein unerwarteter Fehler ist aufgetreten. Die Aktion wurde abgebrochen.") +
+    return QStringLiteral(
+               "Ein unerwarteter Fehler ist aufgetreten. Die Aktion wurde abgebrochen.") +
            (what.isEmpty() ? QString() : QStringLiteral("\n\n") + what);
 }
 
