@@ -5,6 +5,7 @@
 #include "campaign/gametextcodec.h"
 #include "common/messages.h"
 #include "common/numbers.h"
+#include "common/updown.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -13,9 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
-#include <QToolButton>
 #include <QVBoxLayout>
-#include <algorithm>
 
 TKampForm::TKampForm(QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -73,27 +72,14 @@ QWidget *TKampForm::makeNumberField()
 
     // The up-down reads whatever the edit holds, so a number typed beyond its
     // range steps back into it.
-    auto *upDown = new QWidget(field);
-    upDown->setObjectName(QStringLiteral("UpDown1"));
-    auto *arrows = new QVBoxLayout(upDown);
-    arrows->setContentsMargins(0, 0, 0, 0);
-    arrows->setSpacing(0);
-    const int half = editKampnr_->sizeHint().height() / 2;
-    for (int step : {1, -1}) {
-        auto *button = new QToolButton(upDown);
-        button->setArrowType(step > 0 ? Qt::UpArrow : Qt::DownArrow);
-        button->setFixedSize(16, half);
-        button->setAutoRepeat(true);
-        button->setFocusPolicy(Qt::NoFocus);
-        connect(button, &QToolButton::clicked, this, [this, step] { stepNumber(step); });
-        arrows->addWidget(button);
-    }
+    upDown_ = new UpDown(editKampnr_, 0, NumberMax, field);
+    upDown_->setObjectName(QStringLiteral("UpDown1"));
 
     auto *row = new QHBoxLayout(field);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(1);
     row->addWidget(editKampnr_);
-    row->addWidget(upDown);
+    row->addWidget(upDown_);
     row->addStretch(1);
     return field;
 }
@@ -104,18 +90,11 @@ bool TKampForm::eventFilter(QObject *watched, QEvent *event)
     if (watched == editKampnr_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down) {
-            stepNumber(key == Qt::Key_Up ? 1 : -1);
+            upDown_->Step(key == Qt::Key_Up ? 1 : -1);
             return true;
         }
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void TKampForm::stepNumber(int step)
-{
-    const qint64 now =
-        std::clamp<qint64>(ParseWholeNumber(editKampnr_->text()).value_or(0), 0, NumberMax);
-    editKampnr_->setText(QString::number(std::clamp<qint64>(now + step, 0, NumberMax)));
 }
 
 void TKampForm::Open(const QString &number)

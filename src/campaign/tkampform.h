@@ -6,6 +6,7 @@
 #include <optional>
 
 class QLineEdit;
+class UpDown;
 
 // "Installierte Kampagnen": browses and edits the campaign list of the game's
 // text file. Every campaign is an entry of five lines, entry n being lines
@@ -36,8 +37,6 @@ private:
     static constexpr int NumberMax = 1000;
 
     QWidget *makeNumberField();
-    // Adds `step` to the number, kept within 0..NumberMax.
-    void stepNumber(int step);
     // The number as an entry of the list, or nothing when it is no integer,
     // negative or names no complete entry.
     std::optional<qsizetype> chosenEntry() const;
@@ -45,6 +44,7 @@ private:
     void save();
 
     QLineEdit *editKampnr_ = nullptr;
+    UpDown *upDown_ = nullptr;
     std::array<QLineEdit *, LinesPerEntry> lines_{};
     std::optional<QStringList> list_;
 };

@@ -1,11 +1,10 @@
 #include "goods/amountfield.h"
 
 #include "common/numerickeyfilter.h"
+#include "common/updown.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QToolButton>
-#include <QVBoxLayout>
 #include <algorithm>
 
 AmountField::AmountField(const QString &editName, QWidget *parent) : QWidget(parent)
@@ -16,24 +15,8 @@ AmountField::AmountField(const QString &editName, QWidget *parent) : QWidget(par
     edit_->setFixedWidth(edit_->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12);
     NumericKeyFilter::Install(edit_);
 
-    auto *upDown = new QWidget(this);
+    auto *upDown = new UpDown(edit_, 0, StepMax, this);
     upDown->setObjectName(QStringLiteral("ud") + editName.mid(2));
-    auto *buttons = new QVBoxLayout(upDown);
-    buttons->setContentsMargins(0, 0, 0, 0);
-    buttons->setSpacing(0);
-    const int half = edit_->sizeHint().height() / 2;
-    for (int step : {1, -1}) {
-        auto *button = new QToolButton(upDown);
-        button->setArrowType(step > 0 ? Qt::UpArrow : Qt::DownArrow);
-        button->setFixedSize(16, half);
-        button->setAutoRepeat(true);
-        button->setFocusPolicy(Qt::NoFocus);
-        connect(button, &QToolButton::clicked, this, [this, step] {
-            const int now = int(std::min<quint32>(tons(StepMax), StepMax));
-            setTons(quint32(std::clamp(now + step, 0, StepMax)));
-        });
-        buttons->addWidget(button);
-    }
 
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);

@@ -2,6 +2,7 @@
 
 #include "common/numbers.h"
 #include "common/numerickeyfilter.h"
+#include "common/updown.h"
 #include "document/rumoszen.h"
 #include "goods/shiptypetable.h"
 #include "players/playercolouricon.h"
@@ -18,7 +19,6 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QSvgRenderer>
-#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <array>
@@ -180,24 +180,8 @@ QWidget *ShipEditor::makeGunsField()
 
     // The up-down steps the edit's number within 0..100; it reads whatever
     // the edit holds, so typed text beyond that range comes back into it.
-    auto *upDown = new QWidget(field);
+    auto *upDown = new UpDown(editSchiffkanonen_, 0, GunsStepMax, field);
     upDown->setObjectName(QStringLiteral("UpDown1"));
-    auto *buttons = new QVBoxLayout(upDown);
-    buttons->setContentsMargins(0, 0, 0, 0);
-    buttons->setSpacing(0);
-    const int half = editSchiffkanonen_->sizeHint().height() / 2;
-    for (int step : {1, -1}) {
-        auto *button = new QToolButton(upDown);
-        button->setArrowType(step > 0 ? Qt::UpArrow : Qt::DownArrow);
-        button->setFixedSize(16, half);
-        button->setAutoRepeat(true);
-        button->setFocusPolicy(Qt::NoFocus);
-        connect(button, &QToolButton::clicked, this, [this, step] {
-            const int now = std::clamp(DecimalOr(editSchiffkanonen_->text()), 0, GunsStepMax);
-            editSchiffkanonen_->setText(QString::number(std::clamp(now + step, 0, GunsStepMax)));
-        });
-        buttons->addWidget(button);
-    }
 
     auto *row = new QHBoxLayout(field);
     row->setContentsMargins(0, 0, 0, 0);

@@ -1,0 +1,33 @@
+#include "common/updown.h"
+
+#include "common/numbers.h"
+
+#include <QLineEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+UpDown::UpDown(QLineEdit *edit, int min, int max, QWidget *parent)
+    : QWidget(parent), edit_(edit), min_(min), max_(max)
+{
+    auto *buttons = new QVBoxLayout(this);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    buttons->setSpacing(0);
+    const int half = edit->sizeHint().height() / 2;
+    for (int step : {1, -1}) {
+        auto *button = new QToolButton(this);
+        button->setArrowType(step > 0 ? Qt::UpArrow : Qt::DownArrow);
+        button->setFixedSize(16, half);
+        button->setAutoRepeat(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        connect(button, &QToolButton::clicked, this, [this, step] { Step(step); });
+        buttons->addWidget(button);
+    }
+}
+
+void UpDown::Step(int step)
+{
+    const qint64 now =
+        std::clamp<qint64>(ParseWholeNumber(edit_->text()).value_or(min_), min_, max_);
+    edit_->setText(QString::number(std::clamp<qint64>(now + step, min_, max_)));
+}
