@@ -1,5 +1,7 @@
 #include "common/numbers.h"
 
+#include <algorithm>
+
 std::optional<qint64> ParseWholeNumber(const QString &text)
 {
     QString t = text.trimmed();
@@ -40,4 +42,22 @@ quint32 UnsignedDecimalOr(const QString &text, quint32 fallback)
     bool ok = false;
     const quint32 value = text.toUInt(&ok, 10);
     return ok ? value : fallback;
+}
+
+quint32 ClampedDecimal(const QString &text, quint32 max)
+{
+    QStringView digits = QStringView(text).trimmed();
+    if (!digits.isEmpty() && digits.front() == u'+')
+        digits = digits.mid(1);
+    const bool number = !digits.isEmpty() && std::all_of(digits.begin(), digits.end(), [](QChar c) {
+        return c >= u'0' && c <= u'9';
+    });
+    if (!number)
+        return 0;
+    // Leading zeros aside, more than ten digits is beyond every limit.
+    while (digits.size() > 1 && digits.front() == u'0')
+        digits = digits.mid(1);
+    if (digits.size() > 10)
+        return max;
+    return quint32(std::min<qulonglong>(digits.toULongLong(), max));
 }

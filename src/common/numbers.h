@@ -17,3 +17,8 @@ qint32 DecimalOr(const QString &text, qint32 fallback = 0);
 
 // The same over the unsigned 32-bit range.
 quint32 UnsignedDecimalOr(const QString &text, quint32 fallback = 0);
+
+// A count typed into a field that cannot hold every number: a decimal number
+// of 0 or more, clamped to `max` (never its low bits, so 256 guns do not become
+// none). Negative numbers and text that is no number give 0.
+quint32 ClampedDecimal(const QString &text, quint32 max);

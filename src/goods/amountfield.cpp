@@ -1,11 +1,11 @@
 #include "goods/amountfield.h"
 
+#include "common/numbers.h"
 #include "common/numerickeyfilter.h"
 #include "common/updown.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <algorithm>
 
 AmountField::AmountField(const QString &editName, QWidget *parent) : QWidget(parent)
 {
@@ -37,21 +37,5 @@ QString AmountField::text() const
 
 quint32 AmountField::TonsOf(const QString &text, quint32 maxTons)
 {
-    QStringView digits = QStringView(text).trimmed();
-    bool negative = false;
-    if (!digits.isEmpty() && (digits.front() == u'+' || digits.front() == u'-')) {
-        negative = digits.front() == u'-';
-        digits = digits.mid(1);
-    }
-    const bool number = !digits.isEmpty() && std::all_of(digits.begin(), digits.end(), [](QChar c) {
-        return c >= u'0' && c <= u'9';
-    });
-    if (!number || negative)
-        return 0;
-    // Leading zeros aside, more than ten digits is beyond every limit.
-    while (digits.size() > 1 && digits.front() == u'0')
-        digits = digits.mid(1);
-    if (digits.size() > 10)
-        return maxTons;
-    return quint32(std::min<qulonglong>(digits.toULongLong(), maxTons));
+    return ClampedDecimal(text, maxTons);
 }

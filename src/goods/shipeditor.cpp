@@ -62,23 +62,6 @@ QPixmap shipImage(int type, qreal pixelRatio)
     return pixmap;
 }
 
-// The guns field is one byte. A typed number above 255 stores 255 rather
-// than its low bits, which would turn 256 guns into none; text that is no
-// number stores 0.
-quint8 gunsOf(const QString &text)
-{
-    const QString digits = text.trimmed();
-    bool ok = false;
-    const qulonglong value = digits.toULongLong(&ok, 10);
-    if (ok)
-        return quint8(std::min<qulonglong>(value, 255));
-    const bool onlyDigits =
-        !digits.isEmpty() && std::all_of(digits.begin(), digits.end(), [](QChar c) {
-            return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-        });
-    return onlyDigits ? 255 : 0; // all digits but too long for 64 bits
-}
-
 } // namespace
 
 ShipEditor::ShipEditor(QWidget *parent) : QWidget(parent)
@@ -258,7 +241,8 @@ void ShipEditor::Commit(RumoSzen *doc, ShipRecord ship, const QString &nodeText)
     }
     if (const auto owner = chosenOwner(*doc))
         ship.setOwner(quint8(*owner));
-    ship.setGuns(gunsOf(editSchiffkanonen_->text()));
+    // The guns field is one byte: larger numbers store 255.
+    ship.setGuns(quint8(ClampedDecimal(editSchiffkanonen_->text(), 255)));
     if (!nodeText.isEmpty())
         ship.setName(nodeText);
 }
