@@ -5,6 +5,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <array>
 
 namespace {
 
@@ -156,8 +157,15 @@ void ObjectTree::RefreshPictures(RumoSzen *doc)
     if (!doc)
         return;
     static const QIcon island = islandPicture();
+    // One pennant per player index a record can name, drawn once.
     const PlayerArea players = doc->players();
-    auto colourOf = [&](int owner) { return colourPicture(players.mapColourOf(owner)); };
+    std::array<QIcon, 256> pennants;
+    auto colourOf = [&](int owner) -> const QIcon & {
+        QIcon &icon = pennants[size_t(owner & 0xFF)];
+        if (icon.isNull())
+            icon = colourPicture(players.mapColourOf(owner));
+        return icon;
+    };
     for (int i = 0; i < islandsNode_->childCount(); ++i) {
         QTreeWidgetItem *node = islandsNode_->child(i);
         node->setIcon(0, island);
