@@ -411,9 +411,9 @@ bool RumoSzen::ExportIsland(const Insel &island, const QString &path) const
     });
 }
 
-bool RumoSzen::SetCityOwner(CityRecord city, int colour)
+bool RumoSzen::SetCityOwner(CityRecord city, int slot)
 {
-    const auto owner = players().slotOfColour(colour, PlayerColour::Pirates);
+    const auto owner = slot >= 0 && slot < PlayerRecord::Count ? std::optional(slot) : std::nullopt;
     Insel *home = IslandOf(city);
     if (!owner || !home)
         return false;

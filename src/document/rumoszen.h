@@ -90,10 +90,11 @@ public:
     // Writes the island as an island template file.
     bool ExportIsland(const Insel &island, const QString &path) const;
 
-    // Gives a city to the first player other than slot 4 with colour `colour`
-    // and recolours its buildings on every layer. False when no such player
-    // exists.
-    bool SetCityOwner(CityRecord city, int colour);
+    // Gives a city to the player in `slot` (0..6) and recolours its buildings
+    // on every layer. False, with nothing changed, when `slot` is no player
+    // slot or the city has no island. Which player a chosen colour stands for
+    // is the caller's question.
+    bool SetCityOwner(CityRecord city, int slot);
     // Emptying per player slot, as the players page offers it.
     void EmptyShipsOf(int player);
     void EmptyCartsOf(int player);

@@ -122,7 +122,9 @@ void CityEditor::comboStadtfarbeChange(int item)
 {
     if (filling_ || !doc_ || city_.isNull() || item < 0)
         return;
-    doc_->SetCityOwner(city_, item);
+    // The colour names a player: the first one holding it, slot 4 left out.
+    if (const auto slot = doc_->players().slotOfColour(item, SkippedSlot))
+        doc_->SetCityOwner(city_, *slot);
     // A colour that no player holds changes no owner, but the choice still
     // counts as an edit.
     emit ownerChanged();

@@ -553,25 +553,27 @@ void TestIslands::cityBoundsAndTradingPost()
 void TestIslands::setCityOwner_data()
 {
     QTest::addColumn<int>("slot");
-    QTest::addColumn<int>("colour");
+    QTest::addColumn<int>("player");
     QTest::addColumn<int>("owner");
 
-    // Player colours by slot: 0, 1, 3, 3, 2, 3, 6.
-    QTest::newRow("colour of player 4 alone") << 0 << 2 << -1;
-    QTest::newRow("colour nobody has") << 0 << 5 << -1;
-    QTest::newRow("first of three players") << 0 << 3 << 2;
-    QTest::newRow("player 1") << 0 << 1 << 1;
-    QTest::newRow("slot 7 recolours no tile") << 7 << 3 << 2;
+    // The document takes a player slot; which slot a colour stands for is
+    // the city editor's lookup.
+    QTest::newRow("player 2") << 0 << 2 << 2;
+    QTest::newRow("player 4 is a slot like any other") << 0 << 4 << 4;
+    QTest::newRow("last player") << 0 << 6 << 6;
+    QTest::newRow("slot 7 is no player") << 0 << 7 << -1;
+    QTest::newRow("negative slot") << 0 << -1 << -1;
+    QTest::newRow("city slot 7 recolours no tile") << 7 << 3 << 3;
 }
 
 void TestIslands::setCityOwner()
 {
     QFETCH(int, slot);
-    QFETCH(int, colour);
+    QFETCH(int, player);
     QFETCH(int, owner);
     RumoSzen doc(QString(), nullptr);
     QVERIFY(load(doc, ownerFixture(0, 0)));
-    QCOMPARE(doc.SetCityOwner(doc.island(1)->cityInSlot(slot), colour), owner >= 0);
+    QCOMPARE(doc.SetCityOwner(doc.island(1)->cityInSlot(slot), player), owner >= 0);
     const int owner0 = slot == 0 && owner >= 0 ? owner : 0;
     const int owner7 = slot == 7 && owner >= 0 ? owner : 0;
     RumoSzen expected(QString(), nullptr);
