@@ -1,6 +1,7 @@
 #include "common/updown.h"
 
 #include "common/numbers.h"
+#include "common/numerickeyfilter.h"
 
 #include <QLineEdit>
 #include <QToolButton>
@@ -27,7 +28,18 @@ UpDown::UpDown(QLineEdit *edit, int min, int max, QWidget *parent)
 
 void UpDown::Step(int step)
 {
-    const qint64 now =
-        std::clamp<qint64>(ParseWholeNumber(edit_->text()).value_or(min_), min_, max_);
-    edit_->setText(QString::number(std::clamp<qint64>(now + step, min_, max_)));
+    // The arrows never leave the numeric edit's own range, even where the
+    // caller gave a wider one.
+    qint64 low = min_;
+    qint64 high = max_;
+    if (const NumericValidator *validator = NumericKeyFilter::Of(edit_)) {
+        low = std::max(low, validator->minimum());
+        high = std::max(low, std::min(high, validator->maximum()));
+    }
+    // Only a step pulls a value from beyond the range back into it; showing
+    // and storing the edit leave such a value alone.
+    const qint64 now = std::clamp<qint64>(ParseWholeNumber(edit_->text()).value_or(low), low, high);
+    edit_->setText(QString::number(std::clamp<qint64>(now + step, low, high)));
+    // A step is the user's change, like typing.
+    edit_->setModified(true);
 }

@@ -5,9 +5,9 @@
 class QLineEdit;
 
 // The small up and down arrows beside a numeric edit. A step starts from
-// whatever the edit holds, pulled into min..max, and stays within that range;
-// typed text itself is not limited (the page decides what a larger number
-// means when it stores it).
+// whatever the edit holds, pulled into min..max (and into the range of the
+// edit's NumericValidator, when it has one), and stays within that range.
+// Typed text is limited by the edit's validator, not here.
 class UpDown : public QWidget {
     Q_OBJECT
 
