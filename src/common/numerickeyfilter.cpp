@@ -1,26 +1,26 @@
 #include "common/numerickeyfilter.h"
 
+#include "common/numbers.h"
+
 #include <QLineEdit>
 #include <algorithm>
 
 namespace {
 
 // Digits only, after one leading minus when `signedField`.
-bool wellFormed(const QString &text, bool signedField)
+bool wellFormed(QStringView text, bool signedField)
 {
-    QStringView digits(text);
-    if (signedField && digits.startsWith(u'-'))
-        digits = digits.mid(1);
-    return std::all_of(digits.begin(), digits.end(),
-                       [](QChar c) { return c >= u'0' && c <= u'9'; });
+    if (signedField && text.startsWith(u'-'))
+        text = text.mid(1);
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
-// The digits as a number; a number too long for 64 bits saturates, which
-// lands it at the end of any range it is clamped into.
-std::optional<qint64> parse(const QString &text)
+// Digits, perhaps after a minus, as a number; a number too long for 64 bits
+// saturates, which lands it at the end of any range it is clamped into.
+std::optional<qint64> parseDigits(QStringView text)
 {
-    const bool negative = text.startsWith(QLatin1Char('-'));
-    const QStringView digits = QStringView(text).mid(negative ? 1 : 0);
+    const bool negative = text.startsWith(u'-');
+    const QStringView digits = text.mid(negative ? 1 : 0);
     if (digits.isEmpty())
         return std::nullopt;
     bool ok = false;
@@ -28,6 +28,18 @@ std::optional<qint64> parse(const QString &text)
     if (!ok)
         return negative ? std::numeric_limits<qint64>::min() : std::numeric_limits<qint64>::max();
     return negative ? -value : value;
+}
+
+// Beside the typed digits this reads every form the program itself may have
+// put into an edit: a sign, blanks around, "$" or "0x" for hexadecimal.
+std::optional<qint64> readNumber(const QString &text, qint64 min, qint64 max)
+{
+    std::optional<qint64> value = ParseWholeNumber(text);
+    if (!value && wellFormed(QStringView(text).trimmed(), true))
+        value = parseDigits(QStringView(text).trimmed());
+    if (!value)
+        return std::nullopt;
+    return std::clamp(*value, min, max);
 }
 
 } // namespace
@@ -44,20 +56,14 @@ qint64 NumericValidator::clamp(qint64 value) const
 
 std::optional<qint64> NumericValidator::valueOf(const QString &text) const
 {
-    const QString trimmed = text.trimmed();
-    if (!wellFormed(trimmed, min_ < 0))
-        return std::nullopt;
-    const std::optional<qint64> value = parse(trimmed);
-    if (!value)
-        return std::nullopt;
-    return clamp(*value);
+    return readNumber(text, min_, max_);
 }
 
 QValidator::State NumericValidator::validate(QString &input, int &) const
 {
     if (!wellFormed(input, min_ < 0))
         return Invalid;
-    const std::optional<qint64> value = parse(input);
+    const std::optional<qint64> value = parseDigits(input);
     if (!value)
         return emptyValue_ ? Intermediate : Acceptable;
     return *value >= min_ && *value <= max_ ? Acceptable : Intermediate;
@@ -69,8 +75,7 @@ void NumericValidator::fixup(QString &input) const
     // stays until the user changes it.
     if (!edit_->isModified())
         return;
-    const std::optional<qint64> value = parse(input);
-    if (value)
+    if (const std::optional<qint64> value = parseDigits(input))
         input = QString::number(clamp(*value));
     else if (emptyValue_)
         input = QString::number(clamp(*emptyValue_));
@@ -81,8 +86,8 @@ NumericValidator *NumericKeyFilter::Install(QLineEdit *edit, qint64 min, qint64 
     // A validator checks every change, typed or pasted, where a key filter
     // would only see keys.
     auto *validator = new NumericValidator(min, max, edit);
-    if (QObject *old = const_cast<QValidator *>(edit->validator()); old && old->parent() == edit)
-        old->deleteLater();
+    if (const QValidator *old = edit->validator(); old && old->parent() == edit)
+        const_cast<QValidator *>(old)->deleteLater();
     edit->setValidator(validator);
     return validator;
 }
@@ -103,14 +108,14 @@ const NumericValidator *NumericKeyFilter::Of(const QLineEdit *edit)
 std::optional<qint64> NumericKeyFilter::Settle(QLineEdit *edit)
 {
     const NumericValidator *validator = Of(edit);
-    const QString text = edit->text().trimmed();
     std::optional<qint64> value;
-    if (validator) {
-        value = validator->valueOf(text);
-        if (!value && text.isEmpty() && validator->emptyValue())
+    if (!validator) {
+        value = readNumber(edit->text(), std::numeric_limits<qint64>::min(),
+                           std::numeric_limits<qint64>::max());
+    } else {
+        value = validator->valueOf(edit->text());
+        if (!value && edit->text().trimmed().isEmpty() && validator->emptyValue())
             value = validator->clamp(*validator->emptyValue());
-    } else if (wellFormed(text, true)) {
-        value = parse(text);
     }
     if (value && QString::number(*value) != edit->text())
         edit->setText(QString::number(*value));

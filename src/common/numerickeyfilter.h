@@ -29,7 +29,8 @@ public:
     // `value` pulled into min..max.
     qint64 clamp(qint64 value) const;
     // The text as a number of this field, pulled into the range; nothing
-    // when it holds no digits.
+    // when it holds no number. Beside digits this reads the forms the
+    // program itself may have put there: a sign, blanks, "$" or "0x".
     std::optional<qint64> valueOf(const QString &text) const;
 
     State validate(QString &input, int &pos) const override;
