@@ -1,8 +1,15 @@
 #include "app/prompts.h"
 
+#include "common/messages.h"
+
 #include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -38,6 +45,31 @@ public:
     {
         return QMessageBox::warning(parent, title(), text, QMessageBox::Ok | QMessageBox::Cancel,
                                     QMessageBox::Cancel) == QMessageBox::Ok;
+    }
+    bool AskYesNo(QWidget *parent, const QString &text) override
+    {
+        return QMessageBox::question(parent, title(), text, QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::No) == QMessageBox::Yes;
+    }
+    void Notices(QWidget *parent, const QString &intro, const QStringList &lines) override
+    {
+        QDialog dialog(parent);
+        dialog.setObjectName(QStringLiteral("NoticesDialog"));
+        dialog.setWindowTitle(msg::noticesTitle());
+        auto *layout = new QVBoxLayout(&dialog);
+        auto *label = new QLabel(intro, &dialog);
+        label->setWordWrap(true);
+        layout->addWidget(label);
+        auto *list = new QListWidget(&dialog);
+        list->addItems(lines);
+        list->setWordWrap(true);
+        list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        layout->addWidget(list);
+        auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
+        QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+        layout->addWidget(buttons);
+        dialog.resize(560, 320);
+        dialog.exec();
     }
     FileChoice OpenFile(QWidget *parent, const QString &folder, const QStringList &filters) override
     {

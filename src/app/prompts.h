@@ -22,6 +22,10 @@ public:
     virtual Answer AskYesNoCancel(QWidget *parent, const QString &text) = 0;
     // A warning with OK and Cancel; true for OK.
     virtual bool WarnOkCancel(QWidget *parent, const QString &text) = 0;
+    // A question with Yes and No; true for Yes.
+    virtual bool AskYesNo(QWidget *parent, const QString &text) = 0;
+    // All notices of one load in one window: `intro` above a list of `lines`.
+    virtual void Notices(QWidget *parent, const QString &intro, const QStringList &lines) = 0;
 
     struct FileChoice {
         QString path;   // empty when cancelled

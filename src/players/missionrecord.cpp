@@ -22,6 +22,16 @@ int MissionArea::usedCount() const
     return count;
 }
 
+QList<int> MissionArea::unsavedTexts() const
+{
+    QList<int> lost;
+    for (int m = usedCount() + 1; m < MissionRecord::Count; ++m) {
+        if (mission(m).hasText())
+            lost << m;
+    }
+    return lost;
+}
+
 namespace MonopolyGoods {
 namespace {
 constexpr CodeTable<Count> kItems({{{u"Eisenerz", 2},

@@ -4,6 +4,7 @@
 #include "common/bytes.h"
 #include "common/recordview.h"
 
+#include <QList>
 #include <QString>
 #include <array>
 #include <optional>
@@ -147,6 +148,9 @@ public:
     MissionRecord mission(int m) const { return MissionRecord(area_ + MissionRecord::Size * m); }
     // The leading missions that have a text: those are written on saving.
     int usedCount() const;
+    // Missions (counted from 0) that have a text but stand behind the first
+    // mission without one, so a save does not keep them.
+    QList<int> unsavedTexts() const;
 
 private:
     uchar *area_;

@@ -40,6 +40,23 @@ bool ScriptedPrompts::WarnOkCancel(QWidget *, const QString &text)
     return warnings.takeFirst();
 }
 
+bool ScriptedPrompts::AskYesNo(QWidget *, const QString &text)
+{
+    shown << "yes/no: " + text;
+    if (yesNo.isEmpty()) {
+        unanswered << text;
+        return false;
+    }
+    return yesNo.takeFirst();
+}
+
+void ScriptedPrompts::Notices(QWidget *, const QString &intro, const QStringList &lines)
+{
+    shown << "notices: " + intro;
+    for (const QString &line : lines)
+        shown << "notice: " + line;
+}
+
 Prompts::FileChoice ScriptedPrompts::OpenFile(QWidget *, const QString &folder, const QStringList &)
 {
     shown << "open: " + folder;

@@ -17,11 +17,14 @@ public:
     // `unanswered` and gets Cancel (or an empty file choice).
     QList<Answer> answers;
     QList<bool> warnings;
+    QList<bool> yesNo;
     QList<FileChoice> files;
 
     // Every text shown, in order, prefixed with its kind: "message: ",
-    // "error: ", "question: ", "warning: ", "open: " or "save: " (the file
-    // dialogs record the folder or proposed path they were given).
+    // "error: ", "question: ", "warning: ", "yes/no: ", "open: " or "save: "
+    // (the file dialogs record the folder or proposed path they were given);
+    // a notices window records "notices: " with its intro, then one entry
+    // "notice: " per line.
     QStringList shown;
     QStringList unanswered;
 
@@ -29,6 +32,8 @@ public:
     void Error(QWidget *parent, const QString &text) override;
     Answer AskYesNoCancel(QWidget *parent, const QString &text) override;
     bool WarnOkCancel(QWidget *parent, const QString &text) override;
+    bool AskYesNo(QWidget *parent, const QString &text) override;
+    void Notices(QWidget *parent, const QString &intro, const QStringList &lines) override;
     FileChoice OpenFile(QWidget *parent, const QString &folder,
                         const QStringList &filters) override;
     FileChoice SaveFile(QWidget *parent, const QString &proposedPath,
