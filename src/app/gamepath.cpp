@@ -1,5 +1,8 @@
 #include "app/gamepath.h"
 
+#include "common/messages.h"
+#include "common/wholefile.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
@@ -7,7 +10,6 @@
 #ifdef Q_OS_WIN
 #include <QSettings>
 #else
-#include <QFile>
 #include <QStringView>
 #include <optional>
 #endif
@@ -33,6 +35,11 @@ QString joined(const QString &folder, const QString &name)
 }
 
 #ifndef Q_OS_WIN
+
+// A Wine prefix's registry is some megabytes even with many programs
+// installed; anything beyond this is no registry of Wine's and is not held in
+// memory.
+constexpr qint64 kMaxRegistryFileSize = 64 * 1024 * 1024;
 
 // The game's key below HKEY_LOCAL_MACHINE, and where a 32-bit installer puts
 // it in a 64-bit prefix.
@@ -181,12 +188,34 @@ AppPaths readAppPaths(const QString &text)
     return found;
 }
 
+// The components of a Windows path below its drive with "." and ".." taken
+// out, as Windows reads them; nothing when ".." climbs above the drive's root.
+// Resolving ".." on disk instead would leave the drive through it.
+std::optional<QStringList> componentsBelowDrive(QStringView belowDrive)
+{
+    QStringList parts;
+    for (QStringView part : belowDrive.tokenize(u'\\', Qt::SkipEmptyParts)) {
+        for (QStringView piece : part.tokenize(u'/', Qt::SkipEmptyParts)) {
+            if (piece == u".")
+                continue;
+            if (piece == u"..") {
+                if (parts.isEmpty())
+                    return std::nullopt;
+                parts.removeLast();
+                continue;
+            }
+            parts.append(piece.toString());
+        }
+    }
+    return parts;
+}
+
 // Maps a Windows folder "X:\..." to the folder inside the Wine prefix; empty
 // unless it exists. A drive is found through the prefix's "dosdevices/x:"
 // entry (normally a link), C: also without one through "drive_c". Paths without
 // a drive letter, such as "\\?\unix\..." or UNC paths, name nothing inside
-// the prefix.
-QString folderInPrefix(const QString &prefix, const QString &windowsPath)
+// the prefix, and neither does a path whose ".." climbs out of its drive.
+QString folderInPrefix(const QString &prefix, const QString &windowsPath, QString *message)
 {
     if (windowsPath.size() < 2 || windowsPath[1] != u':')
         return {};
@@ -201,7 +230,14 @@ QString folderInPrefix(const QString &prefix, const QString &windowsPath)
         root = prefix + QStringLiteral("/drive_c");
     else
         return {};
-    const QString folder = ResolveGameFile(root, windowsPath.sliced(2));
+    const std::optional<QStringList> parts =
+        componentsBelowDrive(QStringView(windowsPath).sliced(2));
+    if (!parts) {
+        if (message)
+            *message = msg::gameFolderOutsideDrive(windowsPath);
+        return {};
+    }
+    const QString folder = ResolveGameFile(root, parts->join(u'/'));
     return QFileInfo(folder).isDir() ? folder : QString();
 }
 
@@ -222,7 +258,7 @@ QString GamePath()
 
 #ifdef Q_OS_WIN
 
-QString FindGamePath(const QString &)
+QString FindGamePath(const QString &, QString *)
 {
     // A 64-bit editor sees the 64-bit view first; a 32-bit installer writes
     // to the 32-bit one.
@@ -238,18 +274,22 @@ QString FindGamePath(const QString &)
 
 #else
 
-QString FindGamePath(const QString &winePrefix)
+QString FindGamePath(const QString &winePrefix, QString *message)
 {
     if (winePrefix.isEmpty())
         return {};
-    QFile file(winePrefix + QStringLiteral("/system.reg"));
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> registry =
+        ReadWholeFile(winePrefix + QStringLiteral("/system.reg"), kMaxRegistryFileSize, message);
+    if (!registry)
         return {};
-    const AppPaths paths = readAppPaths(QString::fromUtf8(file.readAll()));
+    const AppPaths paths = readAppPaths(QString::fromUtf8(*registry));
     for (const QString &windowsPath : {paths.plain, paths.wow32}) {
-        const QString folder = folderInPrefix(winePrefix, windowsPath);
-        if (!folder.isEmpty())
+        const QString folder = folderInPrefix(winePrefix, windowsPath, message);
+        if (!folder.isEmpty()) {
+            if (message)
+                message->clear();
             return folder;
+        }
     }
     return {};
 }

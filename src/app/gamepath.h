@@ -14,8 +14,12 @@ QString GamePath();
 
 // The lookup itself, uncached. On Linux and macOS `winePrefix` is the prefix
 // folder to read (GamePath() passes $WINEPREFIX or ~/.wine); on Windows it is
-// ignored and the registry is read.
-QString FindGamePath(const QString &winePrefix);
+// ignored and the registry is read. When nothing is found, `message` (when
+// given) tells why if there is more to say than that the game is not
+// installed: a registry file that is refused (no regular file, too large,
+// unreadable; "not found" when the prefix has none) or a registry path that
+// leaves its drive. It is cleared when a folder is found.
+QString FindGamePath(const QString &winePrefix, QString *message = nullptr);
 
 // Resolves `relative` (components separated by "\" or "/") below `base`, each
 // component matched without regard to letter case. Components that exist are

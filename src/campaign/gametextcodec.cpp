@@ -3,6 +3,7 @@
 #include "app/gamepath.h"
 #include "common/ansitext.h"
 #include "common/messages.h"
+#include "common/wholefile.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -12,16 +13,20 @@ namespace {
 const QByteArray kCampaignMarker = QByteArrayLiteral("[KAMPAGNE]");
 const QByteArray kEndMarker = QByteArrayLiteral("[END]");
 
+// The game's text file is well below a megabyte; the limit keeps a path that
+// names something else (a device, a huge file) from filling the memory, as
+// the whole file is held and rewritten at once.
+constexpr qint64 kMaxTextFileSize = 16 * 1024 * 1024;
+
 // Reads and decodes the whole file and splits it into lines. The text ends at
-// the first zero byte; the game ignores whatever follows it.
-bool readLines(const QString &path, QList<QByteArray> *lines)
+// the first zero byte; the game ignores whatever follows it. On failure `why`
+// names the file and the reason ("not found" for a missing file).
+bool readLines(const QString &path, QList<QByteArray> *lines, QString *why)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    std::optional<QByteArray> read = ReadWholeFile(path, kMaxTextFileSize, why);
+    if (!read)
         return false;
-    QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return false;
+    QByteArray &data = *read;
     GameTextCodec::Code(data.data(), data.size());
     const qsizetype zero = data.indexOf('\0');
     if (zero >= 0)
@@ -102,11 +107,8 @@ std::optional<QStringList> GameTextCodec::LoadCampaignList(const QString &gamePa
 {
     const QString path = TextFilePath(gamePath);
     QList<QByteArray> lines;
-    if (!readLines(path, &lines)) {
-        if (message)
-            *message = msg::cannotDecode(path);
+    if (!readLines(path, &lines, message))
         return std::nullopt;
-    }
 
     // The game only opens the section at a line that is exactly the marker.
     QStringList list;
@@ -129,8 +131,9 @@ bool GameTextCodec::StoreCampaignList(const QString &gamePath, const QStringList
     };
 
     QList<QByteArray> lines;
-    if (!readLines(path, &lines))
-        return fail(msg::cannotDecode(path));
+    QString why;
+    if (!readLines(path, &lines, &why))
+        return fail(why);
 
     qsizetype begin = -1;
     for (qsizetype i = 0; i < lines.size(); ++i) {

@@ -68,6 +68,34 @@ inline QString groundTemplateMissing(const QString &path)
         .arg(path);
 }
 
+// Files beside the scenario (island templates, the game's text file, the Wine
+// registry) that are not read, each naming the file and why.
+inline QString fileNotFound(const QString &path)
+{
+    return QStringLiteral("Die Datei %1 wurde nicht gefunden.").arg(path);
+}
+inline QString notARegularFile(const QString &path)
+{
+    return QStringLiteral("Die Datei %1 wird nicht gelesen: Sie ist keine gewöhnliche Datei.")
+        .arg(path);
+}
+inline QString fileTooLarge(const QString &path, qint64 limit)
+{
+    return QStringLiteral("Die Datei %1 wird nicht gelesen: Sie ist größer als %2 MiB.")
+        .arg(path)
+        .arg(limit / (1024 * 1024));
+}
+inline QString fileUnreadable(const QString &path, const QString &reason)
+{
+    return QStringLiteral("Die Datei %1 kann nicht gelesen werden: %2").arg(path, reason);
+}
+inline QString gameFolderOutsideDrive(const QString &windowsPath)
+{
+    return QStringLiteral("Der Spielordner %1 aus der Registry von Wine führt mit \"..\" aus "
+                          "seinem Laufwerk heraus und wird nicht verwendet.")
+        .arg(windowsPath);
+}
+
 inline QString cannotDecode(const QString &path)
 {
     return QStringLiteral("Kann Datei ") + path + QStringLiteral(" nicht entschlüsseln");

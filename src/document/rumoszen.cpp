@@ -45,6 +45,7 @@ void RumoSzen::reset()
     ships_.clear();
     chunks_.clear();
     lastIsland_ = nullptr;
+    settingsChunk_ = NoChunk;
     notices_.clear();
     scenarioName_.clear();
     campaignNumber_ = -1;
@@ -64,8 +65,8 @@ bool RumoSzen::Load(QIODevice &in, const QString &path)
     chunks_ = ReadChunks(in);
     IslandTemplates templates(gamePath_);
     templates_ = &templates;
-    bool settingsRead = false;
-    for (ScenarioChunk &chunk : chunks_) {
+    for (size_t i = 0; i < chunks_.size(); ++i) {
+        ScenarioChunk &chunk = chunks_[i];
         if (chunk.length() == 0)
             continue;
         bool endWalk = false;
@@ -73,12 +74,12 @@ bool RumoSzen::Load(QIODevice &in, const QString &path)
         if (!ok)
             break;
         if (endWalk) {
-            settingsRead = true;
+            settingsChunk_ = i;
             break;
         }
     }
     templates_ = nullptr;
-    if (!settingsRead)
+    if (settingsChunk_ == NoChunk)
         return false;
     filePath_ = path;
     fileName_ = QFileInfo(path).fileName();
@@ -208,6 +209,23 @@ void RumoSzen::decodeShips(ScenarioChunk &chunk)
         ships_.emplace_back(chunk.payload() + qsizetype(ShipRecord::Size) * i);
 }
 
+size_t RumoSzen::islandSectionChunk() const
+{
+    const size_t end = std::min(settingsChunk_, chunks_.size());
+    auto firstOf = [&](std::initializer_list<QByteArrayView> names) {
+        for (size_t i = 0; i < end; ++i) {
+            const QByteArray name = chunks_[i].name();
+            for (QByteArrayView n : names) {
+                if (name == n)
+                    return i;
+            }
+        }
+        return NoChunk;
+    };
+    const size_t island = firstOf({"INSEL5", "INSEL_MAXFUN"});
+    return island != NoChunk ? island : firstOf({"HIRSCH2", "STADT4", "KONTOR2"});
+}
+
 bool RumoSzen::WriteTo(QIODevice &out)
 {
     ChunkWriter writer(out);
@@ -217,20 +235,26 @@ bool RumoSzen::WriteTo(QIODevice &out)
         writer.WriteChunkHeader("SZENE_KAMPAGNE", 4);
         writer.WriteBytes(number, 4);
     }
-    bool islandsWritten = false;
-    for (const ScenarioChunk &chunk : chunks_) {
+    // All islands go where the first island chunk stood. A file without one
+    // may still hold settlements of islands built from references; they go
+    // where the first settlement chunk stood.
+    const size_t islandSection = islandSectionChunk();
+    for (size_t i = 0; i < chunks_.size(); ++i) {
+        const ScenarioChunk &chunk = chunks_[i];
         const QByteArray name = chunk.name();
-        if (name == "INSEL5" || name == "INSEL_MAXFUN") {
-            // All islands go where the first island chunk stood.
-            if (!islandsWritten) {
-                for (const auto &island : islands_) {
-                    if (island)
-                        island->Write(writer, false);
-                }
-                islandsWritten = true;
+        if (i > settingsChunk_) {
+            // The load never decoded anything after the settings chunk, so
+            // nothing of the document stands for these chunks: they are
+            // written exactly as read.
+            writer.WriteChunk(chunk);
+        } else if (i == islandSection) {
+            for (const auto &island : islands_) {
+                if (island)
+                    island->Write(writer, false);
             }
-        } else if (name == "INSELHAUS" || name == "HIRSCH2" || name == "STADT4" ||
-                   name == "KONTOR2" || name == "SZENE_KAMPAGNE") {
+        } else if (name == "INSEL5" || name == "INSEL_MAXFUN" || name == "INSELHAUS" ||
+                   name == "HIRSCH2" || name == "STADT4" || name == "KONTOR2" ||
+                   name == "SZENE_KAMPAGNE") {
             // Written by the islands and by the campaign number above.
         } else if (name == "PLAYER4") {
             writer.WriteChunkHeader("PLAYER4", PlayerArea::Size);
@@ -422,13 +446,10 @@ bool RumoSzen::SetCityOwner(CityRecord city, int slot)
     // Tiles of slot 7 belong to no city, so a city can only recolour 0..6.
     if (city.slot() >= TileRecord::NoCity)
         return true;
-    for (const auto &layer : home->layers()) {
-        for (int t = 0; t < layer->tileCount(); ++t) {
-            TileRecord tile = layer->tile(t);
-            if (tile.citySlot() == city.slot())
-                tile.setPlayer(*owner);
-        }
-    }
+    // Each layer copies its tiles before the first change, so islands that
+    // share a template's layers keep their colours.
+    for (const auto &layer : home->layers())
+        layer->RecolourCity(city.slot(), *owner);
     return true;
 }
 

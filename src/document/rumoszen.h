@@ -112,6 +112,8 @@ private:
     void decodeDeer(ScenarioChunk &chunk);
     void decodeShips(ScenarioChunk &chunk);
     void reset();
+    // Index of the chunk at which the islands are written; NoChunk for none.
+    size_t islandSectionChunk() const;
 
     std::array<uchar, MissionArea::Size> missionArea_{};
     std::array<uchar, PlayerArea::Size> playerArea_{};
@@ -120,6 +122,10 @@ private:
     std::vector<std::unique_ptr<Insel>> islands_;
     std::vector<ShipRecord> ships_;
     Insel *lastIsland_ = nullptr;
+    static constexpr size_t NoChunk = size_t(-1);
+    // Index of the "TIMERS" chunk that ended the load's walk; NoChunk until
+    // a load succeeded.
+    size_t settingsChunk_ = NoChunk;
     // The template files read during a load; only set while loading.
     IslandTemplates *templates_ = nullptr;
     QString gamePath_;

@@ -3,7 +3,10 @@
 #include "common/messages.h"
 #include "document/chunkfile.h"
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
+#include <limits>
 
 namespace {
 
@@ -98,46 +101,26 @@ void Insel::LoadTemplate(IslandTemplates &templates, QStringList &notices)
     const QString name = TemplateName(notices);
     if (name.isEmpty())
         return;
-    const IslandTemplates::File &file = templates.Get(name);
-    // The game's template files are read without the length ceiling of
-    // scenario files; a header or payload cut short ends the reading.
-    const auto *data = reinterpret_cast<const uchar *>(file.bytes.constData());
-    const qsizetype size = file.bytes.size();
-    qsizetype pos = 0;
-    while (size - pos >= ScenarioChunk::HeaderSize) {
-        const uchar *header = data + pos;
-        const qint32 length = le::i32(header, ScenarioChunk::LengthOffset);
-        pos += ScenarioChunk::HeaderSize;
-        if (length <= 0)
-            continue;
-        if (length > size - pos)
-            break;
-        const uchar *payload = data + pos;
-        pos += length;
-        const QByteArray chunkName(reinterpret_cast<const char *>(header),
-                                   qsizetype(strnlen(reinterpret_cast<const char *>(header),
-                                                     ScenarioChunk::NameFieldSize)));
-        if (chunkName == "INSEL5" || chunkName == "INSEL4" || chunkName == "INSEL3") {
-            if (!hasRecord_) {
-                std::memcpy(payload_.data(), payload,
-                            size_t(qMin<qsizetype>(length, IslandRecord::Size)));
-                record().setPosition(x_, y_);
-                hasRecord_ = true;
-            }
-        } else if (chunkName == "INSELHAUS") {
-            AddLayer(payload, length);
-            ++templateLayers_;
-        }
+    const IslandTemplates::Template &t = templates.Get(name, notices);
+    if (!hasRecord_ && !t.record.isEmpty()) {
+        std::memcpy(payload_.data(), t.record.constData(),
+                    size_t(qMin<qsizetype>(t.record.size(), IslandRecord::Size)));
+        record().setPosition(int(x_ & 0xFFFF), int(y_ & 0xFFFF));
+        hasRecord_ = true;
+    }
+    for (const QByteArray &layer : t.layers) {
+        AddLayer(layer);
+        ++templateLayers_;
     }
     if (!fromChunk_ && !hasRecord_)
-        notices << msg::templateMissing(file.path);
+        notices << msg::templateMissing(t.path);
     else if (fromChunk_ && templateLayers_ == 0)
-        notices << msg::groundTemplateMissing(file.path);
+        notices << msg::groundTemplateMissing(t.path);
 }
 
 std::optional<TileRect> Insel::GetBounds() const
 {
-    return TileRect{x_, y_, x_ + width(), y_ + height()};
+    return TileRect{x(), y(), x() + width(), y() + height()};
 }
 
 QString Insel::GetName() const
@@ -149,9 +132,14 @@ void Insel::MoveBy(int dx, int dy)
 {
     x_ += dx;
     y_ += dy;
-    record().setPosition(x_, y_);
+    record().setPosition(int(x_ & 0xFFFF), int(y_ & 0xFFFF));
+    // Only moves the map refuses can leave the 32-bit range of a reference.
+    auto int32 = [](qint64 v) {
+        return qint32(std::clamp<qint64>(v, std::numeric_limits<qint32>::min(),
+                                         std::numeric_limits<qint32>::max()));
+    };
     if (reference_)
-        reference_.setPosition(x_, y_);
+        reference_.setPosition(int32(x_), int32(y_));
 }
 
 bool Insel::CanDelete() const
@@ -170,15 +158,32 @@ void Insel::AddLayer(const uchar *payload, qsizetype length)
     layers_.push_back(std::make_unique<Inselhaus>(this, payload, length));
 }
 
+void Insel::AddLayer(QByteArray tiles)
+{
+    layers_.push_back(std::make_unique<Inselhaus>(this, std::move(tiles)));
+}
+
 CityRecord Insel::cityInSlot(int slot) const
 {
     return slot >= 0 && slot < int(cities_.size()) ? cities_[size_t(slot)] : CityRecord();
 }
 
+bool Insel::hasSettlements() const
+{
+    const bool anyCity =
+        std::any_of(cities_.begin(), cities_.end(), [](const CityRecord &c) { return bool(c); });
+    return anyCity || !tradingPosts_.empty() || !deer_.empty();
+}
+
 void Insel::Write(ChunkWriter &out, bool templateForm) const
 {
-    if (!templateForm && !fromChunk_)
-        return; // its reference in the SZENE payload stands for it
+    if (!templateForm && !fromChunk_) {
+        // Its reference in the SZENE payload stands for the island itself,
+        // but its cities, trading posts and deer exist only in the scenario.
+        if (hasSettlements())
+            writeSettlements(out);
+        return;
+    }
 
     std::vector<uchar> record = payload_;
     if (templateForm)
@@ -207,21 +212,42 @@ void Insel::Write(ChunkWriter &out, bool templateForm) const
     }
     for (size_t i = firstWritten; i < layers_.size(); ++i)
         writeLayer(*layers_[i]);
+    writeSettlements(out);
+}
 
-    out.WriteChunkHeader("HIRSCH2", qint32(deer_.size() * DeerRecord::Size));
-    for (const DeerRecord &d : deer_)
-        out.WriteBytes(d.data(), DeerRecord::Size);
-    int cityCount = 0;
-    for (const CityRecord &c : cities_)
-        cityCount += c ? 1 : 0;
-    out.WriteChunkHeader("STADT4", cityCount * CityRecord::Size);
-    for (const CityRecord &c : cities_) {
-        if (c)
-            out.WriteBytes(c.data(), CityRecord::Size);
-    }
-    out.WriteChunkHeader("KONTOR2", qint32(tradingPosts_.size() * TradingPostRecord::Size));
-    for (const TradingPostRecord &t : tradingPosts_)
-        out.WriteBytes(t.data(), TradingPostRecord::Size);
+namespace {
+
+// No chunk may be longer than a reader accepts, so the records of one kind go
+// into as few chunks of whole records as that allows; with no record one
+// empty chunk is written all the same. Reading attaches the records of every
+// such chunk to the island again, in the same order.
+template <typename Record>
+void writeRecords(ChunkWriter &out, QByteArrayView name, const std::vector<Record> &records)
+{
+    constexpr size_t perChunk = size_t(ScenarioChunk::MaxLength / Record::Size);
+    size_t next = 0;
+    do {
+        const size_t count = std::min(perChunk, records.size() - next);
+        out.WriteChunkHeader(name, qint32(count * Record::Size));
+        for (size_t i = next; i < next + count; ++i)
+            out.WriteBytes(records[i].data(), Record::Size);
+        next += count;
+    } while (next < records.size());
+}
+
+} // namespace
+
+void Insel::writeSettlements(ChunkWriter &out) const
+{
+    writeRecords(out, "HIRSCH2", deer_);
+    // An island has at most eight city slots, far below the chunk limit, so
+    // its cities always fit into one chunk.
+    static_assert(IslandRecord::CitySlots * CityRecord::Size <= ScenarioChunk::MaxLength);
+    std::vector<CityRecord> cities;
+    std::copy_if(cities_.begin(), cities_.end(), std::back_inserter(cities),
+                 [](const CityRecord &c) { return bool(c); });
+    writeRecords(out, "STADT4", cities);
+    writeRecords(out, "KONTOR2", tradingPosts_);
 }
 
 QString IslandLabel(const Insel &island)

@@ -10,6 +10,7 @@
 #include "islands/veskobject.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -42,8 +43,14 @@ public:
     int number() const { return record().number(); }
     int width() const { return record().width(); }
     int height() const { return record().height(); }
-    int x() const { return x_; }
-    int y() const { return y_; }
+    // The position in the world. Islands placed further than FarOutside
+    // tiles away (a reference may name any 32-bit position) answer
+    // FarOutside there, so that sums with sizes and tile offsets never
+    // overflow; they stay outside the world, and moving them back and forth
+    // keeps their stored position exact.
+    static constexpr int FarOutside = 1 << 20;
+    int x() const { return clampedPosition(x_); }
+    int y() const { return clampedPosition(y_); }
     int climate() const { return climate_; }
     int sizeClass() const { return sizeClass_; }
     int templateNumber() const { return templateNumber_; }
@@ -61,6 +68,8 @@ public:
     bool CanDelete() const;
 
     void AddLayer(const uchar *payload, qsizetype length);
+    // A layer that shares the bytes of `tiles` (a template's layer).
+    void AddLayer(QByteArray tiles);
     const std::vector<std::unique_ptr<Inselhaus>> &layers() const { return layers_; }
 
     // City list indexed by city slot; null entries where a slot has no city.
@@ -72,9 +81,13 @@ public:
     std::vector<DeerRecord> &deer() { return deer_; }
     const std::vector<DeerRecord> &deer() const { return deer_; }
 
-    // Scenario form: the island's chunks with its settlements (nothing for an
-    // island from a reference). Template form: the island record without city
-    // owners and its ground layer in full, as the game's template files are.
+    bool hasSettlements() const;
+
+    // Scenario form: the island's chunks with its settlements. An island from
+    // a reference writes only its settlement chunks, and nothing when it has
+    // no settlement: its reference in the SZENE payload stands for the rest.
+    // Template form: the island record without city owners and its ground
+    // layer in full, as the game's template files are.
     void Write(ChunkWriter &out, bool templateForm) const;
 
 private:
@@ -86,13 +99,19 @@ private:
     // why there is none.
     QString TemplateName(QStringList &notices) const;
     void takeProperties();
+    void writeSettlements(ChunkWriter &out) const;
+    static int clampedPosition(qint64 v)
+    {
+        return int(std::clamp<qint64>(v, -FarOutside, FarOutside));
+    }
 
     bool hasRecord_ = false;
     int templateNumber_ = 0;
     int sizeClass_ = 0;
     int climate_ = 0;
-    int x_ = 0;
-    int y_ = 0;
+    // Kept in 64 bits: a reference's 32-bit position plus any moves.
+    qint64 x_ = 0;
+    qint64 y_ = 0;
     bool native_ = false;
     bool fromChunk_ = false;
     // How many of the layers came from the template file.

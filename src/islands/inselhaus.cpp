@@ -1,6 +1,30 @@
 #include "islands/inselhaus.h"
 
 Inselhaus::Inselhaus(Insel *owner, const uchar *payload, qsizetype length)
-    : VeskObject("INSELHAUS", payload, length - length % TileRecord::Size), owner_(owner)
+    : Inselhaus(owner, QByteArray(reinterpret_cast<const char *>(payload),
+                                  length - length % TileRecord::Size))
 {
+}
+
+Inselhaus::Inselhaus(Insel *owner, QByteArray tiles)
+    : VeskObject("INSELHAUS", nullptr, 0), owner_(owner), tiles_(std::move(tiles))
+{
+    tiles_.truncate(tiles_.size() - tiles_.size() % TileRecord::Size);
+}
+
+void Inselhaus::RecolourCity(int slot, int player)
+{
+    for (int t = 0; t < tileCount(); ++t) {
+        const TileRecord seen = tile(t);
+        if (seen.citySlot() != slot || seen.player() == player)
+            continue;
+        // data() detaches: from here on the bytes are this layer's own.
+        auto *own = reinterpret_cast<uchar *>(tiles_.data());
+        for (; t < tileCount(); ++t) {
+            TileRecord tile(own + qsizetype(TileRecord::Size) * t);
+            if (tile.citySlot() == slot)
+                tile.setPlayer(player);
+        }
+        return;
+    }
 }

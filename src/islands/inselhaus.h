@@ -3,26 +3,40 @@
 #include "islands/tilerecord.h"
 #include "islands/veskobject.h"
 
+#include <QByteArray>
+
 class Insel;
 
 // One tile layer of an island: the tiles of one "INSELHAUS" chunk. The first
 // layer of an island is its ground, the further ones hold its buildings.
+// The tiles are held in an implicitly shared QByteArray rather than in the
+// base's own payload copy: the layers of islands built from one template all
+// share that template's bytes, and a layer is copied only when it is
+// recoloured (RecolourCity).
 class Inselhaus : public VeskObject {
 public:
+    // A remainder of the length that is no whole tile is dropped.
     Inselhaus(Insel *owner, const uchar *payload, qsizetype length);
+    // Shares `tiles` (cut to whole tiles when it is not).
+    Inselhaus(Insel *owner, QByteArray tiles);
 
-    // A remainder of the chunk length that is no whole tile is dropped.
-    int tileCount() const { return int(payload_.size()) / TileRecord::Size; }
-    // Views are handles like pointers: a const layer still hands out tiles
-    // that may be recoloured.
+    int tileCount() const { return int(tiles_.size() / TileRecord::Size); }
+    // For reading only: the bytes may be shared with other islands' layers.
+    // Tiles change through RecolourCity alone.
     TileRecord tile(int i) const
     {
-        return TileRecord(const_cast<uchar *>(payload_.data()) + TileRecord::Size * i);
+        return TileRecord(const_cast<uchar *>(tiles()) + qsizetype(TileRecord::Size) * i);
     }
-    const uchar *tiles() const { return payload_.data(); }
-    qsizetype byteSize() const { return qsizetype(tileCount()) * TileRecord::Size; }
+    const uchar *tiles() const { return reinterpret_cast<const uchar *>(tiles_.constData()); }
+    qsizetype byteSize() const { return tiles_.size(); }
     Insel *owner() const { return owner_; }
+
+    // Draws every tile of city `slot` in the colour of `player`; the other
+    // bits of the tiles stay. Takes a copy of shared bytes first, and only
+    // when a tile really changes.
+    void RecolourCity(int slot, int player);
 
 private:
     Insel *owner_;
+    QByteArray tiles_;
 };

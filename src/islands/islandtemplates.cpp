@@ -1,21 +1,62 @@
 #include "islands/islandtemplates.h"
 
 #include "app/gamepath.h"
+#include "common/bytes.h"
+#include "common/messages.h"
+#include "common/wholefile.h"
+#include "document/scenariochunk.h"
+#include "islands/tilerecord.h"
 
-#include <QFile>
+#include <cstring>
 
-const IslandTemplates::File &IslandTemplates::Get(const QString &relative)
+namespace {
+
+// A template file is a chunk sequence like a scenario, read without the
+// length ceiling of scenario files: a length of 0 or less skips the chunk, a
+// header or payload cut short ends the reading.
+void parse(const QByteArray &file, IslandTemplates::Template &out)
 {
-    auto it = files_.find(relative);
-    if (it == files_.end()) {
-        File file;
-        file.path = ResolveGameFile(gamePath_, relative);
-        QFile disk(file.path);
-        if (disk.open(QIODevice::ReadOnly)) {
-            file.bytes = disk.readAll();
-            file.readable = disk.error() == QFileDevice::NoError;
+    const auto *data = reinterpret_cast<const uchar *>(file.constData());
+    const qsizetype size = file.size();
+    qsizetype pos = 0;
+    while (size - pos >= ScenarioChunk::HeaderSize) {
+        const uchar *header = data + pos;
+        const qint32 length = le::i32(header, ScenarioChunk::LengthOffset);
+        pos += ScenarioChunk::HeaderSize;
+        if (length <= 0)
+            continue;
+        if (length > size - pos)
+            break;
+        const char *payload = file.constData() + pos;
+        pos += length;
+        const QByteArray name(reinterpret_cast<const char *>(header),
+                              qsizetype(strnlen(reinterpret_cast<const char *>(header),
+                                                ScenarioChunk::NameFieldSize)));
+        if (name == "INSEL5" || name == "INSEL4" || name == "INSEL3") {
+            if (out.record.isEmpty())
+                out.record = QByteArray(payload, length);
+        } else if (name == "INSELHAUS") {
+            out.layers.append(QByteArray(payload, length - length % TileRecord::Size));
         }
-        it = files_.insert(relative, file);
     }
-    return *it;
+}
+
+} // namespace
+
+const IslandTemplates::Template &IslandTemplates::Get(const QString &relative, QStringList &notices)
+{
+    auto it = templates_.find(relative);
+    if (it != templates_.end())
+        return *it;
+    Template t;
+    t.path = ResolveGameFile(gamePath_, relative);
+    QString why;
+    bool missing = false;
+    // The file's bytes live only while they are taken apart; the record and
+    // the layers are copies of their own.
+    if (const std::optional<QByteArray> bytes = ReadWholeFile(t.path, MaxFileSize, &why, &missing))
+        parse(*bytes, t);
+    else if (!missing)
+        notices << why;
+    return *templates_.insert(relative, t);
 }

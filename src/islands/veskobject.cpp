@@ -16,11 +16,12 @@ bool VeskObject::HitTest(int x, int y) const
 QPoint VeskObject::Center() const
 {
     const TileRect r = GetBounds().value_or(TileRect{});
-    return QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    // In 64 bits: the sum of two edges may leave the range of int.
+    return QPoint(int((qint64(r.left) + r.right) / 2), int((qint64(r.top) + r.bottom) / 2));
 }
 
 double VeskObject::Distance(int x, int y) const
 {
     const QPoint c = Center();
-    return std::hypot(double(x - c.x()), double(y - c.y()));
+    return std::hypot(double(x) - c.x(), double(y) - c.y());
 }

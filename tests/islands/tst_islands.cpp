@@ -6,10 +6,14 @@
 #include "support/scenariobuilder.h"
 #include "support/tempfiles.h"
 
+#include "document/chunkfile.h"
+#include "support/hostilefiles.h"
+
 #include <QBuffer>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <algorithm>
+#include <limits>
 
 using namespace scenario;
 
@@ -126,6 +130,15 @@ private slots:
     void recordsWithoutIslandAreSkipped();
     void foreignDeerRecordsDropped_data();
     void foreignDeerRecordsDropped();
+    void referenceSettlementsSurvive_data();
+    void referenceSettlementsSurvive();
+    void settlementChunksStayWithinTheLimit_data();
+    void settlementChunksStayWithinTheLimit();
+    void islandsShareTemplateLayers();
+    void farReferencesStayOutsideTheWorld_data();
+    void farReferencesStayOutsideTheWorld();
+    void refusedTemplateFiles_data();
+    void refusedTemplateFiles();
 };
 
 void TestIslands::oldRecordIsConverted_data()
@@ -721,6 +734,335 @@ void TestIslands::foreignDeerRecordsDropped()
     QCOMPARE(scenario::saved(doc), chunk("INSEL5", one) + chunk("HIRSCH2", kept) +
                                        chunk("STADT4", {}) + chunk("KONTOR2", {}) +
                                        savedIsland(two) + minimalScenario());
+}
+
+// Cities, trading posts and deer of islands built from references exist only
+// in the scenario: they are written at the island's place in the island
+// section, without its record and layers, and load back onto it.
+void TestIslands::referenceSettlementsSurvive_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("saved");
+
+    const QByteArray szenePayload =
+        chunk("SZENE", szene({islandReference({0, 0, false, 2, 65535, 200, 100}),
+                              islandReference({0, 0, false, 5, 65535, 300, 200})}));
+    const QByteArray record1 = islandRecord(placed(1, 10, 10, 8, 8));
+    const QByteArray record3 = islandRecord(placed(3, 60, 10, 8, 8));
+    const QByteArray ground = tile(1, 0, 0);
+    const QByteArray deer2 = deer(2) + deer(2);
+    const QByteArray city2 = city(2, 1, 0, "Vorlagenstadt");
+    const QByteArray post2 = tradingPost(2, 1, {96});
+    auto settlements = [](const QByteArray &d, const QByteArray &c, const QByteArray &k) {
+        return chunk("HIRSCH2", d) + chunk("STADT4", c) + chunk("KONTOR2", k);
+    };
+
+    QTest::newRow("among island chunks")
+        << ScenarioBuilder()
+               .raw(szenePayload)
+               .chunk("INSEL5", record1)
+               .chunk("INSELHAUS", ground)
+               .chunk("INSEL5", record3)
+               .chunk("INSELHAUS", ground)
+               .chunk("HIRSCH2", deer2)
+               .chunk("STADT4", city2 + city(1, 0, 1, "Eigen"))
+               .chunk("KONTOR2", post2 + tradingPost(1, 0))
+               .raw(minimalScenario())
+               .bytes()
+        << ScenarioBuilder()
+               .raw(szenePayload)
+               .chunk("INSEL5", record1)
+               .chunk("INSELHAUS", ground)
+               .raw(settlements({}, city(1, 0, 1, "Eigen"), tradingPost(1, 0)))
+               .raw(settlements(deer2, city2, post2))
+               .chunk("INSEL5", record3)
+               .chunk("INSELHAUS", ground)
+               .raw(settlements({}, {}, {}))
+               .raw(minimalScenario())
+               .bytes();
+    QTest::newRow("no island chunk: at the first settlement chunk")
+        << ScenarioBuilder()
+               .chunk("NAME", "Nur Vorlagen")
+               .raw(szenePayload)
+               .chunk("CUSTOM", pattern(4))
+               .chunk("KONTOR2", post2)
+               .chunk("STADT4", city2)
+               .raw(minimalScenario())
+               .bytes()
+        << ScenarioBuilder()
+               .chunk("NAME", "Nur Vorlagen")
+               .raw(szenePayload)
+               .chunk("CUSTOM", pattern(4))
+               .raw(settlements({}, city2, post2))
+               .raw(minimalScenario())
+               .bytes();
+    QTest::newRow("settlement chunk before the first island chunk")
+        << szenePayload + chunk("HIRSCH2", deer2) + chunk("INSEL5", record1) +
+               chunk("INSELHAUS", ground) + minimalScenario()
+        << szenePayload + chunk("INSEL5", record1) + chunk("INSELHAUS", ground) +
+               settlements({}, {}, {}) + settlements(deer2, {}, {}) + minimalScenario();
+}
+
+void TestIslands::referenceSettlementsSurvive()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, saved);
+    TempGameInstallation game;
+    game.addFile("nord/lit.scp", groundTemplate());
+    RumoSzen doc(game.gameFolder(), nullptr);
+    QVERIFY(load(doc, file));
+    QVERIFY(!doc.island(2)->fromChunk());
+    QCOMPARE(scenario::saved(doc), saved);
+
+    RumoSzen again(game.gameFolder(), nullptr);
+    QVERIFY(load(again, saved));
+    QCOMPARE(doc.notices(), QStringList());
+    for (int number : {2, 5}) {
+        const Insel &before = *doc.island(number);
+        const Insel &after = *again.island(number);
+        QCOMPARE(after.cities().size(), before.cities().size());
+        for (size_t slot = 0; slot < before.cities().size(); ++slot)
+            QCOMPARE(bool(after.cities()[slot]), bool(before.cities()[slot]));
+        QCOMPARE(after.tradingPosts().size(), before.tradingPosts().size());
+        QCOMPARE(after.deer().size(), before.deer().size());
+    }
+    QCOMPARE(scenario::saved(again), saved);
+}
+
+// Deer and trading posts of one island, however many chunks they came from,
+// are written in as few chunks of whole records as a reader accepts
+// (1,000,000 bytes: 125,000 deer, 996 trading posts).
+void TestIslands::settlementChunksStayWithinTheLimit_data()
+{
+    QTest::addColumn<bool>("fromReference");
+    QTest::addColumn<QList<int>>("deerIn");
+    QTest::addColumn<QList<int>>("postsIn");
+    QTest::addColumn<QList<int>>("deerOut");
+    QTest::addColumn<QList<int>>("postsOut");
+
+    QTest::newRow("125,000 deer from two chunks")
+        << false << QList<int>{100000, 25000} << QList<int>{} << QList<int>{125000}
+        << QList<int>{0};
+    QTest::newRow("125,001 deer") << false << QList<int>{100000, 25001} << QList<int>{}
+                                  << QList<int>{125000, 1} << QList<int>{0};
+    QTest::newRow("996 trading posts")
+        << false << QList<int>{} << QList<int>{500, 496} << QList<int>{0} << QList<int>{996};
+    QTest::newRow("997 trading posts")
+        << false << QList<int>{} << QList<int>{900, 97} << QList<int>{0} << QList<int>{996, 1};
+    QTest::newRow("island from a reference, 1,993 trading posts and deer")
+        << true << QList<int>{125000, 3} << QList<int>{900, 900, 193} << QList<int>{125000, 3}
+        << QList<int>{996, 996, 1};
+}
+
+void TestIslands::settlementChunksStayWithinTheLimit()
+{
+    QFETCH(bool, fromReference);
+    QFETCH(QList<int>, deerIn);
+    QFETCH(QList<int>, postsIn);
+    QFETCH(QList<int>, deerOut);
+    QFETCH(QList<int>, postsOut);
+    TempGameInstallation game;
+    game.addFile("nord/lit.scp", groundTemplate());
+
+    // Every record differs from the others, so the order is checked too.
+    auto deerFrom = [](int first, int count) { return deerRun(1, count, first); };
+    auto postsFrom = [](int first, int count) {
+        QByteArray b;
+        for (int i = first; i < first + count; ++i)
+            b += tradingPost(1, 0, {quint32(i)});
+        return b;
+    };
+    auto chunksOf = [](const QByteArray &name, const QList<int> &counts, auto records) {
+        QByteArray b;
+        int first = 0;
+        for (int count : counts) {
+            b += chunk(name, records(first, count));
+            first += count;
+        }
+        return b;
+    };
+    const QByteArray island = fromReference
+                                  ? chunk("SZENE", szene({islandReference({})}))
+                                  : chunk("INSEL5", islandRecord(placed(1, 10, 10, 8, 8)));
+    const QByteArray file = island + chunksOf("HIRSCH2", deerIn, deerFrom) +
+                            chunksOf("KONTOR2", postsIn, postsFrom) + minimalScenario();
+    const QByteArray saved = island + chunksOf("HIRSCH2", deerOut, deerFrom) + chunk("STADT4", {}) +
+                             chunksOf("KONTOR2", postsOut, postsFrom) + minimalScenario();
+
+    RumoSzen doc(game.gameFolder(), nullptr);
+    QVERIFY(load(doc, file));
+    const QByteArray written = scenario::saved(doc);
+    QCOMPARE(written.size(), saved.size());
+    QVERIFY(written == saved); // a million bytes are no readable failure message
+
+    RumoSzen again(game.gameFolder(), nullptr);
+    QVERIFY(load(again, written));
+    QCOMPARE(again.island(1)->deer().size(), doc.island(1)->deer().size());
+    QCOMPARE(again.island(1)->tradingPosts().size(), doc.island(1)->tradingPosts().size());
+}
+
+// Islands built from one template share its layers; recolouring the city of
+// one of them copies that island's layers first and leaves the others, and
+// the template's bytes, as they were.
+void TestIslands::islandsShareTemplateLayers()
+{
+    TempGameInstallation game;
+    const QByteArray ground = tile(6, 0, 0, true, 0, 7) + tile(6, 15, 11, true, 7, 7);
+    const QByteArray houses = tile(1501, 3, 3, true, 0, 7);
+    const QByteArray templateBytes =
+        templateFile(islandRecord(placed(9, 0, 0, 16, 12)), {ground, houses});
+    game.addFile("nord/lit.scp", templateBytes);
+    IslandSpec own = placed(1, 10, 10, 16, 12);
+    own.ownGround = 0;
+    const QByteArray shared = city(2, 0, 0, "Geteilt");
+    const QByteArray file =
+        ScenarioBuilder()
+            .chunk("INSEL5", islandRecord(own))
+            .chunk("SZENE", szene({islandReference({0, 0, false, 2, 65535, 100, 100}),
+                                   islandReference({0, 0, false, 3, 65535, 200, 100})}))
+            .chunk("STADT4", shared)
+            .raw(minimalScenario())
+            .bytes();
+    RumoSzen doc(game.gameFolder(), nullptr);
+    QVERIFY(load(doc, file));
+    const Insel &one = *doc.island(1);
+    const Insel &two = *doc.island(2);
+    const Insel &three = *doc.island(3);
+    for (size_t l = 0; l < 2; ++l) {
+        QCOMPARE(two.layers()[l]->tiles(), one.layers()[l]->tiles());
+        QCOMPARE(three.layers()[l]->tiles(), one.layers()[l]->tiles());
+    }
+    const QByteArray before = scenario::saved(doc);
+
+    QVERIFY(doc.SetCityOwner(two.cityInSlot(0), 4));
+    QCOMPARE(two.layers()[0]->tile(0).player(), 4);
+    QCOMPARE(two.layers()[0]->tile(1).player(), 7);
+    QCOMPARE(two.layers()[1]->tile(0).player(), 4);
+    auto bytesOf = [](const Inselhaus &layer) {
+        return QByteArray(reinterpret_cast<const char *>(layer.tiles()), layer.byteSize());
+    };
+    for (const Insel *untouched : {&one, &three}) {
+        QCOMPARE(bytesOf(*untouched->layers()[0]), ground);
+        QCOMPARE(bytesOf(*untouched->layers()[1]), houses);
+    }
+    QVERIFY(two.layers()[0]->tiles() != three.layers()[0]->tiles());
+    QCOMPARE(three.layers()[0]->tiles(), one.layers()[0]->tiles());
+    QCOMPARE(testfiles::read(game.gameFolder() + "/nord/lit.scp"), templateBytes);
+
+    // Only the city record itself changed in the scenario.
+    QByteArray expected = before;
+    expected.replace(shared, city(2, 0, 4, "Geteilt"));
+    QCOMPARE(scenario::saved(doc), expected);
+    QTemporaryDir dir;
+    const QString exported = dir.filePath(QStringLiteral("insel.scp"));
+    QVERIFY(doc.ExportIsland(three, exported));
+    QVERIFY(testfiles::read(exported).endsWith(chunk("INSELHAUS", ground)));
+    QVERIFY(doc.ExportIsland(two, exported));
+    QVERIFY(testfiles::read(exported).endsWith(
+        chunk("INSELHAUS", tile(6, 0, 0, true, 0, 4) + tile(6, 15, 11, true, 7, 7))));
+
+    // Many references to one template hold its tiles once.
+    QByteArrayList references;
+    for (int n = 1; n <= 200; ++n)
+        references << islandReference({0, 0, false, n, 65535, 0, 0});
+    RumoSzen many(game.gameFolder(), nullptr);
+    QVERIFY(load(many, chunk("SZENE", szene(references)) + minimalScenario()));
+    QCOMPARE(islandCount(many), 200);
+    for (int n = 2; n <= 200; ++n)
+        QCOMPARE(many.island(n)->layers()[1]->tiles(), many.island(1)->layers()[1]->tiles());
+}
+
+// A reference may place its island anywhere in 32 bits. Such an island lies
+// outside the world: no point of the world finds it, its geometry stays
+// ordered, and moving it there and back leaves the reference's bytes as read.
+void TestIslands::farReferencesStayOutsideTheWorld_data()
+{
+    QTest::addColumn<qint64>("x");
+    QTest::addColumn<qint64>("y");
+    constexpr qint64 max = std::numeric_limits<qint32>::max();
+    constexpr qint64 min = std::numeric_limits<qint32>::min();
+    QTest::newRow("largest x") << max << qint64(0);
+    QTest::newRow("smallest x and y") << min << min;
+    QTest::newRow("just below the largest") << max - 3 << max - 3;
+    QTest::newRow("largest y") << qint64(0) << max;
+    QTest::newRow("just beyond the band") << qint64(Insel::FarOutside) + 1 << qint64(10);
+}
+
+void TestIslands::farReferencesStayOutsideTheWorld()
+{
+    QFETCH(qint64, x);
+    QFETCH(qint64, y);
+    TempGameInstallation game;
+    game.addFile("nord/lit.scp", groundTemplate());
+    const QByteArray file =
+        chunk("SZENE", szene({islandReference({0, 0, false, 1, 65535, int(x), int(y)})})) +
+        chunk("STADT4", city(1, 0, 0, "Fern")) + minimalScenario();
+    RumoSzen doc(game.gameFolder(), nullptr);
+    QVERIFY(load(doc, file));
+    Insel &far = *doc.island(1);
+    const TileRect b = *far.GetBounds();
+    QVERIFY2(b.left < b.right && b.top < b.bottom, toString(b));
+    const QPoint c = far.Center();
+    QVERIFY(b.left <= c.x() && c.x() < b.right && b.top <= c.y() && c.y() < b.bottom);
+    QVERIFY(far.Distance(0, 0) > 1000.0);
+    for (const QPoint p : {QPoint(0, 0), QPoint(511, 0), QPoint(0, 351), QPoint(511, 351)}) {
+        QVERIFY(!far.HitTest(p.x(), p.y()));
+        QCOMPARE(doc.IslandAt(p.x(), p.y()), nullptr);
+        QVERIFY(!doc.CityAt(p.x(), p.y()));
+    }
+    const QByteArray saved = scenario::saved(doc);
+    QVERIFY(saved.startsWith(
+        chunk("SZENE", szene({islandReference({0, 0, false, 1, 65535, int(x), int(y)})}))));
+
+    QVERIFY(!doc.MoveIsland(far, 1, 1));
+    QVERIFY(!doc.MoveIsland(far, -2, -2));
+    QVERIFY(!doc.MoveIsland(far, 1, 1));
+    QCOMPARE(scenario::saved(doc), saved);
+}
+
+// A template path may name anything. What is no regular file of a sane size
+// is not read; the load says which file and why, once per file, and goes on
+// without the island (or its ground).
+void TestIslands::refusedTemplateFiles_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("ground");
+    for (const QString &kind : hostile::kinds()) {
+        QTest::addRow("%s, references", qPrintable(kind)) << kind << false;
+        QTest::addRow("%s, ground", qPrintable(kind)) << kind << true;
+    }
+}
+
+void TestIslands::refusedTemplateFiles()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, ground);
+    TempGameInstallation game;
+    const QString path = game.gameFolder() + QStringLiteral("/nord/lit.scp");
+    hostile::make(kind, path, IslandTemplates::MaxFileSize);
+    if (QTest::currentTestFailed())
+        return;
+
+    IslandSpec own = placed(1, 10, 10, 16, 12);
+    own.ownGround = 0;
+    const QByteArray houses = tile(1501, 3, 3);
+    const QByteArray file =
+        ground ? chunk("INSEL5", islandRecord(own)) + chunk("INSELHAUS", houses)
+               : chunk("SZENE", szene({islandReference({0, 0, false, 1, 65535, 0, 0}),
+                                       islandReference({0, 0, false, 2, 65535, 50, 0})}));
+    RumoSzen doc(game.gameFolder(), nullptr);
+    QVERIFY(load(doc, file + minimalScenario()));
+    QStringList notices;
+    if (kind != QLatin1String("missing"))
+        notices << hostile::refusal(kind, path, IslandTemplates::MaxFileSize);
+    if (ground)
+        notices << msg::groundTemplateMissing(path);
+    else
+        notices << msg::templateMissing(path) << msg::templateMissing(path);
+    QCOMPARE(doc.notices(), notices);
+    QCOMPARE(islandCount(doc), ground ? 1 : 0);
+    const QByteArray saved = ground ? savedIsland(islandRecord(own), {{}, houses}) : file;
+    QCOMPARE(scenario::saved(doc), saved + minimalScenario());
 }
 
 QTEST_GUILESS_MAIN(TestIslands)

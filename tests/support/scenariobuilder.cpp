@@ -207,6 +207,19 @@ QByteArray deer(int island)
     return b;
 }
 
+QByteArray deerRun(int island, int count, int first)
+{
+    QByteArray b;
+    b.reserve(qsizetype(count) * 8);
+    const QByteArray one = deer(island);
+    for (int i = 0; i < count; ++i) {
+        QByteArray d = one;
+        put32(d, 1, first + i);
+        b += d;
+    }
+    return b;
+}
+
 // 7 colour code, 960 name (64 bytes).
 QByteArray player(int colour, const QByteArray &name)
 {

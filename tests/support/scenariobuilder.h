@@ -85,6 +85,9 @@ QByteArray city(int island, int slot, int owner, const QByteArray &name,
 // patterned amounts.
 QByteArray tradingPost(int island, int citySlot, const QList<quint32> &amounts = {});
 QByteArray deer(int island); // 8 bytes
+// `count` deer records of one island, told apart by a running number in
+// their bytes 1 to 4, starting at `first`.
+QByteArray deerRun(int island, int count, int first = 0);
 
 // --- players, missions, settings, ships ----------------------------------
 

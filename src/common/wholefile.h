@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+// Reads the whole of a file that the program only looks at beside a scenario
+// (an island template, the game's text file, the Wine registry). Such a path
+// may name anything: a device such as /dev/zero would fill the memory, a FIFO
+// would wait for a writer forever. So only a regular file of at most
+// `maxBytes` bytes is read. Otherwise nothing is returned and `why` (when
+// given) holds the German message naming the file and the reason, which is
+// "not found" for a file that does not exist; `missing` (when given) tells
+// that case apart from the others.
+std::optional<QByteArray> ReadWholeFile(const QString &path, qint64 maxBytes, QString *why,
+                                        bool *missing = nullptr);
