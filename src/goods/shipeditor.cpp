@@ -1,6 +1,5 @@
 #include "goods/shipeditor.h"
 
-#include "common/numbers.h"
 #include "common/numerickeyfilter.h"
 #include "common/updown.h"
 #include "document/rumoszen.h"
@@ -30,9 +29,8 @@ namespace {
 constexpr std::array<int, 6> OwnerColours = {0, 1, 2, 3, 4, PlayerColour::Trader};
 constexpr int NativesColour = 5;
 
-// The up-down buttons step the guns within this range; typed numbers may be
-// larger.
-constexpr int GunsStepMax = 100;
+// The guns are one byte.
+constexpr int GunsMax = 255;
 
 // The type pictures are drawn 64 x 40 and shown half as large again.
 constexpr QSize ShipPictureSize(96, 60);
@@ -81,6 +79,9 @@ ShipEditor::ShipEditor(QWidget *parent) : QWidget(parent)
 
     editSchiffname_ = new QLineEdit(gbSchiff_);
     editSchiffname_->setObjectName(QStringLiteral("editSchiffname"));
+    // The record holds 23 characters; longer text is cut where it is typed,
+    // and the tree node that follows the edit shows what will be stored.
+    editSchiffname_->setMaxLength(ShipRecord::NameChars);
 
     comboSchifffarbe_ = new QComboBox(gbSchiff_);
     comboSchifffarbe_->setObjectName(QStringLiteral("comboSchifffarbe"));
@@ -145,8 +146,9 @@ ShipEditor::ShipEditor(QWidget *parent) : QWidget(parent)
     connect(editSchiffkanonen_, &QLineEdit::textChanged, this, changed);
     connect(tbEnergie_, &QSlider::valueChanged, this, changed);
     connect(comboSchifffarbe_, &QComboBox::currentIndexChanged, this,
-            &ShipEditor::applyOwnerAndType);
-    connect(comboSchifftyp_, &QComboBox::currentIndexChanged, this, &ShipEditor::applyOwnerAndType);
+            &ShipEditor::comboSchifffarbeChange);
+    connect(comboSchifftyp_, &QComboBox::currentIndexChanged, this,
+            &ShipEditor::comboSchifftypChange);
     connect(btCargo_, &QPushButton::clicked, this, &ShipEditor::cargoRequested);
 
     Fill(nullptr, ShipRecord());
@@ -159,11 +161,12 @@ QWidget *ShipEditor::makeGunsField()
     editSchiffkanonen_->setObjectName(QStringLiteral("editSchiffkanonen"));
     editSchiffkanonen_->setFixedWidth(
         editSchiffkanonen_->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 14);
-    NumericKeyFilter::Install(editSchiffkanonen_);
+    // The field is one byte; an emptied edit shows 0 guns when left.
+    NumericKeyFilter::Install(editSchiffkanonen_, 0, GunsMax, 0);
 
-    // The up-down steps the edit's number within 0..100; it reads whatever
-    // the edit holds, so typed text beyond that range comes back into it.
-    auto *upDown = new UpDown(editSchiffkanonen_, 0, GunsStepMax, field);
+    // The arrows step through the whole byte: arrows that stopped at 100
+    // would pull a larger number of guns down to 100 at the first click up.
+    auto *upDown = new UpDown(editSchiffkanonen_, 0, GunsMax, field);
     upDown->setObjectName(QStringLiteral("UpDown1"));
 
     auto *row = new QHBoxLayout(field);
@@ -210,8 +213,8 @@ void ShipEditor::Fill(RumoSzen *doc, ShipRecord ship)
         comboSchifffarbe_->setCurrentIndex(colour ? ownerItemOf(*colour) : -1);
         // A figure of no known type has no full energy; the bar then stands
         // at full, which a later choice of type stores.
-        tbEnergie_->setValue(type ? ship_.energy() * 100 / ShipTypeTable::Row(*type).fullEnergy
-                                  : 100);
+        tbEnergie_->setValue(
+            type ? PercentOfEnergy(ship_.energy(), ShipTypeTable::Row(*type).fullEnergy) : 100);
         editSchiffkanonen_->setText(QString::number(ship_.guns()));
     } else {
         editSchiffname_->clear();
@@ -222,6 +225,7 @@ void ShipEditor::Fill(RumoSzen *doc, ShipRecord ship)
         EnableGroup(false);
     }
     showPicture(!ship_.isNull());
+    rememberShown();
     filling_ = false;
     if (doc && doc->IsModified() != wasModified)
         doc->SetModified(wasModified);
@@ -229,22 +233,49 @@ void ShipEditor::Fill(RumoSzen *doc, ShipRecord ship)
 
 void ShipEditor::Commit(RumoSzen *doc, ShipRecord ship, const QString &nodeText)
 {
-    if (!doc || ship.isNull() || editSchiffname_->text().isEmpty())
+    if (!doc || ship.isNull() || ship != ship_ || editSchiffname_->text().isEmpty())
         return;
-    ship.setName(editSchiffname_->text());
+    const QString name = nodeText.isEmpty() ? editSchiffname_->text() : nodeText;
+    if (name != shownName_)
+        ship.setName(name);
+    // Figure and kind follow a new type at once; the energy is stored when
+    // the bar was moved or the type changed, from the new type's full
+    // energy. A bar left alone leaves the energy as it was, since its whole
+    // per cent cannot show every stored value.
     const int type = comboSchifftyp_->currentIndex();
-    if (type >= 0) {
+    if (type >= 0 && (type != shownType_ || tbEnergie_->value() != shownPercent_)) {
         const ShipType &row = ShipTypeTable::Row(type);
-        ship.setFigure(row.figure);
-        ship.setKind(row.kind);
-        ship.setEnergy(quint16(row.fullEnergy * tbEnergie_->value() / 100));
+        if (type != shownType_) {
+            ship.setFigure(row.figure);
+            ship.setKind(row.kind);
+        }
+        ship.setEnergy(EnergyOfPercent(tbEnergie_->value(), row.fullEnergy));
     }
-    if (const auto owner = chosenOwner(*doc))
-        ship.setOwner(quint8(*owner));
-    // The guns field is one byte: larger numbers store 255.
-    ship.setGuns(quint8(ClampedDecimal(editSchiffkanonen_->text(), 255)));
-    if (!nodeText.isEmpty())
-        ship.setName(nodeText);
+    // A new owner has already been stored when the colour was chosen; an
+    // owner whose colour shows as another item (the natives' as "Händler")
+    // stays unless the user picks a colour.
+    if (comboSchifffarbe_->currentIndex() != shownOwnerItem_) {
+        if (const auto owner = chosenOwner(*doc))
+            ship.setOwner(quint8(*owner));
+    }
+    // Read through the edit's range, so a number beyond one byte is shown
+    // and stored as 255, never as its low bits.
+    const quint8 guns = quint8(NumericKeyFilter::Settle(editSchiffkanonen_).value_or(0));
+    if (editSchiffkanonen_->text() != shownGuns_)
+        ship.setGuns(guns);
+    rememberShown();
+}
+
+quint16 ShipEditor::EnergyOfPercent(int percent, quint16 fullEnergy)
+{
+    // Rounded up: the integer division of PercentOfEnergy then gives
+    // `percent` back, as every full energy is above 100.
+    return quint16(std::min((qint64(fullEnergy) * percent + 99) / 100, qint64(0xFFFF)));
+}
+
+int ShipEditor::PercentOfEnergy(quint16 energy, quint16 fullEnergy)
+{
+    return fullEnergy ? int(qint64(energy) * 100 / fullEnergy) : 100;
 }
 
 std::optional<int> ShipEditor::chosenOwner(RumoSzen &doc) const
@@ -255,25 +286,42 @@ std::optional<int> ShipEditor::chosenOwner(RumoSzen &doc) const
     return doc.players().slotOfColour(OwnerColours[size_t(item)]);
 }
 
-// Owner and type of a vehicle are stored as soon as either list changes;
-// the energy follows the new type at the next Commit, from the unchanged
-// per cent.
-void ShipEditor::applyOwnerAndType()
+// The owner is stored as soon as the list changes; the type stays.
+void ShipEditor::comboSchifffarbeChange()
 {
     if (filling_ || !doc_ || ship_.isNull())
         return;
     const auto owner = chosenOwner(*doc_);
-    if (owner)
+    if (owner) {
         ship_.setOwner(quint8(*owner));
+        emit ownerChanged();
+    }
+    emit controlChanged();
+}
+
+// Figure and kind are stored as soon as the list changes; the energy follows
+// the new type at the next Commit, from the unchanged per cent. The owner
+// stays.
+void ShipEditor::comboSchifftypChange()
+{
+    if (filling_ || !doc_ || ship_.isNull())
+        return;
     const int type = comboSchifftyp_->currentIndex();
     if (type >= 0) {
         ship_.setFigure(ShipTypeTable::Row(type).figure);
         ship_.setKind(ShipTypeTable::Row(type).kind);
     }
     showPicture(true);
-    if (owner)
-        emit ownerChanged();
     emit controlChanged();
+}
+
+void ShipEditor::rememberShown()
+{
+    shownName_ = editSchiffname_->text();
+    shownOwnerItem_ = comboSchifffarbe_->currentIndex();
+    shownType_ = comboSchifftyp_->currentIndex();
+    shownPercent_ = tbEnergie_->value();
+    shownGuns_ = editSchiffkanonen_->text();
 }
 
 void ShipEditor::showPicture(bool withVehicle)

@@ -29,12 +29,22 @@ public:
     // empties and disables it and hides the picture. Never counts as a change
     // of the document.
     void Fill(RumoSzen *doc, ShipRecord ship);
-    // Writes the controls into the vehicle. Nothing at all without a vehicle
-    // or while the name is empty. Without a type the figure, kind and energy
-    // stay; an owner colour that no player holds leaves the owner. A
-    // non-empty `nodeText` (the selected tree node's text) is stored as the
-    // name last.
+    // Writes the controls into the vehicle, each field only when the user
+    // changed what its control showed, so a vehicle selected and left keeps
+    // every byte (energies that are no whole per cent included). Nothing at
+    // all unless `ship` is the vehicle shown, nor while the name is empty.
+    // Without a type the figure, kind and energy stay; an owner colour that
+    // no player holds leaves the owner. A non-empty `nodeText` (the selected
+    // tree node's text, which follows the name edit) is the name to store.
     void Commit(RumoSzen *doc, ShipRecord ship, const QString &nodeText);
+    // The vehicle shown; null while the editor is empty.
+    ShipRecord ship() const { return ship_; }
+
+    // The energy stored for `percent` of `fullEnergy`: the least energy that
+    // shows as that per cent again, so a chosen position survives a
+    // store and a fill.
+    static quint16 EnergyOfPercent(int percent, quint16 fullEnergy);
+    static int PercentOfEnergy(quint16 energy, quint16 fullEnergy);
 
 signals:
     // A value of a control changed.
@@ -49,7 +59,11 @@ signals:
 private:
     QWidget *makeGunsField();
     QWidget *makeEnergyField();
-    void applyOwnerAndType();
+    void comboSchifffarbeChange();
+    void comboSchifftypChange();
+    // Notes what the controls show now, the base against which Commit tells
+    // the user's changes.
+    void rememberShown();
     // The owner slot for the chosen colour item; nothing when no player holds
     // that colour or no colour is chosen.
     std::optional<int> chosenOwner(RumoSzen &doc) const;
@@ -71,4 +85,10 @@ private:
     // Set while Fill copies the record into the controls, whose change
     // signals must not count as edits.
     bool filling_ = false;
+    // What the controls showed when filled or last committed.
+    QString shownName_;
+    int shownOwnerItem_ = -1;
+    int shownType_ = -1;
+    int shownPercent_ = 0;
+    QString shownGuns_;
 };

@@ -32,6 +32,9 @@ CityEditor::CityEditor(QWidget *parent) : QWidget(parent)
 
     editStadtname_ = new QLineEdit(gbStadt_);
     editStadtname_->setObjectName(QStringLiteral("editStadtname"));
+    // The record holds 31 characters; longer text is cut where it is typed,
+    // not unseen when it is stored.
+    editStadtname_->setMaxLength(CityRecord::NameChars);
     auto *nameLabel = new QLabel(QStringLiteral("Name"), gbStadt_);
     nameLabel->setBuddy(editStadtname_);
 
@@ -100,6 +103,7 @@ void CityEditor::Fill(RumoSzen *doc, CityRecord city)
         cbBaustop_->setChecked(false);
         EnableGroup(false);
     }
+    rememberShown();
     filling_ = false;
     if (doc && doc->IsModified() != wasModified)
         doc->SetModified(wasModified);
@@ -107,15 +111,21 @@ void CityEditor::Fill(RumoSzen *doc, CityRecord city)
 
 void CityEditor::Commit(RumoSzen *doc, CityRecord city)
 {
-    if (!doc || city.isNull() || editStadtname_->text().isEmpty())
+    if (!doc || city.isNull() || city != city_ || editStadtname_->text().isEmpty())
         return;
-    city.setName(editStadtname_->text());
+    if (editStadtname_->text() != shownName_)
+        city.setName(editStadtname_->text());
+    // A new colour has already given the city to its player; the owner is
+    // only looked up again when the choice differs from what was shown, so
+    // an owner whose colour another player shares stays where it is.
     const int colour = comboStadtfarbe_->currentIndex();
-    if (colour >= 0) {
+    if (colour >= 0 && colour != shownColour_) {
         if (const auto owner = doc->players().slotOfColour(colour, SkippedSlot))
             city.setOwner(quint8(*owner));
     }
-    city.setBuildStop(cbBaustop_->isChecked());
+    if (cbBaustop_->isChecked() != shownBuildStop_)
+        city.setBuildStop(cbBaustop_->isChecked());
+    rememberShown();
 }
 
 void CityEditor::comboStadtfarbeChange(int item)
@@ -137,4 +147,11 @@ void CityEditor::EnableGroup(bool enabled)
     const auto controls = gbStadt_->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
     for (QWidget *control : controls)
         control->setEnabled(enabled);
+}
+
+void CityEditor::rememberShown()
+{
+    shownName_ = editStadtname_->text();
+    shownColour_ = comboStadtfarbe_->currentIndex();
+    shownBuildStop_ = cbBaustop_->isChecked();
 }

@@ -25,11 +25,15 @@ public:
     // Shows the city and enables the group; a null record or no document
     // empties and disables it. Never counts as a change of the document.
     void Fill(RumoSzen *doc, CityRecord city);
-    // Writes name, owner and building stop into the city. Nothing at all
-    // without a city or while the name is empty. The owner goes to the first
-    // player other than slot 4 with the chosen colour and stays when there
-    // is none; the island and its buildings are left alone.
+    // Writes name, owner and building stop into the city, each only when the
+    // user changed what its control showed, so a city selected and left
+    // keeps every byte. Nothing at all unless `city` is the city shown, nor
+    // while the name is empty. The owner goes to the first player other than
+    // slot 4 with the chosen colour and stays when there is none; the island
+    // and its buildings are left alone.
     void Commit(RumoSzen *doc, CityRecord city);
+    // The city shown; null while the editor is empty.
+    CityRecord city() const { return city_; }
 
 signals:
     // The name was edited or the building stop clicked.
@@ -43,6 +47,9 @@ signals:
 private:
     void comboStadtfarbeChange(int item);
     void EnableGroup(bool enabled);
+    // Notes what the controls show now, the base against which Commit tells
+    // the user's changes.
+    void rememberShown();
 
     QGroupBox *gbStadt_ = nullptr;
     QLineEdit *editStadtname_ = nullptr;
@@ -56,4 +63,8 @@ private:
     // Set while Fill copies the record into the controls, whose change
     // signals must not count as edits.
     bool filling_ = false;
+    // What the controls showed when filled or last committed.
+    QString shownName_;
+    int shownColour_ = -1;
+    bool shownBuildStop_ = false;
 };

@@ -185,10 +185,16 @@ MapPage::MapPage(QWidget *parent) : QWidget(parent)
         OwnerChanged();
         emit cityOwnerChanged(SelectedCity());
     });
-    connect(cityEditor_, &CityEditor::stockRequested, this,
-            [this] { emit stockRequested(SelectedCity()); });
-    connect(shipEditor_, &ShipEditor::cargoRequested, this,
-            [this] { emit cargoRequested(SelectedShip()); });
+    // The dialogs open for the record the editor shows, which is the
+    // selected one; an editor without a record has its buttons disabled.
+    connect(cityEditor_, &CityEditor::stockRequested, this, [this] {
+        if (const CityRecord city = cityEditor_->city(); city && city == SelectedCity())
+            emit stockRequested(city);
+    });
+    connect(shipEditor_, &ShipEditor::cargoRequested, this, [this] {
+        if (const ShipRecord ship = shipEditor_->ship(); ship && ship == SelectedShip())
+            emit cargoRequested(ship);
+    });
     connect(shipEditor_, &ShipEditor::controlChanged, this, &MapPage::controlChanged);
     connect(shipEditor_, &ShipEditor::ownerChanged, this, &MapPage::OwnerChanged);
     connect(shipEditor_, &ShipEditor::nameEdited, this, [this](const QString &text) {
@@ -318,19 +324,19 @@ void MapPage::ObjectTreeChanging(QTreeWidgetItem *left)
     }
 }
 
+// Only the editor of the selected kind is filled; the other one is emptied,
+// so none of its controls can edit a record that is no longer selected.
 void MapPage::ObjectTreeChange(QTreeWidgetItem *node)
 {
     if (doc_) {
-        if (const ShipRecord ship = ObjectTree::ShipOf(node)) {
-            shipEditor_->Fill(doc_, ship);
+        const ShipRecord ship = ObjectTree::ShipOf(node);
+        const CityRecord city = ship ? CityRecord() : ObjectTree::CityOf(node);
+        shipEditor_->Fill(doc_, ship);
+        cityEditor_->Fill(doc_, city);
+        if (ship)
             pcKarte_->setCurrentIndex(1);
-        } else if (const CityRecord city = ObjectTree::CityOf(node)) {
-            cityEditor_->Fill(doc_, city);
+        else if (city)
             pcKarte_->setCurrentIndex(0);
-        } else {
-            shipEditor_->Fill(doc_, ShipRecord());
-            cityEditor_->Fill(doc_, CityRecord());
-        }
     }
     Repaint();
 }

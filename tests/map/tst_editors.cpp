@@ -1,6 +1,9 @@
 #include "document/rumoszen.h"
 #include "goods/shipeditor.h"
+#include "goods/shiptypetable.h"
 #include "map/cityeditor.h"
+#include "map/mappage.h"
+#include "map/objecttree.h"
 #include "support/documentio.h"
 #include "support/scenariobuilder.h"
 
@@ -49,6 +52,36 @@ QByteArray fixture(int cityOwner = 0, int shipOwner = 0)
         .bytes();
 }
 
+// Records holding what no control can show. Cities: "Vier" belongs to slot
+// 4, whose colour "Weiß" names slot 5 when chosen; "Sechs" to the trader,
+// whose colour the city list lacks; "Lang" has a name of 32 bytes without a
+// zero and every flag bit set. Vehicles: energies that are no whole per cent
+// or beyond full, a kind that is not its type's, a natives' owner that shows
+// as "Händler", an owner whose colour slot 1 holds first, an owner without a
+// player, 255 guns. Every name has patterned bytes after its zero.
+QByteArray oddFixture()
+{
+    IslandSpec one;
+    one.cityOwners = {0, 4, 6, 0, 7, 7, 7, 7};
+    QByteArray lang = city(1, 3, 0, "Lang", true);
+    lang.replace(135, 32, QByteArray("Langenhagen an der langen Leine!"));
+    lang[4] = char(0xFF);
+    const QByteArray vehicles =
+        ship("Fregatte", 50, 60, 27, 1, 0, 1, 20) + ship("Kogge", 70, 80, 25, 1, 0, 333, 4) +
+        ship("Karre", 90, 40, 37, 5, 2, 65535, 0) + ship("Schaluppe", 20, 30, 21, 4, 3, 800, 255) +
+        ship("Haendler", 60, 70, 29, 2, 6, 3039, 1) + ship("Niemand", 80, 20, 31, 3, 9, 17, 2);
+    return ScenarioBuilder()
+        .chunk("PLAYER4", players(Colours))
+        .chunk("INSEL5", islandRecord(one))
+        .chunk("INSELHAUS", tile(1, 0, 0, true, 0, 0) + tile(2, 1, 0, true, 1, 4))
+        .chunk("INSELHAUS", tile(1103, 2, 3, true, 2, 6) + tile(501, 8, 2, true, 3, 0))
+        .chunk("STADT4",
+               city(1, 0, 0, "Nord") + city(1, 1, 4, "Vier") + city(1, 2, 6, "Sechs", true) + lang)
+        .chunk("SHIP4", vehicles)
+        .raw(minimalScenario())
+        .bytes();
+}
+
 QByteArray bytesOf(const RecordView &record, int size)
 {
     return QByteArray(reinterpret_cast<const char *>(record.data()), size);
@@ -71,12 +104,21 @@ private slots:
     void init();
     void cleanup();
 
+    void leavingWithoutEditsKeepsEveryByte_data();
+    void leavingWithoutEditsKeepsEveryByte();
+    void chosenPercentSurvivesStoreAndFill();
+    void editorOfTheOtherKindIsEmptied_data();
+    void editorOfTheOtherKindIsEmptied();
+    void numericFieldsFilterAndClampVisibly_data();
+    void numericFieldsFilterAndClampVisibly();
+
     void fillingCountsNoChange();
     void editorsWithoutRecordAreEmptyAndDisabled();
 
     void cityCommit_data();
     void cityCommit();
     void emptyCityNameBlocksTheCommit();
+    void cityColourGivesCityAndBuildings_data();
     void cityColourGivesCityAndBuildings();
 
     void energyIsStoredInPerCentOfTheType();
@@ -96,6 +138,9 @@ private:
     std::unique_ptr<ShipEditor> ships_;
 
     bool loadFixture(const QByteArray &bytes);
+    // A map page showing the document, counting changes as the window does.
+    std::unique_ptr<MapPage> makePage();
+    void select(MapPage &page, const void *object);
     CityRecord city(int slot) const { return doc_->island(1)->cityInSlot(slot); }
     ShipRecord vehicle(int index) const { return doc_->Ships()[size_t(index)]; }
 };
@@ -125,6 +170,176 @@ bool TestEditors::loadFixture(const QByteArray &bytes)
     connect(cities_.get(), &CityEditor::controlChanged, doc, [doc] { doc->SetModified(true); });
     connect(ships_.get(), &ShipEditor::controlChanged, doc, [doc] { doc->SetModified(true); });
     return true;
+}
+
+std::unique_ptr<MapPage> TestEditors::makePage()
+{
+    auto page = std::make_unique<MapPage>();
+    page->Attach(doc_.get());
+    RumoSzen *doc = doc_.get();
+    connect(page.get(), &MapPage::controlChanged, doc, [doc] { doc->SetModified(true); });
+    return page;
+}
+
+void TestEditors::select(MapPage &page, const void *object)
+{
+    ObjectTree *tree = page.objectTree();
+    tree->setCurrentItem(object ? tree->NodeOf(object) : nullptr);
+}
+
+void TestEditors::leavingWithoutEditsKeepsEveryByte_data()
+{
+    QTest::addColumn<bool>("isShip");
+    QTest::addColumn<int>("index"); // vehicle index or city slot
+    QTest::newRow("energy 1 of 3840") << true << 0;
+    QTest::newRow("energy 333 of 2080") << true << 1;
+    QTest::newRow("cart with energy 65535 of 448") << true << 2;
+    QTest::newRow("kind not of its type, natives' owner, 255 guns") << true << 3;
+    QTest::newRow("trader whose colour an earlier slot holds") << true << 4;
+    QTest::newRow("owner without a player") << true << 5;
+    QTest::newRow("city of slot 4") << false << 1;
+    QTest::newRow("city of the trader") << false << 2;
+    QTest::newRow("name without zero, every flag bit") << false << 3;
+}
+
+// Selecting a record and leaving it for every other kind of node, again and
+// again, then committing as a save does, changes no byte and counts no change.
+void TestEditors::leavingWithoutEditsKeepsEveryByte()
+{
+    QFETCH(bool, isShip);
+    QFETCH(int, index);
+    QVERIFY(loadFixture(oddFixture()));
+    const QByteArray before = saved(*doc_);
+    auto page = makePage();
+    ObjectTree *tree = page->objectTree();
+    QTreeWidgetItem *node = tree->NodeOf(isShip ? vehicle(index).data() : city(index).data());
+    const std::array<QTreeWidgetItem *, 5> elsewhere = {
+        tree->NodeOf(city(0).data()), tree->NodeOf(vehicle(index == 0 ? 1 : 0).data()),
+        tree->NodeOf(doc_->island(1)), tree->shipsNode(), nullptr};
+    for (int round = 0; round < 3; ++round) {
+        for (QTreeWidgetItem *other : elsewhere) {
+            tree->setCurrentItem(node);
+            tree->setCurrentItem(other);
+        }
+    }
+    tree->setCurrentItem(node);
+    page->CommitEditors();
+    QCOMPARE(saved(*doc_), before);
+    QVERIFY(!doc_->IsModified());
+}
+
+// The per cent chosen on the bar is what the bar shows after the energy was
+// stored and read back, for every type.
+void TestEditors::chosenPercentSurvivesStoreAndFill()
+{
+    for (int type = 0; type < ShipTypeTable::Count; ++type) {
+        const quint16 full = ShipTypeTable::Row(type).fullEnergy;
+        for (int percent = 0; percent <= 100; ++percent)
+            QCOMPARE(ShipEditor::PercentOfEnergy(ShipEditor::EnergyOfPercent(percent, full), full),
+                     percent);
+        QCOMPARE(ShipEditor::EnergyOfPercent(100, full), full);
+        QCOMPARE(ShipEditor::EnergyOfPercent(0, full), quint16(0));
+    }
+}
+
+void TestEditors::editorOfTheOtherKindIsEmptied_data()
+{
+    QTest::addColumn<bool>("fromShip");
+    QTest::addColumn<int>("to"); // 0 the other kind, 1 the island, 2 nothing
+    QTest::newRow("city to ship") << false << 0;
+    QTest::newRow("city to island") << false << 1;
+    QTest::newRow("city to nothing") << false << 2;
+    QTest::newRow("ship to city") << true << 0;
+    QTest::newRow("ship to island") << true << 1;
+    QTest::newRow("ship to nothing") << true << 2;
+}
+
+// The edits made before the selection moves land in the record that was
+// shown; afterwards that editor is empty and disabled, and working its
+// controls anyway changes no record and opens no dialog.
+void TestEditors::editorOfTheOtherKindIsEmptied()
+{
+    QFETCH(bool, fromShip);
+    QFETCH(int, to);
+    auto page = makePage();
+    QSignalSpy stock(page.get(), &MapPage::stockRequested);
+    QSignalSpy cargo(page.get(), &MapPage::cargoRequested);
+    QWidget *left = fromShip ? static_cast<QWidget *>(page->findChild<ShipEditor *>())
+                             : page->findChild<CityEditor *>();
+    auto *name = control<QLineEdit>(*left, fromShip ? "editSchiffname" : "editStadtname");
+    auto *colour = control<QComboBox>(*left, fromShip ? "comboSchifffarbe" : "comboStadtfarbe");
+    auto *button = control<QPushButton>(*left, fromShip ? "btCargo" : "btWarenlager");
+
+    select(*page, fromShip ? vehicle(1).data() : city(1).data());
+    name->setText("Umbenannt");
+    const std::array<const void *, 3> next = {fromShip ? city(0).data() : vehicle(0).data(),
+                                              doc_->island(1), nullptr};
+    select(*page, next[size_t(to)]);
+    QCOMPARE(fromShip ? vehicle(1).name() : city(1).name(), QStringLiteral("Umbenannt"));
+
+    QVERIFY(name->text().isEmpty());
+    QCOMPARE(colour->currentIndex(), -1);
+    const auto controls =
+        control<QGroupBox>(*left, fromShip ? "gbSchiff" : "gbStadt")->findChildren<QWidget *>();
+    for (const QWidget *c : controls)
+        QVERIFY2(!c->isEnabled(), qPrintable(c->objectName()));
+
+    const QByteArray before = saved(*doc_);
+    name->setText("Verirrt");
+    colour->setCurrentIndex(2);
+    button->click();
+    page->CommitEditors();
+    QCOMPARE(saved(*doc_), before);
+    QCOMPARE(stock.count() + cargo.count(), 0);
+}
+
+void TestEditors::numericFieldsFilterAndClampVisibly_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("pasted");
+    QTest::addColumn<QString>("whileTyping");
+    QTest::addColumn<QString>("afterLeaving");
+    QTest::addColumn<int>("stored");
+    QTest::newRow("letters are refused") << "1a2b" << false << "12"
+                                         << "12" << 12;
+    QTest::newRow("a minus is refused") << "-5" << false << "5"
+                                        << "5" << 5;
+    QTest::newRow("above one byte") << "300" << false << "300"
+                                    << "255" << 255;
+    QTest::newRow("pasted text with letters") << "12a" << true << "20"
+                                              << "20" << 20;
+    QTest::newRow("pasted number") << "77" << true << "77"
+                                   << "77" << 77;
+    QTest::newRow("pasted beyond 64 bits")
+        << "123456789012345678901234" << true << "123456789012345678901234"
+        << "255" << 255;
+}
+
+// Guns: what may be typed or pasted, and the number shown once the user
+// leaves the edit, which is the number stored.
+void TestEditors::numericFieldsFilterAndClampVisibly()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, pasted);
+    QFETCH(QString, whileTyping);
+    QFETCH(QString, afterLeaving);
+    QFETCH(int, stored);
+    ships_->Fill(doc_.get(), vehicle(0));
+    auto *guns = control<QLineEdit>(*ships_, "editSchiffkanonen");
+    if (pasted) {
+        // Paste is an insert through the validator; text it refuses is not
+        // inserted at all.
+        guns->selectAll();
+        guns->insert(typed);
+    } else {
+        guns->clear();
+        QTest::keyClicks(guns, typed);
+    }
+    QCOMPARE(guns->text(), whileTyping);
+    QTest::keyClick(guns, Qt::Key_Return);
+    QCOMPARE(guns->text(), afterLeaving);
+    ships_->Commit(doc_.get(), vehicle(0), {});
+    QCOMPARE(vehicle(0).guns(), quint8(stored));
 }
 
 void TestEditors::fillingCountsNoChange()
@@ -211,18 +426,32 @@ void TestEditors::emptyCityNameBlocksTheCommit()
     QCOMPARE(bytesOf(city(1), CityRecord::Size), scenario::city(1, 1, 2, "Sued", true));
 }
 
-// The new owner reaches the city, the island's owner entry and the player bits
-// of the city's buildings on every layer at once.
+void TestEditors::cityColourGivesCityAndBuildings_data()
+{
+    QTest::addColumn<int>("colour");
+    QTest::addColumn<int>("owner");
+    QTest::newRow("Weiß: slot 4 is passed over for slot 5") << 3 << 5;
+    QTest::newRow("Gelb: slot 2") << 2 << 2;
+    QTest::newRow("Eingeborene: slot 3") << 5 << 3;
+    QTest::newRow("Blau: nobody, nothing changes") << 1 << 0;
+}
+
+// The chosen colour names a player slot; the city, the island's owner entry
+// and the player bits of the city's buildings on every layer go to it at
+// once. The choice counts as an edit either way.
 void TestEditors::cityColourGivesCityAndBuildings()
 {
+    QFETCH(int, colour);
+    QFETCH(int, owner);
     cities_->Fill(doc_.get(), city(0));
-    QSignalSpy owner(cities_.get(), &CityEditor::ownerChanged);
-    control<QComboBox>(*cities_, "comboStadtfarbe")->setCurrentIndex(3);
-    QCOMPARE(owner.count(), 1);
+    QSignalSpy ownerSpy(cities_.get(), &CityEditor::ownerChanged);
+    control<QComboBox>(*cities_, "comboStadtfarbe")->setCurrentIndex(colour);
+    QCOMPARE(ownerSpy.count(), 1);
     QVERIFY(doc_->IsModified());
+    cities_->Commit(doc_.get(), city(0));
 
     RumoSzen expected(QString(), nullptr);
-    QVERIFY(load(expected, fixture(5)));
+    QVERIFY(load(expected, fixture(owner)));
     QCOMPARE(saved(*doc_), saved(expected));
 }
 
@@ -267,7 +496,7 @@ void TestEditors::shipOwnerByColour_data()
     QTest::addColumn<int>("ownerAtOnce");
     QTest::addColumn<int>("ownerCommitted");
     QTest::newRow("Händler is the first player of colour 6") << 0 << 0 << 5 << 1 << 1;
-    QTest::newRow("natives show as Händler and move on commit") << 3 << 5 << 5 << 3 << 1;
+    QTest::newRow("natives show as Händler and stay without a choice") << 3 << 5 << 5 << 3 << 3;
     QTest::newRow("colour nobody holds keeps the owner") << 2 << 2 << 1 << 2 << 2;
 }
 
@@ -297,9 +526,10 @@ void TestEditors::nodeTextIsTheStoredName()
     QSignalSpy renamed(ships_.get(), &ShipEditor::nameEdited);
     const QString thirty("Die schnelle Fregatte von Nord");
     QCOMPARE(thirty.size(), 30);
+    // The edit keeps what the record can hold, and the tree node follows it.
     control<QLineEdit>(*ships_, "editSchiffname")->setText(thirty);
     QCOMPARE(renamed.count(), 1);
-    QCOMPARE(renamed.at(0).at(0).toString(), thirty);
+    QCOMPARE(renamed.at(0).at(0).toString(), thirty.left(23));
 
     ships_->Commit(doc_.get(), vehicle(0), {});
     QCOMPARE(bytesOf(vehicle(0), 24), thirty.left(23).toLatin1() + QByteArray(1, '\0'));
@@ -347,14 +577,15 @@ void TestEditors::upDownStepsWithinItsRange()
     QToolButton *up = buttons[0]->arrowType() == Qt::UpArrow ? buttons[0] : buttons[1];
     QToolButton *down = up == buttons[0] ? buttons[1] : buttons[0];
 
-    up->click();
-    QCOMPARE(guns->text(), QString("21"));
-    guns->setText("300");
-    up->click();
-    QCOMPARE(guns->text(), QString("100"));
-    guns->setText("0");
-    down->click();
-    QCOMPARE(guns->text(), QString("0"));
+    // The arrows step through the whole byte: up from above 100 goes up.
+    const QList<std::tuple<QString, QToolButton *, QString>> steps = {
+        {"20", up, "21"},   {"101", up, "102"},   {"101", down, "100"},
+        {"255", up, "255"}, {"300", down, "254"}, {"0", down, "0"}};
+    for (const auto &[from, button, to] : steps) {
+        guns->setText(from);
+        button->click();
+        QCOMPARE(guns->text(), to);
+    }
 }
 
 void TestEditors::unknownFigureKeepsFigureKindAndEnergy()
