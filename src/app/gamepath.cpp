@@ -36,11 +36,6 @@ QString joined(const QString &folder, const QString &name)
 
 #ifndef Q_OS_WIN
 
-// A Wine prefix's registry is some megabytes even with many programs
-// installed; anything beyond this is no registry of Wine's and is not held in
-// memory.
-constexpr qint64 kMaxRegistryFileSize = 64 * 1024 * 1024;
-
 // The game's key below HKEY_LOCAL_MACHINE, and where a 32-bit installer puts
 // it in a 64-bit prefix.
 constexpr QStringView kAppPathsKey =
@@ -245,15 +240,36 @@ QString folderInPrefix(const QString &prefix, const QString &windowsPath, QStrin
 
 } // namespace
 
-QString GamePath()
+namespace {
+
+struct Lookup {
+    QString path;
+    QString message;
+};
+
+const Lookup &gameLookup()
 {
-    static const QString path = [] {
+    static const Lookup lookup = [] {
         QString prefix = qEnvironmentVariable("WINEPREFIX");
         if (prefix.isEmpty())
             prefix = QDir::homePath() + QStringLiteral("/.wine");
-        return FindGamePath(prefix);
+        Lookup found;
+        found.path = FindGamePath(prefix, &found.message);
+        return found;
     }();
-    return path;
+    return lookup;
+}
+
+} // namespace
+
+QString GamePath()
+{
+    return gameLookup().path;
+}
+
+QString GamePathMessage()
+{
+    return gameLookup().message;
 }
 
 #ifdef Q_OS_WIN
@@ -279,7 +295,7 @@ QString FindGamePath(const QString &winePrefix, QString *message)
     if (winePrefix.isEmpty())
         return {};
     const std::optional<QByteArray> registry =
-        ReadWholeFile(winePrefix + QStringLiteral("/system.reg"), kMaxRegistryFileSize, message);
+        ReadWholeFile(winePrefix + QStringLiteral("/system.reg"), MaxRegistryFileSize, message);
     if (!registry)
         return {};
     const AppPaths paths = readAppPaths(QString::fromUtf8(*registry));

@@ -7,10 +7,19 @@
 // folder is matched case-insensitively on disk.
 
 #include <QString>
+#include <QtGlobal>
+
+// A Wine prefix's registry ("system.reg") is some megabytes even with many
+// programs installed; anything larger is no registry of Wine's and is not
+// held in memory.
+constexpr qint64 MaxRegistryFileSize = 64 * 1024 * 1024;
 
 // The game installation folder, empty when none is found. Computed on the
 // first call and kept for the rest of the run.
 QString GamePath();
+// Why GamePath() found nothing, when FindGamePath had more to say than that
+// the game is not installed; empty otherwise.
+QString GamePathMessage();
 
 // The lookup itself, uncached. On Linux and macOS `winePrefix` is the prefix
 // folder to read (GamePath() passes $WINEPREFIX or ~/.wine); on Windows it is

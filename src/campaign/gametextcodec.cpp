@@ -13,17 +13,12 @@ namespace {
 const QByteArray kCampaignMarker = QByteArrayLiteral("[KAMPAGNE]");
 const QByteArray kEndMarker = QByteArrayLiteral("[END]");
 
-// The game's text file is well below a megabyte; the limit keeps a path that
-// names something else (a device, a huge file) from filling the memory, as
-// the whole file is held and rewritten at once.
-constexpr qint64 kMaxTextFileSize = 16 * 1024 * 1024;
-
 // Reads and decodes the whole file and splits it into lines. The text ends at
 // the first zero byte; the game ignores whatever follows it. On failure `why`
 // names the file and the reason ("not found" for a missing file).
 bool readLines(const QString &path, QList<QByteArray> *lines, QString *why)
 {
-    std::optional<QByteArray> read = ReadWholeFile(path, kMaxTextFileSize, why);
+    std::optional<QByteArray> read = ReadWholeFile(path, GameTextCodec::MaxFileSize, why);
     if (!read)
         return false;
     QByteArray &data = *read;

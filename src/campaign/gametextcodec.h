@@ -13,6 +13,11 @@
 
 class GameTextCodec {
 public:
+    // The game's text file is well below a megabyte; the limit keeps a path
+    // that names something else (a huge file) from filling the memory, as the
+    // whole file is held and rewritten at once.
+    static constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
+
     // Path of "Text.cod" in the game folder (matched case-insensitively).
     static QString TextFilePath(const QString &gamePath);
 

@@ -1,8 +1,15 @@
 #include "app/gamepath.h"
+#include "campaign/gametextcodec.h"
+#include "common/messages.h"
+#include "common/wholefile.h"
 #include "support/gameinstallation.h"
+#include "support/hostilefiles.h"
+#include "support/tempfiles.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class TestGamePath : public QObject {
@@ -19,6 +26,13 @@ private slots:
     void resolvesComponentsIgnoringCase_data();
     void resolvesComponentsIgnoringCase();
     void emptyBaseGivesWindowsForm();
+    void refusesPathsLeavingTheDrive_data();
+    void refusesPathsLeavingTheDrive();
+    void refusedRegistryFiles_data();
+    void refusedRegistryFiles();
+    void refusedTextFiles_data();
+    void refusedTextFiles();
+    void wholeFileReadsUpToItsLimit();
 };
 
 static const QByteArray kKey =
@@ -159,6 +173,106 @@ void TestGamePath::resolvesComponentsIgnoringCase()
 void TestGamePath::emptyBaseGivesWindowsForm()
 {
     QCOMPARE(ResolveGameFile(QString(), "Szenes\\inseln/X.scp"), "\\Szenes\\inseln/X.scp");
+}
+
+// ".." is read as Windows reads it, below the drive's root: a path that
+// climbs above it would leave the prefix's drive and is refused.
+void TestGamePath::refusesPathsLeavingTheDrive_data()
+{
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<bool>("found");
+
+    QTest::newRow("above the root") << "C:\\\\..\\\\Outside"_qba << false;
+    QTest::newRow("above the root after a folder")
+        << "C:\\\\Games\\\\..\\\\..\\\\Outside"_qba << false;
+    QTest::newRow("forward slashes") << "C:/../Outside"_qba << false;
+    QTest::newRow("through a device") << "E:\\\\..\\\\Outside"_qba << false;
+    QTest::newRow("staying inside the drive")
+        << "C:\\\\Games\\\\.\\\\..\\\\Games\\\\Brim"_qba << true;
+}
+
+void TestGamePath::refusesPathsLeavingTheDrive()
+{
+    QFETCH(QByteArray, value);
+    QFETCH(bool, found);
+    TempGameInstallation game;
+    // Both lie beside drive_c, reachable only by climbing out of it.
+    QVERIFY(QDir().mkpath(game.prefix() + "/Outside"));
+    QVERIFY(QDir().mkpath(game.prefix() + "/dosdevices"));
+    QVERIFY(QFile::link("../drive_c", game.prefix() + "/dosdevices/e:"));
+    game.writeRegistry(kKey + "\"Path\"=\"" + value + "\"\n");
+
+    QString message = QStringLiteral("vorher");
+    QCOMPARE(FindGamePath(game.prefix(), &message), found ? game.gameFolder() : QString());
+    QString windowsPath = QString::fromLatin1(value).replace(QStringLiteral("\\\\"), "\\");
+    QCOMPARE(message, found ? QString() : msg::gameFolderOutsideDrive(windowsPath));
+}
+
+// What stands at system.reg may be anything: only a regular file of sane
+// size is read, and the lookup says which file and why.
+void TestGamePath::refusedRegistryFiles_data()
+{
+    QTest::addColumn<QString>("kind");
+    for (const QString &kind : hostile::kinds())
+        QTest::newRow(qPrintable(kind)) << kind;
+}
+
+void TestGamePath::refusedRegistryFiles()
+{
+    QFETCH(QString, kind);
+    TempGameInstallation game;
+    const QString path = game.prefix() + QStringLiteral("/system.reg");
+    QVERIFY(QFile::remove(path));
+    hostile::make(kind, path, MaxRegistryFileSize);
+    if (QTest::currentTestFailed())
+        return;
+    QString message;
+    QCOMPARE(FindGamePath(game.prefix(), &message), QString());
+    QCOMPARE(message, hostile::refusal(kind, path, MaxRegistryFileSize));
+}
+
+// The same for the game's text file, whose campaign list the campaign editor
+// loads and stores; a store refused this way changes nothing.
+void TestGamePath::refusedTextFiles_data()
+{
+    refusedRegistryFiles_data();
+}
+
+void TestGamePath::refusedTextFiles()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir game;
+    const QString path = game.filePath(QStringLiteral("Text.cod"));
+    hostile::make(kind, path, GameTextCodec::MaxFileSize);
+    if (QTest::currentTestFailed())
+        return;
+    const QFileInfo before(path);
+    const QString expected = hostile::refusal(kind, path, GameTextCodec::MaxFileSize);
+
+    QString message;
+    QVERIFY(!GameTextCodec::LoadCampaignList(game.path(), &message));
+    QCOMPARE(message, expected);
+    message.clear();
+    QVERIFY(!GameTextCodec::StoreCampaignList(game.path(), {"neu.szs"}, &message));
+    QCOMPARE(message, expected);
+    const QFileInfo after(path);
+    QCOMPARE(after.exists(), before.exists());
+    QCOMPARE(after.size(), before.size());
+    QCOMPARE(after.isSymLink(), before.isSymLink());
+}
+
+void TestGamePath::wholeFileReadsUpToItsLimit()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("zehn"));
+    testfiles::write(path, "0123456789");
+    QString why;
+    QCOMPARE(ReadWholeFile(path, 10, &why).value_or("refused"), QByteArray("0123456789"));
+    QVERIFY(why.isEmpty());
+    QVERIFY(!ReadWholeFile(path, 9, &why));
+    QCOMPARE(why, msg::fileTooLarge(path, 9));
+    testfiles::write(path, {});
+    QCOMPARE(ReadWholeFile(path, 0, nullptr).value_or("refused"), QByteArray());
 }
 
 QTEST_GUILESS_MAIN(TestGamePath)
