@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# Measures how Marbolt copes with big scenarios and prints one table. Every
+# figure is set against a baseline taken in the same run on the same machine:
+# a resave against copying the same file with dd (and syncing it), the peak
+# memory of a resave against the file's size. Then the medians of drawing and
+# dragging on the 120-island world. Not run in CI: the figures depend on the
+# machine and on what else runs on it.
+#
+# Environment:
+#   MARBOLT_BENCH_BUILD  build folder (default build-bench); an existing one
+#                        is used as it is, but it must be a Release build
+#   MARBOLT_BENCH_DIR    folder for the generated worlds (default: a new
+#                        temporary folder, removed at the end)
+#   MARBOLT_BENCH_RUNS   timed runs of each resave and copy (default 5)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/packages.sh
+marbolt_install_packages time
+
+build="${MARBOLT_BENCH_BUILD:-build-bench}"
+runs="${MARBOLT_BENCH_RUNS:-5}"
+
+if [ -f "$build/CMakeCache.txt" ]; then
+    type=$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$build/CMakeCache.txt")
+    if [ "$type" != "Release" ]; then
+        echo "bench.sh: $build is a '$type' build; timings need a Release build" >&2
+        exit 1
+    fi
+else
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMARBOLT_TESTS=OFF >/dev/null
+fi
+cmake --build "$build" --target marbolt-cli marbolt-bigworld marbolt-bench -j"$(nproc)" >/dev/null
+cli="$PWD/$build/src/cli/marbolt-cli"
+bigworld="$PWD/$build/tools/bigworld/marbolt-bigworld"
+bench="$PWD/$build/tools/bench/marbolt-bench"
+
+if [ -n "${MARBOLT_BENCH_DIR:-}" ]; then
+    work="$MARBOLT_BENCH_DIR"
+    mkdir -p "$work"
+else
+    work=$(mktemp -d "${TMPDIR:-/tmp}/marbolt-bench.XXXXXX")
+    trap 'rm -rf "$work"' EXIT
+fi
+# The worlds store their own ground, so no game installation is read; an
+# empty Wine prefix keeps a real one out of the figures.
+export WINEPREFIX="$work/no-game"
+mkdir -p "$WINEPREFIX"
+
+generate() { "$bigworld" "$work" "$@" | tail -n 1; }
+plain=$(generate)
+deer=$(generate --deer 1000000)
+chunks=$(generate --chunks 1000000)
+tiles=$(generate --tile-heavy)
+
+now_us() { echo $(($(date +%s%N) / 1000)); }
+
+# Median wall time in microseconds of `runs` runs of a command.
+median_us() {
+    local times=()
+    for ((i = 0; i < runs; i++)); do
+        local start end
+        start=$(now_us)
+        "$@" >/dev/null 2>&1 || { echo "bench.sh: failed: $*" >&2; exit 1; }
+        end=$(now_us)
+        times+=($((end - start)))
+    done
+    printf '%s\n' "${times[@]}" | sort -n | sed -n "$(((runs + 1) / 2))p"
+}
+
+# Peak resident memory of one resave, in kilobytes.
+peak_kb() {
+    /usr/bin/time -f %M -o "$work/peak" "$cli" resave "$1" "$work/peak.szs" >/dev/null 2>&1
+    cat "$work/peak"
+}
+
+printf '%-34s %9s %11s %9s %7s %9s %10s\n' \
+    scenario "file MB" "resave ms" "dd ms" ratio "peak MB" "peak/file"
+for file in "$plain" "$deer" "$chunks" "$tiles"; do
+    size=$(stat -c %s "$file")
+    resave=$(median_us "$cli" resave "$file" "$work/resaved.szs")
+    copy=$(median_us dd if="$file" of="$work/copied.szs" bs=1M conv=fsync)
+    peak=$(peak_kb "$file")
+    awk -v name="$(basename "$file")" -v size="$size" -v resave="$resave" -v copy="$copy" \
+        -v peak="$peak" 'BEGIN {
+            printf "%-34s %9.1f %11.1f %9.1f %7.2f %9.1f %10.2f\n", name, size / 1e6,
+                resave / 1e3, copy / 1e3, resave / copy, peak / 1024, peak * 1024 / size
+        }'
+done
+echo "(resave: marbolt-cli resave, median of $runs; dd: dd bs=1M conv=fsync of the same" \
+    "file; ratio = resave / dd; peak: /usr/bin/time %M of one resave)"
+echo
+echo "$(basename "$plain"), marbolt-bench:"
+"$bench" "$plain" | sed 's/^/  /'

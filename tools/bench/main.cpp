@@ -1,0 +1,271 @@
+// marbolt-bench FILE: how long the editor takes for the things a user waits
+// for on a big scenario. It loads FILE, then measures, each as the median of
+// repeated runs:
+//   - drawing the world picture,
+//   - one drag step of the largest island as the map page takes it (move,
+//     redraw the picture, stretch it onto a 1024 x 704 map),
+//   - an arrow-key nudge that is refused and taken back,
+//   - a resave (load and save to a temporary file beside FILE).
+// The last line is "render N us, drag N us". Not a test: the figures are
+// compared with each other and with baselines of the same run, never with
+// fixed limits.
+
+#include "common/messages.h"
+#include "document/rumoszen.h"
+#include "map/worldrenderer.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace {
+
+QTextStream &out()
+{
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+int fail(const QString &message)
+{
+    QTextStream(stderr) << "marbolt-bench: " << message << Qt::endl;
+    return 1;
+}
+
+// How often a measurement runs: at least `minRuns` times, then on until
+// `budgetMs` have passed or `maxRuns` are done. On a busy machine the median
+// of many runs stays put where a single run would not.
+struct Budget {
+    int minRuns;
+    int maxRuns;
+    qint64 budgetMs;
+};
+constexpr Budget kFast{31, 2001, 3000};
+constexpr Budget kSlow{5, 51, 5000};
+
+struct Samples {
+    std::vector<qint64> ns;
+
+    qint64 medianUs() const
+    {
+        std::vector<qint64> sorted = ns;
+        std::sort(sorted.begin(), sorted.end());
+        const size_t n = sorted.size();
+        const qint64 median = n % 2 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
+        return median / 1000;
+    }
+    qint64 minUs() const { return *std::min_element(ns.begin(), ns.end()) / 1000; }
+    qint64 maxUs() const { return *std::max_element(ns.begin(), ns.end()) / 1000; }
+    QString summary() const
+    {
+        return QStringLiteral("%1 us (median of %2 runs, %3 to %4 us)")
+            .arg(medianUs())
+            .arg(ns.size())
+            .arg(minUs())
+            .arg(maxUs());
+    }
+};
+
+// One untimed run first, so that tables built on first use and cold caches
+// do not count.
+template <typename Run> Samples measure(const Budget &budget, Run run)
+{
+    run();
+    Samples samples;
+    QElapsedTimer total;
+    total.start();
+    while (int(samples.ns.size()) < budget.minRuns ||
+           (int(samples.ns.size()) < budget.maxRuns && total.elapsed() < budget.budgetMs)) {
+        QElapsedTimer timer;
+        timer.start();
+        run();
+        samples.ns.push_back(timer.nsecsElapsed());
+    }
+    return samples;
+}
+
+qint64 tileCount(const Insel &island)
+{
+    qint64 tiles = 0;
+    for (const auto &layer : island.layers())
+        tiles += layer->tileCount();
+    return tiles;
+}
+
+// The island with the most tiles; the first of them on a tie.
+Insel *largestIsland(const RumoSzen &doc)
+{
+    Insel *largest = nullptr;
+    for (const auto &island : doc.Islands()) {
+        if (island && (!largest || tileCount(*island) > tileCount(*largest)))
+            largest = island.get();
+    }
+    return largest;
+}
+
+// The map page in miniature: the world picture and the map control it is
+// stretched onto. The control paints the picture into its whole rectangle
+// with the painter's default hints, that is without smoothing, as MapView
+// does.
+class MapStage {
+public:
+    static constexpr QSize ViewSize{1024, 704};
+
+    explicit MapStage(RumoSzen &doc) : doc_(doc), view_(ViewSize, QImage::Format_RGB32) {}
+
+    void select(const Insel *island) { world_.selectedIsland = island; }
+
+    // Redraws the picture, as the page does after every move.
+    void repaint() { RenderWorld(doc_, world_, bitmap_); }
+    // The paint event that the page's update() brings about.
+    void present()
+    {
+        QPainter painter(&view_);
+        painter.drawImage(view_.rect(), bitmap_);
+    }
+    // One move of the page: the document moves the island, the picture is
+    // redrawn. Answers whether the island may stand there.
+    bool move(Insel &island, QPoint step)
+    {
+        const bool valid = doc_.MoveIsland(island, step.x(), step.y());
+        repaint();
+        return valid;
+    }
+
+private:
+    RumoSzen &doc_;
+    WorldView world_;
+    QImage bitmap_;
+    QImage view_;
+};
+
+constexpr std::array<QPoint, 4> kArrows{QPoint(-1, 0), QPoint(0, -1), QPoint(1, 0), QPoint(0, 1)};
+
+struct RefusedNudge {
+    Insel *island = nullptr;
+    QPoint step;
+};
+
+// An island and an arrow key that the map refuses, preferring the largest
+// island. Every trial move is taken back at once.
+RefusedNudge findRefusedNudge(RumoSzen &doc, Insel *largest)
+{
+    std::vector<Insel *> candidates{largest};
+    for (const auto &island : doc.Islands()) {
+        if (island && island.get() != largest)
+            candidates.push_back(island.get());
+    }
+    for (Insel *island : candidates) {
+        for (const QPoint &step : kArrows) {
+            const bool valid = doc.MoveIsland(*island, step.x(), step.y());
+            doc.MoveIsland(*island, -step.x(), -step.y());
+            if (!valid)
+                return {island, step};
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // The bench shows no window; the offscreen platform needs no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 2) {
+        QTextStream(stderr) << "usage: marbolt-bench FILE\n"
+                               "Measures drawing, dragging, a refused nudge and a resave of "
+                               "the scenario FILE; the last line is \"render N us, drag N "
+                               "us\" (medians).\n";
+        return 2;
+    }
+    const QString path = QFileInfo(args[1]).absoluteFilePath();
+
+    RumoSzen doc;
+    if (!doc.Load(path))
+        return fail(path + QStringLiteral(": ") + msg::readScenarioFailed());
+    Insel *largest = largestIsland(doc);
+    if (!largest)
+        return fail(path + QStringLiteral(": the scenario has no island to drag"));
+    int islands = 0;
+    qint64 tiles = 0;
+    for (const auto &island : doc.Islands()) {
+        if (island) {
+            ++islands;
+            tiles += tileCount(*island);
+        }
+    }
+    out() << "file " << path << ": " << QFileInfo(path).size() << " bytes, " << doc.chunks().size()
+          << " chunks, " << islands << " islands, " << tiles << " tiles, " << doc.Ships().size()
+          << " ships and carts" << Qt::endl;
+    out() << "dragged: " << IslandLabel(*largest) << ", " << tileCount(*largest) << " tiles"
+          << Qt::endl;
+
+    MapStage stage(doc);
+    // During a drag the tree has the island selected, so its frame is drawn.
+    stage.select(largest);
+    const Samples render = measure(kFast, [&] { stage.repaint(); });
+    out() << "render: " << render.summary() << Qt::endl;
+
+    // Right, down, left, up: the island walks a small square and ends where
+    // it began, so every run meets the same world.
+    size_t steps = 0;
+    auto nextStep = [&steps] { return kArrows[(steps++ + 2) % kArrows.size()]; };
+    int validSteps = 0;
+    const Samples drag = measure(kFast, [&] {
+        validSteps += stage.move(*largest, nextStep()) ? 1 : 0;
+        stage.present();
+    });
+    out() << "drag: " << drag.summary() << ", " << validSteps << " of " << steps
+          << " steps on a valid place" << Qt::endl;
+    // Finish the last square, so the island stands where it was loaded.
+    while (steps % kArrows.size() != 0) {
+        const QPoint step = nextStep();
+        doc.MoveIsland(*largest, step.x(), step.y());
+    }
+
+    const RefusedNudge nudge = findRefusedNudge(doc, largest);
+    if (nudge.island) {
+        stage.select(nudge.island);
+        const Samples refused = measure(kFast, [&] {
+            // As the arrow-key handler: move, and move back when refused.
+            // The two redraws end in one paint event.
+            if (!stage.move(*nudge.island, nudge.step))
+                stage.move(*nudge.island, -nudge.step);
+            stage.present();
+        });
+        out() << "nudge " << refused.medianUs() << " us: refused arrow key on "
+              << nudge.island->GetName() << ", " << refused.summary() << Qt::endl;
+    } else {
+        out() << "nudge: no island has a refused arrow key" << Qt::endl;
+    }
+
+    // Beside FILE, so that the save meets the same disk as the file.
+    QTemporaryDir temp(QFileInfo(path).dir().filePath(QStringLiteral("marbolt-bench-XXXXXX")));
+    if (!temp.isValid())
+        return fail(QStringLiteral("no temporary folder beside ") + path);
+    const QString target = temp.filePath(QStringLiteral("resave.szs"));
+    bool resaved = true;
+    const Samples resave = measure(kSlow, [&] {
+        RumoSzen copy;
+        resaved = resaved && copy.Load(path) && copy.Save(target);
+    });
+    if (!resaved)
+        return fail(target + QStringLiteral(": ") + msg::saveFailed());
+    out() << "resave " << resave.medianUs() << " us: load and save, " << resave.summary()
+          << Qt::endl;
+
+    out() << "render " << render.medianUs() << " us, drag " << drag.medianUs() << " us" << Qt::endl;
+    return 0;
+}
