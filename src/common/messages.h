@@ -135,4 +135,12 @@ inline QString noCampaignEntry()
                           "gespeichert.");
 }
 
+// The goods dialogs of the map page.
+inline QString cityWithoutTradingPost(const QString &city)
+{
+    if (city.isEmpty())
+        return QStringLiteral("Diese Stadt hat kein Kontor und damit kein Warenlager.");
+    return QStringLiteral("Die Stadt %1 hat kein Kontor und damit kein Warenlager.").arg(city);
+}
+
 } // namespace msg

@@ -1,21 +1,25 @@
 #include "goods/amountfield.h"
 
-#include "common/numbers.h"
 #include "common/numerickeyfilter.h"
 #include "common/updown.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
 
-AmountField::AmountField(const QString &editName, QWidget *parent) : QWidget(parent)
+AmountField::AmountField(const QString &editName, quint32 maxTons, QWidget *parent)
+    : QWidget(parent)
 {
     edit_ = new QLineEdit(QStringLiteral("0"), this);
     edit_->setObjectName(editName);
     edit_->setAlignment(Qt::AlignRight);
     edit_->setFixedWidth(edit_->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12);
-    NumericKeyFilter::Install(edit_);
+    // An emptied edit shows 0 when left, the amount it stands for.
+    NumericKeyFilter::Install(edit_, 0, maxTons, 0);
 
-    auto *upDown = new UpDown(edit_, 0, StepMax, this);
+    // The arrows step through the whole range of the field: arrows that
+    // stopped at 100 would pull a larger stock down to 100 at the first
+    // click up.
+    auto *upDown = new UpDown(edit_, 0, int(maxTons), this);
     upDown->setObjectName(QStringLiteral("ud") + editName.mid(2));
 
     auto *row = new QHBoxLayout(this);
@@ -30,12 +34,12 @@ void AmountField::setTons(quint32 tons)
     edit_->setText(QString::number(tons));
 }
 
+quint32 AmountField::tons() const
+{
+    return quint32(NumericKeyFilter::Settle(edit_).value_or(0));
+}
+
 QString AmountField::text() const
 {
     return edit_->text();
-}
-
-quint32 AmountField::TonsOf(const QString &text, quint32 maxTons)
-{
-    return ClampedDecimal(text, maxTons);
 }

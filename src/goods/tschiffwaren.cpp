@@ -63,7 +63,7 @@ TSchiffWaren::TSchiffWaren(TWarenAuswahl *picker, QWidget *parent)
         picture->setObjectName(QStringLiteral("imWare") + twoDigits(slot));
         picture->setClickable(true);
         connect(picture, &ListImage::clicked, this, [this, slot] { imWareClick(slot); });
-        auto *amount = new AmountField(QStringLiteral("edWare") + twoDigits(slot), group);
+        auto *amount = new AmountField(QStringLiteral("edWare") + twoDigits(slot), MaxTons, group);
         auto *inside = new QHBoxLayout(group);
         inside->setContentsMargins(6, 2, 6, 6);
         inside->setSpacing(6);
@@ -91,36 +91,54 @@ bool TSchiffWaren::Execute(RumoSzen *doc, ShipRecord ship)
     const auto colour = doc->players().colourOf(ship.owner());
     imSchiff_->setIndex(colour ? ListImage::WappenOfColour(*colour) : -1);
 
+    // A vehicle of no known type shows what all eight slots hold, locked,
+    // so that no earlier vehicle's cargo stays on screen.
     const auto type = ShipTypeTable::IndexOfFigure(ship.figure());
     used_ = type ? ShipTypeTable::Row(*type).cargoSlots : 0;
+    const int shownSlots = type ? used_ : Slots;
     for (int slot = 0; slot < Slots; ++slot) {
-        groups_[size_t(slot)]->setVisible(!type || slot < used_);
+        groups_[size_t(slot)]->setVisible(slot < shownSlots);
         groups_[size_t(slot)]->setEnabled(bool(type));
-        if (slot < used_) {
+        picked_[size_t(slot)] = false;
+        if (slot < shownSlots) {
             const CargoSlot cargo = ship.cargo(slot);
-            amounts_[size_t(slot)]->setTons(cargo.amount() / TonUnits);
+            shownTons_[size_t(slot)] = cargo.amount() / TonUnits;
+            amounts_[size_t(slot)]->setTons(shownTons_[size_t(slot)]);
             showGoods(slot, GoodsTable::IndexOfIdentifier(cargo.goods()));
         }
     }
+    emptied_ = false;
     btLeeren_->setEnabled(bool(type));
     btOk_->setFocus();
 
     if (exec() != QDialog::Accepted)
         return false;
-    // Every used slot is stored, so fractions of a ton are dropped even where
-    // the number was left as shown; the flag bits stay.
+    // A slot's amount is stored only when its number differs from the one
+    // shown or it was emptied, so fractions of a ton stay where the user
+    // changed nothing; its goods only when a kind was picked or the slot was
+    // emptied, so an identifier of no known goods stays too. The flag bits
+    // stay always.
+    bool changed = false;
     for (int slot = 0; slot < used_; ++slot) {
         CargoSlot cargo = ship.cargo(slot);
-        cargo.setAmount(quint16(amounts_[size_t(slot)]->tons(MaxTons) * TonUnits));
-        cargo.setGoods(GoodsTable::Identifier(pictures_[size_t(slot)]->index()));
+        const quint16 word = cargo.amountWord();
+        const quint16 goods = cargo.goods();
+        const quint32 tons = amounts_[size_t(slot)]->tons();
+        if (tons != shownTons_[size_t(slot)] || (emptied_ && tons == 0))
+            cargo.setAmount(quint16(tons * TonUnits));
+        if (picked_[size_t(slot)])
+            cargo.setGoods(GoodsTable::Identifier(pictures_[size_t(slot)]->index()));
+        changed = changed || cargo.amountWord() != word || cargo.goods() != goods;
     }
-    return true;
+    return changed;
 }
 
 void TSchiffWaren::imWareClick(int slot)
 {
-    if (picker_ && picker_->exec() == QDialog::Accepted)
+    if (picker_ && picker_->exec() == QDialog::Accepted) {
         showGoods(slot, picker_->picked());
+        picked_[size_t(slot)] = true;
+    }
 }
 
 void TSchiffWaren::btLeerenClick()
@@ -129,8 +147,10 @@ void TSchiffWaren::btLeerenClick()
         if (groups_[size_t(slot)]->isVisibleTo(this)) {
             showGoods(slot, GoodsTable::Empty);
             amounts_[size_t(slot)]->setTons(0);
+            picked_[size_t(slot)] = true;
         }
     }
+    emptied_ = true;
 }
 
 // The picture is the slot's record of its kind of goods until OK.

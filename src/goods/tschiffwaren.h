@@ -16,8 +16,8 @@ class TWarenAuswahl;
 // "Schiffsladung": the cargo slots of a ship or cart, each with its kind of
 // goods and its amount in whole tons. The vehicle's type decides how many
 // slots it uses; the others are hidden. Clicking a slot's picture opens the
-// goods picker. Modal and reused; OK writes the used slots, "Abbruch"
-// nothing.
+// goods picker. Modal and reused; OK writes the changes to the used slots,
+// "Abbruch" nothing.
 class TSchiffWaren : public QDialog {
     Q_OBJECT
 
@@ -27,10 +27,11 @@ public:
 
     TSchiffWaren(TWarenAuswahl *picker, QWidget *parent = nullptr);
 
-    // Shows the cargo of `ship` and returns true when closed with OK; then
-    // the used slots have been stored. Without a document or vehicle
-    // nothing is shown. A figure of no known type shows all slots unfilled
-    // and locked and stores nothing. Never marks the document.
+    // Shows the cargo of `ship` and, on OK, stores what the user changed in
+    // the used slots. True when that changed the vehicle (the caller then
+    // marks the document). Without a document or vehicle nothing is shown. A
+    // figure of no known type shows all eight slots locked and stores
+    // nothing. Never marks the document itself.
     bool Execute(RumoSzen *doc, ShipRecord ship);
 
 private:
@@ -50,4 +51,11 @@ private:
     QPushButton *btCancel_ = nullptr;
     // The slots the shown vehicle's type uses.
     int used_ = 0;
+    // The tons each slot showed when the dialog opened.
+    std::array<quint32, Slots> shownTons_{};
+    // A kind of goods was picked for the slot, or it was emptied.
+    std::array<bool, Slots> picked_{};
+    // "Alles leeren" was clicked since: slots at 0 tons are stored even
+    // where they showed 0, so fractions below a ton go too.
+    bool emptied_ = false;
 };

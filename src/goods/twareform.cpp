@@ -1,6 +1,8 @@
 #include "goods/twareform.h"
 #include "goods/goodsdialogframe.h"
 
+#include "app/prompts.h"
+#include "common/messages.h"
 #include "document/rumoszen.h"
 #include "goods/amountfield.h"
 #include "goods/goodstable.h"
@@ -57,7 +59,8 @@ TWareForm::TWareForm(QWidget *parent)
         auto *picture = new ListImage(ListImage::List::Waren, group);
         picture->setObjectName(QStringLiteral("imWare") + twoDigits(index));
         picture->setIndex(index);
-        rows_[size_t(row)] = new AmountField(QStringLiteral("edWare") + twoDigits(index), group);
+        rows_[size_t(row)] =
+            new AmountField(QStringLiteral("edWare") + twoDigits(index), MaxTons, group);
         auto *inside = new QHBoxLayout(group);
         inside->setContentsMargins(6, 2, 6, 6);
         inside->setSpacing(6);
@@ -75,27 +78,40 @@ TWareForm::TWareForm(QWidget *parent)
 
 bool TWareForm::Execute(RumoSzen *doc, CityRecord city)
 {
-    Refresh(doc, city);
-    const TradingPostRecord post = doc && city ? doc->TradingPostOf(city) : TradingPostRecord();
-    for (int row = 0; row < Rows; ++row) {
-        if (post)
-            rows_[size_t(row)]->setTons(post.slot(GoodsTable::FirstGoods + row).amount() /
-                                        TonUnits);
-        rows_[size_t(row)]->setEnabled(bool(post));
+    if (!doc || !city)
+        return false;
+    const TradingPostRecord post = doc->TradingPostOf(city);
+    // Rows without a trading post behind them would show another city's
+    // numbers, or invite edits that go nowhere.
+    if (!post) {
+        Prompts::Current().Message(parentWidget(), msg::cityWithoutTradingPost(city.name()));
+        return false;
     }
-    btLeeren_->setEnabled(bool(post));
+    Refresh(doc, city);
+    for (int row = 0; row < Rows; ++row) {
+        shown_[size_t(row)] = post.slot(GoodsTable::FirstGoods + row).amount() / TonUnits;
+        rows_[size_t(row)]->setTons(shown_[size_t(row)]);
+    }
+    emptied_ = false;
     btOk_->setFocus();
 
     if (exec() != QDialog::Accepted)
         return false;
-    // Every row is stored, so fractions of a ton are dropped even where the
-    // number was left as shown.
-    if (post) {
-        for (int row = 0; row < Rows; ++row)
-            post.slot(GoodsTable::FirstGoods + row)
-                .setAmount(rows_[size_t(row)]->tons(MaxTons) * TonUnits);
+    // A row is stored only when its number differs from the one shown, or it
+    // was emptied: a stock with fractions of a ton, shown as whole tons,
+    // keeps them unless the user changed the row.
+    bool changed = false;
+    for (int row = 0; row < Rows; ++row) {
+        const quint32 tons = rows_[size_t(row)]->tons();
+        if (tons == shown_[size_t(row)] && !(emptied_ && tons == 0))
+            continue;
+        StockSlot slot = post.slot(GoodsTable::FirstGoods + row);
+        if (slot.amount() != tons * TonUnits) {
+            slot.setAmount(tons * TonUnits);
+            changed = true;
+        }
     }
-    return true;
+    return changed;
 }
 
 void TWareForm::Refresh(RumoSzen *doc, CityRecord city)
@@ -114,4 +130,5 @@ void TWareForm::btLeerenClick()
 {
     for (AmountField *row : rows_)
         row->setTons(0);
+    emptied_ = true;
 }

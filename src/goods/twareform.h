@@ -12,8 +12,8 @@ class QPushButton;
 class RumoSzen;
 
 // "Warenlager": the stock of the trading post of a city, in whole tons, one
-// row for each of the 23 goods. Modal and reused; OK writes the rows into
-// the trading post, "Abbruch" leaves it alone.
+// row for each of the 23 goods. Modal and reused; OK writes the changed rows
+// into the trading post, "Abbruch" leaves it alone.
 class TWareForm : public QDialog {
     Q_OBJECT
 
@@ -23,10 +23,11 @@ public:
 
     explicit TWareForm(QWidget *parent = nullptr);
 
-    // Shows the stock of the trading post of `city` (null: no city) and
-    // returns true when closed with OK; then the rows have been stored, if
-    // the city has a trading post. Without one the rows keep their text,
-    // cannot be edited and nothing is stored. Never marks the document.
+    // Shows the stock of the trading post of `city` and, on OK, stores the
+    // rows the user changed. True when that changed the trading post (the
+    // caller then marks the document). A city without a trading post gets a
+    // message instead of the dialog; without a city nothing is shown. Never
+    // marks the document itself.
     bool Execute(RumoSzen *doc, CityRecord city);
     // Shows the coat of arms and the name of `city` again; called when the
     // city's owner changes.
@@ -39,6 +40,11 @@ private:
     ListImage *picOwner_ = nullptr;
     QLabel *lbOwner_ = nullptr;
     std::array<AmountField *, Rows> rows_{};
+    // The tons each row showed when the dialog opened.
+    std::array<quint32, Rows> shown_{};
+    // "Alles leeren" was clicked since: rows at 0 are stored even where they
+    // showed 0, so fractions below a ton go too.
+    bool emptied_ = false;
     QPushButton *btOk_ = nullptr;
     QPushButton *btLeeren_ = nullptr;
     QPushButton *btCancel_ = nullptr;

@@ -1,17 +1,22 @@
+#include "common/messages.h"
 #include "document/rumoszen.h"
-#include "goods/amountfield.h"
 #include "goods/listimage.h"
+#include "goods/tfreiform.h"
 #include "goods/tschiffwaren.h"
 #include "goods/twareform.h"
 #include "goods/twarenauswahl.h"
 #include "support/documentio.h"
 #include "support/scenariobuilder.h"
+#include "support/ui/scriptedprompts.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTimer>
+#include <QToolButton>
 #include <QtEndian>
 #include <QtTest>
 #include <functional>
@@ -31,13 +36,18 @@ quint16 pirateWord(int k)
     return quint16((k % 4) << 14 | ((k * 10 + 3) * 32 + 7));
 }
 
+// Stock of "Ostkap", beyond what the arrows reach: 101 t, 5000 t and 5/32,
+// the largest amount, and less than a ton.
+const QList<quint32> OstkapStock = {7, 7, 101 * 32, 5000 * 32 + 5, 0xFFFFFFFF, 31};
+
 // Island 1: "Nordhafen" (slot 0, player 1) with a trading post holding 100
-// (3 1/8 t) in slots 0..24, "Suedwacht" (slot 1, player 6) without one.
+// (3 1/8 t) in slots 0..24, "Suedwacht" (slot 1, player 6) without one,
+// "Ostkap" (slot 2, player 2) with OstkapStock.
 // Ships: a pirate ship (5 slots), a cart (3 slots), a figure of no type.
 QByteArray fixture()
 {
     IslandSpec one;
-    one.cityOwners = {1, 6, 7, 7, 7, 7, 7, 7};
+    one.cityOwners = {1, 6, 2, 7, 7, 7, 7, 7};
     QList<std::pair<quint16, quint16>> pirate;
     for (int k = 0; k < 8; ++k)
         pirate.append({PirateGoods[size_t(k)], pirateWord(k)});
@@ -47,8 +57,10 @@ QByteArray fixture()
         .chunk("PLAYER4", players(Colours))
         .chunk("INSEL5", islandRecord(one))
         .chunk("INSELHAUS", tile(1, 0, 0, true, 0, 1) + tile(2, 4, 0, true, 1, 6))
-        .chunk("STADT4", city(1, 0, 1, "Nordhafen") + city(1, 1, 6, "Suedwacht"))
-        .chunk("KONTOR2", tradingPost(1, 0, QList<quint32>(25, 100)))
+        .chunk("STADT4",
+               city(1, 0, 1, "Nordhafen") + city(1, 1, 6, "Suedwacht") + city(1, 2, 2, "Ostkap"))
+        .chunk("KONTOR2",
+               tradingPost(1, 0, QList<quint32>(25, 100)) + tradingPost(1, 2, OstkapStock))
         .chunk("SHIP4", ship("Kaperer", 50, 60, 31, 3, 4, 3040, 9, pirate) +
                             ship("Karre", 70, 80, 37, 5, 6, 448, 0, cart) +
                             ship("Sonderling", 90, 99, 99, 4, 5, 1234, 7, pirate))
@@ -85,6 +97,26 @@ void inside(QDialog &dialog, const std::function<void()> &act)
     });
 }
 
+// Cancels the dialog should it be shown; `shown()` tells afterwards, and the
+// watch ends with the object, so it never touches a later showing.
+class ShowWatch {
+public:
+    explicit ShowWatch(QDialog &dialog)
+    {
+        timer_.setSingleShot(true);
+        QObject::connect(&timer_, &QTimer::timeout, &dialog, [this, &dialog] {
+            shown_ = dialog.isVisible();
+            dialog.reject();
+        });
+        timer_.start(0);
+    }
+    bool shown() const { return shown_; }
+
+private:
+    QTimer timer_;
+    bool shown_ = false;
+};
+
 void click(QWidget &dialog, const char *button)
 {
     QTest::mouseClick(control<QPushButton>(dialog, QLatin1String(button)), Qt::LeftButton);
@@ -99,14 +131,22 @@ private slots:
     void init();
     void cleanup();
 
-    void stockRoundTripDropsFractions();
+    void okWithoutEditsKeepsEveryByte_data();
+    void okWithoutEditsKeepsEveryByte();
+    void amountFieldsFilterAndClampVisibly_data();
+    void amountFieldsFilterAndClampVisibly();
+    void arrowsStepFromTheShownAmount_data();
+    void arrowsStepFromTheShownAmount();
+    void unlockedBuildingsKeepEveryBit_data();
+    void unlockedBuildingsKeepEveryBit();
+
+    void stockShowsWholeTons();
     void stockButtons_data();
     void stockButtons();
-    void stockWithoutTradingPostWritesNothing();
+    void stockOfCityWithoutTradingPost_data();
+    void stockOfCityWithoutTradingPost();
     void coatOfArmsFollowsOwnerColour_data();
     void coatOfArmsFollowsOwnerColour();
-    void typedTons_data();
-    void typedTons();
 
     void cargoShowsAndWritesUsedSlotsOnly();
     void cargoTypedAmountIsClamped();
@@ -124,7 +164,7 @@ private:
     std::unique_ptr<TSchiffWaren> cargo_;
 
     CityRecord city(int slot) const { return doc_->island(1)->cityInSlot(slot); }
-    TradingPostRecord post() const { return doc_->TradingPostOf(city(0)); }
+    TradingPostRecord post(int slot = 0) const { return doc_->TradingPostOf(city(slot)); }
     ShipRecord vehicle(int index) const { return doc_->Ships()[size_t(index)]; }
     // The trading post's bytes with `amount(i)` stored in slot i for i = 2..24.
     QByteArray postWith(const QByteArray &before, std::function<quint32(int)> amount) const;
@@ -156,9 +196,165 @@ QByteArray TestGoodsDialogs::postWith(const QByteArray &before,
     return expected;
 }
 
-void TestGoodsDialogs::stockRoundTripDropsFractions()
+void TestGoodsDialogs::okWithoutEditsKeepsEveryByte_data()
 {
-    const QByteArray before = bytesOf(post(), TradingPostRecord::Size);
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<int>("index");   // city slot or vehicle index
+    QTest::addColumn<bool>("picker"); // open the picker and close it unpicked
+    QTest::newRow("stock with fractions of a ton") << "stock" << 0 << false;
+    QTest::newRow("stock beyond the arrows, largest amount") << "stock" << 2 << false;
+    QTest::newRow("cargo with fractions, flags, unknown goods") << "cargo" << 0 << false;
+    QTest::newRow("cargo after the picker closed unpicked") << "cargo" << 0 << true;
+    QTest::newRow("cart") << "cargo" << 1 << false;
+    QTest::newRow("vehicle of no known type") << "cargo" << 2 << false;
+}
+
+// OK on a dialog whose numbers and pictures were left as shown writes
+// nothing, and reports no change to the caller.
+void TestGoodsDialogs::okWithoutEditsKeepsEveryByte()
+{
+    QFETCH(QString, dialog);
+    QFETCH(int, index);
+    QFETCH(bool, picker);
+    const QByteArray before = saved(*doc_);
+    const bool stock = dialog == "stock";
+    QDialog &shown = stock ? static_cast<QDialog &>(*stock_) : *cargo_;
+    bool opened = false;
+    inside(shown, [&] {
+        opened = true;
+        if (picker) {
+            inside(*picker_, [this] { QTest::keyClick(picker_.get(), Qt::Key_Escape); });
+            QTest::mouseClick(control<ListImage>(*cargo_, "imWare00"), Qt::LeftButton);
+        }
+        click(shown, "btOk");
+    });
+    const bool changed = stock ? stock_->Execute(doc_.get(), city(index))
+                               : cargo_->Execute(doc_.get(), vehicle(index));
+    QVERIFY(opened);
+    QVERIFY(!changed);
+    QCOMPARE(saved(*doc_), before);
+}
+
+void TestGoodsDialogs::amountFieldsFilterAndClampVisibly_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("pasted");
+    QTest::addColumn<QString>("whileTyping");
+    QTest::addColumn<QString>("afterLeaving");
+    QTest::newRow("letters are refused") << "cargo"
+                                         << "4x2" << false << "42"
+                                         << "42";
+    QTest::newRow("a minus is refused") << "stock"
+                                        << "-3" << false << "3"
+                                        << "3";
+    QTest::newRow("cargo above 511 t") << "cargo"
+                                       << "600" << false << "600"
+                                       << "511";
+    QTest::newRow("stock above 32 bits of 1/32 t") << "stock"
+                                                   << "99999999999" << false << "99999999999"
+                                                   << "134217727";
+    QTest::newRow("emptied shows 0") << "stock"
+                                     << "" << false << ""
+                                     << "0";
+    QTest::newRow("pasted text with letters") << "cargo"
+                                              << "12a" << true << "3"
+                                              << "3";
+    QTest::newRow("pasted number above the range") << "cargo"
+                                                   << "1000" << true << "1000"
+                                                   << "511";
+}
+
+// What the amount edits take from the keyboard and the clipboard, and what
+// they show once the user leaves them.
+void TestGoodsDialogs::amountFieldsFilterAndClampVisibly()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(bool, pasted);
+    QFETCH(QString, whileTyping);
+    QFETCH(QString, afterLeaving);
+    QDialog &dialog = field == "stock" ? static_cast<QDialog &>(*stock_) : *cargo_;
+    auto *edit = control<QLineEdit>(dialog, field == "stock" ? "edWare04" : "edWare01");
+    edit->setText("3");
+    if (pasted) {
+        // A paste inserts through the validator, which refuses text with
+        // anything but digits as a whole.
+        edit->selectAll();
+        edit->insert(typed);
+    } else {
+        edit->clear();
+        QTest::keyClicks(edit, typed);
+    }
+    QCOMPARE(edit->text(), whileTyping);
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(edit->text(), afterLeaving);
+}
+
+void TestGoodsDialogs::arrowsStepFromTheShownAmount_data()
+{
+    QTest::addColumn<int>("row"); // goods slot of Ostkap's stock
+    QTest::addColumn<bool>("up");
+    QTest::addColumn<quint32>("stored");
+    QTest::newRow("101 t up") << 2 << true << 102u * 32;
+    QTest::newRow("101 t down") << 2 << false << 100u * 32;
+    QTest::newRow("5000 t up") << 3 << true << 5001u * 32;
+    QTest::newRow("largest amount up stays") << 4 << true << 0xFFFFFFFFu;
+    QTest::newRow("largest amount down") << 4 << false << (134217727u - 1) * 32;
+}
+
+// The arrows step from the number shown, through the whole range of the
+// field; a stock above 100 t is never pulled down by a click up.
+void TestGoodsDialogs::arrowsStepFromTheShownAmount()
+{
+    QFETCH(int, row);
+    QFETCH(bool, up);
+    QFETCH(quint32, stored);
+    inside(*stock_, [&] {
+        const auto buttons =
+            control<QWidget>(*stock_, "udWare" + two(row))->findChildren<QToolButton *>();
+        QCOMPARE(buttons.size(), 2);
+        for (QToolButton *button : buttons) {
+            if ((button->arrowType() == Qt::UpArrow) == up)
+                button->click();
+        }
+        click(*stock_, "btOk");
+    });
+    QCOMPARE(stock_->Execute(doc_.get(), city(2)), stored != OstkapStock[row]);
+    QCOMPARE(post(2).slot(row).amount(), stored);
+    for (int other = 2; other < 6; ++other) {
+        if (other != row)
+            QCOMPARE(post(2).slot(other).amount(), OstkapStock[other]);
+    }
+}
+
+void TestGoodsDialogs::unlockedBuildingsKeepEveryBit_data()
+{
+    QTest::addColumn<quint32>("flags");
+    QTest::newRow("none") << 0u;
+    QTest::newRow("unbekannt0 and Schule") << 5u;
+    QTest::newRow("lowest and highest bit") << 0x80000001u;
+    QTest::newRow("every bit") << 0xFFFFFFFFu;
+    QTest::newRow("a mixture") << 0xDEADBEEFu;
+}
+
+// The 32 boxes give back every bit they were filled with; a click on
+// "Festung" changes bit 31 alone.
+void TestGoodsDialogs::unlockedBuildingsKeepEveryBit()
+{
+    QFETCH(quint32, flags);
+    TFreiForm dialog;
+    QSignalSpy changed(&dialog, &TFreiForm::controlChanged);
+    dialog.SetFlags(flags);
+    QCOMPARE(dialog.Flags(), flags);
+    QCOMPARE(changed.count(), 0);
+    control<QCheckBox>(dialog, "cbInfra31")->click();
+    QCOMPARE(dialog.Flags(), flags ^ 0x80000000u);
+    QCOMPARE(changed.count(), 1);
+}
+
+void TestGoodsDialogs::stockShowsWholeTons()
+{
     QStringList shown;
     QString name;
     int arms = -2;
@@ -167,14 +363,19 @@ void TestGoodsDialogs::stockRoundTripDropsFractions()
             shown << control<QLineEdit>(*stock_, "edWare" + two(i))->text();
         name = control<QLabel>(*stock_, "lbOwner")->text();
         arms = control<ListImage>(*stock_, "picOwner")->index();
-        click(*stock_, "btOk");
     });
-    QVERIFY(stock_->Execute(doc_.get(), city(0)));
+    QVERIFY(!stock_->Execute(doc_.get(), city(0)));
     QCOMPARE(shown, QStringList(23, "3"));
     QCOMPARE(name, QStringLiteral("Nordhafen"));
     QCOMPARE(arms, 1);
-    QCOMPARE(bytesOf(post(), TradingPostRecord::Size), postWith(before, [](int) { return 96; }));
-    QVERIFY(!doc_->IsModified());
+
+    inside(*stock_, [&] {
+        shown.clear();
+        for (int i = 2; i <= 5; ++i)
+            shown << control<QLineEdit>(*stock_, "edWare" + two(i))->text();
+    });
+    QVERIFY(!stock_->Execute(doc_.get(), city(2)));
+    QCOMPARE(shown, (QStringList{"101", "5000", "134217727", "0"}));
 }
 
 void TestGoodsDialogs::stockButtons_data()
@@ -185,12 +386,15 @@ void TestGoodsDialogs::stockButtons_data()
     QTest::addColumn<quint32>("wolle");
     QTest::addColumn<quint32>("others");
 
+    // Rows left as shown keep their fractions; "Alles leeren" empties them.
     QTest::newRow("leeren, ok") << QString() << true << true << 0u << 0u;
     QTest::newRow("leeren, abbruch") << QString() << true << false << 100u << 100u;
+    QTest::newRow("leeren, one row typed, ok") << "7" << true << true << 224u << 0u;
     QTest::newRow("typed, abbruch") << "7" << false << false << 100u << 100u;
-    QTest::newRow("typed, ok") << "7" << false << true << 224u << 96u;
-    QTest::newRow("too large is clamped") << "200000000" << false << true << 134217727u * 32 << 96u;
-    QTest::newRow("no number is 0") << "x1" << false << true << 0u << 96u;
+    QTest::newRow("typed, ok") << "7" << false << true << 224u << 100u;
+    QTest::newRow("typed as shown, ok") << "3" << false << true << 100u << 100u;
+    QTest::newRow("too large is clamped")
+        << "200000000" << false << true << 134217727u * 32 << 100u;
 }
 
 void TestGoodsDialogs::stockButtons()
@@ -202,41 +406,67 @@ void TestGoodsDialogs::stockButtons()
     QFETCH(quint32, others);
     const QByteArray before = bytesOf(post(), TradingPostRecord::Size);
     inside(*stock_, [&] {
-        if (!typed.isEmpty())
-            control<QLineEdit>(*stock_, "edWare04")->setText(typed);
         if (leeren)
             click(*stock_, "btLeeren");
+        if (!typed.isEmpty())
+            control<QLineEdit>(*stock_, "edWare04")->setText(typed);
         click(*stock_, ok ? "btOk" : "btCancel");
     });
-    QCOMPARE(stock_->Execute(doc_.get(), city(0)), ok);
+    const bool changed = ok && (leeren || wolle != 100u);
+    QCOMPARE(stock_->Execute(doc_.get(), city(0)), changed);
     QCOMPARE(bytesOf(post(), TradingPostRecord::Size),
              postWith(before, [&](int i) { return i == 4 ? wolle : others; }));
+    // What was stored is what the row shows.
+    if (ok)
+        QCOMPARE(control<QLineEdit>(*stock_, "edWare04")->text().toUInt(), wolle / 32);
 }
 
-void TestGoodsDialogs::stockWithoutTradingPostWritesNothing()
+void TestGoodsDialogs::stockOfCityWithoutTradingPost_data()
 {
-    const QByteArray file = saved(*doc_);
-    bool enabled = true;
-    QString name;
-    inside(*stock_, [&] {
-        enabled = control<QLineEdit>(*stock_, "edWare02")->isEnabled() ||
-                  control<QPushButton>(*stock_, "btLeeren")->isEnabled();
-        name = control<QLabel>(*stock_, "lbOwner")->text();
-        control<QLineEdit>(*stock_, "edWare02")->setText("55");
-        click(*stock_, "btOk");
-    });
-    QVERIFY(stock_->Execute(doc_.get(), city(1)));
-    QVERIFY(!enabled);
-    QCOMPARE(name, QStringLiteral("Suedwacht"));
+    QTest::addColumn<bool>("afterAnother"); // the stock of Nordhafen was shown first
+    QTest::addColumn<QByteArray>("name");
+    QTest::newRow("first showing") << false << QByteArray("Suedwacht");
+    QTest::newRow("after the stock of another city") << true << QByteArray("Suedwacht");
+    QTest::newRow("city without a name") << true << QByteArray();
+}
 
-    inside(*stock_, [&] {
-        name = control<QLabel>(*stock_, "lbOwner")->text();
-        click(*stock_, "btOk");
-    });
-    QVERIFY(stock_->Execute(doc_.get(), CityRecord()));
-    QVERIFY(name.isEmpty());
-    QCOMPARE(control<ListImage>(*stock_, "picOwner")->index(), -1);
-    QCOMPARE(saved(*doc_), file);
+// A city without a trading post gets a message instead of the dialog, so
+// that no earlier city's numbers are shown and nothing is stored.
+void TestGoodsDialogs::stockOfCityWithoutTradingPost()
+{
+    QFETCH(bool, afterAnother);
+    QFETCH(QByteArray, name);
+    ScriptedPrompts prompts;
+    if (afterAnother) {
+        inside(*stock_, [&] {
+            control<QLineEdit>(*stock_, "edWare02")->setText("55");
+            click(*stock_, "btCancel");
+        });
+        QVERIFY(!stock_->Execute(doc_.get(), city(0)));
+    }
+    city(1).setName(QString::fromLatin1(name));
+    const QByteArray before = saved(*doc_);
+    bool shown = true;
+    {
+        const ShowWatch watch(*stock_);
+        QVERIFY(!stock_->Execute(doc_.get(), city(1)));
+        shown = watch.shown();
+    }
+    QVERIFY(!shown);
+    QCOMPARE(prompts.shown,
+             QStringList("message: " + msg::cityWithoutTradingPost(QString::fromLatin1(name))));
+    QVERIFY(prompts.shown.first().contains("Kontor"));
+    QVERIFY(name.isEmpty() || prompts.shown.first().contains(QString::fromLatin1(name)));
+    QCOMPARE(saved(*doc_), before);
+
+    // Without a city there is nothing to show, and nothing to say.
+    {
+        const ShowWatch watch(*stock_);
+        QVERIFY(!stock_->Execute(doc_.get(), CityRecord()));
+        shown = watch.shown();
+    }
+    QVERIFY(!shown);
+    QCOMPARE(prompts.shown.size(), 1);
 }
 
 void TestGoodsDialogs::coatOfArmsFollowsOwnerColour_data()
@@ -260,27 +490,9 @@ void TestGoodsDialogs::coatOfArmsFollowsOwnerColour()
     QCOMPARE(control<QLabel>(*stock_, "lbOwner")->text(), QStringLiteral("Nordhafen"));
 }
 
-void TestGoodsDialogs::typedTons_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<quint32>("tons");
-    QTest::newRow("plain") << "511" << 511u;
-    QTest::newRow("above the limit") << "512" << 511u;
-    QTest::newRow("beyond 64 bits") << "99999999999999999999999" << 511u;
-    QTest::newRow("leading zeros") << "0000000000000000000042" << 42u;
-    QTest::newRow("blanks") << " 12 " << 12u;
-    QTest::newRow("negative") << "-3" << 0u;
-    QTest::newRow("empty") << "" << 0u;
-    QTest::newRow("hex is no number") << "0x10" << 0u;
-}
-
-void TestGoodsDialogs::typedTons()
-{
-    QFETCH(QString, text);
-    QFETCH(quint32, tons);
-    QCOMPARE(AmountField::TonsOf(text, 511), tons);
-}
-
+// The used slots show whole tons and their goods; a typed amount is stored
+// in its slot alone, keeping the flag bits; the other slots keep their
+// fractions and the identifier of no known goods.
 void TestGoodsDialogs::cargoShowsAndWritesUsedSlotsOnly()
 {
     const QByteArray before = bytesOf(vehicle(0), ShipRecord::Size);
@@ -295,6 +507,7 @@ void TestGoodsDialogs::cargoShowsAndWritesUsedSlotsOnly()
         }
         name = control<QLabel>(*cargo_, "lbSchiff")->text();
         arms = control<ListImage>(*cargo_, "imSchiff")->index();
+        control<QLineEdit>(*cargo_, "edWare02")->setText("7");
         click(*cargo_, "btOk");
     });
     QVERIFY(cargo_->Execute(doc_.get(), vehicle(0)));
@@ -305,14 +518,9 @@ void TestGoodsDialogs::cargoShowsAndWritesUsedSlotsOnly()
     for (int k = 0; k < 8; ++k)
         QCOMPARE(control<QGroupBox>(*cargo_, "gbWare" + two(k))->isHidden(), k >= 5);
 
-    // Slots 1..5 lose their fractions and the unknown identifier; the rest
-    // of the record keeps every byte.
     QByteArray expected = before;
-    const std::array<quint16, 5> stored = {2405, 1505, 0, 513, 9905};
-    for (int k = 0; k < 5; ++k) {
-        qToLittleEndian<quint16>(stored[size_t(k)], expected.data() + 372 + 8 * k);
-        qToLittleEndian<quint16>(quint16(pirateWord(k) & ~31), expected.data() + 372 + 8 * k + 2);
-    }
+    qToLittleEndian<quint16>(quint16((pirateWord(2) & 0xC000) | 7 * 32),
+                             expected.data() + 372 + 8 * 2 + 2);
     QCOMPARE(bytesOf(vehicle(0), ShipRecord::Size), expected);
 }
 
@@ -325,7 +533,8 @@ void TestGoodsDialogs::cargoTypedAmountIsClamped()
         click(*cargo_, "btOk");
     });
     QVERIFY(cargo_->Execute(doc_.get(), vehicle(0)));
-    QCOMPARE(control<QLineEdit>(*cargo_, "edWare03")->text(), QStringLiteral("600"));
+    // OK shows the number stored, where it went beyond the field.
+    QCOMPARE(control<QLineEdit>(*cargo_, "edWare03")->text(), QStringLiteral("511"));
     QCOMPARE(vehicle(0).cargo(3).amountWord(), quint16(0xC000 | 511 * 32));
 }
 
@@ -373,29 +582,35 @@ void TestGoodsDialogs::cargoLeerenEmptiesKeepingFlags()
     QCOMPARE(bytesOf(vehicle(1), ShipRecord::Size), expected);
 }
 
+// A figure of no known type shows its own eight slots, locked, never the
+// numbers of the vehicle shown before, and stores nothing.
 void TestGoodsDialogs::unknownTypeShowsAllAndWritesNothing()
 {
     inside(*cargo_, [&] {
         control<QLineEdit>(*cargo_, "edWare07")->setText("77");
         click(*cargo_, "btOk");
     });
-    QVERIFY(cargo_->Execute(doc_.get(), vehicle(1))); // the cart uses three slots
+    QVERIFY(!cargo_->Execute(doc_.get(), vehicle(1))); // the cart uses three slots
 
     const QByteArray before = bytesOf(vehicle(2), ShipRecord::Size);
     bool editable = true;
+    QStringList shown;
+    QList<int> kinds;
     inside(*cargo_, [&] {
         editable = control<QGroupBox>(*cargo_, "gbWare00")->isEnabled() ||
                    control<QPushButton>(*cargo_, "btLeeren")->isEnabled();
+        for (int k = 0; k < 8; ++k) {
+            shown << control<QLineEdit>(*cargo_, "edWare" + two(k))->text();
+            kinds << control<ListImage>(*cargo_, "imWare" + two(k))->index();
+        }
         click(*cargo_, "btOk");
     });
-    QVERIFY(cargo_->Execute(doc_.get(), vehicle(2)));
+    QVERIFY(!cargo_->Execute(doc_.get(), vehicle(2)));
     QVERIFY(!editable);
     for (int k = 0; k < 8; ++k)
         QVERIFY(!control<QGroupBox>(*cargo_, "gbWare" + two(k))->isHidden());
-    // Nothing was filled: the cart's values and the text typed last remain.
-    QCOMPARE(control<QLineEdit>(*cargo_, "edWare00")->text(), QStringLiteral("2"));
-    QCOMPARE(control<QLineEdit>(*cargo_, "edWare07")->text(), QStringLiteral("77"));
-    QCOMPARE(control<ListImage>(*cargo_, "imWare01")->index(), 23);
+    QCOMPARE(shown, (QStringList{"3", "13", "23", "33", "43", "53", "63", "73"}));
+    QCOMPARE(kinds, (QList<int>{3, 4, 1, 24, 29, 2, 11, 23}));
     QCOMPARE(bytesOf(vehicle(2), ShipRecord::Size), before);
 
     QVERIFY(!cargo_->Execute(doc_.get(), ShipRecord())); // returns without showing
