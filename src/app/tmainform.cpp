@@ -329,7 +329,7 @@ bool TMainForm::CloseScenario()
             return false;
         case Prompts::Answer::Yes:
             if (!SaveDocument(doc_->FilePath())) {
-                Prompts::Current().Error(this, msg::saveFailed());
+                Prompts::Current().Error(this, msg::saveFailed(doc_->lastError()));
                 return false;
             }
             break;
@@ -398,7 +398,7 @@ void TMainForm::OpenAndSelect(const QString &path)
 void TMainForm::SaveActionExecute()
 {
     if (doc_ && !SaveDocument(doc_->FilePath()))
-        Prompts::Current().Error(this, msg::saveFailed());
+        Prompts::Current().Error(this, msg::saveFailed(doc_->lastError()));
 }
 
 void TMainForm::SaveAsActionExecute()
@@ -417,7 +417,7 @@ void TMainForm::SaveAsActionExecute()
     const QString target =
         withExtension(choice.path, kSaveExtensions.value(choice.filter, kSaveExtensions[0]));
     if (!SaveDocument(target)) {
-        Prompts::Current().Error(this, msg::saveFailed());
+        Prompts::Current().Error(this, msg::saveFailed(doc_->lastError()));
         return;
     }
     folderTree_->Refresh(target);
@@ -443,7 +443,7 @@ void TMainForm::SaveInselActionExecute()
     if (dot < 0 || name.mid(dot) != QLatin1String(".scp"))
         path += QLatin1String(".scp");
     if (!doc_->ExportIsland(*island, path))
-        Prompts::Current().Error(this, msg::exportFailed(path));
+        Prompts::Current().Error(this, msg::exportFailed(path, doc_->lastError()));
 }
 
 void TMainForm::RevertActionExecute()

@@ -3,10 +3,10 @@
 #include "app/gamepath.h"
 #include "common/ansitext.h"
 #include "common/messages.h"
+#include "document/atomicfile.h"
 #include "common/wholefile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -44,22 +44,13 @@ QByteArray entryLine(const QString &entry)
     return line;
 }
 
-// Replaces the file's content in one atomic step: QSaveFile writes a temporary
-// file next to it and renames it over the original only when everything was
-// written, keeping the original's permissions and following a symlink to its
-// target. Any failure leaves the original as it was.
-bool writeAtomically(const QString &path, const QByteArray &content)
+// The first line of the campaign section, or -1 when no line opens one. Load
+// and store both find the section here, so that a store replaces the section
+// a load reads: the game opens it only at a line that is exactly the marker.
+qsizetype campaignSectionStart(const QList<QByteArray> &lines)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // A short write (disk full, size limit) is reported only by flush(): the
-    // buffered write() accepts everything and commit() would rename a
-    // truncated file over the original. Without commit() the destructor
-    // throws the temporary file away.
-    if (file.write(content) != content.size() || !file.flush())
-        return false;
-    return file.commit();
+    const qsizetype marker = lines.indexOf(kCampaignMarker);
+    return marker < 0 ? -1 : marker + 1;
 }
 
 } // namespace
@@ -105,12 +96,11 @@ std::optional<QStringList> GameTextCodec::LoadCampaignList(const QString &gamePa
     if (!readLines(path, &lines, message))
         return std::nullopt;
 
-    // The game only opens the section at a line that is exactly the marker.
     QStringList list;
-    const qsizetype begin = lines.indexOf(kCampaignMarker);
+    const qsizetype begin = campaignSectionStart(lines);
     if (begin < 0)
         return list;
-    for (qsizetype i = begin + 1; i < lines.size() && lines[i] != kEndMarker; ++i)
+    for (qsizetype i = begin; i < lines.size() && lines[i] != kEndMarker; ++i)
         list.append(ansi::toUnicode(lines[i]));
     return list;
 }
@@ -130,13 +120,7 @@ bool GameTextCodec::StoreCampaignList(const QString &gamePath, const QStringList
     if (!readLines(path, &lines, &why))
         return fail(why);
 
-    qsizetype begin = -1;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (lines[i].compare(kCampaignMarker, Qt::CaseInsensitive) == 0) {
-            begin = i + 1;
-            break;
-        }
-    }
+    const qsizetype begin = campaignSectionStart(lines);
     // Without a closing marker there is no telling where the section ends;
     // replacing up to the end of the file would throw away the texts after it.
     const qsizetype end = begin < 0 ? -1 : lines.indexOf(kEndMarker, begin);
@@ -155,7 +139,10 @@ bool GameTextCodec::StoreCampaignList(const QString &gamePath, const QStringList
     }
     Code(content.data(), content.size());
 
-    if (!writeAtomically(path, content))
-        return fail(msg::cannotWrite(path));
+    // Through a new file that replaces the old one; where the game's folder
+    // takes no new file but the file itself is writable, in place.
+    QString reason;
+    if (!RewriteFile(path, content, &reason))
+        return fail(msg::cannotWrite(path, reason));
     return true;
 }

@@ -66,7 +66,7 @@ int resave(const QString &in, const QString &target)
     if (!load(doc, in))
         return 1;
     if (!doc.Save(target)) {
-        err() << msg::saveFailed() << Qt::endl;
+        err() << msg::saveFailed(doc.lastError()) << Qt::endl;
         return 1;
     }
     return 0;
@@ -85,7 +85,7 @@ int exportIsland(const QString &in, const QString &numberText, const QString &ta
         return 1;
     }
     if (!doc.ExportIsland(*island, target)) {
-        err() << msg::saveFailed() << Qt::endl;
+        err() << msg::saveFailed(doc.lastError()) << Qt::endl;
         return 1;
     }
     return 0;

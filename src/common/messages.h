@@ -111,6 +111,42 @@ inline QString noCampaignSection(const QString &path)
         .arg(path);
 }
 
+// Failed writes: the program's own sentence, and under it why the write
+// failed. The reason is the system's text (disk full, permission denied) or
+// one of the reasons below, which the program finds out before it writes.
+inline QString withReason(const QString &sentence, const QString &reason)
+{
+    return reason.isEmpty() ? sentence : sentence + QLatin1Char('\n') + reason;
+}
+inline QString saveFailed(const QString &reason)
+{
+    return withReason(saveFailed(), reason);
+}
+inline QString exportFailed(const QString &path, const QString &reason)
+{
+    return withReason(exportFailed(path), reason);
+}
+inline QString targetNotRegularFile()
+{
+    return QStringLiteral("Das Ziel ist keine gewöhnliche Datei und wird nicht ersetzt.");
+}
+inline QString targetReadOnly()
+{
+    return QStringLiteral("Die Datei ist schreibgeschützt.");
+}
+inline QString writeIncomplete()
+{
+    return QStringLiteral("Die Daten konnten nicht vollständig geschrieben werden.");
+}
+inline QString cannotWrite(const QString &path, const QString &reason)
+{
+    return withReason(cannotWrite(path), reason);
+}
+inline QString oldContentNotRestored()
+{
+    return QStringLiteral("Der alte Inhalt der Datei konnte nicht wiederhergestellt werden.");
+}
+
 inline QString noSuchIsland(const QString &number)
 {
     return QStringLiteral("Das Szenario enthält keine Insel mit der Nummer %1.").arg(number);

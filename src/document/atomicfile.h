@@ -1,18 +1,43 @@
 #pragma once
 
+#include <QByteArray>
 #include <QIODevice>
 #include <QString>
 #include <functional>
 
-// Replaces `target` with what `write` puts into the device, so that the old
-// file survives every failure. The content goes to "temp.file" in the
-// target's folder, is synced to disk, gets the permissions of the file it
-// replaces and is then renamed over the target in one atomic step. A target
-// that is a symbolic link stays a link: the file it points to is replaced.
-// When `write` returns false, or creating, writing, syncing or renaming
-// fails, temp.file is removed and the target is left exactly as it was.
-bool WriteFileAtomically(const QString &target, const std::function<bool(QIODevice &)> &write);
+// Everything the program writes to disk (scenarios, island files, the game's
+// text file) goes through here, so that the old file survives every failure.
+//
+// The content goes to a temporary file of its own, created exclusively in the
+// folder of the file it replaces (never through a symbolic link, never over a
+// file of the user's), with the replaced file's owner, group and mode (a new
+// file: the umask default) set before its first byte. It is written in large
+// blocks with checked byte counts, synced to disk and renamed over the target
+// in one atomic step. A target that is a symbolic link stays a link: the file
+// at the end of the chain is replaced. An existing target that is not a
+// regular file, or that is read-only (for root too: no write permission bit at
+// all), is refused and left alone.
+//
+// On failure nothing remains of the temporary file, the target is as it was,
+// and `error` (when given) holds the reason to show under the program's own
+// sentence: the system's text (disk full, permission denied, ...) or one of
+// the program's reasons from the messages.
+
+using FileWriteFunction = std::function<bool(QIODevice &)>;
+
+// `write` puts the content into the device and returns false to abandon the
+// save (the device's own failures are noticed without it). An exception from
+// `write` abandons the save the same way and is passed on.
+bool WriteFileAtomically(const QString &target, const FileWriteFunction &write,
+                         QString *error = nullptr);
+
+// For a file in a folder the program does not own (the game's text file):
+// as WriteFileAtomically, but where the folder takes no new file while the
+// file itself is writable, the file is rewritten in place: the whole old
+// content is read first and put back when the write fails.
+bool RewriteFile(const QString &target, const QByteArray &content, QString *error = nullptr);
 
 // The file a save to `target` really replaces: the end of its chain of
-// symbolic links, or `target` itself.
+// symbolic links (also when that end does not exist yet), or `target` itself.
+// Empty when the chain does not end (a loop of links).
 QString ResolveSaveTarget(const QString &target);

@@ -279,7 +279,9 @@ bool RumoSzen::WriteTo(QIODevice &out)
 
 bool RumoSzen::Save(const QString &path)
 {
-    if (!WriteFileAtomically(path, [this](QIODevice &out) { return WriteTo(out); }))
+    lastError_.clear();
+    if (!WriteFileAtomically(
+            path, [this](QIODevice &out) { return WriteTo(out); }, &lastError_))
         return false;
     filePath_ = path;
     fileName_ = QFileInfo(path).fileName();
@@ -428,11 +430,15 @@ bool RumoSzen::DeleteIsland(Insel &doomed)
 
 bool RumoSzen::ExportIsland(const Insel &island, const QString &path) const
 {
-    return WriteFileAtomically(path, [&island](QIODevice &out) {
-        ChunkWriter writer(out);
-        island.Write(writer, true);
-        return writer.ok();
-    });
+    lastError_.clear();
+    return WriteFileAtomically(
+        path,
+        [&island](QIODevice &out) {
+            ChunkWriter writer(out);
+            island.Write(writer, true);
+            return writer.ok();
+        },
+        &lastError_);
 }
 
 bool RumoSzen::SetCityOwner(CityRecord city, int slot)

@@ -35,7 +35,8 @@ public:
     // The same from an open device (the file name is only remembered).
     bool Load(QIODevice &in, const QString &path);
     // Writes the scenario to `path` through a temporary file that then
-    // replaces it; on failure the old file is left as it was.
+    // replaces it; on failure the old file is left as it was and lastError()
+    // tells why.
     bool Save(const QString &path);
     // The scenario's bytes as a save writes them.
     bool WriteTo(QIODevice &out);
@@ -87,8 +88,12 @@ public:
     // Removes the island with its settlements from the output. Refused (false)
     // for islands that CanDeleteIsland refuses.
     bool DeleteIsland(Insel &island);
-    // Writes the island as an island template file.
+    // Writes the island as an island template file; on failure lastError()
+    // tells why.
     bool ExportIsland(const Insel &island, const QString &path) const;
+    // Why the last failed Save or ExportIsland failed, in the user's words
+    // (the system's reason or the program's), to show under its own sentence.
+    QString lastError() const { return lastError_; }
 
     // Gives a city to the player in `slot` (0..6) and recolours its buildings
     // on every layer. False, with nothing changed, when `slot` is no player
@@ -133,6 +138,8 @@ private:
     QString scenarioName_;
     QString filePath_;
     QString fileName_;
+    // Set by the const export too, hence mutable.
+    mutable QString lastError_;
     int campaignNumber_ = -1;
     int changeCount_ = 0;
     bool moveValid_ = true;

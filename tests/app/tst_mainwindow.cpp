@@ -17,6 +17,8 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QtTest>
+#include <cerrno>
+#include <cstring>
 
 using namespace scenario;
 
@@ -254,7 +256,9 @@ void TestMainWindow::failedSaveKeepsTheDocumentModified()
     QVERIFY(gone.remove()); // the folder vanished: nothing can be written there
 
     action("SaveAction")->trigger();
-    QCOMPARE(prompts_->shown, QStringList{"error: " + msg::saveFailed()});
+    QCOMPARE(
+        prompts_->shown,
+        QStringList{"error: " + msg::saveFailed(QString::fromLocal8Bit(std::strerror(ENOENT)))});
     QVERIFY(window_->document()->IsModified());
     QVERIFY(window_->windowTitle().endsWith("*]"));
 
@@ -284,7 +288,8 @@ void TestMainWindow::saveAsTakesTheFiltersExtension()
     edit("editSchiffe", "9");
     prompts_->files << Prompts::FileChoice{dir_->filePath("fehlt/x.szs"), 0};
     action("SaveAsAction")->trigger();
-    QCOMPARE(prompts_->shown.last(), "error: " + msg::saveFailed());
+    QCOMPARE(prompts_->shown.last(),
+             "error: " + msg::saveFailed(QString::fromLocal8Bit(std::strerror(ENOENT))));
     QCOMPARE(window_->document()->FilePath(), target);
     QCOMPARE(window_->document()->ModifiedCount(), 1);
 }

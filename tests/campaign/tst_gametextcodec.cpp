@@ -1,5 +1,6 @@
 #include "campaign/gametextcodec.h"
 #include "common/messages.h"
+#include "support/actingas.h"
 #include "support/tempfiles.h"
 
 #include <QDir>
@@ -7,6 +8,10 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cerrno>
+#include <cstring>
+#include <optional>
+#include <sys/stat.h>
 
 #ifdef Q_OS_LINUX
 #include <csignal>
@@ -58,11 +63,13 @@ private slots:
     void storeCampaignList_data();
     void storeCampaignList();
     void storeUnchangedListKeepsFileIdentical();
+    void storeReplacesTheSectionLoadReads_data();
+    void storeReplacesTheSectionLoadReads();
     void storeRefusesFileWithoutSection_data();
     void storeRefusesFileWithoutSection();
     void storeKeepsSymlinkAndPermissions();
-    void storeIntoReadOnlyPlaceFails_data();
-    void storeIntoReadOnlyPlaceFails();
+    void storeWhereFolderOrFileIsReadOnly_data();
+    void storeWhereFolderOrFileIsReadOnly();
     void failedWriteLeavesOriginal();
 };
 
@@ -174,9 +181,10 @@ void TestGameTextCodec::storeCampaignList_data()
     QTest::newRow("line breaks become CR LF")
         << QByteArray("x\ry\n[KAMPAGNE]\n\ra\r[END]\nz") << QStringList{"b"}
         << QByteArray("x\r\ny\r\n[KAMPAGNE]\r\nb\r\n[END]\r\nz\r\n");
-    QTest::newRow("marker in any case")
-        << QByteArray("[Kampagne]\r\na\r\n[END]\r\n") << QStringList{"b"}
-        << QByteArray("[Kampagne]\r\nb\r\n[END]\r\n");
+    QTest::newRow("only the exact marker opens")
+        << QByteArray("[kampagne]\r\na\r\n[END]\r\n[KAMPAGNE]\r\nx\r\n[END]\r\n")
+        << QStringList{"b"}
+        << QByteArray("[kampagne]\r\na\r\n[END]\r\n[KAMPAGNE]\r\nb\r\n[END]\r\n");
     QTest::newRow("only an exact end marker closes")
         << QByteArray("[KAMPAGNE]\r\na\r\n[end]\r\n[END]\r\nz\r\n") << QStringList{"b"}
         << QByteArray("[KAMPAGNE]\r\nb\r\n[END]\r\nz\r\n");
@@ -219,6 +227,39 @@ void TestGameTextCodec::storeUnchangedListKeepsFileIdentical()
     QCOMPARE(testfiles::read(path), before);
 }
 
+// Load and store find the campaign section by one rule: a line that only
+// resembles the marker before the real one neither hides the real section
+// from the store nor receives the list, so storing the loaded list changes
+// nothing and a changed list loads back as stored.
+void TestGameTextCodec::storeReplacesTheSectionLoadReads_data()
+{
+    QTest::addColumn<QByteArray>("decoy");
+    QTest::newRow("lower case") << QByteArray("[kampagne]");
+    QTest::newRow("mixed case") << QByteArray("[Kampagne]");
+    QTest::newRow("trailing blank") << QByteArray("[KAMPAGNE] ");
+    QTest::newRow("leading blank") << QByteArray(" [KAMPAGNE]");
+}
+
+void TestGameTextCodec::storeReplacesTheSectionLoadReads()
+{
+    QFETCH(QByteArray, decoy);
+    QTemporaryDir dir;
+    const QByteArray other = "[ALLGEMEIN]\r\n" + decoy + "\r\nalt.szs\r\n[END]\r\n";
+    const QString path = writeTextFile(dir, other + "[KAMPAGNE]\r\nerste.szs\r\nzweite.szs\r\n"
+                                                    "[END]\r\n[SCHIFFE]\r\n");
+    const QByteArray before = testfiles::read(path);
+
+    const auto loaded = GameTextCodec::LoadCampaignList(dir.path(), nullptr);
+    QVERIFY(loaded.has_value());
+    QCOMPARE(*loaded, (QStringList{"erste.szs", "zweite.szs"}));
+    QVERIFY(GameTextCodec::StoreCampaignList(dir.path(), *loaded, nullptr));
+    QCOMPARE(testfiles::read(path), before);
+
+    QVERIFY(GameTextCodec::StoreCampaignList(dir.path(), {"neu.szs"}, nullptr));
+    QCOMPARE(GameTextCodec::LoadCampaignList(dir.path(), nullptr), QStringList{"neu.szs"});
+    QCOMPARE(readTextFile(path), other + "[KAMPAGNE]\r\nneu.szs\r\n[END]\r\n[SCHIFFE]\r\n");
+}
+
 void TestGameTextCodec::storeRefusesFileWithoutSection_data()
 {
     QTest::addColumn<QByteArray>("plain");
@@ -226,6 +267,8 @@ void TestGameTextCodec::storeRefusesFileWithoutSection_data()
     QTest::newRow("no end marker") << QByteArray("x\r\n[KAMPAGNE]\r\na\r\nb\r\n");
     QTest::newRow("end marker only before") << QByteArray("[END]\r\n[KAMPAGNE]\r\na\r\n");
     QTest::newRow("end marker not exact") << QByteArray("[KAMPAGNE]\r\na\r\n[END] \r\n");
+    QTest::newRow("marker in other letter case") << QByteArray("[Kampagne]\r\na\r\n[END]\r\n");
+    QTest::newRow("marker with trailing blank") << QByteArray("[KAMPAGNE] \r\na\r\n[END]\r\n");
 }
 
 void TestGameTextCodec::storeRefusesFileWithoutSection()
@@ -260,32 +303,72 @@ void TestGameTextCodec::storeKeepsSymlinkAndPermissions()
     QCOMPARE(QFile::permissions(target), permissions);
 }
 
-void TestGameTextCodec::storeIntoReadOnlyPlaceFails_data()
+// The game's folder often belongs to another user or is read-only while
+// Text.cod itself is writable: the store then rewrites the file in place.
+// A read-only Text.cod is never written, also not by root; a file of
+// another user is refused with the system's reason.
+void TestGameTextCodec::storeWhereFolderOrFileIsReadOnly_data()
 {
-    QTest::addColumn<bool>("lockFolder");
-    QTest::newRow("read-only folder") << true;
-    QTest::newRow("read-only file") << false;
+    QTest::addColumn<int>("folderMode");
+    QTest::addColumn<int>("fileMode");
+    QTest::addColumn<bool>("fileOfOtherUser");
+    QTest::addColumn<QString>("reason"); // empty: stored
+    QTest::newRow("read-only folder, writable file") << 0555 << 0644 << false << QString();
+    QTest::newRow("read-only file") << 0755 << 0444 << false << msg::targetReadOnly();
+    QTest::newRow("read-only folder and file") << 0555 << 0444 << false << msg::targetReadOnly();
+    QTest::newRow("read-only folder, another user's file")
+        << 0555 << 0644 << true << QString::fromLocal8Bit(std::strerror(EACCES));
 }
 
-void TestGameTextCodec::storeIntoReadOnlyPlaceFails()
+void TestGameTextCodec::storeWhereFolderOrFileIsReadOnly()
 {
-    QFETCH(bool, lockFolder);
+    QFETCH(int, folderMode);
+    QFETCH(int, fileMode);
+    QFETCH(bool, fileOfOtherUser);
+    QFETCH(QString, reason);
+    // Root may write anywhere; the store then runs as another user, who
+    // owns the folder (and the file, unless it is root's).
+    const bool root = testusers::runningAsRoot();
+    if (fileOfOtherUser && !root)
+        QSKIP("a file of another user needs root to set up");
     QTemporaryDir dir;
-    const QString path = writeTextFile(dir, kFile);
+    const QString game = dir.filePath(QStringLiteral("spiel"));
+    const QString path = writeTextFile(dir, kFile, QStringLiteral("spiel/Text.cod"));
     const QByteArray before = testfiles::read(path);
-    const QString locked = lockFolder ? dir.path() : path;
-    const QFileDevice::Permissions writable = QFile::permissions(locked);
-    QVERIFY(QFile::setPermissions(locked,
-                                  writable & ~(QFileDevice::WriteOwner | QFileDevice::WriteUser |
-                                               QFileDevice::WriteGroup | QFileDevice::WriteOther)));
+    if (root) {
+        QVERIFY(testusers::giveToOtherUser(dir.path()));
+        QVERIFY(testusers::giveToOtherUser(game));
+        if (!fileOfOtherUser)
+            QVERIFY(testusers::giveToOtherUser(path));
+    }
+    QCOMPARE(::chmod(QFile::encodeName(path).constData(), mode_t(fileMode)), 0);
+    QCOMPARE(::chmod(QFile::encodeName(game).constData(), mode_t(folderMode)), 0);
 
     QString message;
-    const bool stored = GameTextCodec::StoreCampaignList(dir.path(), {"neu.szs"}, &message);
-    QFile::setPermissions(locked, writable);
-    if (stored)
-        QSKIP("permissions do not stop writes for this user (root)");
-    QCOMPARE(message, msg::cannotWrite(path));
-    QCOMPARE(testfiles::read(path), before);
+    bool stored = false;
+    {
+        std::optional<testusers::ActingAs> other;
+        if (root) {
+            other.emplace(testusers::OtherUser, testusers::OtherGroup);
+            QVERIFY(other->active());
+        }
+        stored = GameTextCodec::StoreCampaignList(game, {"neu.szs"}, &message);
+    }
+    ::chmod(QFile::encodeName(game).constData(), 0755);
+
+    QCOMPARE(QDir(game).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{"Text.cod"});
+    if (reason.isEmpty()) {
+        QVERIFY2(stored, qPrintable(message));
+        QVERIFY(readTextFile(path).contains("[KAMPAGNE]\r\nneu.szs\r\n[END]"));
+        struct stat st {};
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &st), 0);
+        QCOMPARE(int(st.st_mode & 07777), fileMode);
+    } else {
+        QVERIFY(!stored);
+        QCOMPARE(message, msg::cannotWrite(path, reason));
+        QCOMPARE(testfiles::read(path), before);
+    }
 }
 
 // A write that fails halfway, for any user: the file size limit stops the
@@ -309,7 +392,7 @@ void TestGameTextCodec::failedWriteLeavesOriginal()
     std::signal(SIGXFSZ, oldHandler);
 
     QVERIFY(!stored);
-    QCOMPARE(message, msg::cannotWrite(path));
+    QCOMPARE(message, msg::cannotWrite(path, QString::fromLocal8Bit(std::strerror(EFBIG))));
     QCOMPARE(testfiles::read(path), before);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Text.cod"});
 #else

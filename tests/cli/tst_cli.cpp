@@ -11,6 +11,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cerrno>
+#include <cstring>
 
 using namespace scenario;
 
@@ -91,10 +93,20 @@ void TestCli::resaveFailures()
     QCOMPARE(run.err, msg::readScenarioFailed() + QLatin1Char('\n'));
     QVERIFY(!QFileInfo::exists(out));
 
-    // A target folder that does not exist cannot take the save.
+    // A target folder that does not exist cannot take the save, and a
+    // read-only target is not replaced; the message says why.
     run = cli(*game_, {QStringLiteral("resave"), in_, dir_->filePath(QStringLiteral("no/x.szs"))});
     QCOMPARE(run.exitCode, 1);
-    QCOMPARE(run.err, msg::saveFailed() + QLatin1Char('\n'));
+    QCOMPARE(run.err,
+             msg::saveFailed(QString::fromLocal8Bit(std::strerror(ENOENT))) + QLatin1Char('\n'));
+    const QString readOnly = dir_->filePath(QStringLiteral("schreibgeschuetzt.szs"));
+    testfiles::write(readOnly, "alt");
+    QVERIFY(QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ReadGroup |
+                                                QFileDevice::ReadOther));
+    run = cli(*game_, {QStringLiteral("resave"), in_, readOnly});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.err, msg::saveFailed(msg::targetReadOnly()) + QLatin1Char('\n'));
+    QCOMPARE(testfiles::read(readOnly), QByteArray("alt"));
 
     // Load notices arrive on stderr, one a line, and the save goes on.
     const QString foreignDeer = dir_->filePath(QStringLiteral("deer.szs"));
@@ -121,6 +133,14 @@ void TestCli::exportIsland()
     QCOMPARE(run.exitCode, 1);
     QCOMPARE(run.err.trimmed(), msg::noSuchIsland(QStringLiteral("42")));
     QVERIFY(!QFileInfo::exists(out + "2"));
+
+    // A folder in the target's place is not replaced.
+    QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("ordner.scp")));
+    run = cli(*game_, {QStringLiteral("export-island"), in_, QStringLiteral("1"),
+                       dir_->filePath(QStringLiteral("ordner.scp"))});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.err, msg::saveFailed(msg::targetNotRegularFile()) + QLatin1Char('\n'));
+    QVERIFY(QFileInfo(dir_->filePath(QStringLiteral("ordner.scp"))).isDir());
 }
 
 void TestCli::dumpDescribesTheScenario()

@@ -1,3 +1,4 @@
+#include "common/messages.h"
 #include "document/chunkfile.h"
 #include "document/rumoszen.h"
 #include "document/scenariofiles.h"
@@ -12,6 +13,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cerrno>
+#include <cstring>
 
 #ifdef Q_OS_LINUX
 #include <csignal>
@@ -357,8 +360,9 @@ void TestScenarioDocument::changeCountSignalsEveryChange()
     QCOMPARE(spy.last().at(0).toInt(), 0);
 }
 
-// An existing temp.file is replaced and gone afterwards; saving onto a
-// file that is itself called temp.file works too.
+// A save replaces only its target: a user's file called temp.file beside it
+// stays as it was, and a target that is itself called temp.file is saved
+// like any other.
 void TestScenarioDocument::saveReplacesTargetAndTempFile_data()
 {
     QTest::addColumn<QString>("target");
@@ -371,14 +375,20 @@ void TestScenarioDocument::saveReplacesTargetAndTempFile()
     QFETCH(QString, target);
     QTemporaryDir dir;
     const QString path = dir.filePath(target);
+    const QString userFile = dir.filePath(QStringLiteral("temp.file"));
+    testfiles::write(userFile, "Datei des Benutzers");
     testfiles::write(path, "alter Inhalt");
-    testfiles::write(dir.filePath(QStringLiteral("temp.file")), "alter Inhalt");
     RumoSzen doc(QString(), nullptr);
     QVERIFY(load(doc, minimalScenario()));
 
     QVERIFY(doc.Save(path));
     QCOMPARE(testfiles::read(path), minimalScenario());
-    QCOMPARE(folderEntries(dir.path()), QStringList{target});
+    if (path != userFile)
+        QCOMPARE(testfiles::read(userFile), QByteArray("Datei des Benutzers"));
+    QStringList expected{target, QStringLiteral("temp.file")};
+    expected.removeDuplicates();
+    expected.sort();
+    QCOMPARE(folderEntries(dir.path()), expected);
 }
 
 void TestScenarioDocument::saveKeepsSymlinkAndPermissions()
@@ -407,20 +417,23 @@ void TestScenarioDocument::failedSaveChangesNothing_data()
 {
     QTest::addColumn<QString>("failure");
     QTest::addColumn<QString>("targetName");
-    QTest::newRow("temp.file not creatable") << "tempdir"
-                                             << "ziel.szs";
-    QTest::newRow("rename onto a folder") << "targetdir"
-                                          << "ziel.szs";
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("folder missing") << "nofolder"
+                                    << "ziel.szs" << QString::fromLocal8Bit(std::strerror(ENOENT));
+    QTest::newRow("target is a folder") << "targetdir"
+                                        << "ziel.szs" << msg::targetNotRegularFile();
     QTest::newRow("short write") << "short"
-                                 << "ziel.szs";
-    QTest::newRow("short write onto temp.file") << "short"
-                                                << "temp.file";
+                                 << "ziel.szs" << QString::fromLocal8Bit(std::strerror(EFBIG));
+    QTest::newRow("short write onto temp.file")
+        << "short"
+        << "temp.file" << QString::fromLocal8Bit(std::strerror(EFBIG));
 }
 
 void TestScenarioDocument::failedSaveChangesNothing()
 {
     QFETCH(QString, failure);
     QFETCH(QString, targetName);
+    QFETCH(QString, reason);
     QTemporaryDir dir;
     const QString loaded = dir.filePath(QStringLiteral("quelle.szs"));
     testfiles::write(loaded, minimalScenario());
@@ -432,12 +445,8 @@ void TestScenarioDocument::failedSaveChangesNothing()
     doc.SetModified(true);
 
     bool saved = true;
-    if (failure == QLatin1String("tempdir")) {
-        testfiles::write(dir.filePath(QStringLiteral("temp.file/inhalt")), "x");
-        entries << QStringLiteral("temp.file");
-        saved = doc.Save(target);
-        QCOMPARE(testfiles::read(dir.filePath(QStringLiteral("temp.file/inhalt"))),
-                 QByteArray("x"));
+    if (failure == QLatin1String("nofolder")) {
+        saved = doc.Save(dir.filePath(QStringLiteral("fehlt/ziel.szs")));
     } else if (failure == QLatin1String("targetdir")) {
         target = dir.filePath(QStringLiteral("ordner"));
         testfiles::write(target + QStringLiteral("/inhalt"), "x");
@@ -461,6 +470,7 @@ void TestScenarioDocument::failedSaveChangesNothing()
     }
 
     QVERIFY(!saved);
+    QCOMPARE(doc.lastError(), reason);
     QCOMPARE(testfiles::read(dir.filePath(targetName)), QByteArray("altes Ziel"));
     entries.sort();
     QCOMPARE(folderEntries(dir.path()), entries); // no temporary left behind
