@@ -24,6 +24,7 @@
 #include <QTextStream>
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -74,20 +75,26 @@ struct Samples {
     }
 };
 
-// One untimed run first, so that tables built on first use and cold caches
-// do not count.
-template <typename Run> Samples measure(const Budget &budget, Run run)
+// Runs each of `runs` in turn, round after round, and times every run. Taking
+// turns spreads the load of the rest of the machine evenly over all of them,
+// so their figures stay comparable with each other. One untimed round comes
+// first, so that tables built on first use and cold caches do not count.
+std::vector<Samples> measure(const Budget &budget, const std::vector<std::function<void()>> &runs)
 {
-    run();
-    Samples samples;
+    for (const auto &run : runs)
+        run();
+    std::vector<Samples> samples(runs.size());
     QElapsedTimer total;
     total.start();
-    while (int(samples.ns.size()) < budget.minRuns ||
-           (int(samples.ns.size()) < budget.maxRuns && total.elapsed() < budget.budgetMs)) {
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        samples.ns.push_back(timer.nsecsElapsed());
+    for (int round = 0;
+         round < budget.minRuns || (round < budget.maxRuns && total.elapsed() < budget.budgetMs);
+         ++round) {
+        for (size_t i = 0; i < runs.size(); ++i) {
+            QElapsedTimer timer;
+            timer.start();
+            runs[i]();
+            samples[i].ns.push_back(timer.nsecsElapsed());
+        }
     }
     return samples;
 }
@@ -213,23 +220,28 @@ int main(int argc, char *argv[])
           << Qt::endl;
 
     MapStage stage(doc);
-    // During a drag the tree has the island selected, so its frame is drawn.
     stage.select(largest);
-    const Samples render = measure(kFast, [&] { stage.repaint(); });
-    out() << "render: " << render.summary() << Qt::endl;
-
-    // Right, down, left, up: the island walks a small square and ends where
-    // it began, so every run meets the same world.
+    // Right, down, left, up: the dragged island walks a small square and
+    // ends where it began, so every round meets the same world.
     size_t steps = 0;
     auto nextStep = [&steps] { return kArrows[(steps++ + 2) % kArrows.size()]; };
     int validSteps = 0;
-    const Samples drag = measure(kFast, [&] {
+    // During a drag the tree has the island selected, so its frame is drawn.
+    const auto draw = [&] { stage.repaint(); };
+    // A drag step as the page takes it, with the paint event it brings.
+    const auto dragStep = [&] {
         validSteps += stage.move(*largest, nextStep()) ? 1 : 0;
         stage.present();
-    });
+    };
+    // Drawing and dragging take turns, so that the two figures of the last
+    // line meet the same load of the machine.
+    const std::vector<Samples> map = measure(kFast, {draw, dragStep});
+    const Samples &render = map[0];
+    const Samples &drag = map[1];
+    out() << "render: " << render.summary() << Qt::endl;
     out() << "drag: " << drag.summary() << ", " << validSteps << " of " << steps
           << " steps on a valid place" << Qt::endl;
-    // Finish the last square, so the island stands where it was loaded.
+    // Finish the last square: the island stands where it was loaded again.
     while (steps % kArrows.size() != 0) {
         const QPoint step = nextStep();
         doc.MoveIsland(*largest, step.x(), step.y());
@@ -238,15 +250,20 @@ int main(int argc, char *argv[])
     const RefusedNudge nudge = findRefusedNudge(doc, largest);
     if (nudge.island) {
         stage.select(nudge.island);
-        const Samples refused = measure(kFast, [&] {
-            // As the arrow-key handler: move, and move back when refused.
-            // The two redraws end in one paint event.
-            if (!stage.move(*nudge.island, nudge.step))
+        int refusals = 0;
+        // As the arrow-key handler: move, and move back when refused. The
+        // two redraws end in one paint event.
+        const auto arrowKey = [&] {
+            if (!stage.move(*nudge.island, nudge.step)) {
+                ++refusals;
                 stage.move(*nudge.island, -nudge.step);
+            }
             stage.present();
-        });
-        out() << "nudge " << refused.medianUs() << " us: refused arrow key on "
-              << nudge.island->GetName() << ", " << refused.summary() << Qt::endl;
+        };
+        const Samples refused = measure(kFast, {arrowKey}).front();
+        out() << "nudge " << refused.medianUs() << " us: arrow key on " << nudge.island->GetName()
+              << " refused " << refusals << " of " << refused.ns.size() + 1 << " times, "
+              << refused.summary() << Qt::endl;
     } else {
         out() << "nudge: no island has a refused arrow key" << Qt::endl;
     }
@@ -257,10 +274,11 @@ int main(int argc, char *argv[])
         return fail(QStringLiteral("no temporary folder beside ") + path);
     const QString target = temp.filePath(QStringLiteral("resave.szs"));
     bool resaved = true;
-    const Samples resave = measure(kSlow, [&] {
+    const auto loadAndSave = [&] {
         RumoSzen copy;
         resaved = resaved && copy.Load(path) && copy.Save(target);
-    });
+    };
+    const Samples resave = measure(kSlow, {loadAndSave}).front();
     if (!resaved)
         return fail(target + QStringLiteral(": ") + msg::saveFailed());
     out() << "resave " << resave.medianUs() << " us: load and save, " << resave.summary()
