@@ -1,4 +1,5 @@
 #include "app/tmainform.h"
+#include "common/messages.h"
 #include "document/rumoszen.h"
 #include "map/mapview.h"
 #include "map/objecttree.h"
@@ -364,30 +365,38 @@ void TestMap::editorsAreWrittenWhenTheSelectionMoves()
     QVERIFY(!doc->IsModified());
 }
 
-// "Warenlager..." and "Ladung..." open their dialogs; OK counts a change,
-// Abbruch none.
+// "Warenlager..." and "Ladung..." open their dialogs; OK counts a change
+// when it stored one, Abbruch never. A city without a trading post gets a
+// message instead of the stock dialog.
 void TestMap::goodsDialogsOpenFromTheEditors()
 {
     RumoSzen *doc = window_->document();
-    auto answer = [](const char *dialog, const char *button) {
+    auto answer = [](const char *dialog, const char *button, const char *edit = nullptr) {
         QTimer::singleShot(0, [=] {
             QWidget *box = QApplication::activeModalWidget();
             QVERIFY2(box && box->objectName() == dialog, dialog);
+            if (edit)
+                box->findChild<QLineEdit *>(edit)->setText(QStringLiteral("99"));
             box->findChild<QPushButton *>(button)->click();
         });
     };
-    tree()->setCurrentItem(tree()->NodeOf(doc->island(1)->cities()[0].data()));
-    answer("TWareForm", "btCancel");
+    const CityRecord city = doc->island(1)->cities()[0];
+    QVERIFY(!doc->TradingPostOf(city));
+    tree()->setCurrentItem(tree()->NodeOf(city.data()));
     window_->findChild<QPushButton *>("btWarenlager")->click();
+    QCOMPARE(prompts_->shown.last(), "message: " + msg::cityWithoutTradingPost(city.name()));
     QVERIFY(!doc->IsModified());
-    answer("TWareForm", "btOk");
-    window_->findChild<QPushButton *>("btWarenlager")->click();
-    QCOMPARE(doc->ModifiedCount(), 1);
 
     tree()->setCurrentItem(tree()->NodeOf(doc->Ships()[1].data()));
+    answer("TSchiffWaren", "btCancel", "edWare00");
+    window_->findChild<QPushButton *>("btCargo")->click();
+    QVERIFY(!doc->IsModified());
     answer("TSchiffWaren", "btOk");
     window_->findChild<QPushButton *>("btCargo")->click();
-    QCOMPARE(doc->ModifiedCount(), 2);
+    QVERIFY(!doc->IsModified());
+    answer("TSchiffWaren", "btOk", "edWare00");
+    window_->findChild<QPushButton *>("btCargo")->click();
+    QCOMPARE(doc->ModifiedCount(), 1);
 }
 
 // One drag step (move, check, draw onto 1024 x 704) on a world
