@@ -267,6 +267,8 @@ void TestMainWindow::failedSaveKeepsTheDocumentModified()
     window_->show();
     QVERIFY(!window_->close());
     QVERIFY(window_->document());
+    QCOMPARE(prompts_->shown.last(),
+             "error: " + msg::saveFailed(QString::fromLocal8Bit(std::strerror(ENOENT))));
     prompts_->answers << Prompts::Answer::No;
     QVERIFY(window_->close());
 }
