@@ -1,6 +1,5 @@
 #include "document/tabsettings.h"
 
-#include "common/numbers.h"
 #include "common/numerickeyfilter.h"
 #include "document/rumoszen.h"
 
@@ -64,10 +63,16 @@ QIcon switchIcon(const char *picture)
     return icon;
 }
 
-// The text read as a whole number, `fallback` when it is none.
-qint64 WholeNumberOr(const QLineEdit *edit, qint64 fallback)
+constexpr qint64 ByteMax = 255;
+constexpr qint64 UnsignedMax = NumericKeyFilter::UnsignedMax;
+// What an empty ship limit stands for.
+constexpr qint64 DefaultShips = 33;
+
+// The edit's number within its field's range (the edit then shows it), or
+// `fallback` when it holds none.
+qint64 WholeNumberOr(QLineEdit *edit, qint64 fallback)
 {
-    return ParseWholeNumber(edit->text()).value_or(fallback);
+    return NumericKeyFilter::Settle(edit).value_or(fallback);
 }
 
 QGroupBox *group(const char *name, const QString &title)
@@ -99,14 +104,15 @@ TabSettings::TabSettings(QWidget *parent) : QWidget(parent)
     page->addStretch(1);
 }
 
-QLineEdit *TabSettings::addNumberEdit(const char *name, int digits, bool numericKeysOnly)
+QLineEdit *TabSettings::addNumberEdit(const char *name, int digits, qint64 max)
 {
     auto *edit = new QLineEdit;
     edit->setObjectName(QLatin1String(name));
     edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * (digits + 2) +
                         12);
-    if (numericKeysOnly)
-        NumericKeyFilter::Install(edit);
+    // The hidden identifiers get the same validator: its range is what
+    // keeps a number from losing its high bits in a narrow field.
+    NumericKeyFilter::Install(edit, 0, max);
     connect(edit, &QLineEdit::textChanged, this, &TabSettings::controlChanged);
     return edit;
 }
@@ -147,7 +153,10 @@ QGroupBox *TabSettings::buildShips()
 {
     auto *box = group("Schiffe", QStringLiteral("Schiffe"));
     auto *form = new QFormLayout(box);
-    editSchiffe_ = addNumberEdit("editSchiffe", 10, true);
+    editSchiffe_ = addNumberEdit("editSchiffe", 10, UnsignedMax);
+    // An emptied field means the game's usual limit; the field says so as
+    // soon as the user leaves it.
+    NumericKeyFilter::Install(editSchiffe_, 0, UnsignedMax, DefaultShips);
     editSchiffe_->setText(QStringLiteral("0"));
     form->addRow(QStringLiteral("Maximale Anzahl Schiffe"), editSchiffe_);
     return box;
@@ -159,9 +168,9 @@ QGroupBox *TabSettings::buildMission()
 {
     auto *box = group("GroupBox2", QStringLiteral("Mission"));
     auto *form = new QFormLayout(box);
-    editMissNr_ = addNumberEdit("editMissNr", 3, false);
-    editMissSubNr_ = addNumberEdit("editMissSubNr", 10, false);
-    editGameId_ = addNumberEdit("editGameId", 10, false);
+    editMissNr_ = addNumberEdit("editMissNr", 3, ByteMax);
+    editMissSubNr_ = addNumberEdit("editMissSubNr", 10, UnsignedMax);
+    editGameId_ = addNumberEdit("editGameId", 10, UnsignedMax);
     form->addRow(QStringLiteral("MissNr"), editMissNr_);
     form->addRow(QStringLiteral("MissSubNr"), editMissSubNr_);
     form->addRow(QStringLiteral("GameId"), editGameId_);
@@ -173,8 +182,8 @@ QGroupBox *TabSettings::buildLevel()
 {
     auto *box = group("GroupBox3", QStringLiteral("Level"));
     auto *form = new QFormLayout(box);
-    editTutorflg_ = addNumberEdit("editTutorflg", 3, false);
-    editCompLevel_ = addNumberEdit("editCompLevel", 3, false);
+    editTutorflg_ = addNumberEdit("editTutorflg", 3, ByteMax);
+    editCompLevel_ = addNumberEdit("editCompLevel", 3, ByteMax);
     form->addRow(QStringLiteral("Tutorflg"), editTutorflg_);
     form->addRow(QStringLiteral("CompLevel"), editCompLevel_);
     box->hide();
@@ -191,7 +200,7 @@ QGroupBox *TabSettings::buildCampaign()
     connect(cbKampagne_, &QCheckBox::clicked, this, &TabSettings::cbKampagneClick);
     form->addRow(cbKampagne_);
 
-    editKampagne_ = addNumberEdit("editKampagne", 6, true);
+    editKampagne_ = addNumberEdit("editKampagne", 6, std::numeric_limits<qint32>::max());
     btnKampagne_ = new QPushButton(QStringLiteral("Kampagnen..."));
     btnKampagne_->setObjectName(QStringLiteral("btnKampagne"));
     connect(btnKampagne_, &QPushButton::clicked, this,
@@ -257,32 +266,37 @@ void TabSettings::ShowSettings(RumoSzen &doc)
         control.action->setChecked(settings.isSet(control.bit));
 
     editSzenName_->setText(doc.scenarioName());
+    shown_.rememberAll(this);
 }
 
 void TabSettings::CommitSettings(RumoSzen &doc)
 {
-    // Narrower fields keep the low bits, so every number the page shows goes
-    // back unchanged and a typed -1 becomes all ones.
+    // Only what the user changed is written: the record keeps every value
+    // the page merely showed, whatever the page would make of it.
     ScenarioSettings settings = doc.settings();
-    settings.setMaxShips(quint32(WholeNumberOr(editSchiffe_, 33)));
-    settings.setMissionNumber(quint8(WholeNumberOr(editMissNr_, 0)));
-    settings.setTutorFlag(quint8(WholeNumberOr(editTutorflg_, 0)));
-    settings.setComputerLevel(quint8(WholeNumberOr(editCompLevel_, 0)));
-    settings.setMissionSubNumber(quint32(WholeNumberOr(editMissSubNr_, 0)));
-    settings.setGameId(quint32(WholeNumberOr(editGameId_, 0)));
+    if (shown_.changed(editSchiffe_))
+        settings.setMaxShips(quint32(WholeNumberOr(editSchiffe_, DefaultShips)));
+    if (shown_.changed(editMissNr_))
+        settings.setMissionNumber(quint8(WholeNumberOr(editMissNr_, 0)));
+    if (shown_.changed(editTutorflg_))
+        settings.setTutorFlag(quint8(WholeNumberOr(editTutorflg_, 0)));
+    if (shown_.changed(editCompLevel_))
+        settings.setComputerLevel(quint8(WholeNumberOr(editCompLevel_, 0)));
+    if (shown_.changed(editMissSubNr_))
+        settings.setMissionSubNumber(quint32(WholeNumberOr(editMissSubNr_, 0)));
+    if (shown_.changed(editGameId_))
+        settings.setGameId(quint32(WholeNumberOr(editGameId_, 0)));
+    // Each switch owns exactly its bit.
     for (const SwitchControl &control : switches_)
         settings.setSwitch(control.bit, control.action->isChecked());
 
-    // The campaign number is an int32 in the file; anything beyond that range
-    // is no number of it.
-    int campaign = -1;
-    if (cbKampagne_->isChecked()) {
-        const qint64 number = WholeNumberOr(editKampagne_, 0);
-        const bool fits = number >= std::numeric_limits<qint32>::min() &&
-                          number <= std::numeric_limits<qint32>::max();
-        campaign = fits ? int(number) : 0;
+    if (shown_.anyChanged({cbKampagne_, editKampagne_})) {
+        // The number edit's range is that of the file's int32.
+        const int campaign = cbKampagne_->isChecked() ? int(WholeNumberOr(editKampagne_, 0)) : -1;
+        doc.SetCampaignNumber(campaign);
     }
-    doc.SetCampaignNumber(campaign);
+    // The record now holds what the page shows.
+    shown_.rememberAll(this);
 }
 
 QList<QAction *> TabSettings::switchActions() const

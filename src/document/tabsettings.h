@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/shownvalues.h"
 #include "document/scenariosettings.h"
 
 #include <QList>
@@ -57,7 +58,8 @@ private:
     QGroupBox *buildLevel();
     QGroupBox *buildCampaign();
     QGroupBox *buildScenarioName();
-    QLineEdit *addNumberEdit(const char *name, int digits, bool numericKeysOnly);
+    // A numeric edit for the numbers 0..max.
+    QLineEdit *addNumberEdit(const char *name, int digits, qint64 max);
     static void updateSwitchHint(const SwitchControl &control);
     void cbKampagneClick();
     void setCampaignControlsEnabled(bool enabled);
@@ -75,4 +77,6 @@ private:
     QLineEdit *editKampagne_ = nullptr;
     QPushButton *btnKampagne_ = nullptr;
     QLineEdit *editSzenName_ = nullptr;
+    // What the page showed, so that a commit writes only what the user changed.
+    ShownValues shown_;
 };

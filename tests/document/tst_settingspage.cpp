@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -81,6 +82,12 @@ class SettingsPageTest : public QObject {
 
 private slots:
     void unchangedPageWritesSettingsBackByteForByte();
+    void unchangedOddSettingsKeepEveryByte_data();
+    void unchangedOddSettingsKeepEveryByte();
+    void pastedTextIsFiltered_data();
+    void pastedTextIsFiltered();
+    void outOfRangeIsClampedWhenLeaving_data();
+    void outOfRangeIsClampedWhenLeaving();
     void typedNumbersAreStoredInTheirFields_data();
     void typedNumbersAreStoredInTheirFields();
     void switchButtonFlipsOnlyItsBit_data();
@@ -100,6 +107,138 @@ void SettingsPageTest::unchangedPageWritesSettingsBackByteForByte()
     QCOMPARE(f.save(), file);
 }
 
+void SettingsPageTest::unchangedOddSettingsKeepEveryByte_data()
+{
+    QTest::addColumn<QByteArray>("file");
+
+    QByteArray full = settings(0xFFFFFFFF, 0xFFFFFFFF);
+    for (int offset : {165, 166, 167})
+        full[offset] = char(0xFF);
+    put32(full, 172, 0xFFFFFFFF);
+    put32(full, 188, 0x80000000);
+    QTest::newRow("every bit set") << chunk("TIMERS", full);
+
+    QByteArray empty = settings(0, 0);
+    for (int offset : {165, 166, 167})
+        empty[offset] = 0;
+    put32(empty, 172, 0);
+    put32(empty, 188, 0);
+    QTest::newRow("every field zero") << chunk("TIMERS", empty);
+    QTest::newRow("only bits of no switch") << chunk("TIMERS", settings(33, 0xFFFFFCB2));
+    QTest::newRow("largest campaign")
+        << chunk("SZENE_KAMPAGNE", int32(2147483647)) + chunk("TIMERS", settings(1, 0x155));
+    QTest::newRow("campaign 0") << chunk("SZENE_KAMPAGNE", int32(0)) + minimalScenario();
+}
+
+// Showing and committing the page without an edit gives back the file.
+void SettingsPageTest::unchangedOddSettingsKeepEveryByte()
+{
+    QFETCH(QByteArray, file);
+    Fixture f(file);
+    QCOMPARE(f.save().toHex(), file.toHex());
+    // A second commit of the same page changes nothing either.
+    QCOMPARE(f.save().toHex(), file.toHex());
+}
+
+void SettingsPageTest::pastedTextIsFiltered_data()
+{
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("after");
+
+    QTest::newRow("letter after digits") << "editSchiffe"
+                                         << ""
+                                         << "12a"
+                                         << "";
+    QTest::newRow("minus") << "editSchiffe"
+                           << ""
+                           << "-5"
+                           << "";
+    QTest::newRow("hexadecimal") << "editSchiffe"
+                                 << "1"
+                                 << "$FF"
+                                 << "1";
+    QTest::newRow("digits") << "editSchiffe"
+                            << "1"
+                            << "34"
+                            << "134";
+    QTest::newRow("blank inside") << "editKampagne"
+                                  << "7"
+                                  << "1 2"
+                                  << "7";
+    QTest::newRow("campaign digits") << "editKampagne"
+                                     << ""
+                                     << "42"
+                                     << "42";
+}
+
+void SettingsPageTest::pastedTextIsFiltered()
+{
+    QFETCH(QString, edit);
+    QFETCH(QString, before);
+    QFETCH(QString, pasted);
+    QFETCH(QString, after);
+
+    Fixture f(minimalScenario());
+    f.find<QCheckBox>("cbKampagne")->click();
+    QLineEdit *field = f.edit(edit.toLatin1().constData());
+    field->setText(before);
+    QGuiApplication::clipboard()->setText(pasted);
+    field->paste();
+    QCOMPARE(field->text(), after);
+}
+
+void SettingsPageTest::outOfRangeIsClampedWhenLeaving_data()
+{
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("byReturn");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("ships beyond 32 bits, Return") << "editSchiffe"
+                                                  << "99999999999" << true << "4294967295";
+    QTest::newRow("ships beyond 32 bits, focus leaves") << "editSchiffe"
+                                                        << "4294967296" << false << "4294967295";
+    QTest::newRow("emptied ships show the default") << "editSchiffe"
+                                                    << "" << false << "33";
+    QTest::newRow("campaign beyond int32") << "editKampagne"
+                                           << "3000000000" << false << "2147483647";
+    QTest::newRow("campaign in range") << "editKampagne"
+                                       << "0815" << true << "0815";
+}
+
+// The field shows the clamped number as soon as the user leaves it, and the
+// save stores what the field shows.
+void SettingsPageTest::outOfRangeIsClampedWhenLeaving()
+{
+    QFETCH(QString, edit);
+    QFETCH(QString, typed);
+    QFETCH(bool, byReturn);
+    QFETCH(QString, shown);
+
+    Fixture f(minimalScenario());
+    f.find<QCheckBox>("cbKampagne")->click();
+    QLineEdit *field = f.edit(edit.toLatin1().constData());
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, typed);
+    QCOMPARE(field->text(), typed);
+    if (byReturn) {
+        QTest::keyClick(field, Qt::Key_Return);
+    } else {
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(field, &out);
+    }
+    QCOMPARE(field->text(), shown);
+
+    const QByteArray file = f.save();
+    if (edit == "editSchiffe")
+        QCOMPARE(fieldOf(timersOf(file), 192, 4), shown.toUInt());
+    else
+        QCOMPARE(f.doc.CampaignNumber(), shown.toInt());
+}
+
 void SettingsPageTest::typedNumbersAreStoredInTheirFields_data()
 {
     QTest::addColumn<QString>("edit");
@@ -112,8 +251,8 @@ void SettingsPageTest::typedNumbersAreStoredInTheirFields_data()
                                    << "" << 192 << 4 << 33u;
     QTest::newRow("ships no number") << "editSchiffe"
                                      << "abc" << 192 << 4 << 33u;
-    QTest::newRow("ships -1") << "editSchiffe"
-                              << " -1" << 192 << 4 << 0xFFFFFFFFu;
+    QTest::newRow("ships below the range") << "editSchiffe"
+                                           << " -1" << 192 << 4 << 0u;
     QTest::newRow("ships largest") << "editSchiffe"
                                    << "4294967295" << 192 << 4 << 0xFFFFFFFFu;
     QTest::newRow("game id $") << "editGameId"
@@ -128,10 +267,10 @@ void SettingsPageTest::typedNumbersAreStoredInTheirFields_data()
                                        << "x1" << 167 << 1 << 0u;
     QTest::newRow("tutorial 0x") << "editTutorflg"
                                  << "0x10" << 165 << 1 << 0x10u;
-    QTest::newRow("level -1") << "editCompLevel"
-                              << " -1" << 166 << 1 << 0xFFu;
-    QTest::newRow("level low bits") << "editCompLevel"
-                                    << "300" << 166 << 1 << 44u;
+    QTest::newRow("level below a byte") << "editCompLevel"
+                                        << " -1" << 166 << 1 << 0u;
+    QTest::newRow("level beyond a byte") << "editCompLevel"
+                                         << "300" << 166 << 1 << 255u;
 }
 
 void SettingsPageTest::typedNumbersAreStoredInTheirFields()
