@@ -1,80 +1,138 @@
-// libFuzzer target over the load pipeline: any byte string is read as a
-// scenario file, saved, and the saved bytes are read again. Island templates
-// come from a small game folder made at start-up, so islands that take their
-// ground or their whole shape from a template are exercised too.
+// libFuzzer target over the load and save pipeline. Each input is a scenario
+// file with optional island template files behind it (fuzzinput.h). The
+// target loads the scenario against a small game folder, runs the map's
+// queries over it, saves it into memory, loads the saved bytes again and
+// saves once more: both saves must be equal, since a save of what a save
+// wrote changes nothing. Every island is exported as a template as well, and
+// the export must hold exactly the island's record without city owners and
+// its ground layer.
+//
+// Any abort, sanitizer report, leak or timeout is a finding.
 
+#include "common/bytes.h"
 #include "document/chunkfile.h"
 #include "document/rumoszen.h"
+#include "fuzzinput.h"
 #include "islands/insel.h"
+#include "support/scenariobuilder.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <array>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <memory>
 
 namespace {
 
-void writeChunk(QIODevice &out, const char *name, const QByteArray &payload)
+// How far the last chunk of an input may declare more payload than the
+// input holds. The reader fills the missing bytes with zeros, so a few bytes
+// of input could otherwise ask for a megabyte of zeros that the loader turns
+// into tens of thousands of empty island references or deer records: slow,
+// and nothing a shorter shortfall does not test as well.
+constexpr qint64 kMaxShortfall = 4096;
+
+[[noreturn]] void fail(const char *what)
 {
-    ChunkWriter writer(out);
-    writer.WriteChunkHeader(name, qint32(payload.size()));
-    writer.WriteBytes(payload.constData(), payload.size());
+    std::fprintf(stderr, "fuzz_load: %s\n", what);
+    std::abort();
 }
 
-// One template per climate and size class, and the native variants: an
-// island record and a ground layer of a few tiles.
-QString makeGameFolder()
+// The content of template `index` when no input replaces it: an island
+// record of the template's size class and climate and a ground layer of a
+// few tiles, the last of them in city slot 0 of player 1.
+QByteArray defaultTemplate(int index)
 {
-    static QTemporaryDir dir;
-    for (int climate = 0; climate < Insel::Climates; ++climate) {
-        for (int size = 0; size < Insel::SizeClasses; ++size) {
-            for (bool native : {false, true}) {
-                for (int number : {0xFFFF, 1}) {
-                    const QString name = Insel::TemplateFile(climate, size, native, number)
-                                             .replace(QLatin1Char('\\'), QLatin1Char('/'));
-                    const QString path = dir.filePath(name);
-                    QDir().mkpath(QFileInfo(path).absolutePath());
-                    QFile file(path);
-                    if (!file.open(QIODevice::WriteOnly))
-                        std::abort();
-                    QByteArray record(116, '\0');
-                    record[1] = char(10 + 5 * size);
-                    record[2] = char(8 + 5 * size);
-                    record[100] = char(climate);
-                    writeChunk(file, "INSEL5", record);
-                    QByteArray tiles;
-                    for (int t = 0; t < 12; ++t)
-                        tiles += QByteArray::fromHex("b104") + char(t) + char(t / 3) +
-                                 QByteArray::fromHex("01c0c101");
-                    writeChunk(file, "INSELHAUS", tiles);
-                }
-            }
+    const fuzzinput::Template t = fuzzinput::templateAt(index);
+    scenario::IslandSpec island;
+    island.number = 0;
+    island.width = 10 + 5 * t.sizeClass;
+    island.height = 8 + 5 * t.sizeClass;
+    island.climate = t.climate;
+    island.sizeClass = t.sizeClass;
+    island.templateNumber = t.number;
+    QByteArray ground;
+    for (int i = 0; i < 12; ++i) {
+        const bool city = i >= 8;
+        ground += scenario::tile(i % 3 ? 1201 : 501, i, i / 3, i % 2, city ? 0 : 7, city ? 1 : 7);
+    }
+    return scenario::templateFile(scenario::islandRecord(island), {ground});
+}
+
+// The game folder of the fuzz run, on a memory file system where there is
+// one: every load reads the templates it needs from disk.
+class GameFolder {
+public:
+    GameFolder()
+        : dir_(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
+                   ? QStringLiteral("/dev/shm/marbolt-fuzz-XXXXXX")
+                   : QDir::temp().filePath(QStringLiteral("marbolt-fuzz-XXXXXX")))
+    {
+        if (!dir_.isValid())
+            fail("no temporary game folder");
+        for (int i = 0; i < fuzzinput::TemplateCount; ++i) {
+            defaults_[size_t(i)] = defaultTemplate(i);
+            put(i, defaults_[size_t(i)]);
         }
     }
-    return dir.path();
+
+    QString path() const { return dir_.path(); }
+
+    // Gives every template the content this input names for it, and every
+    // other one its default. Only files whose content changes are written.
+    void prepare(const std::array<QByteArray, fuzzinput::TemplateCount> &wanted,
+                 const std::array<bool, fuzzinput::TemplateCount> &named)
+    {
+        for (int i = 0; i < fuzzinput::TemplateCount; ++i) {
+            const QByteArray &content = named[size_t(i)] ? wanted[size_t(i)] : defaults_[size_t(i)];
+            if (content != current_[size_t(i)])
+                put(i, content);
+        }
+    }
+
+private:
+    void put(int index, const QByteArray &content)
+    {
+        const QString file = dir_.filePath(fuzzinput::templateName(index));
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        QFile out(file);
+        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            out.write(content) != content.size())
+            fail("cannot write a template file");
+        current_[size_t(index)] = content;
+    }
+
+    QTemporaryDir dir_;
+    std::array<QByteArray, fuzzinput::TemplateCount> defaults_;
+    std::array<QByteArray, fuzzinput::TemplateCount> current_;
+};
+
+// Whether the chunk headers of `scenario`, read as the loader reads them,
+// ask for at most kMaxShortfall bytes beyond its end.
+bool shortfallBounded(QByteArrayView scenario)
+{
+    qint64 pos = 0;
+    while (scenario.size() - pos >= ScenarioChunk::HeaderSize) {
+        const auto *header = reinterpret_cast<const uchar *>(scenario.data() + pos);
+        if (!ScenarioChunk::IsValidHeader(header))
+            return true; // reading ends here
+        const qint32 length = le::i32(header, ScenarioChunk::LengthOffset);
+        pos += ScenarioChunk::HeaderSize;
+        if (length > scenario.size() - pos)
+            return length - (scenario.size() - pos) <= kMaxShortfall;
+        pos += length;
+    }
+    return true;
 }
 
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+void exerciseQueries(RumoSzen &doc)
 {
-    static int argc = 1;
-    static char name[] = "fuzz_load";
-    static char *argv[] = {name, nullptr};
-    static QCoreApplication app(argc, argv);
-    static const QString gamePath = makeGameFolder();
-
-    QByteArray input =
-        QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
-    QBuffer in(&input);
-    in.open(QIODevice::ReadOnly);
-    RumoSzen doc(gamePath, nullptr);
-    if (!doc.Load(in, QStringLiteral("fuzz.szs")))
-        return 0;
-
-    // Exercise the queries the map asks on every mouse move.
+    // What the map asks on every mouse move.
     for (int y = 0; y < 352; y += 44) {
         for (int x = 0; x < 512; x += 64) {
             doc.IslandAt(x, y);
@@ -100,19 +158,111 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         doc.EmptyCartsOf(p);
         doc.EmptyTradingPostsOf(p);
     }
+}
 
-    QByteArray saved;
-    QBuffer out(&saved);
+// An island template as the export writes it: "INSEL5" with the island's
+// record, city owners 7, then the ground layer in full when there is one.
+void checkExport(const Insel &island)
+{
+    QByteArray bytes;
+    QBuffer out(&bytes);
+    out.open(QIODevice::WriteOnly);
+    ChunkWriter writer(out);
+    island.Write(writer, true);
+    if (!writer.ok())
+        fail("export into memory failed");
+
+    QByteArray record(reinterpret_cast<const char *>(island.record().data()), IslandRecord::Size);
+    IslandRecord(reinterpret_cast<uchar *>(record.data())).clearCityOwners();
+    QByteArray expected = scenario::chunk("INSEL5", record);
+    if (!island.layers().empty()) {
+        const Inselhaus &ground = *island.layers().front();
+        expected +=
+            scenario::chunk("INSELHAUS", QByteArray(reinterpret_cast<const char *>(ground.tiles()),
+                                                    ground.byteSize()));
+    }
+    if (bytes != expected)
+        fail("an exported island is not its record and ground layer");
+}
+
+QByteArray save(RumoSzen &doc)
+{
+    QByteArray bytes;
+    QBuffer out(&bytes);
     out.open(QIODevice::WriteOnly);
     if (!doc.WriteTo(out))
-        std::abort();
-    out.close();
+        fail("saving into memory failed");
+    return bytes;
+}
 
-    // Whatever we write, we must be able to read again.
-    QBuffer again(&saved);
-    again.open(QIODevice::ReadOnly);
-    RumoSzen reloaded(gamePath, nullptr);
-    if (!reloaded.Load(again, QStringLiteral("again.szs")))
-        std::abort();
+bool load(RumoSzen &doc, QByteArray bytes)
+{
+    QBuffer in(&bytes);
+    in.open(QIODevice::ReadOnly);
+    return doc.Load(in, QStringLiteral("fuzz.szs"));
+}
+
+// Reports where two saves part, for the crash log.
+void reportDifference(const QByteArray &first, const QByteArray &second)
+{
+    qsizetype at = 0;
+    while (at < first.size() && at < second.size() && first[at] == second[at])
+        ++at;
+    std::fprintf(stderr, "fuzz_load: saves of %lld and %lld bytes differ from byte %lld\n",
+                 static_cast<long long>(first.size()), static_cast<long long>(second.size()),
+                 static_cast<long long>(at));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    static int argc = 1;
+    static char name[] = "fuzz_load";
+    static char *argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+    static GameFolder game;
+
+    const QByteArrayView input(reinterpret_cast<const char *>(data), qsizetype(size));
+    qsizetype end = input.indexOf(fuzzinput::Separator);
+    const QByteArrayView scenario = input.first(end < 0 ? input.size() : end);
+    if (!shortfallBounded(scenario))
+        return -1; // not worth keeping in the corpus
+
+    std::array<QByteArray, fuzzinput::TemplateCount> templates;
+    std::array<bool, fuzzinput::TemplateCount> named{};
+    while (end >= 0) {
+        const qsizetype start = end + fuzzinput::Separator.size();
+        end = input.indexOf(fuzzinput::Separator, start);
+        const QByteArrayView part = input.sliced(start, (end < 0 ? input.size() : end) - start);
+        if (part.isEmpty())
+            continue;
+        const int index = uchar(part.front()) % fuzzinput::TemplateCount;
+        // A later part for the same template wins, as a later file would.
+        templates[size_t(index)] = part.sliced(1).toByteArray();
+        named[size_t(index)] = true;
+    }
+    game.prepare(templates, named);
+
+    RumoSzen doc(game.path(), nullptr);
+    if (!load(doc, scenario.toByteArray()))
+        return 0;
+    exerciseQueries(doc);
+    for (const auto &island : doc.Islands()) {
+        if (island)
+            checkExport(*island);
+    }
+    const QByteArray first = save(doc);
+
+    // Whatever we write, we must be able to read again, and saving that
+    // again must give the same bytes.
+    RumoSzen reloaded(game.path(), nullptr);
+    if (!load(reloaded, first))
+        fail("the saved scenario does not load");
+    const QByteArray second = save(reloaded);
+    if (second != first) {
+        reportDifference(first, second);
+        fail("saving a saved scenario again changed it");
+    }
     return 0;
 }

@@ -1,6 +1,8 @@
 // Writes the starting corpus of the fuzz target: scenario files made by the
-// test builder, from the smallest valid file to one with every chunk kind.
+// test builder, from the smallest valid file to one with every chunk kind,
+// and scenarios that bring island templates of their own (fuzzinput.h).
 
+#include "fuzzinput.h"
 #include "support/scenariobuilder.h"
 
 #include <QDir>
@@ -8,6 +10,17 @@
 #include <cstdio>
 
 using namespace scenario;
+
+namespace {
+
+// A template part of a fuzz input: separator, selector, template file.
+QByteArray templatePart(int climate, int size, bool native, int numberIndex, const QByteArray &file)
+{
+    return fuzzinput::Separator.toByteArray() +
+           fuzzinput::selectorOf(climate, size, native, numberIndex) + file;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -34,10 +47,52 @@ int main(int argc, char *argv[])
     reference.number = 3;
     reference.x = 200;
     reference.y = 100;
+    ReferenceSpec native = reference;
+    native.number = 4;
+    native.native = true;
+    native.climate = 1;
+    native.sizeClass = 2;
+    native.templateNumber = 1;
+    native.y = 200;
+
+    // The rich scenario with the two templates it needs, carried in the
+    // input: "sued\med07.scp" and "nord\mit.scp".
+    const RichScenario rich = richScenario();
+    QByteArray richWithTemplates = rich.file;
+    for (const auto &[path, bytes] : rich.templates) {
+        const bool south = path.startsWith(QLatin1String("sued"));
+        richWithTemplates +=
+            south ? templatePart(1, 2, false, 2, bytes) : templatePart(0, 1, false, 0, bytes);
+    }
+
+    // Templates of other shapes: an older record chunk, two records, a
+    // building layer after the ground, a payload cut short.
+    IslandSpec shape;
+    shape.number = 0;
+    shape.width = 14;
+    shape.height = 9;
+    const QByteArray ground = tile(1, 0, 0) + tile(2, 13, 8) + tile(501, 4, 4, false, 0, 1);
+    const QByteArray templated =
+        ScenarioBuilder()
+            .chunk("SZENE", szene({islandReference(reference), islandReference(native)}))
+            .chunk("INSEL5", islandRecord(fromTemplate))
+            .chunk("INSELHAUS", {})
+            .chunk("INSELHAUS", houses)
+            .chunk("STADT4", city(2, 0, 0, "Nebel"))
+            .chunk("TIMERS", settings())
+            .bytes() +
+        templatePart(0, 0, false, 0,
+                     templateFile(islandRecord(shape), {ground, houses}, "INSEL4")) +
+        templatePart(1, 2, true, 1,
+                     templateFile(islandRecord(shape), {ground}, "INSEL3") +
+                         chunk("INSEL5", islandRecord(own))) +
+        templatePart(0, 0, false, 1, templateFile(islandRecord(shape), {ground}).chopped(5));
 
     const QList<std::pair<const char *, QByteArray>> seeds = {
         {"minimal", minimalScenario()},
-        {"rich", richScenario().file},
+        {"rich", rich.file},
+        {"rich-templates", richWithTemplates},
+        {"templated", templated},
         {"islands", ScenarioBuilder()
                         .chunk("SZENE", szene({islandReference(reference)}))
                         .chunk("INSEL5", islandRecord(own))
