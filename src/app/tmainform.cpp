@@ -6,6 +6,7 @@
 #include "app/prompts.h"
 #include "campaign/tkampform.h"
 #include "common/messages.h"
+#include "common/noticelist.h"
 #include "document/rumoszen.h"
 #include "document/scenariofiles.h"
 #include "document/tabsettings.h"
@@ -309,6 +310,27 @@ bool TMainForm::SaveDocument(const QString &path)
     return doc_->Save(path);
 }
 
+bool TMainForm::MissionTextsMayBeLost()
+{
+    // The mission chunk ends at the first mission without a text; a text
+    // behind it would vanish without a word.
+    missionsPage_->Commit();
+    const QList<int> lost = doc_->missions().unsavedTexts();
+    if (lost.isEmpty())
+        return true;
+    QList<int> numbers;
+    for (int m : lost)
+        numbers << m + 1;
+    return Prompts::Current().WarnOkCancel(
+        this, msg::missionTextsDropped(numbers, doc_->missions().usedCount() + 1));
+}
+
+void TMainForm::ShowPath(const QString &path)
+{
+    status_[0]->setText(ShortenPath(QDir::toNativeSeparators(path),
+                                    status_[0]->contentsRect().width(), status_[0]->fontMetrics()));
+}
+
 void TMainForm::discardDocument()
 {
     mapPage_->Attach(nullptr);
@@ -328,6 +350,8 @@ bool TMainForm::CloseScenario()
         case Prompts::Answer::Cancel:
             return false;
         case Prompts::Answer::Yes:
+            if (!MissionTextsMayBeLost())
+                return false;
             if (!SaveDocument(doc_->FilePath())) {
                 Prompts::Current().Error(this, msg::saveFailed(doc_->lastError()));
                 return false;
@@ -352,8 +376,10 @@ bool TMainForm::OpenScenario(const QString &requested)
     }
     auto doc = std::make_unique<RumoSzen>();
     const bool loaded = doc->Load(path);
-    for (const QString &notice : doc->notices())
-        Prompts::Current().Message(this, notice);
+    // One window for all notices of the load, however many records gave them.
+    if (!doc->notices().isEmpty())
+        Prompts::Current().Notices(this, msg::noticesIntro(QFileInfo(path).fileName()),
+                                   GroupNotices(doc->notices()));
     if (!loaded) {
         Prompts::Current().Message(this, msg::readScenarioFailed());
     } else {
@@ -366,9 +392,7 @@ bool TMainForm::OpenScenario(const QString &requested)
         missionsPage_->Attach(doc_.get());
         playersPage_->Attach(doc_.get());
         settingsPage_->ShowSettings(*doc_);
-        status_[0]->setText(ShortenPath(QDir::toNativeSeparators(path),
-                                        status_[0]->contentsRect().width(),
-                                        status_[0]->fontMetrics()));
+        ShowPath(path);
         status_[1]->clear();
         doc_->SetModified(false);
         setPagesEnabled(true);
@@ -397,7 +421,9 @@ void TMainForm::OpenAndSelect(const QString &path)
 
 void TMainForm::SaveActionExecute()
 {
-    if (doc_ && !SaveDocument(doc_->FilePath()))
+    if (!doc_ || !MissionTextsMayBeLost())
+        return;
+    if (!SaveDocument(doc_->FilePath()))
         Prompts::Current().Error(this, msg::saveFailed(doc_->lastError()));
 }
 
@@ -416,10 +442,19 @@ void TMainForm::SaveAsActionExecute()
         return;
     const QString target =
         withExtension(choice.path, kSaveExtensions.value(choice.filter, kSaveExtensions[0]));
+    // The file dialog asked about the name it was given; a name that the
+    // filter's extension changed is asked about here.
+    if (QFileInfo(target).absoluteFilePath() != QFileInfo(choice.path).absoluteFilePath() &&
+        QFileInfo::exists(target) &&
+        !Prompts::Current().AskYesNo(this, msg::askReplaceFile(QDir::toNativeSeparators(target))))
+        return;
+    if (!MissionTextsMayBeLost())
+        return;
     if (!SaveDocument(target)) {
         Prompts::Current().Error(this, msg::saveFailed(doc_->lastError()));
         return;
     }
+    ShowPath(target);
     folderTree_->Refresh(target);
     folderTree_->SelectPath(target);
 }

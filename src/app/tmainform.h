@@ -63,6 +63,11 @@ private:
     Insel *SelectedIsland() const;
     // Commits the pages into the document, then saves it.
     bool SaveDocument(const QString &path);
+    // Asks before a save that would not keep some mission text; false when
+    // the user cancels.
+    bool MissionTextsMayBeLost();
+    // The status line's first panel shows `path`, shortened to fit.
+    void ShowPath(const QString &path);
     void discardDocument();
 
     void OpenActionExecute();

@@ -4,7 +4,9 @@
 // German; a few technical notices are English, as the game's own tools wrote
 // them.
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace msg {
 
@@ -169,6 +171,36 @@ inline QString noCampaignEntry()
 {
     return QStringLiteral("Es ist kein vollständiger Kampagneneintrag gewählt; es wurde nichts "
                           "gespeichert.");
+}
+
+// The main window's questions and its notices window.
+inline QString noticesTitle()
+{
+    return QStringLiteral("Hinweise zum Szenario");
+}
+inline QString noticesIntro(const QString &file)
+{
+    return QStringLiteral("Beim Lesen von %1 ist Folgendes aufgefallen:").arg(file);
+}
+inline QString askReplaceFile(const QString &path)
+{
+    return QStringLiteral("Die Datei %1 existiert bereits.\nSoll sie ersetzt werden?").arg(path);
+}
+// `dropped` and `empty` are mission numbers counted from 1.
+inline QString missionTextsDropped(const QList<int> &dropped, int empty)
+{
+    QStringList numbers;
+    for (int m : dropped)
+        numbers << QString::number(m);
+    const QString which = numbers.size() == 1
+                              ? QStringLiteral("Der Text von Auftrag %1 wird").arg(numbers[0])
+                              : QStringLiteral("Die Texte der Aufträge %1 werden")
+                                    .arg(numbers.join(QStringLiteral(" und ")));
+    return which +
+           QStringLiteral(" nicht gespeichert, weil Auftrag %1 keinen Text hat: gespeichert "
+                          "werden nur die Aufträge vor dem ersten ohne Text.\n\n"
+                          "Trotzdem speichern?")
+               .arg(empty);
 }
 
 // The goods dialogs of the map page.

@@ -9,6 +9,7 @@
 #include "support/ui/scriptedprompts.h"
 
 #include <QAction>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -60,11 +61,16 @@ private slots:
     void openingShowsTheScenario();
     void titleAndActionsFollowTheChangeCount();
     void failedLoadLosesNothing();
-    void loadNoticesAreShownInOrder();
+    void loadNoticesShowInOneWindow();
     void closeQuestionAnswers_data();
     void closeQuestionAnswers();
     void failedSaveKeepsTheDocumentModified();
     void saveAsTakesTheFiltersExtension();
+    void saveAsAsksBeforeReplacingUnderTheAddedExtension_data();
+    void saveAsAsksBeforeReplacingUnderTheAddedExtension();
+    void statusLineNamesTheOpenFile();
+    void saveWarnsOfMissionTextsItWillNotKeep_data();
+    void saveWarnsOfMissionTextsItWillNotKeep();
     void revertAsksOnlyWhenModified();
     void folderTreeOpensScenarioFiles();
     void campaignButtonOpensTheCampaignEditor();
@@ -204,15 +210,22 @@ void TestMainWindow::failedLoadLosesNothing()
     QCOMPARE(testfiles::read(good), rich_.file);
 }
 
-void TestMainWindow::loadNoticesAreShownInOrder()
+// However many records give a notice, the user gets one window: each text
+// once, in the order it first arose, with its count.
+void TestMainWindow::loadNoticesShowInOneWindow()
 {
-    const QString path =
-        write("hirsch.szs", chunk("INSEL5", islandRecord({})) +
-                                chunk("HIRSCH2", deer(1) + deer(2) + deer(3)) +
-                                chunk("SZENE", szene({islandReference({3})})) + minimalScenario());
+    QByteArray herd;
+    for (int i = 0; i < 5000; ++i)
+        herd += deer(7);
+    const QString path = write("hirsch.szs", chunk("INSEL5", islandRecord({})) +
+                                                 chunk("HIRSCH2", deer(1) + deer(2) + deer(3)) +
+                                                 chunk("SZENE", szene({islandReference({3})})) +
+                                                 chunk("HIRSCH2", herd) + minimalScenario());
     QVERIFY(window_->OpenScenario(path));
-    const QString invalid = "message: " + msg::invalidIslandNumber();
-    QCOMPARE(prompts_->shown, QStringList({invalid, invalid, "message: klimanr: 3"}));
+    QCOMPARE(prompts_->shown,
+             QStringList({"notices: " + msg::noticesIntro("hirsch.szs"),
+                          "notice: " + msg::invalidIslandNumber() + QStringLiteral(" (5002×)"),
+                          "notice: klimanr: 3"}));
     QVERIFY(window_->document());
 }
 
@@ -294,6 +307,107 @@ void TestMainWindow::saveAsTakesTheFiltersExtension()
              "error: " + msg::saveFailed(QString::fromLocal8Bit(std::strerror(ENOENT))));
     QCOMPARE(window_->document()->FilePath(), target);
     QCOMPARE(window_->document()->ModifiedCount(), 1);
+}
+
+void TestMainWindow::saveAsAsksBeforeReplacingUnderTheAddedExtension_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<QList<bool>>("answers");
+    QTest::addColumn<bool>("replaced");
+    // The file dialog itself asked about a name it was given in full.
+    QTest::newRow("name as chosen") << "Ziel.szs" << true << QList<bool>{} << true;
+    QTest::newRow("extension added, yes") << "Ziel" << true << QList<bool>{true} << true;
+    QTest::newRow("extension added, no") << "Ziel" << true << QList<bool>{false} << false;
+    QTest::newRow("extension replaced, no") << "Ziel.txt" << true << QList<bool>{false} << false;
+    QTest::newRow("extension added, new file") << "Ziel" << false << QList<bool>{} << true;
+}
+
+void TestMainWindow::saveAsAsksBeforeReplacingUnderTheAddedExtension()
+{
+    QFETCH(QString, chosen);
+    QFETCH(bool, exists);
+    QFETCH(QList<bool>, answers);
+    QFETCH(bool, replaced);
+    const QString source = write("Quelle.szs", rich_.file);
+    const QString target = dir_->filePath("Ziel.szs");
+    const QByteArray old = minimalScenario();
+    if (exists)
+        testfiles::write(target, old);
+    QVERIFY(window_->OpenScenario(source));
+    prompts_->files << Prompts::FileChoice{dir_->filePath(chosen), 0};
+    prompts_->yesNo = answers;
+
+    action("SaveAsAction")->trigger();
+    QStringList expected{"save: " + dir_->filePath("Quelle.szs")};
+    if (!answers.isEmpty())
+        expected << "yes/no: " + msg::askReplaceFile(QDir::toNativeSeparators(target));
+    QCOMPARE(prompts_->shown, expected);
+    QCOMPARE(testfiles::read(target) != old || !exists, replaced);
+    QCOMPARE(window_->document()->FilePath(), replaced ? target : source);
+    QCOMPARE(testfiles::read(source), rich_.file);
+}
+
+// The first status panel names the file the document belongs to: the new
+// one after Save As, and after a failed load still the last one that loaded.
+void TestMainWindow::statusLineNamesTheOpenFile()
+{
+    auto *panel = window_->findChild<QLabel *>("StatusPanel1");
+    QVERIFY(window_->OpenScenario(write("alt.szs", rich_.file)));
+    QVERIFY(panel->text().endsWith("alt.szs"));
+    prompts_->files << Prompts::FileChoice{dir_->filePath("neu.szs"), 0};
+    action("SaveAsAction")->trigger();
+    QVERIFY2(panel->text().endsWith("neu.szs"), qPrintable(panel->text()));
+
+    QVERIFY(window_->OpenScenario(write("kaputt.szs", chunk("CUSTOM", "nichts"))));
+    QVERIFY(!window_->document());
+    QVERIFY2(panel->text().endsWith("neu.szs"), qPrintable(panel->text()));
+    QCOMPARE(prompts_->shown.last(), "message: " + msg::readScenarioFailed());
+}
+
+void TestMainWindow::saveWarnsOfMissionTextsItWillNotKeep_data()
+{
+    QTest::addColumn<QByteArrayList>("texts");
+    QTest::addColumn<QList<int>>("lost");
+    QTest::addColumn<int>("empty");
+    QTest::newRow("all kept") << QByteArrayList{"Eins", "Zwei", "", ""} << QList<int>{} << 0;
+    QTest::newRow("fourth behind an empty third")
+        << QByteArrayList{"Eins", "Zwei", "", "Vier"} << QList<int>{4} << 3;
+    QTest::newRow("three behind an empty first")
+        << QByteArrayList{" \r\n", "Zwei", "Drei", "Vier"} << QList<int>{2, 3, 4} << 1;
+}
+
+// The mission chunk ends at the first mission without a text; saving tells
+// which texts that loses, and Cancel saves nothing.
+void TestMainWindow::saveWarnsOfMissionTextsItWillNotKeep()
+{
+    QFETCH(QByteArrayList, texts);
+    QFETCH(QList<int>, lost);
+    QFETCH(int, empty);
+    QByteArray missions;
+    for (int m = 0; m < 4; ++m)
+        missions += mission(m, texts[m]);
+    const QByteArray file = chunk("AUFTRAG4", missions) + minimalScenario();
+    const QString path = write("auftrag.szs", file);
+    QVERIFY(window_->OpenScenario(path));
+    edit("editSchiffe", "12");
+
+    prompts_->warnings << false;
+    action("SaveAction")->trigger();
+    if (lost.isEmpty()) {
+        QVERIFY(prompts_->shown.isEmpty());
+        QVERIFY(!window_->document()->IsModified());
+        prompts_->warnings.clear();
+        return;
+    }
+    QCOMPARE(prompts_->shown, QStringList{"warning: " + msg::missionTextsDropped(lost, empty)});
+    QCOMPARE(testfiles::read(path), file);
+    QVERIFY(window_->document()->IsModified());
+
+    prompts_->warnings << true;
+    action("SaveAction")->trigger();
+    QVERIFY(!window_->document()->IsModified());
+    QCOMPARE(maxShipsIn(testfiles::read(path)), 12u);
 }
 
 void TestMainWindow::revertAsksOnlyWhenModified()
