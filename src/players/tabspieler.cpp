@@ -2,7 +2,6 @@
 
 #include "app/prompts.h"
 #include "common/messages.h"
-#include "common/numbers.h"
 #include "common/numerickeyfilter.h"
 #include "document/rumoszen.h"
 #include "goods/tfreiform.h"
@@ -26,6 +25,7 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -116,6 +116,16 @@ QGroupBox *group(const char *title)
     return new QGroupBox(QString::fromUtf8(title));
 }
 
+// The counters and inhabitant thresholds are 16-bit fields.
+constexpr qint64 CounterMax = 0xFFFF;
+
+// The edit's number within its range (the edit then shows it); 0 when it
+// holds none.
+qint64 numberOf(QLineEdit *edit)
+{
+    return NumericKeyFilter::Settle(edit).value_or(0);
+}
+
 } // namespace
 
 TabSpieler::TabSpieler(QWidget *parent) : DocumentPage(parent)
@@ -176,12 +186,12 @@ TabSpieler::TabSpieler(QWidget *parent) : DocumentPage(parent)
     page->addLayout(columns, 1);
 }
 
-QLineEdit *TabSpieler::numberEdit(const char *name)
+QLineEdit *TabSpieler::numberEdit(const char *name, qint64 min, qint64 max)
 {
     auto *edit = new QLineEdit;
     edit->setObjectName(QLatin1String(name));
     edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
-    NumericKeyFilter::Install(edit);
+    NumericKeyFilter::Install(edit, min, max);
     connect(edit, &QLineEdit::textChanged, this, &TabSpieler::changed);
     return edit;
 }
@@ -208,9 +218,10 @@ QGroupBox *TabSpieler::buildGeneral()
         comboPlayerColor_->addItem(PlayerColourIcon(code), PlayerColour::Name(code));
     connect(comboPlayerColor_, &QComboBox::currentIndexChanged, this, &TabSpieler::changed);
 
-    // The balance may be negative, but like every number of the page it is
-    // typed with digits only.
-    editMoney_ = numberEdit("editMoney");
+    // The balance may be negative, so its edit takes a leading minus: every
+    // balance the page shows can be typed back.
+    editMoney_ = numberEdit("editMoney", std::numeric_limits<qint32>::min(),
+                            std::numeric_limits<qint32>::max());
 
     form->addRow(QStringLiteral("Name"), editName_);
     form->addRow(QStringLiteral("Art"), comboKind_);
@@ -225,7 +236,7 @@ QGroupBox *TabSpieler::buildCounterPair(const char *title, const CounterSpec &fi
     auto *box = group(title);
     auto *form = new QFormLayout(box);
     for (const CounterSpec *entry : {&first, &second}) {
-        QLineEdit *edit = numberEdit(entry->name);
+        QLineEdit *edit = numberEdit(entry->name, 0, CounterMax);
         edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 12);
         form->addRow(QString::fromUtf8(entry->label), edit);
         counters_.append({edit, entry->counter});
@@ -327,10 +338,10 @@ QGroupBox *TabSpieler::buildMoodB()
 
     cbWohnmin_ = new QCheckBox(QStringLiteral("er selbst weniger als "));
     cbWohnmin_->setObjectName(QStringLiteral("cbWohnmin"));
-    editWohnmin_ = numberEdit("editWohnmin");
+    editWohnmin_ = numberEdit("editWohnmin", 0, CounterMax);
     cbHumanwohnmax_ = new QCheckBox(QStringLiteral("der Spieler mehr als "));
     cbHumanwohnmax_->setObjectName(QStringLiteral("cbHumanwohnmax"));
-    editHumanwohnmax_ = numberEdit("editHumanwohnmax");
+    editHumanwohnmax_ = numberEdit("editHumanwohnmax", 0, CounterMax);
 
     int row = 1;
     for (auto [check, edit] :
@@ -456,6 +467,7 @@ void TabSpieler::FillPage(int slot)
     fillLevel(goalMaxHuman_, player.levelMaxHuman(), moods & PlayerRecord::AngryOnHumanLevel);
 
     freiForm_->SetFlags(player.unlockedBuildings());
+    shown_.rememberAll(this);
 
     filling_ = false;
     if (doc_->IsModified() != wasModified)
@@ -479,22 +491,35 @@ void TabSpieler::StorePage(int slot)
         return;
     PlayerRecord player = doc_->players().player(slot);
 
-    player.setMoney(DecimalOr(editMoney_->text()));
+    // Each field is written only when the user changed its control: a
+    // record may hold what no control shows exactly (a kind or colour
+    // without an item, a building flag of 2, a level between two positions
+    // of the bar, a name the page cannot spell), and showing it must not
+    // change it.
+    if (shown_.changed(editMoney_))
+        player.setMoney(qint32(numberOf(editMoney_)));
     // Without a selection the kind that the record holds stays.
-    if (comboKind_->currentIndex() >= 0)
+    if (shown_.changed(comboKind_) && comboKind_->currentIndex() >= 0)
         player.setKind(PlayerKind::Code(comboKind_->currentIndex()));
-    const int colour = comboPlayerColor_->currentIndex();
-    player.setColour(colour >= 0 ? quint8(colour) : quint8(255));
-    player.setName(editName_->text());
-    // 16-bit fields keep the low bits of the typed number.
+    if (shown_.changed(comboPlayerColor_)) {
+        const int colour = comboPlayerColor_->currentIndex();
+        player.setColour(colour >= 0 ? quint8(colour) : quint8(255));
+    }
+    if (shown_.changed(editName_))
+        player.setName(editName_->text());
     for (const auto &[edit, counter] : counters_)
-        player.setCounter(counter, quint16(DecimalOr(edit->text())));
-    player.setCastleBuilt(cbSchlossbau_->isChecked());
-    player.setCathedralBuilt(cbKathedralebau_->isChecked());
-    player.setCounter(PlayerRecord::HumanInhabitantsMax,
-                      quint16(DecimalOr(editHumanwohnmax_->text())));
-    player.setCounter(PlayerRecord::OwnInhabitantsMin, quint16(DecimalOr(editWohnmin_->text())));
+        if (shown_.changed(edit))
+            player.setCounter(counter, quint16(numberOf(edit)));
+    if (shown_.changed(cbSchlossbau_))
+        player.setCastleBuilt(cbSchlossbau_->isChecked());
+    if (shown_.changed(cbKathedralebau_))
+        player.setCathedralBuilt(cbKathedralebau_->isChecked());
+    if (shown_.changed(editHumanwohnmax_))
+        player.setCounter(PlayerRecord::HumanInhabitantsMax, quint16(numberOf(editHumanwohnmax_)));
+    if (shown_.changed(editWohnmin_))
+        player.setCounter(PlayerRecord::OwnInhabitantsMin, quint16(numberOf(editWohnmin_)));
 
+    // Each box owns exactly its bit; the other bits stay.
     quint32 moods = player.moods() & ~PlayerRecord::MoodMask;
     if (cbHumanwohnmax_->isChecked())
         moods |= PlayerRecord::WarOnHumanInhabitants;
@@ -506,9 +531,17 @@ void TabSpieler::StorePage(int slot)
         moods |= PlayerRecord::AngryOnHumanLevel;
     player.setMoods(moods);
 
-    player.setLevelMin(levelOfPosition(goalMin_.bar->value()));
-    player.setLevelMaxHuman(levelOfPosition(goalMaxHuman_.bar->value()));
+    // The bar cannot stand between two of its positions, nor beyond 500:
+    // the level goes through it only once the user moved it or typed a level.
+    if (shown_.anyChanged({goalMin_.bar, goalMin_.edit}))
+        player.setLevelMin(levelOfPosition(goalMin_.bar->value()));
+    if (shown_.anyChanged({goalMaxHuman_.bar, goalMaxHuman_.edit}))
+        player.setLevelMaxHuman(levelOfPosition(goalMaxHuman_.bar->value()));
     player.setUnlockedBuildings(freiForm_->Flags());
+
+    // What the page shows is now what the record holds.
+    if (slot == shownSlot_)
+        shown_.rememberAll(this);
 }
 
 void TabSpieler::setLevelText(LevelGoal &goal, double groups)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/documentpage.h"
+#include "common/shownvalues.h"
 #include "players/playerrecord.h"
 
 #include <QList>
@@ -64,7 +65,8 @@ private:
     QGroupBox *buildMoodB();
     QGroupBox *buildUnlocked();
     QGroupBox *buildGoods();
-    QLineEdit *numberEdit(const char *name);
+    // A numeric edit for the numbers min..max.
+    QLineEdit *numberEdit(const char *name, qint64 min, qint64 max);
     void buildLevelGoal(LevelGoal &goal, const char *check, const QString &caption, const char *bar,
                         const char *edit, const char *label, const char *thumb);
     void fillLevel(LevelGoal &goal, quint8 level, bool on);
@@ -107,4 +109,6 @@ private:
     LevelGoal goalMaxHuman_;
     std::array<QPixmap, 7> thumbs_;
     TFreiForm *freiForm_ = nullptr;
+    // What the page showed, so that a store writes only what the user changed.
+    ShownValues shown_;
 };

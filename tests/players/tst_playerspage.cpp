@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -72,6 +73,14 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
+    void oddPlayersKeepEveryByte_data();
+    void oddPlayersKeepEveryByte();
+    void oneChangeOnAnOddPlayer_data();
+    void oneChangeOnAnOddPlayer();
+    void numericFieldsRefuseOtherText_data();
+    void numericFieldsRefuseOtherText();
+    void outOfRangeIsClampedWhenLeaving_data();
+    void outOfRangeIsClampedWhenLeaving();
     void fieldsReachTheirBytes_data();
     void fieldsReachTheirBytes();
     void moodSwitchesKeepTheOtherBits();
@@ -171,6 +180,206 @@ void TestPlayersPage::setControl(const QString &name, const QString &value)
         QFAIL(qPrintable(name));
 }
 
+// Players holding what no control shows exactly: the builder's pattern in
+// every field (kinds and colours without an item, building flags other than
+// 0 and 1, levels between the bar's positions, bytes after the name's end),
+// and a few hand-made extremes.
+void TestPlayersPage::oddPlayersKeepEveryByte_data()
+{
+    QTest::addColumn<QByteArray>("area");
+
+    QTest::newRow("pattern") << players();
+
+    QByteArray codes = stablePlayers();
+    codes[4] = char(99);
+    codes[7] = char(9);
+    codes[14] = char(2);
+    codes[15] = char(0xFF);
+    QTest::newRow("codes without items") << codes;
+
+    QByteArray levels = stablePlayers();
+    levels[36] = char(1);
+    levels[37] = char(255);
+    levels[PlayerSize + 36] = char(127);
+    levels[PlayerSize + 37] = char(129);
+    QTest::newRow("levels off the bar") << levels;
+
+    QByteArray names = stablePlayers();
+    names.replace(960, 64, QByteArray(64, 'n'));
+    names[961] = char(0x81); // no character of Windows-1252
+    names.replace(PlayerSize + 960, 8, QByteArray("Kurz\0xyz", 8));
+    QTest::newRow("names the edit cannot hold") << names;
+
+    QByteArray extremes = stablePlayers();
+    le::setU32(at(extremes, 0), 0, 0x80000000);
+    le::setU32(at(extremes, 28), 0, 0xFFFFFFFF);
+    le::setU32(at(extremes, 52), 0, 0xFFFFFFFF);
+    for (int offset : {16, 18, 20, 22, 24, 26, 32, 34, 56, 58})
+        le::setU16(at(extremes, offset), 0, 0xFFFF);
+    QTest::newRow("largest numbers") << extremes;
+}
+
+// Showing every player, leaving the page and saving gives back every byte.
+void TestPlayersPage::oddPlayersKeepEveryByte()
+{
+    QFETCH(QByteArray, area);
+    open(scenarioWith(area));
+    for (int slot : {1, 2, 3, 4, 5, 6, 0})
+        playerTabs()->setCurrentIndex(slot);
+    control<QTabWidget>("MainPageControl")->setCurrentIndex(0);
+    QVERIFY(!window_->document()->IsModified());
+    QCOMPARE(savedPlayers().toHex(), area.toHex());
+}
+
+void TestPlayersPage::oneChangeOnAnOddPlayer_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("balance") << "editMoney"
+                             << "-5" << 0 << QByteArray::fromHex("fbffffff");
+    QTest::newRow("colour") << "comboPlayerColor"
+                            << "2" << 7 << QByteArray::fromHex("02");
+    QTest::newRow("kind") << "comboKind"
+                          << "1" << 4 << QByteArray::fromHex("00");
+    QTest::newRow("castle") << "cbSchlossbau"
+                            << "0" << 14 << QByteArray::fromHex("00");
+    QTest::newRow("monuments") << "editDenkanz"
+                               << "7" << 56 << QByteArray::fromHex("0700");
+    QTest::newRow("name") << "editName"
+                          << "Neu" << 960 << QByteArray("Neu") + QByteArray(61, '\0');
+    QTest::newRow("typed level") << "editBgruppmin"
+                                 << "3" << 36 << QByteArray::fromHex("40");
+}
+
+// On a player full of odd values, a change to one control writes only that
+// control's field.
+void TestPlayersPage::oneChangeOnAnOddPlayer()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, value);
+    QFETCH(int, offset);
+    QFETCH(QByteArray, bytes);
+    QByteArray area = players();
+    area[4] = char(99);
+    area[14] = char(2);
+    area[36] = char(1);
+    open(scenarioWith(area));
+    setControl(name, value);
+    QByteArray expected = area;
+    expected.replace(offset, bytes.size(), bytes);
+    QCOMPARE(savedPlayers().toHex(), expected.toHex());
+}
+
+void TestPlayersPage::numericFieldsRefuseOtherText_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("after");
+
+    QTest::newRow("letter pasted") << "editDenkanz"
+                                   << "12a"
+                                   << ""
+                                   << "";
+    QTest::newRow("minus pasted into a count") << "editTriumphanz"
+                                               << "-5"
+                                               << ""
+                                               << "";
+    QTest::newRow("letters typed") << "editKillshipanz"
+                                   << ""
+                                   << "1x2 ,3"
+                                   << "123";
+    QTest::newRow("minus typed into a count") << "editLosssoldatanz"
+                                              << ""
+                                              << "-4"
+                                              << "4";
+    QTest::newRow("negative balance pasted") << "editMoney"
+                                             << "-5"
+                                             << ""
+                                             << "-5";
+    QTest::newRow("minus after digits") << "editMoney"
+                                        << ""
+                                        << "5-1"
+                                        << "51";
+}
+
+// Typed or pasted, only digits reach a numeric edit; a minus only where the
+// field holds negative numbers, and only in front.
+void TestPlayersPage::numericFieldsRefuseOtherText()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, pasted);
+    QFETCH(QString, typed);
+    QFETCH(QString, after);
+    open(scenarioWith(stablePlayers()));
+    auto *edit = control<QLineEdit>(name.toLatin1().constData());
+    QVERIFY(edit->isEnabled());
+    edit->clear();
+    if (!pasted.isEmpty()) {
+        QGuiApplication::clipboard()->setText(pasted);
+        edit->paste();
+    }
+    QTest::keyClicks(edit, typed);
+    QCOMPARE(edit->text(), after);
+}
+
+void TestPlayersPage::outOfRangeIsClampedWhenLeaving_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("byReturn");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("counter, Return")
+        << "editDenkanz"
+        << "70000" << true << "65535" << 56 << QByteArray::fromHex("ffff");
+    QTest::newRow("inhabitants, focus leaves")
+        << "editWohnmin"
+        << "123456" << false << "65535" << 34 << QByteArray::fromHex("ffff");
+    QTest::newRow("balance too large")
+        << "editMoney"
+        << "99999999999" << false << "2147483647" << 0 << QByteArray::fromHex("ffffff7f");
+    QTest::newRow("balance too small")
+        << "editMoney"
+        << "-2147483649" << true << "-2147483648" << 0 << QByteArray::fromHex("00000080");
+    QTest::newRow("in range stays")
+        << "editDenkanz"
+        << "0042" << true << "0042" << 56 << QByteArray::fromHex("2a00");
+}
+
+// Leaving a field shows the clamped number at once, and the save stores it.
+void TestPlayersPage::outOfRangeIsClampedWhenLeaving()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, typed);
+    QFETCH(bool, byReturn);
+    QFETCH(QString, shown);
+    QFETCH(int, offset);
+    QFETCH(QByteArray, bytes);
+    const QByteArray original = stablePlayers();
+    open(scenarioWith(original));
+    auto *edit = control<QLineEdit>(name.toLatin1().constData());
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, typed);
+    QCOMPARE(edit->text(), typed);
+    if (byReturn) {
+        QTest::keyClick(edit, Qt::Key_Return);
+    } else {
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(edit, &out);
+    }
+    QCOMPARE(edit->text(), shown);
+    QByteArray expected = original;
+    expected.replace(offset, bytes.size(), bytes);
+    QCOMPARE(savedPlayers().toHex(), expected.toHex());
+}
+
 void TestPlayersPage::fieldsReachTheirBytes_data()
 {
     QTest::addColumn<QString>("name");
@@ -212,8 +421,8 @@ void TestPlayersPage::fieldsReachTheirBytes_data()
                                         << "266" << 56 << QByteArray::fromHex("0a01");
     QTest::newRow("monuments built") << "editDenkbauanz"
                                      << "267" << 58 << QByteArray::fromHex("0b01");
-    QTest::newRow("70000 keeps its low 16 bits") << "editDenkanz"
-                                                 << "70000" << 56 << QByteArray::fromHex("7011");
+    QTest::newRow("70000 is clamped to 16 bits") << "editDenkanz"
+                                                 << "70000" << 56 << QByteArray::fromHex("ffff");
     QTest::newRow("counter not a number") << "editWohnmin"
                                           << "" << 34 << QByteArray(2, '\0');
     QTest::newRow("name in Windows-1252")
@@ -264,8 +473,8 @@ void TestPlayersPage::moodSwitchesKeepTheOtherBits()
              (moods & ~0x330u) | 0x210u);
 }
 
-// Codes no item stands for: the combo box shows no selection. A kind is then
-// kept, a colour becomes 255.
+// Codes no item stands for: the combo box shows no selection, and both codes
+// are kept.
 void TestPlayersPage::codesOutsideTheTablesShowNoSelection()
 {
     QByteArray players = stablePlayers();
@@ -280,7 +489,7 @@ void TestPlayersPage::codesOutsideTheTablesShowNoSelection()
 
     const QByteArray saved = savedPlayers();
     QCOMPARE(quint8(saved[4]), quint8(99));
-    QCOMPARE(quint8(saved[7]), quint8(255));
+    QCOMPARE(quint8(saved[7]), quint8(9));
 }
 
 void TestPlayersPage::levelBytesThroughThePage_data()
@@ -290,15 +499,15 @@ void TestPlayersPage::levelBytesThroughThePage_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("stored");
     QTest::newRow("0") << 0 << 100 << "1,00" << 0;
-    QTest::newRow("1 falls to 0") << 1 << 103 << "1,03" << 0;
+    QTest::newRow("1 between two positions") << 1 << 103 << "1,03" << 1;
     QTest::newRow("8") << 8 << 125 << "1,25" << 8;
     QTest::newRow("64") << 64 << 300 << "3,00" << 64;
     QTest::newRow("128") << 128 << 500 << "5,00" << 128;
-    QTest::newRow("255 shows its own value") << 255 << 500 << "8,97" << 128;
+    QTest::newRow("255 shows its own value") << 255 << 500 << "8,97" << 255;
 }
 
-// Showing a level and switching to another player and back writes the level
-// through the track bar, without counting a change.
+// Showing a level and switching to another player and back keeps the level
+// byte, even where the track bar cannot stand on it, without counting a change.
 void TestPlayersPage::levelBytesThroughThePage()
 {
     QFETCH(int, level);
