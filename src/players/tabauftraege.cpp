@@ -1,6 +1,5 @@
 #include "players/tabauftraege.h"
 
-#include "common/numbers.h"
 #include "common/numerickeyfilter.h"
 #include "document/rumoszen.h"
 #include "goods/goodstable.h"
@@ -27,6 +26,7 @@
 #include <QTextCursor>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <limits>
 
 namespace {
 
@@ -34,8 +34,21 @@ namespace {
 // characters CR LF that the record stores.
 constexpr int MemoChars = 2048;
 
-// The player slots that have a defeat flag on the page; slot 4 keeps its byte.
-constexpr std::array<int, 5> DefeatSlots{0, 1, 2, 3, 5};
+// Ranges of the goal fields: signed 32 bits, unsigned 32 bits, the signed
+// 16 bits of the settlements, and whole tons of a 16-bit amount in 1/32 t.
+constexpr qint64 Int32Min = std::numeric_limits<qint32>::min();
+constexpr qint64 Int32Max = std::numeric_limits<qint32>::max();
+constexpr qint64 UInt32Max = std::numeric_limits<quint32>::max();
+constexpr qint64 Int16Min = std::numeric_limits<qint16>::min();
+constexpr qint64 Int16Max = std::numeric_limits<qint16>::max();
+constexpr qint64 StoreTonsMax = 0xFFFF / 32;
+
+// The edit's number within its range (the edit then shows it); 0 when it
+// holds none.
+qint64 numberOf(QLineEdit *edit)
+{
+    return NumericKeyFilter::Settle(edit).value_or(0);
+}
 
 const char *const SlotButtonNames[] = {"sbRot", "sbBlau", "sbGelb", "sbWeiss"};
 
@@ -159,14 +172,14 @@ void TabAuftraege::addGoal(QCheckBox *check, std::vector<QWidget *> controls)
     });
 }
 
-QLineEdit *TabAuftraege::numberEdit(const char *name, int digits)
+QLineEdit *TabAuftraege::numberEdit(const char *name, int digits, qint64 min, qint64 max)
 {
     auto *edit = new QLineEdit;
     edit->setObjectName(QLatin1String(name));
     edit->setAlignment(Qt::AlignRight);
     edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * (digits + 1) +
                         14);
-    NumericKeyFilter::Install(edit);
+    NumericKeyFilter::Install(edit, min, max);
     connect(edit, &QLineEdit::textChanged, this, &TabAuftraege::changed);
     edits_.push_back(edit);
     return edit;
@@ -225,9 +238,9 @@ TabAuftraege::InhabitantsGoal TabAuftraege::inhabitantsGoal(const char *check, c
 {
     InhabitantsGoal goal;
     goal.check = goalCheck(check, verb);
-    goal.inhabitants = numberEdit(inhabitants, 11);
+    goal.inhabitants = numberEdit(inhabitants, 11, Int32Min, Int32Max);
     goal.label = label(labelName, QStringLiteral("Einwohner, davon"));
-    goal.count = numberEdit(count, 10);
+    goal.count = numberEdit(count, 10, 0, UInt32Max);
     goal.group = groupCombo(group);
     return goal;
 }
@@ -300,7 +313,7 @@ QWidget *TabAuftraege::buildCitiesPage()
 
     auto *total = groupBox("gbWohnanz", QStringLiteral("Gesamteinwohnerzahl"));
     cbWohnanz = goalCheck("cbWohnanz", QStringLiteral("Erreiche"));
-    editWohnanz = numberEdit("editWohnanz", 11);
+    editWohnanz = numberEdit("editWohnanz", 11, Int32Min, Int32Max);
     QLabel *lbWohnanz = label("lbWohnanz", QStringLiteral("Einwohner"));
     addGoal(cbWohnanz, {editWohnanz, lbWohnanz});
     auto *totalColumn = new QVBoxLayout(total);
@@ -370,7 +383,7 @@ QWidget *TabAuftraege::buildOpponentsPage()
         inhabitantsGoal("cbStadtlowfrmd", QStringLiteral("Halte"), "editStadtlowfrmdwohn",
                         "lbStadtlowfrmdwohn", "editStadtlowfrmdbgwohn", "comboStadtlowfrmdbgnr");
     cbStadtanzminfrmd = goalCheck("cbStadtanzminfrmd", QStringLiteral("Halte"));
-    editStadtanzminfrmd = numberEdit("editStadtanzminfrmd", 6);
+    editStadtanzminfrmd = numberEdit("editStadtanzminfrmd", 6, Int16Min, Int16Max);
     QLabel *lbStadtanzminfrmd = label("lbStadtanzminfrmd", QStringLiteral("Siedlungen"));
 
     // The three goals as rows of one grid, so that their edits line up.
@@ -410,7 +423,7 @@ QWidget *TabAuftraege::buildTradePage()
         const QByteArray n = QByteArray::number(k + 1);
         StoreGoal &store = stores_[size_t(k)];
         store.check = goalCheck("cbStore" + n, QStringLiteral("Speichere"));
-        store.tons = numberEdit("editStore" + n, 5);
+        store.tons = numberEdit("editStore" + n, 5, 0, StoreTonsMax);
         store.unit = label("labelStore" + n, QStringLiteral("t"));
         store.goods = combo("comboStore" + n, goods);
         addGoal(store.check, {store.tons, store.unit, store.goods});
@@ -421,9 +434,9 @@ QWidget *TabAuftraege::buildTradePage()
 
     auto *balances = groupBox("gbBilanzen", QStringLiteral("Bilanzen"));
     cbBalance = goalCheck("cbBalance", QStringLiteral("Gesamtbilanz:"));
-    editBalance = numberEdit("editBalance", 11);
+    editBalance = numberEdit("editBalance", 11, Int32Min, Int32Max);
     cbTBalance = goalCheck("cbTBalance", QStringLiteral("Handelsbilanz:"));
-    editTBalance = numberEdit("editTBalance", 11);
+    editTBalance = numberEdit("editTBalance", 11, Int32Min, Int32Max);
     addGoal(cbBalance, {editBalance});
     addGoal(cbTBalance, {editTBalance});
     auto *balanceGrid = new QGridLayout(balances);
@@ -453,7 +466,7 @@ QWidget *TabAuftraege::buildTradePage()
 
     auto *money = groupBox("gbVermoegen", QStringLiteral("Vermögen"));
     cbGuthaben = goalCheck("cbGuthaben", QStringLiteral("Erreiche ein Guthaben von "));
-    editGuthaben = numberEdit("editGuthaben", 11);
+    editGuthaben = numberEdit("editGuthaben", 11, Int32Min, Int32Max);
     addGoal(cbGuthaben, {editGuthaben});
     money->setLayout(line({cbGuthaben, editGuthaben}));
     grid->addWidget(money, 2, 0);
@@ -624,11 +637,25 @@ void TabAuftraege::showTriple(const InhabitantsGoal &goal, const CityGoal &tripl
     goal.group->setCurrentIndex(group >= 0 && group < goal.group->count() ? int(group) : -1);
 }
 
-void TabAuftraege::storeTriple(const InhabitantsGoal &goal, CityGoal triple)
+void TabAuftraege::storeTriple(const InhabitantsGoal &goal, CityGoal triple) const
 {
-    triple.setInhabitants(DecimalOr(goal.inhabitants->text()));
-    triple.setGroup(goal.group->currentIndex());
-    triple.setGroupCount(UnsignedDecimalOr(goal.count->text()));
+    // A goal that the user just switched on takes all three values as the
+    // page shows them; otherwise only the changed ones are written.
+    const bool all = shown_.changed(goal.check);
+    if (all || shown_.changed(goal.inhabitants))
+        triple.setInhabitants(qint32(numberOf(goal.inhabitants)));
+    if (all || shown_.changed(goal.group))
+        triple.setGroup(goal.group->currentIndex());
+    if (all || shown_.changed(goal.count))
+        triple.setGroupCount(quint32(numberOf(goal.count)));
+}
+
+QToolButton *TabAuftraege::killButtonOf(int slot) const
+{
+    if (!doc_ || slot < 0 || slot >= MissionRecord::DefeatSlots)
+        return nullptr;
+    const int colour = doc_->players().colourOf(slot).value_or(PlayerColour::Count);
+    return colour < int(killButtons_.size()) ? killButtons_[size_t(colour)] : nullptr;
 }
 
 void TabAuftraege::FillPage(int m)
@@ -657,10 +684,10 @@ void TabAuftraege::FillPage(int m)
         // button of its colour. Slots of a colour without a button show
         // nothing.
         if (goals & MissionRecord::DefeatFlagged) {
-            for (int slot : DefeatSlots) {
-                const int colour = players.colourOf(slot).value_or(PlayerColour::Count);
-                if (mission.defeatFlag(slot) != 0 && colour < int(killButtons_.size()))
-                    killButtons_[size_t(colour)]->setChecked(true);
+            for (int slot = 0; slot < MissionRecord::DefeatSlots; ++slot) {
+                QToolButton *button = killButtonOf(slot);
+                if (mission.defeatFlag(slot) != 0 && button)
+                    button->setChecked(true);
             }
         }
         sbKillAny->setChecked(goals & MissionRecord::DefeatAny);
@@ -729,6 +756,7 @@ void TabAuftraege::FillPage(int m)
         text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
         Memo1->setPlainText(text);
     }
+    shown_.rememberAll(this);
 
     filling_ = false;
     if (doc_->IsModified() != wasModified)
@@ -737,80 +765,82 @@ void TabAuftraege::FillPage(int m)
 
 void TabAuftraege::StorePage(int m)
 {
+    // Nothing the user left alone is written: a record may hold what the
+    // page cannot show exactly (amounts between whole tons, codes without an
+    // item, bare CR line breaks, a group beyond the list), and merely showing
+    // it must keep every byte. A check box owns exactly its bit; a value is
+    // written when its control changed or its goal was just switched on.
+    if (!shown_.anyChanged())
+        return;
     MissionRecord mission = doc_->missions().mission(m);
     PlayerArea players = doc_->players();
+    const auto changed = [this](const QObject *control) { return shown_.changed(control); };
+    const auto valueChanged = [&](const QCheckBox *check, const QObject *control) {
+        return check->isChecked() && (changed(check) || changed(control));
+    };
     mission.setNumber(m);
 
-    QString text = Memo1->toPlainText();
-    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    mission.setText(text.left(MissionRecord::TextChars));
+    if (changed(Memo1)) {
+        QString text = Memo1->toPlainText();
+        text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+        mission.setText(text.left(MissionRecord::TextChars));
+    }
 
     quint32 goals = mission.goals();
+    // A goal's bit follows its check box once the user clicked it.
+    const auto setBit = [&](quint32 bit, const QAbstractButton *check) {
+        if (changed(check))
+            goals = check->isChecked() ? goals | bit : goals & ~bit;
+    };
     for (int i = 0; i < 3; ++i) {
         const InhabitantsGoal &city = cities_[size_t(i)];
-        const quint32 bit = MissionRecord::City1 << i;
-        goals &= ~bit;
-        if (city.check->isChecked()) {
-            goals |= bit;
+        setBit(MissionRecord::City1 << i, city.check);
+        if (city.check->isChecked())
             storeTriple(city, mission.cityGoal(i + 1));
-        }
     }
 
-    // The money goal switches further bits on that stay when it goes off.
-    if (cbGuthaben->isChecked()) {
-        goals |= MissionRecord::MoneyMask;
-        mission.setMoney(DecimalOr(editGuthaben->text()));
-    } else {
-        goals &= ~quint32(MissionRecord::Money);
-    }
+    // The money goal switches further bits on that stay when it goes off;
+    // bit 16 among them belongs to the trade balance's own box.
+    if (cbGuthaben->isChecked() && changed(cbGuthaben))
+        goals |= MissionRecord::MoneyMask & ~quint32(MissionRecord::TradeBalance);
+    setBit(MissionRecord::Money, cbGuthaben);
+    if (valueChanged(cbGuthaben, editGuthaben))
+        mission.setMoney(qint32(numberOf(editGuthaben)));
 
-    goals &= ~quint32(MissionRecord::Population);
-    if (cbWohnanz->isChecked()) {
-        goals |= MissionRecord::Population;
-        mission.setPopulation(DecimalOr(editWohnanz->text()));
-    }
+    setBit(MissionRecord::Population, cbWohnanz);
+    if (valueChanged(cbWohnanz, editWohnanz))
+        mission.setPopulation(qint32(numberOf(editWohnanz)));
 
-    goals &= ~quint32(MissionRecord::Castle | MissionRecord::Cathedral);
-    if (cbSchloss->isChecked())
-        goals |= MissionRecord::Castle;
-    if (cbKathedrale->isChecked())
-        goals |= MissionRecord::Cathedral;
+    setBit(MissionRecord::Castle, cbSchloss);
+    setBit(MissionRecord::Cathedral, cbKathedrale);
 
-    // A slot whose colour has no defeat button keeps its flag.
-    bool anyFlag = false;
-    for (int slot : DefeatSlots) {
-        const int colour = players.colourOf(slot).value_or(PlayerColour::Count);
-        if (colour < int(killButtons_.size()))
-            mission.setDefeatFlag(slot, killButtons_[size_t(colour)]->isChecked() ? 1 : 0);
-        anyFlag = anyFlag || mission.defeatFlag(slot) == 1;
-    }
-    goals &= ~quint32(MissionRecord::DefeatAny | MissionRecord::DefeatFlagged);
-    if (anyFlag)
-        goals |= MissionRecord::DefeatFlagged;
-    if (sbKillAny->isChecked())
-        goals |= MissionRecord::DefeatAny;
+    storeDefeat(mission, goals);
+    setBit(MissionRecord::DefeatAny, sbKillAny);
 
-    goals &= ~quint32(MissionRecord::HelpInhabitants);
-    if (helpReach_.check->isChecked()) {
-        goals |= MissionRecord::HelpInhabitants;
+    setBit(MissionRecord::HelpInhabitants, helpReach_.check);
+    if (helpReach_.check->isChecked())
         storeTriple(helpReach_, mission.reachInhabitantsGoal());
-    }
-    quint32 support = mission.supportGoals() &
-                      ~quint32(MissionRecord::KeepInhabitants | MissionRecord::KeepSettlements);
-    if (helpKeep_.check->isChecked()) {
-        support |= MissionRecord::KeepInhabitants;
+    quint32 support = mission.supportGoals();
+    const auto setSupportBit = [&](quint32 bit, const QAbstractButton *check) {
+        if (changed(check))
+            support = check->isChecked() ? support | bit : support & ~bit;
+    };
+    setSupportBit(MissionRecord::KeepInhabitants, helpKeep_.check);
+    if (helpKeep_.check->isChecked())
         storeTriple(helpKeep_, mission.keepInhabitantsGoal());
-    }
-    if (cbStadtanzminfrmd->isChecked()) {
-        support |= MissionRecord::KeepSettlements;
-        mission.setSettlementsToKeep(qint16(DecimalOr(editStadtanzminfrmd->text())));
-    }
+    setSupportBit(MissionRecord::KeepSettlements, cbStadtanzminfrmd);
+    if (valueChanged(cbStadtanzminfrmd, editStadtanzminfrmd))
+        mission.setSettlementsToKeep(qint16(numberOf(editStadtanzminfrmd)));
     mission.setSupportGoals(support);
 
-    // The player to support is only written with a support goal; without a
-    // down button it stays as it was.
-    if (helpReach_.check->isChecked() || helpKeep_.check->isChecked() ||
-        cbStadtanzminfrmd->isChecked()) {
+    // The player to support is only written with a support goal, once the
+    // user changed a support button or goal; without a down button it stays.
+    const bool supportGoal = helpReach_.check->isChecked() || helpKeep_.check->isChecked() ||
+                             cbStadtanzminfrmd->isChecked();
+    const bool supportTouched = shown_.anyChanged(
+        {helpButtons_[0], helpButtons_[1], helpButtons_[2], helpButtons_[3], sbHelpEingeb,
+         sbHelpAny, helpReach_.check, helpKeep_.check, cbStadtanzminfrmd});
+    if (supportGoal && supportTouched) {
         if (sbHelpAny->isChecked()) {
             mission.setSupportedPlayer(MissionRecord::SupportAny);
         } else if (sbHelpEingeb->isChecked()) {
@@ -829,45 +859,68 @@ void TabAuftraege::StorePage(int m)
 
     for (int k = 1; k <= 2; ++k) {
         const StoreGoal &store = stores_[size_t(k - 1)];
-        const quint32 bit = MissionRecord::Store1 << (k - 1);
-        goals &= ~bit;
-        if (store.check->isChecked()) {
-            goals |= bit;
-            // Amounts are stored in 1/32 t; what does not fit keeps its low bits.
-            mission.setStoreAmount(k, quint16(quint32(DecimalOr(store.tons->text())) * 32u));
+        setBit(MissionRecord::Store1 << (k - 1), store.check);
+        // The tons edit stops at the largest amount the 16-bit field holds.
+        if (valueChanged(store.check, store.tons))
+            mission.setStoreAmount(k, quint16(numberOf(store.tons) * 32));
+        if (valueChanged(store.check, store.goods)) {
             const int item = store.goods->currentIndex();
             mission.setStoreGoods(k, item >= 0 ? quint8(item + GoodsTable::FirstGoods)
                                                : quint8(GoodsTable::Empty));
         }
     }
 
-    goals &= ~quint32(MissionRecord::Balance | MissionRecord::TradeBalance);
-    if (cbBalance->isChecked()) {
-        goals |= MissionRecord::Balance;
-        mission.setBalance(DecimalOr(editBalance->text()));
-    }
-    if (cbTBalance->isChecked()) {
-        goals |= MissionRecord::TradeBalance;
-        mission.setTradeBalance(DecimalOr(editTBalance->text()));
-    }
+    setBit(MissionRecord::Balance, cbBalance);
+    if (valueChanged(cbBalance, editBalance))
+        mission.setBalance(qint32(numberOf(editBalance)));
+    setBit(MissionRecord::TradeBalance, cbTBalance);
+    if (valueChanged(cbTBalance, editTBalance))
+        mission.setTradeBalance(qint32(numberOf(editTBalance)));
 
     for (int k = 1; k <= 2; ++k) {
         const MonopolyGoal &goal = monopolies_[size_t(k - 1)];
-        const quint32 bit = MissionRecord::Monopoly1 << (k - 1);
-        goals &= ~bit;
-        if (goal.check->isChecked()) {
-            goals |= bit;
-            // Without a selected goods item the stored code stays.
-            const int item = goal.goods->currentIndex();
-            if (item >= 0 && item < MonopolyGoods::Count)
-                mission.setMonopoly(k, MonopolyGoods::Code(item));
-        }
+        setBit(MissionRecord::Monopoly1 << (k - 1), goal.check);
+        // Without a selected goods item the stored code stays.
+        const int item = goal.goods->currentIndex();
+        if (valueChanged(goal.check, goal.goods) && item >= 0 && item < MonopolyGoods::Count)
+            mission.setMonopoly(k, MonopolyGoods::Code(item));
     }
     mission.setGoals(goals);
 
     // A button that is up leaves the slot with the mission it had.
     for (int slot = 0; slot < 4; ++slot) {
-        if (slotButtons_[size_t(slot)]->isChecked())
+        QToolButton *button = slotButtons_[size_t(slot)];
+        if (changed(button) && button->isChecked())
             players.player(slot).setMission(quint8(m));
     }
+
+    // What the page shows is now what the record holds.
+    if (m == shownTab_)
+        shown_.rememberAll(this);
+}
+
+void TabAuftraege::storeDefeat(MissionRecord &mission, quint32 &goals) const
+{
+    // The flags of the slots 0..5 are shown on the buttons of their colours
+    // (the pirates' included) and only while bit 10 is set. They are written
+    // once the user changed a defeat button: the changed buttons write their
+    // slots' flags; while bit 10 was clear the other flags were shown as
+    // "not to defeat", so they become 0 before bit 10 makes them count.
+    bool touched = false;
+    for (const QToolButton *button : killButtons_)
+        touched = touched || shown_.changed(button);
+    if (!touched)
+        return;
+    const bool wasActive = goals & MissionRecord::DefeatFlagged;
+    bool any = false;
+    for (int slot = 0; slot < MissionRecord::DefeatSlots; ++slot) {
+        const QToolButton *button = killButtonOf(slot);
+        if (button && shown_.changed(button))
+            mission.setDefeatFlag(slot, button->isChecked() ? 1 : 0);
+        else if (!wasActive)
+            mission.setDefeatFlag(slot, 0);
+        any = any || mission.defeatFlag(slot) != 0;
+    }
+    goals =
+        any ? goals | MissionRecord::DefeatFlagged : goals & ~quint32(MissionRecord::DefeatFlagged);
 }

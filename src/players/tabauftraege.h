@@ -1,11 +1,13 @@
 #pragma once
 
 #include "common/documentpage.h"
+#include "common/shownvalues.h"
 
 #include <array>
 #include <vector>
 
 class CityGoal;
+class MissionRecord;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -65,7 +67,8 @@ private:
     QCheckBox *goalCheck(const char *name, const QString &text);
     // The check box's click sets the Enabled state of `controls`.
     void addGoal(QCheckBox *check, std::vector<QWidget *> controls);
-    QLineEdit *numberEdit(const char *name, int digits);
+    // A numeric edit for the numbers min..max.
+    QLineEdit *numberEdit(const char *name, int digits, qint64 min, qint64 max);
     QLabel *label(const char *name, const QString &text);
     QComboBox *groupCombo(const char *name);
     QComboBox *combo(const char *name, const QStringList &items);
@@ -85,7 +88,10 @@ private:
     void StorePage(int m);
     void clearPage();
     static void showTriple(const InhabitantsGoal &goal, const CityGoal &triple);
-    static void storeTriple(const InhabitantsGoal &goal, CityGoal triple);
+    void storeTriple(const InhabitantsGoal &goal, CityGoal triple) const;
+    void storeDefeat(MissionRecord &mission, quint32 &goals) const;
+    // The defeat button of the slot's colour; none for colours without one.
+    QToolButton *killButtonOf(int slot) const;
 
     RumoSzen *doc_ = nullptr;
     // The mission whose page is shown: the tab that a tab change leaves.
@@ -131,4 +137,6 @@ private:
     std::vector<Goal> goals_;
     std::vector<QLineEdit *> edits_;
     std::vector<QComboBox *> combos_;
+    // What the page showed, so that a store writes only what the user changed.
+    ShownValues shown_;
 };
