@@ -1,3 +1,5 @@
+#include "common/numerickeyfilter.h"
+#include "common/updown.h"
 #include "document/rumoszen.h"
 #include "document/tabsettings.h"
 #include "support/documentio.h"
@@ -88,6 +90,9 @@ private slots:
     void pastedTextIsFiltered();
     void outOfRangeIsClampedWhenLeaving_data();
     void outOfRangeIsClampedWhenLeaving();
+    void shownValueStaysUntilTheUserEdits();
+    void upDownStepsWithinTheFieldsRange_data();
+    void upDownStepsWithinTheFieldsRange();
     void typedNumbersAreStoredInTheirFields_data();
     void typedNumbersAreStoredInTheirFields();
     void switchButtonFlipsOnlyItsBit_data();
@@ -237,6 +242,62 @@ void SettingsPageTest::outOfRangeIsClampedWhenLeaving()
         QCOMPARE(fieldOf(timersOf(file), 192, 4), shown.toUInt());
     else
         QCOMPARE(f.doc.CampaignNumber(), shown.toInt());
+}
+
+// A value beyond the range that the program put into a numeric edit (a
+// stored 101 in a 0..100 field) survives the user passing through the field;
+// only an edit pulls it into the range.
+void SettingsPageTest::shownValueStaysUntilTheUserEdits()
+{
+    QLineEdit edit;
+    NumericKeyFilter::Install(&edit, 0, 100);
+    edit.setText(QStringLiteral("101"));
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(&edit, &out);
+    QTest::keyClick(&edit, Qt::Key_Return);
+    QCOMPARE(edit.text(), QStringLiteral("101"));
+
+    QTest::keyClick(&edit, Qt::Key_End);
+    QTest::keyClicks(&edit, QStringLiteral("7"));
+    QCOMPARE(edit.text(), QStringLiteral("1017"));
+    QApplication::sendEvent(&edit, &out);
+    QCOMPARE(edit.text(), QStringLiteral("100"));
+}
+
+void SettingsPageTest::upDownStepsWithinTheFieldsRange_data()
+{
+    QTest::addColumn<int>("fieldMax");
+    QTest::addColumn<int>("stepMax");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<int>("step");
+    QTest::addColumn<QString>("after");
+
+    QTest::newRow("up inside") << 255 << 100 << "5" << 1 << "6";
+    QTest::newRow("down from beyond the range") << 255 << 100 << "101" << -1 << "99";
+    QTest::newRow("up from beyond the range") << 255 << 100 << "101" << 1 << "100";
+    QTest::newRow("down at 0") << 255 << 100 << "0" << -1 << "0";
+    QTest::newRow("field narrower than the arrows") << 10 << 100 << "10" << 1 << "10";
+    QTest::newRow("empty starts at the bottom") << 255 << 100 << "" << 1 << "1";
+}
+
+// A step is a user edit: it counts as modified and stays within both the
+// arrows' and the field's range.
+void SettingsPageTest::upDownStepsWithinTheFieldsRange()
+{
+    QFETCH(int, fieldMax);
+    QFETCH(int, stepMax);
+    QFETCH(QString, start);
+    QFETCH(int, step);
+    QFETCH(QString, after);
+
+    QLineEdit edit;
+    NumericKeyFilter::Install(&edit, 0, fieldMax);
+    UpDown arrows(&edit, 0, stepMax);
+    edit.setText(start);
+    QVERIFY(!edit.isModified());
+    arrows.Step(step);
+    QCOMPARE(edit.text(), after);
+    QVERIFY(edit.isModified());
 }
 
 void SettingsPageTest::typedNumbersAreStoredInTheirFields_data()
