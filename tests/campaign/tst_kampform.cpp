@@ -324,8 +324,8 @@ void TestKampForm::failedLoadKeepsFields()
     QVERIFY(QFile::remove(textPath()));
 
     form_->Open(QStringLiteral("0"));
-    QCOMPARE(prompts_->shown, QStringList{QStringLiteral("message: Kann Datei ") + textPath() +
-                                          QStringLiteral(" nicht entschlüsseln")});
+    QCOMPARE(prompts_->shown, QStringList{QStringLiteral("message: Die Datei ") + textPath() +
+                                          QStringLiteral(" wurde nicht gefunden.")});
     QCOMPARE(edit("editKampnr")->text(), QStringLiteral("1"));
     QCOMPARE(fields(), shown);
     QVERIFY(!form_->campaignList());

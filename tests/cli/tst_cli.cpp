@@ -177,7 +177,7 @@ void TestCli::campaigns()
 {
     Run run = cli(*game_, {QStringLiteral("campaigns")});
     QCOMPARE(run.exitCode, 1); // no Text.cod yet
-    QVERIFY(run.err.contains(QStringLiteral("nicht entschlüsseln")));
+    QVERIFY(run.err.contains(QStringLiteral("nicht gefunden")));
 
     game_->addFile(QStringLiteral("Text.cod"),
                    encoded("[TEXTE]\r\nHallo\r\n[KAMPAGNE]\r\na\r\nb\r\nc\r\nd\r\ne\r\n"
