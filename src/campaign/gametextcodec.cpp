@@ -3,8 +3,8 @@
 #include "app/gamepath.h"
 #include "common/ansitext.h"
 #include "common/messages.h"
-#include "document/atomicfile.h"
 #include "common/wholefile.h"
+#include "document/atomicfile.h"
 
 #include <QFile>
 
