@@ -235,9 +235,11 @@ void ShipEditor::Commit(RumoSzen *doc, ShipRecord ship, const QString &nodeText)
 {
     if (!doc || ship.isNull() || ship != ship_ || editSchiffname_->text().isEmpty())
         return;
-    const QString name = nodeText.isEmpty() ? editSchiffname_->text() : nodeText;
-    if (name != shownName_)
-        ship.setName(name);
+    // The tree node follows the edit, so it holds the edited name; a name the
+    // edit cannot show whole (24 bytes without a zero) is kept while the
+    // edit is left alone.
+    if (editSchiffname_->text() != shownName_)
+        ship.setName(nodeText.isEmpty() ? editSchiffname_->text() : nodeText);
     // Figure and kind follow a new type at once; the energy is stored when
     // the bar was moved or the type changed, from the new type's full
     // energy. A bar left alone leaves the energy as it was, since its whole

@@ -58,18 +58,21 @@ QByteArray fixture(int cityOwner = 0, int shipOwner = 0)
 // zero and every flag bit set. Vehicles: energies that are no whole per cent
 // or beyond full, a kind that is not its type's, a natives' owner that shows
 // as "Händler", an owner whose colour slot 1 holds first, an owner without a
-// player, 255 guns. Every name has patterned bytes after its zero.
+// player, 255 guns, a name of 24 bytes without a zero. Every other name has
+// patterned bytes after its zero.
 QByteArray oddFixture()
 {
     IslandSpec one;
     one.cityOwners = {0, 4, 6, 0, 7, 7, 7, 7};
+    QByteArray niemand = ship("Niemand", 80, 20, 31, 3, 9, 17, 2);
+    niemand.replace(0, 24, QByteArray("Niemandsland im Nordmeer"));
     QByteArray lang = city(1, 3, 0, "Lang", true);
     lang.replace(135, 32, QByteArray("Langenhagen an der langen Leine!"));
     lang[4] = char(0xFF);
     const QByteArray vehicles =
         ship("Fregatte", 50, 60, 27, 1, 0, 1, 20) + ship("Kogge", 70, 80, 25, 1, 0, 333, 4) +
         ship("Karre", 90, 40, 37, 5, 2, 65535, 0) + ship("Schaluppe", 20, 30, 21, 4, 3, 800, 255) +
-        ship("Haendler", 60, 70, 29, 2, 6, 3039, 1) + ship("Niemand", 80, 20, 31, 3, 9, 17, 2);
+        ship("Haendler", 60, 70, 29, 2, 6, 3039, 1) + niemand;
     return ScenarioBuilder()
         .chunk("PLAYER4", players(Colours))
         .chunk("INSEL5", islandRecord(one))
@@ -196,7 +199,7 @@ void TestEditors::leavingWithoutEditsKeepsEveryByte_data()
     QTest::newRow("cart with energy 65535 of 448") << true << 2;
     QTest::newRow("kind not of its type, natives' owner, 255 guns") << true << 3;
     QTest::newRow("trader whose colour an earlier slot holds") << true << 4;
-    QTest::newRow("owner without a player") << true << 5;
+    QTest::newRow("owner without a player, name of 24 bytes") << true << 5;
     QTest::newRow("city of slot 4") << false << 1;
     QTest::newRow("city of the trader") << false << 2;
     QTest::newRow("name without zero, every flag bit") << false << 3;
@@ -533,6 +536,8 @@ void TestEditors::nodeTextIsTheStoredName()
 
     ships_->Commit(doc_.get(), vehicle(0), {});
     QCOMPARE(bytesOf(vehicle(0), 24), thirty.left(23).toLatin1() + QByteArray(1, '\0'));
+    // An edited name is stored as the tree node shows it.
+    control<QLineEdit>(*ships_, "editSchiffname")->setText("Fregatte II");
     ships_->Commit(doc_.get(), vehicle(0), QStringLiteral("Knoten"));
     QCOMPARE(bytesOf(vehicle(0), 24), QByteArray("Knoten").leftJustified(24, '\0'));
 }
