@@ -28,6 +28,8 @@ std::unique_ptr<Insel> Insel::FromChunk(const uchar *payload, qsizetype length, 
         if (length < IslandRecord::OldSize)
             return nullptr;
         IslandRecord::ConvertOld(payload, island->payload_.data());
+        island->oldChunk_.assign(payload, payload + length);
+        island->convertedOld_ = island->payload_;
     } else {
         // A short record is padded with zeros, a long one cut to its size.
         std::memcpy(island->payload_.data(), payload,
@@ -185,11 +187,18 @@ void Insel::Write(ChunkWriter &out, bool templateForm) const
         return;
     }
 
-    std::vector<uchar> record = payload_;
-    if (templateForm)
-        IslandRecord(record.data()).clearCityOwners();
-    out.WriteChunkHeader("INSEL5", IslandRecord::Size);
-    out.WriteBytes(record.data(), IslandRecord::Size);
+    if (!templateForm && !oldChunk_.empty() && payload_ == convertedOld_) {
+        // An island of the older layout that nobody moved or edited goes back
+        // as it came, so that a save without edits keeps the file's bytes.
+        out.WriteChunkHeader("INSEL_MAXFUN", qint32(oldChunk_.size()));
+        out.WriteBytes(oldChunk_.data(), qsizetype(oldChunk_.size()));
+    } else {
+        std::vector<uchar> record = payload_;
+        if (templateForm)
+            IslandRecord(record.data()).clearCityOwners();
+        out.WriteChunkHeader("INSEL5", IslandRecord::Size);
+        out.WriteBytes(record.data(), IslandRecord::Size);
+    }
 
     auto writeLayer = [&out](const Inselhaus &layer) {
         out.WriteChunkHeader("INSELHAUS", qint32(layer.byteSize()));

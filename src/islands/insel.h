@@ -116,6 +116,10 @@ private:
     bool fromChunk_ = false;
     // How many of the layers came from the template file.
     int templateLayers_ = 0;
+    // An "INSEL_MAXFUN" payload as read, and the record it was converted to;
+    // the island writes the old chunk again as long as its record is unchanged.
+    std::vector<uchar> oldChunk_;
+    std::vector<uchar> convertedOld_;
     IslandReference reference_;
     std::vector<std::unique_ptr<Inselhaus>> layers_;
     std::vector<CityRecord> cities_;

@@ -171,7 +171,21 @@ void TestIslands::oldRecordIsConverted()
     QCOMPARE(expected[23], char(usedEntries));
     QCOMPARE(expected[3], char(old[3] & 0x07));
     QCOMPARE(expected.mid(112), QByteArray(4, '\0'));
-    QCOMPARE(scenario::saved(doc), savedIsland(expected) + minimalScenario());
+    QCOMPARE(recordBytes(*island), expected);
+
+    // Untouched, the island goes back in the layout it came in; once moved
+    // (or otherwise edited) it is written in the current layout.
+    const QByteArray settlements =
+        chunk("HIRSCH2", {}) + chunk("STADT4", {}) + chunk("KONTOR2", {});
+    QCOMPARE(scenario::saved(doc), chunk("INSEL_MAXFUN", old) + settlements + minimalScenario());
+    doc.MoveIsland(*doc.island(1), 5, 0);
+    doc.MoveIsland(*doc.island(1), -5, 0);
+    QCOMPARE(scenario::saved(doc), chunk("INSEL_MAXFUN", old) + settlements + minimalScenario());
+    doc.MoveIsland(*doc.island(1), 2, 1);
+    QByteArray moved = expected;
+    le::setU16(reinterpret_cast<uchar *>(moved.data()), 4, 32);
+    le::setU16(reinterpret_cast<uchar *>(moved.data()), 6, 41);
+    QCOMPARE(scenario::saved(doc), savedIsland(moved) + minimalScenario());
 }
 
 void TestIslands::shortRecordsArePadded()

@@ -416,7 +416,7 @@ RichScenario richScenario()
                   .chunk("INSELHAUS", ground1)
                   .chunk("INSELHAUS", houses1)
                   .raw(settlements(deer1, city0 + city3, posts1))
-                  .chunk("INSEL5", convertedOldRecord(old2))
+                  .chunk("INSEL_MAXFUN", old2) // untouched, in its own layout
                   .chunk("INSELHAUS", ground2)
                   .raw(settlements({}, {}, {}))
                   .chunk("INSEL5", record3)
