@@ -46,7 +46,7 @@ constexpr qint64 kMaxShortfall = 256;
 
 // The content of template `index` when no input replaces it: an island
 // record of the template's size class and climate and a ground layer of a
-// few tiles, the last of them in city slot 0 of player 1.
+// few tiles, the last four of them in city slot 0 of player 1.
 QByteArray defaultTemplate(int index)
 {
     const fuzzinput::Template t = fuzzinput::templateAt(index);
