@@ -10,4 +10,4 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"
 ./build/tools/demoworld/marbolt-demo demo
 export WINEPREFIX="$PWD/demo/wine"
-exec ./build/src/app/marbolt "demo/Szenarien/Inselreich.szs"
+exec ./build/src/editor/app/marbolt "demo/Szenarien/Inselreich.szs"

@@ -1,11 +1,11 @@
 // marbolt-cli: the scenario editor's load and save pipeline on the command
 // line, for people who work with many scenarios.
 
-#include "app/gamepath.h"
-#include "campaign/gametextcodec.h"
 #include "cli/scenariojson.h"
-#include "common/messages.h"
-#include "document/rumoszen.h"
+#include "core/campaign/gametextcodec.h"
+#include "core/common/messages.h"
+#include "core/document/rumoszen.h"
+#include "core/game/gamepath.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

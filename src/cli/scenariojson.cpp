@@ -1,8 +1,8 @@
 #include "cli/scenariojson.h"
 
-#include "document/rumoszen.h"
-#include "goods/goodstable.h"
-#include "goods/shiptypetable.h"
+#include "core/document/rumoszen.h"
+#include "core/goods/goodstable.h"
+#include "core/goods/shiptypetable.h"
 
 #include <QJsonArray>
 

@@ -9,11 +9,11 @@
 //
 // Any abort, sanitizer report, leak or timeout is a finding.
 
-#include "common/bytes.h"
-#include "document/chunkfile.h"
-#include "document/rumoszen.h"
+#include "core/common/bytes.h"
+#include "core/document/chunkfile.h"
+#include "core/document/rumoszen.h"
+#include "core/islands/insel.h"
 #include "fuzzinput.h"
-#include "islands/insel.h"
 #include "support/scenariobuilder.h"
 
 #include <QBuffer>

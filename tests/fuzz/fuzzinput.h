@@ -12,7 +12,7 @@
 // every template file not named keeps its default content, so the same
 // input always meets the same game folder.
 
-#include "islands/insel.h"
+#include "core/islands/insel.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -1,6 +1,6 @@
 #include "support/documentio.h"
 
-#include "document/rumoszen.h"
+#include "core/document/rumoszen.h"
 
 #include <QBuffer>
 

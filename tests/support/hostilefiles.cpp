@@ -1,6 +1,6 @@
 #include "support/hostilefiles.h"
 
-#include "common/messages.h"
+#include "core/common/messages.h"
 
 #include <QDir>
 #include <QFile>

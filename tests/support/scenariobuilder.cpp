@@ -1,6 +1,6 @@
 #include "support/scenariobuilder.h"
 
-#include "common/bytes.h"
+#include "core/common/bytes.h"
 #include "support/gameinstallation.h"
 
 namespace scenario {

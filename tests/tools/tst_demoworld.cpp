@@ -1,5 +1,5 @@
-#include "app/gamepath.h"
-#include "document/rumoszen.h"
+#include "core/document/rumoszen.h"
+#include "core/game/gamepath.h"
 
 #include <QDirIterator>
 #include <QFile>

@@ -10,9 +10,9 @@
 // compared with each other and with baselines of the same run, never with
 // fixed limits.
 
-#include "common/messages.h"
-#include "document/rumoszen.h"
-#include "map/worldrenderer.h"
+#include "core/common/messages.h"
+#include "core/document/rumoszen.h"
+#include "core/map/worldrenderer.h"
 
 #include <QDir>
 #include <QElapsedTimer>

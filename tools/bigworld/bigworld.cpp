@@ -1,17 +1,17 @@
 #include "bigworld.h"
 
+#include "core/document/chunkfile.h"
+#include "core/document/scenariochunk.h"
+#include "core/document/scenariosettings.h"
+#include "core/goods/goodstable.h"
+#include "core/goods/shiprecord.h"
+#include "core/goods/shiptypetable.h"
+#include "core/islands/deerrecord.h"
+#include "core/islands/islandrecord.h"
+#include "core/islands/tilerecord.h"
+#include "core/players/missionrecord.h"
+#include "core/players/playerrecord.h"
 #include "demorecords.h"
-#include "document/chunkfile.h"
-#include "document/scenariochunk.h"
-#include "document/scenariosettings.h"
-#include "goods/goodstable.h"
-#include "goods/shiprecord.h"
-#include "goods/shiptypetable.h"
-#include "islands/deerrecord.h"
-#include "islands/islandrecord.h"
-#include "islands/tilerecord.h"
-#include "players/missionrecord.h"
-#include "players/playerrecord.h"
 
 #include <QPoint>
 #include <array>

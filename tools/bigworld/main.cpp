@@ -5,7 +5,7 @@
 // the file written.
 
 #include "bigworld.h"
-#include "document/rumoszen.h"
+#include "core/document/rumoszen.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,14 +1,14 @@
 #include "demorecords.h"
 
-#include "common/bytes.h"
-#include "goods/shiprecord.h"
-#include "goods/shiptypetable.h"
-#include "islands/cityrecord.h"
-#include "islands/deerrecord.h"
-#include "islands/islandrecord.h"
-#include "islands/islandreference.h"
-#include "islands/tilerecord.h"
-#include "islands/tradingpostrecord.h"
+#include "core/common/bytes.h"
+#include "core/goods/shiprecord.h"
+#include "core/goods/shiptypetable.h"
+#include "core/islands/cityrecord.h"
+#include "core/islands/deerrecord.h"
+#include "core/islands/islandrecord.h"
+#include "core/islands/islandreference.h"
+#include "core/islands/tilerecord.h"
+#include "core/islands/tradingpostrecord.h"
 
 namespace demo {
 namespace {

@@ -1,13 +1,13 @@
 #include "gamefolder.h"
 
-#include "campaign/gametextcodec.h"
-#include "common/ansitext.h"
+#include "core/campaign/gametextcodec.h"
+#include "core/common/ansitext.h"
+#include "core/document/chunkfile.h"
+#include "core/goods/goodstable.h"
+#include "core/goods/shiptypetable.h"
+#include "core/islands/insel.h"
+#include "core/players/playerrecord.h"
 #include "demorecords.h"
-#include "document/chunkfile.h"
-#include "goods/goodstable.h"
-#include "goods/shiptypetable.h"
-#include "islands/insel.h"
-#include "players/playerrecord.h"
 
 #include <QBuffer>
 #include <QDir>

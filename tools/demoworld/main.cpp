@@ -3,9 +3,9 @@
 // loads every scenario with the editor's core to prove that they read back
 // as intended.
 
-#include "app/gamepath.h"
-#include "campaign/gametextcodec.h"
-#include "document/rumoszen.h"
+#include "core/campaign/gametextcodec.h"
+#include "core/document/rumoszen.h"
+#include "core/game/gamepath.h"
 #include "gamefolder.h"
 #include "scenarios.h"
 

@@ -1,11 +1,11 @@
 #include "scenariobuilder.h"
 
-#include "common/ansitext.h"
-#include "common/bytes.h"
+#include "core/common/ansitext.h"
+#include "core/common/bytes.h"
+#include "core/document/chunkfile.h"
+#include "core/goods/goodstable.h"
+#include "core/goods/shiptypetable.h"
 #include "demorecords.h"
-#include "document/chunkfile.h"
-#include "goods/goodstable.h"
-#include "goods/shiptypetable.h"
 
 #include <QBuffer>
 #include <algorithm>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "document/scenariosettings.h"
+#include "core/document/scenariosettings.h"
+#include "core/players/missionrecord.h"
+#include "core/players/playerrecord.h"
 #include "gamefolder.h"
-#include "players/missionrecord.h"
-#include "players/playerrecord.h"
 #include "settlement.h"
 
 #include <QByteArray>

@@ -1,7 +1,7 @@
 #include "settlement.h"
 
+#include "core/islands/footprinttable.h"
 #include "demorecords.h"
-#include "islands/footprinttable.h"
 
 #include <algorithm>
 #include <cmath>

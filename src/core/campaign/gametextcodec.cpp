@@ -1,10 +1,10 @@
-#include "campaign/gametextcodec.h"
+#include "core/campaign/gametextcodec.h"
 
-#include "app/gamepath.h"
-#include "common/ansitext.h"
-#include "common/messages.h"
-#include "common/wholefile.h"
-#include "document/atomicfile.h"
+#include "core/common/ansitext.h"
+#include "core/common/messages.h"
+#include "core/common/wholefile.h"
+#include "core/document/atomicfile.h"
+#include "core/game/gamepath.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "common/ansitext.h"
+#include "core/common/ansitext.h"
 
 #include <array>
 #include <cstring>

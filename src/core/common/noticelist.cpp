@@ -1,4 +1,4 @@
-#include "common/noticelist.h"
+#include "core/common/noticelist.h"
 
 #include <QHash>
 

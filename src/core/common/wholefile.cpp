@@ -1,6 +1,6 @@
-#include "common/wholefile.h"
+#include "core/common/wholefile.h"
 
-#include "common/messages.h"
+#include "core/common/messages.h"
 
 #include <QFile>
 #include <QFileInfo>

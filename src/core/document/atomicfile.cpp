@@ -1,6 +1,6 @@
-#include "document/atomicfile.h"
+#include "core/document/atomicfile.h"
 
-#include "common/messages.h"
+#include "core/common/messages.h"
 
 #include <QDir>
 #include <QFile>

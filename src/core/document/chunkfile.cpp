@@ -1,6 +1,6 @@
-#include "document/chunkfile.h"
+#include "core/document/chunkfile.h"
 
-#include "common/bytes.h"
+#include "core/common/bytes.h"
 
 #include <QFile>
 #include <cstring>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/scenariochunk.h"
+#include "core/document/scenariochunk.h"
 
 #include <QByteArrayView>
 #include <QIODevice>

@@ -1,9 +1,9 @@
-#include "document/rumoszen.h"
+#include "core/document/rumoszen.h"
 
-#include "app/gamepath.h"
-#include "common/messages.h"
-#include "document/atomicfile.h"
-#include "islands/footprinttable.h"
+#include "core/common/messages.h"
+#include "core/document/atomicfile.h"
+#include "core/game/gamepath.h"
+#include "core/islands/footprinttable.h"
 
 #include <QFile>
 #include <QFileInfo>

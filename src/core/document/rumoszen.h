@@ -1,11 +1,11 @@
 #pragma once
 
-#include "document/chunkfile.h"
-#include "document/scenariosettings.h"
-#include "goods/shiprecord.h"
-#include "islands/insel.h"
-#include "players/missionrecord.h"
-#include "players/playerrecord.h"
+#include "core/document/chunkfile.h"
+#include "core/document/scenariosettings.h"
+#include "core/goods/shiprecord.h"
+#include "core/islands/insel.h"
+#include "core/players/missionrecord.h"
+#include "core/players/playerrecord.h"
 
 #include <QIODevice>
 #include <QObject>

@@ -1,6 +1,6 @@
-#include "document/scenariochunk.h"
+#include "core/document/scenariochunk.h"
 
-#include "common/bytes.h"
+#include "core/common/bytes.h"
 
 #include <cstring>
 

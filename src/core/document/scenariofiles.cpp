@@ -1,4 +1,4 @@
-#include "document/scenariofiles.h"
+#include "core/document/scenariofiles.h"
 
 const QStringList &ScenarioExtensions()
 {

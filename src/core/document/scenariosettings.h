@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/bytes.h"
-#include "common/recordview.h"
+#include "core/common/bytes.h"
+#include "core/common/recordview.h"
 
 // The scenario-wide switches and identifiers: the whole payload of the chunk
 // "TIMERS". Only the fields below are edited; every other byte is carried.

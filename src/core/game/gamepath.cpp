@@ -1,7 +1,7 @@
-#include "app/gamepath.h"
+#include "core/game/gamepath.h"
 
-#include "common/messages.h"
-#include "common/wholefile.h"
+#include "core/common/messages.h"
+#include "core/common/wholefile.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "goods/goodstable.h"
+#include "core/goods/goodstable.h"
 
 #include <array>
 

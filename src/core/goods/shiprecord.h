@@ -1,8 +1,8 @@
 #pragma once
 
-#include "common/ansitext.h"
-#include "common/bytes.h"
-#include "common/recordview.h"
+#include "core/common/ansitext.h"
+#include "core/common/bytes.h"
+#include "core/common/recordview.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "goods/shiptypetable.h"
+#include "core/goods/shiptypetable.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/bytes.h"
-#include "common/recordview.h"
+#include "core/common/bytes.h"
+#include "core/common/recordview.h"
 
 // One 8-byte record of a "HIRSCH2" chunk; only its island number is read.
 class DeerRecord : public RecordView {

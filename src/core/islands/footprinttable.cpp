@@ -1,4 +1,4 @@
-#include "islands/footprinttable.h"
+#include "core/islands/footprinttable.h"
 
 #include <initializer_list>
 

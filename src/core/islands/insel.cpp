@@ -1,7 +1,7 @@
-#include "islands/insel.h"
+#include "core/islands/insel.h"
 
-#include "common/messages.h"
-#include "document/chunkfile.h"
+#include "core/common/messages.h"
+#include "core/document/chunkfile.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "islands/cityrecord.h"
-#include "islands/deerrecord.h"
-#include "islands/inselhaus.h"
-#include "islands/islandrecord.h"
-#include "islands/islandreference.h"
-#include "islands/islandtemplates.h"
-#include "islands/tradingpostrecord.h"
-#include "islands/veskobject.h"
+#include "core/islands/cityrecord.h"
+#include "core/islands/deerrecord.h"
+#include "core/islands/inselhaus.h"
+#include "core/islands/islandrecord.h"
+#include "core/islands/islandreference.h"
+#include "core/islands/islandtemplates.h"
+#include "core/islands/tradingpostrecord.h"
+#include "core/islands/veskobject.h"
 
 #include <QStringList>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "islands/inselhaus.h"
+#include "core/islands/inselhaus.h"
 
 Inselhaus::Inselhaus(Insel *owner, const uchar *payload, qsizetype length)
     : Inselhaus(owner, QByteArray(reinterpret_cast<const char *>(payload),

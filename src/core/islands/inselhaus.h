@@ -1,7 +1,7 @@
 #pragma once
 
-#include "islands/tilerecord.h"
-#include "islands/veskobject.h"
+#include "core/islands/tilerecord.h"
+#include "core/islands/veskobject.h"
 
 #include <QByteArray>
 

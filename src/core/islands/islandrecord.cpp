@@ -1,4 +1,4 @@
-#include "islands/islandrecord.h"
+#include "core/islands/islandrecord.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/bytes.h"
-#include "common/recordview.h"
+#include "core/common/bytes.h"
+#include "core/common/recordview.h"
 
 // The record of an island: the payload of an "INSEL5" chunk, 116 bytes.
 class IslandRecord : public RecordView {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/bytes.h"
-#include "common/recordview.h"
+#include "core/common/bytes.h"
+#include "core/common/recordview.h"
 
 // One 16-byte entry of the SZENE payload: an island built from one of the
 // game's island templates.

@@ -1,11 +1,11 @@
-#include "islands/islandtemplates.h"
+#include "core/islands/islandtemplates.h"
 
-#include "app/gamepath.h"
-#include "common/bytes.h"
-#include "common/messages.h"
-#include "common/wholefile.h"
-#include "document/scenariochunk.h"
-#include "islands/tilerecord.h"
+#include "core/common/bytes.h"
+#include "core/common/messages.h"
+#include "core/common/wholefile.h"
+#include "core/document/scenariochunk.h"
+#include "core/game/gamepath.h"
+#include "core/islands/tilerecord.h"
 
 #include <cstring>
 

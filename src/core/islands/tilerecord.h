@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/bytes.h"
-#include "common/recordview.h"
+#include "core/common/bytes.h"
+#include "core/common/recordview.h"
 
 // One 8-byte tile of an island's tile layer.
 class TileRecord : public RecordView {

@@ -1,4 +1,4 @@
-#include "islands/veskobject.h"
+#include "core/islands/veskobject.h"
 
 #include <cmath>
 

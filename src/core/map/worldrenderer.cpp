@@ -1,7 +1,7 @@
-#include "map/worldrenderer.h"
+#include "core/map/worldrenderer.h"
 
-#include "document/rumoszen.h"
-#include "islands/footprinttable.h"
+#include "core/document/rumoszen.h"
+#include "core/islands/footprinttable.h"
 
 #include <QPainter>
 #include <array>

@@ -4,8 +4,8 @@
 // sea, the islands layer by layer in their owners' colours, the frame of the
 // selected island or city, and the ships and carts as outlined dots.
 
-#include "goods/shiprecord.h"
-#include "islands/veskobject.h"
+#include "core/goods/shiprecord.h"
+#include "core/islands/veskobject.h"
 
 #include <QImage>
 #include <QPoint>

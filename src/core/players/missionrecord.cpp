@@ -1,6 +1,6 @@
-#include "players/missionrecord.h"
+#include "core/players/missionrecord.h"
 
-#include "common/codetable.h"
+#include "core/common/codetable.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,6 +1,6 @@
-#include "players/playerrecord.h"
+#include "core/players/playerrecord.h"
 
-#include "common/codetable.h"
+#include "core/common/codetable.h"
 
 namespace PlayerColour {
 

@@ -1,6 +1,6 @@
-#include "app/foldertree.h"
+#include "editor/app/foldertree.h"
 
-#include "document/scenariofiles.h"
+#include "core/document/scenariofiles.h"
 
 #include <QDir>
 #include <QFileIconProvider>

@@ -1,4 +1,4 @@
-#include "app/keyboardwatch.h"
+#include "editor/app/keyboardwatch.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 // Tobrel's Brim Marbolt: a scenario editor for the game Brim.
 
-#include "app/marboltapplication.h"
-#include "app/tmainform.h"
+#include "editor/app/marboltapplication.h"
+#include "editor/app/tmainform.h"
 
 int main(int argc, char *argv[])
 {

@@ -1,7 +1,7 @@
-#include "app/marboltapplication.h"
+#include "editor/app/marboltapplication.h"
 
-#include "app/prompts.h"
-#include "common/messages.h"
+#include "core/common/messages.h"
+#include "editor/app/prompts.h"
 
 #include <QIcon>
 #include <QLibraryInfo>

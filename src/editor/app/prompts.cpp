@@ -1,6 +1,6 @@
-#include "app/prompts.h"
+#include "editor/app/prompts.h"
 
-#include "common/messages.h"
+#include "core/common/messages.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,11 +1,11 @@
-#include "campaign/tkampform.h"
+#include "editor/campaign/tkampform.h"
 
-#include "app/gamepath.h"
-#include "app/prompts.h"
-#include "campaign/gametextcodec.h"
-#include "common/messages.h"
-#include "common/numbers.h"
-#include "common/updown.h"
+#include "core/campaign/gametextcodec.h"
+#include "core/common/messages.h"
+#include "core/common/numbers.h"
+#include "core/game/gamepath.h"
+#include "editor/app/prompts.h"
+#include "editor/widgets/updown.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

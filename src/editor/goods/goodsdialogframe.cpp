@@ -1,4 +1,4 @@
-#include "goods/goodsdialogframe.h"
+#include "editor/goods/goodsdialogframe.h"
 
 #include <QDialog>
 #include <QHBoxLayout>

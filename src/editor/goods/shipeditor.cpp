@@ -1,11 +1,11 @@
-#include "goods/shipeditor.h"
+#include "editor/goods/shipeditor.h"
 
-#include "common/numerickeyfilter.h"
-#include "common/updown.h"
-#include "document/rumoszen.h"
-#include "goods/shiptypetable.h"
-#include "players/playercolouricon.h"
-#include "players/playerrecord.h"
+#include "core/document/rumoszen.h"
+#include "core/goods/shiptypetable.h"
+#include "core/players/playerrecord.h"
+#include "editor/widgets/numerickeyfilter.h"
+#include "editor/widgets/playercolouricon.h"
+#include "editor/widgets/updown.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "goods/shiprecord.h"
+#include "core/goods/shiprecord.h"
 
 #include <QPointer>
 #include <QString>

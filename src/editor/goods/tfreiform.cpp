@@ -1,4 +1,4 @@
-#include "goods/tfreiform.h"
+#include "editor/goods/tfreiform.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

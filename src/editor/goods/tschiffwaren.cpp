@@ -1,12 +1,12 @@
-#include "goods/tschiffwaren.h"
-#include "goods/goodsdialogframe.h"
+#include "editor/goods/tschiffwaren.h"
+#include "editor/goods/goodsdialogframe.h"
 
-#include "document/rumoszen.h"
-#include "goods/amountfield.h"
-#include "goods/goodstable.h"
-#include "goods/listimage.h"
-#include "goods/shiptypetable.h"
-#include "goods/twarenauswahl.h"
+#include "core/document/rumoszen.h"
+#include "core/goods/goodstable.h"
+#include "core/goods/shiptypetable.h"
+#include "editor/goods/twarenauswahl.h"
+#include "editor/widgets/amountfield.h"
+#include "editor/widgets/listimage.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

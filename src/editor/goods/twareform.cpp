@@ -1,12 +1,12 @@
-#include "goods/twareform.h"
-#include "goods/goodsdialogframe.h"
+#include "editor/goods/twareform.h"
+#include "editor/goods/goodsdialogframe.h"
 
-#include "app/prompts.h"
-#include "common/messages.h"
-#include "document/rumoszen.h"
-#include "goods/amountfield.h"
-#include "goods/goodstable.h"
-#include "goods/listimage.h"
+#include "core/common/messages.h"
+#include "core/document/rumoszen.h"
+#include "core/goods/goodstable.h"
+#include "editor/app/prompts.h"
+#include "editor/widgets/amountfield.h"
+#include "editor/widgets/listimage.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

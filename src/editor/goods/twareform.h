@@ -1,6 +1,6 @@
 #pragma once
 
-#include "islands/cityrecord.h"
+#include "core/islands/cityrecord.h"
 
 #include <QDialog>
 #include <array>

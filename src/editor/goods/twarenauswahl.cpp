@@ -1,7 +1,7 @@
-#include "goods/twarenauswahl.h"
+#include "editor/goods/twarenauswahl.h"
 
-#include "goods/goodstable.h"
-#include "goods/listimage.h"
+#include "core/goods/goodstable.h"
+#include "editor/widgets/listimage.h"
 
 #include <array>
 

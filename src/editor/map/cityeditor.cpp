@@ -1,8 +1,8 @@
-#include "map/cityeditor.h"
+#include "editor/map/cityeditor.h"
 
-#include "document/rumoszen.h"
-#include "players/playercolouricon.h"
-#include "players/playerrecord.h"
+#include "core/document/rumoszen.h"
+#include "core/players/playerrecord.h"
+#include "editor/widgets/playercolouricon.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,11 +1,11 @@
-#include "map/mappage.h"
+#include "editor/map/mappage.h"
 
-#include "document/rumoszen.h"
-#include "goods/shipeditor.h"
-#include "map/cityeditor.h"
-#include "map/mapview.h"
-#include "map/objecttree.h"
-#include "map/worldrenderer.h"
+#include "core/document/rumoszen.h"
+#include "core/map/worldrenderer.h"
+#include "editor/goods/shipeditor.h"
+#include "editor/map/cityeditor.h"
+#include "editor/map/mapview.h"
+#include "editor/map/objecttree.h"
 
 #include <QCursor>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "goods/shiprecord.h"
-#include "islands/cityrecord.h"
+#include "core/goods/shiprecord.h"
+#include "core/islands/cityrecord.h"
 
 #include <QPoint>
 #include <QWidget>

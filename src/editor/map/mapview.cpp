@@ -1,6 +1,6 @@
-#include "map/mapview.h"
+#include "editor/map/mapview.h"
 
-#include "map/worldrenderer.h"
+#include "core/map/worldrenderer.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

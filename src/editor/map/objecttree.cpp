@@ -1,7 +1,7 @@
-#include "map/objecttree.h"
+#include "editor/map/objecttree.h"
 
-#include "common/ansitext.h"
-#include "document/rumoszen.h"
+#include "core/common/ansitext.h"
+#include "core/document/rumoszen.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,11 +1,11 @@
-#include "players/tabauftraege.h"
+#include "editor/pages/tabauftraege.h"
 
-#include "common/numerickeyfilter.h"
-#include "document/rumoszen.h"
-#include "goods/goodstable.h"
-#include "players/missionrecord.h"
-#include "players/playercolouricon.h"
-#include "players/playerrecord.h"
+#include "core/document/rumoszen.h"
+#include "core/goods/goodstable.h"
+#include "core/players/missionrecord.h"
+#include "core/players/playerrecord.h"
+#include "editor/widgets/numerickeyfilter.h"
+#include "editor/widgets/playercolouricon.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/documentpage.h"
-#include "common/shownvalues.h"
+#include "editor/widgets/documentpage.h"
+#include "editor/widgets/shownvalues.h"
 
 #include <array>
 #include <vector>

@@ -1,7 +1,7 @@
-#include "document/tabsettings.h"
+#include "editor/pages/tabsettings.h"
 
-#include "common/numerickeyfilter.h"
-#include "document/rumoszen.h"
+#include "core/document/rumoszen.h"
+#include "editor/widgets/numerickeyfilter.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/shownvalues.h"
-#include "document/scenariosettings.h"
+#include "core/document/scenariosettings.h"
+#include "editor/widgets/shownvalues.h"
 
 #include <QList>
 #include <QString>

@@ -1,12 +1,12 @@
-#include "players/tabspieler.h"
+#include "editor/pages/tabspieler.h"
 
-#include "app/prompts.h"
-#include "common/messages.h"
-#include "common/numerickeyfilter.h"
-#include "document/rumoszen.h"
-#include "goods/tfreiform.h"
-#include "players/leveltrackbar.h"
-#include "players/playercolouricon.h"
+#include "core/common/messages.h"
+#include "core/document/rumoszen.h"
+#include "editor/app/prompts.h"
+#include "editor/goods/tfreiform.h"
+#include "editor/widgets/leveltrackbar.h"
+#include "editor/widgets/numerickeyfilter.h"
+#include "editor/widgets/playercolouricon.h"
 
 #include <QApplication>
 #include <QCheckBox>

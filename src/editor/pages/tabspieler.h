@@ -1,8 +1,8 @@
 #pragma once
 
-#include "common/documentpage.h"
-#include "common/shownvalues.h"
-#include "players/playerrecord.h"
+#include "core/players/playerrecord.h"
+#include "editor/widgets/documentpage.h"
+#include "editor/widgets/shownvalues.h"
 
 #include <QList>
 #include <QPixmap>

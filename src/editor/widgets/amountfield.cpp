@@ -1,7 +1,7 @@
-#include "goods/amountfield.h"
+#include "editor/widgets/amountfield.h"
 
-#include "common/numerickeyfilter.h"
-#include "common/updown.h"
+#include "editor/widgets/numerickeyfilter.h"
+#include "editor/widgets/updown.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>

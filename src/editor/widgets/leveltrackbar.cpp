@@ -1,4 +1,4 @@
-#include "players/leveltrackbar.h"
+#include "editor/widgets/leveltrackbar.h"
 
 #include <QPainter>
 #include <QStyle>

@@ -1,6 +1,6 @@
-#include "goods/listimage.h"
+#include "editor/widgets/listimage.h"
 
-#include "goods/goodstable.h"
+#include "core/goods/goodstable.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "common/numerickeyfilter.h"
+#include "editor/widgets/numerickeyfilter.h"
 
-#include "common/numbers.h"
+#include "core/common/numbers.h"
 
 #include <QLineEdit>
 #include <algorithm>

@@ -1,6 +1,6 @@
-#include "players/playercolouricon.h"
+#include "editor/widgets/playercolouricon.h"
 
-#include "players/playerrecord.h"
+#include "core/players/playerrecord.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,7 +1,7 @@
-#include "common/updown.h"
+#include "editor/widgets/updown.h"
 
-#include "common/numbers.h"
-#include "common/numerickeyfilter.h"
+#include "core/common/numbers.h"
+#include "editor/widgets/numerickeyfilter.h"
 
 #include <QLineEdit>
 #include <QToolButton>

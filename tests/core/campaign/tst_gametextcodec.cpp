@@ -1,5 +1,5 @@
-#include "campaign/gametextcodec.h"
-#include "common/messages.h"
+#include "core/campaign/gametextcodec.h"
+#include "core/common/messages.h"
 #include "support/actingas.h"
 #include "support/tempfiles.h"
 

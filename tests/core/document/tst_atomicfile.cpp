@@ -1,5 +1,5 @@
-#include "common/messages.h"
-#include "document/atomicfile.h"
+#include "core/common/messages.h"
+#include "core/document/atomicfile.h"
 #include "support/actingas.h"
 #include "support/tempfiles.h"
 

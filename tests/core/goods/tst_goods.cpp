@@ -1,7 +1,7 @@
-#include "common/bytes.h"
-#include "document/rumoszen.h"
-#include "goods/goodstable.h"
-#include "goods/shiptypetable.h"
+#include "core/common/bytes.h"
+#include "core/document/rumoszen.h"
+#include "core/goods/goodstable.h"
+#include "core/goods/shiptypetable.h"
 #include "support/documentio.h"
 #include "support/scenariobuilder.h"
 

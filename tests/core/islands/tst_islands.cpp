@@ -1,12 +1,12 @@
-#include "common/bytes.h"
-#include "common/messages.h"
-#include "document/rumoszen.h"
+#include "core/common/bytes.h"
+#include "core/common/messages.h"
+#include "core/document/rumoszen.h"
 #include "support/documentio.h"
 #include "support/gameinstallation.h"
 #include "support/scenariobuilder.h"
 #include "support/tempfiles.h"
 
-#include "document/chunkfile.h"
+#include "core/document/chunkfile.h"
 #include "support/hostilefiles.h"
 
 #include <QBuffer>

@@ -1,6 +1,6 @@
-#include "common/bytes.h"
-#include "players/missionrecord.h"
-#include "players/playerrecord.h"
+#include "core/common/bytes.h"
+#include "core/players/missionrecord.h"
+#include "core/players/playerrecord.h"
 #include "support/scenariobuilder.h"
 
 #include <QtTest>

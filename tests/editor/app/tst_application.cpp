@@ -1,7 +1,7 @@
 // The application object: German standard buttons, and an error escaping an
 // event handler becomes a message instead of ending the program.
 
-#include "app/marboltapplication.h"
+#include "editor/app/marboltapplication.h"
 #include "support/ui/scriptedprompts.h"
 
 #include <QMessageBox>

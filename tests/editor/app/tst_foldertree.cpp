@@ -1,4 +1,4 @@
-#include "app/foldertree.h"
+#include "editor/app/foldertree.h"
 #include "support/tempfiles.h"
 
 #include <QElapsedTimer>

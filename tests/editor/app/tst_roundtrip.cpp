@@ -4,8 +4,8 @@
 // demo scenario and over demo scenarios whose records are filled with random
 // bytes, values that no control can show.
 
-#include "app/tmainform.h"
-#include "common/bytes.h"
+#include "core/common/bytes.h"
+#include "editor/app/tmainform.h"
 #include "support/tempfiles.h"
 #include "support/ui/scriptedprompts.h"
 

@@ -1,7 +1,7 @@
-#include "common/numerickeyfilter.h"
-#include "common/updown.h"
-#include "document/rumoszen.h"
-#include "document/tabsettings.h"
+#include "core/document/rumoszen.h"
+#include "editor/pages/tabsettings.h"
+#include "editor/widgets/numerickeyfilter.h"
+#include "editor/widgets/updown.h"
 #include "support/documentio.h"
 #include "support/scenariobuilder.h"
 

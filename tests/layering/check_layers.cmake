@@ -1,0 +1,27 @@
+# cmake -DSOURCE_DIR=<src> -DWIDGET_HEADERS=<file> -P check_layers.cmake
+# Fails, naming the file and the header, when a core or command-line source
+# includes an editor header or a QtWidgets header.
+cmake_minimum_required(VERSION 3.25)
+file(STRINGS ${WIDGET_HEADERS} widget_headers)
+file(GLOB_RECURSE sources ${SOURCE_DIR}/core/*.h ${SOURCE_DIR}/core/*.cpp
+     ${SOURCE_DIR}/cli/*.h ${SOURCE_DIR}/cli/*.cpp)
+if(NOT sources)
+  message(FATAL_ERROR "no core sources below ${SOURCE_DIR}")
+endif()
+set(faults 0)
+foreach(source IN LISTS sources)
+  file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include")
+  foreach(line IN LISTS includes)
+    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*[<\"]([^>\"]+)[>\"].*" "\\1" header "${line}")
+    string(REGEX REPLACE "^QtWidgets/" "" bare "${header}")
+    if(header MATCHES "^editor/" OR header MATCHES "^QtWidgets" OR bare IN_LIST widget_headers)
+      file(RELATIVE_PATH where ${SOURCE_DIR} ${source})
+      message(SEND_ERROR "src/${where} includes ${header}, which belongs to the editor")
+      math(EXPR faults "${faults} + 1")
+    endif()
+  endforeach()
+endforeach()
+list(LENGTH sources count)
+if(faults EQUAL 0)
+  message(STATUS "${count} core and command-line sources include no editor or widget header")
+endif()
