@@ -208,15 +208,17 @@ void TMainForm::createPages()
     pages_->addTab(missionsPage_, QStringLiteral("Aufträge"));
     playersPage_ = new TabSpieler;
     pages_->addTab(playersPage_, QStringLiteral("Spieler"));
-    for (DocumentPage *page :
-         {static_cast<DocumentPage *>(missionsPage_), static_cast<DocumentPage *>(playersPage_)})
+    // Committed in this order: missions assigned on the missions page reach
+    // the players' records before those are written, and every page reaches
+    // its records before the first chunk of a save.
+    documentPages_ = {mapPage_, missionsPage_, playersPage_, settingsPage_};
+    for (DocumentPage *page : documentPages_)
         connect(page, &DocumentPage::controlChanged, this, &TMainForm::controlChanged);
     connect(pages_, &QTabWidget::currentChanged, this, &TMainForm::MainPageControlChanging);
     // Until the first scenario is loaded only the start screen can be seen:
     // the tabs and the pages behind them are disabled, the start screen keeps
     // its colours.
     setPagesEnabled(false);
-    connect(settingsPage_, &TabSettings::controlChanged, this, &TMainForm::controlChanged);
     // The campaign editor lives beside the main window for the whole run.
     kampForm_ = new TKampForm(this);
     connect(settingsPage_, &TabSettings::campaignEditorRequested, kampForm_, &TKampForm::Open);
@@ -240,7 +242,6 @@ void TMainForm::createPages()
     for (QAction *action : settingsPage_->switchActions())
         addAction(action);
     connect(mapPage_, &MapPage::stateChanged, this, &TMainForm::UpdateActions);
-    connect(mapPage_, &MapPage::controlChanged, this, &TMainForm::controlChanged);
     connect(mapPage_, &MapPage::tileHovered, this,
             [this](const QString &text) { status_[1]->setText(text); });
     connect(mapPage_, &MapPage::islandMenuRequested, this,
@@ -292,21 +293,18 @@ void TMainForm::UpdateTitle(const QString &name)
 
 void TMainForm::MainPageControlChanging(int index)
 {
-    // Leaving the missions or the players page writes it into its records.
-    if (auto *left = qobject_cast<DocumentPage *>(pages_->widget(shownPage_)); left && doc_)
-        left->Commit();
+    // Leaving the missions or the players page writes it into its records;
+    // the settings stay in their controls until a save.
+    QWidget *left = pages_->widget(shownPage_);
+    if (doc_ && (left == missionsPage_ || left == playersPage_))
+        static_cast<DocumentPage *>(left)->Commit();
     shownPage_ = index;
 }
 
 bool TMainForm::SaveDocument(const QString &path)
 {
-    // Every page reaches its records before the first chunk is written, so
-    // that missions assigned on the missions page reach the players' records
-    // of the same save.
-    mapPage_->CommitEditors();
-    missionsPage_->Commit();
-    playersPage_->Commit();
-    settingsPage_->CommitSettings(*doc_);
+    for (DocumentPage *page : documentPages_)
+        page->Commit();
     return doc_->Save(path);
 }
 
@@ -333,9 +331,8 @@ void TMainForm::ShowPath(const QString &path)
 
 void TMainForm::discardDocument()
 {
-    mapPage_->Attach(nullptr);
-    missionsPage_->Attach(nullptr);
-    playersPage_->Attach(nullptr);
+    for (DocumentPage *page : documentPages_)
+        page->Attach(nullptr);
     doc_.reset();
     setWindowTitle(kAppTitle);
     UpdateActions();
@@ -388,10 +385,8 @@ bool TMainForm::OpenScenario(const QString &requested)
             UpdateTitle(doc_->FileName());
             UpdateActions();
         });
-        mapPage_->Attach(doc_.get());
-        missionsPage_->Attach(doc_.get());
-        playersPage_->Attach(doc_.get());
-        settingsPage_->ShowSettings(*doc_);
+        for (DocumentPage *page : documentPages_)
+            page->Attach(doc_.get());
         ShowPath(path);
         status_[1]->clear();
         doc_->SetModified(false);

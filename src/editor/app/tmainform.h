@@ -2,7 +2,9 @@
 
 #include <QMainWindow>
 #include <memory>
+#include <vector>
 
+class DocumentPage;
 class FolderTree;
 class MapPage;
 class QAction;
@@ -98,6 +100,8 @@ private:
     TabSettings *settingsPage_ = nullptr;
     TabAuftraege *missionsPage_ = nullptr;
     TabSpieler *playersPage_ = nullptr;
+    // The pages that show and commit the document's records, in commit order.
+    std::vector<DocumentPage *> documentPages_;
     int shownPage_ = 0;
     TKampForm *kampForm_ = nullptr;
     TWareForm *wareForm_ = nullptr;

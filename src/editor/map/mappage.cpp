@@ -144,7 +144,7 @@ QToolButton *toggle(const char *name, const QString &hint, const QIcon &icon)
 
 } // namespace
 
-MapPage::MapPage(QWidget *parent) : QWidget(parent)
+MapPage::MapPage(QWidget *parent) : DocumentPage(parent)
 {
     setObjectName(QStringLiteral("TabKarte"));
 

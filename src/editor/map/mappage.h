@@ -2,6 +2,7 @@
 
 #include "core/goods/shiprecord.h"
 #include "core/islands/cityrecord.h"
+#include "editor/widgets/documentpage.h"
 
 #include <QPoint>
 #include <QWidget>
@@ -21,7 +22,7 @@ class RumoSzen;
 // the selected city or ship below. Clicks, hovering, dragging and nudging
 // islands happen here; the main window's actions call in for undo, delete
 // and export.
-class MapPage : public QWidget {
+class MapPage : public DocumentPage {
     Q_OBJECT
 
 public:
@@ -29,7 +30,9 @@ public:
 
     // Shows `doc` (after a load): fills the tree, empties the editors and
     // hides the start screen for good. nullptr: the document is discarded.
-    void Attach(RumoSzen *doc);
+    void Attach(RumoSzen *doc) override;
+    // Writes the city and ship editors into the selected city or ship.
+    void Commit() override { CommitEditors(); }
 
     ObjectTree *objectTree() const { return objectTree_; }
     Insel *SelectedIsland() const;
@@ -53,8 +56,7 @@ public:
     bool ArrowKey(int key);
 
 signals:
-    // A control or the map changed the document: one change.
-    void controlChanged();
+    // (controlChanged: a control or the map changed the document.)
     // The selection or the undo state changed: actions follow.
     void stateChanged();
     // Tile coordinates for the status line ("120 / 45").

@@ -84,7 +84,7 @@ QGroupBox *group(const char *name, const QString &title)
 
 } // namespace
 
-TabSettings::TabSettings(QWidget *parent) : QWidget(parent)
+TabSettings::TabSettings(QWidget *parent) : DocumentPage(parent)
 {
     setObjectName(QStringLiteral("TabSettings"));
 
@@ -244,6 +244,19 @@ void TabSettings::setCampaignControlsEnabled(bool enabled)
 {
     editKampagne_->setEnabled(enabled);
     btnKampagne_->setEnabled(enabled);
+}
+
+void TabSettings::Attach(RumoSzen *doc)
+{
+    doc_ = doc;
+    if (doc_)
+        ShowSettings(*doc_);
+}
+
+void TabSettings::Commit()
+{
+    if (doc_)
+        CommitSettings(*doc_);
 }
 
 void TabSettings::ShowSettings(RumoSzen &doc)

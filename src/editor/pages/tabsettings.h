@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/document/scenariosettings.h"
+#include "editor/widgets/documentpage.h"
 #include "editor/widgets/shownvalues.h"
 
 #include <QList>
@@ -20,11 +21,16 @@ class RumoSzen;
 // the mission and level identifiers, the campaign membership and, for
 // savegames, the scenario's name. Edits stay in the controls until the main
 // window commits them right before a save.
-class TabSettings : public QWidget {
+class TabSettings : public DocumentPage {
     Q_OBJECT
 
 public:
     explicit TabSettings(QWidget *parent = nullptr);
+
+    // The page as the main window sees it: shown after a load, committed
+    // before a save; a discarded document leaves the page as it was.
+    void Attach(RumoSzen *doc) override;
+    void Commit() override;
 
     // Fills the page from the document (after every successful load).
     void ShowSettings(RumoSzen &doc);
@@ -38,13 +44,14 @@ public:
     QString campaignNumberText() const;
 
 signals:
-    // A value of an editing control changed, a switch was toggled or the
-    // campaign box was clicked.
-    void controlChanged();
+    // (controlChanged: a value of an editing control changed, a switch was
+    // toggled or the campaign box was clicked.)
     // "Kampagnen..." was clicked; `number` is the text of the number edit.
     void campaignEditorRequested(const QString &number);
 
 private:
+    RumoSzen *doc_ = nullptr;
+
     struct SwitchControl {
         QAction *action = nullptr;
         ScenarioSettings::Switch bit{};
