@@ -1,0 +1,22 @@
+#pragma once
+
+#include "editor/pages/goalcontrols.h"
+
+#include <QGroupBox>
+
+// "Erste Stadt" to "Dritte Stadt": a group box with the city goal
+// "Erreiche [n] Einwohner, davon [count] [group]". Its check box switches the
+// whole box, so it cannot live inside it: it is a child of `overlayParent`
+// and kept over a placeholder at the start of the box's line.
+class CityGoalBox : public QGroupBox {
+    Q_OBJECT
+
+public:
+    // `number` is 1 to 3.
+    CityGoalBox(int number, GoalControls &controls, QWidget *overlayParent);
+
+    const InhabitantsGoal &goal() const { return goal_; }
+
+private:
+    InhabitantsGoal goal_;
+};
