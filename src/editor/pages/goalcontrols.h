@@ -6,10 +6,8 @@
 #include <vector>
 
 class DocumentPage;
-class QBoxLayout;
 class QCheckBox;
 class QComboBox;
-class QGroupBox;
 class QHBoxLayout;
 class QIcon;
 class QLabel;

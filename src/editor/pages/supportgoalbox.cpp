@@ -1,6 +1,5 @@
 #include "editor/pages/supportgoalbox.h"
 
-#include "core/players/missionrecord.h"
 #include "core/players/playerrecord.h"
 #include "editor/widgets/playercolouricon.h"
 
