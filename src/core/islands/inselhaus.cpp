@@ -1,15 +1,13 @@
 #include "core/islands/inselhaus.h"
 
 Inselhaus::Inselhaus(Insel *owner, const uchar *payload, qsizetype length)
-    : Inselhaus(owner, QByteArray(reinterpret_cast<const char *>(payload),
-                                  length - length % TileRecord::Size))
+    : Inselhaus(owner, QByteArray(reinterpret_cast<const char *>(payload), length))
 {
 }
 
 Inselhaus::Inselhaus(Insel *owner, QByteArray tiles)
     : VeskObject("INSELHAUS", nullptr, 0), owner_(owner), tiles_(std::move(tiles))
 {
-    tiles_.truncate(tiles_.size() - tiles_.size() % TileRecord::Size);
 }
 
 void Inselhaus::RecolourCity(int slot, int player)

@@ -15,9 +15,12 @@ class Insel;
 // recoloured (RecolourCity).
 class Inselhaus : public VeskObject {
 public:
-    // A remainder of the length that is no whole tile is dropped.
+    // A remainder of the length that is no whole tile is no tile, but it is
+    // kept and written back: a layer of fewer than 8 bytes would otherwise be
+    // saved as an empty chunk, which the next load skips, and the island's
+    // layers would shift by one.
     Inselhaus(Insel *owner, const uchar *payload, qsizetype length);
-    // Shares `tiles` (cut to whole tiles when it is not).
+    // Shares `tiles`.
     Inselhaus(Insel *owner, QByteArray tiles);
 
     int tileCount() const { return int(tiles_.size() / TileRecord::Size); }
@@ -28,6 +31,7 @@ public:
         return TileRecord(const_cast<uchar *>(tiles()) + qsizetype(TileRecord::Size) * i);
     }
     const uchar *tiles() const { return reinterpret_cast<const uchar *>(tiles_.constData()); }
+    // All bytes of the layer, a remainder after the last whole tile included.
     qsizetype byteSize() const { return tiles_.size(); }
     Insel *owner() const { return owner_; }
 

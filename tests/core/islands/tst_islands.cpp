@@ -103,6 +103,8 @@ private slots:
     void oldRecordIsConverted_data();
     void oldRecordIsConverted();
     void shortRecordsArePadded();
+    void layerBytesBeyondTheLastTileSurvive_data();
+    void layerBytesBeyondTheLastTileSurvive();
     void templateIsFound_data();
     void templateIsFound();
     void firstIslandRecordOfTemplateWins();
@@ -186,6 +188,40 @@ void TestIslands::oldRecordIsConverted()
     le::setU16(reinterpret_cast<uchar *>(moved.data()), 4, 32);
     le::setU16(reinterpret_cast<uchar *>(moved.data()), 6, 41);
     QCOMPARE(scenario::saved(doc), savedIsland(moved) + minimalScenario());
+}
+
+void TestIslands::layerBytesBeyondTheLastTileSurvive_data()
+{
+    QTest::addColumn<QByteArrayList>("layers");
+    QTest::addColumn<QList<int>>("tiles");
+    QTest::newRow("ground of one byte") << QByteArrayList{"x", tile(1, 0, 0)} << QList<int>{0, 1};
+    QTest::newRow("seven bytes") << QByteArrayList{tile(1, 0, 0), tile(2, 1, 0).left(7)}
+                                 << QList<int>{1, 0};
+    QTest::newRow("a tile and three bytes")
+        << QByteArrayList{tile(1, 0, 0) + "abc", tile(2, 1, 1)} << QList<int>{1, 1};
+}
+
+// A layer whose length is no multiple of a tile keeps its last bytes: saved
+// and loaded again, the island has the same layers and the same bytes.
+void TestIslands::layerBytesBeyondTheLastTileSurvive()
+{
+    QFETCH(QByteArrayList, layers);
+    QFETCH(QList<int>, tiles);
+    const QByteArray record = islandRecord(placed(1, 10, 10, 8, 8));
+    QByteArray file = chunk("INSEL5", record);
+    for (const QByteArray &layer : layers)
+        file += chunk("INSELHAUS", layer);
+    file += minimalScenario();
+    RumoSzen doc(QString(), nullptr);
+    QVERIFY(load(doc, file));
+    QCOMPARE(int(doc.island(1)->layers().size()), int(layers.size()));
+    for (int l = 0; l < layers.size(); ++l)
+        QCOMPARE(doc.island(1)->layers()[size_t(l)]->tileCount(), tiles[l]);
+    const QByteArray saved = scenario::saved(doc);
+    QCOMPARE(saved, savedIsland(record, layers) + minimalScenario());
+    RumoSzen again(QString(), nullptr);
+    QVERIFY(load(again, saved));
+    QCOMPARE(scenario::saved(again), saved);
 }
 
 void TestIslands::shortRecordsArePadded()
