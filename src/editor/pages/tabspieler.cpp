@@ -4,14 +4,15 @@
 #include "core/document/rumoszen.h"
 #include "editor/app/prompts.h"
 #include "editor/goods/tfreiform.h"
+#include "editor/pages/grouppicturerow.h"
 #include "editor/widgets/leveltrackbar.h"
 #include "editor/widgets/numerickeyfilter.h"
 #include "editor/widgets/playercolouricon.h"
+#include "editor/widgets/svgpixmap.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -19,9 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QPainter>
 #include <QPushButton>
-#include <QSvgRenderer>
 #include <QTabBar>
 #include <QVBoxLayout>
 #include <cmath>
@@ -31,63 +30,6 @@
 namespace {
 
 constexpr QSize ThumbSize(57, 61);
-constexpr QSize GroupPictureSize(32, 32);
-
-// One of our pictures from the resources, drawn at `size` for the screen.
-QPixmap svgPixmap(const QString &path, QSize size)
-{
-    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
-    QPixmap pixmap(size * ratio);
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(path);
-    if (renderer.isValid()) {
-        QPainter painter(&pixmap);
-        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
-    }
-    return pixmap;
-}
-
-// The five group pictures in a row under the level track bars, each centred
-// under the position of its group.
-class GroupPictureRow : public QWidget {
-public:
-    explicit GroupPictureRow(LevelTrackBar *bar) : bar_(bar)
-    {
-        for (int group = 1; group <= PopulationLevel::Groups; ++group) {
-            auto *picture = new QLabel(this);
-            picture->setFixedSize(GroupPictureSize);
-            picture->setPixmap(
-                svgPixmap(QStringLiteral(":/groups/%1.svg").arg(group), GroupPictureSize));
-            picture->setToolTip(PopulationLevel::GroupName(group));
-            pictures_.append(picture);
-        }
-        setFixedHeight(GroupPictureSize.height());
-        bar_->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Resize || event->type() == QEvent::Move)
-            place();
-        return QWidget::eventFilter(watched, event);
-    }
-    void resizeEvent(QResizeEvent *) override { place(); }
-
-private:
-    void place()
-    {
-        const int shift = bar_->geometry().x() - geometry().x();
-        for (int i = 0; i < pictures_.size(); ++i) {
-            const int centre = shift + bar_->xOfValue(100 * (i + 1));
-            pictures_[i]->move(centre - GroupPictureSize.width() / 2, 0);
-        }
-    }
-
-    LevelTrackBar *bar_;
-    QList<QLabel *> pictures_;
-};
 
 // The level text as the user types it: either decimal separator, blanks
 // around it allowed.
@@ -132,7 +74,7 @@ TabSpieler::TabSpieler(QWidget *parent) : DocumentPage(parent)
 {
     setObjectName(QStringLiteral("TabSpieler"));
     for (int i = 0; i < int(thumbs_.size()); ++i)
-        thumbs_[size_t(i)] = svgPixmap(QStringLiteral(":/thumbs/%1.svg").arg(i), ThumbSize);
+        thumbs_[size_t(i)] = SvgPixmap(QStringLiteral(":/thumbs/%1.svg").arg(i), ThumbSize);
 
     freiForm_ = new TFreiForm(this);
     connect(freiForm_, &TFreiForm::controlChanged, this, &TabSpieler::changed);

@@ -1,0 +1,47 @@
+#include "editor/pages/grouppicturerow.h"
+
+#include "core/players/playerrecord.h"
+#include "editor/widgets/leveltrackbar.h"
+#include "editor/widgets/svgpixmap.h"
+
+#include <QEvent>
+#include <QLabel>
+
+namespace {
+constexpr QSize GroupPictureSize(32, 32);
+} // namespace
+
+GroupPictureRow::GroupPictureRow(LevelTrackBar *bar) : bar_(bar)
+{
+    for (int group = 1; group <= PopulationLevel::Groups; ++group) {
+        auto *picture = new QLabel(this);
+        picture->setFixedSize(GroupPictureSize);
+        picture->setPixmap(
+            SvgPixmap(QStringLiteral(":/groups/%1.svg").arg(group), GroupPictureSize));
+        picture->setToolTip(PopulationLevel::GroupName(group));
+        pictures_.append(picture);
+    }
+    setFixedHeight(GroupPictureSize.height());
+    bar_->installEventFilter(this);
+}
+
+bool GroupPictureRow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Resize || event->type() == QEvent::Move)
+        place();
+    return QWidget::eventFilter(watched, event);
+}
+
+void GroupPictureRow::resizeEvent(QResizeEvent *)
+{
+    place();
+}
+
+void GroupPictureRow::place()
+{
+    const int shift = bar_->geometry().x() - geometry().x();
+    for (int i = 0; i < pictures_.size(); ++i) {
+        const int centre = shift + bar_->xOfValue(100 * (i + 1));
+        pictures_[i]->move(centre - GroupPictureSize.width() / 2, 0);
+    }
+}
