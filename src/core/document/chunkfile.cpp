@@ -7,17 +7,9 @@
 
 ChunkList ReadChunks(QIODevice &in)
 {
-    ChunkList chunks;
-    uchar header[ScenarioChunk::HeaderSize];
-    while (in.read(reinterpret_cast<char *>(header), sizeof header) == sizeof header) {
-        if (!ScenarioChunk::IsValidHeader(header))
-            break;
-        ScenarioChunk &chunk = chunks.emplace_back(header);
-        if (chunk.length() > 0)
-            in.read(reinterpret_cast<char *>(chunk.payload()), chunk.length());
-        // A short read leaves the rest of the payload zero, as allocated.
-    }
-    return chunks;
+    // A file opened for reading reports its size, so readAll allocates the
+    // whole block once and reads it with one call.
+    return ChunkList::FromBytes(in.readAll());
 }
 
 bool ReadChunks(const QString &path, ChunkList &chunks)
@@ -39,13 +31,33 @@ void ChunkWriter::WriteChunkHeader(QByteArrayView name, qint32 length)
 
 void ChunkWriter::WriteBytes(const void *data, qsizetype size)
 {
-    if (!ok_ || size == 0)
-        return;
-    if (out_.write(static_cast<const char *>(data), size) != size)
-        ok_ = false;
+    flushHeld();
+    write(data, size);
 }
 
 void ChunkWriter::WriteChunk(const ScenarioChunk &chunk)
 {
-    WriteBytes(chunk.block(), chunk.blockSize());
+    if (heldStart_ && heldStart_ + heldSize_ == chunk.block()) {
+        heldSize_ += chunk.blockSize();
+        return;
+    }
+    flushHeld();
+    heldStart_ = chunk.block();
+    heldSize_ = chunk.blockSize();
+}
+
+void ChunkWriter::flushHeld()
+{
+    if (heldSize_ > 0)
+        write(heldStart_, heldSize_);
+    heldStart_ = nullptr;
+    heldSize_ = 0;
+}
+
+void ChunkWriter::write(const void *data, qsizetype size)
+{
+    if (!ok_ || size == 0)
+        return;
+    if (out_.write(static_cast<const char *>(data), size) != size)
+        ok_ = false;
 }

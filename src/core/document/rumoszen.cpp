@@ -88,7 +88,7 @@ bool RumoSzen::Load(QIODevice &in, const QString &path)
 
 bool RumoSzen::decodeChunk(ScenarioChunk &chunk, bool &endWalk)
 {
-    const QByteArray name = chunk.name();
+    const QByteArrayView name = chunk.nameView();
     const uchar *payload = chunk.payload();
     const qint32 length = chunk.length();
     if (name == "INSEL5" || name == "INSEL_MAXFUN") {
@@ -194,7 +194,7 @@ void RumoSzen::decodeDeer(ScenarioChunk &chunk)
     for (qint32 i = 0; i < count; ++i) {
         const DeerRecord deer(chunk.payload() + qsizetype(DeerRecord::Size) * i);
         if (owner && deer.islandNumber() == number)
-            owner->deer().push_back(deer);
+            owner->deer().append(deer);
         else
             notices_ << msg::invalidIslandNumber();
     }
@@ -214,7 +214,7 @@ size_t RumoSzen::islandSectionChunk() const
     const size_t end = std::min(settingsChunk_, chunks_.size());
     auto firstOf = [&](std::initializer_list<QByteArrayView> names) {
         for (size_t i = 0; i < end; ++i) {
-            const QByteArray name = chunks_[i].name();
+            const QByteArrayView name = chunks_[i].nameView();
             for (QByteArrayView n : names) {
                 if (name == n)
                     return i;
@@ -241,7 +241,7 @@ bool RumoSzen::WriteTo(QIODevice &out)
     const size_t islandSection = islandSectionChunk();
     for (size_t i = 0; i < chunks_.size(); ++i) {
         const ScenarioChunk &chunk = chunks_[i];
-        const QByteArray name = chunk.name();
+        const QByteArrayView name = chunk.nameView();
         if (i > settingsChunk_) {
             // The load never decoded anything after the settings chunk, so
             // nothing of the document stands for these chunks: they are

@@ -4,13 +4,6 @@
 
 #include <cstring>
 
-ScenarioChunk::ScenarioChunk(const uchar *header)
-    : block_(new uchar[HeaderSize + size_t(le::i32(header, LengthOffset))]()),
-      length_(le::i32(header, LengthOffset))
-{
-    std::memcpy(block_.get(), header, HeaderSize);
-}
-
 bool ScenarioChunk::IsValidHeader(const uchar *header)
 {
     const void *zero = std::memchr(header, 0, NameFieldSize);
@@ -18,8 +11,56 @@ bool ScenarioChunk::IsValidHeader(const uchar *header)
     return zero != nullptr && length >= 0 && length <= MaxLength;
 }
 
-QByteArray ScenarioChunk::name() const
+QByteArrayView ScenarioChunk::nameView() const
 {
-    const auto *start = reinterpret_cast<const char *>(block_.get());
-    return QByteArray(start, qsizetype(std::strlen(start)));
+    const auto *start = reinterpret_cast<const char *>(block_);
+    return QByteArrayView(start, qsizetype(strnlen(start, NameFieldSize)));
+}
+
+qint32 ScenarioChunk::length() const
+{
+    return le::i32(block_, LengthOffset);
+}
+
+ChunkList ChunkList::FromBytes(QByteArray file)
+{
+    ChunkList list;
+    list.bytes_ = std::move(file);
+    // The only call that could detach; from here on the bytes stay put.
+    auto *data = reinterpret_cast<uchar *>(list.bytes_.data());
+    const qsizetype size = list.bytes_.size();
+
+    // A first pass over the headers alone counts the chunks, so the list is
+    // allocated once at its final size.
+    size_t count = 0;
+    for (qsizetype pos = 0; size - pos >= ScenarioChunk::HeaderSize;) {
+        const uchar *header = data + pos;
+        if (!ScenarioChunk::IsValidHeader(header))
+            break;
+        ++count;
+        pos += ScenarioChunk::HeaderSize + qsizetype(le::i32(header, ScenarioChunk::LengthOffset));
+    }
+    list.chunks_.reserve(count);
+
+    qsizetype pos = 0;
+    for (size_t i = 0; i < count; ++i) {
+        uchar *block = data + pos;
+        const qsizetype blockSize = ScenarioChunk(block).blockSize();
+        if (blockSize > size - pos) {
+            // Only the last chunk can run past the end of the file.
+            list.cutShort_.reset(new uchar[size_t(blockSize)]());
+            std::memcpy(list.cutShort_.get(), block, size_t(size - pos));
+            block = list.cutShort_.get();
+        }
+        list.chunks_.emplace_back(block);
+        pos += blockSize;
+    }
+    return list;
+}
+
+void ChunkList::clear()
+{
+    chunks_.clear();
+    cutShort_.reset();
+    bytes_.clear();
 }

@@ -244,11 +244,37 @@ void writeRecords(ChunkWriter &out, QByteArrayView name, const std::vector<Recor
     } while (next < records.size());
 }
 
+// The same for the deer, whose runs of records each go out in as few writes
+// as the chunk boundaries allow.
+void writeDeer(ChunkWriter &out, const DeerList &deer)
+{
+    constexpr qsizetype perChunk = ScenarioChunk::MaxLength / DeerRecord::Size;
+    const qsizetype total = qsizetype(deer.size());
+    auto run = deer.runs().begin();
+    qsizetype usedOfRun = 0;
+    qsizetype next = 0;
+    do {
+        const qsizetype count = std::min(perChunk, total - next);
+        out.WriteChunkHeader("HIRSCH2", qint32(count * DeerRecord::Size));
+        for (qsizetype left = count; left > 0;) {
+            const qsizetype piece = std::min(left, run->count - usedOfRun);
+            out.WriteBytes(run->first + usedOfRun * DeerRecord::Size, piece * DeerRecord::Size);
+            left -= piece;
+            usedOfRun += piece;
+            if (usedOfRun == run->count) {
+                ++run;
+                usedOfRun = 0;
+            }
+        }
+        next += count;
+    } while (next < total);
+}
+
 } // namespace
 
 void Insel::writeSettlements(ChunkWriter &out) const
 {
-    writeRecords(out, "HIRSCH2", deer_);
+    writeDeer(out, deer_);
     // An island has at most eight city slots, far below the chunk limit, so
     // its cities always fit into one chunk.
     static_assert(IslandRecord::CitySlots * CityRecord::Size <= ScenarioChunk::MaxLength);

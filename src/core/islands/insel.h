@@ -67,6 +67,8 @@ public:
     // an island from a reference would come back with the next load.
     bool CanDelete() const;
 
+    // A layer that views a chunk payload, which must outlive the island (the
+    // document's chunk list does).
     void AddLayer(const uchar *payload, qsizetype length);
     // A layer that shares the bytes of `tiles` (a template's layer).
     void AddLayer(QByteArray tiles);
@@ -78,8 +80,8 @@ public:
     CityRecord cityInSlot(int slot) const;
     std::vector<TradingPostRecord> &tradingPosts() { return tradingPosts_; }
     const std::vector<TradingPostRecord> &tradingPosts() const { return tradingPosts_; }
-    std::vector<DeerRecord> &deer() { return deer_; }
-    const std::vector<DeerRecord> &deer() const { return deer_; }
+    DeerList &deer() { return deer_; }
+    const DeerList &deer() const { return deer_; }
 
     bool hasSettlements() const;
 
@@ -124,7 +126,7 @@ private:
     std::vector<std::unique_ptr<Inselhaus>> layers_;
     std::vector<CityRecord> cities_;
     std::vector<TradingPostRecord> tradingPosts_;
-    std::vector<DeerRecord> deer_;
+    DeerList deer_;
 };
 
 // "Insel 3: 40x35 N": number, size, and N for the northern climate, S otherwise.

@@ -16,7 +16,8 @@ void Inselhaus::RecolourCity(int slot, int player)
         const TileRecord seen = tile(t);
         if (seen.citySlot() != slot || seen.player() == player)
             continue;
-        // data() detaches: from here on the bytes are this layer's own.
+        // data() detaches, from shared and from viewed bytes alike: from here
+        // on the bytes are this layer's own.
         auto *own = reinterpret_cast<uchar *>(tiles_.data());
         for (; t < tileCount(); ++t) {
             TileRecord tile(own + qsizetype(TileRecord::Size) * t);

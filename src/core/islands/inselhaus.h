@@ -11,8 +11,9 @@ class Insel;
 // layer of an island is its ground, the further ones hold its buildings.
 // The tiles are held in an implicitly shared QByteArray rather than in the
 // base's own payload copy: the layers of islands built from one template all
-// share that template's bytes, and a layer is copied only when it is
-// recoloured (RecolourCity).
+// share that template's bytes, a layer read from a scenario views its chunk
+// payload, and a layer is copied only when it is recoloured (RecolourCity),
+// so the chunk's bytes stay as read.
 class Inselhaus : public VeskObject {
 public:
     // A remainder of the length that is no whole tile is no tile, but it is

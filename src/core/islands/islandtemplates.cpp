@@ -29,9 +29,9 @@ void parse(const QByteArray &file, IslandTemplates::Template &out)
             break;
         const char *payload = file.constData() + pos;
         pos += length;
-        const QByteArray name(reinterpret_cast<const char *>(header),
-                              qsizetype(strnlen(reinterpret_cast<const char *>(header),
-                                                ScenarioChunk::NameFieldSize)));
+        const QByteArrayView name(reinterpret_cast<const char *>(header),
+                                  qsizetype(strnlen(reinterpret_cast<const char *>(header),
+                                                    ScenarioChunk::NameFieldSize)));
         if (name == "INSEL5" || name == "INSEL4" || name == "INSEL3") {
             if (out.record.isEmpty())
                 out.record = QByteArray(payload, length);
