@@ -8,9 +8,7 @@
 #include "editor/widgets/leveltrackbar.h"
 #include "editor/widgets/numerickeyfilter.h"
 #include "editor/widgets/playercolouricon.h"
-#include "editor/widgets/svgpixmap.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -19,39 +17,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QTabBar>
 #include <QVBoxLayout>
-#include <cmath>
 #include <limits>
-#include <optional>
 
 namespace {
-
-constexpr QSize ThumbSize(57, 61);
-
-// The level text as the user types it: either decimal separator, blanks
-// around it allowed.
-std::optional<double> parseLevel(QString text)
-{
-    text = text.trimmed().replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    if (!ok || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
-
-// Track bar position 100..500 to the stored level 0..128 and back.
-quint8 levelOfPosition(int position)
-{
-    return quint8((position - 100) * 32 / 100);
-}
-int positionOfLevel(quint8 level)
-{
-    return 100 + level * 100 / 32;
-}
 
 QGroupBox *group(const char *title)
 {
@@ -73,8 +44,6 @@ qint64 numberOf(QLineEdit *edit)
 TabSpieler::TabSpieler(QWidget *parent) : DocumentPage(parent)
 {
     setObjectName(QStringLiteral("TabSpieler"));
-    for (int i = 0; i < int(thumbs_.size()); ++i)
-        thumbs_[size_t(i)] = SvgPixmap(QStringLiteral(":/thumbs/%1.svg").arg(i), ThumbSize);
 
     freiForm_ = new TFreiForm(this);
     connect(freiForm_, &TFreiForm::controlChanged, this, &TabSpieler::changed);
@@ -202,52 +171,17 @@ QGroupBox *TabSpieler::buildBuildings()
     return box;
 }
 
-void TabSpieler::buildLevelGoal(LevelGoal &goal, const char *check, const QString &caption,
-                                const char *bar, const char *edit, const char *label,
-                                const char *thumb)
-{
-    goal.check = new QCheckBox(caption);
-    goal.check->setObjectName(QLatin1String(check));
-    goal.bar = new LevelTrackBar;
-    goal.bar->setObjectName(QLatin1String(bar));
-    goal.bar->setMinimumWidth(220);
-    goal.edit = new QLineEdit;
-    goal.edit->setObjectName(QLatin1String(edit));
-    goal.edit->setMaximumWidth(
-        goal.edit->fontMetrics().horizontalAdvance(QStringLiteral("00,000")) + 12);
-    goal.label1 = new QLabel(QStringLiteral("Stufe"));
-    goal.label1->setObjectName(QLatin1String(label) + QLatin1Char('1'));
-    goal.label1->setBuddy(goal.edit);
-    goal.label2 = new QLabel(QStringLiteral("BGRUPPE"));
-    goal.label2->setObjectName(QLatin1String(label) + QLatin1Char('2'));
-    goal.label2->setVisible(false);
-    goal.thumb = new QLabel;
-    goal.thumb->setObjectName(QLatin1String(thumb));
-    goal.thumb->setFixedSize(ThumbSize);
-    goal.thumb->setProperty("picture", -1);
-
-    connect(goal.bar, &QSlider::valueChanged, this, [this, &goal] { levelBarChanged(goal); });
-    connect(goal.edit, &QLineEdit::textChanged, this, [this, &goal] { levelEditChanged(goal); });
-    connect(goal.edit, &QLineEdit::editingFinished, this,
-            [this, &goal] { levelEditFinished(goal); });
-    connect(goal.check, &QCheckBox::toggled, this, [this, &goal] { levelCheckClicked(goal); });
-}
-
 QGroupBox *TabSpieler::buildMoodA()
 {
     auto *box = group("Stimmungsbeeinflussung A");
-    goalMin_.towardsMax = false;
-    buildLevelGoal(goalMin_, "cbBgruppmin",
-                   QStringLiteral("er selbst unter eine Entwicklungsstufe fällt:"), "tbBgruppmin",
-                   "editBgruppmin", "lbBgruppmin", "imDaumen1");
-    goalMaxHuman_.towardsMax = true;
-    buildLevelGoal(goalMaxHuman_, "cbBgruppmaxhuman",
-                   QStringLiteral("der Spieler eine Entwicklungsstufe erreicht:"),
-                   "tbBgruppmaxhuman", "editBgruppmaxhuman", "lbBgruppmaxhuman", "imDaumen2");
-    // The goal of A2 starts at the right end, so that its empty band sits there.
-    goalMin_.bar->setValue(100);
-    goalMaxHuman_.bar->setValue(500);
-    setLevelText(goalMin_, 1.0);
+    goalMin_ = new LevelGoalRow(
+        false, QStringLiteral("er selbst unter eine Entwicklungsstufe fällt:"), "cbBgruppmin",
+        "tbBgruppmin", "editBgruppmin", "lbBgruppmin", "imDaumen1", this);
+    goalMaxHuman_ = new LevelGoalRow(
+        true, QStringLiteral("der Spieler eine Entwicklungsstufe erreicht:"), "cbBgruppmaxhuman",
+        "tbBgruppmaxhuman", "editBgruppmaxhuman", "lbBgruppmaxhuman", "imDaumen2", this);
+    for (LevelGoalRow *goal : {goalMin_, goalMaxHuman_})
+        connect(goal, &LevelGoalRow::changed, this, &TabSpieler::changed);
 
     auto *grid = new QGridLayout(box);
     grid->setColumnMinimumWidth(0, 16);
@@ -255,19 +189,11 @@ QGroupBox *TabSpieler::buildMoodA()
     grid->addWidget(new QLabel(QStringLiteral("Der Computerspieler wird sauer, wenn...")), 0, 0, 1,
                     6);
     int row = 1;
-    for (LevelGoal *goal : {&goalMin_, &goalMaxHuman_}) {
-        grid->addWidget(goal->check, row++, 0, 1, 6);
-        grid->addWidget(goal->bar, row, 1);
-        grid->addWidget(goal->label1, row, 2);
-        grid->addWidget(goal->edit, row, 3);
-        grid->addWidget(goal->label2, row, 4);
-        grid->addWidget(goal->thumb, row, 5);
-        ++row;
-        applyLevelEnabled(*goal);
-    }
+    for (const LevelGoalRow *goal : {goalMin_, goalMaxHuman_})
+        row = goal->addTo(grid, row);
     // Across the indent and the label column, so that the outer pictures are
     // not cut where they reach beyond the ends of the bar.
-    grid->addWidget(new GroupPictureRow(goalMaxHuman_.bar), row, 0, 1, 3);
+    grid->addWidget(new GroupPictureRow(goalMaxHuman_->bar()), row, 0, 1, 3);
     return box;
 }
 
@@ -405,8 +331,8 @@ void TabSpieler::FillPage(int slot)
     cbHumanwohnmax_->setChecked(moods & PlayerRecord::WarOnHumanInhabitants);
     editHumanwohnmax_->setEnabled(cbHumanwohnmax_->isChecked());
 
-    fillLevel(goalMin_, player.levelMin(), moods & PlayerRecord::AngryBelowLevel);
-    fillLevel(goalMaxHuman_, player.levelMaxHuman(), moods & PlayerRecord::AngryOnHumanLevel);
+    goalMin_->fill(player.levelMin(), moods & PlayerRecord::AngryBelowLevel);
+    goalMaxHuman_->fill(player.levelMaxHuman(), moods & PlayerRecord::AngryOnHumanLevel);
 
     freiForm_->SetFlags(player.unlockedBuildings());
     shown_.rememberAll(this);
@@ -414,17 +340,6 @@ void TabSpieler::FillPage(int slot)
     filling_ = false;
     if (doc_->IsModified() != wasModified)
         doc_->SetModified(wasModified);
-}
-
-void TabSpieler::fillLevel(LevelGoal &goal, quint8 level, bool on)
-{
-    // The bar stops at 500, but the edit shows the level the record holds,
-    // so that a byte beyond the last group stays visible. The edit then
-    // moves the bar to its two-decimal value.
-    goal.bar->setValue(positionOfLevel(level));
-    setLevelText(goal, level / 32.0 + 1);
-    goal.check->setChecked(on);
-    applyLevelEnabled(goal);
 }
 
 void TabSpieler::StorePage(int slot)
@@ -467,116 +382,23 @@ void TabSpieler::StorePage(int slot)
         moods |= PlayerRecord::WarOnHumanInhabitants;
     if (cbWohnmin_->isChecked())
         moods |= PlayerRecord::WarOnOwnInhabitants;
-    if (goalMin_.check->isChecked())
+    if (goalMin_->isOn())
         moods |= PlayerRecord::AngryBelowLevel;
-    if (goalMaxHuman_.check->isChecked())
+    if (goalMaxHuman_->isOn())
         moods |= PlayerRecord::AngryOnHumanLevel;
     player.setMoods(moods);
 
     // The bar cannot stand between two of its positions, nor beyond 500:
     // the level goes through it only once the user moved it or typed a level.
-    if (shown_.anyChanged({goalMin_.bar, goalMin_.edit}))
-        player.setLevelMin(levelOfPosition(goalMin_.bar->value()));
-    if (shown_.anyChanged({goalMaxHuman_.bar, goalMaxHuman_.edit}))
-        player.setLevelMaxHuman(levelOfPosition(goalMaxHuman_.bar->value()));
+    if (goalMin_->changedSince(shown_))
+        player.setLevelMin(goalMin_->level());
+    if (goalMaxHuman_->changedSince(shown_))
+        player.setLevelMaxHuman(goalMaxHuman_->level());
     player.setUnlockedBuildings(freiForm_->Flags());
 
     // What the page shows is now what the record holds.
     if (slot == shownSlot_)
         shown_.rememberAll(this);
-}
-
-void TabSpieler::setLevelText(LevelGoal &goal, double groups)
-{
-    goal.edit->setText(QLocale().toString(groups, 'f', 2));
-}
-
-void TabSpieler::levelBarChanged(LevelGoal &goal)
-{
-    updateBand(goal);
-    // While the user types, the edit keeps the typed text; it takes the
-    // bar's two-decimal form when the typing ends.
-    if (!(goal.editMovesBar && goal.edit->hasFocus())) {
-        goal.barWritesEdit = true;
-        setLevelText(goal, goal.bar->value() / 100.0);
-        goal.barWritesEdit = false;
-    }
-    updateThumb(goal);
-    changed();
-}
-
-void TabSpieler::levelEditChanged(LevelGoal &goal)
-{
-    if (goal.barWritesEdit)
-        return;
-    const std::optional<double> value = parseLevel(goal.edit->text());
-    if (!value)
-        return;
-    // Rounded, so that every text the bar writes leads back to its own
-    // position and the two controls settle at once.
-    const int position = qRound(qBound(-1e6, *value * 100, 1e6));
-    goal.editMovesBar = true;
-    goal.bar->setValue(position);
-    goal.editMovesBar = false;
-    updateThumb(goal);
-    changed();
-}
-
-void TabSpieler::levelEditFinished(LevelGoal &goal)
-{
-    if (!parseLevel(goal.edit->text()))
-        return;
-    const QString shown = QLocale().toString(goal.bar->value() / 100.0, 'f', 2);
-    if (goal.edit->text() != shown) {
-        goal.barWritesEdit = true;
-        goal.edit->setText(shown);
-        goal.barWritesEdit = false;
-    }
-}
-
-void TabSpieler::levelCheckClicked(LevelGoal &goal)
-{
-    applyLevelEnabled(goal);
-    changed();
-}
-
-void TabSpieler::applyLevelEnabled(LevelGoal &goal)
-{
-    const bool on = goal.check->isChecked();
-    for (QWidget *control :
-         {static_cast<QWidget *>(goal.bar), static_cast<QWidget *>(goal.edit),
-          static_cast<QWidget *>(goal.label1), static_cast<QWidget *>(goal.label2)})
-        control->setEnabled(on);
-    updateBand(goal);
-    updateThumb(goal);
-}
-
-void TabSpieler::updateBand(LevelGoal &goal)
-{
-    LevelTrackBar *bar = goal.bar;
-    const bool on = goal.check->isChecked();
-    if (goal.towardsMax)
-        bar->setSelection(on ? bar->value() : bar->maximum(), bar->maximum());
-    else
-        bar->setSelection(bar->minimum(), on ? bar->value() : bar->minimum());
-}
-
-void TabSpieler::updateThumb(LevelGoal &goal)
-{
-    if (!goal.check->isChecked()) {
-        goal.thumb->clear();
-        goal.thumb->setProperty("picture", -1);
-        return;
-    }
-    // Seven pictures over the bar's range, from the thumb pointing down (0)
-    // to the thumb pointing up (6); A2 runs the other way.
-    const LevelTrackBar *bar = goal.bar;
-    const int step = (bar->maximum() - bar->minimum()) / 7;
-    int index = qMin((bar->value() - bar->minimum()) / step, 6);
-    if (goal.towardsMax)
-        index = 6 - index;
-    goal.thumb->setPixmap(thumbs_[size_t(index)]);
-    goal.thumb->setProperty("picture", index);
 }
 
 void TabSpieler::emptyGoods(void (RumoSzen::*empty)(int), const QString &message)

@@ -1,19 +1,16 @@
 #pragma once
 
 #include "core/players/playerrecord.h"
+#include "editor/pages/levelgoalrow.h"
 #include "editor/widgets/documentpage.h"
 #include "editor/widgets/shownvalues.h"
 
 #include <QList>
-#include <QPixmap>
-#include <array>
 #include <utility>
 
-class LevelTrackBar;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QTabBar;
 class RumoSzen;
@@ -36,22 +33,6 @@ public:
     TFreiForm *freiForm() const { return freiForm_; }
 
 private:
-    // One population-level goal: A1 (the computer player falls below a level)
-    // has its band from the left end to the handle, A2 (the human player
-    // reaches a level) from the handle to the right end.
-    struct LevelGoal {
-        bool towardsMax = false;
-        QCheckBox *check = nullptr;
-        LevelTrackBar *bar = nullptr;
-        QLineEdit *edit = nullptr;
-        QLabel *label1 = nullptr;
-        QLabel *label2 = nullptr;
-        QLabel *thumb = nullptr;
-        // Set while one of the two controls writes the other.
-        bool barWritesEdit = false;
-        bool editMovesBar = false;
-    };
-
     QGroupBox *buildGeneral();
     struct CounterSpec {
         const char *name;
@@ -67,22 +48,10 @@ private:
     QGroupBox *buildGoods();
     // A numeric edit for the numbers min..max.
     QLineEdit *numberEdit(const char *name, qint64 min, qint64 max);
-    void buildLevelGoal(LevelGoal &goal, const char *check, const QString &caption, const char *bar,
-                        const char *edit, const char *label, const char *thumb);
-    void fillLevel(LevelGoal &goal, quint8 level, bool on);
 
     void FillPage(int slot);
     void StorePage(int slot);
     void SpielerTabControlChange(int index);
-
-    void levelBarChanged(LevelGoal &goal);
-    void levelEditChanged(LevelGoal &goal);
-    void levelEditFinished(LevelGoal &goal);
-    void levelCheckClicked(LevelGoal &goal);
-    void applyLevelEnabled(LevelGoal &goal);
-    void updateBand(LevelGoal &goal);
-    void updateThumb(LevelGoal &goal);
-    void setLevelText(LevelGoal &goal, double groups);
 
     void emptyGoods(void (RumoSzen::*empty)(int), const QString &message);
     // One change of the document, unless the page is being filled.
@@ -105,9 +74,8 @@ private:
     QLineEdit *editWohnmin_ = nullptr;
     QCheckBox *cbHumanwohnmax_ = nullptr;
     QLineEdit *editHumanwohnmax_ = nullptr;
-    LevelGoal goalMin_;
-    LevelGoal goalMaxHuman_;
-    std::array<QPixmap, 7> thumbs_;
+    LevelGoalRow *goalMin_ = nullptr;
+    LevelGoalRow *goalMaxHuman_ = nullptr;
     TFreiForm *freiForm_ = nullptr;
     // What the page showed, so that a store writes only what the user changed.
     ShownValues shown_;
