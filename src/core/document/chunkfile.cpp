@@ -7,9 +7,23 @@
 
 ChunkList ReadChunks(QIODevice &in)
 {
-    // A file opened for reading reports its size, so readAll allocates the
-    // whole block once and reads it with one call.
-    return ChunkList::FromBytes(in.readAll());
+    if (in.isSequential())
+        return ChunkList::FromBytes(in.readAll());
+    // A file tells its size: one block of exactly that size, read with as
+    // few calls as the system allows. readAll would grow its buffer as it
+    // reads and hold up to half as much again.
+    QByteArray bytes(qMax<qint64>(0, in.size() - in.pos()), Qt::Uninitialized);
+    qint64 got = 0;
+    while (got < bytes.size()) {
+        const qint64 n = in.read(bytes.data() + got, bytes.size() - got);
+        if (n <= 0)
+            break;
+        got += n;
+    }
+    // Shrinking keeps the block; a file that shrank while being read ends
+    // where the reading ended.
+    bytes.resize(got);
+    return ChunkList::FromBytes(std::move(bytes));
 }
 
 bool ReadChunks(const QString &path, ChunkList &chunks)

@@ -1,7 +1,7 @@
 #include "core/islands/inselhaus.h"
 
 Inselhaus::Inselhaus(Insel *owner, const uchar *payload, qsizetype length)
-    : Inselhaus(owner, QByteArray(reinterpret_cast<const char *>(payload), length))
+    : Inselhaus(owner, QByteArray::fromRawData(reinterpret_cast<const char *>(payload), length))
 {
 }
 

@@ -19,7 +19,8 @@ public:
     // A remainder of the length that is no whole tile is no tile, but it is
     // kept and written back: a layer of fewer than 8 bytes would otherwise be
     // saved as an empty chunk, which the next load skips, and the island's
-    // layers would shift by one.
+    // layers would shift by one. Views `payload`, which must outlive the
+    // layer (a chunk payload of the document's chunk list does).
     Inselhaus(Insel *owner, const uchar *payload, qsizetype length);
     // Shares `tiles`.
     Inselhaus(Insel *owner, QByteArray tiles);

@@ -40,6 +40,26 @@ QByteArray int32(qint32 v)
     return b;
 }
 
+// Takes at most `room` bytes in all, as a nearly full disk does, and reports
+// the part it took as written.
+class LimitedDevice : public QIODevice {
+public:
+    explicit LimitedDevice(qint64 room) : room_(room) { open(QIODevice::WriteOnly); }
+    QByteArray bytes;
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        const qint64 taken = qMin(size, room_ - qint64(bytes.size()));
+        bytes.append(data, taken);
+        return taken;
+    }
+
+private:
+    qint64 room_;
+};
+
 QStringList folderEntries(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
@@ -56,6 +76,8 @@ private slots:
     void readChunks_data();
     void readChunks();
     void copiedChunksKeepTheirHeaderBytes();
+    void heldChunksReportAShortWrite_data();
+    void heldChunksReportAShortWrite();
     void richScenarioRoundTrip();
     void loadFails_data();
     void loadFails();
@@ -130,6 +152,41 @@ void TestScenarioDocument::copiedChunksKeepTheirHeaderBytes()
     QCOMPARE(doc.scenarioName(), QStringLiteral("Szenario"));
     QCOMPARE(scenario::saved(doc),
              unknown + chunk("LEER", {}) + chunk("NAME", "Szenario") + chunk("TIMERS", settings()));
+}
+
+// Held chunks that follow each other go out together, so a device that takes
+// only part of them must still fail the write, also when they come last.
+void TestScenarioDocument::heldChunksReportAShortWrite_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+
+    QByteArray many;
+    for (int i = 0; i < 300; ++i)
+        many += chunk("KLEIN", pattern(i % 7));
+    QTest::newRow("after the settings") << QByteArray() << many;
+    QTest::newRow("before the settings") << many << QByteArray();
+    QTest::newRow("around a regenerated chunk")
+        << many + chunk("PLAYER4", players()) + many << chunk("NAME", "Ende");
+}
+
+void TestScenarioDocument::heldChunksReportAShortWrite()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    RumoSzen doc(QString(), nullptr);
+    QVERIFY(load(doc, before + minimalScenario() + after));
+    const QByteArray whole = scenario::saved(doc);
+    QCOMPARE(whole, before + minimalScenario() + after);
+
+    for (const qint64 room : {qint64(0), qint64(whole.size() - 1), qint64(whole.size() / 2)}) {
+        LimitedDevice full(room);
+        QVERIFY2(!doc.WriteTo(full), qPrintable(QStringLiteral("room %1").arg(room)));
+        QCOMPARE(full.bytes, whole.left(room));
+    }
+    LimitedDevice roomy(whole.size());
+    QVERIFY(doc.WriteTo(roomy));
+    QCOMPARE(roomy.bytes, whole);
 }
 
 void TestScenarioDocument::richScenarioRoundTrip()

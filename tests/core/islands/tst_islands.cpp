@@ -637,6 +637,20 @@ void TestIslands::setCityOwner()
     RumoSzen doc(QString(), nullptr);
     QVERIFY(load(doc, ownerFixture(0, 0)));
     QCOMPARE(doc.SetCityOwner(doc.island(1)->cityInSlot(slot), player), owner >= 0);
+    // The layers view their chunks until they are recoloured; the layer
+    // chunks themselves keep the bytes as read (the city records are edited
+    // in their chunk).
+    auto layerChunks = [](const RumoSzen &d) {
+        QByteArray held;
+        for (const ScenarioChunk &c : d.chunks()) {
+            if (c.nameView() == "INSELHAUS")
+                held += QByteArray(reinterpret_cast<const char *>(c.block()), c.blockSize());
+        }
+        return held;
+    };
+    RumoSzen pristine(QString(), nullptr);
+    QVERIFY(load(pristine, ownerFixture(0, 0)));
+    QCOMPARE(layerChunks(doc), layerChunks(pristine));
     const int owner0 = slot == 0 && owner >= 0 ? owner : 0;
     const int owner7 = slot == 7 && owner >= 0 ? owner : 0;
     RumoSzen expected(QString(), nullptr);
@@ -768,6 +782,9 @@ void TestIslands::foreignDeerRecordsDropped_data()
 
     QTest::newRow("second record of island 2") << deer(1) + deer(2) + pattern(5) << 1 << deer(1);
     QTest::newRow("first byte names no island") << deer(9) + deer(1) << 2 << QByteArray();
+    QTest::newRow("foreign records between own ones")
+        << deerRun(1, 2) + deer(2) + deerRun(1, 1, 2) + deer(3) + deer(2) + deerRun(1, 3, 3) << 3
+        << deerRun(1, 6);
 }
 
 void TestIslands::foreignDeerRecordsDropped()
