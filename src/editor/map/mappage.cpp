@@ -149,6 +149,7 @@ MapPage::MapPage(QWidget *parent) : DocumentPage(parent)
     setObjectName(QStringLiteral("TabKarte"));
 
     paintBox_ = new MapView;
+    paintBox_->setPicture(&picture_.image());
     startScreen_ = makeStartScreen();
     panel9_ = new AspectPanel(paintBox_, startScreen_, this);
     connect(paintBox_, &MapView::pressed, this, &MapPage::MapPressed);
@@ -286,6 +287,7 @@ void MapPage::Attach(RumoSzen *doc)
     shipEditor_->Fill(doc_, ShipRecord());
     dragIsland_ = nullptr;
     undoIsland_ = nullptr;
+    picture_.Forget();
     if (doc_) {
         startScreen_->hide();
         panel5_->show();
@@ -357,6 +359,8 @@ void MapPage::CommitEditors()
 void MapPage::OwnerChanged()
 {
     objectTree_->RefreshPictures(doc_);
+    // The city's tiles took the new owner's colour.
+    picture_.Forget();
     Repaint();
 }
 
@@ -378,8 +382,7 @@ void MapPage::Repaint()
         view.selectedIsland = SelectedIsland();
     }
     view.selectedShip = SelectedShip();
-    RenderWorld(*doc_, view, paintBox_->bitmap());
-    paintBox_->update();
+    paintBox_->pictureChanged(picture_.Update(*doc_, view));
 }
 
 bool MapPage::Move(Insel &island, QPoint step)
@@ -463,9 +466,10 @@ void MapPage::MapDropped(QPoint tile)
         return;
     Insel &island = *dragIsland_;
     dragIsland_ = nullptr;
-    if (Move(island, tile - dragLast_)) {
+    if (doc_->MoveIsland(island, tile.x() - dragLast_.x(), tile.y() - dragLast_.y())) {
         dragLast_ = tile;
         undoIsland_ = &island;
+        Repaint();
         emit controlChanged();
     } else {
         Move(island, dragOrigin_ - tile);
@@ -535,9 +539,13 @@ bool MapPage::ArrowKey(int key)
         return false;
     }
     Insel &island = *SelectedIsland();
-    if (Move(island, step))
+    if (doc_->MoveIsland(island, step.x(), step.y())) {
+        Repaint();
         emit controlChanged();
-    else
+    } else {
+        // Only the frame's colour can differ from before: the move-valid
+        // flag now answers for the island's old place.
         Move(island, -step);
+    }
     return true;
 }

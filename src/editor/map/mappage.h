@@ -2,6 +2,7 @@
 
 #include "core/goods/shiprecord.h"
 #include "core/islands/cityrecord.h"
+#include "core/map/worldrenderer.h"
 #include "editor/widgets/documentpage.h"
 
 #include <QPoint>
@@ -43,7 +44,8 @@ public:
     // saving).
     void CommitEditors();
 
-    // Redraws the world picture and the map.
+    // Brings the world picture up to date and repaints the parts of the map
+    // that changed.
     void Repaint();
 
     // Undo of the last island drag.
@@ -83,6 +85,8 @@ private:
     void ObjectTreeChange(QTreeWidgetItem *node);
     void OwnerChanged();
     // Moves an island and keeps the map up to date; the document's answer.
+    // A move that is taken back at once goes to the document directly, so
+    // that the refused place is never drawn.
     bool Move(Insel &island, QPoint step);
 
     RumoSzen *doc_ = nullptr;
@@ -98,6 +102,7 @@ private:
     CityEditor *cityEditor_ = nullptr;
     ShipEditor *shipEditor_ = nullptr;
 
+    WorldPicture picture_;
     QPoint dragOrigin_;
     QPoint dragLast_;
     Insel *dragIsland_ = nullptr;

@@ -28,6 +28,20 @@ QPoint MapView::ToWorld(QPoint pixel) const
     return World::ToWorld(pixel, size());
 }
 
+void MapView::setPicture(const QImage *picture)
+{
+    picture_ = picture;
+    update();
+}
+
+// One rectangle around all changes: the painter then clips to a plain
+// rectangle, and the stretched pixels are the same as those of a full paint.
+void MapView::pictureChanged(const QRegion &tiles)
+{
+    if (!tiles.isEmpty())
+        update(World::PixelsOf(tiles.boundingRect(), size()));
+}
+
 void MapView::ArmDrag()
 {
     armed_ = true;
@@ -36,12 +50,12 @@ void MapView::ArmDrag()
 void MapView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    if (!showing_ || bitmap_.isNull()) {
+    if (!showing_ || !picture_ || picture_->isNull()) {
         painter.fillRect(rect(), palette().window());
         return;
     }
     // Stretched tile by tile, without smoothing: every tile stays a crisp block.
-    painter.drawImage(rect(), bitmap_);
+    painter.drawImage(rect(), *picture_);
 }
 
 void MapView::mousePressEvent(QMouseEvent *event)

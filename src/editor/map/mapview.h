@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRegion>
 #include <QWidget>
 
 // PaintBox1: the world picture stretched over the whole widget. It turns
@@ -12,8 +13,12 @@ class MapView : public QWidget {
 public:
     explicit MapView(QWidget *parent = nullptr);
 
-    // The picture to show; a null image shows nothing.
-    QImage &bitmap() { return bitmap_; }
+    // The world picture to show, owned by the caller; none shows nothing.
+    void setPicture(const QImage *picture);
+    const QImage *picture() const { return picture_; }
+    // These tiles of the picture changed: only the part of the map that
+    // shows them is painted again.
+    void pictureChanged(const QRegion &tiles);
     void setShowing(bool showing);
     // After a left press that selected an island: a drag begins once the
     // mouse has moved by the platform's drag distance.
@@ -44,7 +49,7 @@ protected:
 private:
     void endDrag();
 
-    QImage bitmap_;
+    const QImage *picture_ = nullptr;
     bool showing_ = false;
     bool armed_ = false;
     bool dragging_ = false;

@@ -15,11 +15,13 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
+#include <random>
 
 using namespace scenario;
 
@@ -45,6 +47,60 @@ QByteArray world()
         .chunk("SHIP4", ship("Anna", 60, 60, 21, 1, 0) + ship("Karl", 14, 24, 37, 5, 2))
         .raw(minimalScenario())
         .bytes();
+}
+
+// Six islands with ground and building layers of several owners and
+// footprints (some tiles reach beyond their island), one of them with a city
+// at the world's left edge, and ships of every owner, a few on the islands
+// and at the world's edges.
+QByteArray busyWorld()
+{
+    ScenarioBuilder builder;
+    for (int n = 1; n <= 6; ++n) {
+        IslandSpec spec = placed(n, 20 + 70 * (n - 1), 40 + 35 * (n % 3), 30, 24);
+        if (n == 1) {
+            spec.x = 0;
+            spec.cityOwners = {2, 7, 7, 7, 7, 7, 7, 7};
+        }
+        QByteArray ground;
+        QByteArray houses;
+        for (int row = 0; row < 24; ++row) {
+            for (int column = 0; column < 30; ++column) {
+                const int id = (row + column) % 7 == 0 ? 1202 : (row * column) % 11 == 0 ? 1204 : 1;
+                ground += tile(id, column, row);
+                if (row % 4 == 1 && column % 5 == 2)
+                    houses += tile(501 + (column % 3), column, row, row % 8 == 1, n == 1 ? 0 : 7,
+                                   (column + n) % 9);
+            }
+        }
+        houses += tile(1110, 27, 21, true, 7, n % 7); // a big building over the island's edge
+        builder.chunk("INSEL5", islandRecord(spec))
+            .chunk("INSELHAUS", ground)
+            .chunk("INSELHAUS", houses);
+        if (n == 1)
+            builder.chunk("STADT4", city(1, 0, 2, "Randhafen"));
+    }
+    QByteArray ships;
+    const QList<QPoint> places{{0, 0},   {511, 351}, {3, 200},  {508, 5},  {40, 50},
+                               {45, 52}, {200, 80},  {260, 90}, {100, 349}};
+    for (int i = 0; i < places.size(); ++i)
+        ships += ship("S" + QByteArray::number(i), places[i].x(), places[i].y(), 21, 1, i % 9);
+    return builder.chunk("PLAYER4", players()).chunk("SHIP4", ships).raw(minimalScenario()).bytes();
+}
+
+QString firstDifference(const QImage &a, const QImage &b)
+{
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (a.pixel(x, y) != b.pixel(x, y))
+                return QStringLiteral("(%1, %2): %3 instead of %4")
+                    .arg(x)
+                    .arg(y)
+                    .arg(a.pixel(x, y), 0, 16)
+                    .arg(b.pixel(x, y), 0, 16);
+        }
+    }
+    return QString();
 }
 
 void mouse(QWidget *w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
@@ -74,6 +130,10 @@ private slots:
     void editorsAreWrittenWhenTheSelectionMoves();
     void goodsDialogsOpenFromTheEditors();
     void dragStepIsFast();
+    void shipDotsAreThePainterEllipses();
+    void incrementalPictureEqualsFullRender_data();
+    void incrementalPictureEqualsFullRender();
+    void mapShowsTheFullRenderAfterEditing();
 
 private:
     QPoint pixelOf(QPoint tile) const;
@@ -440,6 +500,170 @@ void TestMap::dragStepIsFast()
     qInfo("one drag step: %.2f ms", ms);
     QCOMPARE(island(2)->x(), 106);
     QVERIFY(ms < 16.0);
+}
+
+// The dots are copied from pictures drawn once per colour; they must be the
+// ellipses QPainter draws on the picture itself, for every owner, selected or
+// not, and cut off at the world's edges.
+void TestMap::shipDotsAreThePainterEllipses()
+{
+    RumoSzen doc(QString(), nullptr);
+    QVERIFY(load(doc, busyWorld()));
+    for (int selected = -1; selected < int(doc.Ships().size()); ++selected) {
+        WorldView view;
+        view.showShips = false;
+        if (selected >= 0)
+            view.selectedShip = doc.Ships()[selected];
+        QImage expected;
+        RenderWorld(doc, view, expected);
+        {
+            QPainter painter(&expected);
+            const PlayerArea players = doc.players();
+            for (const ShipRecord &ship : doc.Ships()) {
+                const QColor fill = players.mapColourOf(ship.owner());
+                painter.setPen(QPen(QColor(255 - fill.red(), 255 - fill.green(), 255 - fill.blue()),
+                                    ship == view.selectedShip ? 2 : 1));
+                painter.setBrush(fill);
+                painter.drawEllipse(QRect(ship.x() - 6, ship.y() - 6, 12, 12));
+            }
+        }
+        view.showShips = true;
+        QImage drawn;
+        RenderWorld(doc, view, drawn);
+        QVERIFY2(drawn == expected, qPrintable(firstDifference(drawn, expected)));
+    }
+}
+
+void TestMap::incrementalPictureEqualsFullRender_data()
+{
+    QTest::addColumn<unsigned>("seed");
+    for (unsigned seed : {1u, 7u, 42u, 1234u, 98765u})
+        QTest::addRow("seed %u", seed) << seed;
+}
+
+// Random moves (valid, overlapping, leaving the world, far outside),
+// selections of islands, cities and ships, ships moving and changing hands,
+// a city changing hands, the two buttons and deletions: after each, the
+// picture kept up to date equals one drawn from scratch.
+void TestMap::incrementalPictureEqualsFullRender()
+{
+    QFETCH(unsigned, seed);
+    RumoSzen doc(QString(), nullptr);
+    QVERIFY(load(doc, busyWorld()));
+    std::mt19937 random(seed);
+    auto below = [&random](int n) { return int(random() % unsigned(n)); };
+    auto anyIsland = [&]() -> Insel * {
+        std::vector<Insel *> present;
+        for (const auto &island : doc.Islands())
+            if (island)
+                present.push_back(island.get());
+        return present.empty() ? nullptr : present[size_t(below(int(present.size())))];
+    };
+    WorldView view;
+    auto cleared = [&view] {
+        WorldView next;
+        next.showCities = view.showCities;
+        next.showShips = view.showShips;
+        return next;
+    };
+    WorldPicture picture;
+    picture.Render(doc, view);
+    for (int step = 0; step < 300; ++step) {
+        const int what = below(20);
+        if (what < 8) {
+            if (Insel *island = anyIsland()) {
+                const int reach = what == 0 ? 600 : 12;
+                doc.MoveIsland(*island, below(2 * reach + 1) - reach, below(2 * reach + 1) - reach);
+            }
+        } else if (what < 10) {
+            view = cleared();
+            view.selectedIsland = anyIsland();
+        } else if (what == 10) {
+            view = cleared();
+            if (Insel *island = anyIsland())
+                view.cityFrame = doc.CityBounds(*island, 0).value_or(TileRect{});
+        } else if (what == 11) {
+            view.selectedShip = doc.Ships()[size_t(below(int(doc.Ships().size())))];
+        } else if (what == 12) {
+            ShipRecord ship = doc.Ships()[size_t(below(int(doc.Ships().size())))];
+            ship.setOwner(quint8(below(12)));
+        } else if (what == 13) {
+            if (Insel *island = doc.island(1))
+                doc.SetCityOwner(island->cities()[0], below(7));
+            // Tiles may have differed from the record's owner before, so the
+            // picture cannot see the change: the page tells it, as here.
+            picture.Forget();
+        } else if (what == 14) {
+            view.showCities = !view.showCities;
+        } else if (what == 15) {
+            view.showShips = !view.showShips;
+        } else if (what == 16 && below(4) == 0) {
+            Insel *island = anyIsland();
+            if (island && island != view.selectedIsland && doc.CanDeleteIsland(*island))
+                doc.DeleteIsland(*island);
+        } else if (Insel *island = anyIsland()) {
+            island->MoveBy(below(3) - 1, below(3) - 1); // behind the document's back
+        }
+        const QRegion changed = picture.Update(doc, view);
+        QImage full;
+        RenderWorld(doc, view, full);
+        QVERIFY2(picture.image() == full,
+                 qPrintable(QStringLiteral("step %1 (kind %2): %3")
+                                .arg(step)
+                                .arg(what)
+                                .arg(firstDifference(picture.image(), full))));
+        // Nothing changed, nothing to draw.
+        QVERIFY(picture.Update(doc, view).isEmpty());
+        Q_UNUSED(changed);
+    }
+}
+
+// Through the page: drags, arrow keys (refused ones too), selections, the
+// buttons and a deletion leave the map showing what a full render draws.
+void TestMap::mapShowsTheFullRenderAfterEditing()
+{
+    RumoSzen *doc = window_->document();
+    auto fullRender = [&] {
+        WorldView view;
+        view.showCities = window_->findChild<QToolButton *>("btStaedte")->isChecked();
+        view.showShips = window_->findChild<QToolButton *>("btSchiffe")->isChecked();
+        view.selectedIsland = tree()->SelectedIsland();
+        if (const CityRecord city = tree()->SelectedCity()) {
+            view.selectedIsland = nullptr;
+            view.cityFrame =
+                doc->CityBounds(*doc->IslandOf(city), city.slot()).value_or(TileRect{});
+        }
+        view.selectedShip = tree()->SelectedShip();
+        QImage image;
+        RenderWorld(*doc, view, image);
+        return image;
+    };
+    auto check = [&](const char *what) {
+        QVERIFY2(*map_->picture() == fullRender(),
+                 qPrintable(QString::fromLatin1(what) + ": " +
+                            firstDifference(*map_->picture(), fullRender())));
+    };
+    drag({105, 105}, {{110, 105}, {126, 105}, {112, 108}}, pixelOf({112, 108}));
+    check("valid drag");
+    drag({112, 108}, {{127, 108}}, pixelOf({127, 108}));
+    check("refused drop");
+    tree()->setFocus();
+    QTest::keyClick(tree(), Qt::Key_Left);
+    check("arrow key");
+    island(2)->MoveBy(118 - island(2)->x(), 0);
+    QTest::keyClick(tree(), Qt::Key_Right);
+    QTest::keyClick(tree(), Qt::Key_Right);
+    QTest::keyClick(tree(), Qt::Key_Right);
+    check("refused arrow key");
+    tree()->setCurrentItem(tree()->NodeOf(island(1)->cities()[0].data()));
+    check("city selected");
+    tree()->setCurrentItem(tree()->NodeOf(doc->Ships()[0].data()));
+    check("ship selected");
+    window_->findChild<QToolButton *>("btStaedte")->click();
+    check("cities hidden");
+    tree()->setCurrentItem(tree()->NodeOf(island(3)));
+    window_->findChild<QAction *>("DeleteIslandAction")->trigger();
+    check("island deleted");
 }
 
 QTEST_MAIN(TestMap)
