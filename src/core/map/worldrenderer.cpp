@@ -252,8 +252,17 @@ void WorldPicture::Render(RumoSzen &doc, const WorldView &view)
     scene_ = sceneOf(doc, view);
     const auto &islands = doc.Islands();
     islands_.resize(islands.size());
-    for (size_t i = 0; i < islands.size(); ++i)
-        buildIsland(islands_[i], islands[i].get(), view.showCities);
+    // Maps that still hold are kept: flattening every layer of every island
+    // costs ten times the drawing.
+    for (size_t i = 0; i < islands.size(); ++i) {
+        IslandEntry &entry = islands_[i];
+        const Insel *island = islands[i].get();
+        if (valid_ && island && island == entry.island &&
+            sameTiles(entry, *island, view.showCities))
+            entry.origin = QPoint(island->x(), island->y());
+        else
+            buildIsland(entry, island, view.showCities);
+    }
     redraw(kWorld);
     valid_ = true;
 }
