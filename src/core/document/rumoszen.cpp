@@ -78,6 +78,26 @@ bool RumoSzen::Load(QIODevice &in, const QString &path)
             break;
         }
     }
+    // Settlements of islands that the walk met only after them.
+    walkEnded_ = true;
+    for (const CityRecord &city : pendingCities_) {
+        Insel *owner = island(city.islandNumber());
+        if (!owner || city.slot() >= IslandRecord::CitySlots)
+            continue;
+        auto &cities = owner->cities();
+        if (cities.size() <= city.slot())
+            cities.resize(size_t(city.slot()) + 1);
+        cities[city.slot()] = city;
+    }
+    for (const TradingPostRecord &post : pendingPosts_) {
+        if (Insel *owner = island(post.islandNumber()))
+            owner->tradingPosts().push_back(post);
+    }
+    for (ScenarioChunk *deer : pendingDeer_)
+        decodeDeer(*deer);
+    pendingCities_.clear();
+    pendingPosts_.clear();
+    pendingDeer_.clear();
     templates_ = nullptr;
     if (settingsChunk_ == NoChunk)
         return false;
@@ -163,6 +183,12 @@ void RumoSzen::decodeCities(ScenarioChunk &chunk)
     for (qint32 i = 0; i < count; ++i) {
         const CityRecord city(chunk.payload() + qsizetype(CityRecord::Size) * i);
         Insel *owner = island(city.islandNumber());
+        // A city of an island named later (from the SZENE references, which
+        // a save writes after the settlements) is taken when the walk ends.
+        if (!owner && !walkEnded_) {
+            pendingCities_.push_back(city);
+            continue;
+        }
         // Only slots that the island record has an owner entry for exist.
         if (!owner || city.slot() >= IslandRecord::CitySlots)
             continue;
@@ -180,6 +206,8 @@ void RumoSzen::decodeTradingPosts(ScenarioChunk &chunk)
         const TradingPostRecord post(chunk.payload() + qsizetype(TradingPostRecord::Size) * i);
         if (Insel *owner = island(post.islandNumber()))
             owner->tradingPosts().push_back(post);
+        else if (!walkEnded_)
+            pendingPosts_.push_back(post);
     }
 }
 
@@ -191,6 +219,10 @@ void RumoSzen::decodeDeer(ScenarioChunk &chunk)
     // The first record names the island of the whole chunk.
     const quint8 number = chunk.payload()[0];
     Insel *owner = island(number);
+    if (!owner && !walkEnded_) {
+        pendingDeer_.push_back(&chunk);
+        return;
+    }
     for (qint32 i = 0; i < count; ++i) {
         const DeerRecord deer(chunk.payload() + qsizetype(DeerRecord::Size) * i);
         if (owner && deer.islandNumber() == number)

@@ -133,6 +133,11 @@ private:
     size_t settingsChunk_ = NoChunk;
     // The template files read during a load; only set while loading.
     IslandTemplates *templates_ = nullptr;
+    // Settlement records naming an island not yet read, taken when the walk ends.
+    bool walkEnded_ = false;
+    std::vector<CityRecord> pendingCities_;
+    std::vector<TradingPostRecord> pendingPosts_;
+    std::vector<ScenarioChunk *> pendingDeer_;
     QString gamePath_;
     QStringList notices_;
     QString scenarioName_;
