@@ -57,10 +57,10 @@ QByteArray busyWorld()
 {
     ScenarioBuilder builder;
     for (int n = 1; n <= 6; ++n) {
-        IslandSpec spec = placed(n, 20 + 70 * (n - 1), 40 + 35 * (n % 3), 30, 24);
+        IslandSpec island = placed(n, 20 + 70 * (n - 1), 40 + 35 * (n % 3), 30, 24);
         if (n == 1) {
-            spec.x = 0;
-            spec.cityOwners = {2, 7, 7, 7, 7, 7, 7, 7};
+            island.x = 0;
+            island.cityOwners = {2, 7, 7, 7, 7, 7, 7, 7};
         }
         QByteArray ground;
         QByteArray houses;
@@ -74,7 +74,7 @@ QByteArray busyWorld()
             }
         }
         houses += tile(1110, 27, 21, true, 7, n % 7); // a big building over the island's edge
-        builder.chunk("INSEL5", islandRecord(spec))
+        builder.chunk("INSEL5", islandRecord(island))
             .chunk("INSELHAUS", ground)
             .chunk("INSELHAUS", houses);
         if (n == 1)
