@@ -80,19 +80,10 @@ bool RumoSzen::Load(QIODevice &in, const QString &path)
     }
     // Settlements of islands that the walk met only after them.
     walkEnded_ = true;
-    for (const CityRecord &city : pendingCities_) {
-        Insel *owner = island(city.islandNumber());
-        if (!owner || city.slot() >= IslandRecord::CitySlots)
-            continue;
-        auto &cities = owner->cities();
-        if (cities.size() <= city.slot())
-            cities.resize(size_t(city.slot()) + 1);
-        cities[city.slot()] = city;
-    }
-    for (const TradingPostRecord &post : pendingPosts_) {
-        if (Insel *owner = island(post.islandNumber()))
-            owner->tradingPosts().push_back(post);
-    }
+    for (const CityRecord &city : pendingCities_)
+        addCity(city);
+    for (const TradingPostRecord &post : pendingPosts_)
+        addTradingPost(post);
     for (ScenarioChunk *deer : pendingDeer_)
         decodeDeer(*deer);
     pendingCities_.clear();
@@ -177,25 +168,39 @@ void RumoSzen::decodeSzene(ScenarioChunk &chunk)
     }
 }
 
+bool RumoSzen::addCity(const CityRecord &city)
+{
+    Insel *owner = island(city.islandNumber());
+    if (!owner)
+        return false;
+    // Only slots that the island record has an owner entry for exist.
+    if (city.slot() >= IslandRecord::CitySlots)
+        return true;
+    auto &cities = owner->cities();
+    if (cities.size() <= city.slot())
+        cities.resize(size_t(city.slot()) + 1);
+    cities[city.slot()] = city;
+    return true;
+}
+
+bool RumoSzen::addTradingPost(const TradingPostRecord &post)
+{
+    Insel *owner = island(post.islandNumber());
+    if (owner)
+        owner->tradingPosts().push_back(post);
+    return owner != nullptr;
+}
+
+// A settlement of an island named later (a template island of the SZENE
+// references, which a save writes after the settlements) is taken when the
+// walk ends.
 void RumoSzen::decodeCities(ScenarioChunk &chunk)
 {
     const qint32 count = chunk.length() / CityRecord::Size;
     for (qint32 i = 0; i < count; ++i) {
         const CityRecord city(chunk.payload() + qsizetype(CityRecord::Size) * i);
-        Insel *owner = island(city.islandNumber());
-        // A city of an island named later (from the SZENE references, which
-        // a save writes after the settlements) is taken when the walk ends.
-        if (!owner && !walkEnded_) {
+        if (!addCity(city) && !walkEnded_)
             pendingCities_.push_back(city);
-            continue;
-        }
-        // Only slots that the island record has an owner entry for exist.
-        if (!owner || city.slot() >= IslandRecord::CitySlots)
-            continue;
-        auto &cities = owner->cities();
-        if (cities.size() <= city.slot())
-            cities.resize(size_t(city.slot()) + 1);
-        cities[city.slot()] = city;
     }
 }
 
@@ -204,9 +209,7 @@ void RumoSzen::decodeTradingPosts(ScenarioChunk &chunk)
     const qint32 count = chunk.length() / TradingPostRecord::Size;
     for (qint32 i = 0; i < count; ++i) {
         const TradingPostRecord post(chunk.payload() + qsizetype(TradingPostRecord::Size) * i);
-        if (Insel *owner = island(post.islandNumber()))
-            owner->tradingPosts().push_back(post);
-        else if (!walkEnded_)
+        if (!addTradingPost(post) && !walkEnded_)
             pendingPosts_.push_back(post);
     }
 }

@@ -112,6 +112,9 @@ private:
     bool decodeChunk(ScenarioChunk &chunk, bool &endWalk);
     bool addIsland(std::unique_ptr<Insel> island);
     void decodeSzene(ScenarioChunk &chunk);
+    // False when no island of the record's number has been read yet.
+    bool addCity(const CityRecord &city);
+    bool addTradingPost(const TradingPostRecord &post);
     void decodeCities(ScenarioChunk &chunk);
     void decodeTradingPosts(ScenarioChunk &chunk);
     void decodeDeer(ScenarioChunk &chunk);

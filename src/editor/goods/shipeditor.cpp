@@ -5,6 +5,7 @@
 #include "core/players/playerrecord.h"
 #include "editor/widgets/numerickeyfilter.h"
 #include "editor/widgets/playercolouricon.h"
+#include "editor/widgets/svgpixmap.h"
 #include "editor/widgets/updown.h"
 
 #include <QComboBox>
@@ -13,11 +14,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QSlider>
-#include <QSvgRenderer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <array>
@@ -49,15 +48,7 @@ int ownerItemOf(int colour)
 // ShipImages: our own side views of the seven types, by type index.
 QPixmap shipImage(int type, qreal pixelRatio)
 {
-    QPixmap pixmap(ShipPictureSize * pixelRatio);
-    pixmap.setDevicePixelRatio(pixelRatio);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(QStringLiteral(":/ships/%1.svg").arg(type));
-    if (renderer.isValid()) {
-        QPainter painter(&pixmap);
-        renderer.render(&painter, QRectF(QPointF(0, 0), ShipPictureSize));
-    }
-    return pixmap;
+    return SvgPixmap(QStringLiteral(":/ships/%1.svg").arg(type), ShipPictureSize, pixelRatio);
 }
 
 } // namespace

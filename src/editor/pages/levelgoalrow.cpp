@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <array>
 #include <cmath>
 #include <optional>
 
@@ -38,6 +39,20 @@ int positionOfLevel(quint8 level)
     return 100 + level * 100 / 32;
 }
 
+// The seven thumb pictures, from the thumb pointing down (0) to the thumb
+// pointing up (6): drawn once, when a goal is first switched on, and shared
+// by both rows.
+const QPixmap &thumbPicture(int index)
+{
+    static const auto pictures = [] {
+        std::array<QPixmap, 7> p;
+        for (int i = 0; i < int(p.size()); ++i)
+            p[size_t(i)] = SvgPixmap(QStringLiteral(":/thumbs/%1.svg").arg(i), ThumbSize);
+        return p;
+    }();
+    return pictures[size_t(index)];
+}
+
 } // namespace
 
 LevelGoalRow::LevelGoalRow(bool towardsMax, const QString &caption, const char *check,
@@ -45,8 +60,6 @@ LevelGoalRow::LevelGoalRow(bool towardsMax, const QString &caption, const char *
                            QObject *parent)
     : QObject(parent), towardsMax_(towardsMax)
 {
-    for (int i = 0; i < int(thumbs_.size()); ++i)
-        thumbs_[size_t(i)] = SvgPixmap(QStringLiteral(":/thumbs/%1.svg").arg(i), ThumbSize);
 
     check_ = new QCheckBox(caption);
     check_->setObjectName(QLatin1String(check));
@@ -199,6 +212,6 @@ void LevelGoalRow::updateThumb()
     int index = qMin((bar_->value() - bar_->minimum()) / step, 6);
     if (towardsMax_)
         index = 6 - index;
-    thumb_->setPixmap(thumbs_[size_t(index)]);
+    thumb_->setPixmap(thumbPicture(index));
     thumb_->setProperty("picture", index);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QPixmap>
 #include <array>
 
 class LevelTrackBar;
@@ -60,9 +59,6 @@ private:
     void setLevelText(double groups);
 
     const bool towardsMax_;
-    // The seven thumb pictures, from the thumb pointing down (0) to the thumb
-    // pointing up (6).
-    std::array<QPixmap, 7> thumbs_;
     QCheckBox *check_ = nullptr;
     LevelTrackBar *bar_ = nullptr;
     QLineEdit *edit_ = nullptr;

@@ -1,11 +1,11 @@
 #include "editor/widgets/listimage.h"
 
 #include "core/goods/goodstable.h"
+#include "editor/widgets/svgpixmap.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmapCache>
-#include <QSvgRenderer>
 
 namespace {
 
@@ -52,15 +52,7 @@ QPixmap ListImage::Picture(List list, int index, qreal pixelRatio)
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap))
         return pixmap;
-    const QSize size = PictureSize(list);
-    pixmap = QPixmap(size * pixelRatio);
-    pixmap.setDevicePixelRatio(pixelRatio);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(file);
-    if (renderer.isValid()) {
-        QPainter painter(&pixmap);
-        renderer.render(&painter, QRectF(QPointF(0, 0), size));
-    }
+    pixmap = SvgPixmap(file, PictureSize(list), pixelRatio);
     QPixmapCache::insert(key, pixmap);
     return pixmap;
 }

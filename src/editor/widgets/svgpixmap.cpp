@@ -4,9 +4,9 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-QPixmap SvgPixmap(const QString &path, QSize size)
+QPixmap SvgPixmap(const QString &path, QSize size, qreal pixelRatio)
 {
-    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    const qreal ratio = pixelRatio > 0 ? pixelRatio : qApp ? qApp->devicePixelRatio() : 1.0;
     QPixmap pixmap(size * ratio);
     pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);

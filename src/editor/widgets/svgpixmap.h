@@ -4,6 +4,7 @@
 #include <QSize>
 #include <QString>
 
-// One of our pictures from the resources, drawn at `size` for the screen's
-// pixel ratio; transparent where the file cannot be read.
-QPixmap SvgPixmap(const QString &path, QSize size);
+// One of our pictures from the resources, drawn at `size` for `pixelRatio`
+// (the application's when not given); transparent where the file cannot be
+// read.
+QPixmap SvgPixmap(const QString &path, QSize size, qreal pixelRatio = 0);

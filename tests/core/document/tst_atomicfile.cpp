@@ -123,6 +123,19 @@ qint64 writeCalls()
     return -1;
 }
 
+// Saves "neu" to `target`; `called` tells whether the save got as far as
+// writing.
+bool saveNew(const QString &target, bool &called, QString &error)
+{
+    return WriteFileAtomically(
+        target,
+        [&called](QIODevice &out) {
+            called = true;
+            return out.write("neu") == 3;
+        },
+        &error);
+}
+
 } // namespace
 
 class TestAtomicFile : public QObject {
@@ -385,13 +398,7 @@ void TestAtomicFile::unwritableTargetRefused()
             other.emplace(OtherUser, OtherGroup);
             QVERIFY(other->active());
         }
-        saved = WriteFileAtomically(
-            target,
-            [&called](QIODevice &out) {
-                called = true;
-                return out.write("neu") == 3;
-            },
-            &error);
+        saved = saveNew(target, called, error);
     }
 
     QVERIFY(!saved);
@@ -509,13 +516,7 @@ void TestAtomicFile::nonRegularTargetRefused()
 
     bool called = false;
     QString error;
-    const bool saved = WriteFileAtomically(
-        target,
-        [&called](QIODevice &out) {
-            called = true;
-            return out.write("neu") == 3;
-        },
-        &error);
+    const bool saved = saveNew(target, called, error);
 
     QVERIFY(!saved);
     QVERIFY(!called);

@@ -863,6 +863,13 @@ void TestIslands::referenceSettlementsSurvive_data()
                .raw(settlements({}, city2, post2))
                .raw(minimalScenario())
                .bytes();
+    // The island section comes before the SZENE chunk here, so the saved
+    // settlements name an island that the next load reads only later.
+    QTest::newRow("references after the island section")
+        << chunk("INSEL5", record1) + chunk("INSELHAUS", ground) + szenePayload +
+               settlements(deer2, city2, post2) + minimalScenario()
+        << chunk("INSEL5", record1) + chunk("INSELHAUS", ground) + settlements({}, {}, {}) +
+               settlements(deer2, city2, post2) + szenePayload + minimalScenario();
     QTest::newRow("settlement chunk before the first island chunk")
         << szenePayload + chunk("HIRSCH2", deer2) + chunk("INSEL5", record1) +
                chunk("INSELHAUS", ground) + minimalScenario()
