@@ -6,11 +6,16 @@
 #include "core/common/messages.h"
 #include "core/document/rumoszen.h"
 #include "core/game/gamepath.h"
+#include "marbolt_version.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QJsonDocument>
 #include <QTextStream>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <optional>
 
 namespace {
 
@@ -28,7 +33,9 @@ const char kDescription[] =
     "  dump IN                 Print the decoded scenario as JSON (keys: see README.md).\n"
     "  campaigns               Print the campaign list of the installed game's Text.cod.\n"
     "\n"
-    "Exit status: 0 on success, 1 on failure, 2 on wrong usage.";
+    "Errors go to stderr, one a line: the program's sentence, the file and the reason.\n"
+    "Exit status: 0 on success, 1 on failure (also when standard output cannot be\n"
+    "written), 2 on wrong usage.";
 
 QTextStream &out()
 {
@@ -42,10 +49,23 @@ QTextStream &err()
     return stream;
 }
 
-int usage(const QCommandLineParser &parser)
+// Wrong usage: one line saying what is wrong, one pointing to the help.
+int wrongUsage(const QString &problem)
 {
-    err() << parser.helpText() << Qt::flush;
+    err() << "marbolt-cli: " << problem << "\nTry 'marbolt-cli --help' for more information."
+          << Qt::endl;
     return 2;
+}
+
+// A failure: the program's sentence, then the file it concerns and, when
+// known, the reason (the system's or the program's), on one line.
+int failure(const QString &sentence, const QString &file, const QString &reason = QString())
+{
+    err() << sentence << ' ' << file;
+    if (!reason.isEmpty())
+        err() << ": " << reason;
+    err() << Qt::endl;
+    return 1;
 }
 
 // Loads a scenario as the editor does; load notices go to stderr.
@@ -54,9 +74,9 @@ bool load(RumoSzen &doc, const QString &path)
     const bool ok = doc.Load(path);
     for (const QString &notice : doc.notices())
         err() << notice << '\n';
-    if (!ok)
-        err() << msg::readScenarioFailed() << '\n';
     err().flush();
+    if (!ok)
+        failure(msg::readScenarioFailed(), path, doc.lastError());
     return ok;
 }
 
@@ -65,29 +85,34 @@ int resave(const QString &in, const QString &target)
     RumoSzen doc;
     if (!load(doc, in))
         return 1;
-    if (!doc.Save(target)) {
-        err() << msg::saveFailed(doc.lastError()) << Qt::endl;
-        return 1;
-    }
+    if (!doc.Save(target))
+        return failure(msg::saveFailed(), target, doc.lastError());
     return 0;
 }
 
-int exportIsland(const QString &in, const QString &numberText, const QString &target)
+// Island numbers are one byte in the file.
+std::optional<int> islandNumber(const QString &text)
 {
-    bool isNumber = false;
-    const int number = numberText.toInt(&isNumber);
+    if (text.isEmpty() || text.size() > 3)
+        return std::nullopt;
+    for (const QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+    }
+    const int number = text.toInt();
+    return number <= 255 ? std::optional<int>(number) : std::nullopt;
+}
+
+int exportIsland(const QString &in, int number, const QString &target)
+{
     RumoSzen doc;
     if (!load(doc, in))
         return 1;
-    const Insel *island = isNumber ? doc.island(number) : nullptr;
-    if (!island) {
-        err() << msg::noSuchIsland(numberText) << Qt::endl;
-        return 1;
-    }
-    if (!doc.ExportIsland(*island, target)) {
-        err() << msg::saveFailed(doc.lastError()) << Qt::endl;
-        return 1;
-    }
+    const Insel *island = doc.island(number);
+    if (!island)
+        return failure(msg::noSuchIsland(QString::number(number)), in);
+    if (!doc.ExportIsland(*island, target))
+        return failure(msg::saveFailed(), target, doc.lastError());
     return 0;
 }
 
@@ -96,7 +121,7 @@ int dump(const QString &in)
     RumoSzen doc;
     if (!load(doc, in))
         return 1;
-    out() << QJsonDocument(ScenarioToJson(doc)).toJson(QJsonDocument::Indented) << Qt::flush;
+    out() << QJsonDocument(ScenarioToJson(doc)).toJson(QJsonDocument::Indented);
     return 0;
 }
 
@@ -118,8 +143,52 @@ int campaigns()
     }
     for (qsizetype i = entries * 5; i < list->size(); ++i)
         out() << "  (no entry) " << list->at(i) << '\n';
-    out().flush();
     return 0;
+}
+
+// The command and its arguments, as given after the options.
+int run(const QStringList &args)
+{
+    const QString command = args.value(0);
+    const qsizetype given = args.size() - 1;
+    if (command.isEmpty())
+        return wrongUsage(QStringLiteral("no command given"));
+    if (command == u"resave")
+        return given == 2 ? resave(args[1], args[2])
+                          : wrongUsage(QStringLiteral("usage: marbolt-cli resave IN OUT"));
+    if (command == u"export-island") {
+        if (given != 3)
+            return wrongUsage(QStringLiteral("usage: marbolt-cli export-island IN N OUT"));
+        const std::optional<int> number = islandNumber(args[2]);
+        if (!number)
+            return wrongUsage(
+                QStringLiteral("the island number must be a number from 0 to 255, not '%1'")
+                    .arg(args[2]));
+        return exportIsland(args[1], *number, args[3]);
+    }
+    if (command == u"dump")
+        return given == 1 ? dump(args[1])
+                          : wrongUsage(QStringLiteral("usage: marbolt-cli dump IN"));
+    if (command == u"campaigns")
+        return given == 0 ? campaigns()
+                          : wrongUsage(QStringLiteral("usage: marbolt-cli campaigns"));
+    return wrongUsage(QStringLiteral("unknown command '%1'").arg(command));
+}
+
+// What went to standard output must have arrived: a full disk or a closed
+// pipe turns success into failure.
+int finishOutput(int status)
+{
+    out().flush();
+    QString reason;
+    if (out().status() != QTextStream::Ok)
+        reason = out().device()->errorString();
+    else if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        reason = QString::fromLocal8Bit(std::strerror(errno));
+    if (reason.isNull())
+        return status;
+    err() << "marbolt-cli: cannot write to standard output: " << reason << Qt::endl;
+    return 1;
 }
 
 } // namespace
@@ -128,28 +197,29 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("marbolt-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(MARBOLT_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromLatin1(kDescription));
-    parser.addHelpOption();
-    parser.addVersionOption();
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("command"),
                                  QStringLiteral("resave, export-island, dump or campaigns"));
     parser.addPositionalArgument(QStringLiteral("arguments"),
                                  QStringLiteral("The command's arguments."),
                                  QStringLiteral("[...]"));
-    parser.process(app);
-
-    const QStringList args = parser.positionalArguments();
-    const QString command = args.value(0);
-    if (command == QLatin1String("resave") && args.size() == 3)
-        return resave(args[1], args[2]);
-    if (command == QLatin1String("export-island") && args.size() == 4)
-        return exportIsland(args[1], args[2], args[3]);
-    if (command == QLatin1String("dump") && args.size() == 2)
-        return dump(args[1]);
-    if (command == QLatin1String("campaigns") && args.size() == 1)
-        return campaigns();
-    return usage(parser);
+    // Parsed by hand rather than with process(), so that wrong usage gets
+    // the same short answer and exit status everywhere, and help and
+    // version go through the checked standard output.
+    if (!parser.parse(app.arguments()))
+        return wrongUsage(parser.errorText());
+    if (parser.isSet(help)) {
+        out() << parser.helpText();
+        return finishOutput(0);
+    }
+    if (parser.isSet(version)) {
+        out() << "marbolt-cli " << MARBOLT_VERSION << '\n';
+        return finishOutput(0);
+    }
+    return finishOutput(run(parser.positionalArguments()));
 }

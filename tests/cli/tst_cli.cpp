@@ -1,6 +1,7 @@
 #include "core/campaign/gametextcodec.h"
 #include "core/common/bytes.h"
 #include "core/common/messages.h"
+#include "marbolt_version.h"
 #include "support/gameinstallation.h"
 #include "support/scenariobuilder.h"
 #include "support/tempfiles.h"
@@ -24,10 +25,14 @@ struct Run {
     QString err;
 };
 
-// Runs marbolt-cli with the temporary game installation as its Wine prefix.
-Run cli(const TempGameInstallation &game, const QStringList &args)
+// Runs marbolt-cli with the temporary game installation as its Wine prefix;
+// standard output goes to `stdoutFile` when one is named.
+Run cli(const TempGameInstallation &game, const QStringList &args,
+        const QString &stdoutFile = QString())
 {
     QProcess process;
+    if (!stdoutFile.isEmpty())
+        process.setStandardOutputFile(stdoutFile);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("WINEPREFIX"), game.prefix());
     process.setProcessEnvironment(env);
@@ -55,6 +60,9 @@ private slots:
     void exportIsland();
     void dumpDescribesTheScenario();
     void campaigns();
+    void wrongUsageExitsTwo_data();
+    void wrongUsageExitsTwo();
+    void failedWriteToStandardOutputFails();
 
 private:
     std::unique_ptr<TempGameInstallation> game_;
@@ -90,22 +98,33 @@ void TestCli::resaveFailures()
     const QString out = dir_->filePath(QStringLiteral("out.szs"));
     Run run = cli(*game_, {QStringLiteral("resave"), broken, out});
     QCOMPARE(run.exitCode, 1);
-    QCOMPARE(run.err, msg::readScenarioFailed() + QLatin1Char('\n'));
+    // Every error is one line: the sentence, the file, the reason.
+    const auto line = [](const QString &sentence, const QString &file, const QString &reason) {
+        return sentence + QLatin1Char(' ') + file + QStringLiteral(": ") + reason +
+               QLatin1Char('\n');
+    };
+    QCOMPARE(run.err, line(msg::readScenarioFailed(), broken, msg::noScenarioSettings()));
     QVERIFY(!QFileInfo::exists(out));
+    const QString missing = dir_->filePath(QStringLiteral("fehlt.szs"));
+    const QString noSuchFile = QString::fromLocal8Bit(std::strerror(ENOENT));
+    run = cli(*game_, {QStringLiteral("dump"), missing});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.err, line(msg::readScenarioFailed(), missing, noSuchFile));
+    QCOMPARE(run.out, QByteArray());
 
     // A target folder that does not exist cannot take the save, and a
     // read-only target is not replaced; the message says why.
-    run = cli(*game_, {QStringLiteral("resave"), in_, dir_->filePath(QStringLiteral("no/x.szs"))});
+    const QString noFolder = dir_->filePath(QStringLiteral("no/x.szs"));
+    run = cli(*game_, {QStringLiteral("resave"), in_, noFolder});
     QCOMPARE(run.exitCode, 1);
-    QCOMPARE(run.err,
-             msg::saveFailed(QString::fromLocal8Bit(std::strerror(ENOENT))) + QLatin1Char('\n'));
+    QCOMPARE(run.err, line(msg::saveFailed(), noFolder, noSuchFile));
     const QString readOnly = dir_->filePath(QStringLiteral("schreibgeschuetzt.szs"));
     testfiles::write(readOnly, "alt");
     QVERIFY(QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ReadGroup |
                                                 QFileDevice::ReadOther));
     run = cli(*game_, {QStringLiteral("resave"), in_, readOnly});
     QCOMPARE(run.exitCode, 1);
-    QCOMPARE(run.err, msg::saveFailed(msg::targetReadOnly()) + QLatin1Char('\n'));
+    QCOMPARE(run.err, line(msg::saveFailed(), readOnly, msg::targetReadOnly()));
     QCOMPARE(testfiles::read(readOnly), QByteArray("alt"));
 
     // Load notices arrive on stderr, one a line, and the save goes on.
@@ -131,15 +150,25 @@ void TestCli::exportIsland()
 
     run = cli(*game_, {QStringLiteral("export-island"), in_, QStringLiteral("42"), out + "2"});
     QCOMPARE(run.exitCode, 1);
-    QCOMPARE(run.err.trimmed(), msg::noSuchIsland(QStringLiteral("42")));
+    QCOMPARE(run.err,
+             msg::noSuchIsland(QStringLiteral("42")) + QLatin1Char(' ') + in_ + QLatin1Char('\n'));
     QVERIFY(!QFileInfo::exists(out + "2"));
+    // Numbers from 0 to 255 are island numbers, whether or not one exists.
+    const QList<std::pair<QString, QString>> numbers{{"0", "0"}, {"255", "255"}, {"007", "7"}};
+    for (const auto &[given, number] : numbers) {
+        run = cli(*game_, {QStringLiteral("export-island"), in_, given, out + "3"});
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.err, msg::noSuchIsland(number) + QLatin1Char(' ') + in_ + QLatin1Char('\n'));
+    }
 
     // A folder in the target's place is not replaced.
     QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("ordner.scp")));
     run = cli(*game_, {QStringLiteral("export-island"), in_, QStringLiteral("1"),
                        dir_->filePath(QStringLiteral("ordner.scp"))});
     QCOMPARE(run.exitCode, 1);
-    QCOMPARE(run.err, msg::saveFailed(msg::targetNotRegularFile()) + QLatin1Char('\n'));
+    QCOMPARE(run.err, msg::saveFailed() + QLatin1Char(' ') +
+                          dir_->filePath(QStringLiteral("ordner.scp")) + QStringLiteral(": ") +
+                          msg::targetNotRegularFile() + QLatin1Char('\n'));
     QVERIFY(QFileInfo(dir_->filePath(QStringLiteral("ordner.scp"))).isDir());
 }
 
@@ -187,6 +216,60 @@ void TestCli::campaigns()
     QCOMPARE(QString::fromUtf8(run.out),
              QStringLiteral("Campaign 0\n  1. a\n  2. b\n  3. c\n  4. d\n  5. e\n"
                             "  (no entry) Ärger\n"));
+}
+
+void TestCli::wrongUsageExitsTwo_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("nothing") << QStringList();
+    QTest::newRow("unknown long option") << QStringList{"--frobnicate", "dump", "IN"};
+    QTest::newRow("unknown short option") << QStringList{"dump", "-x", "IN"};
+    QTest::newRow("unknown command") << QStringList{"explode", "IN"};
+    QTest::newRow("resave without target") << QStringList{"resave", "IN"};
+    QTest::newRow("dump of two files") << QStringList{"dump", "IN", "IN"};
+    QTest::newRow("campaigns with an argument") << QStringList{"campaigns", "IN"};
+    QTest::newRow("export without target") << QStringList{"export-island", "IN", "1"};
+    for (const char *number : {"abc", "256", "1000", "1.5", "+1", " 1", "0x1", ""})
+        QTest::newRow(qPrintable(QStringLiteral("island number '%1'").arg(number)))
+            << QStringList{"export-island", "IN", number, "OUT"};
+    QTest::newRow("negative island number") << QStringList{"export-island", "IN", "-1", "OUT"};
+}
+
+void TestCli::wrongUsageExitsTwo()
+{
+    QFETCH(QStringList, args);
+    // IN is a scenario that loads and OUT a free name: only the usage is wrong.
+    const QString out = dir_->filePath(QStringLiteral("out.scp"));
+    args.replaceInStrings(QStringLiteral("IN"), in_);
+    args.replaceInStrings(QStringLiteral("OUT"), out);
+    const Run run = cli(*game_, args);
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.out, QByteArray());
+    const QStringList lines = run.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 2);
+    QVERIFY(lines[0].startsWith(QStringLiteral("marbolt-cli: ")));
+    QVERIFY(lines[1].startsWith(QStringLiteral("Try ")) &&
+            lines[1].contains(QStringLiteral("--help")));
+    QVERIFY(!QFileInfo::exists(out));
+}
+
+void TestCli::failedWriteToStandardOutputFails()
+{
+    if (!QFileInfo::exists(QStringLiteral("/dev/full")))
+        QSKIP("no /dev/full on this system");
+    const QString diskFull = QString::fromLocal8Bit(std::strerror(ENOSPC));
+    for (const QStringList &args :
+         {QStringList{QStringLiteral("dump"), in_}, QStringList{QStringLiteral("--help")},
+          QStringList{QStringLiteral("--version")}}) {
+        const Run run = cli(*game_, args, QStringLiteral("/dev/full"));
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.err, QStringLiteral("marbolt-cli: cannot write to standard output: ") +
+                              diskFull + QLatin1Char('\n'));
+    }
+    // The same output where it fits.
+    const Run run = cli(*game_, {QStringLiteral("--version")});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QByteArray("marbolt-cli " MARBOLT_VERSION "\n"));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

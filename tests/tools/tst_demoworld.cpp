@@ -15,6 +15,7 @@ private slots:
     void writesTheSameBytesEveryRun();
     void everyScenarioLoadsAsGenerated_data();
     void everyScenarioLoadsAsGenerated();
+    void commandLine();
 
 private:
     QTemporaryDir first_;
@@ -128,6 +129,39 @@ void TestDemoWorld::everyScenarioLoadsAsGenerated()
     QCOMPARE(int(doc.Ships().size()), vehicles);
     QCOMPARE(doc.CampaignNumber(), campaign);
     QCOMPARE(doc.scenarioName(), name);
+}
+
+// Help prints and succeeds; anything that looks like an option and is none
+// is refused before a single file is written.
+void TestDemoWorld::commandLine()
+{
+    QTemporaryDir cwd;
+    QVERIFY(cwd.isValid());
+    struct Case {
+        QStringList args;
+        int exitCode;
+    };
+    const QList<Case> cases{{{"--help"}, 0},  {{"-h"}, 0},     {{"--version"}, 0},
+                            {{"--bogus"}, 2}, {{"-x"}, 2},     {{"-"}, 2},
+                            {{}, 2},          {{"a", "b"}, 2}, {{"--out", "a"}, 2}};
+    for (const Case &c : cases) {
+        QProcess process;
+        process.setWorkingDirectory(cwd.path());
+        process.start(QStringLiteral(MARBOLT_DEMO_BIN), c.args);
+        QVERIFY(process.waitForFinished(60000));
+        const QString what = c.args.join(QLatin1Char(' '));
+        QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == c.exitCode,
+                 qPrintable(what));
+        const QByteArray out = process.readAllStandardOutput();
+        const QByteArray err = process.readAllStandardError();
+        if (c.exitCode == 0) {
+            QVERIFY2(out.startsWith("marbolt-demo") || out.contains("OUTDIR"), qPrintable(what));
+        } else {
+            QVERIFY2(out.isEmpty(), qPrintable(what));
+            QVERIFY2(err.contains("Try 'marbolt-demo --help'"), qPrintable(what));
+        }
+        QVERIFY2(QDir(cwd.path()).isEmpty(), qPrintable(what));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestDemoWorld)

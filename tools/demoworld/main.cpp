@@ -7,8 +7,10 @@
 #include "core/document/rumoszen.h"
 #include "core/game/gamepath.h"
 #include "gamefolder.h"
+#include "marbolt_version.h"
 #include "scenarios.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -21,6 +23,13 @@ QTextStream &out()
 {
     static QTextStream stream(stdout);
     return stream;
+}
+
+int wrongUsage(const QString &problem)
+{
+    QTextStream(stderr) << "marbolt-demo: " << problem
+                        << "\nTry 'marbolt-demo --help' for more information." << Qt::endl;
+    return 2;
 }
 
 int fail(const QString &message)
@@ -111,15 +120,36 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() != 2) {
-        QTextStream(stderr) << "usage: marbolt-demo OUTDIR\n"
-                               "Writes OUTDIR/wine (a Wine prefix with the demo game "
-                               "installation) and OUTDIR/Szenarien (demo scenarios).\n";
-        return 2;
+    QCoreApplication::setApplicationName(QStringLiteral("marbolt-demo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(MARBOLT_VERSION));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Writes OUTDIR/wine (a Wine prefix with the demo game installation) and\n"
+        "OUTDIR/Szenarien (demo scenarios of all five kinds), then checks that every\n"
+        "scenario loads as intended. Other files in OUTDIR are left alone."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("OUTDIR"),
+                                 QStringLiteral("The folder to write the demo world into."));
+    // A mistyped option must not become the name of a folder to write into.
+    const QStringList args =
+        parser.parse(app.arguments()) ? parser.positionalArguments() : QStringList();
+    if (!parser.errorText().isEmpty())
+        return wrongUsage(parser.errorText());
+    if (parser.isSet(help)) {
+        out() << parser.helpText() << Qt::flush;
+        return 0;
     }
+    if (parser.isSet(version)) {
+        out() << "marbolt-demo " << MARBOLT_VERSION << Qt::endl;
+        return 0;
+    }
+    if (args.size() != 1)
+        return wrongUsage(QStringLiteral("exactly one OUTDIR is needed"));
+    if (args[0] == u"-")
+        return wrongUsage(QStringLiteral("Unknown option '-'."));
 
-    const QDir outDir(QDir(args[1]).absolutePath());
+    const QDir outDir{QDir(args[0]).absolutePath()};
     const QString prefix = outDir.filePath(QStringLiteral("wine"));
     const QString scenarioDir = outDir.filePath(QStringLiteral("Szenarien"));
     // Only what this program writes is replaced; the rest of OUTDIR stays.

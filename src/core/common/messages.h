@@ -128,6 +128,12 @@ inline QString exportFailed(const QString &path, const QString &reason)
 {
     return withReason(exportFailed(path), reason);
 }
+// Why a file that could be read is no scenario.
+inline QString noScenarioSettings()
+{
+    return QStringLiteral("Die Datei enthält keinen vollständigen TIMERS-Abschnitt und ist "
+                          "daher kein lesbares Szenario.");
+}
 inline QString targetNotRegularFile()
 {
     return QStringLiteral("Das Ziel ist keine gewöhnliche Datei und wird nicht ersetzt.");

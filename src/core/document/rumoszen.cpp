@@ -49,13 +49,16 @@ void RumoSzen::reset()
     notices_.clear();
     scenarioName_.clear();
     campaignNumber_ = -1;
+    lastError_.clear();
 }
 
 bool RumoSzen::Load(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        lastError_ = file.errorString();
         return false;
+    }
     return Load(file, path);
 }
 
@@ -90,8 +93,10 @@ bool RumoSzen::Load(QIODevice &in, const QString &path)
     pendingPosts_.clear();
     pendingDeer_.clear();
     templates_ = nullptr;
-    if (settingsChunk_ == NoChunk)
+    if (settingsChunk_ == NoChunk) {
+        lastError_ = msg::noScenarioSettings();
         return false;
+    }
     filePath_ = path;
     fileName_ = QFileInfo(path).fileName();
     return true;

@@ -91,7 +91,7 @@ public:
     // Writes the island as an island template file; on failure lastError()
     // tells why.
     bool ExportIsland(const Insel &island, const QString &path) const;
-    // Why the last failed Save or ExportIsland failed, in the user's words
+    // Why the last failed Load, Save or ExportIsland failed, in the user's words
     // (the system's reason or the program's), to show under its own sentence.
     QString lastError() const { return lastError_; }
 

@@ -2,6 +2,7 @@
 
 #include "core/common/messages.h"
 #include "editor/app/prompts.h"
+#include "marbolt_version.h"
 
 #include <QIcon>
 #include <QLibraryInfo>
@@ -13,6 +14,7 @@ MarboltApplication::MarboltApplication(int &argc, char **argv) : QApplication(ar
     Q_INIT_RESOURCE(marbolt);
     setApplicationName(QStringLiteral("Tobrel's Brim Marbolt"));
     setApplicationDisplayName(QStringLiteral("Tobrel's Brim Marbolt"));
+    setApplicationVersion(QStringLiteral(MARBOLT_VERSION));
     setDesktopFileName(QStringLiteral("marbolt"));
     setWindowIcon(QIcon(QStringLiteral(":/marbolt.svg")));
 

@@ -6,8 +6,10 @@
 #include "editor/map/cityeditor.h"
 #include "editor/map/mapview.h"
 #include "editor/map/objecttree.h"
+#include "marbolt_version.h"
 
 #include <QCursor>
+#include <QDate>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -272,7 +274,10 @@ QWidget *MapPage::makeStartScreen()
     picture->setGeometry(QRect(QPoint(200, 110) - origin, QSize(94, 57)));
     titleLabel(screen, "lbTitle2", QStringLiteral("Marbolt"), QStringLiteral("Verdana"), 37, true,
                QPoint(61, 184) - origin);
-    titleLabel(screen, "lbTitle3", QStringLiteral("Version 1.0 - 10.09.2007"),
+    const QString released = QDate::fromString(QStringLiteral(MARBOLT_RELEASE_DATE), Qt::ISODate)
+                                 .toString(QStringLiteral("dd.MM.yyyy"));
+    titleLabel(screen, "lbTitle3",
+               QStringLiteral("Version %1 - %2").arg(QStringLiteral(MARBOLT_VERSION), released),
                QStringLiteral("Microsoft Sans Serif"), 13, false, QPoint(163, 245) - origin);
     titleLabel(screen, "lbTitle4", QString(), QStringLiteral("Verdana"), 13, false,
                QPoint(163, 265) - origin);
