@@ -1,7 +1,18 @@
 # Installs the Debian packages the build needs, when any is missing.
 # Sourced by the other scripts.
+#
+# Building: CMake, Ninja, a C++20 compiler, Qt 6 with its SVG module, and Qt's
+# own German texts (qtbase_de), which the editor loads for its standard
+# buttons and dialogs: a declared dependency, not an option.
+marbolt_build_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev
+    qt6-translations-l10n)
+# The install test validates the installed tree with the desktop's own tools:
+# desktop entry, AppStream metainfo, file types (built and queried) and man
+# pages. Without them the test is skipped.
+marbolt_test_packages=(desktop-file-utils appstream shared-mime-info libglib2.0-bin groff-base)
+
 marbolt_install_packages() {
-    local wanted=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n "$@")
+    local wanted=("${marbolt_build_packages[@]}" "$@")
     local missing=()
     for p in "${wanted[@]}"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -175,8 +175,8 @@ int run(const QStringList &args)
     return wrongUsage(QStringLiteral("unknown command '%1'").arg(command));
 }
 
-// What went to standard output must have arrived: a full disk or a closed
-// pipe turns success into failure.
+// What went to standard output must have arrived: a full disk turns success
+// into failure.
 int finishOutput(int status)
 {
     out().flush();

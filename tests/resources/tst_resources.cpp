@@ -93,14 +93,15 @@ private slots:
 
     void desktopEntryOpensTheRegisteredFileTypes()
     {
-        QFile desktop(resourcesDir + "/marbolt.desktop");
+        QFile desktop(resourcesDir + "/io.github.tobrel.marbolt.desktop");
         QVERIFY(desktop.open(QIODevice::ReadOnly | QIODevice::Text));
         QStringList opened;
         for (const QByteArray &line : desktop.readAll().split('\n'))
             if (line.startsWith("MimeType="))
                 opened = QString::fromUtf8(line.mid(9)).split(';', Qt::SkipEmptyParts);
-        QStringList registered = readXml(resourcesDir + "/marbolt-mime.xml", "mime-type", "type");
-        QCOMPARE(registered.size(), 5);
+        QStringList registered =
+            readXml(resourcesDir + "/io.github.tobrel.marbolt.mime.xml", "mime-type", "type");
+        QCOMPARE(registered.size(), 6); // the five kinds and the content they share
         opened.sort();
         registered.sort();
         QCOMPARE(opened, registered);

@@ -15,7 +15,7 @@ MarboltApplication::MarboltApplication(int &argc, char **argv) : QApplication(ar
     setApplicationName(QStringLiteral("Tobrel's Brim Marbolt"));
     setApplicationDisplayName(QStringLiteral("Tobrel's Brim Marbolt"));
     setApplicationVersion(QStringLiteral(MARBOLT_VERSION));
-    setDesktopFileName(QStringLiteral("marbolt"));
+    setDesktopFileName(QStringLiteral("io.github.tobrel.marbolt"));
     setWindowIcon(QIcon(QStringLiteral(":/marbolt.svg")));
 
     // Qt's own German texts, so that standard buttons read "Ja", "Nein",
