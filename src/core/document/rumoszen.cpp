@@ -66,6 +66,14 @@ bool RumoSzen::Load(QIODevice &in, const QString &path)
 {
     reset();
     chunks_ = ReadChunks(in);
+    // A device that can tell its size and stopped short of it failed to read
+    // (a file that shrank meanwhile reports its new size). Taking what
+    // arrived would let the next save drop the rest of the file.
+    if (!in.isSequential() && in.pos() < in.size()) {
+        reset();
+        lastError_ = in.errorString();
+        return false;
+    }
     IslandTemplates templates(gamePath_);
     templates_ = &templates;
     for (size_t i = 0; i < chunks_.size(); ++i) {

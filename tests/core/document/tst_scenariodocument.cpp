@@ -60,6 +60,38 @@ private:
     qint64 room_;
 };
 
+// Holds a file's bytes but fails every read past `readable` bytes, as a
+// disk with a bad sector does.
+class FailingReadDevice : public QIODevice {
+public:
+    FailingReadDevice(QByteArray bytes, qint64 readable)
+        : bytes_(std::move(bytes)), readable_(readable)
+    {
+        open(QIODevice::ReadOnly);
+    }
+    qint64 size() const override { return bytes_.size(); }
+
+protected:
+    qint64 readData(char *data, qint64 max) override
+    {
+        const qint64 at = pos();
+        if (at >= bytes_.size())
+            return 0;
+        if (at >= readable_) {
+            setErrorString(QStringLiteral("Eingabe-/Ausgabefehler"));
+            return -1;
+        }
+        const qint64 n = qMin(max, readable_ - at);
+        std::memcpy(data, bytes_.constData() + at, size_t(n));
+        return n;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray bytes_;
+    qint64 readable_;
+};
+
 QStringList folderEntries(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
@@ -81,6 +113,7 @@ private slots:
     void richScenarioRoundTrip();
     void loadFails_data();
     void loadFails();
+    void readErrorFailsTheLoad();
     void chunksAfterSettingsSurviveByteForByte_data();
     void chunksAfterSettingsSurviveByteForByte();
     void recordAreasTakeTheirSize_data();
@@ -242,6 +275,29 @@ void TestScenarioDocument::loadFails()
     QVERIFY(!load(doc, file));
     QVERIFY(doc.FilePath().isEmpty());
     QVERIFY(doc.FileName().isEmpty());
+}
+
+// A read that fails part way fails the load with the device's reason, also
+// after the settings chunk has arrived: a save would drop the unread rest.
+void TestScenarioDocument::readErrorFailsTheLoad()
+{
+    const QByteArray file = minimalScenario() + chunk("NACHSPANN", QByteArray(4000, 'n'));
+    const qint64 timersEnd = minimalScenario().size();
+    for (const qint64 readable :
+         {qint64(10), timersEnd - 1, timersEnd, timersEnd + 30, qint64(file.size()) - 1}) {
+        FailingReadDevice in(file, readable);
+        RumoSzen doc(QString(), nullptr);
+        QVERIFY2(!doc.Load(in, QStringLiteral("defekt.szs")),
+                 qPrintable(QString::number(readable)));
+        QCOMPARE(doc.lastError(), QStringLiteral("Eingabe-/Ausgabefehler"));
+        QVERIFY(doc.FilePath().isEmpty());
+        QVERIFY(doc.chunks().empty());
+    }
+    // The whole file read: it loads.
+    FailingReadDevice whole(file, file.size());
+    RumoSzen doc(QString(), nullptr);
+    QVERIFY(doc.Load(whole, QStringLiteral("heil.szs")));
+    QCOMPARE(doc.chunks().size(), size_t(2));
 }
 
 // The load decodes nothing after the settings chunk that ends its walk, so
