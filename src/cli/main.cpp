@@ -61,7 +61,9 @@ int wrongUsage(const QString &problem)
 // known, the reason (the system's or the program's), on one line.
 int failure(const QString &sentence, const QString &file, const QString &reason = QString())
 {
-    err() << sentence << ' ' << file;
+    err() << sentence;
+    if (!file.isEmpty())
+        err() << ' ' << file;
     if (!reason.isEmpty())
         err() << ": " << reason;
     err() << Qt::endl;
@@ -127,6 +129,9 @@ int dump(const QString &in)
 
 int campaigns()
 {
+    // Without a game folder there is no Text.cod to name.
+    if (GamePath().isEmpty())
+        return failure(msg::gameNotFound(), WinePrefix(), GamePathMessage());
     QString message;
     const auto list = GameTextCodec::LoadCampaignList(GamePath(), &message);
     if (!list) {

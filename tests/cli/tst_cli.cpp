@@ -204,6 +204,20 @@ void TestCli::dumpDescribesTheScenario()
 
 void TestCli::campaigns()
 {
+    // A prefix without a registry has no game: the message names the prefix
+    // and the registry file it lacks.
+    QProcess noGame;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    const QString empty = dir_->filePath(QStringLiteral("leer"));
+    env.insert(QStringLiteral("WINEPREFIX"), empty);
+    noGame.setProcessEnvironment(env);
+    noGame.start(QStringLiteral(MARBOLT_CLI_BIN), {QStringLiteral("campaigns")});
+    QVERIFY(noGame.waitForFinished(30000));
+    QCOMPARE(noGame.exitCode(), 1);
+    QCOMPARE(QString::fromUtf8(noGame.readAllStandardError()),
+             msg::gameNotFound() + QLatin1Char(' ') + empty + QStringLiteral(": ") +
+                 msg::fileNotFound(empty + QStringLiteral("/system.reg")) + QLatin1Char('\n'));
+
     Run run = cli(*game_, {QStringLiteral("campaigns")});
     QCOMPARE(run.exitCode, 1); // no Text.cod yet
     QVERIFY(run.err.contains(QStringLiteral("nicht gefunden")));

@@ -91,6 +91,10 @@ inline QString fileUnreadable(const QString &path, const QString &reason)
 {
     return QStringLiteral("Die Datei %1 kann nicht gelesen werden: %2").arg(path, reason);
 }
+inline QString gameNotFound()
+{
+    return QStringLiteral("Das Spiel wurde im Wine-Präfix nicht gefunden.");
+}
 inline QString gameFolderOutsideDrive(const QString &windowsPath)
 {
     return QStringLiteral("Der Spielordner %1 aus der Registry von Wine führt mit \"..\" aus "

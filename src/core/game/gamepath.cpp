@@ -250,17 +250,24 @@ struct Lookup {
 const Lookup &gameLookup()
 {
     static const Lookup lookup = [] {
-        QString prefix = qEnvironmentVariable("WINEPREFIX");
-        if (prefix.isEmpty())
-            prefix = QDir::homePath() + QStringLiteral("/.wine");
         Lookup found;
-        found.path = FindGamePath(prefix, &found.message);
+        found.path = FindGamePath(WinePrefix(), &found.message);
         return found;
     }();
     return lookup;
 }
 
 } // namespace
+
+QString WinePrefix()
+{
+#ifdef Q_OS_WIN
+    return {};
+#else
+    const QString prefix = qEnvironmentVariable("WINEPREFIX");
+    return prefix.isEmpty() ? QDir::homePath() + QStringLiteral("/.wine") : prefix;
+#endif
+}
 
 QString GamePath()
 {

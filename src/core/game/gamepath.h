@@ -14,6 +14,9 @@
 // held in memory.
 constexpr qint64 MaxRegistryFileSize = 64 * 1024 * 1024;
 
+// The Wine prefix GamePath() reads: $WINEPREFIX, or ~/.wine when that is
+// unset; empty on Windows, where the registry is the system's.
+QString WinePrefix();
 // The game installation folder, empty when none is found. Computed on the
 // first call and kept for the rest of the run.
 QString GamePath();
