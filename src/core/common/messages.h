@@ -14,6 +14,17 @@ inline QString readScenarioFailed()
 {
     return QStringLiteral("Read scenario failed!");
 }
+// The editor names the file and the reason; the command-line tools keep the
+// short English line above, which scripts look for.
+inline QString scenarioNotRead(const QString &path)
+{
+    return QStringLiteral("Das Szenario %1 konnte nicht gelesen werden.").arg(path);
+}
+inline QString noScenarioSettings()
+{
+    return QStringLiteral("Die Datei enthält keine Szenario-Einstellungen (Abschnitt TIMERS): "
+                          "Sie ist keine Szenariodatei von Brim oder unvollständig.");
+}
 inline QString saveFailed()
 {
     return QStringLiteral("Datei konnte nicht gesichert werden!");
@@ -211,6 +222,83 @@ inline QString missionTextsDropped(const QList<int> &dropped, int empty)
                           "werden nur die Aufträge vor dem ersten ohne Text.\n\n"
                           "Trotzdem speichern?")
                .arg(empty);
+}
+
+// The command line, the recent files and dropped files.
+inline QString furtherFilesNotOpened(const QStringList &paths)
+{
+    return QStringLiteral("Marbolt öffnet immer nur ein Szenario. Diese Dateien wurden nicht "
+                          "geöffnet:\n") +
+           paths.join(QLatin1Char('\n'));
+}
+inline QString notALocalFile(const QString &url)
+{
+    return QStringLiteral("%1 ist keine Datei auf diesem Rechner und wird nicht geöffnet.")
+        .arg(url);
+}
+inline QString recentFilesGone(const QStringList &paths)
+{
+    return QStringLiteral("Diese zuletzt geöffneten Dateien gibt es nicht mehr; sie wurden aus "
+                          "der Liste entfernt:\n") +
+           paths.join(QLatin1Char('\n'));
+}
+
+// The game folder the user chooses where none was found.
+inline QString chooseGameFolderTitle()
+{
+    return QStringLiteral("Spielordner wählen");
+}
+inline QString askUseGameFolderWithoutGame(const QString &folder)
+{
+    return QStringLiteral("Im Ordner %1 liegt keine Brim.exe.\nSoll er trotzdem als Spielordner "
+                          "verwendet werden?")
+        .arg(folder);
+}
+inline QString gameFolderChosen(const QString &folder)
+{
+    return QStringLiteral("Der Spielordner ist jetzt %1. Inselvorlagen und Kampagnentexte "
+                          "werden von dort gelesen, sobald ein Szenario geöffnet wird.")
+        .arg(folder);
+}
+
+// The help menu.
+inline QString helpTitle()
+{
+    return QStringLiteral("Hilfe zu Marbolt");
+}
+inline QString aboutTitle()
+{
+    return QStringLiteral("Über Marbolt");
+}
+inline QString aboutText(const QString &version)
+{
+    return QStringLiteral("<h3>Tobrel's Brim Marbolt %1</h3>"
+                          "<p>Ein Szenario-Editor für das Inselhandelsspiel Brim: Inseln, "
+                          "Städte, Schiffe, Spieler, Aufträge und Kampagnen.</p>"
+                          "<p>Freie Software unter der GNU General Public License, Version 3 "
+                          "oder später.</p>")
+        .arg(version.toHtmlEscaped());
+}
+// Shown when no README is installed beside the program.
+inline QString builtInHelp()
+{
+    return QStringLiteral(
+        "<h3>Marbolt in Kürze</h3>"
+        "<p><b>Öffnen:</b> Wählen Sie links im Ordnerbaum eine Szenariodatei (*.szs, *.szm, "
+        "*.mfs, *.mfm, *.gam), ziehen Sie sie auf das Fenster, oder nutzen Sie "
+        "<i>Datei › Öffnen...</i> (Strg+O). Die zuletzt geöffneten Dateien stehen unter "
+        "<i>Datei › Zuletzt geöffnet</i>.</p>"
+        "<p><b>Karte:</b> Ein Klick wählt Insel, Stadt oder Schiff. Eine Insel wird mit der Maus "
+        "gezogen oder, während die Karte den Fokus hat, mit den Pfeiltasten verschoben; mit "
+        "Alt+Pfeiltaste geht das von überall im Fenster. Ein roter Rahmen zeigt einen "
+        "ungültigen Platz.</p>"
+        "<p><b>Zahlenfelder:</b> Pfeil hoch/runter, Bild hoch/runter und das Mausrad ändern den "
+        "Wert schrittweise.</p>"
+        "<p><b>Speichern:</b> Strg+S speichert, Strg+Umschalt+S speichert unter neuem Namen; "
+        "Strg+R verwirft die Änderungen. Strg+Q oder Strg+X beendet das Programm.</p>"
+        "<p><b>Spielordner:</b> Findet Marbolt das Spiel nicht (es sucht in der Wine-Umgebung "
+        "$WINEPREFIX oder ~/.wine), wählen Sie den Ordner mit der Brim.exe einmal über "
+        "<i>Datei › Spielordner wählen...</i>; Marbolt merkt ihn sich.</p>");
 }
 
 // The goods dialogs of the map page.

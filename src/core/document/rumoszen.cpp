@@ -65,6 +65,7 @@ bool RumoSzen::Load(const QString &path)
 bool RumoSzen::Load(QIODevice &in, const QString &path)
 {
     reset();
+    lastError_.clear();
     chunks_ = ReadChunks(in);
     // A device that can tell its size and stopped short of it failed to read
     // (a file that shrank meanwhile reports its new size). Taking what

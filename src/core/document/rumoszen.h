@@ -30,7 +30,8 @@ public:
     ~RumoSzen() override;
 
     // Reads a scenario file of any of the five kinds. Succeeds only when a
-    // "TIMERS" chunk was decoded. Texts to show arise in `notices()`.
+    // "TIMERS" chunk was decoded. Texts to show arise in `notices()`; on
+    // failure lastError() tells why.
     bool Load(const QString &path);
     // The same from an open device (the file name is only remembered).
     bool Load(QIODevice &in, const QString &path);

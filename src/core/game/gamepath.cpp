@@ -269,13 +269,39 @@ QString WinePrefix()
 #endif
 }
 
+namespace {
+
+QString &chosenFolder()
+{
+    static QString folder;
+    return folder;
+}
+
+} // namespace
+
+void SetChosenGameFolder(const QString &folder)
+{
+    chosenFolder() = folder.isEmpty() ? QString() : QDir::cleanPath(folder);
+}
+
+QString ChosenGameFolder()
+{
+    return chosenFolder();
+}
+
 QString GamePath()
 {
+    const QString &chosen = chosenFolder();
+    if (!chosen.isEmpty() && QFileInfo(chosen).isDir())
+        return chosen;
     return gameLookup().path;
 }
 
 QString GamePathMessage()
 {
+    const QString &chosen = chosenFolder();
+    if (!chosen.isEmpty() && QFileInfo(chosen).isDir())
+        return QString();
     return gameLookup().message;
 }
 

@@ -17,9 +17,17 @@ constexpr qint64 MaxRegistryFileSize = 64 * 1024 * 1024;
 // The Wine prefix GamePath() reads: $WINEPREFIX, or ~/.wine when that is
 // unset; empty on Windows, where the registry is the system's.
 QString WinePrefix();
-// The game installation folder, empty when none is found. Computed on the
-// first call and kept for the rest of the run.
+// The game installation folder, empty when none is found. The folder the
+// user chose (SetChosenGameFolder) comes first while it exists; otherwise the
+// installation is looked up on the first call and kept for the rest of the
+// run.
 QString GamePath();
+// The folder the user chose as the game's, for installations the lookup
+// cannot find (another Wine prefix, Proton, Lutris, Bottles). The editor
+// passes it in from its settings at start and whenever the user chooses
+// anew; empty forgets it.
+void SetChosenGameFolder(const QString &folder);
+QString ChosenGameFolder();
 // Why GamePath() found nothing, when FindGamePath had more to say than that
 // the game is not installed; empty otherwise.
 QString GamePathMessage();
