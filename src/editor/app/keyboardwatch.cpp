@@ -1,20 +1,45 @@
 #include "editor/app/keyboardwatch.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QWidget>
 
-KeyboardWatch::KeyboardWatch(QWidget *window, std::function<bool(int)> use)
+KeyboardWatch::KeyboardWatch(QWidget *window, std::function<bool(int, bool, QWidget *)> use)
     : QObject(window), window_(window), use_(std::move(use))
 {
     qApp->installEventFilter(this);
 }
 
+bool KeyboardWatch::IsTextField(const QWidget *widget)
+{
+    return qobject_cast<const QLineEdit *>(widget) || qobject_cast<const QTextEdit *>(widget) ||
+           qobject_cast<const QPlainTextEdit *>(widget) ||
+           qobject_cast<const QAbstractSpinBox *>(widget);
+}
+
 bool KeyboardWatch::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::KeyPress)
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride)
         return false;
-    const auto *key = static_cast<QKeyEvent *>(event);
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (!widget || widget->window() != window_)
+        return false;
+    auto *key = static_cast<QKeyEvent *>(event);
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+
+    if (type == QEvent::ShortcutOverride) {
+        // An accepted override makes the key a plain key press for the
+        // control, so the quit shortcut does not fire.
+        if (key->key() == Qt::Key_X && modifiers == Qt::ControlModifier && IsTextField(widget))
+            key->accept();
+        return false;
+    }
+
     switch (key->key()) {
     case Qt::Key_Left:
     case Qt::Key_Up:
@@ -24,8 +49,7 @@ bool KeyboardWatch::eventFilter(QObject *watched, QEvent *event)
     default:
         return false;
     }
-    const auto *widget = qobject_cast<QWidget *>(watched);
-    if (!widget || widget->window() != window_ || key->modifiers() & ~Qt::KeypadModifier)
+    if (modifiers != Qt::NoModifier && modifiers != Qt::AltModifier)
         return false;
-    return use_(key->key());
+    return use_(key->key(), modifiers == Qt::AltModifier, widget);
 }

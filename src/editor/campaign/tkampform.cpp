@@ -9,12 +9,13 @@
 
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <algorithm>
 
 TKampForm::TKampForm(QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -68,10 +69,10 @@ QWidget *TKampForm::makeNumberField()
     editKampnr_->setFixedWidth(
         editKampnr_->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 14);
     editKampnr_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    editKampnr_->installEventFilter(this);
 
     // The up-down reads whatever the edit holds, so a number typed beyond its
-    // range steps back into it.
+    // range steps back into it; it also steps with the arrow keys and the
+    // wheel.
     upDown_ = new UpDown(editKampnr_, 0, NumberMax, field);
     upDown_->setObjectName(QStringLiteral("UpDown1"));
 
@@ -82,19 +83,6 @@ QWidget *TKampForm::makeNumberField()
     row->addWidget(upDown_);
     row->addStretch(1);
     return field;
-}
-
-bool TKampForm::eventFilter(QObject *watched, QEvent *event)
-{
-    // The arrow keys in the number step it like the up-down's buttons.
-    if (watched == editKampnr_ && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Up || key == Qt::Key_Down) {
-            upDown_->Step(key == Qt::Key_Up ? 1 : -1);
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void TKampForm::Open(const QString &number)
@@ -144,11 +132,35 @@ void TKampForm::showEntry()
     if (*n < entries) {
         for (int k = 0; k < LinesPerEntry; ++k)
             lines_[size_t(k)]->setText(list_->at(*n * LinesPerEntry + k));
+        fitLines();
+        // A line still too long for its field shows its beginning, not its
+        // end.
+        for (QLineEdit *line : lines_) {
+            if (line->fontMetrics().horizontalAdvance(line->text()) > line->width() - 16)
+                line->setCursorPosition(0);
+        }
     } else {
         // Beyond the last entry: the last one, or no number when there is none.
         // The new text shows its entry through the change signal.
         editKampnr_->setText(entries > 0 ? QString::number(entries - 1) : QString());
     }
+}
+
+// Wide enough for the longest line of the entry, within the screen; the
+// window only grows, so stepping through the entries does not make it jump.
+void TKampForm::fitLines()
+{
+    int widest = 0;
+    for (const QLineEdit *line : lines_)
+        widest = std::max(widest, line->fontMetrics().horizontalAdvance(line->text()));
+    layout()->activate();
+    // Beside the text a line edit needs room for its frame and margins.
+    const int wanted = width() - lines_[0]->width() + widest + 16;
+    int limit = wanted;
+    if (const QScreen *shown = screen())
+        limit = shown->availableGeometry().width() * 9 / 10;
+    if (wanted > width())
+        resize(std::min(wanted, limit), height());
 }
 
 void TKampForm::save()

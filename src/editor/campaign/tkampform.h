@@ -29,9 +29,6 @@ public:
     // The list currently held; nothing before a successful load.
     const std::optional<QStringList> &campaignList() const { return list_; }
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     static constexpr int LinesPerEntry = 5;
     static constexpr int NumberMax = 1000;
@@ -41,6 +38,7 @@ private:
     // negative or names no complete entry.
     std::optional<qsizetype> chosenEntry() const;
     void showEntry();
+    void fitLines();
     void save();
 
     QLineEdit *editKampnr_ = nullptr;

@@ -68,9 +68,9 @@ QLabel *titleLabel(QWidget *parent, const char *name, const QString &text, const
     font.setBold(boldItalic);
     font.setItalic(boldItalic);
     label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    label->setPalette(palette);
+    // The title's blue, taken from the palette's link colour so that it
+    // reads on a dark theme as well as on a light one.
+    label->setForegroundRole(QPalette::Link);
     label->adjustSize();
     label->move(at);
     return label;
@@ -520,6 +520,21 @@ void MapPage::DeleteSelectedIsland()
     emit controlChanged();
     Repaint();
     emit stateChanged();
+}
+
+bool MapPage::IsMap(const QWidget *widget) const
+{
+    return widget && (widget == paintBox_ || paintBox_->isAncestorOf(widget));
+}
+
+void MapPage::ShowStartScreen()
+{
+    if (doc_)
+        return;
+    panel5_->hide();
+    panel8_->hide();
+    startScreen_->show();
+    paintBox_->setShowing(false);
 }
 
 bool MapPage::ArrowKey(int key)

@@ -53,9 +53,15 @@ public:
     void UndoIslandMove();
     // Deletes the selected island when the document allows it.
     void DeleteSelectedIsland();
-    // An arrow key anywhere in the application: moves the selected island by
-    // one tile when this page is showing. True when the key was used.
+    // An arrow key the main window passes on (the map has the focus, or Alt
+    // was held): moves the selected island by one tile when this page is
+    // showing. True when the key was used.
     bool ArrowKey(int key);
+    // Whether `widget` is the map itself, where plain arrow keys move the
+    // selected island.
+    bool IsMap(const QWidget *widget) const;
+    // Back to the start screen, as before the first load (no document).
+    void ShowStartScreen();
 
 signals:
     // (controlChanged: a control or the map changed the document.)

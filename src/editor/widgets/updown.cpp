@@ -3,9 +3,11 @@
 #include "core/common/numbers.h"
 #include "editor/widgets/numerickeyfilter.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 #include <algorithm>
 
 UpDown::UpDown(QLineEdit *edit, int min, int max, QWidget *parent)
@@ -21,9 +23,15 @@ UpDown::UpDown(QLineEdit *edit, int min, int max, QWidget *parent)
         button->setFixedSize(16, half);
         button->setAutoRepeat(true);
         button->setFocusPolicy(Qt::NoFocus);
+        connect(button, &QToolButton::pressed, edit_,
+                [this] { edit_->setFocus(Qt::MouseFocusReason); });
         connect(button, &QToolButton::clicked, this, [this, step] { Step(step); });
+        button->installEventFilter(this);
         buttons->addWidget(button);
     }
+    edit_->installEventFilter(this);
+    // The wheel steps the number where it points, like a spin box's.
+    edit_->setFocusPolicy(Qt::WheelFocus);
 }
 
 void UpDown::Step(int step)
@@ -42,4 +50,55 @@ void UpDown::Step(int step)
     edit_->setText(QString::number(std::clamp<qint64>(now + step, low, high)));
     // A step is the user's change, like typing.
     edit_->setModified(true);
+}
+
+bool UpDown::Wheel(QWheelEvent *event)
+{
+    wheelRest_ += event->angleDelta().y();
+    const int notches = wheelRest_ / QWheelEvent::DefaultDeltasPerStep;
+    if (notches == 0)
+        return false;
+    wheelRest_ -= notches * QWheelEvent::DefaultDeltasPerStep;
+    Step(notches);
+    return true;
+}
+
+void UpDown::wheelEvent(QWheelEvent *event)
+{
+    if (!edit_->isEnabled() || edit_->isReadOnly())
+        return QWidget::wheelEvent(event);
+    Wheel(event);
+    event->accept();
+}
+
+bool UpDown::eventFilter(QObject *watched, QEvent *event)
+{
+    if (!edit_->isEnabled() || edit_->isReadOnly())
+        return false;
+    if (event->type() == QEvent::Wheel) {
+        Wheel(static_cast<QWheelEvent *>(event));
+        event->accept();
+        return true;
+    }
+    if (watched != edit_ || event->type() != QEvent::KeyPress)
+        return false;
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (key->modifiers() & ~Qt::KeypadModifier)
+        return false;
+    switch (key->key()) {
+    case Qt::Key_Up:
+        Step(1);
+        return true;
+    case Qt::Key_Down:
+        Step(-1);
+        return true;
+    case Qt::Key_PageUp:
+        Step(PageStep);
+        return true;
+    case Qt::Key_PageDown:
+        Step(-PageStep);
+        return true;
+    default:
+        return false;
+    }
 }

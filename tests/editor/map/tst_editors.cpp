@@ -133,6 +133,7 @@ private slots:
     void guns_data();
     void guns();
     void upDownStepsWithinItsRange();
+    void upDownStepsWithKeysAndWheel();
     void unknownFigureKeepsFigureKindAndEnergy();
 
 private:
@@ -591,6 +592,53 @@ void TestEditors::upDownStepsWithinItsRange()
         button->click();
         QCOMPARE(guns->text(), to);
     }
+}
+
+// Like a spin box: Up/Down step by one, PageUp/PageDown by ten, the wheel by
+// a notch (smaller turns add up), all within the range; a click on an arrow
+// gives the edit the focus.
+void TestEditors::upDownStepsWithKeysAndWheel()
+{
+    ships_->Fill(doc_.get(), vehicle(0));
+    auto *guns = control<QLineEdit>(*ships_, "editSchiffkanonen");
+    auto *upDown = control<QWidget>(*ships_, "UpDown1");
+    const QList<std::tuple<QString, Qt::Key, QString>> keys = {
+        {"20", Qt::Key_Up, "21"},     {"20", Qt::Key_Down, "19"},     {"20", Qt::Key_PageUp, "30"},
+        {"5", Qt::Key_PageDown, "0"}, {"250", Qt::Key_PageUp, "255"}, {"300", Qt::Key_Down, "254"}};
+    for (const auto &[from, key, to] : keys) {
+        guns->setText(from);
+        QTest::keyClick(guns, key);
+        QCOMPARE(guns->text(), to);
+    }
+    // Other keys stay the edit's.
+    guns->setText("42");
+    guns->setCursorPosition(2);
+    QTest::keyClick(guns, Qt::Key_Left);
+    QCOMPARE(guns->cursorPosition(), 1);
+    QTest::keyClick(guns, Qt::Key_Up, Qt::ShiftModifier);
+    QCOMPARE(guns->text(), QStringLiteral("42"));
+
+    auto wheel = [](QWidget *target, int delta) {
+        QWheelEvent event(QPointF(2, 2), QPointF(2, 2), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(target, &event);
+    };
+    const QList<std::tuple<QString, QWidget *, QList<int>, QString>> turns = {
+        {"20", guns, {120}, "21"},    {"20", guns, {-240}, "18"},
+        {"20", guns, {60, 30}, "20"}, {"20", guns, {30}, "21"}, // the rest of the last turn counts
+        {"254", guns, {360}, "255"},  {"20", upDown, {120}, "21"}};
+    for (const auto &[from, target, deltas, to] : turns) {
+        guns->setText(from);
+        for (int delta : deltas)
+            wheel(target, delta);
+        QCOMPARE(guns->text(), to);
+    }
+
+    ships_->show();
+    QVERIFY(QTest::qWaitForWindowActive(ships_.get()));
+    guns->clearFocus();
+    QTest::mouseClick(upDown->findChildren<QToolButton *>().first(), Qt::LeftButton);
+    QTRY_VERIFY(guns->hasFocus());
 }
 
 void TestEditors::unknownFigureKeepsFigureKindAndEnergy()

@@ -313,31 +313,53 @@ void TestMap::undoTakesBackTheDraggedIsland()
     QCOMPARE(window_->document()->ModifiedCount(), 2);
 }
 
+// Plain arrow keys move the selected island only from the map itself; in
+// the object tree they move the tree's selection and change nothing. With
+// Alt they move the island from any control of the window.
 void TestMap::arrowKeys()
 {
     tree()->setCurrentItem(tree()->NodeOf(island(2)));
-    tree()->setFocus();
-    QTest::keyClick(tree(), Qt::Key_Right);
-    QCOMPARE(island(2)->x(), 101);
-    QCOMPARE(tree()->currentItem(), tree()->NodeOf(island(2))); // the tree never saw the key
+    QTest::keyClick(tree(), Qt::Key_Down);
+    QCOMPARE(island(2)->y(), 100);
+    QVERIFY(!window_->document()->IsModified());
+    QVERIFY(tree()->currentItem() != tree()->NodeOf(island(2))); // the tree moved on
     QTest::keyClick(tree(), Qt::Key_Up);
+    QCOMPARE(tree()->currentItem(), tree()->NodeOf(island(2)));
+    QVERIFY(!window_->document()->IsModified());
+
+    QTest::keyClick(map_, Qt::Key_Right);
+    QCOMPARE(island(2)->x(), 101);
+    QTest::keyClick(map_, Qt::Key_Up);
     QCOMPARE(island(2)->y(), 99);
     QCOMPARE(window_->document()->ModifiedCount(), 2);
 
+    // With Alt from the tree and from a button of the page; plain keys on
+    // the button are the button's.
+    QTest::keyClick(tree(), Qt::Key_Left, Qt::AltModifier);
+    QCOMPARE(island(2)->x(), 100);
+    QCOMPARE(tree()->currentItem(), tree()->NodeOf(island(2)));
+    auto *button = window_->findChild<QToolButton *>("btStaedte");
+    QTest::keyClick(button, Qt::Key_Down, Qt::AltModifier);
+    QCOMPARE(island(2)->y(), 100);
+    QCOMPARE(window_->document()->ModifiedCount(), 4);
+    QTest::keyClick(button, Qt::Key_Down);
+    QCOMPARE(island(2)->y(), 100);
+    QCOMPARE(window_->document()->ModifiedCount(), 4);
+
     // Onto the neighbour: taken back at once, and no change counted.
-    island(2)->MoveBy(19, 1);
-    QTest::keyClick(tree(), Qt::Key_Right);
+    island(2)->MoveBy(20, 1);
+    QTest::keyClick(map_, Qt::Key_Right);
     QCOMPARE(island(2)->x(), 120);
-    QCOMPARE(window_->document()->ModifiedCount(), 2);
+    QCOMPARE(window_->document()->ModifiedCount(), 4);
 
     // On another page, or with a city selected, the keys pass on.
     auto *pages = window_->findChild<QTabWidget *>("MainPageControl");
     pages->setCurrentIndex(1);
-    QTest::keyClick(pages, Qt::Key_Left);
+    QTest::keyClick(pages, Qt::Key_Left, Qt::AltModifier);
     QCOMPARE(island(2)->x(), 120);
     pages->setCurrentIndex(0);
     tree()->setCurrentItem(tree()->NodeOf(window_->document()->island(1)->cities()[0].data()));
-    QTest::keyClick(tree(), Qt::Key_Down);
+    QTest::keyClick(map_, Qt::Key_Down);
     QCOMPARE(window_->document()->island(1)->y(), 20);
 }
 
@@ -647,13 +669,12 @@ void TestMap::mapShowsTheFullRenderAfterEditing()
     check("valid drag");
     drag({112, 108}, {{127, 108}}, pixelOf({127, 108}));
     check("refused drop");
-    tree()->setFocus();
-    QTest::keyClick(tree(), Qt::Key_Left);
+    QTest::keyClick(map_, Qt::Key_Left);
     check("arrow key");
     island(2)->MoveBy(118 - island(2)->x(), 0);
-    QTest::keyClick(tree(), Qt::Key_Right);
-    QTest::keyClick(tree(), Qt::Key_Right);
-    QTest::keyClick(tree(), Qt::Key_Right);
+    QTest::keyClick(map_, Qt::Key_Right);
+    QTest::keyClick(map_, Qt::Key_Right);
+    QTest::keyClick(map_, Qt::Key_Right);
     check("refused arrow key");
     tree()->setCurrentItem(tree()->NodeOf(island(1)->cities()[0].data()));
     check("city selected");
