@@ -2,18 +2,22 @@
 
 #include "core/document/scenariofiles.h"
 
+#include <QContextMenuEvent>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileIconProvider>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QSet>
 #include <QSortFilterProxyModel>
 #include <QStyledItemDelegate>
+#include <QUrl>
 
 namespace {
 
@@ -336,6 +340,29 @@ QString FolderTree::SelectedPath() const
     return rows.isEmpty() ? QString() : PathOf(rows.first());
 }
 
+// Right-clicking an item opens nothing: it offers to open it or to show it
+// in the desktop's file manager.
+void FolderTree::contextMenuEvent(QContextMenuEvent *event)
+{
+    const QModelIndex item =
+        event->reason() == QContextMenuEvent::Mouse ? indexAt(event->pos()) : currentIndex();
+    if (!item.isValid())
+        return;
+    const QString path = PathOf(item);
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("FolderTreeMenu"));
+    QAction *open = menu.addAction(QStringLiteral("Ö&ffnen"));
+    QAction *show = menu.addAction(QStringLiteral("Im &Dateimanager zeigen"));
+    QAction *chosen = menu.exec(event->globalPos());
+    if (chosen == open) {
+        SelectPath(path, true);
+    } else if (chosen == show) {
+        const QFileInfo info(path);
+        QDesktopServices::openUrl(
+            QUrl::fromLocalFile(info.isDir() ? info.absoluteFilePath() : info.absolutePath()));
+    }
+}
+
 void FolderTree::focusInEvent(QFocusEvent *event)
 {
     // Without a current item the view makes the first one current on focus; that is no
@@ -353,6 +380,11 @@ void FolderTree::keyPressEvent(QKeyEvent *event)
 void FolderTree::mousePressEvent(QMouseEvent *event)
 {
     StopFollowing();
+    // The right button brings the context menu and chooses nothing.
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
     QTreeView::mousePressEvent(event);
 }
 

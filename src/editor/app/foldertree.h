@@ -38,6 +38,7 @@ signals:
     void itemSelected(const QString &path);
 
 protected:
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;

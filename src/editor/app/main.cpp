@@ -1,16 +1,47 @@
 // Tobrel's Brim Marbolt: a scenario editor for the game Brim.
 
 #include "editor/app/marboltapplication.h"
+#include "editor/app/startarguments.h"
 #include "editor/app/tmainform.h"
+
+#include <QSettings>
+#include <cstdio>
+
+namespace {
+
+int printAndExit(const StartArguments &start)
+{
+    const QByteArray text = start.output.toLocal8Bit();
+    std::FILE *to = start.outputIsError ? stderr : stdout;
+    const bool written =
+        std::fwrite(text.constData(), 1, size_t(text.size()), to) == size_t(text.size()) &&
+        std::fflush(to) == 0;
+    return written || start.outputIsError ? *start.exitCode : 1;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    // Help, version and wrong options are answered without a window, so
+    // they work where there is no display. Qt's own window options are only
+    // known to the full application.
+    {
+        QCoreApplication app(argc, argv);
+        MarboltApplication::SetUp(app);
+        const StartArguments start = ReadStartArguments(app.arguments());
+        if (start.exitCode && !MayHoldQtOptions(app.arguments()))
+            return printAndExit(start);
+    }
     MarboltApplication app(argc, argv);
-    TMainForm window;
+    // Qt's own options (-platform, -style, ...) are gone from the list by now.
+    const StartArguments start = ReadStartArguments(app.arguments());
+    if (start.exitCode)
+        return printAndExit(start);
+    // ~/.config/Tobrel/marbolt.conf
+    QSettings settings;
+    TMainForm window(nullptr, &settings);
     window.show();
-    // A file manager passes the one file to open.
-    const QStringList args = app.arguments();
-    if (args.size() > 1)
-        window.OpenAndSelect(args.at(1));
+    ApplyStartArguments(window, start);
     return app.exec();
 }

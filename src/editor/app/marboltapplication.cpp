@@ -12,18 +12,25 @@
 MarboltApplication::MarboltApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     Q_INIT_RESOURCE(marbolt);
-    setApplicationName(QStringLiteral("Tobrel's Brim Marbolt"));
+    SetUp(*this);
     setApplicationDisplayName(QStringLiteral("Tobrel's Brim Marbolt"));
     setApplicationVersion(QStringLiteral(MARBOLT_VERSION));
     setDesktopFileName(QStringLiteral("io.github.tobrel.marbolt"));
     setWindowIcon(QIcon(QStringLiteral(":/marbolt.svg")));
+}
+
+void MarboltApplication::SetUp(QCoreApplication &app)
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Tobrel"));
+    QCoreApplication::setApplicationName(QStringLiteral("marbolt"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
 
     // Qt's own German texts, so that standard buttons read "Ja", "Nein",
-    // "Abbrechen".
-    auto *qtGerman = new QTranslator(this);
+    // "Abbrechen" and the command line's help is German too.
+    auto *qtGerman = new QTranslator(&app);
     if (qtGerman->load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        installTranslator(qtGerman);
+        QCoreApplication::installTranslator(qtGerman);
 }
 
 bool MarboltApplication::notify(QObject *receiver, QEvent *event)

@@ -15,7 +15,7 @@ namespace {
 
 QString title()
 {
-    return QApplication::applicationName();
+    return QApplication::applicationDisplayName();
 }
 
 class DialogPrompts final : public Prompts {
@@ -80,8 +80,30 @@ public:
     {
         return run(parent, QFileDialog::AcceptSave, proposedPath, filters);
     }
+    QString ChooseFolder(QWidget *parent, const QString &caption, const QString &start) override
+    {
+        QFileDialog dialog(parent, caption, start);
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly, true);
+        sizeForColumns(dialog);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().first();
+    }
+    void About(QWidget *parent, const QString &caption, const QString &text) override
+    {
+        QMessageBox::about(parent, caption, text);
+    }
 
 private:
+    // Qt's own dialog opens so narrow that the name column cuts the names
+    // and the size and date columns are off to the right.
+    static void sizeForColumns(QFileDialog &dialog)
+    {
+        dialog.setOption(QFileDialog::DontUseNativeDialog, false);
+        dialog.resize(dialog.sizeHint().expandedTo(QSize(860, 520)));
+    }
+
     static FileChoice run(QWidget *parent, QFileDialog::AcceptMode mode, const QString &start,
                           const QStringList &filters)
     {
@@ -91,6 +113,7 @@ private:
                                                            : QFileDialog::AnyFile);
         dialog.setOption(QFileDialog::ReadOnly, false);
         dialog.setNameFilters(filters);
+        sizeForColumns(dialog);
         const QFileInfo info(start);
         if (info.isDir()) {
             dialog.setDirectory(start);

@@ -38,6 +38,11 @@ public:
     virtual FileChoice SaveFile(QWidget *parent, const QString &proposedPath,
                                 const QStringList &filters) = 0;
 
+    // A folder; empty when cancelled.
+    virtual QString ChooseFolder(QWidget *parent, const QString &title, const QString &start) = 0;
+    // The program's "about" box with a rich `text`.
+    virtual void About(QWidget *parent, const QString &title, const QString &text) = 0;
+
     // The prompts in use; QMessageBox and QFileDialog unless a test set others.
     static Prompts &Current();
     // Replaces the prompts in use (tests); nullptr restores the default.

@@ -21,28 +21,75 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QSettings>
 #include <QSplitter>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextBrowser>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QUrl>
+#include <QVBoxLayout>
 
 namespace {
 
-const QString kAppTitle = QStringLiteral("Tobrel's Brim Marbolt");
+const QStringList kOpenFilters = {QStringLiteral("Alle Szenarien (*.szs *.szm *.mfs *.mfm *.gam)"),
+                                  QStringLiteral("Vo Einzelspieler (*.szs)"),
+                                  QStringLiteral("Vo Mehrspieler (*.szm)"),
+                                  QStringLiteral("Rumo Einzelspieler (*.mfs)"),
+                                  QStringLiteral("Rumo Mehrspieler (*.mfm)"),
+                                  QStringLiteral("Spielstand (*.gam)"),
+                                  QStringLiteral("Alle Dateien (*)")};
+// In this order: the second means ".szm".
+const QStringList kSaveFilters = {QStringLiteral("Vo Einzelspieler (*.szs)"),
+                                  QStringLiteral("Vo Mehrspieler (*.szm)")};
 
-const QStringList kOpenFilters = {
-    QStringLiteral("Vo Single (*.szs)"), QStringLiteral("Vo Multi (*.szm)"),
-    QStringLiteral("Rumo Single (*.mfs)"), QStringLiteral("Rumo Multi (*.mfm)"),
-    QStringLiteral("Savegame (*.gam)")};
-const QStringList kSaveFilters = {QStringLiteral("Vo Single (*.szs)"),
-                                  QStringLiteral("Vo Multi (*.szm)")};
+// The keys of what the window remembers between runs.
+const QString kGeometryKey = QStringLiteral("window/geometry");
+const QString kStateKey = QStringLiteral("window/state");
+const QString kSplitterKey = QStringLiteral("window/splitter");
+const QString kFolderKey = QStringLiteral("tree/folder");
+const QString kRecentKey = QStringLiteral("files/recent");
+const QString kGameFolderKey = QStringLiteral("game/folder");
+
+// The local files among dropped URLs.
+QStringList localFiles(const QMimeData *data)
+{
+    QStringList paths;
+    if (!data || !data->hasUrls())
+        return paths;
+    for (const QUrl &url : data->urls()) {
+        if (url.isLocalFile())
+            paths << QDir::cleanPath(url.toLocalFile());
+    }
+    return paths;
+}
+
+// The README as installed beside the program, if there is one.
+QString installedReadme()
+{
+    QStringList candidates;
+    const QString app = QCoreApplication::applicationDirPath();
+    candidates << app + QStringLiteral("/../share/doc/marbolt/README.md");
+    for (const QString &data :
+         QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        candidates << data + QStringLiteral("/doc/marbolt/README.md");
+    for (const QString &candidate : candidates) {
+        if (QFileInfo(candidate).isFile())
+            return QDir::cleanPath(candidate);
+    }
+    return {};
+}
 const QStringList kSaveExtensions = {QStringLiteral(".szs"), QStringLiteral(".szm")};
 
 // Our own pictures, with a grey variant for the disabled state.
@@ -74,15 +121,21 @@ QString withExtension(const QString &path, const QString &extension)
 
 } // namespace
 
-TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
+TMainForm::TMainForm(QWidget *parent, QSettings *settings)
+    : QMainWindow(parent), settings_(settings)
 {
     // Our pictures live in the static widget library; this keeps the linker
     // from dropping them.
     Q_INIT_RESOURCE(marbolt);
     setObjectName(QStringLiteral("MainForm"));
-    setWindowTitle(QStringLiteral("Tobrel's Marbolt"));
+    // Without a document the title is the program's name alone.
     setWindowIcon(QIcon(QStringLiteral(":/marbolt.svg")));
     resize(1001, 701);
+    setAcceptDrops(true);
+    if (settings_) {
+        SetChosenGameFolder(settings_->value(kGameFolderKey).toString());
+        recentFiles_ = settings_->value(kRecentKey).toStringList();
+    }
 
     createActions();
     createMenuAndToolBar();
@@ -99,17 +152,159 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
     }
     setStatusBar(statusLine);
 
-    // Arrow keys nudge the selected island while the map page is showing.
-    new KeyboardWatch(this, [this](int key) {
-        return pages_->currentWidget() == mapPage_ && mapPage_->ArrowKey(key);
-    });
+    new KeyboardWatch(
+        this, [this](int key, bool alt, QWidget *to) { return ArrowKeyUsed(key, alt, to); });
 
-    const QString start = GamePath();
-    folderTree_->SelectPath(start.isEmpty() ? QDir::homePath() : start);
+    restoreSettings();
+    fillRecentMenu();
     UpdateActions();
 }
 
 TMainForm::~TMainForm() = default;
+
+bool TMainForm::ArrowKeyUsed(int key, bool alt, QWidget *to)
+{
+    // Plain arrow keys belong to the control that has them (the object tree
+    // moves its selection, an edit its cursor), except on the map itself;
+    // with Alt they move the island from anywhere in the window.
+    if (pages_->currentWidget() != mapPage_ || (!alt && !mapPage_->IsMap(to)))
+        return false;
+    return mapPage_->ArrowKey(key);
+}
+
+void TMainForm::restoreSettings()
+{
+    QString start;
+    if (settings_) {
+        restoreGeometry(settings_->value(kGeometryKey).toByteArray());
+        restoreState(settings_->value(kStateKey).toByteArray());
+        splitter_->restoreState(settings_->value(kSplitterKey).toByteArray());
+        const QString folder = settings_->value(kFolderKey).toString();
+        if (!folder.isEmpty() && QFileInfo(folder).isDir())
+            start = folder;
+    }
+    if (start.isEmpty())
+        start = GamePath();
+    folderTree_->SelectPath(start.isEmpty() ? QDir::homePath() : start);
+}
+
+void TMainForm::saveWindowSettings()
+{
+    if (!settings_)
+        return;
+    settings_->setValue(kGeometryKey, saveGeometry());
+    settings_->setValue(kStateKey, saveState());
+    settings_->setValue(kSplitterKey, splitter_->saveState());
+    settings_->sync();
+}
+
+void TMainForm::rememberFile(const QString &path)
+{
+    const QString file = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    recentFiles_.removeAll(file);
+    recentFiles_.prepend(file);
+    while (recentFiles_.size() > MaxRecentFiles)
+        recentFiles_.removeLast();
+    if (settings_) {
+        settings_->setValue(kRecentKey, recentFiles_);
+        settings_->setValue(kFolderKey, QFileInfo(file).absolutePath());
+    }
+    fillRecentMenu();
+}
+
+void TMainForm::fillRecentMenu()
+{
+    // An entry may be the one being triggered: it goes once that is over.
+    for (QAction *old : recentMenu_->actions()) {
+        recentMenu_->removeAction(old);
+        old->deleteLater();
+    }
+    for (qsizetype i = 0; i < recentFiles_.size(); ++i) {
+        const QString &path = recentFiles_[i];
+        // "&1 Inselreich.szs", the folder in the tool tip.
+        QAction *entry = recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
+            QFileInfo(path).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"))));
+        entry->setObjectName(QStringLiteral("RecentFile%1").arg(i + 1));
+        entry->setToolTip(QDir::toNativeSeparators(path));
+        entry->setStatusTip(QDir::toNativeSeparators(path));
+        connect(entry, &QAction::triggered, this, [this, path] { openRecent(path); });
+    }
+    recentMenu_->setEnabled(!recentFiles_.isEmpty());
+}
+
+void TMainForm::openRecent(const QString &path)
+{
+    // Files that are gone leave the list, and the user learns which.
+    QStringList gone;
+    for (const QString &file : std::as_const(recentFiles_)) {
+        if (!QFileInfo(file).isFile())
+            gone << file;
+    }
+    if (!gone.isEmpty()) {
+        for (const QString &file : gone)
+            recentFiles_.removeAll(file);
+        if (settings_)
+            settings_->setValue(kRecentKey, recentFiles_);
+        fillRecentMenu();
+        QStringList shown;
+        for (const QString &file : gone)
+            shown << QDir::toNativeSeparators(file);
+        Prompts::Current().Message(this, msg::recentFilesGone(shown));
+    }
+    if (QFileInfo(path).isFile())
+        OpenAndSelect(path);
+}
+
+void TMainForm::SelectFolder(const QString &folder)
+{
+    folderTree_->Refresh(folder);
+    folderTree_->SelectPath(folder, true);
+}
+
+void TMainForm::ChooseGameFolder()
+{
+    const QString start = GamePath().isEmpty() ? QDir::homePath() : GamePath();
+    const QString folder =
+        Prompts::Current().ChooseFolder(this, msg::chooseGameFolderTitle(), start);
+    if (folder.isEmpty())
+        return;
+    if (!QFileInfo::exists(ResolveGameFile(folder, QStringLiteral("Brim.exe"))) &&
+        !Prompts::Current().AskYesNo(
+            this, msg::askUseGameFolderWithoutGame(QDir::toNativeSeparators(folder))))
+        return;
+    SetChosenGameFolder(folder);
+    if (settings_)
+        settings_->setValue(kGameFolderKey, QDir::cleanPath(folder));
+    Prompts::Current().Message(this, msg::gameFolderChosen(QDir::toNativeSeparators(folder)));
+}
+
+void TMainForm::ShowHelp()
+{
+    QDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("HelpDialog"));
+    dialog.setWindowTitle(msg::helpTitle());
+    auto *layout = new QVBoxLayout(&dialog);
+    auto *text = new QTextBrowser(&dialog);
+    text->setObjectName(QStringLiteral("HelpText"));
+    text->setOpenExternalLinks(true);
+    const QString readme = installedReadme();
+    if (readme.isEmpty())
+        text->setHtml(msg::builtInHelp());
+    else
+        text->setSource(QUrl::fromLocalFile(readme), QTextDocument::MarkdownResource);
+    layout->addWidget(text);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    dialog.resize(640, 520);
+    dialog.exec();
+}
+
+void TMainForm::ShowAbout()
+{
+    Prompts::Current().About(this, msg::aboutTitle(),
+                             msg::aboutText(QCoreApplication::applicationVersion()));
+}
 
 void TMainForm::createActions()
 {
@@ -128,7 +323,8 @@ void TMainForm::createActions()
         make("SaveAction", QStringLiteral("&Speichern"), QStringLiteral("save"),
              QKeySequence(Qt::CTRL | Qt::Key_S), QStringLiteral("Speichern|Speichert die Datei"));
     saveAsAction_ =
-        make("SaveAsAction", QStringLiteral("Speichern &unter..."), QStringLiteral("saveas"), {},
+        make("SaveAsAction", QStringLiteral("Speichern &unter..."), QStringLiteral("saveas"),
+             QKeySequence::SaveAs,
              QStringLiteral("Speichern unter...|Speichert die Datei unter einem neuen Namen"));
     revertAction_ = make(
         "RevertAction", QStringLiteral("&Wiederherstellen"), QStringLiteral("revert"),
@@ -137,6 +333,9 @@ void TMainForm::createActions()
     exitAction_ =
         make("ExitAction", QStringLiteral("&Beenden"), QStringLiteral("exit"),
              QKeySequence(Qt::CTRL | Qt::Key_X), QStringLiteral("Beenden|Beendet das Programm"));
+    // Ctrl+X is the old way to quit (in a text field it cuts, see the
+    // keyboard watch); Ctrl+Q is the desktop's.
+    exitAction_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence::Quit});
     saveInselAction_ =
         make("SaveInselAction", QStringLiteral("Insel speichern..."), QStringLiteral("saveisland"),
              {}, QStringLiteral("Insel speichern|Speichert die Insel in einer neuen Datei"));
@@ -145,6 +344,23 @@ void TMainForm::createActions()
     undoIslandMove_ =
         make("UndoIslandMove", QStringLiteral("Rückgängig"), QStringLiteral("undo"),
              QKeySequence(Qt::CTRL | Qt::Key_Z), QStringLiteral("Inselverschiebung rückgängig"));
+
+    gameFolderAction_ = new QAction(QStringLiteral("Spiel&ordner wählen..."), this);
+    gameFolderAction_->setObjectName(QStringLiteral("GameFolderAction"));
+    setHint(gameFolderAction_,
+            QStringLiteral("Spielordner wählen|Legt fest, in welchem Ordner Brim installiert ist"));
+    helpAction_ = new QAction(QIcon::fromTheme(QStringLiteral("help-contents")),
+                              QStringLiteral("&Hilfe"), this);
+    helpAction_->setObjectName(QStringLiteral("HelpAction"));
+    helpAction_->setShortcut(QKeySequence::HelpContents);
+    aboutAction_ = new QAction(QStringLiteral("Über &Marbolt"), this);
+    aboutAction_->setObjectName(QStringLiteral("AboutAction"));
+    aboutQtAction_ = new QAction(QStringLiteral("Über &Qt"), this);
+    aboutQtAction_->setObjectName(QStringLiteral("AboutQtAction"));
+    connect(gameFolderAction_, &QAction::triggered, this, &TMainForm::ChooseGameFolder);
+    connect(helpAction_, &QAction::triggered, this, &TMainForm::ShowHelp);
+    connect(aboutAction_, &QAction::triggered, this, &TMainForm::ShowAbout);
+    connect(aboutQtAction_, &QAction::triggered, qApp, &QApplication::aboutQt);
 
     connect(openAction_, &QAction::triggered, this, &TMainForm::OpenActionExecute);
     connect(saveAction_, &QAction::triggered, this, &TMainForm::SaveActionExecute);
@@ -165,9 +381,20 @@ void TMainForm::createMenuAndToolBar()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("&Datei"));
     file->setObjectName(QStringLiteral("MainMenu1"));
-    file->addActions({openAction_, saveAction_, saveAsAction_, revertAction_});
+    file->addAction(openAction_);
+    recentMenu_ = file->addMenu(QStringLiteral("&Zuletzt geöffnet"));
+    recentMenu_->setObjectName(QStringLiteral("RecentMenu"));
+    file->addActions({saveAction_, saveAsAction_, revertAction_});
+    file->addSeparator();
+    file->addAction(gameFolderAction_);
     file->addSeparator();
     file->addAction(exitAction_);
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+    help->setObjectName(QStringLiteral("HelpMenu"));
+    help->addAction(helpAction_);
+    help->addSeparator();
+    help->addActions({aboutAction_, aboutQtAction_});
 
     QToolBar *bar = addToolBar(QStringLiteral("Werkzeuge"));
     bar->setObjectName(QStringLiteral("ToolBar1"));
@@ -187,7 +414,7 @@ void TMainForm::createMenuAndToolBar()
 
 void TMainForm::createPages()
 {
-    auto *splitter = new QSplitter(this);
+    auto *splitter = splitter_ = new QSplitter(this);
     splitter->setObjectName(QStringLiteral("Splitter1"));
     splitter->setHandleWidth(5);
     splitter->setChildrenCollapsible(false);
@@ -284,11 +511,12 @@ void TMainForm::controlChanged()
         doc_->SetModified(true);
 }
 
-void TMainForm::UpdateTitle(const QString &name)
+void TMainForm::UpdateTitle()
 {
-    const bool modified = doc_ && doc_->IsModified();
-    setWindowTitle(kAppTitle + QStringLiteral(" [") + name +
-                   (modified ? QStringLiteral("*") : QString()) + QStringLiteral("]"));
+    // Qt shows the file's name with "[*]" standing for the change mark, then
+    // the program's name.
+    setWindowFilePath(doc_ ? doc_->FilePath() : QString());
+    setWindowModified(doc_ && doc_->IsModified());
 }
 
 void TMainForm::MainPageControlChanging(int index)
@@ -334,7 +562,7 @@ void TMainForm::discardDocument()
     for (DocumentPage *page : documentPages_)
         page->Attach(nullptr);
     doc_.reset();
-    setWindowTitle(kAppTitle);
+    UpdateTitle();
     UpdateActions();
 }
 
@@ -378,11 +606,13 @@ bool TMainForm::OpenScenario(const QString &requested)
         Prompts::Current().Notices(this, msg::noticesIntro(QFileInfo(path).fileName()),
                                    GroupNotices(doc->notices()));
     if (!loaded) {
-        Prompts::Current().Message(this, msg::readScenarioFailed());
+        Prompts::Current().Message(
+            this, msg::withReason(msg::scenarioNotRead(QDir::toNativeSeparators(path)),
+                                  doc->lastError()));
     } else {
         doc_ = std::move(doc);
         connect(doc_.get(), &RumoSzen::modifiedChanged, this, [this] {
-            UpdateTitle(doc_->FileName());
+            UpdateTitle();
             UpdateActions();
         });
         for (DocumentPage *page : documentPages_)
@@ -390,7 +620,11 @@ bool TMainForm::OpenScenario(const QString &requested)
         ShowPath(path);
         status_[1]->clear();
         doc_->SetModified(false);
+        // A save under a new name changes the path without a change of the
+        // count: the title is written here in any case.
+        UpdateTitle();
         setPagesEnabled(true);
+        rememberFile(path);
     }
     tree->setUpdatesEnabled(true);
     UpdateActions();
@@ -409,7 +643,9 @@ void TMainForm::OpenActionExecute()
 
 void TMainForm::OpenAndSelect(const QString &path)
 {
-    OpenScenario(path);
+    // A cancelled question leaves the tree where it was.
+    if (!OpenScenario(path))
+        return;
     folderTree_->Refresh(path);
     folderTree_->SelectPath(path);
 }
@@ -450,6 +686,8 @@ void TMainForm::SaveAsActionExecute()
         return;
     }
     ShowPath(target);
+    UpdateTitle();
+    rememberFile(target);
     folderTree_->Refresh(target);
     folderTree_->SelectPath(target);
 }
@@ -490,18 +728,66 @@ void TMainForm::RevertActionExecute()
 
 void TMainForm::StShellTreeView1FolderSelected(const QString &path)
 {
-    if (!IsScenarioFile(path) || !QFileInfo(path).isFile())
+    if (!IsScenarioFile(path) || !QFileInfo(path).isFile()) {
+        // The document was closed on the way here: nothing of it stays in
+        // view.
+        if (settings_ && QFileInfo(path).isDir())
+            settings_->setValue(kFolderKey, path);
+        if (!doc_) {
+            pages_->setCurrentWidget(mapPage_);
+            mapPage_->ShowStartScreen();
+            setPagesEnabled(false);
+            for (QLabel *panel : status_)
+                panel->clear();
+        }
         return;
+    }
     currentFolder_ = QFileInfo(path).absolutePath();
     OpenScenario(path);
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
-    if (CloseScenario())
+    if (CloseScenario()) {
+        saveWindowSettings();
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!localFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+// A dropped scenario opens (asking about unsaved changes first), a dropped
+// folder is chosen in the folder tree; further files are named in a notice.
+void TMainForm::dropEvent(QDropEvent *event)
+{
+    const QStringList paths = localFiles(event->mimeData());
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // The file manager waits for the drop to end; the questions come after.
+    const QString first = paths.first();
+    const QStringList rest = paths.mid(1);
+    QMetaObject::invokeMethod(
+        this,
+        [this, first, rest] {
+            if (QFileInfo(first).isDir())
+                SelectFolder(first);
+            else
+                OpenAndSelect(first);
+            if (!rest.isEmpty()) {
+                QStringList shown;
+                for (const QString &path : rest)
+                    shown << QDir::toNativeSeparators(path);
+                Prompts::Current().Message(this, msg::furtherFilesNotOpened(shown));
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 QString TMainForm::ShortenPath(const QString &path, int width, const QFontMetrics &metrics)

@@ -8,6 +8,8 @@ class DocumentPage;
 class FolderTree;
 class MapPage;
 class QAction;
+class QSettings;
+class QSplitter;
 class QLabel;
 class QMenu;
 class QTabWidget;
@@ -27,7 +29,9 @@ class TMainForm : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit TMainForm(QWidget *parent = nullptr);
+    // `settings` keeps what the window remembers between runs (geometry,
+    // folder, recent files, game folder); without, it remembers nothing.
+    explicit TMainForm(QWidget *parent = nullptr, QSettings *settings = nullptr);
     ~TMainForm() override;
 
     // Opens a scenario after asking about unsaved changes of the open one.
@@ -39,12 +43,20 @@ public:
     // Opens a scenario and selects it in the folder tree, as the open dialog
     // and the command line do.
     void OpenAndSelect(const QString &path);
+    // Selects a folder in the folder tree, as the user would (the open
+    // scenario is closed first, asking about unsaved changes).
+    void SelectFolder(const QString &folder);
+
+    // The last opened files, newest first, at most MaxRecentFiles.
+    static constexpr int MaxRecentFiles = 8;
+    QStringList RecentFiles() const { return recentFiles_; }
 
     RumoSzen *document() const { return doc_.get(); }
     QString CurrentFolder() const { return currentFolder_; }
 
-    // "Tobrel's Brim Marbolt [name*]".
-    void UpdateTitle(const QString &name);
+    // The file's name and a change mark; Qt adds the program's name:
+    // "test.szs* — Tobrel's Brim Marbolt".
+    void UpdateTitle();
     // Shortens `path` for a field `width` pixels wide in `metrics`: leading
     // folders give way to "..." one by one.
     static QString ShortenPath(const QString &path, int width, const QFontMetrics &metrics);
@@ -55,6 +67,8 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void createActions();
@@ -71,6 +85,17 @@ private:
     // The status line's first panel shows `path`, shortened to fit.
     void ShowPath(const QString &path);
     void discardDocument();
+    // The remembered window, folder and game folder.
+    void restoreSettings();
+    void saveWindowSettings();
+    void rememberFile(const QString &path);
+    void fillRecentMenu();
+    void openRecent(const QString &path);
+    void ChooseGameFolder();
+    void ShowHelp();
+    void ShowAbout();
+    // Whether an arrow key that reached `to` moves the selected island.
+    bool ArrowKeyUsed(int key, bool alt, QWidget *to);
 
     void OpenActionExecute();
     void SaveActionExecute();
@@ -92,7 +117,16 @@ private:
     QAction *saveInselAction_ = nullptr;
     QAction *deleteIslandAction_ = nullptr;
     QAction *undoIslandMove_ = nullptr;
+    QAction *gameFolderAction_ = nullptr;
+    QAction *helpAction_ = nullptr;
+    QAction *aboutAction_ = nullptr;
+    QAction *aboutQtAction_ = nullptr;
     QMenu *inselPopup_ = nullptr;
+    QMenu *recentMenu_ = nullptr;
+
+    QSettings *settings_ = nullptr;
+    QStringList recentFiles_;
+    QSplitter *splitter_ = nullptr;
 
     FolderTree *folderTree_ = nullptr;
     QTabWidget *pages_ = nullptr;

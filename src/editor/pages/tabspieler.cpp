@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -236,6 +237,17 @@ QGroupBox *TabSpieler::buildUnlocked()
     auto *show = new QPushButton(QStringLiteral("Anzeigen..."));
     show->setObjectName(QStringLiteral("Button1"));
     connect(show, &QPushButton::clicked, this, [this] {
+        // The first time below the player tabs at the window's right edge,
+        // so that the tabs stay in view and another player can be chosen
+        // while the window is open; afterwards where the user left it.
+        if (!freiForm_->isVisible() && !freiPlaced_) {
+            freiForm_->adjustSize();
+            const QPoint below = tabs_->mapToGlobal(QPoint(0, tabs_->height() + 8));
+            const int right = window()->frameGeometry().right();
+            freiForm_->move(std::max(below.x(), right - freiForm_->frameGeometry().width()),
+                            below.y());
+            freiPlaced_ = true;
+        }
         freiForm_->show();
         freiForm_->raise();
         freiForm_->activateWindow();

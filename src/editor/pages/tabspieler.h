@@ -77,6 +77,7 @@ private:
     LevelGoalRow *goalMin_ = nullptr;
     LevelGoalRow *goalMaxHuman_ = nullptr;
     TFreiForm *freiForm_ = nullptr;
+    bool freiPlaced_ = false;
     // What the page showed, so that a store writes only what the user changed.
     ShownValues shown_;
 };

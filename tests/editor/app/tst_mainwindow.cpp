@@ -1,7 +1,9 @@
 #include "core/common/bytes.h"
 #include "core/common/messages.h"
 #include "core/document/rumoszen.h"
+#include "core/game/gamepath.h"
 #include "editor/app/foldertree.h"
+#include "editor/app/startarguments.h"
 #include "editor/app/tmainform.h"
 #include "support/gameinstallation.h"
 #include "support/scenariobuilder.h"
@@ -12,10 +14,16 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
+#include <QSettings>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QtTest>
 #include <cerrno>
@@ -76,9 +84,29 @@ private slots:
     void campaignButtonOpensTheCampaignEditor();
     void shortenPath_data();
     void shortenPath();
+    void commandLine_data();
+    void commandLine();
+    void commandLineOpensTheFirstFileAndNamesTheRest();
+    void settingsKeepWindowFolderAndRecentFiles();
+    void droppedFileOpensAndDroppedFolderIsChosen();
+    void standardShortcutsAndHelpMenu();
+    void chosenGameFolderIsUsedAndRemembered();
+    void choosingAFolderEmptiesThePages();
+    void rightClickInTheTreeOpensNothing();
 
 private:
     QAction *action(const char *name) { return window_->findChild<QAction *>(name); }
+    // The title as the window shows it, before Qt adds the program's name.
+    QString shownTitle() const
+    {
+        return window_->windowTitle().replace(
+            QStringLiteral("[*]"), window_->isWindowModified() ? QStringLiteral("*") : QString());
+    }
+    QString notRead(const QString &path, const QString &reason) const
+    {
+        return "message: " +
+               msg::withReason(msg::scenarioNotRead(QDir::toNativeSeparators(path)), reason);
+    }
     QString write(const QString &name, const QByteArray &bytes);
     void edit(const char *name, const QString &text);
 
@@ -128,7 +156,9 @@ void TestMainWindow::edit(const char *name, const QString &text)
 
 void TestMainWindow::startsWithTheStartScreen()
 {
-    QCOMPARE(window_->windowTitle(), QStringLiteral("Tobrel's Marbolt"));
+    // Without a document Qt shows the program's name alone.
+    QVERIFY(window_->windowTitle().isEmpty());
+    QVERIFY(window_->windowFilePath().isEmpty());
     QCOMPARE(window_->size(), QSize(1001, 701));
     auto *pages = window_->findChild<QTabWidget *>("MainPageControl");
     QVERIFY(!pages->tabBar()->isEnabled());
@@ -164,7 +194,9 @@ void TestMainWindow::openingShowsTheScenario()
     const QString path = write("Spielstand.gam", rich_.file);
     window_->show();
     QVERIFY(window_->OpenScenario(path));
-    QCOMPARE(window_->windowTitle(), QStringLiteral("Tobrel's Brim Marbolt [Spielstand.gam]"));
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Spielstand.gam[*]"));
+    QCOMPARE(window_->windowFilePath(), path);
+    QCOMPARE(shownTitle(), QStringLiteral("Spielstand.gam"));
     QVERIFY(window_->findChild<QTabWidget *>("MainPageControl")->tabBar()->isEnabled());
     QVERIFY(window_->findChild<QWidget *>("TabSettings")->isEnabled());
     QVERIFY(!window_->findChild<QLabel *>("lbTitle1")->isVisible());
@@ -182,12 +214,12 @@ void TestMainWindow::titleAndActionsFollowTheChangeCount()
     const QString path = write("test.szs", rich_.file);
     QVERIFY(window_->OpenScenario(path));
     edit("editSchiffe", "77");
-    QCOMPARE(window_->windowTitle(), QStringLiteral("Tobrel's Brim Marbolt [test.szs*]"));
+    QCOMPARE(shownTitle(), QStringLiteral("test.szs*"));
     QVERIFY(action("SaveAction")->isEnabled());
     QVERIFY(action("RevertAction")->isEnabled());
 
     action("SaveAction")->trigger();
-    QCOMPARE(window_->windowTitle(), QStringLiteral("Tobrel's Brim Marbolt [test.szs]"));
+    QCOMPARE(shownTitle(), QStringLiteral("test.szs"));
     QVERIFY(!action("SaveAction")->isEnabled());
     QCOMPARE(maxShipsIn(testfiles::read(path)), 77u);
     // The rest of the file is what a save without edits writes.
@@ -203,9 +235,10 @@ void TestMainWindow::failedLoadLosesNothing()
     QVERIFY(window_->OpenScenario(good));
     const QString bad = write("kaputt.szs", chunk("CUSTOM", "nichts"));
     QVERIFY(window_->OpenScenario(bad));
-    QCOMPARE(prompts_->shown, QStringList{"message: " + msg::readScenarioFailed()});
+    QCOMPARE(prompts_->shown, QStringList{notRead(bad, msg::noScenarioSettings())});
     QVERIFY(!window_->document());
-    QCOMPARE(window_->windowTitle(), QStringLiteral("Tobrel's Brim Marbolt"));
+    QVERIFY(window_->windowTitle().isEmpty());
+    QVERIFY(!window_->isWindowModified());
     QVERIFY(!action("SaveAsAction")->isEnabled());
     QCOMPARE(testfiles::read(good), rich_.file);
 }
@@ -273,7 +306,7 @@ void TestMainWindow::failedSaveKeepsTheDocumentModified()
         prompts_->shown,
         QStringList{"error: " + msg::saveFailed(QString::fromLocal8Bit(std::strerror(ENOENT)))});
     QVERIFY(window_->document()->IsModified());
-    QVERIFY(window_->windowTitle().endsWith("*]"));
+    QCOMPARE(shownTitle(), QStringLiteral("weg.szs*"));
 
     // Closing the window asks, and a failed save cancels the close.
     prompts_->answers << Prompts::Answer::Yes;
@@ -296,7 +329,7 @@ void TestMainWindow::saveAsTakesTheFiltersExtension()
     const QString target = dir_->filePath("Neu.szm");
     QCOMPARE(withoutPages(testfiles::read(target)), withoutPages(rich_.saved));
     QCOMPARE(window_->document()->FilePath(), target);
-    QCOMPARE(window_->windowTitle(), QStringLiteral("Tobrel's Brim Marbolt [Neu.szm]"));
+    QCOMPARE(shownTitle(), QStringLiteral("Neu.szm"));
     QCOMPARE(testfiles::read(path), rich_.file);
 
     // A failed Save As keeps path, name and change count.
@@ -359,10 +392,11 @@ void TestMainWindow::statusLineNamesTheOpenFile()
     action("SaveAsAction")->trigger();
     QVERIFY2(panel->text().endsWith("neu.szs"), qPrintable(panel->text()));
 
-    QVERIFY(window_->OpenScenario(write("kaputt.szs", chunk("CUSTOM", "nichts"))));
+    const QString broken = write("kaputt.szs", chunk("CUSTOM", "nichts"));
+    QVERIFY(window_->OpenScenario(broken));
     QVERIFY(!window_->document());
     QVERIFY2(panel->text().endsWith("neu.szs"), qPrintable(panel->text()));
-    QCOMPARE(prompts_->shown.last(), "message: " + msg::readScenarioFailed());
+    QCOMPARE(prompts_->shown.last(), notRead(broken, msg::noScenarioSettings()));
 }
 
 void TestMainWindow::saveWarnsOfMissionTextsItWillNotKeep_data()
@@ -486,6 +520,313 @@ void TestMainWindow::shortenPath()
     const QFontMetrics metrics(mono);
     QCOMPARE(TMainForm::ShortenPath(path, chars * metrics.horizontalAdvance('x'), metrics),
              shortened);
+}
+
+void TestMainWindow::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode"); // -1: the window opens
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<int>("ignored");
+    QTest::addColumn<int>("rejected");
+    const QString dir = QDir::tempPath();
+    QTest::newRow("nothing") << QStringList{} << -1 << ""
+                             << "" << 0 << 0;
+    QTest::newRow("help") << QStringList{"--help"} << 0 << ""
+                          << "" << 0 << 0;
+    QTest::newRow("version") << QStringList{"-v"} << 0 << ""
+                             << "" << 0 << 0;
+    QTest::newRow("unknown option") << QStringList{"--bunt"} << 2 << ""
+                                    << "" << 0 << 0;
+    QTest::newRow("file") << QStringList{"/tmp/x/a.szs"} << -1 << "/tmp/x/a.szs"
+                          << "" << 0 << 0;
+    QTest::newRow("relative file")
+        << QStringList{"a.szs"} << -1 << QDir::current().filePath("a.szs") << "" << 0 << 0;
+    QTest::newRow("file uri") << QStringList{"file:///tmp/x/Neue%20Welt.szs"} << -1
+                              << "/tmp/x/Neue Welt.szs"
+                              << "" << 0 << 0;
+    QTest::newRow("web address") << QStringList{"https://example.org/a.szs"} << -1 << ""
+                                 << "" << 0 << 1;
+    QTest::newRow("folder") << QStringList{dir} << -1 << "" << QDir::cleanPath(dir) << 0 << 0;
+    QTest::newRow("folder, then file") << QStringList{dir, "/tmp/x/a.szs"} << -1 << "/tmp/x/a.szs"
+                                       << "" << 0 << 0;
+    QTest::newRow("three files") << QStringList{"/tmp/x/a.szs", "/tmp/x/b.szs", dir} << -1
+                                 << "/tmp/x/a.szs"
+                                 << "" << 2 << 0;
+    QTest::newRow("a file named like an option")
+        << QStringList{"--", "-a.szs"} << -1 << QDir::current().filePath("-a.szs") << "" << 0 << 0;
+}
+
+void TestMainWindow::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, file);
+    QFETCH(QString, folder);
+    QFETCH(int, ignored);
+    QFETCH(int, rejected);
+    QCoreApplication::setApplicationVersion(QStringLiteral("4.5.6"));
+    const StartArguments start = ReadStartArguments(QStringList{"marbolt"} + arguments);
+    QCOMPARE(start.exitCode.value_or(-1), exitCode);
+    if (exitCode == 0) {
+        QVERIFY(!start.outputIsError);
+        QVERIFY2(start.output.contains(arguments[0] == "-v" ? "4.5.6" : "--version"),
+                 qPrintable(start.output));
+    } else if (exitCode == 2) {
+        QVERIFY(start.outputIsError);
+        QVERIFY2(start.output.contains("bunt") && start.output.contains("--help"),
+                 qPrintable(start.output));
+    }
+    QCOMPARE(start.file, file);
+    QCOMPARE(start.folder, folder);
+    QCOMPARE(start.ignored.size(), ignored);
+    QCOMPARE(start.rejected.size(), rejected);
+}
+
+void TestMainWindow::commandLineOpensTheFirstFileAndNamesTheRest()
+{
+    const QString first = write("eins.szs", rich_.file);
+    const QString second = write("zwei.szs", rich_.file);
+    ApplyStartArguments(*window_,
+                        ReadStartArguments({"marbolt", QUrl::fromLocalFile(first).toString(),
+                                            second, "https://example.org/drei.szs"}));
+    QCOMPARE(window_->document()->FilePath(), first);
+    QCOMPARE(prompts_->shown,
+             QStringList{"message: " + msg::notALocalFile("https://example.org/drei.szs") + "\n\n" +
+                         msg::furtherFilesNotOpened({QDir::toNativeSeparators(second)})});
+
+    // A folder is chosen in the tree, and nothing opens.
+    window_ = std::make_unique<TMainForm>();
+    ApplyStartArguments(*window_, ReadStartArguments({"marbolt", dir_->path()}));
+    QVERIFY(!window_->document());
+    QCOMPARE(window_->findChild<FolderTree *>("StShellTreeView1")->SelectedPath(), dir_->path());
+}
+
+// What one run remembers, the next finds: window geometry, the folder
+// tree's width and folder, and the last eight files, newest first. A file
+// that is gone leaves the list with a notice when the list is used.
+void TestMainWindow::settingsKeepWindowFolderAndRecentFiles()
+{
+    const QString iniPath = dir_->filePath("marbolt.conf");
+    QStringList files;
+    QRect geometry;
+    {
+        QSettings settings(iniPath, QSettings::IniFormat);
+        window_ = std::make_unique<TMainForm>(nullptr, &settings);
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        window_->setGeometry(QRect(60, 50, 1200, 760));
+        window_->findChild<QSplitter *>("Splitter1")->setSizes({320, 875});
+        for (int i = 0; i < 10; ++i) {
+            files << write(QStringLiteral("karte%1.szs").arg(i), rich_.file);
+            QVERIFY(window_->OpenScenario(files.last()));
+        }
+        QVERIFY(window_->OpenScenario(files[5])); // opened again: to the top
+        geometry = window_->geometry();
+        QVERIFY(window_->close());
+        window_.reset();
+    }
+    QSettings settings(iniPath, QSettings::IniFormat);
+    window_ = std::make_unique<TMainForm>(nullptr, &settings);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    QCOMPARE(window_->geometry(), geometry);
+    QCOMPARE(window_->findChild<QSplitter *>("Splitter1")->sizes().first(), 320);
+    QCOMPARE(window_->findChild<FolderTree *>("StShellTreeView1")->SelectedPath(), dir_->path());
+    const QStringList expected{files[5], files[9], files[8], files[7],
+                               files[6], files[4], files[3], files[2]};
+    QCOMPARE(window_->RecentFiles(), expected);
+    auto *recent = window_->findChild<QMenu *>("RecentMenu");
+    QCOMPARE(recent->actions().size(), 8);
+    QCOMPARE(recent->actions()[1]->text(), QStringLiteral("&2 karte9.szs"));
+
+    QVERIFY(QFile::remove(files[9]));
+    QVERIFY(QFile::remove(files[3]));
+    recent->actions()[2]->trigger();
+    QCOMPARE(window_->document()->FilePath(), files[8]);
+    QCOMPARE(prompts_->shown,
+             QStringList{"message: " + msg::recentFilesGone({QDir::toNativeSeparators(files[9]),
+                                                             QDir::toNativeSeparators(files[3])})});
+    QCOMPARE(window_->RecentFiles(),
+             QStringList({files[8], files[5], files[7], files[6], files[4], files[2]}));
+    QCOMPARE(QSettings(iniPath, QSettings::IniFormat).value("files/recent").toStringList(),
+             window_->RecentFiles());
+    window_.reset();
+}
+
+// A file dropped on the window opens through the unsaved-changes question;
+// a dropped folder is chosen in the tree.
+void TestMainWindow::droppedFileOpensAndDroppedFolderIsChosen()
+{
+    auto drop = [this](const QList<QUrl> &urls) {
+        QMimeData data;
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(window_.get(), &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent dropped(QPointF(300, 300), Qt::CopyAction, &data, Qt::LeftButton,
+                           Qt::NoModifier);
+        QApplication::sendEvent(window_.get(), &dropped);
+        QCoreApplication::processEvents();
+        return dropped.isAccepted();
+    };
+    window_->show();
+    const QString first = write("erste.szs", rich_.file);
+    const QString second = write("zweite.szs", rich_.file);
+    QVERIFY(!drop({QUrl("https://example.org/erste.szs")}));
+    QVERIFY(drop({QUrl::fromLocalFile(first)}));
+    QTRY_VERIFY(window_->document());
+    QCOMPARE(window_->document()->FilePath(), first);
+    auto *tree = window_->findChild<FolderTree *>("StShellTreeView1");
+    QCOMPARE(tree->SelectedPath(), first);
+
+    // With unsaved changes: Cancel keeps everything, No opens the dropped file.
+    edit("editSchiffe", "3");
+    prompts_->answers << Prompts::Answer::Cancel << Prompts::Answer::No;
+    QVERIFY(drop({QUrl::fromLocalFile(second)}));
+    QTRY_COMPARE(prompts_->shown.size(), 1);
+    QCOMPARE(window_->document()->FilePath(), first);
+    QCOMPARE(tree->SelectedPath(), first);
+    QVERIFY(drop({QUrl::fromLocalFile(second), QUrl::fromLocalFile(first)}));
+    QTRY_COMPARE(window_->document()->FilePath(), second);
+    QCOMPARE(
+        prompts_->shown,
+        QStringList({"question: " + msg::askSaveChanges(), "question: " + msg::askSaveChanges(),
+                     "message: " + msg::furtherFilesNotOpened({QDir::toNativeSeparators(first)})}));
+
+    QVERIFY(drop({QUrl::fromLocalFile(dir_->path())}));
+    QTRY_COMPARE(tree->SelectedPath(), dir_->path());
+    QVERIFY(!window_->document());
+}
+
+// Save As and Quit on the desktop's keys, Ctrl+X quits as of old except in a
+// text field, where it cuts; F1 and the about boxes in "Hilfe".
+void TestMainWindow::standardShortcutsAndHelpMenu()
+{
+    QCOMPARE(action("SaveAsAction")->shortcut(), QKeySequence(QKeySequence::SaveAs));
+    QVERIFY(action("ExitAction")->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_X)));
+    QVERIFY(action("ExitAction")->shortcuts().contains(QKeySequence(QKeySequence::Quit)));
+    QCOMPARE(action("HelpAction")->shortcut(), QKeySequence(QKeySequence::HelpContents));
+    QStringList menus;
+    for (QAction *menu : window_->menuBar()->actions())
+        menus << menu->text();
+    QVERIFY2(menus.endsWith("&Hilfe"), qPrintable(menus.join(',')));
+    action("AboutAction")->trigger();
+    QCOMPARE(prompts_->shown, QStringList{"about: " + msg::aboutTitle()});
+
+    QVERIFY(window_->OpenScenario(write("test.szs", rich_.file)));
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    window_->findChild<QTabWidget *>("MainPageControl")->setCurrentIndex(1);
+    auto *ships = window_->findChild<QLineEdit *>("editSchiffe");
+    ships->setFocus();
+    ships->selectAll();
+    QTest::keyClick(ships, Qt::Key_X, Qt::ControlModifier);
+    QVERIFY(window_->isVisible());
+    QCOMPARE(ships->text(), QString());
+    // Elsewhere it quits (here with the question about the cut text).
+    auto *tabs = window_->findChild<QTabWidget *>("MainPageControl");
+    tabs->tabBar()->setFocus();
+    prompts_->answers << Prompts::Answer::Cancel;
+    QTest::keyClick(tabs->tabBar(), Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(prompts_->shown.last(), "question: " + msg::askSaveChanges());
+    QVERIFY(window_->isVisible());
+}
+
+// Where the lookup finds no game, the folder the user chooses is used for the
+// next load and remembered.
+void TestMainWindow::chosenGameFolderIsUsedAndRemembered()
+{
+    const QString iniPath = dir_->filePath("marbolt.conf");
+    QTemporaryDir game;
+    {
+        QSettings settings(iniPath, QSettings::IniFormat);
+        window_ = std::make_unique<TMainForm>(nullptr, &settings);
+        prompts_->folders << game.path();
+        prompts_->yesNo << true; // no Brim.exe there: use it anyway
+        action("GameFolderAction")->trigger();
+        QCOMPARE(prompts_->shown,
+                 QStringList(
+                     {"folder: " + game_->gameFolder(),
+                      "yes/no: " +
+                          msg::askUseGameFolderWithoutGame(QDir::toNativeSeparators(game.path())),
+                      "message: " + msg::gameFolderChosen(QDir::toNativeSeparators(game.path()))}));
+        QCOMPARE(GamePath(), game.path());
+        QVERIFY(window_->OpenScenario(write("test.szs", rich_.file)));
+        QCOMPARE(window_->document()->gamePath(), game.path());
+        window_.reset();
+    }
+    SetChosenGameFolder(QString());
+    QCOMPARE(GamePath(), game_->gameFolder());
+    QSettings settings(iniPath, QSettings::IniFormat);
+    window_ = std::make_unique<TMainForm>(nullptr, &settings);
+    QCOMPARE(GamePath(), game.path());
+    // A remembered folder that is gone gives way to the lookup.
+    QVERIFY(game.remove());
+    QCOMPARE(GamePath(), game_->gameFolder());
+    SetChosenGameFolder(QString());
+    prompts_->shown.clear();
+}
+
+// Choosing a folder closes the document (asking first): the pages are
+// emptied and disabled, the status line cleared.
+void TestMainWindow::choosingAFolderEmptiesThePages()
+{
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    const QString path = write("test.szs", rich_.file);
+    window_->OpenAndSelect(path);
+    window_->findChild<QTabWidget *>("MainPageControl")->setCurrentIndex(2);
+    window_->findChild<FolderTree *>("StShellTreeView1")->SelectPath(dir_->path(), true);
+    QVERIFY(!window_->document());
+    auto *pages = window_->findChild<QTabWidget *>("MainPageControl");
+    QCOMPARE(pages->currentIndex(), 0);
+    QVERIFY(!pages->tabBar()->isEnabled());
+    QVERIFY(!pages->widget(2)->isEnabled());
+    QVERIFY(window_->findChild<QLabel *>("lbTitle1")->isVisible());
+    QVERIFY(!window_->findChild<QWidget *>("Panel5")->isVisible());
+    QVERIFY(window_->findChild<QLabel *>("StatusPanel1")->text().isEmpty());
+    QVERIFY(window_->windowTitle().isEmpty());
+
+    // Opening again brings it all back.
+    window_->OpenAndSelect(path);
+    QVERIFY(pages->tabBar()->isEnabled());
+    QVERIFY(window_->findChild<QWidget *>("Panel5")->isVisible());
+}
+
+// A right click on a file offers a menu and opens nothing.
+void TestMainWindow::rightClickInTheTreeOpensNothing()
+{
+    const QString path = write("test.szs", rich_.file);
+    auto *tree = window_->findChild<FolderTree *>("StShellTreeView1");
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    tree->SelectPath(dir_->path());
+    tree->expand(tree->currentIndex());
+    QTRY_COMPARE(tree->model()->rowCount(tree->currentIndex()), 1);
+    const QModelIndex item = tree->model()->index(0, 0, tree->currentIndex());
+    QCOMPARE(item.data().toString(), QStringLiteral("test.szs"));
+    tree->scrollTo(item);
+    const QPoint at = tree->visualRect(item).center();
+    QTest::mousePress(tree->viewport(), Qt::RightButton, {}, at);
+    QTest::mouseRelease(tree->viewport(), Qt::RightButton, {}, at);
+    QStringList offered;
+    QTimer::singleShot(0, [&] {
+        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            for (QAction *entry : menu->actions())
+                offered << entry->text();
+            menu->close();
+        }
+    });
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, tree->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(tree->viewport(), &menuEvent);
+    QCOMPARE(offered, QStringList({"Ö&ffnen", "Im &Dateimanager zeigen"}));
+    QVERIFY(!window_->document());
+    QCOMPARE(tree->SelectedPath(), dir_->path());
+    QVERIFY(QFileInfo::exists(path));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -77,3 +77,18 @@ Prompts::FileChoice ScriptedPrompts::SaveFile(QWidget *, const QString &proposed
     }
     return files.takeFirst();
 }
+
+QString ScriptedPrompts::ChooseFolder(QWidget *, const QString &, const QString &start)
+{
+    shown << "folder: " + start;
+    if (folders.isEmpty()) {
+        unanswered << "folder " + start;
+        return {};
+    }
+    return folders.takeFirst();
+}
+
+void ScriptedPrompts::About(QWidget *, const QString &title, const QString &)
+{
+    shown << "about: " + title;
+}

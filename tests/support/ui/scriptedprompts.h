@@ -19,9 +19,11 @@ public:
     QList<bool> warnings;
     QList<bool> yesNo;
     QList<FileChoice> files;
+    QStringList folders;
 
     // Every text shown, in order, prefixed with its kind: "message: ",
-    // "error: ", "question: ", "warning: ", "yes/no: ", "open: " or "save: "
+    // "error: ", "question: ", "warning: ", "yes/no: ", "open: ", "save: ",
+    // "folder: " (with its start) or "about: " (with its title)
     // (the file dialogs record the folder or proposed path they were given);
     // a notices window records "notices: " with its intro, then one entry
     // "notice: " per line.
@@ -38,4 +40,6 @@ public:
                         const QStringList &filters) override;
     FileChoice SaveFile(QWidget *parent, const QString &proposedPath,
                         const QStringList &filters) override;
+    QString ChooseFolder(QWidget *parent, const QString &title, const QString &start) override;
+    void About(QWidget *parent, const QString &title, const QString &text) override;
 };

@@ -1,0 +1,136 @@
+#include "editor/app/startarguments.h"
+
+#include "core/common/messages.h"
+#include "editor/app/prompts.h"
+#include "editor/app/tmainform.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+namespace {
+
+void describe(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(
+        QStringLiteral("Tobrel's Brim Marbolt: Szenario-Editor für das Inselhandelsspiel Brim."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(
+        QStringLiteral("dateien"),
+        QStringLiteral("Das zu öffnende Szenario (*.szs, *.szm, *.mfs, *.mfm, *.gam) oder ein "
+                       "Ordner, der im Ordnerbaum gezeigt wird; auch als file://-Adresse."),
+        QStringLiteral("[datei|ordner...]"));
+}
+
+// A local path for a path or a file:// URI; empty for any other URL.
+QString localPath(const QString &argument)
+{
+    if (argument.contains(QLatin1String("://"))) {
+        const QUrl url(argument);
+        return url.isLocalFile() ? url.toLocalFile() : QString();
+    }
+    return QFileInfo(QDir::current(), argument).absoluteFilePath();
+}
+
+} // namespace
+
+bool MayHoldQtOptions(const QStringList &arguments)
+{
+    static const QStringList qtOptions = {QStringLiteral("platform"),
+                                          QStringLiteral("platformpluginpath"),
+                                          QStringLiteral("platformtheme"),
+                                          QStringLiteral("plugin"),
+                                          QStringLiteral("qwindowgeometry"),
+                                          QStringLiteral("qwindowicon"),
+                                          QStringLiteral("qwindowtitle"),
+                                          QStringLiteral("reverse"),
+                                          QStringLiteral("session"),
+                                          QStringLiteral("display"),
+                                          QStringLiteral("geometry"),
+                                          QStringLiteral("style"),
+                                          QStringLiteral("stylesheet"),
+                                          QStringLiteral("widgetcount"),
+                                          QStringLiteral("name"),
+                                          QStringLiteral("title"),
+                                          QStringLiteral("visual"),
+                                          QStringLiteral("nograb"),
+                                          QStringLiteral("dograb"),
+                                          QStringLiteral("sync"),
+                                          QStringLiteral("qmljsdebugger")};
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        if (argument == QLatin1String("--"))
+            break;
+        if (!argument.startsWith(QLatin1Char('-')))
+            continue;
+        QString name = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
+        name = name.section(QLatin1Char('='), 0, 0);
+        if (qtOptions.contains(name))
+            return true;
+    }
+    return false;
+}
+
+StartArguments ReadStartArguments(const QStringList &arguments)
+{
+    StartArguments start;
+    QCommandLineParser parser;
+    describe(parser);
+    if (!parser.parse(arguments)) {
+        start.exitCode = 2;
+        start.outputIsError = true;
+        start.output =
+            QCoreApplication::applicationName() + QStringLiteral(": ") + parser.errorText() +
+            QLatin1Char('\n') +
+            QStringLiteral("Mehr dazu: %1 --help\n").arg(QCoreApplication::applicationName());
+        return start;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        start.exitCode = 0;
+        start.output = parser.helpText();
+        return start;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        start.exitCode = 0;
+        start.output = QCoreApplication::applicationName() + QLatin1Char(' ') +
+                       QCoreApplication::applicationVersion() + QLatin1Char('\n');
+        return start;
+    }
+    for (const QString &argument : parser.positionalArguments()) {
+        const QString path = localPath(argument);
+        if (path.isEmpty()) {
+            start.rejected << argument;
+        } else if (QFileInfo(path).isDir()) {
+            // A folder only counts while no file came: the tree then shows
+            // the file's folder anyway.
+            if (start.file.isEmpty() && start.folder.isEmpty())
+                start.folder = QDir::cleanPath(path);
+            else
+                start.ignored << QDir::toNativeSeparators(path);
+        } else if (start.file.isEmpty()) {
+            start.file = QDir::cleanPath(path);
+            start.folder.clear();
+        } else {
+            start.ignored << QDir::toNativeSeparators(path);
+        }
+    }
+    return start;
+}
+
+void ApplyStartArguments(TMainForm &window, const StartArguments &start)
+{
+    if (!start.file.isEmpty())
+        window.OpenAndSelect(start.file);
+    else if (!start.folder.isEmpty())
+        window.SelectFolder(start.folder);
+    QStringList notices;
+    for (const QString &argument : start.rejected)
+        notices << msg::notALocalFile(argument);
+    if (!start.ignored.isEmpty())
+        notices << msg::furtherFilesNotOpened(start.ignored);
+    if (!notices.isEmpty())
+        Prompts::Current().Message(&window, notices.join(QStringLiteral("\n\n")));
+}
