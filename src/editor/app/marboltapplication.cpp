@@ -14,7 +14,6 @@ MarboltApplication::MarboltApplication(int &argc, char **argv) : QApplication(ar
     Q_INIT_RESOURCE(marbolt);
     SetUp(*this);
     setApplicationDisplayName(QStringLiteral("Tobrel's Brim Marbolt"));
-    setApplicationVersion(QStringLiteral(MARBOLT_VERSION));
     setDesktopFileName(QStringLiteral("io.github.tobrel.marbolt"));
     setWindowIcon(QIcon(QStringLiteral(":/marbolt.svg")));
 }
@@ -23,7 +22,7 @@ void MarboltApplication::SetUp(QCoreApplication &app)
 {
     QCoreApplication::setOrganizationName(QStringLiteral("Tobrel"));
     QCoreApplication::setApplicationName(QStringLiteral("marbolt"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(MARBOLT_VERSION));
 
     // Qt's own German texts, so that standard buttons read "Ja", "Nein",
     // "Abbrechen" and the command line's help is German too.
