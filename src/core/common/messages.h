@@ -20,11 +20,6 @@ inline QString scenarioNotRead(const QString &path)
 {
     return QStringLiteral("Das Szenario %1 konnte nicht gelesen werden.").arg(path);
 }
-inline QString noScenarioSettings()
-{
-    return QStringLiteral("Die Datei enthält keine Szenario-Einstellungen (Abschnitt TIMERS): "
-                          "Sie ist keine Szenariodatei von Brim oder unvollständig.");
-}
 inline QString saveFailed()
 {
     return QStringLiteral("Datei konnte nicht gesichert werden!");
