@@ -6,9 +6,12 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QSplitter>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace {
@@ -100,8 +103,17 @@ private:
     // and the size and date columns are off to the right.
     static void sizeForColumns(QFileDialog &dialog)
     {
-        dialog.setOption(QFileDialog::DontUseNativeDialog, false);
-        dialog.resize(dialog.sizeHint().expandedTo(QSize(860, 520)));
+        dialog.resize(dialog.sizeHint().expandedTo(QSize(900, 540)));
+        // In the detail view the name takes the room the other columns leave
+        // and those show their values whole.
+        if (auto *details = dialog.findChild<QTreeView *>(QStringLiteral("treeView"))) {
+            QHeaderView *header = details->header();
+            header->setStretchLastSection(false);
+            header->setSectionResizeMode(QHeaderView::ResizeToContents);
+            header->setSectionResizeMode(0, QHeaderView::Stretch);
+        }
+        if (auto *sides = dialog.findChild<QSplitter *>(QStringLiteral("splitter")))
+            sides->setSizes({190, 710});
     }
 
     static FileChoice run(QWidget *parent, QFileDialog::AcceptMode mode, const QString &start,

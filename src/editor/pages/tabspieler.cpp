@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -237,15 +238,20 @@ QGroupBox *TabSpieler::buildUnlocked()
     auto *show = new QPushButton(QStringLiteral("Anzeigen..."));
     show->setObjectName(QStringLiteral("Button1"));
     connect(show, &QPushButton::clicked, this, [this] {
-        // The first time below the player tabs at the window's right edge,
-        // so that the tabs stay in view and another player can be chosen
-        // while the window is open; afterwards where the user left it.
+        // The first time beside the main window where the screen has room,
+        // else below the player tabs at the window's right edge: the tabs
+        // stay in view and another player can be chosen while the window is
+        // open. Afterwards it opens where the user left it.
         if (!freiForm_->isVisible() && !freiPlaced_) {
             freiForm_->adjustSize();
             const QPoint below = tabs_->mapToGlobal(QPoint(0, tabs_->height() + 8));
-            const int right = window()->frameGeometry().right();
-            freiForm_->move(std::max(below.x(), right - freiForm_->frameGeometry().width()),
-                            below.y());
+            const QRect main = window()->frameGeometry();
+            const int width = freiForm_->frameGeometry().width();
+            const QScreen *shown = window()->screen();
+            if (shown && main.right() + 8 + width <= shown->availableGeometry().right())
+                freiForm_->move(main.right() + 8, below.y());
+            else
+                freiForm_->move(std::max(below.x(), main.right() - width), below.y());
             freiPlaced_ = true;
         }
         freiForm_->show();
