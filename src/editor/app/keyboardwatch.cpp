@@ -27,18 +27,21 @@ bool KeyboardWatch::eventFilter(QObject *watched, QEvent *event)
     if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride)
         return false;
     auto *widget = qobject_cast<QWidget *>(watched);
-    if (!widget || widget->window() != window_)
+    if (!widget)
         return false;
     auto *key = static_cast<QKeyEvent *>(event);
     const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
 
     if (type == QEvent::ShortcutOverride) {
         // An accepted override makes the key a plain key press for the
-        // control, so the quit shortcut does not fire.
+        // control, so the quit shortcut does not fire. This holds in the
+        // tool windows too, where the main window's shortcuts also work.
         if (key->key() == Qt::Key_X && modifiers == Qt::ControlModifier && IsTextField(widget))
             key->accept();
         return false;
     }
+    if (widget->window() != window_)
+        return false;
 
     switch (key->key()) {
     case Qt::Key_Left:

@@ -12,7 +12,7 @@ class QWidget;
 //   Alt from any control of the window;
 // - Ctrl+X, the old quit shortcut, stays with a text field that has the
 //   focus, where it cuts, and never reaches the quit action.
-// Keys meant for other windows (a dialog, a menu) pass untouched.
+// Arrow keys meant for other windows (a dialog, a menu) pass untouched.
 class KeyboardWatch : public QObject {
     Q_OBJECT
 
