@@ -49,9 +49,12 @@ for size in 48 128 256; do
     [ "$header" = "$expected" ] || fail "$png is no ${size}x${size} PNG"
 done
 
-# The installed command-line tool runs and knows its version.
-got=$("$tree/bin/marbolt-cli" --version 2>&1)
-[ "$got" = "marbolt-cli $version" ] || fail "marbolt-cli --version printed '$got'"
+# The installed programs run and know their version (the editor answers
+# without a display).
+for program in marbolt marbolt-cli; do
+    got=$(QT_QPA_PLATFORM= DISPLAY= WAYLAND_DISPLAY= "$tree/bin/$program" --version 2>&1)
+    [ "$got" = "$program $version" ] || fail "$program --version printed '$got'"
+done
 
 # Man pages carry the version and are valid for man's formatter.
 for page in marbolt marbolt-cli; do
