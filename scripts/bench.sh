@@ -3,7 +3,9 @@
 # figure is set against a baseline taken in the same run on the same machine:
 # a resave against copying the same file with dd (and syncing it), the peak
 # memory of a resave against the file's size. Then the medians of drawing and
-# dragging on the 120-island world. Not run in CI: the figures depend on the
+# dragging on the 120-island world, and the start-up of the editor against
+# a bare Qt window (time to the first painted frame, memory when idle), on
+# the demo world and on a scenario folder of 10,000 files. Not run in CI: the figures depend on the
 # machine and on what else runs on it.
 #
 # Environment:
@@ -11,7 +13,9 @@
 #                        is used as it is, but it must be a Release build
 #   MARBOLT_BENCH_DIR    folder for the generated worlds (default: a new
 #                        temporary folder, removed at the end)
-#   MARBOLT_BENCH_RUNS   timed runs of each resave and copy (default 5)
+#   MARBOLT_BENCH_RUNS   timed runs of each resave, copy and start (default 5)
+#   MARBOLT_BENCH_QPA    Qt platform of the start-up runs (default offscreen;
+#                        xcb under a running X server shows real windows)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -29,10 +33,12 @@ if [ -f "$build/CMakeCache.txt" ]; then
 else
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMARBOLT_TESTS=OFF >/dev/null
 fi
-cmake --build "$build" --target marbolt-cli marbolt-bigworld marbolt-bench -j"$(nproc)" >/dev/null
+cmake --build "$build" --target marbolt-cli marbolt-bigworld marbolt-bench marbolt-startbench marbolt-demo -j"$(nproc)" >/dev/null
 cli="$PWD/$build/src/cli/marbolt-cli"
 bigworld="$PWD/$build/tools/bigworld/marbolt-bigworld"
 bench="$PWD/$build/tools/bench/marbolt-bench"
+startbench="$PWD/$build/tools/startbench/marbolt-startbench"
+demo="$PWD/$build/tools/demoworld/marbolt-demo"
 
 if [ -n "${MARBOLT_BENCH_DIR:-}" ]; then
     work="$MARBOLT_BENCH_DIR"
@@ -102,3 +108,53 @@ awk -v runs="$runs" -v base="$base" 'BEGIN {
 echo
 echo "$(basename "$plain"), marbolt-bench:"
 "$bench" "$plain" | sed 's/^/  /'
+
+# Start-up: the wall time from starting the program to the end of the
+# window's first paint, and the resident memory once it is idle. The bare
+# window is a QMainWindow of the editor's size in the same program, so both
+# load the same libraries built with the same flags.
+"$demo" "$work/demo" >/dev/null
+crowded="$work/crowded"
+mkdir -p "$crowded"
+cp "$work/demo/Szenarien/Inselreich.szs" "$crowded/"
+for ((i = 0; i < 10000; i++)); do : >"$crowded/Szenario $i.szs"; done
+export QT_QPA_PLATFORM="${MARBOLT_BENCH_QPA:-offscreen}"
+start_once() {
+    local start line
+    start=$(now_us)
+    line=$("$startbench" "$@" 2>/dev/null | tail -n 1) ||
+        { echo "bench.sh: failed: marbolt-startbench $*" >&2; exit 1; }
+    awk -v start="$start" -v line="$line" 'BEGIN {
+        split(line, f, " "); printf "%d %d\n", f[2] - start, f[8] }'
+}
+# Median start time (us) and median idle memory (kB) over `runs` starts; the
+# modes take turns so that a busy moment of the machine hits all of them.
+declare -A times memory
+modes=(bare demo crowded)
+for ((i = 0; i < runs; i++)); do
+    for mode in "${modes[@]}"; do
+        case $mode in
+        bare) result=$(start_once bare) ;;
+        demo) result=$(WINEPREFIX="$work/demo/wine" start_once editor "$work/demo/Szenarien/Inselreich.szs") ;;
+        crowded) result=$(start_once editor "$crowded/Inselreich.szs") ;;
+        esac
+        times[$mode]+="${result% *} "
+        memory[$mode]+="${result#* } "
+    done
+done
+median() { printf '%s\n' $1 | sort -n | sed -n "$(((runs + 1) / 2))p"; }
+echo
+printf '%-46s %12s %7s %13s %7s\n' "start-up ($QT_QPA_PLATFORM)" "to paint ms" ratio "idle RSS MB" ratio
+bare_time=$(median "${times[bare]}")
+bare_memory=$(median "${memory[bare]}")
+for mode in "${modes[@]}"; do
+    case $mode in
+    bare) label="bare QMainWindow 1001x701" ;;
+    demo) label="editor, demo world Inselreich.szs" ;;
+    crowded) label="editor, Inselreich.szs among 10,000 files" ;;
+    esac
+    awk -v label="$label" -v t="$(median "${times[$mode]}")" -v m="$(median "${memory[$mode]}")" \
+        -v bt="$bare_time" -v bm="$bare_memory" 'BEGIN {
+            printf "%-46s %12.1f %7.2f %13.1f %7.2f\n", label, t / 1e3, t / bt, m / 1024, m / bm }'
+done
+echo "to paint: program start to the end of its first paint, median of $runs starts; idle RSS: VmRSS 0.4 s after it"

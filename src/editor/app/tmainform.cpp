@@ -30,6 +30,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QSettings>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -429,45 +430,35 @@ void TMainForm::createPages()
     pages_->setObjectName(QStringLiteral("MainPageControl"));
     mapPage_ = new MapPage;
     pages_->addTab(mapPage_, QStringLiteral("Karte"));
-    settingsPage_ = new TabSettings;
-    pages_->addTab(settingsPage_, QStringLiteral("Einstellungen"));
-    missionsPage_ = new TabAuftraege;
-    pages_->addTab(missionsPage_, QStringLiteral("Aufträge"));
-    playersPage_ = new TabSpieler;
-    pages_->addTab(playersPage_, QStringLiteral("Spieler"));
-    // Committed in this order: missions assigned on the missions page reach
-    // the players' records before those are written, and every page reaches
-    // its records before the first chunk of a save.
-    documentPages_ = {mapPage_, missionsPage_, playersPage_, settingsPage_};
-    for (DocumentPage *page : documentPages_)
-        connect(page, &DocumentPage::controlChanged, this, &TMainForm::controlChanged);
+    // The other pages are built when one of them is first shown; until then
+    // their tabs hold empty hosts, so the window shows sooner.
+    for (const QString &title :
+         {QStringLiteral("Einstellungen"), QStringLiteral("Aufträge"), QStringLiteral("Spieler")}) {
+        auto *host = new QWidget;
+        (new QVBoxLayout(host))->setContentsMargins(0, 0, 0, 0);
+        pages_->addTab(host, title);
+    }
+    documentPages_ = {mapPage_};
+    connect(mapPage_, &DocumentPage::controlChanged, this, &TMainForm::controlChanged);
     connect(pages_, &QTabWidget::currentChanged, this, &TMainForm::MainPageControlChanging);
     // Until the first scenario is loaded only the start screen can be seen:
     // the tabs and the pages behind them are disabled, the start screen keeps
     // its colours.
     setPagesEnabled(false);
-    // The campaign editor lives beside the main window for the whole run.
-    kampForm_ = new TKampForm(this);
-    connect(settingsPage_, &TabSettings::campaignEditorRequested, kampForm_, &TKampForm::Open);
 
-    // The goods dialogs, made once and shown modally when needed.
-    wareForm_ = new TWareForm(this);
-    warenAuswahl_ = new TWarenAuswahl(this);
-    schiffWaren_ = new TSchiffWaren(warenAuswahl_, this);
+    // The goods dialogs and the campaign editor are made when first needed.
     connect(mapPage_, &MapPage::stockRequested, this, [this](CityRecord city) {
-        if (doc_ && wareForm_->Execute(doc_.get(), city))
+        if (doc_ && wareForm().Execute(doc_.get(), city))
             controlChanged();
     });
     connect(mapPage_, &MapPage::cargoRequested, this, [this](ShipRecord ship) {
-        if (doc_ && schiffWaren_->Execute(doc_.get(), ship))
+        if (doc_ && schiffWaren().Execute(doc_.get(), ship))
             controlChanged();
     });
     connect(mapPage_, &MapPage::cityOwnerChanged, this, [this](CityRecord city) {
-        if (doc_)
+        if (doc_ && wareForm_)
             wareForm_->Refresh(doc_.get(), city);
     });
-    for (QAction *action : settingsPage_->switchActions())
-        addAction(action);
     connect(mapPage_, &MapPage::stateChanged, this, &TMainForm::UpdateActions);
     connect(mapPage_, &MapPage::tileHovered, this,
             [this](const QString &text) { status_[1]->setText(text); });
@@ -479,6 +470,65 @@ void TMainForm::createPages()
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({233, 1001 - 233});
     setCentralWidget(splitter);
+}
+
+void TMainForm::buildDocumentPages()
+{
+    if (settingsPage_)
+        return;
+    settingsPage_ = new TabSettings;
+    missionsPage_ = new TabAuftraege;
+    playersPage_ = new TabSpieler;
+    int index = 1;
+    for (QWidget *page :
+         std::initializer_list<QWidget *>{settingsPage_, missionsPage_, playersPage_}) {
+        pages_->widget(index++)->layout()->addWidget(page);
+        page->show();
+    }
+    // Committed in this order: missions assigned on the missions page reach
+    // the players' records before those are written, and every page reaches
+    // its records before the first chunk of a save.
+    documentPages_ = {mapPage_, missionsPage_, playersPage_, settingsPage_};
+    for (DocumentPage *page :
+         {static_cast<DocumentPage *>(missionsPage_), static_cast<DocumentPage *>(playersPage_),
+          static_cast<DocumentPage *>(settingsPage_)})
+        connect(page, &DocumentPage::controlChanged, this, &TMainForm::controlChanged);
+    connect(settingsPage_, &TabSettings::campaignEditorRequested, this,
+            [this](const QString &number) { campaignEditor().Open(number); });
+    for (QAction *action : settingsPage_->switchActions())
+        addAction(action);
+    if (doc_) {
+        // Filling the controls is no edit.
+        const bool modified = doc_->IsModified();
+        for (DocumentPage *page : documentPages_) {
+            if (page != mapPage_)
+                page->Attach(doc_.get());
+        }
+        doc_->SetModified(modified);
+    }
+}
+
+TKampForm &TMainForm::campaignEditor()
+{
+    if (!kampForm_)
+        kampForm_ = new TKampForm(this);
+    return *kampForm_;
+}
+
+TWareForm &TMainForm::wareForm()
+{
+    if (!wareForm_)
+        wareForm_ = new TWareForm(this);
+    return *wareForm_;
+}
+
+TSchiffWaren &TMainForm::schiffWaren()
+{
+    if (!schiffWaren_) {
+        warenAuswahl_ = new TWarenAuswahl(this);
+        schiffWaren_ = new TSchiffWaren(warenAuswahl_, this);
+    }
+    return *schiffWaren_;
 }
 
 void TMainForm::setPagesEnabled(bool enabled)
@@ -521,11 +571,15 @@ void TMainForm::UpdateTitle()
 
 void TMainForm::MainPageControlChanging(int index)
 {
+    if (index > 0)
+        buildDocumentPages();
     // Leaving the missions or the players page writes it into its records;
     // the settings stay in their controls until a save.
-    QWidget *left = pages_->widget(shownPage_);
-    if (doc_ && (left == missionsPage_ || left == playersPage_))
-        static_cast<DocumentPage *>(left)->Commit();
+    for (DocumentPage *page :
+         {static_cast<DocumentPage *>(missionsPage_), static_cast<DocumentPage *>(playersPage_)}) {
+        if (doc_ && page && pages_->indexOf(page->parentWidget()) == shownPage_)
+            page->Commit();
+    }
     shownPage_ = index;
 }
 
@@ -540,7 +594,8 @@ bool TMainForm::MissionTextsMayBeLost()
 {
     // The mission chunk ends at the first mission without a text; a text
     // behind it would vanish without a word.
-    missionsPage_->Commit();
+    if (missionsPage_)
+        missionsPage_->Commit();
     const QList<int> lost = doc_->missions().unsavedTexts();
     if (lost.isEmpty())
         return true;

@@ -75,6 +75,13 @@ private:
     void createMenuAndToolBar();
     void createPages();
     void UpdateActions();
+    // The settings, missions and players pages, built when one of them is
+    // first shown.
+    void buildDocumentPages();
+    // The dialogs, each made when first asked for.
+    TKampForm &campaignEditor();
+    TWareForm &wareForm();
+    TSchiffWaren &schiffWaren();
     void setPagesEnabled(bool enabled);
     Insel *SelectedIsland() const;
     // Commits the pages into the document, then saves it.

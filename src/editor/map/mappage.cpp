@@ -58,12 +58,15 @@ private:
     QWidget *startScreen_;
 };
 
-QLabel *titleLabel(QWidget *parent, const char *name, const QString &text, const QString &family,
-                   int pixels, bool boldItalic, QPoint at)
+// The title in the desktop's own font family: the Windows faces of the
+// original screen are rarely installed elsewhere, and looking for them costs
+// the start-up a round through every font of the system.
+QLabel *titleLabel(QWidget *parent, const char *name, const QString &text, int pixels,
+                   bool boldItalic, QPoint at)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
-    QFont font(family);
+    QFont font = label->font();
     font.setPixelSize(pixels);
     font.setBold(boldItalic);
     font.setItalic(boldItalic);
@@ -266,21 +269,18 @@ QWidget *MapPage::makeStartScreen()
     screen->setObjectName(QStringLiteral("StartScreen"));
     screen->setFixedSize(420, 280);
     const QPoint origin(40, 40);
-    titleLabel(screen, "lbTitle1", QStringLiteral("Tobrel's"), QStringLiteral("Verdana"), 27, true,
-               QPoint(167, 61) - origin);
+    titleLabel(screen, "lbTitle1", QStringLiteral("Tobrel's"), 27, true, QPoint(167, 61) - origin);
     auto *picture = new QLabel(screen);
     picture->setObjectName(QStringLiteral("imTitle1"));
     picture->setPixmap(QIcon(QStringLiteral(":/title.svg")).pixmap(QSize(94, 57)));
     picture->setGeometry(QRect(QPoint(200, 110) - origin, QSize(94, 57)));
-    titleLabel(screen, "lbTitle2", QStringLiteral("Marbolt"), QStringLiteral("Verdana"), 37, true,
-               QPoint(61, 184) - origin);
+    titleLabel(screen, "lbTitle2", QStringLiteral("Marbolt"), 37, true, QPoint(61, 184) - origin);
     const QString released = QDate::fromString(QStringLiteral(MARBOLT_RELEASE_DATE), Qt::ISODate)
                                  .toString(QStringLiteral("dd.MM.yyyy"));
     titleLabel(screen, "lbTitle3",
-               QStringLiteral("Version %1 - %2").arg(QStringLiteral(MARBOLT_VERSION), released),
-               QStringLiteral("Microsoft Sans Serif"), 13, false, QPoint(163, 245) - origin);
-    titleLabel(screen, "lbTitle4", QString(), QStringLiteral("Verdana"), 13, false,
-               QPoint(163, 265) - origin);
+               QStringLiteral("Version %1 - %2").arg(QStringLiteral(MARBOLT_VERSION), released), 13,
+               false, QPoint(163, 245) - origin);
+    titleLabel(screen, "lbTitle4", QString(), 13, false, QPoint(163, 265) - origin);
     return screen;
 }
 

@@ -66,15 +66,28 @@ QIcon folderPicture()
 // the game's character set, so "Z" comes before "a" and "Ä" after both.
 class ObjectTreeItem : public QTreeWidgetItem {
 public:
-    using QTreeWidgetItem::QTreeWidgetItem;
+    template <typename Parent>
+    ObjectTreeItem(Parent *parent, const QString &text) : QTreeWidgetItem(parent, {text})
+    {
+        key_ = ansi::fromUnicode(text);
+    }
+
+    // A renamed city or ship keeps its sort key in step with its text; the
+    // key is made here once, not in every comparison of a sort.
+    void setData(int column, int role, const QVariant &value) override
+    {
+        QTreeWidgetItem::setData(column, role, value);
+        if (column == 0 && (role == Qt::DisplayRole || role == Qt::EditRole))
+            key_ = ansi::fromUnicode(text(0));
+    }
 
     bool operator<(const QTreeWidgetItem &other) const override
     {
         if (ObjectTree::KindOf(this) == ObjectTree::Kind::Island &&
             ObjectTree::KindOf(&other) == ObjectTree::Kind::Island && parent() == other.parent())
             return islandNumber(this) < islandNumber(&other);
-        const QByteArray a = ansi::fromUnicode(text(0));
-        const QByteArray b = ansi::fromUnicode(other.text(0));
+        const QByteArray &a = key_;
+        const QByteArray &b = static_cast<const ObjectTreeItem &>(other).key_;
         return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
                                             [](char x, char y) { return uchar(x) < uchar(y); });
     }
@@ -85,12 +98,14 @@ private:
         return reinterpret_cast<const Insel *>(node->data(0, kObjectRole).value<quintptr>())
             ->number();
     }
+
+    QByteArray key_;
 };
 
 QTreeWidgetItem *addNode(QTreeWidgetItem *parent, const QString &text, const void *object,
                          ObjectTree::Kind kind)
 {
-    auto *node = new ObjectTreeItem(parent, {text});
+    auto *node = new ObjectTreeItem(parent, text);
     node->setData(0, kObjectRole, QVariant::fromValue(reinterpret_cast<quintptr>(object)));
     node->setData(0, kKindRole, int(kind));
     return node;
@@ -110,8 +125,8 @@ ObjectTree::ObjectTree(QWidget *parent) : QTreeWidget(parent)
     setIndentation(19);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setContextMenuPolicy(Qt::CustomContextMenu);
-    islandsNode_ = new ObjectTreeItem(this, {QStringLiteral("Inseln und Städte")});
-    shipsNode_ = new ObjectTreeItem(this, {QStringLiteral("Schiffe und Karren")});
+    islandsNode_ = new ObjectTreeItem(this, QStringLiteral("Inseln und Städte"));
+    shipsNode_ = new ObjectTreeItem(this, QStringLiteral("Schiffe und Karren"));
     for (QTreeWidgetItem *root : {islandsNode_, shipsNode_}) {
         root->setData(0, kKindRole, int(Kind::Root));
         root->setIcon(0, folderPicture());

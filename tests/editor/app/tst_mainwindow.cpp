@@ -149,6 +149,8 @@ QString TestMainWindow::write(const QString &name, const QByteArray &bytes)
 
 void TestMainWindow::edit(const char *name, const QString &text)
 {
+    // The pages are built when first shown.
+    window_->findChild<QTabWidget *>("MainPageControl")->setCurrentIndex(1);
     auto *edit = window_->findChild<QLineEdit *>(name);
     QVERIFY(edit);
     edit->setText(text);
@@ -197,10 +199,16 @@ void TestMainWindow::openingShowsTheScenario()
     QCOMPARE(window_->windowTitle(), QStringLiteral("Spielstand.gam[*]"));
     QCOMPARE(window_->windowFilePath(), path);
     QCOMPARE(shownTitle(), QStringLiteral("Spielstand.gam"));
-    QVERIFY(window_->findChild<QTabWidget *>("MainPageControl")->tabBar()->isEnabled());
-    QVERIFY(window_->findChild<QWidget *>("TabSettings")->isEnabled());
+    auto *pages = window_->findChild<QTabWidget *>("MainPageControl");
+    QVERIFY(pages->tabBar()->isEnabled());
     QVERIFY(!window_->findChild<QLabel *>("lbTitle1")->isVisible());
     QVERIFY(window_->findChild<QWidget *>("Panel5")->isVisible());
+    // The other pages come into being when first shown, filled from the
+    // scenario, which that leaves unmodified.
+    QVERIFY(!window_->findChild<QWidget *>("TabSettings"));
+    pages->setCurrentIndex(1);
+    QVERIFY(window_->findChild<QWidget *>("TabSettings")->isVisible());
+    QVERIFY(window_->findChild<QWidget *>("TabSettings")->isEnabled());
     QVERIFY(window_->findChild<QLabel *>("StatusPanel1")->text().endsWith("Spielstand.gam"));
     QCOMPARE(window_->findChild<QLineEdit *>("editSchiffe")->text(), QStringLiteral("40"));
     QCOMPARE(window_->findChild<QLineEdit *>("editSzenName")->text(), QStringLiteral("Brimtest"));

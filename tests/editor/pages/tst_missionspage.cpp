@@ -190,6 +190,7 @@ QString TestMissionsPage::open(const QByteArray &file)
     testfiles::write(path_, file);
     if (!window_->OpenScenario(path_) || !window_->document())
         qWarning("scenario not opened");
+    window_->findChild<QTabWidget *>("MainPageControl")->setCurrentIndex(2);
     return path_;
 }
 
