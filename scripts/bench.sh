@@ -2,11 +2,11 @@
 # Measures how Marbolt copes with big scenarios and prints one table. Every
 # figure is set against a baseline taken in the same run on the same machine:
 # a resave against copying the same file with dd (and syncing it), the peak
-# memory of a resave against the file's size. Then the medians of drawing and
-# dragging on the 120-island world, and the start-up of the editor against
-# a bare Qt window (time to the first painted frame, memory when idle), on
-# the demo world and on a scenario folder of 10,000 files. Not run in CI: the figures depend on the
-# machine and on what else runs on it.
+# memory of a resave against the file's size. Then the medians of drawing,
+# dragging, zooming and panning on the 120-island world, and the start-up of
+# the editor against a bare Qt window (time to the first painted frame, memory
+# when idle), on the demo world and on a scenario folder of 10,000 files. Not
+# run in CI: the figures depend on the machine and on what else runs on it.
 #
 # Environment:
 #   MARBOLT_BENCH_BUILD  build folder (default build-bench); an existing one

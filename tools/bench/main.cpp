@@ -6,13 +6,18 @@
 //     redraw what changed in the picture, stretch that part onto a
 //     1024 x 704 map),
 //   - an arrow-key nudge that is refused and taken back,
+//   - a zoom step (fitted up to 8 pixels a tile and back, around the largest
+//     island) and a pan step (at 8 pixels a tile), each with the drawing of
+//     the whole map that follows it,
 //   - a resave (load and save to a temporary file beside FILE).
-// The last line is "render N us, drag N us". Not a test: the figures are
+// The line before the resave is "zoom N us, pan N us", the last line
+// "render N us, drag N us". Not a test: the figures are
 // compared with each other and with baselines of the same run, never with
 // fixed limits.
 
 #include "core/common/messages.h"
 #include "core/document/rumoszen.h"
+#include "core/map/mapzoom.h"
 #include "core/map/worldrenderer.h"
 
 #include <QDir>
@@ -121,13 +126,16 @@ Insel *largestIsland(const RumoSzen &doc)
 
 // The map page in miniature: the world picture and the map control it is
 // stretched onto. After a change the page brings the picture up to date and
-// the control paints the part of the map that shows the changed tiles, with
-// the painter's default hints, that is without smoothing, as MapView does.
+// the control paints the part of the map that shows the changed tiles, each
+// pixel in its tile's colour, as MapView does.
 class MapStage {
 public:
     static constexpr QSize ViewSize{1024, 704};
 
-    explicit MapStage(RumoSzen &doc) : doc_(doc), view_(ViewSize, QImage::Format_RGB32) {}
+    explicit MapStage(RumoSzen &doc) : doc_(doc), view_(ViewSize, QImage::Format_RGB32)
+    {
+        zoom_.setArea(ViewSize, 16);
+    }
 
     void select(const Insel *island) { world_.selectedIsland = island; }
 
@@ -141,10 +149,19 @@ public:
     {
         if (changed_.isEmpty())
             return;
+        const MapTransform fitted{ViewSize, QPoint()};
         QPainter painter(&view_);
-        painter.setClipRect(World::PixelsOf(changed_.boundingRect(), ViewSize));
-        painter.drawImage(view_.rect(), picture_.image());
+        fitted.draw(painter, picture_.image(), fitted.pixelsOf(changed_.boundingRect(), ViewSize));
         changed_ = QRegion();
+    }
+    // The map's zoom in its panel, 1024 x 704 like the map above with room
+    // for scroll bars of 16 pixels.
+    MapZoom &zoom() { return zoom_; }
+    // The paint event after a zoom or scroll step: the whole map anew.
+    void presentAll()
+    {
+        QPainter painter(&view_);
+        zoom_.transform().draw(painter, picture_.image(), QRect(QPoint(), zoom_.mapRect().size()));
     }
     // One move of the page: the document moves the island, the picture is
     // brought up to date. Answers whether the island may stand there.
@@ -161,6 +178,7 @@ private:
     WorldPicture picture_;
     QRegion changed_;
     QImage view_;
+    MapZoom zoom_;
 };
 
 constexpr std::array<QPoint, 4> kArrows{QPoint(-1, 0), QPoint(0, -1), QPoint(1, 0), QPoint(0, 1)};
@@ -256,6 +274,43 @@ int main(int argc, char *argv[])
         const QPoint step = nextStep();
         doc.MoveIsland(*largest, step.x(), step.y());
     }
+
+    // Zooming around the largest island's middle, as the wheel would with the
+    // mouse there: in level by level up to the largest, then out again.
+    stage.render();
+    const TileRect bounds = largest->GetBounds().value_or(TileRect{});
+    const MapTransform fitted = stage.zoom().transform();
+    const QPoint anchor =
+        stage.zoom().mapRect().topLeft() +
+        QPoint((bounds.left + bounds.right) / 2 * fitted.content.width() / World::Width,
+               (bounds.top + bounds.bottom) / 2 * fitted.content.height() / World::Height);
+    int direction = 1;
+    int levels = 0;
+    const auto zoomStep = [&] {
+        if (!stage.zoom().zoomBy(direction, anchor)) {
+            direction = -direction;
+            stage.zoom().zoomBy(direction, anchor);
+        }
+        ++levels;
+        stage.presentAll();
+    };
+    const Samples zoomed = measure(kFast, {zoomStep}).front();
+    while (stage.zoom().zoomBy(1, anchor)) {
+    }
+    // Then a small square of scroll steps, as the middle button drags.
+    size_t pans = 0;
+    const auto panStep = [&] {
+        stage.zoom().scrollBy(kArrows[pans++ % kArrows.size()] * 40);
+        stage.presentAll();
+    };
+    const Samples panned = measure(kFast, {panStep}).front();
+    out() << "zoom: " << zoomed.summary() << ", levels fitted to " << MapZoom::MaxScale
+          << " pixels a tile, map " << stage.zoom().mapRect().width() << " x "
+          << stage.zoom().mapRect().height() << Qt::endl;
+    out() << "pan: " << panned.summary() << ", 40 pixels a step at " << stage.zoom().scale()
+          << " pixels a tile" << Qt::endl;
+    out() << "zoom " << zoomed.medianUs() << " us, pan " << panned.medianUs() << " us" << Qt::endl;
+    stage.zoom().fit();
 
     const RefusedNudge nudge = findRefusedNudge(doc, largest);
     if (nudge.island) {

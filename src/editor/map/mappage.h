@@ -11,7 +11,10 @@
 class CityEditor;
 class Insel;
 class ShipEditor;
+class MapPanel;
 class MapView;
+class QAction;
+class QLabel;
 class ObjectTree;
 class QTabWidget;
 class QToolButton;
@@ -80,6 +83,10 @@ signals:
 private:
     QWidget *makeStartScreen();
     QWidget *makeSidePanel();
+    void createZoomActions();
+    QWidget *makeZoomRow();
+    // The zoom buttons and the percentage follow the map's zoom.
+    void UpdateZoom();
     void MapPressed(QPoint tile, Qt::MouseButton button);
     void MapHovered(QPoint tile);
     void MapDragStep(QPoint tile);
@@ -96,13 +103,17 @@ private:
     bool Move(Insel &island, QPoint step);
 
     RumoSzen *doc_ = nullptr;
-    QWidget *panel9_ = nullptr;
+    MapPanel *panel9_ = nullptr;
     MapView *paintBox_ = nullptr;
     QWidget *startScreen_ = nullptr;
     QWidget *panel5_ = nullptr;
     QWidget *panel8_ = nullptr;
     QToolButton *btStaedte_ = nullptr;
     QToolButton *btSchiffe_ = nullptr;
+    QAction *zoomInAction_ = nullptr;
+    QAction *zoomOutAction_ = nullptr;
+    QAction *zoomFitAction_ = nullptr;
+    QLabel *zoomLabel_ = nullptr;
     ObjectTree *objectTree_ = nullptr;
     QTabWidget *pcKarte_ = nullptr;
     CityEditor *cityEditor_ = nullptr;

@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 MapView::MapView(QWidget *parent) : QWidget(parent)
 {
@@ -23,9 +25,31 @@ void MapView::setShowing(bool showing)
     update();
 }
 
+void MapView::setView(int scale, QPoint offset)
+{
+    if (scale == scale_ && offset == offset_)
+        return;
+    scale_ = scale;
+    offset_ = offset;
+    update();
+    if (dragging_ && rect().contains(lastPixel_))
+        emit dragStep(ToWorld(lastPixel_));
+    else if (!panning_ && underMouse() && rect().contains(lastPixel_))
+        emit hovered(ToWorld(lastPixel_));
+}
+
+// Fitted, the whole world lies over the widget as it is now, whatever size
+// it was given.
+MapTransform MapView::transform() const
+{
+    if (scale_ <= 0)
+        return {size(), QPoint()};
+    return {QSize(World::Width * scale_, World::Height * scale_), offset_};
+}
+
 QPoint MapView::ToWorld(QPoint pixel) const
 {
-    return World::ToWorld(pixel, size());
+    return transform().toWorld(pixel);
 }
 
 void MapView::setPicture(const QImage *picture)
@@ -39,7 +63,7 @@ void MapView::setPicture(const QImage *picture)
 void MapView::pictureChanged(const QRegion &tiles)
 {
     if (!tiles.isEmpty())
-        update(World::PixelsOf(tiles.boundingRect(), size()));
+        update(transform().pixelsOf(tiles.boundingRect(), size()));
 }
 
 void MapView::ArmDrag()
@@ -47,7 +71,7 @@ void MapView::ArmDrag()
     armed_ = true;
 }
 
-void MapView::paintEvent(QPaintEvent *)
+void MapView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     if (!showing_ || !picture_ || picture_->isNull()) {
@@ -55,19 +79,36 @@ void MapView::paintEvent(QPaintEvent *)
         return;
     }
     // Stretched tile by tile, without smoothing: every tile stays a crisp block.
-    painter.drawImage(rect(), *picture_);
+    transform().draw(painter, *picture_, event->rect());
 }
 
+// The middle button pans the view and selects nothing.
 void MapView::mousePressEvent(QMouseEvent *event)
 {
+    lastPixel_ = event->position().toPoint();
+    if (event->button() == Qt::MiddleButton) {
+        if (!dragging_) {
+            panning_ = true;
+            panFrom_ = lastPixel_;
+            setCursor(Qt::ClosedHandCursor);
+        }
+        return;
+    }
     armed_ = false;
-    pressPixel_ = event->position().toPoint();
+    pressPixel_ = lastPixel_;
     emit pressed(ToWorld(pressPixel_), event->button());
 }
 
 void MapView::mouseMoveEvent(QMouseEvent *event)
 {
     const QPoint pixel = event->position().toPoint();
+    lastPixel_ = pixel;
+    if (panning_) {
+        const QPoint delta = panFrom_ - pixel;
+        panFrom_ = pixel;
+        emit scrollRequested(delta);
+        return;
+    }
     if (armed_ && (event->buttons() & Qt::LeftButton) &&
         (pixel - pressPixel_).manhattanLength() >= QApplication::startDragDistance()) {
         armed_ = false;
@@ -81,6 +122,11 @@ void MapView::mouseMoveEvent(QMouseEvent *event)
 
 void MapView::mouseReleaseEvent(QMouseEvent *event)
 {
+    if (panning_ && event->button() == Qt::MiddleButton) {
+        panning_ = false;
+        unsetCursor();
+        return;
+    }
     armed_ = false;
     if (!dragging_ || event->button() != Qt::LeftButton)
         return;
@@ -114,6 +160,30 @@ void MapView::focusOutEvent(QFocusEvent *event)
 void MapView::contextMenuEvent(QContextMenuEvent *event)
 {
     emit contextMenu(event->globalPos());
+}
+
+// With Ctrl the wheel zooms, one level a notch; without it scrolls, as in
+// other editors, Shift turning it sideways.
+void MapView::wheelEvent(QWheelEvent *event)
+{
+    event->accept();
+    lastPixel_ = event->position().toPoint();
+    if (event->modifiers() & Qt::ControlModifier) {
+        wheelZoom_ += event->angleDelta().y();
+        const int steps = wheelZoom_ / 120;
+        wheelZoom_ -= steps * 120;
+        if (steps != 0)
+            emit zoomRequested(steps, event->position().toPoint());
+        return;
+    }
+    // A notch scrolls as many lines of 20 pixels as the desktop asks for.
+    QPoint delta = -event->pixelDelta();
+    if (delta.isNull())
+        delta = -event->angleDelta() * QApplication::wheelScrollLines() * 20 / 120;
+    if ((event->modifiers() & Qt::ShiftModifier) && delta.x() == 0)
+        delta = QPoint(delta.y(), 0);
+    if (!delta.isNull())
+        emit scrollRequested(delta);
 }
 
 void MapView::endDrag()

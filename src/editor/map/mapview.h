@@ -1,12 +1,16 @@
 #pragma once
 
+#include "core/map/mapzoom.h"
+
 #include <QImage>
 #include <QRegion>
 #include <QWidget>
 
-// PaintBox1: the world picture stretched over the whole widget. It turns
-// mouse positions into world tiles and carries out the mechanics of dragging
-// an island; what a click or a drag means is the map page's business.
+// PaintBox1: the world picture, stretched over the whole widget or, zoomed,
+// the part of it that the panel scrolled to. It turns mouse positions into
+// world tiles and carries out the mechanics of dragging an island and of
+// panning with the middle button; what a click or a drag means is the map
+// page's business, where the view goes the panel's.
 class MapView : public QWidget {
     Q_OBJECT
 
@@ -25,6 +29,12 @@ public:
     void ArmDrag();
     bool dragging() const { return dragging_; }
 
+    // Zoomed: `scale` pixels per tile, showing the world from `offset` of
+    // its zoomed size on. Scale 0 stretches the whole world over the widget.
+    // A drag in progress follows: the island goes to the tile now under the
+    // mouse.
+    void setView(int scale, QPoint offset);
+    MapTransform transform() const;
     QPoint ToWorld(QPoint pixel) const;
 
 signals:
@@ -36,6 +46,11 @@ signals:
     // focus lost.
     void dragCancelled();
     void contextMenu(QPoint globalPos);
+    // The wheel with Ctrl: zoom levels in (positive) or out around a pixel.
+    void zoomRequested(int steps, QPoint pixel);
+    // The wheel or a drag with the middle button moves the view by these
+    // pixels.
+    void scrollRequested(QPoint delta);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -45,6 +60,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
     void endDrag();
@@ -53,5 +69,12 @@ private:
     bool showing_ = false;
     bool armed_ = false;
     bool dragging_ = false;
+    bool panning_ = false;
     QPoint pressPixel_;
+    QPoint lastPixel_;
+    QPoint panFrom_;
+    int scale_ = 0;
+    QPoint offset_;
+    // Wheel turns with Ctrl not yet a whole zoom step (fine-grained wheels).
+    int wheelZoom_ = 0;
 };
