@@ -7,9 +7,9 @@
 #include "editor/map/mappanel.h"
 #include "editor/map/mapview.h"
 #include "editor/map/objecttree.h"
+#include "editor/map/zoombar.h"
 #include "marbolt_version.h"
 
-#include <QAction>
 #include <QCursor>
 #include <QDate>
 #include <QHBoxLayout>
@@ -99,22 +99,6 @@ QIcon shipsGlyph()
     });
 }
 
-// A magnifying glass with a plus or a minus in it.
-QIcon zoomGlyph(bool in)
-{
-    return drawnGlyph([in](QPainter &p) {
-        p.setPen(QPen(QColor(50, 50, 50), 2.5));
-        p.setBrush(QColor(225, 235, 250));
-        p.drawEllipse(QPointF(13, 13), 9, 9);
-        p.setPen(QPen(QColor(50, 50, 50), 4, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(20, 20), QPointF(28, 28));
-        p.setPen(QPen(QColor(50, 50, 50), 2.5));
-        p.drawLine(QPointF(8.5, 13), QPointF(17.5, 13));
-        if (in)
-            p.drawLine(QPointF(13, 8.5), QPointF(13, 17.5));
-    });
-}
-
 QToolButton *toggle(const char *name, const QString &hint, const QIcon &icon)
 {
     auto *button = new QToolButton;
@@ -135,12 +119,11 @@ MapPage::MapPage(QWidget *parent) : DocumentPage(parent)
 {
     setObjectName(QStringLiteral("TabKarte"));
 
-    createZoomActions();
     paintBox_ = new MapView;
     paintBox_->setPicture(&picture_.image());
     startScreen_ = makeStartScreen();
     panel9_ = new MapPanel(paintBox_, startScreen_, this);
-    connect(panel9_, &MapPanel::zoomChanged, this, &MapPage::UpdateZoom);
+    zoomBar_ = new ZoomBar(panel9_, this);
     connect(paintBox_, &MapView::pressed, this, &MapPage::MapPressed);
     connect(paintBox_, &MapView::hovered, this, &MapPage::MapHovered);
     connect(paintBox_, &MapView::dragStep, this, &MapPage::MapDragStep);
@@ -241,80 +224,9 @@ QWidget *MapPage::makeSidePanel()
             emit islandMenuRequested(objectTree_->viewport()->mapToGlobal(at));
     });
     layout->addWidget(panel6);
-    layout->addWidget(makeZoomRow());
+    layout->addWidget(zoomBar_);
     layout->addWidget(objectTree_, 1);
     return panel;
-}
-
-// The shortcuts work wherever the focus is while this page is showing.
-void MapPage::createZoomActions()
-{
-    auto make = [this](const char *name, const QString &text, const QList<QKeySequence> &keys) {
-        auto *action = new QAction(text, this);
-        action->setObjectName(QString::fromLatin1(name));
-        action->setShortcuts(keys);
-        action->setToolTip(text + QStringLiteral(" (") +
-                           keys.front().toString(QKeySequence::NativeText) + QLatin1Char(')'));
-        action->setEnabled(false);
-        addAction(action);
-        return action;
-    };
-    zoomInAction_ =
-        make("ZoomInAction", QStringLiteral("Vergrößern"),
-             {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    zoomInAction_->setIcon(zoomGlyph(true));
-    zoomOutAction_ =
-        make("ZoomOutAction", QStringLiteral("Verkleinern"), {QKeySequence(QKeySequence::ZoomOut)});
-    zoomOutAction_->setIcon(zoomGlyph(false));
-    zoomFitAction_ =
-        make("ZoomFitAction", QStringLiteral("Ganze Karte"), {QKeySequence(Qt::CTRL | Qt::Key_0)});
-    connect(zoomInAction_, &QAction::triggered, this, [this] { panel9_->ZoomIn(); });
-    connect(zoomOutAction_, &QAction::triggered, this, [this] { panel9_->ZoomOut(); });
-    connect(zoomFitAction_, &QAction::triggered, this, [this] { panel9_->Fit(); });
-}
-
-// "−", "+", "Ganze Karte" and the zoom as a percentage of one pixel a tile.
-QWidget *MapPage::makeZoomRow()
-{
-    auto *row = new QWidget;
-    row->setObjectName(QStringLiteral("PanelZoom"));
-    auto *layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 4);
-    layout->setSpacing(2);
-    auto button = [row](const char *name, QAction *action) {
-        auto *b = new QToolButton(row);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setDefaultAction(action);
-        return b;
-    };
-    QToolButton *out = button("btVerkleinern", zoomOutAction_);
-    QToolButton *in = button("btVergroessern", zoomInAction_);
-    for (QToolButton *b : {out, in}) {
-        b->setIconSize(QSize(24, 24));
-        b->setFixedSize(32, 32);
-    }
-    QToolButton *fit = button("btGanzeKarte", zoomFitAction_);
-    fit->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    fit->setFixedHeight(32);
-    zoomLabel_ = new QLabel(row);
-    zoomLabel_->setObjectName(QStringLiteral("lbZoom"));
-    zoomLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    zoomLabel_->setToolTip(QStringLiteral("Vergrößerung: 100 % ist ein Bildpunkt je Feld"));
-    layout->addWidget(out);
-    layout->addWidget(in);
-    layout->addWidget(fit);
-    layout->addStretch();
-    layout->addWidget(zoomLabel_);
-    return row;
-}
-
-void MapPage::UpdateZoom()
-{
-    const MapZoom &zoom = panel9_->zoom();
-    zoomInAction_->setEnabled(doc_ && zoom.canZoomIn());
-    zoomOutAction_->setEnabled(doc_ && zoom.canZoomOut());
-    zoomFitAction_->setEnabled(doc_ && !zoom.fitted());
-    zoomLabel_->setText(QStringLiteral("%1 %").arg(qRound(zoom.currentScale() * 100)));
 }
 
 // "Tobrel's", the picture and "Marbolt" in the editor's blue, with the
@@ -358,7 +270,7 @@ void MapPage::Attach(RumoSzen *doc)
         objectTree_->Fill(*doc_);
     }
     paintBox_->setShowing(doc_ != nullptr);
-    UpdateZoom();
+    zoomBar_->setActive(doc_ != nullptr);
     Repaint();
     emit stateChanged();
 }

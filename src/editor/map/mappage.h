@@ -11,10 +11,9 @@
 class CityEditor;
 class Insel;
 class ShipEditor;
+class ZoomBar;
 class MapPanel;
 class MapView;
-class QAction;
-class QLabel;
 class ObjectTree;
 class QTabWidget;
 class QToolButton;
@@ -83,10 +82,6 @@ signals:
 private:
     QWidget *makeStartScreen();
     QWidget *makeSidePanel();
-    void createZoomActions();
-    QWidget *makeZoomRow();
-    // The zoom buttons and the percentage follow the map's zoom.
-    void UpdateZoom();
     void MapPressed(QPoint tile, Qt::MouseButton button);
     void MapHovered(QPoint tile);
     void MapDragStep(QPoint tile);
@@ -110,10 +105,7 @@ private:
     QWidget *panel8_ = nullptr;
     QToolButton *btStaedte_ = nullptr;
     QToolButton *btSchiffe_ = nullptr;
-    QAction *zoomInAction_ = nullptr;
-    QAction *zoomOutAction_ = nullptr;
-    QAction *zoomFitAction_ = nullptr;
-    QLabel *zoomLabel_ = nullptr;
+    ZoomBar *zoomBar_ = nullptr;
     ObjectTree *objectTree_ = nullptr;
     QTabWidget *pcKarte_ = nullptr;
     CityEditor *cityEditor_ = nullptr;

@@ -1,0 +1,101 @@
+#include "editor/map/zoombar.h"
+
+#include "editor/map/mappanel.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QToolButton>
+
+namespace {
+
+// A magnifying glass with a plus or a minus in it.
+QIcon magnifier(bool plus)
+{
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor ink(50, 50, 50);
+    p.setPen(QPen(ink, 2.5));
+    p.setBrush(QColor(225, 235, 250));
+    p.drawEllipse(QPointF(13, 13), 9, 9);
+    p.setPen(QPen(ink, 4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(20, 20), QPointF(28, 28));
+    p.setPen(QPen(ink, 2.5));
+    p.drawLine(QPointF(8.5, 13), QPointF(17.5, 13));
+    if (plus)
+        p.drawLine(QPointF(13, 8.5), QPointF(13, 17.5));
+    return QIcon(pixmap);
+}
+
+} // namespace
+
+ZoomBar::ZoomBar(MapPanel *panel, QWidget *page) : QWidget(page), panel_(panel)
+{
+    setObjectName(QStringLiteral("PanelZoom"));
+    auto make = [page](const char *name, const QString &text, const QList<QKeySequence> &keys) {
+        auto *action = new QAction(text, page);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcuts(keys);
+        action->setToolTip(text + QStringLiteral(" (") +
+                           keys.front().toString(QKeySequence::NativeText) + QLatin1Char(')'));
+        action->setEnabled(false);
+        page->addAction(action);
+        return action;
+    };
+    zoomIn_ = make("ZoomInAction", QStringLiteral("Vergrößern"),
+                   {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    zoomIn_->setIcon(magnifier(true));
+    zoomOut_ =
+        make("ZoomOutAction", QStringLiteral("Verkleinern"), {QKeySequence(QKeySequence::ZoomOut)});
+    zoomOut_->setIcon(magnifier(false));
+    fit_ =
+        make("ZoomFitAction", QStringLiteral("Ganze Karte"), {QKeySequence(Qt::CTRL | Qt::Key_0)});
+    connect(zoomIn_, &QAction::triggered, panel_, &MapPanel::ZoomIn);
+    connect(zoomOut_, &QAction::triggered, panel_, &MapPanel::ZoomOut);
+    connect(fit_, &QAction::triggered, panel_, &MapPanel::Fit);
+    connect(panel_, &MapPanel::zoomChanged, this, &ZoomBar::follow);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 4);
+    layout->setSpacing(2);
+    auto button = [this](const char *name, QAction *action) {
+        auto *b = new QToolButton(this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setDefaultAction(action);
+        b->setFixedHeight(32);
+        return b;
+    };
+    for (QToolButton *b : {button("btVerkleinern", zoomOut_), button("btVergroessern", zoomIn_)}) {
+        b->setIconSize(QSize(24, 24));
+        b->setFixedWidth(32);
+        layout->addWidget(b);
+    }
+    QToolButton *whole = button("btGanzeKarte", fit_);
+    whole->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    layout->addWidget(whole);
+    layout->addStretch();
+    percent_ = new QLabel(this);
+    percent_->setObjectName(QStringLiteral("lbZoom"));
+    percent_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    percent_->setToolTip(QStringLiteral("Vergrößerung: 100 % ist ein Bildpunkt je Feld"));
+    layout->addWidget(percent_);
+    follow();
+}
+
+void ZoomBar::setActive(bool active)
+{
+    active_ = active;
+    follow();
+}
+
+void ZoomBar::follow()
+{
+    const MapZoom &zoom = panel_->zoom();
+    zoomIn_->setEnabled(active_ && zoom.canZoomIn());
+    zoomOut_->setEnabled(active_ && zoom.canZoomOut());
+    fit_->setEnabled(active_ && !zoom.fitted());
+    percent_->setText(QStringLiteral("%1 %").arg(qRound(zoom.currentScale() * 100)));
+}
