@@ -10,7 +10,7 @@
 //     island) and a pan step (at 8 pixels a tile), each with the drawing of
 //     the whole map that follows it,
 //   - a resave (load and save to a temporary file beside FILE).
-// The line before the resave is "zoom N us, pan N us", the last line
+// One line reads "zoom N us, pan N us" (medians); the last line is
 // "render N us, drag N us". Not a test: the figures are
 // compared with each other and with baselines of the same run, never with
 // fixed limits.
@@ -218,10 +218,11 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 2) {
-        QTextStream(stderr) << "usage: marbolt-bench FILE\n"
-                               "Measures drawing, dragging, a refused nudge and a resave of "
-                               "the scenario FILE; the last line is \"render N us, drag N "
-                               "us\" (medians).\n";
+        QTextStream(stderr)
+            << "usage: marbolt-bench FILE\n"
+               "Measures drawing, dragging, a refused nudge, zooming, "
+               "panning and a resave of the scenario FILE; the last line is \"render N us, drag N "
+               "us\" (medians).\n";
         return 2;
     }
     const QString path = QFileInfo(args[1]).absoluteFilePath();

@@ -87,7 +87,7 @@ void MapView::mousePressEvent(QMouseEvent *event)
 {
     lastPixel_ = event->position().toPoint();
     if (event->button() == Qt::MiddleButton) {
-        if (!dragging_) {
+        if (showing_ && !dragging_) {
             panning_ = true;
             panFrom_ = lastPixel_;
             setCursor(Qt::ClosedHandCursor);
@@ -166,6 +166,11 @@ void MapView::contextMenuEvent(QContextMenuEvent *event)
 // other editors, Shift turning it sideways.
 void MapView::wheelEvent(QWheelEvent *event)
 {
+    // Without a scenario there is nothing to zoom into.
+    if (!showing_) {
+        QWidget::wheelEvent(event);
+        return;
+    }
     event->accept();
     lastPixel_ = event->position().toPoint();
     if (event->modifiers() & Qt::ControlModifier) {
