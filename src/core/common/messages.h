@@ -238,6 +238,20 @@ inline QString recentFilesGone(const QStringList &paths)
            paths.join(QLatin1Char('\n'));
 }
 
+// The titles of the file dialogs.
+inline QString openScenarioTitle()
+{
+    return QStringLiteral("Szenario öffnen");
+}
+inline QString saveScenarioAsTitle()
+{
+    return QStringLiteral("Szenario speichern unter");
+}
+inline QString saveIslandTitle()
+{
+    return QStringLiteral("Insel als Vorlage speichern");
+}
+
 // The game folder the user chooses where none was found.
 inline QString chooseGameFolderTitle()
 {

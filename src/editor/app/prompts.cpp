@@ -74,14 +74,15 @@ public:
         dialog.resize(560, 320);
         dialog.exec();
     }
-    FileChoice OpenFile(QWidget *parent, const QString &folder, const QStringList &filters) override
+    FileChoice OpenFile(QWidget *parent, const QString &folder, const QStringList &filters,
+                        const QString &caption) override
     {
-        return run(parent, QFileDialog::AcceptOpen, folder, filters);
+        return run(parent, QFileDialog::AcceptOpen, folder, filters, caption);
     }
-    FileChoice SaveFile(QWidget *parent, const QString &proposedPath,
-                        const QStringList &filters) override
+    FileChoice SaveFile(QWidget *parent, const QString &proposedPath, const QStringList &filters,
+                        const QString &caption) override
     {
-        return run(parent, QFileDialog::AcceptSave, proposedPath, filters);
+        return run(parent, QFileDialog::AcceptSave, proposedPath, filters, caption);
     }
     QString ChooseFolder(QWidget *parent, const QString &caption, const QString &start) override
     {
@@ -117,10 +118,12 @@ private:
     }
 
     static FileChoice run(QWidget *parent, QFileDialog::AcceptMode mode, const QString &start,
-                          const QStringList &filters)
+                          const QStringList &filters, const QString &caption)
     {
         QFileDialog dialog(parent);
         dialog.setAcceptMode(mode);
+        if (!caption.isEmpty())
+            dialog.setWindowTitle(caption);
         dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                            : QFileDialog::AnyFile);
         dialog.setOption(QFileDialog::ReadOnly, false);

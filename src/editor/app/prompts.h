@@ -31,12 +31,13 @@ public:
         QString path;   // empty when cancelled
         int filter = 0; // index of the chosen filter
     };
-    // `filters` in Qt's form, e.g. "Vo Single (*.szs)".
-    virtual FileChoice OpenFile(QWidget *parent, const QString &folder,
-                                const QStringList &filters) = 0;
+    // `filters` in Qt's form, e.g. "Vo Einzelspieler (*.szs)"; `title` names
+    // the dialog's purpose (Qt's "Öffnen" / "Speichern unter" when empty).
+    virtual FileChoice OpenFile(QWidget *parent, const QString &folder, const QStringList &filters,
+                                const QString &title = QString()) = 0;
     // Asks before overwriting an existing file.
     virtual FileChoice SaveFile(QWidget *parent, const QString &proposedPath,
-                                const QStringList &filters) = 0;
+                                const QStringList &filters, const QString &title = QString()) = 0;
 
     // A folder; empty when cancelled.
     virtual QString ChooseFolder(QWidget *parent, const QString &title, const QString &start) = 0;

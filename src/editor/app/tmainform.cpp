@@ -691,7 +691,8 @@ void TMainForm::OpenActionExecute()
     const QString folder = currentFolder_.isEmpty() && doc_
                                ? QFileInfo(doc_->FilePath()).absolutePath()
                                : currentFolder_;
-    const Prompts::FileChoice choice = Prompts::Current().OpenFile(this, folder, kOpenFilters);
+    const Prompts::FileChoice choice =
+        Prompts::Current().OpenFile(this, folder, kOpenFilters, msg::openScenarioTitle());
     if (!choice.path.isEmpty())
         OpenAndSelect(choice.path);
 }
@@ -723,7 +724,8 @@ void TMainForm::SaveAsActionExecute()
         saveAsFolder_.isEmpty() ? QFileInfo(doc_->FilePath()).absolutePath() : saveAsFolder_;
     const QString proposed =
         withExtension(QDir(folder).filePath(doc_->FileName()), QStringLiteral(".szs"));
-    const Prompts::FileChoice choice = Prompts::Current().SaveFile(this, proposed, kSaveFilters);
+    const Prompts::FileChoice choice =
+        Prompts::Current().SaveFile(this, proposed, kSaveFilters, msg::saveScenarioAsTitle());
     if (choice.path.isEmpty())
         return;
     const QString target =
@@ -755,7 +757,7 @@ void TMainForm::SaveInselActionExecute()
         return;
     const Prompts::FileChoice choice = Prompts::Current().SaveFile(
         this, currentFolder_.isEmpty() ? QString() : currentFolder_ + QDir::separator(),
-        {QStringLiteral("Brim Inseldateien (*.scp)")});
+        {QStringLiteral("Brim Inseldateien (*.scp)")}, msg::saveIslandTitle());
     if (choice.path.isEmpty())
         return;
     QString path = choice.path;

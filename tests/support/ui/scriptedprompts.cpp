@@ -57,7 +57,8 @@ void ScriptedPrompts::Notices(QWidget *, const QString &intro, const QStringList
         shown << "notice: " + line;
 }
 
-Prompts::FileChoice ScriptedPrompts::OpenFile(QWidget *, const QString &folder, const QStringList &)
+Prompts::FileChoice ScriptedPrompts::OpenFile(QWidget *, const QString &folder, const QStringList &,
+                                              const QString &)
 {
     shown << "open: " + folder;
     if (files.isEmpty()) {
@@ -68,7 +69,7 @@ Prompts::FileChoice ScriptedPrompts::OpenFile(QWidget *, const QString &folder, 
 }
 
 Prompts::FileChoice ScriptedPrompts::SaveFile(QWidget *, const QString &proposedPath,
-                                              const QStringList &)
+                                              const QStringList &, const QString &)
 {
     shown << "save: " + proposedPath;
     if (files.isEmpty()) {

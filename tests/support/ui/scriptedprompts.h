@@ -36,10 +36,10 @@ public:
     bool WarnOkCancel(QWidget *parent, const QString &text) override;
     bool AskYesNo(QWidget *parent, const QString &text) override;
     void Notices(QWidget *parent, const QString &intro, const QStringList &lines) override;
-    FileChoice OpenFile(QWidget *parent, const QString &folder,
-                        const QStringList &filters) override;
-    FileChoice SaveFile(QWidget *parent, const QString &proposedPath,
-                        const QStringList &filters) override;
+    FileChoice OpenFile(QWidget *parent, const QString &folder, const QStringList &filters,
+                        const QString &title) override;
+    FileChoice SaveFile(QWidget *parent, const QString &proposedPath, const QStringList &filters,
+                        const QString &title) override;
     QString ChooseFolder(QWidget *parent, const QString &title, const QString &start) override;
     void About(QWidget *parent, const QString &title, const QString &text) override;
 };
