@@ -318,4 +318,65 @@ inline QString cityWithoutTradingPost(const QString &city)
     return QStringLiteral("Die Stadt %1 hat kein Kontor und damit kein Warenlager.").arg(city);
 }
 
+// The steps of the undo stack, as "Rückgängig: <step>" names them.
+inline QString undoStep(const QString &step)
+{
+    return step.isEmpty() ? QStringLiteral("Rückgängig")
+                          : QStringLiteral("Rückgängig: %1").arg(step);
+}
+inline QString redoStep(const QString &step)
+{
+    return step.isEmpty() ? QStringLiteral("Wiederherstellen")
+                          : QStringLiteral("Wiederherstellen: %1").arg(step);
+}
+inline QString moveIsland(int number)
+{
+    return QStringLiteral("Insel %1 verschieben").arg(number);
+}
+inline QString deleteIsland(int number)
+{
+    return QStringLiteral("Insel %1 löschen").arg(number);
+}
+inline QString editSettings()
+{
+    return QStringLiteral("Einstellungen ändern");
+}
+// Missions and players counted from 1.
+inline QString editMission(int number)
+{
+    return QStringLiteral("Auftrag %1 ändern").arg(number);
+}
+inline QString editPlayer(int number)
+{
+    return QStringLiteral("Spieler %1 ändern").arg(number);
+}
+inline QString editCity(const QString &name)
+{
+    return QStringLiteral("Stadt %1 ändern").arg(name);
+}
+inline QString editShip(const QString &name)
+{
+    return QStringLiteral("Schiff %1 ändern").arg(name);
+}
+inline QString editTradingPost(int island)
+{
+    return QStringLiteral("Kontor auf Insel %1 ändern").arg(island);
+}
+inline QString editIsland(int number)
+{
+    return QStringLiteral("Insel %1 ändern").arg(number);
+}
+inline QString editStock()
+{
+    return QStringLiteral("Warenlager ändern");
+}
+inline QString editCargo()
+{
+    return QStringLiteral("Ladung ändern");
+}
+// The step that an edit of the control called `control` makes, for the
+// controls that name their edit better than the changed record does; empty
+// for the others.
+QString editOfControl(QStringView control);
+
 } // namespace msg

@@ -30,12 +30,20 @@ RumoSzen::RumoSzen(QObject *parent) : RumoSzen(GamePath(), parent) {}
 RumoSzen::RumoSzen(const QString &gamePath, QObject *parent) : QObject(parent), gamePath_(gamePath)
 {
     reset();
+    // The stack moves its index after a step's undo or redo has run.
+    connect(&undoStack_, &QUndoStack::indexChanged, this, &RumoSzen::syncChangeCount);
 }
 
-RumoSzen::~RumoSzen() = default;
+RumoSzen::~RumoSzen()
+{
+    // The stack empties itself as it goes; nobody is to hear of it.
+    disconnect(&undoStack_, nullptr, this, nullptr);
+}
 
 void RumoSzen::reset()
 {
+    // The steps point into the records that are about to go.
+    undoStack_.clear();
     missionArea_.fill(0);
     for (int m = 0; m < MissionRecord::Count; ++m)
         missions().mission(m).setNumber(-1);
@@ -50,6 +58,7 @@ void RumoSzen::reset()
     scenarioName_.clear();
     campaignNumber_ = -1;
     lastError_.clear();
+    baseline_.Take(*this);
 }
 
 bool RumoSzen::Load(const QString &path)
@@ -108,6 +117,7 @@ bool RumoSzen::Load(QIODevice &in, const QString &path)
     }
     filePath_ = path;
     fileName_ = QFileInfo(path).fileName();
+    baseline_.Take(*this);
     return true;
 }
 
@@ -340,8 +350,51 @@ bool RumoSzen::Save(const QString &path)
 
 void RumoSzen::SetModified(bool changed)
 {
-    changeCount_ = changed ? changeCount_ + 1 : 0;
+    if (changed) {
+        ++changeCount_;
+    } else {
+        undoStack_.setClean();
+        changeCount_ = 0;
+    }
     emit modifiedChanged(changeCount_);
+}
+
+int RumoSzen::stepsFromClean() const
+{
+    const int clean = undoStack_.cleanIndex();
+    // A clean state pushed off the stack can never be reached again.
+    if (clean < 0)
+        return std::max(1, undoStack_.index());
+    return std::abs(undoStack_.index() - clean);
+}
+
+bool RumoSzen::RecordChanges(const QString &text)
+{
+    std::unique_ptr<DocumentEdit> edit = baseline_.ChangesSince(*this, text);
+    const bool changed = edit != nullptr;
+    if (edit)
+        undoStack_.push(edit.release()); // its redo takes the new baseline
+    syncChangeCount();
+    return changed;
+}
+
+void RumoSzen::RecordIslandMove(Insel &island, int dx, int dy)
+{
+    if (dx != 0 || dy != 0)
+        undoStack_.push(new IslandMoveEdit(*this, island, QPoint(dx, dy)));
+}
+
+void RumoSzen::StepApplied()
+{
+    baseline_.Take(*this);
+}
+
+void RumoSzen::syncChangeCount()
+{
+    if (changeCount_ != stepsFromClean()) {
+        changeCount_ = stepsFromClean();
+        emit modifiedChanged(changeCount_);
+    }
 }
 
 Insel *RumoSzen::island(int number) const
@@ -466,15 +519,27 @@ bool RumoSzen::MoveIsland(Insel &moved, int dx, int dy)
 
 bool RumoSzen::DeleteIsland(Insel &doomed)
 {
-    if (!doomed.CanDelete())
+    if (!doomed.CanDelete() || island(doomed.number()) != &doomed)
         return false;
-    for (auto &entry : islands_) {
-        if (entry.get() == &doomed) {
-            entry.reset();
-            return true;
-        }
-    }
-    return false;
+    undoStack_.push(new IslandDeleteEdit(*this, doomed));
+    return true;
+}
+
+std::unique_ptr<Insel> RumoSzen::TakeIsland(int number)
+{
+    if (!island(number))
+        return nullptr;
+    return std::move(islands_[size_t(number)]);
+}
+
+void RumoSzen::PutBackIsland(std::unique_ptr<Insel> island)
+{
+    if (!island)
+        return;
+    const size_t number = size_t(island->number());
+    if (islands_.size() <= number)
+        islands_.resize(number + 1);
+    islands_[number] = std::move(island);
 }
 
 bool RumoSzen::ExportIsland(const Insel &island, const QString &path) const

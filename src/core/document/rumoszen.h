@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/document/chunkfile.h"
+#include "core/document/edithistory.h"
 #include "core/document/scenariosettings.h"
 #include "core/goods/shiprecord.h"
 #include "core/islands/insel.h"
@@ -10,6 +11,7 @@
 #include <QIODevice>
 #include <QObject>
 #include <QStringList>
+#include <QUndoStack>
 #include <array>
 #include <memory>
 #include <optional>
@@ -45,10 +47,25 @@ public:
     // Texts the load produced for the user, in the order they arose.
     const QStringList &notices() const { return notices_; }
 
-    // Change count: SetModified(true) counts one change, false clears it.
+    // Change count: the steps between the undo stack's clean state and its
+    // present one, plus the edits still under way in the editor's controls.
+    // SetModified(true) counts one such edit; false clears the count and
+    // marks the present state as the saved one.
     void SetModified(bool changed);
     bool IsModified() const { return changeCount_ > 0; }
     int ModifiedCount() const { return changeCount_; }
+
+    // Every edit is one step of this stack; a load empties it.
+    QUndoStack *undoStack() { return &undoStack_; }
+    // Records what the editor wrote into the records since the last step as
+    // one step called `text` (empty: named after the first changed record).
+    // False when nothing changed; the count of edits under way is dropped
+    // either way.
+    bool RecordChanges(const QString &text = QString());
+    // Records a move already made (a whole drag or one arrow-key step).
+    void RecordIslandMove(Insel &island, int dx, int dy);
+    // Called by the stack's steps after each undo and redo.
+    void StepApplied();
 
     QString FilePath() const { return filePath_; }
     QString FileName() const { return fileName_; }
@@ -86,8 +103,9 @@ public:
     bool MoveIsland(Insel &island, int dx, int dy);
     bool MoveValid() const { return moveValid_; }
     bool CanDeleteIsland(const Insel &island) const { return island.CanDelete(); }
-    // Removes the island with its settlements from the output. Refused (false)
-    // for islands that CanDeleteIsland refuses.
+    // Removes the island with its settlements from the output, as one step
+    // of the undo stack. Refused (false) for islands that CanDeleteIsland
+    // refuses.
     bool DeleteIsland(Insel &island);
     // Writes the island as an island template file; on failure lastError()
     // tells why.
@@ -110,6 +128,15 @@ signals:
     void modifiedChanged(int count);
 
 private:
+    friend class RecordSnapshot;
+    friend class IslandDeleteEdit;
+    // Out of the document and back, for the deletion step.
+    std::unique_ptr<Insel> TakeIsland(int number);
+    void PutBackIsland(std::unique_ptr<Insel> island);
+    // The steps between the clean state and the present one.
+    int stepsFromClean() const;
+    // The change count becomes stepsFromClean().
+    void syncChangeCount();
     bool decodeChunk(ScenarioChunk &chunk, bool &endWalk);
     bool addIsland(std::unique_ptr<Insel> island);
     void decodeSzene(ScenarioChunk &chunk);
@@ -152,4 +179,7 @@ private:
     int campaignNumber_ = -1;
     int changeCount_ = 0;
     bool moveValid_ = true;
+    // The records as the last step left them.
+    RecordSnapshot baseline_;
+    QUndoStack undoStack_;
 };

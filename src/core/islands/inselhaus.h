@@ -42,6 +42,10 @@ public:
     // when a tile really changes.
     void RecolourCity(int slot, int player);
 
+    // The layer's bytes, shared, and the same put back by undo and redo.
+    QByteArray sharedTiles() const { return tiles_; }
+    void RestoreTiles(QByteArray tiles) { tiles_ = std::move(tiles); }
+
 private:
     Insel *owner_;
     QByteArray tiles_;

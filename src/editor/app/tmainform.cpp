@@ -2,6 +2,7 @@
 
 #include "core/common/messages.h"
 #include "core/common/noticelist.h"
+#include "core/document/edithistory.h"
 #include "core/document/rumoszen.h"
 #include "core/document/scenariofiles.h"
 #include "core/game/gamepath.h"
@@ -29,6 +30,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QSplitter>
@@ -37,10 +39,14 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QTextEdit>
 #include <QToolBar>
+#include <QToolButton>
 #include <QTreeWidget>
+#include <QUndoStack>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace {
 
@@ -120,6 +126,18 @@ QString withExtension(const QString &path, const QString &extension)
     return QDir(info.path()).filePath(base + extension);
 }
 
+// A field whose typing the undo stack takes as one step when it is left.
+bool isTextField(const QWidget *widget)
+{
+    if (const auto *line = qobject_cast<const QLineEdit *>(widget))
+        return !line->isReadOnly();
+    if (const auto *plain = qobject_cast<const QPlainTextEdit *>(widget))
+        return !plain->isReadOnly();
+    if (const auto *rich = qobject_cast<const QTextEdit *>(widget))
+        return !rich->isReadOnly();
+    return false;
+}
+
 } // namespace
 
 TMainForm::TMainForm(QWidget *parent, QSettings *settings)
@@ -155,13 +173,24 @@ TMainForm::TMainForm(QWidget *parent, QSettings *settings)
 
     new KeyboardWatch(
         this, [this](int key, bool alt, QWidget *to) { return ArrowKeyUsed(key, alt, to); });
+    qApp->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old) {
+        if (old && old == pendingField_)
+            RecordTyping();
+    });
 
     restoreSettings();
     fillRecentMenu();
     UpdateActions();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm()
+{
+    // Widgets going away move the focus; nothing is an edit any more.
+    qApp->removeEventFilter(this);
+    disconnect(qApp, nullptr, this, nullptr);
+    quiet_ = true;
+}
 
 bool TMainForm::ArrowKeyUsed(int key, bool alt, QWidget *to)
 {
@@ -170,6 +199,8 @@ bool TMainForm::ArrowKeyUsed(int key, bool alt, QWidget *to)
     // with Alt they move the island from anywhere in the window.
     if (pages_->currentWidget() != mapPage_ || (!alt && !mapPage_->IsMap(to)))
         return false;
+    // Typing under way is a step before the island's.
+    RecordTyping();
     return mapPage_->ArrowKey(key);
 }
 
@@ -342,9 +373,21 @@ void TMainForm::createActions()
              {}, QStringLiteral("Insel speichern|Speichert die Insel in einer neuen Datei"));
     deleteIslandAction_ = make("DeleteIslandAction", QStringLiteral("Insel löschen"),
                                QStringLiteral("deleteisland"), {}, QStringLiteral("Insel löschen"));
-    undoIslandMove_ =
-        make("UndoIslandMove", QStringLiteral("Rückgängig"), QStringLiteral("undo"),
-             QKeySequence(Qt::CTRL | Qt::Key_Z), QStringLiteral("Inselverschiebung rückgängig"));
+    // A focused text field takes these keys for its own typing first: its
+    // ShortcutOverride wins over a window shortcut.
+    undoAction_ = make("UndoAction", msg::undoStep(QString()), QStringLiteral("undo"),
+                       QKeySequence::Undo, QString());
+    redoAction_ = make("RedoAction", msg::redoStep(QString()), QStringLiteral("redo"),
+                       QKeySequence::Redo, QString());
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    for (const QKeySequence &key :
+         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
+        if (!redoKeys.contains(key))
+            redoKeys << key;
+    }
+    redoAction_->setShortcuts(redoKeys);
+    for (QAction *action : {undoAction_, redoAction_})
+        action->setShortcutContext(Qt::WindowShortcut);
 
     gameFolderAction_ = new QAction(QStringLiteral("Spiel&ordner wählen..."), this);
     gameFolderAction_->setObjectName(QStringLiteral("GameFolderAction"));
@@ -369,9 +412,12 @@ void TMainForm::createActions()
     connect(revertAction_, &QAction::triggered, this, &TMainForm::RevertActionExecute);
     connect(exitAction_, &QAction::triggered, this, &QWidget::close);
     connect(saveInselAction_, &QAction::triggered, this, &TMainForm::SaveInselActionExecute);
-    connect(deleteIslandAction_, &QAction::triggered, this,
-            [this] { mapPage_->DeleteSelectedIsland(); });
-    connect(undoIslandMove_, &QAction::triggered, this, [this] { mapPage_->UndoIslandMove(); });
+    connect(deleteIslandAction_, &QAction::triggered, this, [this] {
+        RecordEdit();
+        mapPage_->DeleteSelectedIsland();
+    });
+    connect(undoAction_, &QAction::triggered, this, &TMainForm::UndoExecute);
+    connect(redoAction_, &QAction::triggered, this, &TMainForm::RedoExecute);
 
     inselPopup_ = new QMenu(this);
     inselPopup_->setObjectName(QStringLiteral("InselPopup"));
@@ -390,6 +436,12 @@ void TMainForm::createMenuAndToolBar()
     file->addAction(gameFolderAction_);
     file->addSeparator();
     file->addAction(exitAction_);
+    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
+    edit->setObjectName(QStringLiteral("EditMenu"));
+    // Opening the menu makes the typing under way a step, so that the menu
+    // names what Undo takes back.
+    connect(edit, &QMenu::aboutToShow, this, &TMainForm::RecordTyping);
+    edit->addActions({undoAction_, redoAction_});
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Hilfe"));
     help->setObjectName(QStringLiteral("HelpMenu"));
@@ -404,7 +456,9 @@ void TMainForm::createMenuAndToolBar()
     bar->setFixedHeight(42);
     bar->addActions({openAction_, saveAction_, saveAsAction_, revertAction_});
     bar->addSeparator();
-    bar->addActions({saveInselAction_, deleteIslandAction_, undoIslandMove_});
+    bar->addActions({saveInselAction_, deleteIslandAction_});
+    bar->addSeparator();
+    bar->addActions({undoAction_, redoAction_});
     bar->addSeparator();
     bar->addAction(exitAction_);
     for (QAction *action : bar->actions()) {
@@ -447,13 +501,16 @@ void TMainForm::createPages()
     setPagesEnabled(false);
 
     // The goods dialogs and the campaign editor are made when first needed.
+    // Each goods dialog closed with OK is one step.
     connect(mapPage_, &MapPage::stockRequested, this, [this](CityRecord city) {
+        RecordEdit();
         if (doc_ && wareForm().Execute(doc_.get(), city))
-            controlChanged();
+            RecordEdit(msg::editStock());
     });
     connect(mapPage_, &MapPage::cargoRequested, this, [this](ShipRecord ship) {
+        RecordEdit();
         if (doc_ && schiffWaren().Execute(doc_.get(), ship))
-            controlChanged();
+            RecordEdit(msg::editCargo());
     });
     connect(mapPage_, &MapPage::cityOwnerChanged, this, [this](CityRecord city) {
         if (doc_ && wareForm_)
@@ -499,12 +556,12 @@ void TMainForm::buildDocumentPages()
         addAction(action);
     if (doc_) {
         // Filling the controls is no edit.
-        const bool modified = doc_->IsModified();
+        const bool wasQuiet = std::exchange(quiet_, true);
         for (DocumentPage *page : documentPages_) {
             if (page != mapPage_)
                 page->Attach(doc_.get());
         }
-        doc_->SetModified(modified);
+        quiet_ = wasQuiet;
     }
 }
 
@@ -547,7 +604,18 @@ void TMainForm::UpdateActions()
     revertAction_->setEnabled(open && doc_->IsModified());
     saveInselAction_->setEnabled(open && island);
     deleteIslandAction_->setEnabled(open && island && doc_->CanDeleteIsland(*island));
-    undoIslandMove_->setEnabled(open && mapPage_->UndoAvailable());
+    QUndoStack *stack = open ? doc_->undoStack() : nullptr;
+    // Typing under way is the step that Undo takes back first.
+    const QString undoText = pendingField_ ? StepOf(pendingField_) : QString();
+    undoAction_->setEnabled(open && (pendingField_ || stack->canUndo()));
+    // Names of cities and ships may hold an "&", which is no mnemonic here.
+    auto literal = [](QString text) { return text.replace(QLatin1Char('&'), QLatin1String("&&")); };
+    undoAction_->setText(literal(msg::undoStep(pendingField_ ? undoText
+                                               : stack       ? stack->undoText()
+                                                             : QString())));
+    redoAction_->setEnabled(open && !pendingField_ && stack->canRedo());
+    redoAction_->setText(
+        literal(msg::redoStep(stack && !pendingField_ ? stack->redoText() : QString())));
 }
 
 Insel *TMainForm::SelectedIsland() const
@@ -557,8 +625,139 @@ Insel *TMainForm::SelectedIsland() const
 
 void TMainForm::controlChanged()
 {
-    if (doc_)
+    auto *page = qobject_cast<DocumentPage *>(sender());
+    const QString named = page ? page->takeStepName() : QString();
+    if (!doc_ || quiet_)
+        return;
+    // The last key went to a text field: typing, whether or not the field
+    // has the focus (keys sent to it while the window is inactive).
+    if (typingIn_) {
+        if (pendingField_ && pendingField_ != typingIn_)
+            RecordTyping();
+        pendingField_ = typingIn_;
+        // Counted until the field is left, for the title and the actions.
         doc_->SetModified(true);
+        return;
+    }
+    RecordEdit(named.isEmpty() ? StepOf(lastInput_) : named);
+}
+
+void TMainForm::RecordEdit(const QString &text)
+{
+    if (!doc_ || quiet_)
+        return;
+    const QString step = text.isEmpty() && pendingField_ ? StepOf(pendingField_) : text;
+    pendingField_ = nullptr;
+    lastInput_ = nullptr;
+    quiet_ = true;
+    for (DocumentPage *page : documentPages_)
+        page->Commit();
+    quiet_ = false;
+    doc_->RecordChanges(step);
+    UpdateActions();
+}
+
+void TMainForm::RecordTyping()
+{
+    if (pendingField_)
+        RecordEdit();
+}
+
+void TMainForm::UndoExecute()
+{
+    if (!doc_)
+        return;
+    RecordEdit();
+    QUndoStack *stack = doc_->undoStack();
+    if (!stack->canUndo())
+        return;
+    const EditTarget target =
+        static_cast<const DocumentEdit *>(stack->command(stack->index() - 1))->target();
+    stack->undo();
+    ShowStep(target);
+}
+
+void TMainForm::RedoExecute()
+{
+    if (!doc_)
+        return;
+    RecordEdit();
+    QUndoStack *stack = doc_->undoStack();
+    if (!stack->canRedo())
+        return;
+    const EditTarget target =
+        static_cast<const DocumentEdit *>(stack->command(stack->index()))->target();
+    stack->redo();
+    ShowStep(target);
+}
+
+void TMainForm::ShowStep(const EditTarget &target)
+{
+    if (target.page != EditTarget::Page::Map)
+        buildDocumentPages();
+    quiet_ = true;
+    for (DocumentPage *page : documentPages_)
+        page->Refresh();
+    switch (target.page) {
+    case EditTarget::Page::Map:
+        pages_->setCurrentWidget(mapPage_);
+        // A deleted island has no node; nothing is selected then.
+        mapPage_->SelectObject(target.island, target.record);
+        break;
+    case EditTarget::Page::Settings:
+        pages_->setCurrentWidget(settingsPage_->parentWidget());
+        break;
+    case EditTarget::Page::Missions:
+        pages_->setCurrentWidget(missionsPage_->parentWidget());
+        if (auto *tabs = missionsPage_->findChild<QTabBar *>(QStringLiteral("AuftragTabControl")))
+            tabs->setCurrentIndex(target.index);
+        break;
+    case EditTarget::Page::Players:
+        pages_->setCurrentWidget(playersPage_->parentWidget());
+        if (auto *tabs = playersPage_->findChild<QTabBar *>(QStringLiteral("SpielerTabControl")))
+            tabs->setCurrentIndex(target.index);
+        break;
+    }
+    quiet_ = false;
+    UpdateTitle(doc_->FileName());
+    UpdateActions();
+}
+
+QString TMainForm::StepOf(const QWidget *control)
+{
+    for (const QWidget *w = control; w && !w->isWindow(); w = w->parentWidget()) {
+        QString step = msg::editOfControl(w->objectName());
+        if (const auto *button = qobject_cast<const QToolButton *>(w);
+            step.isEmpty() && button && button->defaultAction())
+            step = msg::editOfControl(button->defaultAction()->objectName());
+        if (!step.isEmpty())
+            return step;
+    }
+    return QString();
+}
+
+bool TMainForm::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::KeyPress || type == QEvent::MouseButtonPress) && watched->isWidgetType()) {
+        auto *widget = static_cast<QWidget *>(watched);
+        // An event that a child left passes its parents too; the child is
+        // the control.
+        const bool passedOn = lastInput_ && widget->isAncestorOf(lastInput_);
+        if (!passedOn) {
+            if (type == QEvent::MouseButtonPress) {
+                if (pendingField_ && widget != pendingField_ &&
+                    !pendingField_->isAncestorOf(widget))
+                    RecordTyping();
+                if (widget != typingIn_)
+                    typingIn_ = nullptr;
+            } else {
+                typingIn_ = isTextField(widget) ? widget : nullptr;
+            }
+            lastInput_ = widget;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TMainForm::UpdateTitle()
@@ -573,20 +772,19 @@ void TMainForm::MainPageControlChanging(int index)
 {
     if (index > 0)
         buildDocumentPages();
-    // Leaving the missions or the players page writes it into its records;
-    // the settings stay in their controls until a save.
+    // Leaving the missions or the players page writes it into its records.
     for (DocumentPage *page :
          {static_cast<DocumentPage *>(missionsPage_), static_cast<DocumentPage *>(playersPage_)}) {
         if (doc_ && page && pages_->indexOf(page->parentWidget()) == shownPage_)
             page->Commit();
     }
     shownPage_ = index;
+    RecordEdit();
 }
 
 bool TMainForm::SaveDocument(const QString &path)
 {
-    for (DocumentPage *page : documentPages_)
-        page->Commit();
+    RecordEdit();
     return doc_->Save(path);
 }
 
@@ -614,6 +812,7 @@ void TMainForm::ShowPath(const QString &path)
 
 void TMainForm::discardDocument()
 {
+    pendingField_ = nullptr;
     for (DocumentPage *page : documentPages_)
         page->Attach(nullptr);
     doc_.reset();
@@ -670,8 +869,12 @@ bool TMainForm::OpenScenario(const QString &requested)
             UpdateTitle();
             UpdateActions();
         });
+        connect(doc_->undoStack(), &QUndoStack::indexChanged, this, &TMainForm::UpdateActions);
+        pendingField_ = nullptr;
+        quiet_ = true;
         for (DocumentPage *page : documentPages_)
             page->Attach(doc_.get());
+        quiet_ = false;
         ShowPath(path);
         status_[1]->clear();
         doc_->SetModified(false);

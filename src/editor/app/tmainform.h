@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 #include <vector>
 
@@ -22,6 +23,7 @@ class TabAuftraege;
 class TabSettings;
 class TabSpieler;
 class Insel;
+struct EditTarget;
 
 // The editor's one main window: the folder tree on the left, the pages of
 // the open scenario on the right, the file actions in menu and tool bar.
@@ -62,13 +64,17 @@ public:
     static QString ShortenPath(const QString &path, int width, const QFontMetrics &metrics);
 
 public slots:
-    // Every edit of a control counts one change of the open document.
+    // A control changed the open document: typing into a text field is one
+    // step of the undo stack when the field is left, any other edit at once.
     void controlChanged();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    // Notes which control the user works in, for the steps' names, and
+    // records the typing in a text field before a click elsewhere.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createActions();
@@ -103,6 +109,20 @@ private:
     void ShowAbout();
     // Whether an arrow key that reached `to` moves the selected island.
     bool ArrowKeyUsed(int key, bool alt, QWidget *to);
+    // Commits the pages and records what they wrote, with what an edit in
+    // a text field still under way wrote, as one step called `text` (empty:
+    // named after the field or the changed record).
+    void RecordEdit(const QString &text = QString());
+    // Records the typing still under way, if any.
+    void RecordTyping();
+    void UndoExecute();
+    void RedoExecute();
+    // After undo or redo: every page shows the records again, and the page
+    // and object that the step concerned are selected.
+    void ShowStep(const EditTarget &target);
+    // The step's name for an edit in `control`; empty when neither it nor a
+    // widget around it names one.
+    static QString StepOf(const QWidget *control);
 
     void OpenActionExecute();
     void SaveActionExecute();
@@ -123,7 +143,8 @@ private:
     QAction *exitAction_ = nullptr;
     QAction *saveInselAction_ = nullptr;
     QAction *deleteIslandAction_ = nullptr;
-    QAction *undoIslandMove_ = nullptr;
+    QAction *undoAction_ = nullptr;
+    QAction *redoAction_ = nullptr;
     QAction *gameFolderAction_ = nullptr;
     QAction *helpAction_ = nullptr;
     QAction *aboutAction_ = nullptr;
@@ -149,4 +170,14 @@ private:
     TWarenAuswahl *warenAuswahl_ = nullptr;
     TSchiffWaren *schiffWaren_ = nullptr;
     QLabel *status_[3] = {};
+
+    // The text field that got the last key press.
+    QPointer<QWidget> typingIn_;
+    // The text field whose typing is not yet a step of the undo stack.
+    QPointer<QWidget> pendingField_;
+    // The widget that got the last click or key press.
+    QPointer<QWidget> lastInput_;
+    // Set while pages are filled or committed: their change signals are no
+    // edits then.
+    bool quiet_ = false;
 };

@@ -259,7 +259,6 @@ void MapPage::Attach(RumoSzen *doc)
     cityEditor_->Fill(doc_, CityRecord());
     shipEditor_->Fill(doc_, ShipRecord());
     dragIsland_ = nullptr;
-    undoIsland_ = nullptr;
     picture_.Forget();
     // Another world is shown whole first.
     panel9_->Fit();
@@ -273,6 +272,41 @@ void MapPage::Attach(RumoSzen *doc)
     zoomBar_->setActive(doc_ != nullptr);
     Repaint();
     emit stateChanged();
+}
+
+void MapPage::Refresh()
+{
+    if (!doc_)
+        return;
+    const Insel *island = SelectedIsland();
+    const CityRecord city = SelectedCity();
+    const ShipRecord ship = SelectedShip();
+    // Emptied first, so that no editor writes its stale record while the
+    // tree lets go of the selection.
+    cityEditor_->Fill(doc_, CityRecord());
+    shipEditor_->Fill(doc_, ShipRecord());
+    dragIsland_ = nullptr;
+    objectTree_->Clear();
+    objectTree_->Fill(*doc_);
+    // Owners' colours may have changed with the records.
+    picture_.Forget();
+    // The selection stays where its object is still there; the editors
+    // show the records as they are now.
+    SelectObject(island, city ? city.data() : ship.data());
+    Repaint();
+    emit stateChanged();
+}
+
+void MapPage::SelectObject(const Insel *island, const uchar *record)
+{
+    // Only compared with the nodes' objects, so an island that is no longer
+    // in the document finds no node.
+    QTreeWidgetItem *node = record ? objectTree_->NodeOf(record) : nullptr;
+    if (!node && island)
+        node = objectTree_->NodeOf(island);
+    objectTree_->setCurrentItem(node);
+    if (node)
+        objectTree_->scrollToItem(node);
 }
 
 Insel *MapPage::SelectedIsland() const
@@ -388,7 +422,6 @@ void MapPage::MapPressed(QPoint tile, Qt::MouseButton button)
     if (Insel *island = SelectedIsland(); island && button == Qt::LeftButton) {
         dragOrigin_ = dragLast_ = tile;
         dragIsland_ = island;
-        undoIsland_ = nullptr;
         paintBox_->ArmDrag();
         emit stateChanged();
     }
@@ -444,7 +477,8 @@ void MapPage::MapDropped(QPoint tile)
     dragIsland_ = nullptr;
     if (doc_->MoveIsland(island, tile.x() - dragLast_.x(), tile.y() - dragLast_.y())) {
         dragLast_ = tile;
-        undoIsland_ = &island;
+        // The whole drag is one step.
+        doc_->RecordIslandMove(island, tile.x() - dragOrigin_.x(), tile.y() - dragOrigin_.y());
         Repaint();
         emit controlChanged();
     } else {
@@ -464,25 +498,12 @@ void MapPage::MapDragCancelled()
     emit stateChanged();
 }
 
-void MapPage::UndoIslandMove()
-{
-    if (!doc_ || !undoIsland_)
-        return;
-    Move(*undoIsland_, dragOrigin_ - dragLast_);
-    undoIsland_ = nullptr;
-    if (doc_->ModifiedCount() == 1)
-        doc_->SetModified(false);
-    emit stateChanged();
-}
-
 void MapPage::DeleteSelectedIsland()
 {
     Insel *island = SelectedIsland();
     if (!island || !doc_->CanDeleteIsland(*island))
         return;
     QTreeWidgetItem *node = objectTree_->currentItem();
-    if (undoIsland_ == island)
-        undoIsland_ = nullptr;
     if (dragIsland_ == island)
         dragIsland_ = nullptr;
     objectTree_->setCurrentItem(nullptr);
@@ -531,6 +552,7 @@ bool MapPage::ArrowKey(int key)
     }
     Insel &island = *SelectedIsland();
     if (doc_->MoveIsland(island, step.x(), step.y())) {
+        doc_->RecordIslandMove(island, step.x(), step.y());
         Repaint();
         emit controlChanged();
     } else {

@@ -23,8 +23,8 @@ class RumoSzen;
 // The page "Karte": the world map (with the start screen over it until the
 // first scenario is loaded), the object tree on the right and the editors of
 // the selected city or ship below. Clicks, hovering, dragging and nudging
-// islands happen here; the main window's actions call in for undo, delete
-// and export.
+// islands happen here, each move one step of the document's undo stack; the
+// main window's actions call in for delete and export.
 class MapPage : public DocumentPage {
     Q_OBJECT
 
@@ -36,6 +36,12 @@ public:
     void Attach(RumoSzen *doc) override;
     // Writes the city and ship editors into the selected city or ship.
     void Commit() override { CommitEditors(); }
+    // Fills the tree, the editors and the map again, keeping the selection
+    // where its object still is.
+    void Refresh() override;
+    // Selects the node of the city or ship `record`, else of `island`;
+    // nothing selected when neither has one.
+    void SelectObject(const Insel *island, const uchar *record);
 
     ObjectTree *objectTree() const { return objectTree_; }
     Insel *SelectedIsland() const;
@@ -50,9 +56,6 @@ public:
     // that changed.
     void Repaint();
 
-    // Undo of the last island drag.
-    bool UndoAvailable() const { return undoIsland_ != nullptr; }
-    void UndoIslandMove();
     // Deletes the selected island when the document allows it.
     void DeleteSelectedIsland();
     // An arrow key the main window passes on (the map has the focus, or Alt
@@ -67,7 +70,7 @@ public:
 
 signals:
     // (controlChanged: a control or the map changed the document.)
-    // The selection or the undo state changed: actions follow.
+    // The selection changed: actions follow.
     void stateChanged();
     // Tile coordinates for the status line ("120 / 45").
     void tileHovered(const QString &text);
@@ -115,6 +118,4 @@ private:
     QPoint dragOrigin_;
     QPoint dragLast_;
     Insel *dragIsland_ = nullptr;
-    // The island whose last drag Undo takes back; null when there is none.
-    Insel *undoIsland_ = nullptr;
 };

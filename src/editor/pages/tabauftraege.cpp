@@ -304,6 +304,12 @@ void TabAuftraege::Attach(RumoSzen *doc)
     FillPage(0);
 }
 
+void TabAuftraege::Refresh()
+{
+    if (doc_)
+        FillPage(shownTab_);
+}
+
 void TabAuftraege::Commit()
 {
     if (doc_)

@@ -20,6 +20,7 @@ public:
 
     void Attach(RumoSzen *doc) override;
     void Commit() override;
+    void Refresh() override;
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -253,6 +253,12 @@ void TabSettings::Attach(RumoSzen *doc)
         ShowSettings(*doc_);
 }
 
+void TabSettings::Refresh()
+{
+    if (doc_)
+        ShowSettings(*doc_);
+}
+
 void TabSettings::Commit()
 {
     if (doc_)

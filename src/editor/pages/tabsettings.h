@@ -20,7 +20,8 @@ class RumoSzen;
 // The page "Einstellungen": the six scenario-wide switches, the ship limit,
 // the mission and level identifiers, the campaign membership and, for
 // savegames, the scenario's name. Edits stay in the controls until the main
-// window commits them right before a save.
+// window commits them, which it does for every step of the undo stack and
+// before a save.
 class TabSettings : public DocumentPage {
     Q_OBJECT
 
@@ -31,6 +32,7 @@ public:
     // before a save; a discarded document leaves the page as it was.
     void Attach(RumoSzen *doc) override;
     void Commit() override;
+    void Refresh() override;
 
     // Fills the page from the document (after every successful load).
     void ShowSettings(RumoSzen &doc);

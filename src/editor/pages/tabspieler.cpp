@@ -282,8 +282,10 @@ QGroupBox *TabSpieler::buildGoods()
                      &msg::playerCartsEmptied}}) {
         auto *button = new QPushButton(QString::fromUtf8(entry.caption));
         button->setObjectName(QLatin1String(entry.name));
-        connect(button, &QPushButton::clicked, this,
-                [this, entry] { emptyGoods(entry.empty, entry.message()); });
+        connect(button, &QPushButton::clicked, this, [this, entry] {
+            nameStep(msg::editOfControl(QString::fromLatin1(entry.name)));
+            emptyGoods(entry.empty, entry.message());
+        });
         row->addWidget(button);
     }
     row->addStretch(1);
@@ -303,6 +305,12 @@ void TabSpieler::Attach(RumoSzen *doc)
     }
     shownSlot_ = 0;
     FillPage(0);
+}
+
+void TabSpieler::Refresh()
+{
+    if (doc_)
+        FillPage(shownSlot_);
 }
 
 void TabSpieler::Commit()

@@ -29,6 +29,7 @@ public:
 
     void Attach(RumoSzen *doc) override;
     void Commit() override;
+    void Refresh() override;
 
     TFreiForm *freiForm() const { return freiForm_; }
 

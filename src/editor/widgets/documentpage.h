@@ -1,11 +1,14 @@
 #pragma once
 
 // A page of the main window that shows records of the open scenario and
-// writes them back: the players page and the missions page. The main window
-// attaches the document after every load, commits the page when it is left
-// and before every save, and detaches it when the document is discarded.
+// writes them back: the map, settings, players and missions pages. The main
+// window attaches the document after every load, commits the page before
+// every recorded edit, when it is left and before every save, refreshes it
+// after undo and redo, and detaches it when the document is discarded.
 
+#include <QString>
 #include <QWidget>
+#include <utility>
 
 class RumoSzen;
 
@@ -20,8 +23,21 @@ public:
     virtual void Attach(RumoSzen *doc) = 0;
     // Writes the controls of the current tab into the records.
     virtual void Commit() = 0;
+    // Shows the records again, on the tab shown, after undo or redo changed
+    // them. Never counts as a change.
+    virtual void Refresh() = 0;
+
+    // The name of the step that the next controlChanged makes, where the
+    // page knows it better than the control; empty otherwise. Taken once.
+    QString takeStepName() { return std::exchange(stepName_, QString()); }
 
 signals:
     // A control's value changed: one change of the document.
     void controlChanged();
+
+protected:
+    void nameStep(const QString &name) { stepName_ = name; }
+
+private:
+    QString stepName_;
 };

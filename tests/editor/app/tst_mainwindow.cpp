@@ -168,15 +168,15 @@ void TestMainWindow::startsWithTheStartScreen()
     for (const char *name : {"OpenAction", "ExitAction"})
         QVERIFY2(action(name)->isEnabled(), name);
     for (const char *name : {"SaveAction", "SaveAsAction", "RevertAction", "SaveInselAction",
-                             "DeleteIslandAction", "UndoIslandMove"})
+                             "DeleteIslandAction", "UndoAction", "RedoAction"})
         QVERIFY2(!action(name)->isEnabled(), name);
 
     QStringList bar;
     for (QAction *a : window_->findChild<QToolBar *>("ToolBar1")->actions())
         bar << (a->isSeparator() ? QStringLiteral("|") : a->objectName());
     QCOMPARE(bar, QStringList({"OpenAction", "SaveAction", "SaveAsAction", "RevertAction", "|",
-                               "SaveInselAction", "DeleteIslandAction", "UndoIslandMove", "|",
-                               "ExitAction"}));
+                               "SaveInselAction", "DeleteIslandAction", "|", "UndoAction",
+                               "RedoAction", "|", "ExitAction"}));
     QCOMPARE(action("SaveAction")->toolTip(), QStringLiteral("Speichern"));
     QCOMPARE(action("SaveAction")->statusTip(), QStringLiteral("Speichert die Datei"));
     QCOMPARE(action("RevertAction")->shortcut(), QKeySequence(QStringLiteral("Ctrl+R")));

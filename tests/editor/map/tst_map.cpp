@@ -290,7 +290,7 @@ void TestMap::dragAndDrop()
     drag({105, 105}, steps, release);
     QCOMPARE(island(2)->x(), finalX);
     QCOMPARE(window_->document()->IsModified(), changed);
-    QCOMPARE(window_->findChild<QAction *>("UndoIslandMove")->isEnabled(), changed);
+    QCOMPARE(window_->findChild<QAction *>("UndoAction")->isEnabled(), changed);
     QVERIFY(window_->document()->MoveValid());
 }
 
@@ -300,17 +300,23 @@ void TestMap::undoTakesBackTheDraggedIsland()
     QCOMPARE(window_->document()->ModifiedCount(), 1);
     // Selecting another island does not change what Undo takes back.
     tree()->setCurrentItem(tree()->NodeOf(island(3)));
-    window_->findChild<QAction *>("UndoIslandMove")->trigger();
+    window_->findChild<QAction *>("UndoAction")->trigger();
     QCOMPARE(island(2)->x(), 100);
     QCOMPARE(island(3)->x(), 130);
     QVERIFY(!window_->document()->IsModified());
-    QVERIFY(!window_->findChild<QAction *>("UndoIslandMove")->isEnabled());
+    QVERIFY(!window_->findChild<QAction *>("UndoAction")->isEnabled());
 
-    // With another change before it, the document stays modified.
-    window_->document()->SetModified(true);
+    // Undo selected the island it moved back. With another change before
+    // the drag, the document stays modified.
+    QCOMPARE(tree()->currentItem(), tree()->NodeOf(island(2)));
+    tree()->setCurrentItem(tree()->NodeOf(island(3)));
+    QTest::keyClick(map_, Qt::Key_Right);
+    QCOMPARE(island(3)->x(), 131);
     drag({105, 105}, {{118, 105}}, pixelOf({118, 105}));
-    window_->findChild<QAction *>("UndoIslandMove")->trigger();
-    QCOMPARE(window_->document()->ModifiedCount(), 2);
+    window_->findChild<QAction *>("UndoAction")->trigger();
+    QCOMPARE(island(2)->x(), 100);
+    QCOMPARE(island(3)->x(), 131);
+    QCOMPARE(window_->document()->ModifiedCount(), 1);
 }
 
 // Plain arrow keys move the selected island only from the map itself; in

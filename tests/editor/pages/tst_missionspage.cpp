@@ -196,7 +196,7 @@ QString TestMissionsPage::open(const QByteArray &file)
 
 QByteArray TestMissionsPage::save()
 {
-    window_->controlChanged();
+    window_->document()->SetModified(true); // the save action needs a change to run
     window_->findChild<QAction *>("SaveAction")->trigger();
     return testfiles::read(path_);
 }

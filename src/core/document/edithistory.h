@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QByteArray>
+#include <QPoint>
+#include <QString>
+#include <QUndoCommand>
+#include <memory>
+#include <vector>
+
+class Insel;
+class Inselhaus;
+class RumoSzen;
+
+// What an edit concerns: the page that shows it and the object to select
+// there, so that undo and redo can put it in front of the user.
+struct EditTarget {
+    enum class Page { Map, Settings, Missions, Players };
+    Page page = Page::Map;
+    // The mission (0..3) or the player slot (0..6) of those pages.
+    int index = -1;
+    // On the map: the island, and the city or ship record in it.
+    const Insel *island = nullptr;
+    const uchar *record = nullptr;
+};
+
+// One step of a document's undo stack.
+class DocumentEdit : public QUndoCommand {
+public:
+    explicit DocumentEdit(RumoSzen &doc, const QString &text) : doc_(doc) { setText(text); }
+    EditTarget target() const { return target_; }
+
+protected:
+    RumoSzen &doc_;
+    EditTarget target_;
+};
+
+// The bytes that the editor changes in place (the settings, player and
+// mission areas, every city, trading post, ship and island record), the tile
+// layers (implicitly shared, so holding them costs nothing until one is
+// recoloured) and the campaign number, as they were after the last step of
+// the stack. The difference to the document's present state is the next step.
+class RecordSnapshot {
+public:
+    void Take(RumoSzen &doc);
+    // The step from this snapshot to the document as it is now; null when
+    // nothing changed. An empty `text` names the first record that changed.
+    std::unique_ptr<DocumentEdit> ChangesSince(RumoSzen &doc, const QString &text) const;
+
+private:
+    struct Block {
+        uchar *bytes = nullptr;
+        int size = 0;
+        EditTarget target;
+        // Offset of its copy in bytes_.
+        qsizetype copyAt = 0;
+    };
+    static std::vector<Block> BlocksOf(RumoSzen &doc);
+
+    std::vector<Block> blocks_;
+    QByteArray bytes_;
+    std::vector<std::pair<Inselhaus *, QByteArray>> layers_;
+    int campaign_ = -1;
+};
+
+// A whole drag of an island, or one arrow-key step, done before it is
+// recorded.
+class IslandMoveEdit : public DocumentEdit {
+public:
+    IslandMoveEdit(RumoSzen &doc, Insel &island, QPoint delta);
+    void undo() override;
+    void redo() override;
+
+private:
+    Insel &island_;
+    QPoint delta_;
+    bool done_ = true;
+};
+
+// Deleting an island: the step keeps the island with everything on it while
+// it is out of the document, and puts it back in its place on undo.
+class IslandDeleteEdit : public DocumentEdit {
+public:
+    IslandDeleteEdit(RumoSzen &doc, Insel &island);
+    void undo() override;
+    void redo() override;
+
+private:
+    int number_;
+    std::unique_ptr<Insel> kept_;
+};

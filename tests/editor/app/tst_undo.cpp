@@ -1,0 +1,462 @@
+#include "core/document/rumoszen.h"
+#include "core/map/worldrenderer.h"
+#include "editor/app/tmainform.h"
+#include "editor/map/mapview.h"
+#include "editor/map/objecttree.h"
+#include "support/gameinstallation.h"
+#include "support/scenariobuilder.h"
+#include "support/tempfiles.h"
+#include "support/ui/scriptedprompts.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QUndoStack>
+#include <QtTest>
+#include <functional>
+
+using namespace scenario;
+
+namespace {
+
+void mouse(QWidget *w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
+{
+    QMouseEvent event(type, at, w->mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(w, &event);
+}
+
+} // namespace
+
+class TestUndo : public QObject {
+    Q_OBJECT
+
+public:
+    // One kind of edit, made through the window, and what the controls
+    // show of it.
+    struct Edit {
+        QString step;
+        // Shows the page and selects the object of the edit.
+        std::function<void(TestUndo &)> prepare;
+        std::function<void(TestUndo &)> act;
+        std::function<QString(TestUndo &)> shown;
+    };
+    static const QList<std::pair<const char *, Edit>> &edits();
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void everyEditIsOneStep_data();
+    void everyEditIsOneStep();
+    void undoingEveryEditSavesTheFileAsRead();
+    void savingMarksTheCleanState();
+    void loadingEmptiesTheStack();
+    void textFieldTakesCtrlZFirst();
+
+public:
+    template <typename T> T *control(const char *name) const
+    {
+        T *found = window_->findChild<T *>(QLatin1String(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+    QAction *action(const char *name) const { return control<QAction>(name); }
+    RumoSzen *doc() const { return window_->document(); }
+    Insel *island(int n) const { return doc()->island(n); }
+    ObjectTree *tree() const { return control<ObjectTree>("ObjectTree"); }
+    void showPage(int index) { control<QTabWidget>("MainPageControl")->setCurrentIndex(index); }
+    // What a save would write now.
+    QByteArray written() const
+    {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        doc()->WriteTo(buffer);
+        return buffer.data();
+    }
+    // Replaces the field's text by typing, then leaves the field.
+    void type(QWidget *field, const QString &text)
+    {
+        field->setFocus();
+        if (auto *line = qobject_cast<QLineEdit *>(field))
+            line->selectAll();
+        else if (auto *plain = qobject_cast<QPlainTextEdit *>(field))
+            plain->selectAll();
+        QTest::keyClicks(field, text);
+        leave();
+    }
+    // The tab bar of the pages takes no typing and is always shown.
+    QWidget *neutral() const { return control<QTabWidget>("MainPageControl")->tabBar(); }
+    void leave() { neutral()->setFocus(); }
+    void select(const void *object) { tree()->setCurrentItem(tree()->NodeOf(object)); }
+    CityRecord ahlstadt() const { return island(1)->cityInSlot(0); }
+    void click(QWidget *w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2)); }
+    // The next item of a combo box, chosen with the keyboard.
+    void nextItem(const char *combo)
+    {
+        auto *box = control<QComboBox>(combo);
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Down);
+        leave();
+    }
+    QPoint pixelOf(QPoint tile) const
+    {
+        auto *map = control<MapView>("PaintBox1");
+        return {tile.x() * map->width() / World::Width + map->width() / World::Width / 2 + 1,
+                tile.y() * map->height() / World::Height + map->height() / World::Height / 2 + 1};
+    }
+    QString currentText() const
+    {
+        return tree()->currentItem() ? tree()->currentItem()->text(0) : QString();
+    }
+    void make(const Edit &e)
+    {
+        e.prepare(*this);
+        e.act(*this);
+    }
+    bool titleModified() const { return window_->windowTitle().endsWith(QStringLiteral("*]")); }
+
+private:
+    void open();
+
+    std::unique_ptr<TempGameInstallation> game_;
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<ScriptedPrompts> prompts_;
+    std::unique_ptr<TMainForm> window_;
+    RichScenario rich_;
+    QString path_;
+};
+
+const QList<std::pair<const char *, TestUndo::Edit>> &TestUndo::edits()
+{
+    using T = TestUndo;
+    static const QList<std::pair<const char *, Edit>> list{
+        {"island drag",
+         {QStringLiteral("Insel 2 verschieben"), [](T &t) { t.showPage(0); },
+          [](T &t) {
+              auto *map = t.control<MapView>("PaintBox1");
+              mouse(map, QEvent::MouseButtonPress, t.pixelOf({103, 42}), Qt::LeftButton,
+                    Qt::LeftButton);
+              mouse(map, QEvent::MouseMove, t.pixelOf({106, 43}), Qt::NoButton, Qt::LeftButton);
+              mouse(map, QEvent::MouseMove, t.pixelOf({110, 45}), Qt::NoButton, Qt::LeftButton);
+              mouse(map, QEvent::MouseButtonRelease, t.pixelOf({110, 45}), Qt::LeftButton,
+                    Qt::NoButton);
+          },
+          [](T &t) {
+              return QStringLiteral("%1/%2").arg(t.island(2)->x()).arg(t.island(2)->y());
+          }}},
+        {"arrow key",
+         {QStringLiteral("Insel 3 verschieben"),
+          [](T &t) {
+              t.showPage(0);
+              t.select(t.island(3));
+          },
+          [](T &t) {
+              auto *map = t.control<MapView>("PaintBox1");
+              map->setFocus();
+              QTest::keyClick(map, Qt::Key_Left);
+          },
+          [](T &t) { return QString::number(t.island(3)->x()); }}},
+        {"island deletion",
+         {QStringLiteral("Insel 3 löschen"),
+          [](T &t) {
+              t.showPage(0);
+              t.select(t.island(3));
+          },
+          [](T &t) { t.action("DeleteIslandAction")->trigger(); },
+          [](T &t) {
+              return QStringLiteral("%1 %2")
+                  .arg(t.island(3) != nullptr)
+                  .arg(t.tree()->islandsNode()->childCount());
+          }}},
+        {"settings text field",
+         {QStringLiteral("Maximale Anzahl Schiffe ändern"), [](T &t) { t.showPage(1); },
+          [](T &t) { t.type(t.control<QLineEdit>("editSchiffe"), QStringLiteral("77")); },
+          [](T &t) { return t.control<QLineEdit>("editSchiffe")->text(); }}},
+        {"settings check box",
+         {QStringLiteral("Kampagnenzugehörigkeit ändern"), [](T &t) { t.showPage(1); },
+          [](T &t) { t.click(t.control<QCheckBox>("cbKampagne")); },
+          [](T &t) {
+              return QStringLiteral("%1 %2")
+                  .arg(t.control<QCheckBox>("cbKampagne")->isChecked())
+                  .arg(t.control<QLineEdit>("editKampagne")->isEnabled());
+          }}},
+        {"settings switch",
+         {QStringLiteral("Schalter Erzvorkommen umschalten"), [](T &t) { t.showPage(1); },
+          [](T &t) { QTest::mouseClick(t.control<QToolButton>("btnErz"), Qt::LeftButton); },
+          [](T &t) { return QString::number(t.action("SwitchErz")->isChecked()); }}},
+        {"player combo box",
+         {QStringLiteral("Spielerart ändern"), [](T &t) { t.showPage(3); },
+          [](T &t) { t.nextItem("comboKind"); },
+          [](T &t) { return QString::number(t.control<QComboBox>("comboKind")->currentIndex()); }}},
+        {"player text field",
+         {QStringLiteral("Spielername ändern"), [](T &t) { t.showPage(3); },
+          [](T &t) { t.type(t.control<QLineEdit>("editName"), QStringLiteral("Kapitaen")); },
+          [](T &t) { return t.control<QLineEdit>("editName")->text(); }}},
+        {"mission text",
+         {QStringLiteral("Auftragstext ändern"), [](T &t) { t.showPage(2); },
+          [](T &t) {
+              t.type(t.control<QPlainTextEdit>("Memo1"), QStringLiteral("Erobere Borkum."));
+          },
+          [](T &t) { return t.control<QPlainTextEdit>("Memo1")->toPlainText(); }}},
+        {"city editor field",
+         {QStringLiteral("Stadtname ändern"),
+          [](T &t) {
+              t.showPage(0);
+              t.select(t.ahlstadt().data());
+          },
+          [](T &t) { t.type(t.control<QLineEdit>("editStadtname"), QStringLiteral("Neustadt")); },
+          [](T &t) {
+              return t.control<QLineEdit>("editStadtname")->text() + QLatin1Char(' ') +
+                     t.ahlstadt().name();
+          }}},
+        {"city owner colour",
+         {QStringLiteral("Stadtfarbe ändern"),
+          [](T &t) {
+              t.showPage(0);
+              t.select(t.ahlstadt().data());
+          },
+          [](T &t) { t.nextItem("comboStadtfarbe"); },
+          [](T &t) {
+              return QStringLiteral("%1 %2")
+                  .arg(t.control<QComboBox>("comboStadtfarbe")->currentIndex())
+                  .arg(t.island(1)->layers()[1]->tile(0).player());
+          }}},
+        {"ship editor field",
+         {QStringLiteral("Schiffsname ändern"),
+          [](T &t) {
+              t.showPage(0);
+              t.select(t.doc()->Ships()[0].data());
+          },
+          [](T &t) { t.type(t.control<QLineEdit>("editSchiffname"), QStringLiteral("Moewe")); },
+          [](T &t) { return t.control<QLineEdit>("editSchiffname")->text(); }}},
+        {"stock dialog OK",
+         {QStringLiteral("Warenlager ändern"),
+          [](T &t) {
+              t.showPage(0);
+              t.select(t.ahlstadt().data());
+          },
+          [](T &t) {
+              QTimer::singleShot(0, [&t] {
+                  auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+                  QVERIFY(dialog);
+                  dialog->findChild<QPushButton *>("btLeeren")->click();
+                  dialog->findChild<QPushButton *>("btOk")->click();
+              });
+              t.control<QPushButton>("btWarenlager")->click();
+          },
+          [](T &t) {
+              const TradingPostRecord post = t.doc()->TradingPostOf(t.ahlstadt());
+              return QString::number(qHash(QByteArrayView(post.data(), TradingPostRecord::Size))) +
+                     QLatin1Char(' ') + t.currentText();
+          }}},
+    };
+    return list;
+}
+
+void TestUndo::initTestCase()
+{
+    game_ = std::make_unique<TempGameInstallation>();
+    qputenv("WINEPREFIX", game_->prefix().toLocal8Bit());
+    rich_ = richScenario();
+    rich_.install(*game_);
+}
+
+void TestUndo::init()
+{
+    dir_ = std::make_unique<QTemporaryDir>();
+    prompts_ = std::make_unique<ScriptedPrompts>();
+    window_ = std::make_unique<TMainForm>();
+    window_->show();
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    path_ = dir_->filePath("Spielstand.szs");
+    testfiles::write(path_, rich_.file);
+    open();
+}
+
+void TestUndo::open()
+{
+    QVERIFY(window_->OpenScenario(path_));
+    QCOMPARE(written(), rich_.saved);
+}
+
+void TestUndo::cleanup()
+{
+    QVERIFY2(prompts_->unanswered.isEmpty(), qPrintable(prompts_->unanswered.join(", ")));
+    window_.reset();
+    prompts_.reset();
+}
+
+void TestUndo::everyEditIsOneStep_data()
+{
+    QTest::addColumn<int>("edit");
+    for (int i = 0; i < edits().size(); ++i)
+        QTest::newRow(edits()[i].first) << i;
+}
+
+// Each kind of edit is one step named in the menu; undo brings back the
+// bytes and the controls as read and the title without "*", redo the edit.
+void TestUndo::everyEditIsOneStep()
+{
+    QFETCH(int, edit);
+    const Edit &e = edits()[edit].second;
+    e.prepare(*this);
+    const QString before = e.shown(*this);
+    e.act(*this);
+    const QString after = e.shown(*this);
+    QVERIFY2(after != before, qPrintable(after));
+    QUndoStack *stack = doc()->undoStack();
+    QCOMPARE(stack->count(), 1);
+    QCOMPARE(action("UndoAction")->text(), QStringLiteral("Rückgängig: ") + e.step);
+    const QByteArray edited = written();
+    QVERIFY(edited != rich_.saved);
+    QVERIFY(titleModified());
+
+    action("UndoAction")->trigger();
+    QCOMPARE(written(), rich_.saved);
+    QCOMPARE(e.shown(*this), before);
+    QVERIFY(!doc()->IsModified());
+    QVERIFY(!titleModified());
+    QVERIFY(!action("UndoAction")->isEnabled());
+    QCOMPARE(action("RedoAction")->text(), QStringLiteral("Wiederherstellen: ") + e.step);
+
+    action("RedoAction")->trigger();
+    QCOMPARE(written(), edited);
+    QCOMPARE(e.shown(*this), after);
+    QVERIFY(titleModified());
+    QCOMPARE(stack->count(), 1);
+}
+
+// All the edits one after another, then undone in reverse: the save writes
+// the file as read; redone: the same bytes as the edits made directly.
+void TestUndo::undoingEveryEditSavesTheFileAsRead()
+{
+    for (const auto &[name, e] : edits()) {
+        if (QByteArrayView(name) == "island deletion")
+            continue; // island 3 stays for the arrow key; island 2 goes instead
+        make(e);
+    }
+    select(island(2));
+    action("DeleteIslandAction")->trigger();
+    QVERIFY(!island(2));
+    const int steps = int(edits().size());
+    QCOMPARE(doc()->undoStack()->count(), steps);
+    const QByteArray edited = written();
+
+    for (int i = 0; i < steps; ++i)
+        action("UndoAction")->trigger();
+    QVERIFY(!action("UndoAction")->isEnabled());
+    QCOMPARE(written(), rich_.saved);
+    QVERIFY(!doc()->IsModified());
+    prompts_->files << Prompts::FileChoice{dir_->filePath("Zurueck.szs"), 0};
+    action("SaveAsAction")->trigger();
+    QCOMPARE(testfiles::read(dir_->filePath("Zurueck.szs")), rich_.saved);
+
+    for (int i = 0; i < steps; ++i)
+        action("RedoAction")->trigger();
+    QVERIFY(!action("RedoAction")->isEnabled());
+    QCOMPARE(written(), edited);
+    QCOMPARE(doc()->ModifiedCount(), steps);
+}
+
+// The saved state is the clean one: undo leaves it, redo returns to it; an
+// edit after undoing past it leaves it for good.
+void TestUndo::savingMarksTheCleanState()
+{
+    make(edits()[3].second); // the ship limit
+    make(edits()[1].second); // an island step
+    action("SaveAction")->trigger();
+    QVERIFY(!titleModified());
+    QVERIFY(!action("SaveAction")->isEnabled());
+
+    action("UndoAction")->trigger();
+    QVERIFY(titleModified());
+    QVERIFY(action("SaveAction")->isEnabled());
+    action("RedoAction")->trigger();
+    QVERIFY(!titleModified());
+    QCOMPARE(written(), testfiles::read(path_));
+
+    action("UndoAction")->trigger();
+    action("UndoAction")->trigger();
+    QCOMPARE(doc()->ModifiedCount(), 2);
+    make(edits()[0].second); // the drag replaces both undone steps
+    QVERIFY(!action("RedoAction")->isEnabled());
+    action("UndoAction")->trigger();
+    QCOMPARE(written(), rich_.saved);
+    QVERIFY(titleModified()); // the saved file holds the two lost steps
+}
+
+void TestUndo::loadingEmptiesTheStack()
+{
+    make(edits()[2].second);
+    QCOMPARE(doc()->undoStack()->count(), 1);
+    prompts_->answers << Prompts::Answer::No;
+    open();
+    QCOMPARE(doc()->undoStack()->count(), 0);
+    QVERIFY(!action("UndoAction")->isEnabled());
+    QVERIFY(!action("RedoAction")->isEnabled());
+    QCOMPARE(action("UndoAction")->text(), QStringLiteral("Rückgängig"));
+
+    // The same document object read again has no steps left either.
+    make(edits()[1].second);
+    QVERIFY(doc()->Load(path_));
+    QCOMPARE(doc()->undoStack()->count(), 0);
+}
+
+// While a text field has the focus, Ctrl+Z takes back its typing; in other
+// controls it undoes the last step. Ctrl+Y and Ctrl+Shift+Z redo.
+void TestUndo::textFieldTakesCtrlZFirst()
+{
+    make(edits()[1].second); // island 3 one tile left
+    showPage(3);
+    auto *name = control<QLineEdit>("editName");
+    const QString shown = name->text();
+    name->setFocus();
+    name->end(false);
+    QTest::keyClicks(name, QStringLiteral("xy"));
+    QCOMPARE(action("UndoAction")->text(), QStringLiteral("Rückgängig: Spielername ändern"));
+    QVERIFY(titleModified());
+    QTest::keySequence(name, QKeySequence::Undo);
+    QCOMPARE(name->text(), shown);
+    QCOMPARE(island(3)->x(), 299);
+    leave();
+    QCOMPARE(doc()->undoStack()->count(), 1); // the typing came to nothing
+    QCOMPARE(doc()->ModifiedCount(), 1);
+
+    // Opening the menu makes the typing a step, which the menu names.
+    name->setFocus();
+    name->end(false);
+    QTest::keyClicks(name, QStringLiteral("z"));
+    auto *menu = window_->menuBar()->findChild<QMenu *>("EditMenu");
+    QVERIFY(menu);
+    QMetaObject::invokeMethod(menu, "aboutToShow");
+    QCOMPARE(doc()->undoStack()->count(), 2);
+    QCOMPARE(menu->actions().first()->text(), QStringLiteral("Rückgängig: Spielername ändern"));
+    leave();
+
+    QTest::keySequence(neutral(), QKeySequence::Undo);
+    QCOMPARE(name->text(), shown);
+    QTest::keySequence(neutral(), QKeySequence::Undo);
+    QCOMPARE(island(3)->x(), 300);
+    QCOMPARE(control<QTabWidget>("MainPageControl")->currentIndex(), 0);
+    QTest::keyClick(neutral(), Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(island(3)->x(), 299);
+    QTest::keyClick(neutral(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(name->text(), shown + QLatin1Char('z'));
+    QCOMPARE(control<QTabWidget>("MainPageControl")->currentIndex(), 3);
+}
+
+QTEST_MAIN(TestUndo)
+#include "tst_undo.moc"
