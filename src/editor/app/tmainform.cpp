@@ -719,7 +719,7 @@ void TMainForm::ShowStep(const EditTarget &target)
         break;
     }
     quiet_ = false;
-    UpdateTitle(doc_->FileName());
+    UpdateTitle();
     UpdateActions();
 }
 

@@ -125,7 +125,8 @@ public:
         e.prepare(*this);
         e.act(*this);
     }
-    bool titleModified() const { return window_->windowTitle().endsWith(QStringLiteral("*]")); }
+    // The title's change mark.
+    bool titleModified() const { return window_->isWindowModified(); }
 
 private:
     void open();
