@@ -136,7 +136,7 @@ for ((i = 0; i < runs; i++)); do
         case $mode in
         bare) result=$(start_once bare) ;;
         demo) result=$(WINEPREFIX="$work/demo/wine" start_once editor "$work/demo/Szenarien/Inselreich.szs") ;;
-        crowded) result=$(start_once editor "$crowded/Inselreich.szs") ;;
+        crowded) result=$(WINEPREFIX="$work/demo/wine" start_once editor "$crowded/Inselreich.szs") ;;
         esac
         times[$mode]+="${result% *} "
         memory[$mode]+="${result#* } "
