@@ -1,6 +1,7 @@
 // marbolt-cli: the scenario editor's load and save pipeline on the command
 // line, for people who work with many scenarios.
 
+#include "cli/checkcommands.h"
 #include "cli/scenariojson.h"
 #include "core/campaign/gametextcodec.h"
 #include "core/common/messages.h"
@@ -32,6 +33,10 @@ const char kDescription[] =
     "                          exactly as the editor's island export does (OUT is used as given).\n"
     "  dump IN                 Print the decoded scenario as JSON (keys: see README.md).\n"
     "  campaigns               Print the campaign list of the installed game's Text.cod.\n"
+    "  check IN [--json]       Report what the records of IN show to be inconsistent, one\n"
+    "                          finding a line. Exit status 0: nothing found, 1: findings.\n"
+    "  diff A B [--json]       Print what differs between two scenarios, one change a line.\n"
+    "                          Exit status 0: the same, 1: they differ.\n"
     "\n"
     "Errors go to stderr, one a line: the program's sentence, the file and the reason.\n"
     "Exit status: 0 on success, 1 on failure (also when standard output cannot be\n"
@@ -152,12 +157,20 @@ int campaigns()
 }
 
 // The command and its arguments, as given after the options.
-int run(const QStringList &args)
+int run(const QStringList &args, bool json)
 {
     const QString command = args.value(0);
     const qsizetype given = args.size() - 1;
     if (command.isEmpty())
         return wrongUsage(QStringLiteral("no command given"));
+    if (command == u"check")
+        return given == 1 ? RunCheck(args[1], json, out(), err())
+                          : wrongUsage(QStringLiteral("usage: marbolt-cli check IN [--json]"));
+    if (command == u"diff")
+        return given == 2 ? RunDiff(args[1], args[2], json, out(), err())
+                          : wrongUsage(QStringLiteral("usage: marbolt-cli diff A B [--json]"));
+    if (json)
+        return wrongUsage(QStringLiteral("--json belongs to check and diff"));
     if (command == u"resave")
         return given == 2 ? resave(args[1], args[2])
                           : wrongUsage(QStringLiteral("usage: marbolt-cli resave IN OUT"));
@@ -208,11 +221,15 @@ int main(int argc, char *argv[])
     parser.setApplicationDescription(QString::fromLatin1(kDescription));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("resave, export-island, dump or campaigns"));
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        QStringLiteral("resave, export-island, dump, campaigns, check or diff"));
     parser.addPositionalArgument(QStringLiteral("arguments"),
                                  QStringLiteral("The command's arguments."),
                                  QStringLiteral("[...]"));
+    const QCommandLineOption json(QStringLiteral("json"),
+                                  QStringLiteral("check, diff: print a JSON array for tools."));
+    parser.addOption(json);
     // Parsed by hand rather than with process(), so that wrong usage gets
     // the same short answer and exit status everywhere, and help and
     // version go through the checked standard output.
@@ -226,5 +243,5 @@ int main(int argc, char *argv[])
         out() << "marbolt-cli " << MARBOLT_VERSION << '\n';
         return finishOutput(0);
     }
-    return finishOutput(run(parser.positionalArguments()));
+    return finishOutput(run(parser.positionalArguments(), parser.isSet(json)));
 }

@@ -55,6 +55,8 @@ void RumoSzen::reset()
     lastIsland_ = nullptr;
     settingsChunk_ = NoChunk;
     notices_.clear();
+    report_ = LoadReport();
+    walkEnded_ = false;
     scenarioName_.clear();
     campaignNumber_ = -1;
     lastError_.clear();
@@ -101,10 +103,14 @@ bool RumoSzen::Load(QIODevice &in, const QString &path)
     }
     // Settlements of islands that the walk met only after them.
     walkEnded_ = true;
-    for (const CityRecord &city : pendingCities_)
-        addCity(city);
-    for (const TradingPostRecord &post : pendingPosts_)
-        addTradingPost(post);
+    for (const CityRecord &city : pendingCities_) {
+        if (!addCity(city))
+            report_.citiesWithoutIsland.push_back(city);
+    }
+    for (const TradingPostRecord &post : pendingPosts_) {
+        if (!addTradingPost(post))
+            report_.postsWithoutIsland.push_back(post);
+    }
     for (ScenarioChunk *deer : pendingDeer_)
         decodeDeer(*deer);
     pendingCities_.clear();
@@ -139,6 +145,8 @@ bool RumoSzen::decodeChunk(ScenarioChunk &chunk, bool &endWalk)
         // A layer before any island belongs to nothing and is dropped.
         if (lastIsland_)
             lastIsland_->AddLayer(payload, length);
+        else
+            ++report_.layersWithoutIsland;
     } else if (name == "AUFTRAG4") {
         copyIntoArea(missionArea_, chunk);
     } else if (name == "TIMERS") {
@@ -168,6 +176,8 @@ bool RumoSzen::addIsland(std::unique_ptr<Insel> island)
     if (islands_.size() <= number)
         islands_.resize(number + 1);
     lastIsland_ = island.get();
+    if (islands_[number])
+        report_.replacedIslands.push_back(int(number));
     islands_[number] = std::move(island);
     return true;
 }
@@ -185,10 +195,13 @@ void RumoSzen::decodeSzene(ScenarioChunk &chunk)
             break; // references beyond the payload do not exist
         auto island =
             Insel::FromReference(IslandReference(payload + offset), *templates_, notices_);
-        if (island)
+        if (island) {
             addIsland(std::move(island));
-        else
+        } else {
             lastIsland_ = nullptr;
+            report_.referencesWithoutTemplate.push_back(
+                IslandReference(payload + offset).islandNumber());
+        }
     }
 }
 
@@ -198,8 +211,10 @@ bool RumoSzen::addCity(const CityRecord &city)
     if (!owner)
         return false;
     // Only slots that the island record has an owner entry for exist.
-    if (city.slot() >= IslandRecord::CitySlots)
+    if (city.slot() >= IslandRecord::CitySlots) {
+        report_.citiesOutsideSlots.push_back(city);
         return true;
+    }
     auto &cities = owner->cities();
     if (cities.size() <= city.slot())
         cities.resize(size_t(city.slot()) + 1);
@@ -252,10 +267,17 @@ void RumoSzen::decodeDeer(ScenarioChunk &chunk)
     }
     for (qint32 i = 0; i < count; ++i) {
         const DeerRecord deer(chunk.payload() + qsizetype(DeerRecord::Size) * i);
-        if (owner && deer.islandNumber() == number)
+        if (owner && deer.islandNumber() == number) {
             owner->deer().append(deer);
-        else
-            notices_ << msg::invalidIslandNumber();
+            continue;
+        }
+        notices_ << msg::invalidIslandNumber();
+        auto &dropped = report_.droppedDeer;
+        const int named = owner ? deer.islandNumber() : number;
+        if (dropped.empty() || dropped.back().chunkIsland != number ||
+            dropped.back().islandMissing != !owner || dropped.back().namedIsland != named)
+            dropped.push_back({number, !owner, named, 0});
+        ++dropped.back().count;
     }
 }
 

@@ -26,6 +26,32 @@ class RumoSzen : public QObject {
     Q_OBJECT
 
 public:
+    // Records the load read but could not place, so a save does not write
+    // them; the scenario check reports them.
+    struct LoadReport {
+        // Cities and trading posts naming an island the scenario does not have.
+        std::vector<CityRecord> citiesWithoutIsland;
+        std::vector<TradingPostRecord> postsWithoutIsland;
+        // Cities in a slot the island record has no owner entry for (8 and up).
+        std::vector<CityRecord> citiesOutsideSlots;
+        // Deer records dropped, in runs: all records of a chunk whose island
+        // (named by its first record) does not exist, and records naming
+        // another island than the chunk's.
+        struct DroppedDeer {
+            int chunkIsland = 0;
+            bool islandMissing = false;
+            int namedIsland = 0;
+            qsizetype count = 0;
+        };
+        std::vector<DroppedDeer> droppedDeer;
+        // Island numbers read twice: the later island took the number.
+        std::vector<int> replacedIslands;
+        // Island references whose template gave no island.
+        std::vector<int> referencesWithoutTemplate;
+        // Tile layers met before any island.
+        int layersWithoutIsland = 0;
+    };
+
     // Templates are read from `gamePath`; by default the installed game's.
     explicit RumoSzen(QObject *parent = nullptr);
     RumoSzen(const QString &gamePath, QObject *parent);
@@ -46,6 +72,13 @@ public:
 
     // Texts the load produced for the user, in the order they arose.
     const QStringList &notices() const { return notices_; }
+    const LoadReport &loadReport() const { return report_; }
+    // Index of the "TIMERS" chunk that ended the load's walk: the chunks
+    // after it were not decoded. Nothing before a successful load.
+    std::optional<size_t> settingsChunkIndex() const
+    {
+        return settingsChunk_ == NoChunk ? std::nullopt : std::optional(settingsChunk_);
+    }
 
     // Change count: the steps between the undo stack's clean state and its
     // present one, plus the edits still under way in the editor's controls.
@@ -171,6 +204,7 @@ private:
     std::vector<ScenarioChunk *> pendingDeer_;
     QString gamePath_;
     QStringList notices_;
+    LoadReport report_;
     QString scenarioName_;
     QString filePath_;
     QString fileName_;

@@ -33,14 +33,21 @@ ChunkList ChunkList::FromBytes(QByteArray file)
     // A first pass over the headers alone counts the chunks, so the list is
     // allocated once at its final size.
     size_t count = 0;
-    for (qsizetype pos = 0; size - pos >= ScenarioChunk::HeaderSize;) {
-        const uchar *header = data + pos;
-        if (!ScenarioChunk::IsValidHeader(header))
+    qsizetype end = 0;
+    while (size - end >= ScenarioChunk::HeaderSize) {
+        const uchar *header = data + end;
+        if (!ScenarioChunk::IsValidHeader(header)) {
+            list.malformedHeader_ = true;
             break;
+        }
         ++count;
-        pos += ScenarioChunk::HeaderSize + qsizetype(le::i32(header, ScenarioChunk::LengthOffset));
+        end += ScenarioChunk::HeaderSize + qsizetype(le::i32(header, ScenarioChunk::LengthOffset));
     }
     list.chunks_.reserve(count);
+    if (end > size)
+        list.zeroFilled_ = end - size;
+    else
+        list.unread_ = size - end;
 
     qsizetype pos = 0;
     for (size_t i = 0; i < count; ++i) {
@@ -63,4 +70,7 @@ void ChunkList::clear()
     chunks_.clear();
     cutShort_.reset();
     bytes_.clear();
+    zeroFilled_ = 0;
+    unread_ = 0;
+    malformedHeader_ = false;
 }

@@ -65,8 +65,19 @@ public:
     auto end() const { return chunks_.end(); }
     void clear();
 
+    // How the reading ended. Bytes of the last payload that the file did not
+    // hold (they read as zero), and bytes at the end that belong to no chunk:
+    // a header cut short, or a malformed header and everything after it.
+    // Neither is written by a save.
+    qsizetype zeroFilledBytes() const { return zeroFilled_; }
+    qsizetype unreadBytes() const { return unread_; }
+    bool endsAtMalformedHeader() const { return malformedHeader_; }
+
 private:
     QByteArray bytes_;
     std::unique_ptr<uchar[]> cutShort_;
+    qsizetype zeroFilled_ = 0;
+    qsizetype unread_ = 0;
+    bool malformedHeader_ = false;
     std::vector<ScenarioChunk> chunks_;
 };

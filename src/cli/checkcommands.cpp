@@ -1,0 +1,65 @@
+#include "cli/checkcommands.h"
+
+#include "core/check/scenariocheck.h"
+#include "core/check/scenariodiff.h"
+#include "core/common/messages.h"
+#include "core/document/rumoszen.h"
+
+#include <QJsonDocument>
+#include <QTextStream>
+
+namespace {
+
+// Loads a scenario as the editor does; load notices go to `err`, and a
+// failed load as the other commands report it: the sentence, the file and
+// the reason.
+bool load(RumoSzen &doc, const QString &path, QTextStream &err)
+{
+    const bool ok = doc.Load(path);
+    for (const QString &notice : doc.notices())
+        err << notice << '\n';
+    if (!ok) {
+        err << msg::readScenarioFailed() << ' ' << path;
+        if (!doc.lastError().isEmpty())
+            err << ": " << doc.lastError();
+        err << '\n';
+    }
+    err.flush();
+    return ok;
+}
+
+} // namespace
+
+int RunCheck(const QString &path, bool json, QTextStream &out, QTextStream &err)
+{
+    RumoSzen doc;
+    QList<Finding> findings;
+    if (load(doc, path, err))
+        findings = ScenarioCheck::Run(doc);
+    else
+        findings.append(
+            Finding{Finding::Severity::Error, CheckObject{}, msg::readScenarioFailed()});
+    if (json) {
+        out << QJsonDocument(ScenarioCheck::ToJson(findings)).toJson(QJsonDocument::Indented);
+    } else {
+        for (const Finding &f : findings)
+            out << f.line() << '\n';
+    }
+    return findings.isEmpty() ? 0 : 1;
+}
+
+int RunDiff(const QString &a, const QString &b, bool json, QTextStream &out, QTextStream &err)
+{
+    RumoSzen docA;
+    RumoSzen docB;
+    if (!load(docA, a, err) || !load(docB, b, err))
+        return 2;
+    const QList<DiffLine> lines = ScenarioDiff::Compare(docA, docB);
+    if (json) {
+        out << QJsonDocument(ScenarioDiff::ToJson(lines)).toJson(QJsonDocument::Indented);
+    } else {
+        for (const DiffLine &line : lines)
+            out << line.text << '\n';
+    }
+    return lines.isEmpty() ? 0 : 1;
+}

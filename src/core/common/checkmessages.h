@@ -1,0 +1,363 @@
+#pragma once
+
+// The sentences of the scenario check and the scenario diff. Like every
+// other text the program shows, they live here once; the check and the diff
+// only pick the sentence and fill in the numbers.
+
+#include <QString>
+
+namespace msg {
+
+// --- the check's findings -------------------------------------------------
+
+inline QString severityError()
+{
+    return QStringLiteral("Fehler");
+}
+inline QString severityWarning()
+{
+    return QStringLiteral("Warnung");
+}
+inline QString severityInformation()
+{
+    return QStringLiteral("Information");
+}
+inline QString noFindings()
+{
+    return QStringLiteral("Keine Befunde");
+}
+inline QString checkTitle()
+{
+    return QStringLiteral("Befunde");
+}
+inline QString checkHeader(const QString &file, int count)
+{
+    return count == 1 ? QStringLiteral("%1: 1 Befund").arg(file)
+                      : QStringLiteral("%1: %2 Befunde").arg(file).arg(count);
+}
+
+// How the reading of the file ended.
+inline QString chunkZeroFilled(const QString &chunk, qsizetype missing)
+{
+    return QStringLiteral("Der Block „%1“ ist am Dateiende abgeschnitten: %2 Bytes fehlen und "
+                          "wurden beim Laden mit Nullen aufgefüllt.")
+        .arg(chunk)
+        .arg(missing);
+}
+inline QString unreadTail(qsizetype bytes)
+{
+    return QStringLiteral("Die letzten %1 Bytes der Datei bilden keinen ganzen Blockkopf; sie "
+                          "werden beim Speichern nicht geschrieben.")
+        .arg(bytes);
+}
+inline QString malformedHeader(qsizetype offset, qsizetype bytes)
+{
+    return QStringLiteral("Ab Byte %1 steht kein gültiger Blockkopf; die %2 Bytes ab dort "
+                          "wurden nicht gelesen und werden beim Speichern nicht geschrieben.")
+        .arg(offset)
+        .arg(bytes);
+}
+// A chunk of fixed-size records whose length leaves part of a record.
+inline QString recordCutShort(const QString &chunk, qint32 length, int recordSize, qint32 remainder)
+{
+    return QStringLiteral("Der Block „%1“ ist %2 Bytes lang, kein Vielfaches der "
+                          "Eintragsgröße %3: die letzten %4 Bytes sind ein abgeschnittener "
+                          "Eintrag und werden beim Speichern nicht geschrieben.")
+        .arg(chunk)
+        .arg(length)
+        .arg(recordSize)
+        .arg(remainder);
+}
+// A chunk that fills a record area of fixed size.
+inline QString areaZeroFilled(const QString &chunk, qint32 length, int size)
+{
+    return QStringLiteral("Der Block „%1“ ist nur %2 statt %3 Bytes lang; der Rest wurde beim "
+                          "Laden mit Nullen aufgefüllt und wird so gespeichert.")
+        .arg(chunk)
+        .arg(length)
+        .arg(size);
+}
+inline QString areaCut(const QString &chunk, qint32 length, int size)
+{
+    return QStringLiteral("Der Block „%1“ ist %2 statt höchstens %3 Bytes lang; die Bytes "
+                          "danach werden beim Speichern nicht geschrieben.")
+        .arg(chunk)
+        .arg(length)
+        .arg(size);
+}
+inline QString campaignChunkShort(qint32 length)
+{
+    return QStringLiteral("Der Block „SZENE_KAMPAGNE“ ist nur %1 Bytes lang und nennt keine "
+                          "Kampagne; er wird beim Speichern nicht geschrieben.")
+        .arg(length);
+}
+
+// Islands.
+inline QString islandOutsideWorld(int number, int left, int top, int right, int bottom)
+{
+    return QStringLiteral("Insel %1 reicht über den Rand der Welt hinaus: sie liegt auf den "
+                          "Feldern %2, %3 bis %4, %5, die Welt ist 512 × 352 Felder groß.")
+        .arg(number)
+        .arg(left)
+        .arg(top)
+        .arg(right - 1)
+        .arg(bottom - 1);
+}
+inline QString islandsOverlap(int number, int other)
+{
+    return QStringLiteral("Insel %1 überlappt Insel %2.").arg(number).arg(other);
+}
+inline QString islandNumberTwice(int number)
+{
+    return QStringLiteral("Die Inselnummer %1 kommt mehrmals vor: nur die zuletzt gelesene "
+                          "Insel wird angezeigt und gespeichert.")
+        .arg(number);
+}
+inline QString referenceWithoutTemplate(int number)
+{
+    return QStringLiteral("Insel %1 ist ein Verweis auf eine Inselvorlage, die nicht gelesen "
+                          "werden konnte; die Insel fehlt, ihre Städte, Kontore und Hirsche "
+                          "werden beim Speichern nicht geschrieben.")
+        .arg(number);
+}
+inline QString layersWithoutIsland(int count)
+{
+    if (count == 1)
+        return QStringLiteral("Ein Inselhaus-Block steht vor der ersten Insel, gehört zu keiner "
+                              "Insel und wird beim Speichern nicht geschrieben.");
+    return QStringLiteral("%1 Inselhaus-Blöcke stehen vor der ersten Insel, gehören zu keiner "
+                          "Insel und werden beim Speichern nicht geschrieben.")
+        .arg(count);
+}
+
+// Settlements.
+inline QString cityWithoutIsland(const QString &name, int island)
+{
+    return QStringLiteral("Die Stadt „%1“ nennt Insel %2, die es im Szenario nicht gibt; sie "
+                          "wird beim Speichern nicht geschrieben.")
+        .arg(name)
+        .arg(island);
+}
+inline QString cityOutsideSlots(const QString &name, int island, int slot)
+{
+    return QStringLiteral("Die Stadt „%1“ auf Insel %2 steht im Stadtplatz %3, eine Insel hat "
+                          "nur die Plätze 0 bis 7; sie wird beim Speichern nicht geschrieben.")
+        .arg(name)
+        .arg(island)
+        .arg(slot);
+}
+inline QString tradingPostWithoutIsland(int island)
+{
+    return QStringLiteral("Ein Kontor nennt Insel %1, die es im Szenario nicht gibt; es wird "
+                          "beim Speichern nicht geschrieben.")
+        .arg(island);
+}
+inline QString deerWithoutIsland(qsizetype count, int island)
+{
+    if (count == 1)
+        return QStringLiteral("Ein Hirsch-Eintrag nennt Insel %1, die es im Szenario nicht gibt; "
+                              "er wird beim Speichern nicht geschrieben.")
+            .arg(island);
+    return QStringLiteral("%1 Hirsch-Einträge nennen Insel %2, die es im Szenario nicht gibt; "
+                          "sie werden beim Speichern nicht geschrieben.")
+        .arg(count)
+        .arg(island);
+}
+inline QString deerOfOtherIsland(qsizetype count, int chunkIsland, int named)
+{
+    if (count == 1)
+        return QStringLiteral("Im Hirschblock von Insel %1 nennt ein Eintrag Insel %2; er wurde "
+                              "beim Laden verworfen und wird nicht gespeichert.")
+            .arg(chunkIsland)
+            .arg(named);
+    return QStringLiteral("Im Hirschblock von Insel %1 nennen %2 Einträge Insel %3; sie wurden "
+                          "beim Laden verworfen und werden nicht gespeichert.")
+        .arg(chunkIsland)
+        .arg(count)
+        .arg(named);
+}
+// Player slots are shown counted from 1, as the tabs "Spieler 1" to "Spieler 7" do.
+inline QString cityOwnerNoSlot(const QString &name, int island, int owner)
+{
+    return QStringLiteral("Die Stadt „%1“ auf Insel %2 gehört dem Spielerplatz %3; es gibt nur "
+                          "die Spieler 1 bis 7.")
+        .arg(name)
+        .arg(island)
+        .arg(owner + 1);
+}
+inline QString cityOwnerNotPlaying(const QString &name, int island, int slot)
+{
+    return QStringLiteral("Die Stadt „%1“ auf Insel %2 gehört Spieler %3, der „Spielt nicht "
+                          "mit“ ist.")
+        .arg(name)
+        .arg(island)
+        .arg(slot + 1);
+}
+inline QString cityOwnerDisagrees(const QString &name, int island, int cityOwner, int islandOwner)
+{
+    const QString onIsland = islandOwner >= 7 ? QStringLiteral("keine Stadt")
+                                              : QStringLiteral("Spieler %1").arg(islandOwner + 1);
+    return QStringLiteral("Die Stadt „%1“ auf Insel %2 gehört laut ihrem Eintrag Spieler %3, "
+                          "laut dem Inseleintrag %4.")
+        .arg(name)
+        .arg(island)
+        .arg(cityOwner + 1)
+        .arg(onIsland);
+}
+
+// Ships and carts; ships are counted from 1 in the order of the file.
+inline QString vehicle(bool cart, int index, const QString &name)
+{
+    return (cart ? QStringLiteral("Der Karren %1 „%2“") : QStringLiteral("Das Schiff %1 „%2“"))
+        .arg(index + 1)
+        .arg(name);
+}
+inline QString shipOwnerNoSlot(const QString &vehicle, int owner)
+{
+    return QStringLiteral("%1 gehört dem Spielerplatz %2; es gibt nur die Spieler 1 bis 7.")
+        .arg(vehicle)
+        .arg(owner + 1);
+}
+inline QString shipOwnerNotPlaying(const QString &vehicle, int slot)
+{
+    return QStringLiteral("%1 gehört Spieler %2, der „Spielt nicht mit“ ist.")
+        .arg(vehicle)
+        .arg(slot + 1);
+}
+inline QString shipOutsideWorld(const QString &vehicle, int x, int y)
+{
+    return QStringLiteral("%1 steht auf Feld %2, %3 außerhalb der Welt (512 × 352 Felder).")
+        .arg(vehicle)
+        .arg(x)
+        .arg(y);
+}
+
+// Missions, counted from 1 as the tabs "Auftrag 1" to "Auftrag 4".
+inline QString missionTextLost(int mission, int empty)
+{
+    return QStringLiteral("Der Text von Auftrag %1 wird nicht gespeichert, weil Auftrag %2 "
+                          "keinen Text hat: gespeichert werden nur die Aufträge vor dem ersten "
+                          "ohne Text.")
+        .arg(mission + 1)
+        .arg(empty + 1);
+}
+
+// Chunks carried without being read.
+inline QString unknownChunk(const QString &chunk, int count, qint64 bytes)
+{
+    if (count == 1)
+        return QStringLiteral("Den Block „%1“ (%2 Bytes) kennt das Programm nicht; er wird "
+                              "unverändert gespeichert.")
+            .arg(chunk)
+            .arg(bytes);
+    return QStringLiteral("Den Block „%1“ (%2-mal, zusammen %3 Bytes) kennt das Programm "
+                          "nicht; er wird jedes Mal unverändert gespeichert.")
+        .arg(chunk)
+        .arg(count)
+        .arg(bytes);
+}
+inline QString chunkAfterSettings(const QString &chunk, int count)
+{
+    const QString times = count == 1 ? QString() : QStringLiteral(" (%1-mal)").arg(count);
+    return QStringLiteral("Der Block „%1“%2 steht hinter dem Block „TIMERS“, wo das Laden "
+                          "endet; er wird nicht gelesen und unverändert gespeichert.")
+        .arg(chunk, times);
+}
+
+// --- the diff's lines -----------------------------------------------------
+
+inline QString diffChanged(const QString &object, const QString &field, const QString &before,
+                           const QString &after)
+{
+    return QStringLiteral("%1: %2 %3 → %4").arg(object, field, before, after);
+}
+inline QString diffAdded(const QString &object)
+{
+    return QStringLiteral("%1: hinzugefügt").arg(object);
+}
+inline QString diffRemoved(const QString &object)
+{
+    return QStringLiteral("%1: entfernt").arg(object);
+}
+inline QString diffMoved(const QString &object, int x0, int y0, int x1, int y1)
+{
+    return QStringLiteral("%1: verschoben von %2, %3 nach %4, %5")
+        .arg(object)
+        .arg(x0)
+        .arg(y0)
+        .arg(x1)
+        .arg(y1);
+}
+inline QString diffChunkChanged(const QString &chunk, qint64 before, qint64 after)
+{
+    return before == after
+               ? QStringLiteral("Block „%1“: Inhalt geändert (%2 Bytes)").arg(chunk).arg(after)
+               : QStringLiteral("Block „%1“: %2 → %3 Bytes").arg(chunk).arg(before).arg(after);
+}
+// The objects and values the diff names.
+inline QString diffSettings()
+{
+    return QStringLiteral("Einstellungen");
+}
+inline QString diffPlayer(int slot)
+{
+    return QStringLiteral("Spieler %1").arg(slot + 1);
+}
+inline QString diffMission(int mission)
+{
+    return QStringLiteral("Auftrag %1").arg(mission + 1);
+}
+inline QString diffIsland(int number)
+{
+    return QStringLiteral("Insel %1").arg(number);
+}
+inline QString diffCity(const QString &name, int island)
+{
+    return QStringLiteral("Stadt „%1“ auf Insel %2").arg(name).arg(island);
+}
+inline QString diffTradingPost(const QString &city, int island, int citySlot)
+{
+    return city.isEmpty()
+               ? QStringLiteral("Kontor des Stadtplatzes %1 auf Insel %2").arg(citySlot).arg(island)
+               : QStringLiteral("Kontor von „%1“ auf Insel %2").arg(city).arg(island);
+}
+inline QString diffVehicle(bool cart, const QString &name)
+{
+    return (cart ? QStringLiteral("Karren „%1“") : QStringLiteral("Schiff „%1“")).arg(name);
+}
+inline QString diffChunk(const QString &name)
+{
+    return QStringLiteral("Block „%1“").arg(name);
+}
+inline QString diffCargo(int slot)
+{
+    return QStringLiteral("Ladung %1").arg(slot + 1);
+}
+inline QString diffYes()
+{
+    return QStringLiteral("ja");
+}
+inline QString diffNo()
+{
+    return QStringLiteral("nein");
+}
+inline QString diffNothing()
+{
+    return QStringLiteral("keine");
+}
+inline QString diffPlayerValue(int slot)
+{
+    return slot >= 7 ? QStringLiteral("Platz %1").arg(slot + 1)
+                     : QStringLiteral("Spieler %1").arg(slot + 1);
+}
+inline QString diffTons(quint32 amount)
+{
+    return amount % 32 == 0 ? QStringLiteral("%1 t").arg(amount / 32)
+                            : QStringLiteral("%1 %2/32 t").arg(amount / 32).arg(amount % 32);
+}
+inline QString diffNone()
+{
+    return QStringLiteral("Keine Unterschiede");
+}
+
+} // namespace msg

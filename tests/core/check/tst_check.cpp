@@ -1,0 +1,325 @@
+#include "core/check/scenariocheck.h"
+#include "core/check/scenariodiff.h"
+#include "core/common/checkmessages.h"
+#include "core/document/rumoszen.h"
+#include "support/documentio.h"
+#include "support/scenariobuilder.h"
+
+#include <QtTest>
+
+using namespace scenario;
+using Kind = CheckObject::Kind;
+using Severity = Finding::Severity;
+
+namespace {
+
+// A folder without templates: island references find none.
+const QString kNoGame = QStringLiteral("/nonexistent/brim");
+
+// Seven players of the given kinds; the kind byte sits at offset 4.
+QByteArray playersOfKinds(const std::array<int, 7> &kinds)
+{
+    QByteArray area = players();
+    for (int slot = 0; slot < 7; ++slot)
+        area[slot * 1072 + 4] = char(kinds[size_t(slot)]);
+    return area;
+}
+
+QByteArray int16(int v)
+{
+    QByteArray b(2, '\0');
+    qToLittleEndian(qint16(v), b.data());
+    return b;
+}
+
+// A scenario without anything to report: islands apart inside the world,
+// cities whose owners agree with their island's entries, ships inside the
+// world of playing owners, missions with texts, every chunk whole.
+QByteArray cleanScenario()
+{
+    IslandSpec one = placed(1, 10, 10, 20, 15);
+    one.cityOwners = {0, 1, 7, 7, 7, 7, 7, 7};
+    return ScenarioBuilder()
+        .chunk("INSEL5", islandRecord(one))
+        .chunk("INSELHAUS", tile(1, 0, 0) + tile(1103, 2, 3, true, 0, 0))
+        .chunk("HIRSCH2", deer(1))
+        .chunk("STADT4", city(1, 0, 0, "Ahlstadt") + city(1, 1, 1, "Borkum"))
+        .chunk("KONTOR2", tradingPost(1, 0))
+        .chunk("INSEL5", islandRecord(placed(2, 30, 10, 8, 6)))
+        .chunk("INSEL5", islandRecord(placed(3, 492, 337, 20, 15))) // touches the corner
+        .chunk("PLAYER4", playersOfKinds({0, 12, 12, 10, 14, 11, 13}))
+        .chunk("AUFTRAG4", mission(0, "Baue eine Stadt.") + mission(1, "Handle."))
+        .chunk("SHIP4", ship("Seeadler", 511, 351) + ship("Karre", 20, 25, 37, 5, 1))
+        .chunk("TIMERS", settings())
+        .bytes();
+}
+
+struct Expected {
+    Severity severity;
+    Kind kind;
+    int id;
+    QString message;
+};
+
+} // namespace
+
+class TestCheck : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanScenarioHasNoFindings();
+    void everyFindingOnce();
+    void fileEndsAndAreas_data();
+    void fileEndsAndAreas();
+    void jsonNamesSeverityKindAndObject();
+    void diffNamesEachEdit_data();
+    void diffNamesEachEdit();
+};
+
+void TestCheck::cleanScenarioHasNoFindings()
+{
+    RumoSzen doc(kNoGame, nullptr);
+    QVERIFY(load(doc, cleanScenario()));
+    const QList<Finding> findings = ScenarioCheck::Run(doc);
+    for (const Finding &f : findings)
+        qWarning() << f.line();
+    QVERIFY(findings.isEmpty());
+}
+
+// One scenario holding one instance of every kind of finding: each is found
+// once, about the right object, and nothing else is found.
+void TestCheck::everyFindingOnce()
+{
+    IslandSpec one = placed(1, 10, 10, 20, 15);
+    one.cityOwners = {0, 7, 2, 0, 7, 7, 7, 7};
+    QByteArray campaign(2, '\0');
+    const QByteArray file =
+        ScenarioBuilder()
+            .chunk("INSELHAUS", tile(1, 0, 0)) // before any island
+            .chunk("SZENE_KAMPAGNE", campaign)
+            .chunk("INSEL5", islandRecord(one))
+            .chunk("STADT4", city(1, 0, 0, "Hafen") + city(8, 0, 0, "Geisterstadt") +
+                                 city(1, 1, 9, "Niemandsstadt") + city(1, 2, 2, "Leerstadt") +
+                                 city(1, 3, 1, "Zwist") + city(1, 9, 0, "Zuviel") +
+                                 QByteArray(10, 'x'))
+            .chunk("KONTOR2", tradingPost(7, 0))
+            .chunk("HIRSCH2", deer(6) + deer(6))
+            .chunk("HIRSCH2", deer(1) + deer(2))
+            .chunk("INSEL5", islandRecord(placed(2, 25, 20, 20, 15)))   // overlaps island 1
+            .chunk("INSEL5", islandRecord(placed(3, 500, 100, 20, 15))) // leaves the world
+            .chunk("INSEL5", islandRecord(placed(4, 100, 100, 10, 10)))
+            .chunk("INSEL5", islandRecord(placed(4, 200, 200, 10, 10))) // number 4 again
+            .chunk("SZENE", szene({islandReference({0, 0, false, 9, 65535, 300, 300})}))
+            .chunk("PLAYER4", playersOfKinds({0, 0, 10, 0, 0, 0, 0}))
+            .chunk("AUFTRAG4", mission(0, "Eins") + mission(1, " \r\n") + mission(2, "Drei"))
+            .chunk("SHIP4", ship("Irrfahrer", 600, 10) + ship("Fremder", 10, 10, 21, 1, 8) +
+                                ship("Geist", 20, 20, 37, 5, 2))
+            .chunk("WETTER", "abc")
+            .chunk("TIMERS", settings().left(600))
+            .chunk("WETTER", "defg")
+            .chunk("PLAYER4", players())
+            .rawHeader("NACHSPANN", 100)
+            .raw(QByteArray(40, 'n'))
+            .bytes();
+    RumoSzen doc(kNoGame, nullptr);
+    QVERIFY(load(doc, file));
+
+    const QString cart = msg::vehicle(true, 2, QStringLiteral("Geist"));
+    const QList<Expected> expected = {
+        {Severity::Error, Kind::Chunk, -1, msg::chunkZeroFilled("NACHSPANN", 60)},
+        {Severity::Error, Kind::Chunk, -1, msg::campaignChunkShort(2)},
+        {Severity::Error, Kind::Chunk, -1, msg::recordCutShort("STADT4", 6 * 168 + 10, 168, 10)},
+        {Severity::Warning, Kind::Chunk, -1, msg::areaZeroFilled("TIMERS", 600, 664)},
+        {Severity::Error, Kind::Island, 4, msg::islandNumberTwice(4)},
+        {Severity::Error, Kind::Island, 9, msg::referenceWithoutTemplate(9)},
+        {Severity::Error, Kind::Chunk, -1, msg::layersWithoutIsland(1)},
+        {Severity::Error, Kind::Island, 1, msg::islandsOverlap(1, 2)},
+        {Severity::Error, Kind::Island, 3, msg::islandOutsideWorld(3, 500, 100, 520, 115)},
+        {Severity::Error, Kind::City, 1, msg::cityWithoutIsland("Geisterstadt", 8)},
+        {Severity::Error, Kind::City, 5, msg::cityOutsideSlots("Zuviel", 1, 9)},
+        {Severity::Error, Kind::TradingPost, 0, msg::tradingPostWithoutIsland(7)},
+        {Severity::Error, Kind::Deer, 6, msg::deerWithoutIsland(2, 6)},
+        {Severity::Error, Kind::Deer, 2, msg::deerOfOtherIsland(1, 1, 2)},
+        {Severity::Error, Kind::City, 2, msg::cityOwnerNoSlot("Niemandsstadt", 1, 9)},
+        {Severity::Warning, Kind::City, 3, msg::cityOwnerNotPlaying("Leerstadt", 1, 2)},
+        {Severity::Warning, Kind::City, 4, msg::cityOwnerDisagrees("Zwist", 1, 1, 0)},
+        {Severity::Error, Kind::Ship, 0,
+         msg::shipOutsideWorld(msg::vehicle(false, 0, "Irrfahrer"), 600, 10)},
+        {Severity::Error, Kind::Ship, 1,
+         msg::shipOwnerNoSlot(msg::vehicle(false, 1, "Fremder"), 8)},
+        {Severity::Warning, Kind::Ship, 2, msg::shipOwnerNotPlaying(cart, 2)},
+        {Severity::Error, Kind::Mission, 2, msg::missionTextLost(2, 1)},
+        {Severity::Information, Kind::Chunk, -1, msg::unknownChunk("WETTER", 2, 7)},
+        {Severity::Information, Kind::Chunk, -1, msg::chunkAfterSettings("PLAYER4", 1)},
+        {Severity::Information, Kind::Chunk, -1, msg::unknownChunk("NACHSPANN", 1, 100)},
+    };
+    const QList<Finding> findings = ScenarioCheck::Run(doc);
+    for (const Expected &e : expected) {
+        int found = 0;
+        for (const Finding &f : findings) {
+            if (f.message != e.message)
+                continue;
+            ++found;
+            QCOMPARE(int(f.severity), int(e.severity));
+            QCOMPARE(int(f.object.kind), int(e.kind));
+            QCOMPARE(f.object.id, e.id);
+        }
+        if (found != 1)
+            qWarning() << "expected once:" << e.message;
+        QCOMPARE(found, 1);
+    }
+    if (findings.size() != expected.size()) {
+        for (const Finding &f : findings)
+            qWarning() << f.line();
+    }
+    QCOMPARE(findings.size(), expected.size());
+    // A settlement finding names its island and city slot, for the editor.
+    for (const Finding &f : findings) {
+        if (f.message == msg::cityOwnerDisagrees("Zwist", 1, 1, 0)) {
+            QCOMPARE(f.object.island, 1);
+            QCOMPARE(f.object.slot, 3);
+        }
+    }
+}
+
+// How the reading ends and how long the record areas are: each case gives
+// exactly its one finding.
+void TestCheck::fileEndsAndAreas_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("message");
+
+    const QByteArray timers = chunk("TIMERS", settings());
+    QTest::newRow("header cut short") << timers + QByteArray(7, 'x') << msg::unreadTail(7);
+    QTest::newRow("malformed header")
+        << timers + header("X", -5) + QByteArray(30, 'y') << msg::malformedHeader(684, 50);
+    QTest::newRow("players short") << chunk("PLAYER4", players().left(1000)) + timers
+                                   << msg::areaZeroFilled("PLAYER4", 1000, 7504);
+    QTest::newRow("players empty")
+        << chunk("PLAYER4", {}) + timers << msg::areaZeroFilled("PLAYER4", 0, 7504);
+    QTest::newRow("players long") << chunk("PLAYER4", players() + "zz") + timers
+                                  << msg::areaCut("PLAYER4", 7506, 7504);
+    QTest::newRow("settings long")
+        << chunk("TIMERS", settings() + "zz") << msg::areaCut("TIMERS", 666, 664);
+    QTest::newRow("mission cut") << chunk("AUFTRAG4",
+                                          mission(0, "Eins") + mission(1, "Zwei").left(100)) +
+                                        timers
+                                 << msg::areaZeroFilled("AUFTRAG4", 2344, 4488);
+    QTest::newRow("island record short") << chunk("INSEL5", islandRecord({}).left(100)) + timers
+                                         << msg::areaZeroFilled("INSEL5", 100, 116);
+    QTest::newRow("ships cut") << chunk("SHIP4", ship("A", 1, 1) + int16(7)) + timers
+                               << msg::recordCutShort("SHIP4", 438, 436, 2);
+    QTest::newRow("campaign long")
+        << chunk("SZENE_KAMPAGNE", "12345") + timers << msg::areaCut("SZENE_KAMPAGNE", 5, 4);
+}
+
+void TestCheck::fileEndsAndAreas()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, message);
+    RumoSzen doc(kNoGame, nullptr);
+    QVERIFY(load(doc, file));
+    const QList<Finding> findings = ScenarioCheck::Run(doc);
+    QCOMPARE(findings.size(), 1);
+    QCOMPARE(findings[0].message, message);
+}
+
+void TestCheck::jsonNamesSeverityKindAndObject()
+{
+    const QByteArray file = ScenarioBuilder()
+                                .chunk("INSEL5", islandRecord(placed(1, 10, 10, 20, 15)))
+                                .chunk("STADT4", city(5, 2, 0, "Fern"))
+                                .chunk("WETTER", "abc")
+                                .chunk("TIMERS", settings())
+                                .bytes();
+    RumoSzen doc(kNoGame, nullptr);
+    QVERIFY(load(doc, file));
+    const QJsonArray json = ScenarioCheck::ToJson(ScenarioCheck::Run(doc));
+    QCOMPARE(json.size(), 2);
+    const QJsonObject city = json[0].toObject();
+    QCOMPARE(city["severity"].toString(), QStringLiteral("error"));
+    QCOMPARE(city["kind"].toString(), QStringLiteral("city"));
+    QCOMPARE(city["object"].toInt(), 0);
+    QCOMPARE(city["island"].toInt(), 5);
+    QCOMPARE(city["slot"].toInt(), 2);
+    QCOMPARE(city["message"].toString(), msg::cityWithoutIsland("Fern", 5));
+    const QJsonObject chunk = json[1].toObject();
+    QCOMPARE(chunk["severity"].toString(), QStringLiteral("information"));
+    QCOMPARE(chunk["kind"].toString(), QStringLiteral("chunk"));
+    QCOMPARE(chunk["object"].toString(), QStringLiteral("WETTER"));
+}
+
+// Each edit of the clean scenario gives its one line; the scenario compared
+// with itself gives none.
+void TestCheck::diffNamesEachEdit_data()
+{
+    QTest::addColumn<QByteArray>("base");
+    QTest::addColumn<QByteArray>("edited");
+    QTest::addColumn<QString>("line");
+
+    const QByteArray clean = cleanScenario();
+    auto replaced = [&](const QByteArray &from, const QByteArray &to) {
+        QByteArray b = clean;
+        const qsizetype at = b.indexOf(from);
+        Q_ASSERT(at >= 0 && b.indexOf(from, at + 1) < 0);
+        return b.replace(at, from.size(), to);
+    };
+    QTest::newRow("same") << clean << clean << QString();
+    QTest::newRow("settings field")
+        << clean << replaced(chunk("TIMERS", settings()), chunk("TIMERS", settings(40)))
+        << msg::diffChanged(msg::diffSettings(), "Maximale Anzahl Schiffe", "33", "40");
+    const QByteArray two = chunk("INSEL5", islandRecord(placed(2, 30, 10, 8, 6)));
+    QTest::newRow("island moved") << clean
+                                  << replaced(two, chunk("INSEL5",
+                                                         islandRecord(placed(2, 31, 12, 8, 6))))
+                                  << msg::diffMoved(msg::diffIsland(2), 30, 10, 31, 12);
+    QTest::newRow("island removed")
+        << clean << replaced(two, {}) << msg::diffRemoved(msg::diffIsland(2));
+    QTest::newRow("island added")
+        << clean << replaced(two, two + chunk("INSEL5", islandRecord(placed(5, 60, 60, 8, 6))))
+        << msg::diffAdded(msg::diffIsland(5));
+    QTest::newRow("city owner") << clean
+                                << replaced(city(1, 1, 1, "Borkum"), city(1, 1, 2, "Borkum"))
+                                << msg::diffChanged(msg::diffCity("Borkum", 1), "Besitzer",
+                                                    "Spieler 2", "Spieler 3");
+    QTest::newRow("ship field") << clean
+                                << replaced(ship("Seeadler", 511, 351),
+                                            ship("Seeadler", 511, 351, 21, 1, 0, 1600, 9))
+                                << msg::diffChanged(msg::diffVehicle(false, "Seeadler"), "Kanonen",
+                                                    "4", "9");
+    QTest::newRow("player field") << clean
+                                  << replaced(playersOfKinds({0, 12, 12, 10, 14, 11, 13}),
+                                              playersOfKinds({0, 12, 12, 12, 14, 11, 13}))
+                                  << msg::diffChanged(msg::diffPlayer(3), "Art", "Spielt nicht mit",
+                                                      "Computer");
+    QTest::newRow("mission text") << clean
+                                  << replaced(mission(1, "Handle."),
+                                              mission(1, "Handle mit Tabak."))
+                                  << msg::diffChanged(msg::diffMission(1), "Auftragstext",
+                                                      "„Handle.“", "„Handle mit Tabak.“");
+    const QByteArray timers = chunk("TIMERS", settings());
+    QTest::newRow("unknown chunk size") << replaced(timers, chunk("WETTER", "abc") + timers)
+                                        << replaced(timers, chunk("WETTER", "abcd") + timers)
+                                        << msg::diffChunkChanged("WETTER", 3, 4);
+    QTest::newRow("unknown chunk added")
+        << clean << replaced(timers, chunk("WETTER", "abcd") + timers)
+        << msg::diffAdded(msg::diffChunk("WETTER"));
+}
+
+void TestCheck::diffNamesEachEdit()
+{
+    QFETCH(QByteArray, base);
+    QFETCH(QByteArray, edited);
+    QFETCH(QString, line);
+    RumoSzen a(kNoGame, nullptr);
+    RumoSzen b(kNoGame, nullptr);
+    QVERIFY(load(a, base));
+    QVERIFY(load(b, edited));
+    QStringList lines;
+    for (const DiffLine &d : ScenarioDiff::Compare(a, b))
+        lines << d.text;
+    QCOMPARE(lines, line.isEmpty() ? QStringList() : QStringList{line});
+}
+
+QTEST_GUILESS_MAIN(TestCheck)
+#include "tst_check.moc"
