@@ -1,11 +1,13 @@
 #include "editor/app/tmainform.h"
 
+#include "core/check/scenariocheck.h"
 #include "core/common/messages.h"
 #include "core/common/noticelist.h"
 #include "core/document/edithistory.h"
 #include "core/document/rumoszen.h"
 #include "core/document/scenariofiles.h"
 #include "core/game/gamepath.h"
+#include "editor/app/checkdock.h"
 #include "editor/app/foldertree.h"
 #include "editor/app/keyboardwatch.h"
 #include "editor/app/prompts.h"
@@ -405,6 +407,13 @@ void TMainForm::createActions()
     connect(helpAction_, &QAction::triggered, this, &TMainForm::ShowHelp);
     connect(aboutAction_, &QAction::triggered, this, &TMainForm::ShowAbout);
     connect(aboutQtAction_, &QAction::triggered, qApp, &QApplication::aboutQt);
+    checkAction_ =
+        new QAction(actionIcon(QStringLiteral("check")), QStringLiteral("Szenario &prüfen"), this);
+    checkAction_->setObjectName(QStringLiteral("CheckAction"));
+    checkAction_->setShortcut(QKeySequence(Qt::Key_F7));
+    setHint(checkAction_, QStringLiteral("Szenario prüfen|Listet auf, was in den Daten des "
+                                         "Szenarios nicht zusammenpasst"));
+    connect(checkAction_, &QAction::triggered, this, &TMainForm::CheckActionExecute);
 
     connect(openAction_, &QAction::triggered, this, &TMainForm::OpenActionExecute);
     connect(saveAction_, &QAction::triggered, this, &TMainForm::SaveActionExecute);
@@ -434,6 +443,8 @@ void TMainForm::createMenuAndToolBar()
     file->addActions({saveAction_, saveAsAction_, revertAction_});
     file->addSeparator();
     file->addAction(gameFolderAction_);
+    file->addSeparator();
+    file->addAction(checkAction_);
     file->addSeparator();
     file->addAction(exitAction_);
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
@@ -521,6 +532,12 @@ void TMainForm::createPages()
             [this](const QString &text) { status_[1]->setText(text); });
     connect(mapPage_, &MapPage::islandMenuRequested, this,
             [this](QPoint at) { inselPopup_->exec(at); });
+
+    // The check's findings below the pages, shown by "Szenario prüfen".
+    checkDock_ = new CheckDock(this);
+    addDockWidget(Qt::BottomDockWidgetArea, checkDock_);
+    checkDock_->hide();
+    connect(checkDock_, &CheckDock::objectRequested, this, &TMainForm::ShowCheckObject);
 
     splitter->addWidget(folderTree_);
     splitter->addWidget(pages_);
@@ -616,6 +633,7 @@ void TMainForm::UpdateActions()
     redoAction_->setEnabled(open && !pendingField_ && stack->canRedo());
     redoAction_->setText(
         literal(msg::redoStep(stack && !pendingField_ ? stack->redoText() : QString())));
+    checkAction_->setEnabled(open);
 }
 
 Insel *TMainForm::SelectedIsland() const
@@ -815,6 +833,7 @@ void TMainForm::discardDocument()
     pendingField_ = nullptr;
     for (DocumentPage *page : documentPages_)
         page->Attach(nullptr);
+    checkDock_->Clear();
     doc_.reset();
     UpdateTitle();
     UpdateActions();
@@ -883,6 +902,9 @@ bool TMainForm::OpenScenario(const QString &requested)
         UpdateTitle();
         setPagesEnabled(true);
         rememberFile(path);
+        // A check that is showing follows the scenario that is open.
+        if (checkDock_->isVisible())
+            checkDock_->Show(ScenarioCheck::Run(*doc_));
     }
     tree->setUpdatesEnabled(true);
     UpdateActions();
@@ -972,6 +994,81 @@ void TMainForm::SaveInselActionExecute()
         path += QLatin1String(".scp");
     if (!doc_->ExportIsland(*island, path))
         Prompts::Current().Error(this, msg::exportFailed(path, doc_->lastError()));
+}
+
+void TMainForm::CheckActionExecute()
+{
+    if (!doc_)
+        return;
+    // The check reads the records: what the pages show goes into them
+    // first, as before a save.
+    for (DocumentPage *page : documentPages_)
+        page->Commit();
+    checkDock_->Show(ScenarioCheck::Run(*doc_));
+    checkDock_->show();
+    checkDock_->raise();
+}
+
+void TMainForm::ShowCheckObject(const CheckObject &object)
+{
+    if (!doc_)
+        return;
+    using Kind = CheckObject::Kind;
+    ObjectTree *tree = mapPage_->objectTree();
+    auto selectOnMap = [&](const void *thing) {
+        if (QTreeWidgetItem *node = thing ? tree->NodeOf(thing) : nullptr) {
+            pages_->setCurrentWidget(mapPage_);
+            tree->setCurrentItem(node);
+            tree->scrollToItem(node);
+        }
+    };
+    auto showTab = [&](QWidget *page, const char *tabBar, int index) {
+        pages_->setCurrentWidget(page);
+        if (auto *tabs = page->findChild<QTabBar *>(QLatin1String(tabBar)); tabs && index >= 0)
+            tabs->setCurrentIndex(index);
+    };
+    switch (object.kind) {
+    case Kind::Island:
+        selectOnMap(doc_->island(object.id));
+        break;
+    case Kind::City: {
+        const Insel *island = doc_->island(object.island);
+        const CityRecord city = island ? island->cityInSlot(object.slot) : CityRecord();
+        selectOnMap(city ? static_cast<const void *>(city.data()) : island);
+        break;
+    }
+    case Kind::TradingPost:
+    case Kind::Deer:
+        selectOnMap(doc_->island(object.island));
+        break;
+    case Kind::Ship:
+        if (object.id >= 0 && size_t(object.id) < doc_->Ships().size())
+            selectOnMap(doc_->Ships()[size_t(object.id)].data());
+        break;
+    case Kind::Player:
+        showTab(playersPage_, "SpielerTabControl", object.id);
+        break;
+    case Kind::Mission:
+        showTab(missionsPage_, "AuftragTabControl", object.id);
+        break;
+    case Kind::Chunk:
+        // A chunk's page is the page of the records it holds.
+        if (object.chunk == QLatin1String("PLAYER4"))
+            pages_->setCurrentWidget(playersPage_);
+        else if (object.chunk == QLatin1String("AUFTRAG4"))
+            pages_->setCurrentWidget(missionsPage_);
+        else if (object.chunk == QLatin1String("TIMERS") ||
+                 object.chunk == QLatin1String("SZENE_KAMPAGNE") ||
+                 object.chunk == QLatin1String("NAME"))
+            pages_->setCurrentWidget(settingsPage_);
+        else if (QStringList{"INSEL5", "INSEL_MAXFUN", "INSELHAUS", "HIRSCH2", "STADT4", "KONTOR2",
+                             "SHIP4", "SZENE"}
+                     .contains(object.chunk))
+            pages_->setCurrentWidget(mapPage_);
+        break;
+    case Kind::File:
+        break;
+    }
 }
 
 void TMainForm::RevertActionExecute()

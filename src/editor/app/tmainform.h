@@ -5,7 +5,9 @@
 #include <memory>
 #include <vector>
 
+class CheckDock;
 class DocumentPage;
+struct CheckObject;
 class FolderTree;
 class MapPage;
 class QAction;
@@ -129,6 +131,10 @@ private:
     void SaveAsActionExecute();
     void RevertActionExecute();
     void SaveInselActionExecute();
+    // Commits the pages and lists the findings of the scenario check.
+    void CheckActionExecute();
+    // Selects a finding's object on the map or shows its page.
+    void ShowCheckObject(const CheckObject &object);
     void MainPageControlChanging(int index);
     void StShellTreeView1FolderSelected(const QString &path);
 
@@ -149,6 +155,7 @@ private:
     QAction *helpAction_ = nullptr;
     QAction *aboutAction_ = nullptr;
     QAction *aboutQtAction_ = nullptr;
+    QAction *checkAction_ = nullptr;
     QMenu *inselPopup_ = nullptr;
     QMenu *recentMenu_ = nullptr;
 
@@ -169,6 +176,7 @@ private:
     TWareForm *wareForm_ = nullptr;
     TWarenAuswahl *warenAuswahl_ = nullptr;
     TSchiffWaren *schiffWaren_ = nullptr;
+    CheckDock *checkDock_ = nullptr;
     QLabel *status_[3] = {};
 
     // The text field that got the last key press.
