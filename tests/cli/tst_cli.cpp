@@ -289,55 +289,57 @@ void TestCli::failedWriteToStandardOutputFails()
     const Run run = cli(*game_, {QStringLiteral("--version")});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out, QByteArray("marbolt-cli " MARBOLT_VERSION "\n"));
-    // check: 0 when clean, 1 with findings; diff: 0 when the same, 1 when
-    // different, 2 when a file cannot be read; --json gives an array of objects
-    // for tools. Wrong usage of both is in wrongUsageExitsTwo.
-    void TestCli::checkAndDiffExitCodes()
-    {
-        const QString clean = dir_->filePath(QStringLiteral("clean.szs"));
-        testfiles::write(clean, minimalScenario());
-        Run run = cli(*game_, {QStringLiteral("check"), clean});
-        QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.out, QByteArray());
-        run = cli(*game_, {QStringLiteral("check"), clean, QStringLiteral("--json")});
-        QCOMPARE(run.exitCode, 0);
-        QVERIFY(QJsonDocument::fromJson(run.out).isArray());
-        QVERIFY(QJsonDocument::fromJson(run.out).array().isEmpty());
+}
 
-        // The rich scenario carries chunks the program does not know.
-        run = cli(*game_, {QStringLiteral("check"), in_});
-        QCOMPARE(run.exitCode, 1);
-        QVERIFY(run.out.startsWith("Information: "));
-        run = cli(*game_, {QStringLiteral("check"), QStringLiteral("--json"), in_});
-        QCOMPARE(run.exitCode, 1);
-        const QJsonArray findings = QJsonDocument::fromJson(run.out).array();
-        QVERIFY(!findings.isEmpty());
-        for (const QJsonValue &f : findings) {
-            QCOMPARE(f["severity"].toString(), QStringLiteral("information"));
-            QCOMPARE(f["kind"].toString(), QStringLiteral("chunk"));
-            QVERIFY(f["object"].isString());
-            QVERIFY(!f["message"].toString().isEmpty());
-        }
-        // An unreadable file is a finding of its own.
-        const QString broken = dir_->filePath(QStringLiteral("broken.szs"));
-        testfiles::write(broken, chunk("CUSTOM", "x"));
-        run = cli(*game_, {QStringLiteral("check"), broken});
-        QCOMPARE(run.exitCode, 1);
-        QCOMPARE(QString::fromUtf8(run.out).trimmed(),
-                 msg::severityError() + QStringLiteral(": ") + msg::readScenarioFailed());
+// check: 0 when clean, 1 with findings; diff: 0 when the same, 1 when
+// different, 2 when a file cannot be read; --json gives an array of objects
+// for tools. Wrong usage of both is in wrongUsageExitsTwo.
+void TestCli::checkAndDiffExitCodes()
+{
+    const QString clean = dir_->filePath(QStringLiteral("clean.szs"));
+    testfiles::write(clean, minimalScenario());
+    Run run = cli(*game_, {QStringLiteral("check"), clean});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QByteArray());
+    run = cli(*game_, {QStringLiteral("check"), clean, QStringLiteral("--json")});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(QJsonDocument::fromJson(run.out).isArray());
+    QVERIFY(QJsonDocument::fromJson(run.out).array().isEmpty());
 
-        run = cli(*game_, {QStringLiteral("diff"), in_, in_});
-        QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.out, QByteArray());
-        run = cli(*game_, {QStringLiteral("diff"), clean, in_, QStringLiteral("--json")});
-        QCOMPARE(run.exitCode, 1);
-        const QJsonArray lines = QJsonDocument::fromJson(run.out).array();
-        QVERIFY(!lines.isEmpty());
-        QVERIFY(!lines[0]["text"].toString().isEmpty());
-        run = cli(*game_, {QStringLiteral("diff"), clean, in_});
-        QCOMPARE(run.out.count('\n'), lines.size());
-        QCOMPARE(cli(*game_, {QStringLiteral("diff"), clean, broken}).exitCode, 2);
+    // The rich scenario carries chunks the program does not know.
+    run = cli(*game_, {QStringLiteral("check"), in_});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY(run.out.startsWith("Information: "));
+    run = cli(*game_, {QStringLiteral("check"), QStringLiteral("--json"), in_});
+    QCOMPARE(run.exitCode, 1);
+    const QJsonArray findings = QJsonDocument::fromJson(run.out).array();
+    QVERIFY(!findings.isEmpty());
+    for (const QJsonValue &f : findings) {
+        QCOMPARE(f["severity"].toString(), QStringLiteral("information"));
+        QCOMPARE(f["kind"].toString(), QStringLiteral("chunk"));
+        QVERIFY(f["object"].isString());
+        QVERIFY(!f["message"].toString().isEmpty());
     }
+    // An unreadable file is a finding of its own.
+    const QString broken = dir_->filePath(QStringLiteral("broken.szs"));
+    testfiles::write(broken, chunk("CUSTOM", "x"));
+    run = cli(*game_, {QStringLiteral("check"), broken});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(QString::fromUtf8(run.out).trimmed(),
+             msg::severityError() + QStringLiteral(": ") + msg::readScenarioFailed());
 
-    QTEST_GUILESS_MAIN(TestCli)
+    run = cli(*game_, {QStringLiteral("diff"), in_, in_});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QByteArray());
+    run = cli(*game_, {QStringLiteral("diff"), clean, in_, QStringLiteral("--json")});
+    QCOMPARE(run.exitCode, 1);
+    const QJsonArray lines = QJsonDocument::fromJson(run.out).array();
+    QVERIFY(!lines.isEmpty());
+    QVERIFY(!lines[0]["text"].toString().isEmpty());
+    run = cli(*game_, {QStringLiteral("diff"), clean, in_});
+    QCOMPARE(run.out.count('\n'), lines.size());
+    QCOMPARE(cli(*game_, {QStringLiteral("diff"), clean, broken}).exitCode, 2);
+}
+
+QTEST_GUILESS_MAIN(TestCli)
 #include "tst_cli.moc"

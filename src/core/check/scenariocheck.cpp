@@ -6,6 +6,7 @@
 
 #include <QJsonObject>
 #include <map>
+#include <tuple>
 
 namespace {
 
@@ -225,12 +226,25 @@ private:
                             {}},
                 msg::tradingPostWithoutIsland(post.islandNumber()));
         }
+        // Dropped deer are counted per island named, however the records
+        // alternate, so a chunk of a million records gives few findings.
+        using DeerKey = std::tuple<int, bool, int>;
+        std::map<DeerKey, qsizetype> deerCounts;
+        std::vector<DeerKey> deerOrder;
         for (const auto &deer : report.droppedDeer) {
-            const int named = deer.islandMissing ? deer.chunkIsland : deer.namedIsland;
-            add(Severity::Error, CheckObject{Kind::Deer, named, deer.chunkIsland, -1, {}},
-                deer.islandMissing
-                    ? msg::deerWithoutIsland(deer.count, deer.chunkIsland)
-                    : msg::deerOfOtherIsland(deer.count, deer.chunkIsland, deer.namedIsland));
+            const DeerKey key{deer.chunkIsland, deer.islandMissing, deer.namedIsland};
+            auto [it, added] = deerCounts.try_emplace(key, 0);
+            it->second += deer.count;
+            if (added)
+                deerOrder.push_back(key);
+        }
+        for (const DeerKey &key : deerOrder) {
+            const auto [chunkIsland, missing, named] = key;
+            const qsizetype count = deerCounts[key];
+            add(Severity::Error,
+                CheckObject{Kind::Deer, missing ? chunkIsland : named, chunkIsland, -1, {}},
+                missing ? msg::deerWithoutIsland(count, chunkIsland)
+                        : msg::deerOfOtherIsland(count, chunkIsland, named));
         }
 
         for (const auto &island : doc_.Islands()) {

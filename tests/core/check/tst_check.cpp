@@ -104,7 +104,7 @@ void TestCheck::everyFindingOnce()
                                  QByteArray(10, 'x'))
             .chunk("KONTOR2", tradingPost(7, 0))
             .chunk("HIRSCH2", deer(6) + deer(6))
-            .chunk("HIRSCH2", deer(1) + deer(2))
+            .chunk("HIRSCH2", deer(1) + deer(2) + deer(1) + deer(2))    // counted together
             .chunk("INSEL5", islandRecord(placed(2, 25, 20, 20, 15)))   // overlaps island 1
             .chunk("INSEL5", islandRecord(placed(3, 500, 100, 20, 15))) // leaves the world
             .chunk("INSEL5", islandRecord(placed(4, 100, 100, 10, 10)))
@@ -139,7 +139,7 @@ void TestCheck::everyFindingOnce()
         {Severity::Error, Kind::City, 5, msg::cityOutsideSlots("Zuviel", 1, 9)},
         {Severity::Error, Kind::TradingPost, 0, msg::tradingPostWithoutIsland(7)},
         {Severity::Error, Kind::Deer, 6, msg::deerWithoutIsland(2, 6)},
-        {Severity::Error, Kind::Deer, 2, msg::deerOfOtherIsland(1, 1, 2)},
+        {Severity::Error, Kind::Deer, 2, msg::deerOfOtherIsland(2, 1, 2)},
         {Severity::Error, Kind::City, 2, msg::cityOwnerNoSlot("Niemandsstadt", 1, 9)},
         {Severity::Warning, Kind::City, 3, msg::cityOwnerNotPlaying("Leerstadt", 1, 2)},
         {Severity::Warning, Kind::City, 4, msg::cityOwnerDisagrees("Zwist", 1, 1, 0)},
