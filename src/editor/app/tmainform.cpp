@@ -1022,9 +1022,13 @@ void TMainForm::ShowCheckObject(const CheckObject &object)
             tree->scrollToItem(node);
         }
     };
-    auto showTab = [&](QWidget *page, const char *tabBar, int index) {
-        pages_->setCurrentWidget(page);
-        if (auto *tabs = page->findChild<QTabBar *>(QLatin1String(tabBar)); tabs && index >= 0)
+    // The pages after the map are built when first shown; showing their tab
+    // builds them.
+    enum { SettingsTab = 1, MissionsTab = 2, PlayersTab = 3 };
+    auto showTab = [&](int page, const char *tabBar, int index) {
+        pages_->setCurrentIndex(page);
+        auto *tabs = pages_->widget(page)->findChild<QTabBar *>(QLatin1String(tabBar));
+        if (tabs && index >= 0)
             tabs->setCurrentIndex(index);
     };
     switch (object.kind) {
@@ -1046,21 +1050,21 @@ void TMainForm::ShowCheckObject(const CheckObject &object)
             selectOnMap(doc_->Ships()[size_t(object.id)].data());
         break;
     case Kind::Player:
-        showTab(playersPage_, "SpielerTabControl", object.id);
+        showTab(PlayersTab, "SpielerTabControl", object.id);
         break;
     case Kind::Mission:
-        showTab(missionsPage_, "AuftragTabControl", object.id);
+        showTab(MissionsTab, "AuftragTabControl", object.id);
         break;
     case Kind::Chunk:
         // A chunk's page is the page of the records it holds.
         if (object.chunk == QLatin1String("PLAYER4"))
-            pages_->setCurrentWidget(playersPage_);
+            showTab(PlayersTab, "", -1);
         else if (object.chunk == QLatin1String("AUFTRAG4"))
-            pages_->setCurrentWidget(missionsPage_);
+            showTab(MissionsTab, "", -1);
         else if (object.chunk == QLatin1String("TIMERS") ||
                  object.chunk == QLatin1String("SZENE_KAMPAGNE") ||
                  object.chunk == QLatin1String("NAME"))
-            pages_->setCurrentWidget(settingsPage_);
+            showTab(SettingsTab, "", -1);
         else if (QStringList{"INSEL5", "INSEL_MAXFUN", "INSELHAUS", "HIRSCH2", "STADT4", "KONTOR2",
                              "SHIP4", "SZENE"}
                      .contains(object.chunk))

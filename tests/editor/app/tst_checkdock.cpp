@@ -51,14 +51,14 @@ void TestCheckDock::activate(QTreeWidget *list, const QString &message)
 void TestCheckDock::findingsShowAndLeadToTheirObjects()
 {
     const QString path = dir_.filePath(QStringLiteral("fehler.szs"));
-    testfiles::write(path, ScenarioBuilder()
-                               .chunk("INSEL5", islandRecord(placed(1, 10, 10, 20, 15)))
-                               .chunk("INSEL5", islandRecord(placed(2, 25, 20, 20, 15)))
-                               .chunk("INSEL5", islandRecord(placed(3, 100, 100, 20, 15)))
-                               .chunk("AUFTRAG4", mission(0, "Eins") + mission(1, "") +
-                                                      mission(2, "Drei"))
-                               .chunk("TIMERS", settings())
-                               .bytes());
+    testfiles::write(
+        path, ScenarioBuilder()
+                  .chunk("INSEL5", islandRecord(placed(1, 10, 10, 20, 15)))
+                  .chunk("INSEL5", islandRecord(placed(2, 25, 20, 20, 15)))
+                  .chunk("INSEL5", islandRecord(placed(3, 100, 100, 20, 15)))
+                  .chunk("AUFTRAG4", mission(0, "Eins") + mission(1, "") + mission(2, "Drei"))
+                  .chunk("TIMERS", settings())
+                  .bytes());
     ScriptedPrompts prompts;
     TMainForm window;
     window.show();
@@ -79,8 +79,15 @@ void TestCheckDock::findingsShowAndLeadToTheirObjects()
     QVERIFY(tree->SelectedIsland());
     QCOMPARE(tree->SelectedIsland()->number(), 1);
 
-    activate(list, msg::missionTextLost(2, 1));
-    QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("TabAuftraege"));
+    // Enter leads there as well.
+    const QList<QTreeWidgetItem *> mission =
+        list->findItems(msg::missionTextLost(2, 1), Qt::MatchExactly);
+    QCOMPARE(mission.size(), 1);
+    list->setCurrentItem(mission[0]);
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(pages->currentIndex(), 2);
+    QVERIFY(window.findChild<QWidget *>("TabAuftraege")->isVisible());
     QCOMPARE(window.findChild<QTabBar *>("AuftragTabControl")->currentIndex(), 2);
     // Looking at findings changes nothing.
     QVERIFY(!window.document()->IsModified());
