@@ -108,6 +108,8 @@ awk -v runs="$runs" -v base="$base" 'BEGIN {
 echo
 echo "$(basename "$plain"), marbolt-bench:"
 "$bench" "$plain" | sed 's/^/  /'
+echo "  object tree click: $(QT_QPA_PLATFORM="${MARBOLT_BENCH_QPA:-offscreen}" "$startbench" select "$plain" 2>/dev/null | tail -n 1)" \
+    "(median of 401: choose the next island in the tree, until the map has painted it)"
 
 # Start-up: the wall time from starting the program to the end of the
 # window's first paint, and the resident memory once it is idle. The bare

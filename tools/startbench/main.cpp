@@ -5,12 +5,17 @@
 //
 //   marbolt-startbench bare
 //   marbolt-startbench editor [FILE]
+//   marbolt-startbench select FILE
 //
 // Prints one line: "painted-at N us, main-to-paint N us, idle-rss N kB".
 // painted-at is the wall clock (microseconds since 1970) when the window's
 // first paint was done, so a caller that noted the time before starting the
 // program gets the whole start-up including loading the program;
 // main-to-paint is the part after main() was entered.
+//
+// select opens FILE and then, once the window is idle, selects the islands
+// one after the other in the object tree as a click does, each time until
+// the map has painted the change; it prints "select N us", the median.
 
 #include "editor/app/marboltapplication.h"
 #include "editor/app/tmainform.h"
@@ -19,9 +24,12 @@
 #include <QFile>
 #include <QMainWindow>
 #include <QTimer>
+#include <QTreeWidget>
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -68,8 +76,30 @@ protected:
 
 int usage()
 {
-    std::fprintf(stderr, "usage: marbolt-startbench bare | editor [FILE]\n");
+    std::fprintf(stderr, "usage: marbolt-startbench bare | editor [FILE] | select FILE\n");
     return 2;
+}
+
+// The median time from choosing an island node in the object tree to the end
+// of the map's repaint that shows the new selection.
+qint64 medianSelectUs(QMainWindow &window)
+{
+    auto *tree = window.findChild<QTreeWidget *>(QStringLiteral("ObjectTree"));
+    auto *map = window.findChild<QWidget *>(QStringLiteral("PaintBox1"));
+    if (!tree || !map || tree->topLevelItemCount() == 0 || tree->topLevelItem(0)->childCount() < 2)
+        return -1;
+    QTreeWidgetItem *islands = tree->topLevelItem(0);
+    std::vector<qint64> times;
+    for (int i = 0; i < 401; ++i) {
+        QTreeWidgetItem *node = islands->child(i % islands->childCount());
+        const qint64 start = wallClockUs();
+        tree->setCurrentItem(node);
+        map->repaint();
+        times.push_back(wallClockUs() - start);
+        QCoreApplication::processEvents();
+    }
+    std::nth_element(times.begin(), times.begin() + qsizetype(times.size() / 2), times.end());
+    return times[times.size() / 2];
 }
 
 } // namespace
@@ -78,7 +108,9 @@ int main(int argc, char *argv[])
 {
     const qint64 mainAt = wallClockUs();
     const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray();
-    if (mode != "bare" && mode != "editor")
+    if (mode != "bare" && mode != "editor" && mode != "select")
+        return usage();
+    if (mode == "select" && argc < 3)
         return usage();
 
     std::unique_ptr<QApplication> app;
@@ -103,6 +135,12 @@ int main(int argc, char *argv[])
     QObject::connect(&idle, &QTimer::timeout, [&] {
         if (paint.at < 0)
             return;
+        if (mode == "select") {
+            std::printf("select %lld us\n", static_cast<long long>(medianSelectUs(*window)));
+            std::fflush(stdout);
+            app->quit();
+            return;
+        }
         std::printf("painted-at %lld us, main-to-paint %lld us, idle-rss %lld kB\n",
                     static_cast<long long>(paint.at), static_cast<long long>(paint.at - mainAt),
                     static_cast<long long>(residentKb()));
