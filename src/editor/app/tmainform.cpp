@@ -9,8 +9,10 @@
 #include "core/game/gamepath.h"
 #include "editor/app/checkdock.h"
 #include "editor/app/foldertree.h"
+#include "editor/app/helpdialog.h"
 #include "editor/app/keyboardwatch.h"
 #include "editor/app/prompts.h"
+#include "editor/app/recentfiles.h"
 #include "editor/campaign/tkampform.h"
 #include "editor/goods/tschiffwaren.h"
 #include "editor/goods/twareform.h"
@@ -24,8 +26,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDialog>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -36,11 +36,9 @@
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QSplitter>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTextBrowser>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
@@ -68,7 +66,6 @@ const QString kGeometryKey = QStringLiteral("window/geometry");
 const QString kStateKey = QStringLiteral("window/state");
 const QString kSplitterKey = QStringLiteral("window/splitter");
 const QString kFolderKey = QStringLiteral("tree/folder");
-const QString kRecentKey = QStringLiteral("files/recent");
 const QString kGameFolderKey = QStringLiteral("game/folder");
 
 // The local files among dropped URLs.
@@ -84,21 +81,6 @@ QStringList localFiles(const QMimeData *data)
     return paths;
 }
 
-// The README as installed beside the program, if there is one.
-QString installedReadme()
-{
-    QStringList candidates;
-    const QString app = QCoreApplication::applicationDirPath();
-    candidates << app + QStringLiteral("/../share/doc/marbolt/README.md");
-    for (const QString &data :
-         QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
-        candidates << data + QStringLiteral("/doc/marbolt/README.md");
-    for (const QString &candidate : candidates) {
-        if (QFileInfo(candidate).isFile())
-            return QDir::cleanPath(candidate);
-    }
-    return {};
-}
 const QStringList kSaveExtensions = {QStringLiteral(".szs"), QStringLiteral(".szm")};
 
 // Our own pictures, with a grey variant for the disabled state.
@@ -155,7 +137,6 @@ TMainForm::TMainForm(QWidget *parent, QSettings *settings)
     setAcceptDrops(true);
     if (settings_) {
         SetChosenGameFolder(settings_->value(kGameFolderKey).toString());
-        recentFiles_ = settings_->value(kRecentKey).toStringList();
     }
 
     createActions();
@@ -182,7 +163,6 @@ TMainForm::TMainForm(QWidget *parent, QSettings *settings)
     });
 
     restoreSettings();
-    fillRecentMenu();
     UpdateActions();
 }
 
@@ -232,61 +212,17 @@ void TMainForm::saveWindowSettings()
     settings_->sync();
 }
 
+QStringList TMainForm::RecentFiles() const
+{
+    return recentFiles_->files();
+}
+
 void TMainForm::rememberFile(const QString &path)
 {
     const QString file = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-    recentFiles_.removeAll(file);
-    recentFiles_.prepend(file);
-    while (recentFiles_.size() > MaxRecentFiles)
-        recentFiles_.removeLast();
-    if (settings_) {
-        settings_->setValue(kRecentKey, recentFiles_);
+    recentFiles_->Remember(file);
+    if (settings_)
         settings_->setValue(kFolderKey, QFileInfo(file).absolutePath());
-    }
-    fillRecentMenu();
-}
-
-void TMainForm::fillRecentMenu()
-{
-    // An entry may be the one being triggered: it goes once that is over.
-    for (QAction *old : recentMenu_->actions()) {
-        recentMenu_->removeAction(old);
-        old->deleteLater();
-    }
-    for (qsizetype i = 0; i < recentFiles_.size(); ++i) {
-        const QString &path = recentFiles_[i];
-        // "&1 Inselreich.szs", the folder in the tool tip.
-        QAction *entry = recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
-            QFileInfo(path).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"))));
-        entry->setObjectName(QStringLiteral("RecentFile%1").arg(i + 1));
-        entry->setToolTip(QDir::toNativeSeparators(path));
-        entry->setStatusTip(QDir::toNativeSeparators(path));
-        connect(entry, &QAction::triggered, this, [this, path] { openRecent(path); });
-    }
-    recentMenu_->setEnabled(!recentFiles_.isEmpty());
-}
-
-void TMainForm::openRecent(const QString &path)
-{
-    // Files that are gone leave the list, and the user learns which.
-    QStringList gone;
-    for (const QString &file : std::as_const(recentFiles_)) {
-        if (!QFileInfo(file).isFile())
-            gone << file;
-    }
-    if (!gone.isEmpty()) {
-        for (const QString &file : gone)
-            recentFiles_.removeAll(file);
-        if (settings_)
-            settings_->setValue(kRecentKey, recentFiles_);
-        fillRecentMenu();
-        QStringList shown;
-        for (const QString &file : gone)
-            shown << QDir::toNativeSeparators(file);
-        Prompts::Current().Message(this, msg::recentFilesGone(shown));
-    }
-    if (QFileInfo(path).isFile())
-        OpenAndSelect(path);
 }
 
 void TMainForm::SelectFolder(const QString &folder)
@@ -310,28 +246,6 @@ void TMainForm::ChooseGameFolder()
     if (settings_)
         settings_->setValue(kGameFolderKey, QDir::cleanPath(folder));
     Prompts::Current().Message(this, msg::gameFolderChosen(QDir::toNativeSeparators(folder)));
-}
-
-void TMainForm::ShowHelp()
-{
-    QDialog dialog(this);
-    dialog.setObjectName(QStringLiteral("HelpDialog"));
-    dialog.setWindowTitle(msg::helpTitle());
-    auto *layout = new QVBoxLayout(&dialog);
-    auto *text = new QTextBrowser(&dialog);
-    text->setObjectName(QStringLiteral("HelpText"));
-    text->setOpenExternalLinks(true);
-    const QString readme = installedReadme();
-    if (readme.isEmpty())
-        text->setHtml(msg::builtInHelp());
-    else
-        text->setSource(QUrl::fromLocalFile(readme), QTextDocument::MarkdownResource);
-    layout->addWidget(text);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
-    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    layout->addWidget(buttons);
-    dialog.resize(640, 520);
-    dialog.exec();
 }
 
 void TMainForm::ShowAbout()
@@ -404,7 +318,7 @@ void TMainForm::createActions()
     aboutQtAction_ = new QAction(QStringLiteral("Über &Qt"), this);
     aboutQtAction_->setObjectName(QStringLiteral("AboutQtAction"));
     connect(gameFolderAction_, &QAction::triggered, this, &TMainForm::ChooseGameFolder);
-    connect(helpAction_, &QAction::triggered, this, &TMainForm::ShowHelp);
+    connect(helpAction_, &QAction::triggered, this, [this] { ShowHelpDialog(this); });
     connect(aboutAction_, &QAction::triggered, this, &TMainForm::ShowAbout);
     connect(aboutQtAction_, &QAction::triggered, qApp, &QApplication::aboutQt);
     checkAction_ =
@@ -438,8 +352,10 @@ void TMainForm::createMenuAndToolBar()
     QMenu *file = menuBar()->addMenu(QStringLiteral("&Datei"));
     file->setObjectName(QStringLiteral("MainMenu1"));
     file->addAction(openAction_);
-    recentMenu_ = file->addMenu(QStringLiteral("&Zuletzt geöffnet"));
-    recentMenu_->setObjectName(QStringLiteral("RecentMenu"));
+    QMenu *recentMenu = file->addMenu(QStringLiteral("&Zuletzt geöffnet"));
+    recentMenu->setObjectName(QStringLiteral("RecentMenu"));
+    recentFiles_ = new ::RecentFiles(recentMenu, settings_, this);
+    connect(recentFiles_, &::RecentFiles::openRequested, this, &TMainForm::OpenAndSelect);
     file->addActions({saveAction_, saveAsAction_, revertAction_});
     file->addSeparator();
     file->addAction(gameFolderAction_);

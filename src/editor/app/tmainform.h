@@ -11,6 +11,7 @@ struct CheckObject;
 class FolderTree;
 class MapPage;
 class QAction;
+class RecentFiles;
 class QSettings;
 class QSplitter;
 class QLabel;
@@ -51,9 +52,8 @@ public:
     // scenario is closed first, asking about unsaved changes).
     void SelectFolder(const QString &folder);
 
-    // The last opened files, newest first, at most MaxRecentFiles.
-    static constexpr int MaxRecentFiles = 8;
-    QStringList RecentFiles() const { return recentFiles_; }
+    // The last opened files, newest first.
+    QStringList RecentFiles() const;
 
     RumoSzen *document() const { return doc_.get(); }
     QString CurrentFolder() const { return currentFolder_; }
@@ -104,10 +104,7 @@ private:
     void restoreSettings();
     void saveWindowSettings();
     void rememberFile(const QString &path);
-    void fillRecentMenu();
-    void openRecent(const QString &path);
     void ChooseGameFolder();
-    void ShowHelp();
     void ShowAbout();
     // Whether an arrow key that reached `to` moves the selected island.
     bool ArrowKeyUsed(int key, bool alt, QWidget *to);
@@ -157,10 +154,9 @@ private:
     QAction *aboutQtAction_ = nullptr;
     QAction *checkAction_ = nullptr;
     QMenu *inselPopup_ = nullptr;
-    QMenu *recentMenu_ = nullptr;
 
     QSettings *settings_ = nullptr;
-    QStringList recentFiles_;
+    ::RecentFiles *recentFiles_ = nullptr;
     QSplitter *splitter_ = nullptr;
 
     FolderTree *folderTree_ = nullptr;
