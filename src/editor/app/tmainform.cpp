@@ -11,6 +11,7 @@
 #include "editor/app/foldertree.h"
 #include "editor/app/helpdialog.h"
 #include "editor/app/keyboardwatch.h"
+#include "editor/app/mainactions.h"
 #include "editor/app/prompts.h"
 #include "editor/app/recentfiles.h"
 #include "editor/campaign/tkampform.h"
@@ -83,23 +84,6 @@ QStringList localFiles(const QMimeData *data)
 
 const QStringList kSaveExtensions = {QStringLiteral(".szs"), QStringLiteral(".szm")};
 
-// Our own pictures, with a grey variant for the disabled state.
-QIcon actionIcon(const QString &name)
-{
-    QIcon icon(QStringLiteral(":/icons/%1.svg").arg(name));
-    icon.addFile(QStringLiteral(":/icons/%1-disabled.svg").arg(name), QSize(), QIcon::Disabled);
-    return icon;
-}
-
-// A hint "short|long": the short part is the tool tip, the long one the
-// status line's text.
-void setHint(QAction *action, const QString &hint)
-{
-    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
-    action->setToolTip(bar < 0 ? hint : hint.left(bar));
-    action->setStatusTip(bar < 0 ? hint : hint.mid(bar + 1));
-}
-
 // The path with its extension (from the last dot of the file name) replaced.
 QString withExtension(const QString &path, const QString &extension)
 {
@@ -139,7 +123,7 @@ TMainForm::TMainForm(QWidget *parent, QSettings *settings)
         SetChosenGameFolder(settings_->value(kGameFolderKey).toString());
     }
 
-    createActions();
+    connectActions();
     createMenuAndToolBar();
     createPages();
 
@@ -254,140 +238,73 @@ void TMainForm::ShowAbout()
                              msg::aboutText(QCoreApplication::applicationVersion()));
 }
 
-void TMainForm::createActions()
+void TMainForm::connectActions()
 {
-    auto make = [this](const char *name, const QString &caption, const QString &icon,
-                       const QKeySequence &shortcut, const QString &hint) {
-        auto *action = new QAction(actionIcon(icon), caption, this);
-        action->setObjectName(QString::fromLatin1(name));
-        action->setShortcut(shortcut);
-        setHint(action, hint);
-        return action;
-    };
-    openAction_ = make("OpenAction", QStringLiteral("&Öffnen..."), QStringLiteral("open"),
-                       QKeySequence(Qt::CTRL | Qt::Key_O),
-                       QStringLiteral("Öffnen|Öffnet eine existierende Datei"));
-    saveAction_ =
-        make("SaveAction", QStringLiteral("&Speichern"), QStringLiteral("save"),
-             QKeySequence(Qt::CTRL | Qt::Key_S), QStringLiteral("Speichern|Speichert die Datei"));
-    saveAsAction_ =
-        make("SaveAsAction", QStringLiteral("Speichern &unter..."), QStringLiteral("saveas"),
-             QKeySequence::SaveAs,
-             QStringLiteral("Speichern unter...|Speichert die Datei unter einem neuen Namen"));
-    revertAction_ = make(
-        "RevertAction", QStringLiteral("&Wiederherstellen"), QStringLiteral("revert"),
-        QKeySequence(Qt::CTRL | Qt::Key_R),
-        QStringLiteral("Wiederherstellen|Macht Änderungen seit dem letzten Speichern rückgängig"));
-    exitAction_ =
-        make("ExitAction", QStringLiteral("&Beenden"), QStringLiteral("exit"),
-             QKeySequence(Qt::CTRL | Qt::Key_X), QStringLiteral("Beenden|Beendet das Programm"));
-    // Ctrl+X is the old way to quit (in a text field it cuts, see the
-    // keyboard watch); Ctrl+Q is the desktop's.
-    exitAction_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence::Quit});
-    saveInselAction_ =
-        make("SaveInselAction", QStringLiteral("Insel speichern..."), QStringLiteral("saveisland"),
-             {}, QStringLiteral("Insel speichern|Speichert die Insel in einer neuen Datei"));
-    deleteIslandAction_ = make("DeleteIslandAction", QStringLiteral("Insel löschen"),
-                               QStringLiteral("deleteisland"), {}, QStringLiteral("Insel löschen"));
-    // A focused text field takes these keys for its own typing first: its
-    // ShortcutOverride wins over a window shortcut.
-    undoAction_ = make("UndoAction", msg::undoStep(QString()), QStringLiteral("undo"),
-                       QKeySequence::Undo, QString());
-    redoAction_ = make("RedoAction", msg::redoStep(QString()), QStringLiteral("redo"),
-                       QKeySequence::Redo, QString());
-    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
-    for (const QKeySequence &key :
-         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
-        if (!redoKeys.contains(key))
-            redoKeys << key;
-    }
-    redoAction_->setShortcuts(redoKeys);
-    for (QAction *action : {undoAction_, redoAction_})
-        action->setShortcutContext(Qt::WindowShortcut);
+    connect(actions_.gameFolder, &QAction::triggered, this, &TMainForm::ChooseGameFolder);
+    connect(actions_.help, &QAction::triggered, this, [this] { ShowHelpDialog(this); });
+    connect(actions_.about, &QAction::triggered, this, &TMainForm::ShowAbout);
+    connect(actions_.aboutQt, &QAction::triggered, qApp, &QApplication::aboutQt);
+    connect(actions_.check, &QAction::triggered, this, &TMainForm::CheckActionExecute);
 
-    gameFolderAction_ = new QAction(QStringLiteral("Spiel&ordner wählen..."), this);
-    gameFolderAction_->setObjectName(QStringLiteral("GameFolderAction"));
-    setHint(gameFolderAction_,
-            QStringLiteral("Spielordner wählen|Legt fest, in welchem Ordner Brim installiert ist"));
-    helpAction_ = new QAction(QIcon::fromTheme(QStringLiteral("help-contents")),
-                              QStringLiteral("&Hilfe"), this);
-    helpAction_->setObjectName(QStringLiteral("HelpAction"));
-    helpAction_->setShortcut(QKeySequence::HelpContents);
-    aboutAction_ = new QAction(QStringLiteral("Über &Marbolt"), this);
-    aboutAction_->setObjectName(QStringLiteral("AboutAction"));
-    aboutQtAction_ = new QAction(QStringLiteral("Über &Qt"), this);
-    aboutQtAction_->setObjectName(QStringLiteral("AboutQtAction"));
-    connect(gameFolderAction_, &QAction::triggered, this, &TMainForm::ChooseGameFolder);
-    connect(helpAction_, &QAction::triggered, this, [this] { ShowHelpDialog(this); });
-    connect(aboutAction_, &QAction::triggered, this, &TMainForm::ShowAbout);
-    connect(aboutQtAction_, &QAction::triggered, qApp, &QApplication::aboutQt);
-    checkAction_ =
-        new QAction(actionIcon(QStringLiteral("check")), QStringLiteral("Szenario &prüfen"), this);
-    checkAction_->setObjectName(QStringLiteral("CheckAction"));
-    checkAction_->setShortcut(QKeySequence(Qt::Key_F7));
-    setHint(checkAction_, QStringLiteral("Szenario prüfen|Listet auf, was in den Daten des "
-                                         "Szenarios nicht zusammenpasst"));
-    connect(checkAction_, &QAction::triggered, this, &TMainForm::CheckActionExecute);
-
-    connect(openAction_, &QAction::triggered, this, &TMainForm::OpenActionExecute);
-    connect(saveAction_, &QAction::triggered, this, &TMainForm::SaveActionExecute);
-    connect(saveAsAction_, &QAction::triggered, this, &TMainForm::SaveAsActionExecute);
-    connect(revertAction_, &QAction::triggered, this, &TMainForm::RevertActionExecute);
-    connect(exitAction_, &QAction::triggered, this, &QWidget::close);
-    connect(saveInselAction_, &QAction::triggered, this, &TMainForm::SaveInselActionExecute);
-    connect(deleteIslandAction_, &QAction::triggered, this, [this] {
+    connect(actions_.open, &QAction::triggered, this, &TMainForm::OpenActionExecute);
+    connect(actions_.save, &QAction::triggered, this, &TMainForm::SaveActionExecute);
+    connect(actions_.saveAs, &QAction::triggered, this, &TMainForm::SaveAsActionExecute);
+    connect(actions_.revert, &QAction::triggered, this, &TMainForm::RevertActionExecute);
+    connect(actions_.exit, &QAction::triggered, this, &QWidget::close);
+    connect(actions_.saveInsel, &QAction::triggered, this, &TMainForm::SaveInselActionExecute);
+    connect(actions_.deleteIsland, &QAction::triggered, this, [this] {
         RecordEdit();
         mapPage_->DeleteSelectedIsland();
     });
-    connect(undoAction_, &QAction::triggered, this, &TMainForm::UndoExecute);
-    connect(redoAction_, &QAction::triggered, this, &TMainForm::RedoExecute);
+    connect(actions_.undo, &QAction::triggered, this, &TMainForm::UndoExecute);
+    connect(actions_.redo, &QAction::triggered, this, &TMainForm::RedoExecute);
 
     inselPopup_ = new QMenu(this);
     inselPopup_->setObjectName(QStringLiteral("InselPopup"));
-    inselPopup_->addActions({saveInselAction_, deleteIslandAction_});
+    inselPopup_->addActions({actions_.saveInsel, actions_.deleteIsland});
 }
 
 void TMainForm::createMenuAndToolBar()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("&Datei"));
     file->setObjectName(QStringLiteral("MainMenu1"));
-    file->addAction(openAction_);
+    file->addAction(actions_.open);
     QMenu *recentMenu = file->addMenu(QStringLiteral("&Zuletzt geöffnet"));
     recentMenu->setObjectName(QStringLiteral("RecentMenu"));
     recentFiles_ = new ::RecentFiles(recentMenu, settings_, this);
     connect(recentFiles_, &::RecentFiles::openRequested, this, &TMainForm::OpenAndSelect);
-    file->addActions({saveAction_, saveAsAction_, revertAction_});
+    file->addActions({actions_.save, actions_.saveAs, actions_.revert});
     file->addSeparator();
-    file->addAction(gameFolderAction_);
+    file->addAction(actions_.gameFolder);
     file->addSeparator();
-    file->addAction(checkAction_);
+    file->addAction(actions_.check);
     file->addSeparator();
-    file->addAction(exitAction_);
+    file->addAction(actions_.exit);
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
     edit->setObjectName(QStringLiteral("EditMenu"));
     // Opening the menu makes the typing under way a step, so that the menu
     // names what Undo takes back.
     connect(edit, &QMenu::aboutToShow, this, &TMainForm::RecordTyping);
-    edit->addActions({undoAction_, redoAction_});
+    edit->addActions({actions_.undo, actions_.redo});
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Hilfe"));
     help->setObjectName(QStringLiteral("HelpMenu"));
-    help->addAction(helpAction_);
+    help->addAction(actions_.help);
     help->addSeparator();
-    help->addActions({aboutAction_, aboutQtAction_});
+    help->addActions({actions_.about, actions_.aboutQt});
 
     QToolBar *bar = addToolBar(QStringLiteral("Werkzeuge"));
     bar->setObjectName(QStringLiteral("ToolBar1"));
     bar->setMovable(false);
     bar->setIconSize(QSize(31, 30));
     bar->setFixedHeight(42);
-    bar->addActions({openAction_, saveAction_, saveAsAction_, revertAction_});
+    bar->addActions({actions_.open, actions_.save, actions_.saveAs, actions_.revert});
     bar->addSeparator();
-    bar->addActions({saveInselAction_, deleteIslandAction_});
+    bar->addActions({actions_.saveInsel, actions_.deleteIsland});
     bar->addSeparator();
-    bar->addActions({undoAction_, redoAction_});
+    bar->addActions({actions_.undo, actions_.redo});
     bar->addSeparator();
-    bar->addAction(exitAction_);
+    bar->addAction(actions_.exit);
     for (QAction *action : bar->actions()) {
         if (QWidget *button = bar->widgetForAction(action); button && !action->isSeparator())
             button->setFixedSize(38, 36);
@@ -532,24 +449,24 @@ void TMainForm::UpdateActions()
 {
     const bool open = doc_ != nullptr;
     const Insel *island = SelectedIsland();
-    saveAction_->setEnabled(open && doc_->IsModified());
-    saveAsAction_->setEnabled(open);
-    revertAction_->setEnabled(open && doc_->IsModified());
-    saveInselAction_->setEnabled(open && island);
-    deleteIslandAction_->setEnabled(open && island && doc_->CanDeleteIsland(*island));
+    actions_.save->setEnabled(open && doc_->IsModified());
+    actions_.saveAs->setEnabled(open);
+    actions_.revert->setEnabled(open && doc_->IsModified());
+    actions_.saveInsel->setEnabled(open && island);
+    actions_.deleteIsland->setEnabled(open && island && doc_->CanDeleteIsland(*island));
     QUndoStack *stack = open ? doc_->undoStack() : nullptr;
     // Typing under way is the step that Undo takes back first.
     const QString undoText = pendingField_ ? StepOf(pendingField_) : QString();
-    undoAction_->setEnabled(open && (pendingField_ || stack->canUndo()));
+    actions_.undo->setEnabled(open && (pendingField_ || stack->canUndo()));
     // Names of cities and ships may hold an "&", which is no mnemonic here.
     auto literal = [](QString text) { return text.replace(QLatin1Char('&'), QLatin1String("&&")); };
-    undoAction_->setText(literal(msg::undoStep(pendingField_ ? undoText
-                                               : stack       ? stack->undoText()
-                                                             : QString())));
-    redoAction_->setEnabled(open && !pendingField_ && stack->canRedo());
-    redoAction_->setText(
+    actions_.undo->setText(literal(msg::undoStep(pendingField_ ? undoText
+                                                 : stack       ? stack->undoText()
+                                                               : QString())));
+    actions_.redo->setEnabled(open && !pendingField_ && stack->canRedo());
+    actions_.redo->setText(
         literal(msg::redoStep(stack && !pendingField_ ? stack->redoText() : QString())));
-    checkAction_->setEnabled(open);
+    actions_.check->setEnabled(open);
 }
 
 Insel *TMainForm::SelectedIsland() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/app/mainactions.h"
+
 #include <QMainWindow>
 #include <QPointer>
 #include <memory>
@@ -79,7 +81,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void createActions();
+    void connectActions();
     void createMenuAndToolBar();
     void createPages();
     void UpdateActions();
@@ -139,20 +141,7 @@ private:
     QString currentFolder_;
     QString saveAsFolder_;
 
-    QAction *openAction_ = nullptr;
-    QAction *saveAction_ = nullptr;
-    QAction *saveAsAction_ = nullptr;
-    QAction *revertAction_ = nullptr;
-    QAction *exitAction_ = nullptr;
-    QAction *saveInselAction_ = nullptr;
-    QAction *deleteIslandAction_ = nullptr;
-    QAction *undoAction_ = nullptr;
-    QAction *redoAction_ = nullptr;
-    QAction *gameFolderAction_ = nullptr;
-    QAction *helpAction_ = nullptr;
-    QAction *aboutAction_ = nullptr;
-    QAction *aboutQtAction_ = nullptr;
-    QAction *checkAction_ = nullptr;
+    const MainActions actions_{this};
     QMenu *inselPopup_ = nullptr;
 
     QSettings *settings_ = nullptr;

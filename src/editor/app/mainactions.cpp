@@ -1,0 +1,95 @@
+#include "editor/app/mainactions.h"
+
+#include "core/common/messages.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QKeySequence>
+
+namespace {
+
+// Our own pictures, with a grey variant for the disabled state.
+QIcon actionIcon(const QString &name)
+{
+    QIcon icon(QStringLiteral(":/icons/%1.svg").arg(name));
+    icon.addFile(QStringLiteral(":/icons/%1-disabled.svg").arg(name), QSize(), QIcon::Disabled);
+    return icon;
+}
+
+// A hint "short|long": the short part is the tool tip, the long one the
+// status line's text.
+void setHint(QAction *action, const QString &hint)
+{
+    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+    action->setToolTip(bar < 0 ? hint : hint.left(bar));
+    action->setStatusTip(bar < 0 ? hint : hint.mid(bar + 1));
+}
+
+} // namespace
+
+MainActions::MainActions(QObject *owner)
+{
+    auto make = [owner](const char *name, const QString &caption, const QString &icon,
+                        const QKeySequence &shortcut, const QString &hint) {
+        auto *action = new QAction(actionIcon(icon), caption, owner);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(shortcut);
+        setHint(action, hint);
+        return action;
+    };
+    open = make("OpenAction", QStringLiteral("&Öffnen..."), QStringLiteral("open"),
+                QKeySequence(Qt::CTRL | Qt::Key_O),
+                QStringLiteral("Öffnen|Öffnet eine existierende Datei"));
+    save =
+        make("SaveAction", QStringLiteral("&Speichern"), QStringLiteral("save"),
+             QKeySequence(Qt::CTRL | Qt::Key_S), QStringLiteral("Speichern|Speichert die Datei"));
+    saveAs = make("SaveAsAction", QStringLiteral("Speichern &unter..."), QStringLiteral("saveas"),
+                  QKeySequence::SaveAs,
+                  QStringLiteral("Speichern unter...|Speichert die Datei unter einem neuen Namen"));
+    revert = make(
+        "RevertAction", QStringLiteral("&Wiederherstellen"), QStringLiteral("revert"),
+        QKeySequence(Qt::CTRL | Qt::Key_R),
+        QStringLiteral("Wiederherstellen|Macht Änderungen seit dem letzten Speichern rückgängig"));
+    exit = make("ExitAction", QStringLiteral("&Beenden"), QStringLiteral("exit"),
+                QKeySequence(Qt::CTRL | Qt::Key_X), QStringLiteral("Beenden|Beendet das Programm"));
+    // Ctrl+X is the old way to quit (in a text field it cuts, see the
+    // keyboard watch); Ctrl+Q is the desktop's.
+    exit->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence::Quit});
+    saveInsel =
+        make("SaveInselAction", QStringLiteral("Insel speichern..."), QStringLiteral("saveisland"),
+             {}, QStringLiteral("Insel speichern|Speichert die Insel in einer neuen Datei"));
+    deleteIsland = make("DeleteIslandAction", QStringLiteral("Insel löschen"),
+                        QStringLiteral("deleteisland"), {}, QStringLiteral("Insel löschen"));
+    // A focused text field takes these keys for its own typing first: its
+    // ShortcutOverride wins over a window shortcut.
+    undo = make("UndoAction", msg::undoStep(QString()), QStringLiteral("undo"), QKeySequence::Undo,
+                QString());
+    redo = make("RedoAction", msg::redoStep(QString()), QStringLiteral("redo"), QKeySequence::Redo,
+                QString());
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    for (const QKeySequence &key :
+         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
+        if (!redoKeys.contains(key))
+            redoKeys << key;
+    }
+    redo->setShortcuts(redoKeys);
+    for (QAction *action : {undo, redo})
+        action->setShortcutContext(Qt::WindowShortcut);
+
+    gameFolder = new QAction(QStringLiteral("Spiel&ordner wählen..."), owner);
+    gameFolder->setObjectName(QStringLiteral("GameFolderAction"));
+    setHint(gameFolder,
+            QStringLiteral("Spielordner wählen|Legt fest, in welchem Ordner Brim installiert ist"));
+    help = new QAction(QIcon::fromTheme(QStringLiteral("help-contents")), QStringLiteral("&Hilfe"),
+                       owner);
+    help->setObjectName(QStringLiteral("HelpAction"));
+    help->setShortcut(QKeySequence::HelpContents);
+    about = new QAction(QStringLiteral("Über &Marbolt"), owner);
+    about->setObjectName(QStringLiteral("AboutAction"));
+    aboutQt = new QAction(QStringLiteral("Über &Qt"), owner);
+    aboutQt->setObjectName(QStringLiteral("AboutQtAction"));
+    check = make("CheckAction", QStringLiteral("Szenario &prüfen"), QStringLiteral("check"),
+                 QKeySequence(Qt::Key_F7),
+                 QStringLiteral("Szenario prüfen|Listet auf, was in den Daten des "
+                                "Szenarios nicht zusammenpasst"));
+}
