@@ -256,8 +256,8 @@ void TMainForm::connectActions()
         RecordEdit();
         mapPage_->DeleteSelectedIsland();
     });
-    connect(actions_.undo, &QAction::triggered, this, &TMainForm::UndoExecute);
-    connect(actions_.redo, &QAction::triggered, this, &TMainForm::RedoExecute);
+    connect(actions_.undo, &QAction::triggered, this, [this] { TakeStep(true); });
+    connect(actions_.redo, &QAction::triggered, this, [this] { TakeStep(false); });
 
     inselPopup_ = new QMenu(this);
     inselPopup_->setObjectName(QStringLiteral("InselPopup"));
@@ -514,31 +514,23 @@ void TMainForm::RecordTyping()
         RecordEdit();
 }
 
-void TMainForm::UndoExecute()
+void TMainForm::TakeStep(bool back)
 {
     if (!doc_)
         return;
     RecordEdit();
     QUndoStack *stack = doc_->undoStack();
-    if (!stack->canUndo())
+    if (back ? !stack->canUndo() : !stack->canRedo())
         return;
+    // The step about to be undone is the one before the stack's index, the
+    // one to be redone the one at it.
     const EditTarget target =
-        static_cast<const DocumentEdit *>(stack->command(stack->index() - 1))->target();
-    stack->undo();
-    ShowStep(target);
-}
-
-void TMainForm::RedoExecute()
-{
-    if (!doc_)
-        return;
-    RecordEdit();
-    QUndoStack *stack = doc_->undoStack();
-    if (!stack->canRedo())
-        return;
-    const EditTarget target =
-        static_cast<const DocumentEdit *>(stack->command(stack->index()))->target();
-    stack->redo();
+        static_cast<const DocumentEdit *>(stack->command(stack->index() - (back ? 1 : 0)))
+            ->target();
+    if (back)
+        stack->undo();
+    else
+        stack->redo();
     ShowStep(target);
 }
 

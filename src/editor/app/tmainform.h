@@ -116,8 +116,9 @@ private:
     void RecordEdit(const QString &text = QString());
     // Records the typing still under way, if any.
     void RecordTyping();
-    void UndoExecute();
-    void RedoExecute();
+    // Undoes (`back`) or redoes one step, after recording the typing under
+    // way, and shows what it concerns.
+    void TakeStep(bool back);
     // After undo or redo: every page shows the records again, and the page
     // and object that the step concerned are selected.
     void ShowStep(const EditTarget &target);
