@@ -7,6 +7,7 @@
 #include "core/common/messages.h"
 #include "core/document/rumoszen.h"
 #include "core/game/gamepath.h"
+#include "core/map/worldrenderer.h"
 #include "marbolt_version.h"
 
 #include <QCommandLineParser>
@@ -37,6 +38,10 @@ const char kDescription[] =
     "                          finding a line. Exit status 0: nothing found, 1: findings.\n"
     "  diff A B [--json]       Print what differs between two scenarios, one change a line.\n"
     "                          Exit status 0: the same, 1: they differ.\n"
+    "  render IN OUT.png [--scale N]\n"
+    "                          Write the world of IN as the editor's map shows it (without a\n"
+    "                          selection) as a PNG picture, N pixels a tile (1 to 8, default\n"
+    "                          1): 512*N x 352*N pixels. Exit status 2 when IN cannot be read.\n"
     "\n"
     "Errors go to stderr, one a line: the program's sentence, the file and the reason.\n"
     "Exit status: 0 on success, 1 on failure (also when standard output cannot be\n"
@@ -132,6 +137,27 @@ int dump(const QString &in)
     return 0;
 }
 
+// The pixels a tile of `render`: a whole number from 1 to 8.
+std::optional<int> scaleOf(const QString &text)
+{
+    const int digit = text.size() == 1 ? text[0].unicode() - u'0' : -1;
+    if (digit < World::MinScale || digit > World::MaxScale)
+        return std::nullopt;
+    return digit;
+}
+
+// An unreadable scenario is wrong input here, as for diff: exit status 2.
+int render(const QString &in, const QString &target, int scale)
+{
+    RumoSzen doc;
+    if (!load(doc, in))
+        return 2;
+    QString reason;
+    if (!SaveWorldImage(doc, scale, target, &reason))
+        return failure(msg::saveFailed(), target, reason);
+    return 0;
+}
+
 int campaigns()
 {
     // Without a game folder there is no Text.cod to name.
@@ -157,12 +183,14 @@ int campaigns()
 }
 
 // The command and its arguments, as given after the options.
-int run(const QStringList &args, bool json)
+int run(const QStringList &args, bool json, const std::optional<QString> &scale)
 {
     const QString command = args.value(0);
     const qsizetype given = args.size() - 1;
     if (command.isEmpty())
         return wrongUsage(QStringLiteral("no command given"));
+    if (scale && command != u"render")
+        return wrongUsage(QStringLiteral("--scale belongs to render"));
     if (command == u"check")
         return given == 1 ? RunCheck(args[1], json, out(), err())
                           : wrongUsage(QStringLiteral("usage: marbolt-cli check IN [--json]"));
@@ -171,6 +199,17 @@ int run(const QStringList &args, bool json)
                           : wrongUsage(QStringLiteral("usage: marbolt-cli diff A B [--json]"));
     if (json)
         return wrongUsage(QStringLiteral("--json belongs to check and diff"));
+    if (command == u"render") {
+        const QString usage = QStringLiteral("usage: marbolt-cli render IN OUT.png [--scale N]");
+        if (given != 2)
+            return wrongUsage(usage);
+        const std::optional<int> n = scale ? scaleOf(*scale) : 1;
+        if (!n)
+            return wrongUsage(
+                QStringLiteral("the scale must be a number from 1 to 8, not '%1' (%2)")
+                    .arg(*scale, usage));
+        return render(args[1], args[2], *n);
+    }
     if (command == u"resave")
         return given == 2 ? resave(args[1], args[2])
                           : wrongUsage(QStringLiteral("usage: marbolt-cli resave IN OUT"));
@@ -223,13 +262,17 @@ int main(int argc, char *argv[])
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(
         QStringLiteral("command"),
-        QStringLiteral("resave, export-island, dump, campaigns, check or diff"));
+        QStringLiteral("resave, export-island, dump, campaigns, check, diff or render"));
     parser.addPositionalArgument(QStringLiteral("arguments"),
                                  QStringLiteral("The command's arguments."),
                                  QStringLiteral("[...]"));
     const QCommandLineOption json(QStringLiteral("json"),
                                   QStringLiteral("check, diff: print a JSON array for tools."));
     parser.addOption(json);
+    const QCommandLineOption scale(QStringLiteral("scale"),
+                                   QStringLiteral("render: pixels a tile, 1 to 8 (default 1)."),
+                                   QStringLiteral("N"));
+    parser.addOption(scale);
     // Parsed by hand rather than with process(), so that wrong usage gets
     // the same short answer and exit status everywhere, and help and
     // version go through the checked standard output.
@@ -243,5 +286,7 @@ int main(int argc, char *argv[])
         out() << "marbolt-cli " << MARBOLT_VERSION << '\n';
         return finishOutput(0);
     }
-    return finishOutput(run(parser.positionalArguments(), parser.isSet(json)));
+    return finishOutput(
+        run(parser.positionalArguments(), parser.isSet(json),
+            parser.isSet(scale) ? std::optional(parser.value(scale)) : std::nullopt));
 }

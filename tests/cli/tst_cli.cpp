@@ -2,7 +2,10 @@
 #include "core/common/bytes.h"
 #include "core/common/checkmessages.h"
 #include "core/common/messages.h"
+#include "core/document/rumoszen.h"
+#include "core/map/worldrenderer.h"
 #include "marbolt_version.h"
+#include "support/documentio.h"
 #include "support/gameinstallation.h"
 #include "support/scenariobuilder.h"
 #include "support/tempfiles.h"
@@ -65,6 +68,9 @@ private slots:
     void wrongUsageExitsTwo();
     void failedWriteToStandardOutputFails();
     void checkAndDiffExitCodes();
+    void renderDrawsTheMapWithoutSelection_data();
+    void renderDrawsTheMapWithoutSelection();
+    void renderFailures();
 
 private:
     std::unique_ptr<TempGameInstallation> game_;
@@ -252,6 +258,14 @@ void TestCli::wrongUsageExitsTwo_data()
         QTest::newRow(qPrintable(QStringLiteral("island number '%1'").arg(number)))
             << QStringList{"export-island", "IN", number, "OUT"};
     QTest::newRow("negative island number") << QStringList{"export-island", "IN", "-1", "OUT"};
+    QTest::newRow("render without target") << QStringList{"render", "IN"};
+    QTest::newRow("render of two files") << QStringList{"render", "IN", "IN", "OUT"};
+    QTest::newRow("scale without number") << QStringList{"render", "IN", "OUT", "--scale"};
+    for (const char *scale : {"0", "9", "10", "-1", "abc", "1.5", "+2", " 2", "02", ""})
+        QTest::newRow(qPrintable(QStringLiteral("scale '%1'").arg(scale)))
+            << QStringList{"render", "IN", "OUT", "--scale", scale};
+    QTest::newRow("scale for dump") << QStringList{"dump", "IN", "--scale", "2"};
+    QTest::newRow("json for render") << QStringList{"render", "IN", "OUT", "--json"};
 }
 
 void TestCli::wrongUsageExitsTwo()
@@ -339,6 +353,124 @@ void TestCli::checkAndDiffExitCodes()
     run = cli(*game_, {QStringLiteral("diff"), clean, in_});
     QCOMPARE(run.out.count('\n'), lines.size());
     QCOMPARE(cli(*game_, {QStringLiteral("diff"), clean, broken}).exitCode, 2);
+}
+
+void TestCli::renderDrawsTheMapWithoutSelection_data()
+{
+    QTest::addColumn<QStringList>("scaleArgs");
+    QTest::addColumn<int>("scale");
+    QTest::newRow("default") << QStringList() << 1;
+    QTest::newRow("1") << QStringList{"--scale", "1"} << 1;
+    QTest::newRow("3") << QStringList{"--scale=3"} << 3;
+    QTest::newRow("8, before the command") << QStringList{"--scale", "8"} << 8;
+}
+
+// The picture is the map's picture with nothing selected, each tile a sharp
+// block of scale x scale pixels.
+void TestCli::renderDrawsTheMapWithoutSelection()
+{
+    QFETCH(QStringList, scaleArgs);
+    QFETCH(int, scale);
+    // Island 1 (10, 20) with unowned ground, a pale water piece and a 6 x 6
+    // building of player 1 (blue) at (20, 25); island 2 (100, 100); a red
+    // ship at (60, 60) and a yellow cart at (150, 150).
+    IslandSpec one = placed(1, 10, 20, 20, 15);
+    one.cityOwners = {1, 7, 7, 7, 7, 7, 7, 7};
+    const QByteArray world =
+        ScenarioBuilder()
+            .chunk("INSEL5", islandRecord(one))
+            .chunk("INSELHAUS", tile(1, 0, 0) + tile(1202, 1, 0))
+            .chunk("INSELHAUS", tile(1110, 10, 5, true, 0, 1))
+            .chunk("STADT4", city(1, 0, 1, "Nordhafen"))
+            .chunk("INSEL5", islandRecord(placed(2, 100, 100, 10, 10)))
+            .chunk("INSELHAUS", tile(1, 0, 0))
+            .chunk("PLAYER4", players())
+            .chunk("SHIP4", ship("Anna", 60, 60, 21, 1, 0) + ship("Karl", 150, 150, 37, 5, 2))
+            .raw(minimalScenario())
+            .bytes();
+    const QString in = dir_->filePath(QStringLiteral("welt.szs"));
+    testfiles::write(in, world);
+    const QString out = dir_->filePath(QStringLiteral("welt.png"));
+    const QStringList args = scale == 8
+                                 ? scaleArgs + QStringList{QStringLiteral("render"), in, out}
+                                 : QStringList{QStringLiteral("render"), in, out} + scaleArgs;
+    const Run run = cli(*game_, args);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.out, QByteArray());
+    QImage picture(out, "PNG");
+    QCOMPARE(picture.size(), QSize(512 * scale, 352 * scale));
+    picture = picture.convertToFormat(QImage::Format_RGB32);
+
+    // The map as the editor shows it, with island 2 selected and without.
+    RumoSzen doc;
+    QVERIFY(load(doc, world));
+    QImage selected;
+    WorldView view;
+    view.selectedIsland = doc.island(2);
+    RenderWorld(doc, view, selected);
+    QImage screen;
+    RenderWorld(doc, WorldView(), screen);
+
+    const auto at = [&](int column, int row) {
+        // Every pixel of the tile's block has the tile's colour.
+        const QRgb colour = picture.pixel(column * scale, row * scale);
+        for (int y = 0; y < scale; ++y) {
+            for (int x = 0; x < scale; ++x) {
+                if (picture.pixel(column * scale + x, row * scale + y) != colour)
+                    return QRgb(0);
+            }
+        }
+        return colour;
+    };
+    QCOMPARE(at(0, 0), qRgb(68, 68, 255));     // sea
+    QCOMPARE(at(10, 20), qRgb(137, 99, 64));   // unowned ground
+    QCOMPARE(at(11, 20), qRgb(204, 204, 255)); // pale water
+    QCOMPARE(at(25, 30), qRgb(0, 0, 255));     // the building of player 1
+    QCOMPARE(at(60, 60), qRgb(255, 0, 0));     // the red ship's dot ...
+    QCOMPARE(at(54, 60), qRgb(0, 255, 255));   // ... in its opposite colour
+    QCOMPARE(at(150, 150), qRgb(255, 255, 0)); // the yellow cart
+    QCOMPARE(at(511, 351), qRgb(68, 68, 255)); // the far corner
+    QCOMPARE(selected.pixel(100, 105), qRgb(255, 255, 255));
+    QCOMPARE(at(100, 105), qRgb(68, 68, 255)); // no frame
+    // And so on every tile.
+    for (int row = 0; row < World::Height; ++row) {
+        for (int column = 0; column < World::Width; ++column) {
+            if (at(column, row) != screen.pixel(column, row))
+                QFAIL(qPrintable(QStringLiteral("tile %1, %2").arg(column).arg(row)));
+        }
+    }
+}
+
+// A scenario that cannot be read is wrong input (2), a picture that cannot
+// be written a failure (1); neither leaves a file, and an old picture stays.
+void TestCli::renderFailures()
+{
+    const QString broken = dir_->filePath(QStringLiteral("broken.szs"));
+    testfiles::write(broken, chunk("CUSTOM", "x"));
+    const QString out = dir_->filePath(QStringLiteral("karte.png"));
+    Run run = cli(*game_, {QStringLiteral("render"), broken, out});
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.err, msg::readScenarioFailed() + QLatin1Char(' ') + broken + QStringLiteral(": ") +
+                          msg::noScenarioSettings() + QLatin1Char('\n'));
+    QVERIFY(!QFileInfo::exists(out));
+    run = cli(*game_, {QStringLiteral("render"), dir_->filePath(QStringLiteral("fehlt.szs")), out});
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(!QFileInfo::exists(out));
+
+    const QString noFolder = dir_->filePath(QStringLiteral("no/karte.png"));
+    run = cli(*game_, {QStringLiteral("render"), in_, noFolder});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.err, msg::saveFailed() + QLatin1Char(' ') + noFolder + QStringLiteral(": ") +
+                          QString::fromLocal8Bit(std::strerror(ENOENT)) + QLatin1Char('\n'));
+    testfiles::write(out, "alt");
+    QVERIFY(QFile::setPermissions(out, QFileDevice::ReadOwner));
+    run = cli(*game_,
+              {QStringLiteral("render"), in_, out, QStringLiteral("--scale"), QStringLiteral("2")});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.err, msg::saveFailed() + QLatin1Char(' ') + out + QStringLiteral(": ") +
+                          msg::targetReadOnly() + QLatin1Char('\n'));
+    QCOMPARE(testfiles::read(out), QByteArray("alt"));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

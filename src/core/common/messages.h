@@ -252,6 +252,32 @@ inline QString saveIslandTitle()
     return QStringLiteral("Insel als Vorlage speichern");
 }
 
+// The map as a picture file.
+inline QString saveMapPictureTitle()
+{
+    return QStringLiteral("Karte als Bild speichern");
+}
+inline QString mapPictureFilter()
+{
+    return QStringLiteral("PNG-Bilder (*.png)");
+}
+inline QString mapPictureScaleLabel()
+{
+    return QStringLiteral("Größe des Bildes:");
+}
+inline QString mapPictureScale(int pixels, int width, int height)
+{
+    return (pixels == 1 ? QStringLiteral("1 Pixel je Feld")
+                        : QStringLiteral("%1 Pixel je Feld").arg(pixels)) +
+           QStringLiteral(" (%1 × %2 Pixel)").arg(width).arg(height);
+}
+inline QString mapPictureFailed(const QString &path, const QString &reason)
+{
+    return withReason(
+        QStringLiteral("Die Karte konnte nicht als Bild in %1 gespeichert werden.").arg(path),
+        reason);
+}
+
 // The game folder the user chooses where none was found.
 inline QString chooseGameFolderTitle()
 {

@@ -1,8 +1,11 @@
 #include "core/map/worldrenderer.h"
 
+#include "core/document/atomicfile.h"
 #include "core/document/rumoszen.h"
 #include "core/islands/footprinttable.h"
 
+#include <QBuffer>
+#include <QImageWriter>
 #include <QPainter>
 #include <algorithm>
 
@@ -391,4 +394,40 @@ void RenderWorld(RumoSzen &doc, const WorldView &view, QImage &bitmap)
     WorldPicture picture;
     picture.Render(doc, view);
     bitmap = picture.image();
+}
+
+QImage WorldImage(RumoSzen &doc, int scale)
+{
+    scale = std::clamp(scale, World::MinScale, World::MaxScale);
+    QImage tiles;
+    RenderWorld(doc, WorldView(), tiles);
+    if (scale == 1)
+        return tiles;
+    // Each tile repeated into a block by hand: a smoothing or rounding
+    // scaler would blur or shift the edges between tiles.
+    QImage big(World::Width * scale, World::Height * scale, QImage::Format_RGB32);
+    for (int y = 0; y < World::Height; ++y) {
+        const auto *in = reinterpret_cast<const QRgb *>(tiles.constScanLine(y));
+        QRgb *first = line(big, y * scale);
+        for (int x = 0; x < World::Width; ++x)
+            std::fill_n(first + x * scale, scale, in[x]);
+        for (int copy = 1; copy < scale; ++copy)
+            std::copy_n(first, big.width(), line(big, y * scale + copy));
+    }
+    return big;
+}
+
+bool SaveWorldImage(RumoSzen &doc, int scale, const QString &path, QString *error)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(WorldImage(doc, scale))) {
+        if (error)
+            *error = writer.errorString();
+        return false;
+    }
+    return WriteFileAtomically(
+        path, [&png](QIODevice &file) { return file.write(png) == png.size(); }, error);
 }

@@ -2,7 +2,9 @@
 
 // Draws the world of a scenario into its 512 x 352 picture, one pixel a tile:
 // sea, the islands layer by layer in their owners' colours, the frame of the
-// selected island or city, and the ships and carts as outlined dots.
+// selected island or city, and the ships and carts as outlined dots. The same
+// picture, enlarged, is what "Karte als Bild speichern" and `marbolt-cli
+// render` write to a file.
 
 #include "core/goods/shiprecord.h"
 #include "core/islands/veskobject.h"
@@ -10,6 +12,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QRegion>
+#include <QString>
 #include <array>
 #include <optional>
 #include <vector>
@@ -22,6 +25,9 @@ class RumoSzen;
 namespace World {
 constexpr int Width = 512;
 constexpr int Height = 352;
+// Pixels a tile in a picture written to a file.
+constexpr int MinScale = 1;
+constexpr int MaxScale = 8;
 
 // The tile under a point of a map drawn over `size`, truncating toward zero.
 QPoint ToWorld(QPoint pixel, QSize size);
@@ -130,3 +136,13 @@ private:
 
 // Redraws `bitmap` (512 x 352) completely.
 void RenderWorld(RumoSzen &doc, const WorldView &view, QImage &bitmap);
+
+// The world as a picture of its own: everything the map shows with both show
+// buttons down (islands, buildings in their owners' colours, ships and carts),
+// without a selection frame, every tile a block of `scale` x `scale` pixels
+// of its colour, so it is (512 * scale) x (352 * scale) pixels. `scale` is
+// held to MinScale..MaxScale.
+QImage WorldImage(RumoSzen &doc, int scale);
+// Writes WorldImage as a PNG file through the atomic save; on failure
+// `error` holds the reason and the old file is as it was.
+bool SaveWorldImage(RumoSzen &doc, int scale, const QString &path, QString *error = nullptr);

@@ -58,6 +58,10 @@ MainActions::MainActions(QObject *owner)
     saveInsel =
         make("SaveInselAction", QStringLiteral("Insel speichern..."), QStringLiteral("saveisland"),
              {}, QStringLiteral("Insel speichern|Speichert die Insel in einer neuen Datei"));
+    saveMapPicture = new QAction(QStringLiteral("&Karte als Bild speichern…"), owner);
+    saveMapPicture->setObjectName(QStringLiteral("SaveMapPictureAction"));
+    setHint(saveMapPicture,
+            QStringLiteral("Karte als Bild speichern|Speichert die Weltkarte als PNG-Bild"));
     deleteIsland = make("DeleteIslandAction", QStringLiteral("Insel löschen"),
                         QStringLiteral("deleteisland"), {}, QStringLiteral("Insel löschen"));
     // A focused text field takes these keys for its own typing first: its

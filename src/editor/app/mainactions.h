@@ -15,6 +15,7 @@ struct MainActions {
     QAction *revert;
     QAction *exit;
     QAction *saveInsel;
+    QAction *saveMapPicture;
     QAction *deleteIsland;
     QAction *undo;
     QAction *redo;

@@ -7,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
@@ -80,9 +81,23 @@ public:
         return run(parent, QFileDialog::AcceptOpen, folder, filters, caption);
     }
     FileChoice SaveFile(QWidget *parent, const QString &proposedPath, const QStringList &filters,
-                        const QString &caption) override
+                        const QString &caption, bool askOverwrite) override
     {
-        return run(parent, QFileDialog::AcceptSave, proposedPath, filters, caption);
+        return run(parent, QFileDialog::AcceptSave, proposedPath, filters, caption, askOverwrite);
+    }
+    int ChooseItem(QWidget *parent, const QString &caption, const QString &label,
+                   const QStringList &items, int current) override
+    {
+        QInputDialog dialog(parent);
+        dialog.setObjectName(QStringLiteral("ChooseItemDialog"));
+        dialog.setWindowTitle(caption);
+        dialog.setLabelText(label);
+        dialog.setComboBoxItems(items);
+        dialog.setComboBoxEditable(false);
+        dialog.setTextValue(items.value(current));
+        if (dialog.exec() != QDialog::Accepted)
+            return -1;
+        return int(items.indexOf(dialog.textValue()));
     }
     QString ChooseFolder(QWidget *parent, const QString &caption, const QString &start) override
     {
@@ -118,10 +133,12 @@ private:
     }
 
     static FileChoice run(QWidget *parent, QFileDialog::AcceptMode mode, const QString &start,
-                          const QStringList &filters, const QString &caption)
+                          const QStringList &filters, const QString &caption,
+                          bool askOverwrite = true)
     {
         QFileDialog dialog(parent);
         dialog.setAcceptMode(mode);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !askOverwrite);
         if (!caption.isEmpty())
             dialog.setWindowTitle(caption);
         dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile

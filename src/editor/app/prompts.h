@@ -35,9 +35,16 @@ public:
     // the dialog's purpose (Qt's "Öffnen" / "Speichern unter" when empty).
     virtual FileChoice OpenFile(QWidget *parent, const QString &folder, const QStringList &filters,
                                 const QString &title = QString()) = 0;
-    // Asks before overwriting an existing file.
+    // Asks before overwriting an existing file, unless `askOverwrite` is
+    // false: then the caller asks itself (AskYesNo), so the question is the
+    // same for every name, also one the caller completes.
     virtual FileChoice SaveFile(QWidget *parent, const QString &proposedPath,
-                                const QStringList &filters, const QString &title = QString()) = 0;
+                                const QStringList &filters, const QString &title = QString(),
+                                bool askOverwrite = true) = 0;
+    // One of `items` in a small dialog, `current` chosen at first; its
+    // index, or -1 when cancelled.
+    virtual int ChooseItem(QWidget *parent, const QString &title, const QString &label,
+                           const QStringList &items, int current) = 0;
 
     // A folder; empty when cancelled.
     virtual QString ChooseFolder(QWidget *parent, const QString &title, const QString &start) = 0;

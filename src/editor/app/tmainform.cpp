@@ -12,6 +12,7 @@
 #include "editor/app/helpdialog.h"
 #include "editor/app/keyboardwatch.h"
 #include "editor/app/mainactions.h"
+#include "editor/app/mappicture.h"
 #include "editor/app/prompts.h"
 #include "editor/app/recentfiles.h"
 #include "editor/campaign/tkampform.h"
@@ -252,6 +253,10 @@ void TMainForm::connectActions()
     connect(actions_.revert, &QAction::triggered, this, &TMainForm::RevertActionExecute);
     connect(actions_.exit, &QAction::triggered, this, &QWidget::close);
     connect(actions_.saveInsel, &QAction::triggered, this, &TMainForm::SaveInselActionExecute);
+    connect(actions_.saveMapPicture, &QAction::triggered, this, [this] {
+        if (doc_)
+            SaveMapPicture(this, *doc_, currentFolder_);
+    });
     connect(actions_.deleteIsland, &QAction::triggered, this, [this] {
         RecordEdit();
         mapPage_->DeleteSelectedIsland();
@@ -274,6 +279,8 @@ void TMainForm::createMenuAndToolBar()
     recentFiles_ = new ::RecentFiles(recentMenu, settings_, this);
     connect(recentFiles_, &::RecentFiles::openRequested, this, &TMainForm::OpenAndSelect);
     file->addActions({actions_.save, actions_.saveAs, actions_.revert});
+    file->addSeparator();
+    file->addAction(actions_.saveMapPicture);
     file->addSeparator();
     file->addAction(actions_.gameFolder);
     file->addSeparator();
@@ -453,6 +460,7 @@ void TMainForm::UpdateActions()
     actions_.saveAs->setEnabled(open);
     actions_.revert->setEnabled(open && doc_->IsModified());
     actions_.saveInsel->setEnabled(open && island);
+    actions_.saveMapPicture->setEnabled(open);
     actions_.deleteIsland->setEnabled(open && island && doc_->CanDeleteIsland(*island));
     QUndoStack *stack = open ? doc_->undoStack() : nullptr;
     // Typing under way is the step that Undo takes back first.

@@ -69,7 +69,7 @@ Prompts::FileChoice ScriptedPrompts::OpenFile(QWidget *, const QString &folder, 
 }
 
 Prompts::FileChoice ScriptedPrompts::SaveFile(QWidget *, const QString &proposedPath,
-                                              const QStringList &, const QString &)
+                                              const QStringList &, const QString &, bool)
 {
     shown << "save: " + proposedPath;
     if (files.isEmpty()) {
@@ -77,6 +77,17 @@ Prompts::FileChoice ScriptedPrompts::SaveFile(QWidget *, const QString &proposed
         return {};
     }
     return files.takeFirst();
+}
+
+int ScriptedPrompts::ChooseItem(QWidget *, const QString &, const QString &label,
+                                const QStringList &items, int current)
+{
+    shown << "choice: " + label + " " + items.value(current);
+    if (choices.isEmpty()) {
+        unanswered << label;
+        return -1;
+    }
+    return choices.takeFirst();
 }
 
 QString ScriptedPrompts::ChooseFolder(QWidget *, const QString &, const QString &start)

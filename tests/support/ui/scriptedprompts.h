@@ -20,9 +20,11 @@ public:
     QList<bool> yesNo;
     QList<FileChoice> files;
     QStringList folders;
+    QList<int> choices;
 
     // Every text shown, in order, prefixed with its kind: "message: ",
     // "error: ", "question: ", "warning: ", "yes/no: ", "open: ", "save: ",
+    // "choice: " (with its label and the item chosen at first),
     // "folder: " (with its start) or "about: " (with its title)
     // (the file dialogs record the folder or proposed path they were given);
     // a notices window records "notices: " with its intro, then one entry
@@ -39,7 +41,9 @@ public:
     FileChoice OpenFile(QWidget *parent, const QString &folder, const QStringList &filters,
                         const QString &title) override;
     FileChoice SaveFile(QWidget *parent, const QString &proposedPath, const QStringList &filters,
-                        const QString &title) override;
+                        const QString &title, bool askOverwrite) override;
+    int ChooseItem(QWidget *parent, const QString &title, const QString &label,
+                   const QStringList &items, int current) override;
     QString ChooseFolder(QWidget *parent, const QString &title, const QString &start) override;
     void About(QWidget *parent, const QString &title, const QString &text) override;
 };
