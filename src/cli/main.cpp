@@ -130,7 +130,7 @@ int dump(const QString &in)
     RumoSzen doc;
     if (!load(doc, in))
         return 1;
-    out() << QJsonDocument(ScenarioToJson(doc)).toJson(QJsonDocument::Indented);
+    WriteScenarioJson(doc, out());
     return 0;
 }
 
