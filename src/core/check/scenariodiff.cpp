@@ -23,10 +23,14 @@ constexpr qsizetype kShownBytes = 8;
 // Characters of a text shown around its first difference.
 constexpr int kShownChars = 40;
 
-// Where a record lies: its chunk's name and its offset in that chunk's payload.
+// Where a record lies: its chunk's name and its offset in that chunk's
+// payload; or the record in a chunk payload of `doc`, looked up only when a
+// byte of it has to be named.
 struct Where {
     QByteArray chunk;
     qsizetype offset = 0;
+    const RumoSzen *doc = nullptr;
+    const uchar *record = nullptr;
 };
 
 QString hexBytes(const uchar *bytes, qsizetype count)
@@ -190,9 +194,12 @@ private:
     }
 
     // Reports the runs of bytes marked in `unnamed` (offsets from `where`).
-    void unnamedBytes(const Where &where, const uchar *a, const uchar *b,
+    void unnamedBytes(const Where &place, const uchar *a, const uchar *b,
                       const std::vector<bool> &unnamed)
     {
+        if (std::find(unnamed.begin(), unnamed.end(), true) == unnamed.end())
+            return;
+        const Where where = place.doc ? locate(*place.doc, place.record) : place;
         const QString object = msg::diffChunk(QString::fromLatin1(where.chunk));
         qsizetype runs = 0;
         for (size_t i = 0; i < unnamed.size();) {
@@ -223,16 +230,32 @@ private:
     }
 
     // The chunk and offset of a record that views a chunk payload of `doc`.
+    // The chunks of a loaded file lie one after the other in one block, but
+    // a last one cut short has a block of its own, so it is looked at first.
     static Where locate(const RumoSzen &doc, const uchar *record)
     {
         const std::less<const uchar *> before;
-        for (const ScenarioChunk &chunk : doc.chunks()) {
-            const uchar *payload = chunk.payload();
-            if (!before(record, payload) && before(record, payload + chunk.length()))
-                return Where{chunk.name(), qsizetype(record - payload)};
-        }
+        auto holds = [&](const ScenarioChunk &chunk) {
+            return !before(record, chunk.payload()) &&
+                   before(record, chunk.payload() + chunk.length());
+        };
+        const ChunkList &chunks = doc.chunks();
+        if (chunks.empty())
+            return Where{};
+        auto found = [&](const ScenarioChunk &chunk) {
+            return Where{chunk.name(), qsizetype(record - chunk.payload())};
+        };
+        const ScenarioChunk &last = chunks[chunks.size() - 1];
+        if (holds(last))
+            return found(last);
+        const auto it = std::upper_bound(
+            chunks.begin(), chunks.end() - 1, record,
+            [&](const uchar *p, const ScenarioChunk &chunk) { return before(p, chunk.block()); });
+        if (it != chunks.begin() && holds(*(it - 1)))
+            return found(*(it - 1));
         return Where{};
     }
+    static Where in(const RumoSzen &doc, const uchar *record) { return Where{{}, 0, &doc, record}; }
 
     void settings()
     {
@@ -390,7 +413,7 @@ private:
                 presence("city", object, bool(cb));
             else
                 compareRecord("city", object, DiffFields::City(), ca.data(), cb.data(),
-                              CityRecord::Size, locate(b_, cb.data()));
+                              CityRecord::Size, in(b_, cb.data()));
         }
     }
 
@@ -418,7 +441,7 @@ private:
                 else
                     compareRecord("tradingPost", object, DiffFields::TradingPost(), listA[k].data(),
                                   listB[k].data(), TradingPostRecord::Size,
-                                  locate(b_, listB[k].data()));
+                                  in(b_, listB[k].data()));
             }
         }
     }
@@ -438,7 +461,7 @@ private:
                     presence(area, object, k < lb.size());
                 else
                     compareRecord(area, object, fields, la[k].data(), lb[k].data(), size,
-                                  locate(b_, lb[k].data()));
+                                  in(b_, lb[k].data()));
             }
         };
         const auto cityObject = [](const CityRecord &c) {
@@ -538,7 +561,7 @@ private:
                 presence("ship", object, k < lb.size());
             else
                 compareRecord("ship", object, DiffFields::Ship(), la[k].data(), lb[k].data(),
-                              ShipRecord::Size, locate(b_, lb[k].data()));
+                              ShipRecord::Size, in(b_, lb[k].data()));
         }
     }
 

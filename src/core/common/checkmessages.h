@@ -321,10 +321,6 @@ inline QString diffTradingPost(const QString &city, int island, int citySlot)
                ? QStringLiteral("Kontor des Stadtplatzes %1 auf Insel %2").arg(citySlot).arg(island)
                : QStringLiteral("Kontor von „%1“ auf Insel %2").arg(city).arg(island);
 }
-inline QString diffVehicle(bool cart, const QString &name)
-{
-    return (cart ? QStringLiteral("Karren „%1“") : QStringLiteral("Schiff „%1“")).arg(name);
-}
 inline QString diffChunk(const QString &name)
 {
     return QStringLiteral("Block „%1“").arg(name);
