@@ -7,6 +7,7 @@
 
 #include <QJsonDocument>
 #include <QTextStream>
+#include <algorithm>
 
 namespace {
 
@@ -33,19 +34,21 @@ bool load(RumoSzen &doc, const QString &path, QTextStream &err)
 int RunCheck(const QString &path, bool json, QTextStream &out, QTextStream &err)
 {
     RumoSzen doc;
-    QList<Finding> findings;
-    if (load(doc, path, err))
-        findings = ScenarioCheck::Run(doc);
-    else
-        findings.append(
-            Finding{Finding::Severity::Error, CheckObject{}, msg::readScenarioFailed()});
+    if (!load(doc, path, err))
+        return ExitTrouble;
+    const QList<Finding> findings = ScenarioCheck::Run(doc);
     if (json) {
         out << QJsonDocument(ScenarioCheck::ToJson(findings)).toJson(QJsonDocument::Indented);
     } else {
         for (const Finding &f : findings)
             out << f.line() << '\n';
     }
-    return findings.isEmpty() ? 0 : 1;
+    // Information alone (chunks the program carries unread, which every
+    // scenario of the game has) is nothing to act on.
+    const bool actionable = std::any_of(findings.begin(), findings.end(), [](const Finding &f) {
+        return f.severity != Finding::Severity::Information;
+    });
+    return actionable ? ExitFound : ExitNothing;
 }
 
 int RunDiff(const QString &a, const QString &b, bool json, QTextStream &out, QTextStream &err)
@@ -53,7 +56,7 @@ int RunDiff(const QString &a, const QString &b, bool json, QTextStream &out, QTe
     RumoSzen docA;
     RumoSzen docB;
     if (!load(docA, a, err) || !load(docB, b, err))
-        return 2;
+        return ExitTrouble;
     const QList<DiffLine> lines = ScenarioDiff::Compare(docA, docB);
     if (json) {
         out << QJsonDocument(ScenarioDiff::ToJson(lines)).toJson(QJsonDocument::Indented);
@@ -61,5 +64,5 @@ int RunDiff(const QString &a, const QString &b, bool json, QTextStream &out, QTe
         for (const DiffLine &line : lines)
             out << line.text << '\n';
     }
-    return lines.isEmpty() ? 0 : 1;
+    return lines.isEmpty() ? ExitNothing : ExitFound;
 }

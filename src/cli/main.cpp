@@ -35,17 +35,19 @@ const char kDescription[] =
     "  dump IN                 Print the decoded scenario as JSON (keys: see README.md).\n"
     "  campaigns               Print the campaign list of the installed game's Text.cod.\n"
     "  check IN [--json]       Report what the records of IN show to be inconsistent, one\n"
-    "                          finding a line. Exit status 0: nothing found, 1: findings.\n"
+    "                          finding a line.\n"
     "  diff A B [--json]       Print what differs between two scenarios, one change a line.\n"
-    "                          Exit status 0: the same, 1: they differ.\n"
     "  render IN OUT.png [--scale N]\n"
     "                          Write the world of IN as the editor's map shows it (without a\n"
     "                          selection) as a PNG picture, N pixels a tile (1 to 8, default\n"
     "                          1): 512*N x 352*N pixels. Exit status 2 when IN cannot be read.\n"
     "\n"
     "Errors go to stderr, one a line: the program's sentence, the file and the reason.\n"
-    "Exit status: 0 on success, 1 on failure (also when standard output cannot be\n"
-    "written), 2 on wrong usage.";
+    "Exit status of check and diff, as with diff(1): 0 nothing found (information only)\n"
+    "or the same, 1 warnings or errors found or the scenarios differ, 2 trouble: wrong\n"
+    "usage, a file that cannot be read, or standard output that cannot be written.\n"
+    "Exit status of the other commands: 0 on success, 1 on failure (also when standard\n"
+    "output cannot be written), 2 on wrong usage.";
 
 QTextStream &out()
 {
@@ -133,7 +135,7 @@ int dump(const QString &in)
     RumoSzen doc;
     if (!load(doc, in))
         return 1;
-    out() << QJsonDocument(ScenarioToJson(doc)).toJson(QJsonDocument::Indented);
+    WriteScenarioJson(doc, out());
     return 0;
 }
 
@@ -233,8 +235,8 @@ int run(const QStringList &args, bool json, const std::optional<QString> &scale)
 }
 
 // What went to standard output must have arrived: a full disk turns success
-// into failure.
-int finishOutput(int status)
+// into `failed`.
+int finishOutput(int status, int failed = 1)
 {
     out().flush();
     QString reason;
@@ -245,7 +247,7 @@ int finishOutput(int status)
     if (reason.isNull())
         return status;
     err() << "marbolt-cli: cannot write to standard output: " << reason << Qt::endl;
-    return 1;
+    return failed;
 }
 
 } // namespace
@@ -286,7 +288,11 @@ int main(int argc, char *argv[])
         out() << "marbolt-cli " << MARBOLT_VERSION << '\n';
         return finishOutput(0);
     }
+    const QStringList args = parser.positionalArguments();
+    // check and diff tell trouble from findings, as diff(1) does.
+    const bool comparing = args.value(0) == u"check" || args.value(0) == u"diff";
     return finishOutput(
-        run(parser.positionalArguments(), parser.isSet(json),
-            parser.isSet(scale) ? std::optional(parser.value(scale)) : std::nullopt));
+        run(args, parser.isSet(json),
+            parser.isSet(scale) ? std::optional(parser.value(scale)) : std::nullopt),
+        comparing ? ExitTrouble : 1);
 }

@@ -5,8 +5,19 @@
 #include "core/goods/shiptypetable.h"
 
 #include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
 
 namespace {
+
+// Amounts are stored in 1/32 t; a multiple of 1/32 is exact in a double and
+// in its JSON text (86 3/32 t is 86.09375), so nothing of the stored value
+// is lost and whole tons stay integers.
+double tons(quint32 amount)
+{
+    return amount / 32.0;
+}
 
 QJsonValue orNull(const QString &text)
 {
@@ -47,7 +58,7 @@ QJsonObject islandJson(const RumoSzen &doc, const Insel &island)
     for (const TradingPostRecord &p : island.tradingPosts()) {
         QJsonObject stock;
         for (int g = GoodsTable::FirstGoods; g <= GoodsTable::LastGoods; ++g)
-            stock[GoodsTable::StockName(g)] = qint64(p.slot(g).amount() >> 5);
+            stock[GoodsTable::StockName(g)] = tons(p.slot(g).amount());
         posts.append(QJsonObject{{"citySlot", p.citySlot()}, {"stock", stock}});
     }
     return {{"number", island.number()},
@@ -78,7 +89,7 @@ QJsonObject shipJson(const ShipRecord &ship)
         const int index = GoodsTable::IndexOfIdentifier(slot.goods());
         cargo.append(QJsonObject{{"goods", slot.goods()},
                                  {"goodsName", orNull(GoodsTable::StockName(index))},
-                                 {"tons", slot.amount() >> 5},
+                                 {"tons", tons(slot.amount())},
                                  {"flags", slot.amountWord() >> 14}});
     }
     QJsonObject json{{"name", ship.name()},
@@ -150,7 +161,7 @@ QJsonObject missionJson(MissionRecord m, int index)
     for (int k = 1; k <= 2; ++k) {
         stores.append(QJsonObject{{"goods", m.storeGoods(k)},
                                   {"goodsName", orNull(GoodsTable::ListName(m.storeGoods(k)))},
-                                  {"tons", m.storeAmount(k) >> 5}});
+                                  {"tons", tons(m.storeAmount(k))}});
     }
     return {{"index", index},
             {"number", m.number()},
@@ -171,36 +182,125 @@ QJsonObject missionJson(MissionRecord m, int index)
             {"reachInhabitants", goalJson(m.reachInhabitantsGoal())}};
 }
 
+// The JSON text of one value, as it stands after its key.
+QByteArray valueText(const QJsonValue &value)
+{
+    const QByteArray array = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    return array.mid(1, array.size() - 2);
+}
+
+// Writes the JSON text piece by piece, in the form QJsonDocument gives with
+// QJsonDocument::Indented (keys in order, four spaces a level), so that the
+// output stays the same while a file of a million chunks never has a
+// million JSON objects in memory at once.
+class JsonWriter {
+public:
+    explicit JsonWriter(QTextStream &out) : out_(out) {}
+
+    void beginObject() { out_ << "{\n"; }
+    void endObject() { out_ << "}\n"; }
+    // One key of the outer object with a value made whole.
+    void member(const char *key, const QJsonValue &value)
+    {
+        next();
+        out_ << "    \"" << key << "\": ";
+        if (value.isObject() || value.isArray()) {
+            const QByteArray text =
+                value.isObject() ? QJsonDocument(value.toObject()).toJson(QJsonDocument::Indented)
+                                 : QJsonDocument(value.toArray()).toJson(QJsonDocument::Indented);
+            out_ << indented(text.chopped(1), 1).mid(4);
+        } else {
+            out_ << valueText(value);
+        }
+    }
+    // A key of the outer object whose array is written element by element.
+    void beginArray(const char *key)
+    {
+        next();
+        out_ << "    \"" << key << "\": [\n";
+        firstElement_ = true;
+    }
+    void element(const QJsonObject &object)
+    {
+        elementText(indented(QJsonDocument(object).toJson(QJsonDocument::Indented).chopped(1), 2));
+    }
+    void element(const QJsonValue &value) { elementText("        " + valueText(value)); }
+    // An element already in its final form.
+    void elementText(const QByteArray &text)
+    {
+        if (!firstElement_)
+            out_ << ",\n";
+        firstElement_ = false;
+        out_ << text;
+    }
+    void endArray()
+    {
+        if (!firstElement_)
+            out_ << '\n';
+        out_ << "    ]";
+    }
+    void finish() { out_ << '\n'; }
+
+private:
+    void next()
+    {
+        if (!firstMember_)
+            out_ << ",\n";
+        firstMember_ = false;
+    }
+    static QByteArray indented(const QByteArray &text, int levels)
+    {
+        const QByteArray pad(4 * levels, ' ');
+        QByteArray result = pad + text;
+        result.replace("\n", "\n" + pad);
+        return result;
+    }
+
+    QTextStream &out_;
+    bool firstMember_ = true;
+    bool firstElement_ = true;
+};
+
 } // namespace
 
-QJsonObject ScenarioToJson(RumoSzen &doc)
+void WriteScenarioJson(RumoSzen &doc, QTextStream &out)
 {
-    QJsonArray chunks;
+    JsonWriter json(out);
+    json.beginObject();
+    json.member("campaignNumber", doc.CampaignNumber());
+    json.beginArray("chunks");
     for (const ScenarioChunk &c : doc.chunks()) {
-        chunks.append(QJsonObject{{"name", QString::fromLatin1(c.name())}, {"length", c.length()}});
+        // By hand: the one list as long as the file has chunks.
+        json.elementText("        {\n            \"length\": " + QByteArray::number(c.length()) +
+                         ",\n            \"name\": " +
+                         valueText(QString::fromLatin1(c.nameView())) + "\n        }");
     }
-    QJsonArray islands;
+    json.endArray();
+    json.member("file", doc.FilePath());
+    json.beginArray("islands");
     for (const auto &island : doc.Islands()) {
         if (island)
-            islands.append(islandJson(doc, *island));
+            json.element(islandJson(doc, *island));
     }
-    QJsonArray ships;
-    for (const ShipRecord &ship : doc.Ships())
-        ships.append(shipJson(ship));
-    QJsonArray players;
-    for (int slot = 0; slot < PlayerRecord::Count; ++slot)
-        players.append(playerJson(doc.players().player(slot), slot));
-    QJsonArray missions;
+    json.endArray();
+    json.beginArray("missions");
     for (int m = 0; m < MissionRecord::Count; ++m)
-        missions.append(missionJson(doc.missions().mission(m), m));
-    return {{"file", doc.FilePath()},
-            {"notices", QJsonArray::fromStringList(doc.notices())},
-            {"chunks", chunks},
-            {"settings", settingsJson(doc.settings())},
-            {"campaignNumber", doc.CampaignNumber()},
-            {"scenarioName", doc.scenarioName()},
-            {"islands", islands},
-            {"ships", ships},
-            {"players", players},
-            {"missions", missions}};
+        json.element(missionJson(doc.missions().mission(m), m));
+    json.endArray();
+    json.beginArray("notices");
+    for (const QString &notice : doc.notices())
+        json.element(QJsonValue(notice));
+    json.endArray();
+    json.beginArray("players");
+    for (int slot = 0; slot < PlayerRecord::Count; ++slot)
+        json.element(playerJson(doc.players().player(slot), slot));
+    json.endArray();
+    json.member("scenarioName", doc.scenarioName());
+    json.member("settings", settingsJson(doc.settings()));
+    json.beginArray("ships");
+    for (const ShipRecord &ship : doc.Ships())
+        json.element(shipJson(ship));
+    json.endArray();
+    json.finish();
+    json.endObject();
 }

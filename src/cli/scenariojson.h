@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QJsonObject>
-
+class QTextStream;
 class RumoSzen;
 
-// The decoded document as JSON, for people who inspect many scenarios. The
-// keys are listed in the README.
-QJsonObject ScenarioToJson(RumoSzen &doc);
+// The decoded document as JSON, for people who inspect many scenarios; the
+// keys are listed in the README. Written as it is made, so that the memory
+// it takes does not grow with the number of chunks, deer or notices.
+void WriteScenarioJson(RumoSzen &doc, QTextStream &out);

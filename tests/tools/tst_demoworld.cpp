@@ -1,9 +1,12 @@
+#include "core/check/scenariodiff.h"
 #include "core/document/rumoszen.h"
 #include "core/game/gamepath.h"
 
+#include <QBuffer>
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -15,6 +18,8 @@ private slots:
     void writesTheSameBytesEveryRun();
     void everyScenarioLoadsAsGenerated_data();
     void everyScenarioLoadsAsGenerated();
+    void diffReportsRandomBitChanges_data();
+    void diffReportsRandomBitChanges();
     void commandLine();
 
 private:
@@ -129,6 +134,57 @@ void TestDemoWorld::everyScenarioLoadsAsGenerated()
     QCOMPARE(int(doc.Ships().size()), vehicles);
     QCOMPARE(doc.CampaignNumber(), campaign);
     QCOMPARE(doc.scenarioName(), name);
+}
+
+// Any single bit changed in a payload byte of a demo scenario gives at least
+// one line of the scenario diff. The changes are random but the same on
+// every run.
+void TestDemoWorld::diffReportsRandomBitChanges_data()
+{
+    QTest::addColumn<QString>("file");
+    for (const char *file : {"Inselreich.szs", "Handelskrieg.szm", "Rumo Abenteuer.mfs",
+                             "Rumo Mehrspieler.mfm", "Spielstand 1.gam"})
+        QTest::newRow(file) << QString::fromLatin1(file);
+}
+
+void TestDemoWorld::diffReportsRandomBitChanges()
+{
+    QFETCH(QString, file);
+    const QString gamePath = FindGamePath(first_.filePath(QStringLiteral("wine")));
+    QFile in(first_.filePath(QStringLiteral("Szenarien/") + file));
+    QVERIFY(in.open(QIODevice::ReadOnly));
+    const QByteArray bytes = in.readAll();
+    // The offsets of every payload byte.
+    std::vector<qsizetype> payload;
+    for (qsizetype at = 0; at + 20 <= bytes.size();) {
+        const qint32 length =
+            qFromLittleEndian<qint32>(reinterpret_cast<const uchar *>(bytes.constData()) + at + 16);
+        for (qsizetype i = 0; i < length; ++i)
+            payload.push_back(at + 20 + i);
+        at += 20 + length;
+    }
+    RumoSzen original(gamePath, nullptr);
+    QBuffer originalIn;
+    originalIn.setData(bytes);
+    QVERIFY(originalIn.open(QIODevice::ReadOnly));
+    QVERIFY(original.Load(originalIn, file));
+
+    QRandomGenerator random(18);
+    QStringList silent;
+    for (int n = 0; n < 100; ++n) {
+        const qsizetype at = payload[random.bounded(qsizetype(payload.size()))];
+        const int bit = random.bounded(8);
+        QByteArray changed = bytes;
+        changed[at] = char(changed[at] ^ (1 << bit));
+        QBuffer changedIn;
+        changedIn.setData(changed);
+        QVERIFY(changedIn.open(QIODevice::ReadOnly));
+        RumoSzen doc(gamePath, nullptr);
+        QVERIFY(doc.Load(changedIn, file));
+        if (ScenarioDiff::Compare(original, doc).isEmpty())
+            silent << QStringLiteral("byte %1 bit %2").arg(at).arg(bit);
+    }
+    QCOMPARE(silent, QStringList());
 }
 
 // Help prints and succeeds; anything that looks like an option and is none

@@ -1,219 +1,97 @@
 #include "core/check/scenariodiff.h"
 
+#include "core/check/difffields.h"
 #include "core/common/checkmessages.h"
 #include "core/document/rumoszen.h"
-#include "core/goods/goodstable.h"
-#include "core/goods/shiptypetable.h"
 
 #include <QJsonObject>
+#include <algorithm>
+#include <cstring>
 #include <map>
 
 namespace {
 
-// One field of a record: the label the editor gives it and its value as the
-// editor shows it.
-template <class R> struct Field {
-    const char *label;
-    QString (*value)(const R &);
+using DiffFields::Field;
+using DiffFields::Fields;
+using DiffFields::Shown;
+
+// Runs of unnamed bytes listed one by one per record or chunk; the rest is
+// summed up in one line.
+constexpr int kListedPlaces = 8;
+// Bytes of a run shown in full.
+constexpr qsizetype kShownBytes = 8;
+// Characters of a text shown around its first difference.
+constexpr int kShownChars = 40;
+
+// Where a record lies: its chunk's name and its offset in that chunk's
+// payload; or the record in a chunk payload of `doc`, looked up only when a
+// byte of it has to be named.
+struct Where {
+    QByteArray chunk;
+    qsizetype offset = 0;
+    const RumoSzen *doc = nullptr;
+    const uchar *record = nullptr;
 };
 
-QString num(qint64 v)
+QString hexBytes(const uchar *bytes, qsizetype count)
 {
-    return QString::number(v);
-}
-QString hex(quint32 v)
-{
-    return QStringLiteral("0x%1").arg(v, 0, 16);
-}
-QString yesNo(bool on)
-{
-    return on ? msg::diffYes() : msg::diffNo();
-}
-QString quoted(const QString &text)
-{
-    constexpr int Shown = 40;
-    QString line = text;
-    line.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).replace(QLatin1Char('\n'), ' ');
-    if (line.size() > Shown)
-        line = line.left(Shown) + QStringLiteral("…");
-    return QStringLiteral("„%1“").arg(line);
-}
-QString group(qint32 g)
-{
-    const QString name = PopulationLevel::GroupName(g + 1);
-    return name.isEmpty() ? num(g) : name;
-}
-QString cityGoal(const CityGoal &g)
-{
-    return QStringLiteral("%1 / %2 / %3")
-        .arg(g.inhabitants())
-        .arg(group(g.group()))
-        .arg(g.groupCount());
+    QStringList parts;
+    for (qsizetype i = 0; i < std::min(count, kShownBytes); ++i)
+        parts << QStringLiteral("%1").arg(bytes[i], 2, 16, QLatin1Char('0'));
+    if (count > kShownBytes)
+        parts << QStringLiteral("…");
+    return parts.join(QLatin1Char(' '));
 }
 
-struct SettingsView {
-    ScenarioSettings s;
-    int campaign;
-    QString name;
-};
-
-QString switchBit(const SettingsView &v, ScenarioSettings::Switch bit)
+// A text value for the line: one line, and where it is long, the part around
+// its first difference from `other`.
+QString excerpt(QString text, const QString &other)
 {
-    return yesNo(v.s.isSet(bit));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).replace(QLatin1Char('\n'), ' ');
+    if (text.size() <= kShownChars + 2)
+        return text;
+    qsizetype first = 0;
+    while (first < text.size() && first < other.size() && text[first] == other[first])
+        ++first;
+    const qsizetype from = std::max<qsizetype>(0, first - kShownChars / 2);
+    QString part = text.mid(from, kShownChars);
+    if (from > 0)
+        part.prepend(QStringLiteral("…"));
+    if (from + kShownChars < text.size())
+        part.append(QStringLiteral("…"));
+    return part;
 }
 
-constexpr quint32 kSwitchBits = ScenarioSettings::NoPirates | ScenarioSettings::NoDroughts |
-                                ScenarioSettings::EndlessOre | ScenarioSettings::NoTrader |
-                                ScenarioSettings::NoVolcanoes | ScenarioSettings::NoWeapons;
-
-const Field<SettingsView> kSettingsFields[] = {
-    {"Maximale Anzahl Schiffe", [](const SettingsView &v) { return num(v.s.maxShips()); }},
-    {"Piraten erscheinen nicht wieder",
-     [](const SettingsView &v) { return switchBit(v, ScenarioSettings::NoPirates); }},
-    {"Dürren sind nicht möglich",
-     [](const SettingsView &v) { return switchBit(v, ScenarioSettings::NoDroughts); }},
-    {"Große Erzvorkommen sind unerschöpflich",
-     [](const SettingsView &v) { return switchBit(v, ScenarioSettings::EndlessOre); }},
-    {"Fliegender Händler erscheint nicht",
-     [](const SettingsView &v) { return switchBit(v, ScenarioSettings::NoTrader); }},
-    {"Vulkane brechen nicht aus",
-     [](const SettingsView &v) { return switchBit(v, ScenarioSettings::NoVolcanoes); }},
-    {"Militäroptionen aus",
-     [](const SettingsView &v) { return switchBit(v, ScenarioSettings::NoWeapons); }},
-    {"weitere Schalterbits",
-     [](const SettingsView &v) { return hex(v.s.switches() & ~kSwitchBits); }},
-    {"MissNr", [](const SettingsView &v) { return num(v.s.missionNumber()); }},
-    {"MissSubNr", [](const SettingsView &v) { return num(v.s.missionSubNumber()); }},
-    {"GameId", [](const SettingsView &v) { return num(v.s.gameId()); }},
-    {"Tutorflg", [](const SettingsView &v) { return num(v.s.tutorFlag()); }},
-    {"CompLevel", [](const SettingsView &v) { return num(v.s.computerLevel()); }},
-    {"Kampagne",
-     [](const SettingsView &v) { return v.campaign < 0 ? msg::diffNothing() : num(v.campaign); }},
-    {"Szenarioname", [](const SettingsView &v) { return quoted(v.name); }},
-};
-
-const Field<PlayerRecord> kPlayerFields[] = {
-    {"Name", [](const PlayerRecord &p) { return quoted(p.name()); }},
-    {"Art",
-     [](const PlayerRecord &p) {
-         const auto item = PlayerKind::ItemOf(p.kind());
-         return item ? PlayerKind::Name(*item) : num(p.kind());
-     }},
-    {"Farbe",
-     [](const PlayerRecord &p) {
-         const QString name = PlayerColour::Name(p.colour());
-         return name.isEmpty() ? num(p.colour()) : name;
-     }},
-    {"Konto", [](const PlayerRecord &p) { return num(p.money()); }},
-    {"Auftrag", [](const PlayerRecord &p) { return num(p.mission() + 1); }},
-    {"Schloss", [](const PlayerRecord &p) { return yesNo(p.castleBuilt()); }},
-    {"Kathedrale", [](const PlayerRecord &p) { return yesNo(p.cathedralBuilt()); }},
-    {"Denkmäler erhalten",
-     [](const PlayerRecord &p) { return num(p.counter(PlayerRecord::MonumentsReceived)); }},
-    {"Denkmäler gebaut",
-     [](const PlayerRecord &p) { return num(p.counter(PlayerRecord::MonumentsBuilt)); }},
-    {"Triumphbögen erhalten",
-     [](const PlayerRecord &p) { return num(p.counter(PlayerRecord::ArchesReceived)); }},
-    {"Triumphbögen gebaut",
-     [](const PlayerRecord &p) { return num(p.counter(PlayerRecord::ArchesBuilt)); }},
-    {"Soldaten besiegt",
-     [](const PlayerRecord &p) { return num(p.counter(PlayerRecord::SoldiersDefeated)); }},
-    {"Soldaten verloren",
-     [](const PlayerRecord &p) { return num(p.counter(PlayerRecord::SoldiersLost)); }},
-    {"Schiffe versenkt",
-     [](const PlayerRecord &p) { return num(p.counter(PlayerRecord::ShipsSunk)); }},
-    {"Schiffe gesunken",
-     [](const PlayerRecord &p) { return num(p.counter(PlayerRecord::ShipsLost)); }},
-    {"Krieg bei mehr Einwohnern des Spielers als",
-     [](const PlayerRecord &p) { return num(p.counter(PlayerRecord::HumanInhabitantsMax)); }},
-    {"Krieg bei weniger eigenen Einwohnern als",
-     [](const PlayerRecord &p) { return num(p.counter(PlayerRecord::OwnInhabitantsMin)); }},
-    {"Stimmungsschalter", [](const PlayerRecord &p) { return hex(p.moods()); }},
-    {"Entwicklungsstufe A1", [](const PlayerRecord &p) { return num(p.levelMin()); }},
-    {"Entwicklungsstufe A2", [](const PlayerRecord &p) { return num(p.levelMaxHuman()); }},
-    {"Freigeschaltete Gebäude", [](const PlayerRecord &p) { return hex(p.unlockedBuildings()); }},
-};
-
-QString store(const MissionRecord &m, int k)
+// The chunks a load decodes: up to the TIMERS chunk that ends its walk, of a
+// name it knows, with a payload. Every other chunk is carried as read.
+bool decoded(const RumoSzen &doc, size_t index)
 {
-    const QString goods = GoodsTable::ListName(m.storeGoods(k));
-    return QStringLiteral("%1 %2").arg(msg::diffTons(m.storeAmount(k)),
-                                       goods.isEmpty() ? num(m.storeGoods(k)) : goods);
-}
-QString monopoly(const MissionRecord &m, int k)
-{
-    const auto item = MonopolyGoods::ItemOf(m.monopoly(k));
-    return item ? MonopolyGoods::Name(*item) : num(m.monopoly(k));
+    static const QByteArrayView kRead[] = {
+        "INSEL5", "HIRSCH2", "SZENE_KAMPAGNE", "INSEL_MAXFUN", "INSELHAUS", "AUFTRAG4", "TIMERS",
+        "SZENE",  "PLAYER4", "STADT4",         "KONTOR2",      "SHIP4",     "NAME"};
+    const auto end = doc.settingsChunkIndex();
+    const ScenarioChunk &chunk = doc.chunks()[index];
+    return end && index <= *end && chunk.length() > 0 &&
+           std::find(std::begin(kRead), std::end(kRead), chunk.nameView()) != std::end(kRead);
 }
 
-const Field<MissionRecord> kMissionFields[] = {
-    {"Nummer", [](const MissionRecord &m) { return num(m.number()); }},
-    {"Auftragstext", [](const MissionRecord &m) { return quoted(m.text()); }},
-    {"Zielschalter", [](const MissionRecord &m) { return hex(m.goals()); }},
-    {"Unterstützungsziele", [](const MissionRecord &m) { return hex(m.supportGoals()); }},
-    {"Erste Stadt", [](const MissionRecord &m) { return cityGoal(m.cityGoal(1)); }},
-    {"Zweite Stadt", [](const MissionRecord &m) { return cityGoal(m.cityGoal(2)); }},
-    {"Dritte Stadt", [](const MissionRecord &m) { return cityGoal(m.cityGoal(3)); }},
-    {"Gesamteinwohnerzahl", [](const MissionRecord &m) { return num(m.population()); }},
-    {"Zu besiegende Spieler",
-     [](const MissionRecord &m) {
-         QStringList flagged;
-         for (int s = 0; s < MissionRecord::DefeatSlots; ++s) {
-             if (m.defeatFlag(s))
-                 flagged << num(s + 1);
-         }
-         return flagged.isEmpty() ? msg::diffNothing() : flagged.join(QStringLiteral(", "));
-     }},
-    {"Zu unterstützender Spieler", [](const MissionRecord &m) { return num(m.supportedPlayer()); }},
-    {"Erreiche Einwohner (Freund)",
-     [](const MissionRecord &m) { return cityGoal(m.reachInhabitantsGoal()); }},
-    {"Halte Einwohner (Freund)",
-     [](const MissionRecord &m) { return cityGoal(m.keepInhabitantsGoal()); }},
-    {"Halte Siedlungen", [](const MissionRecord &m) { return num(m.settlementsToKeep()); }},
-    {"1. Lager", [](const MissionRecord &m) { return store(m, 1); }},
-    {"2. Lager", [](const MissionRecord &m) { return store(m, 2); }},
-    {"Gesamtbilanz", [](const MissionRecord &m) { return num(m.balance()); }},
-    {"Handelsbilanz", [](const MissionRecord &m) { return num(m.tradeBalance()); }},
-    {"1. Monopol", [](const MissionRecord &m) { return monopoly(m, 1); }},
-    {"2. Monopol", [](const MissionRecord &m) { return monopoly(m, 2); }},
-    {"Guthaben", [](const MissionRecord &m) { return num(m.money()); }},
-};
-
-const Field<Insel> kIslandFields[] = {
-    {"Größe",
-     [](const Insel &i) { return QStringLiteral("%1x%2").arg(i.width()).arg(i.height()); }},
-    {"Klima", [](const Insel &i) { return num(i.climate()); }},
-    {"Vorlage", [](const Insel &i) { return num(i.templateNumber()); }},
-    {"Stadtbesitzer",
-     [](const Insel &i) {
-         QStringList owners;
-         for (int s = 0; s < IslandRecord::CitySlots; ++s)
-             owners << num(i.record().cityOwner(s));
-         return owners.join(QLatin1Char(' '));
-     }},
-    {"Ebenen", [](const Insel &i) { return num(qint64(i.layers().size())); }},
-    {"Hirsche", [](const Insel &i) { return num(qint64(i.deer().size())); }},
-};
-
-const Field<CityRecord> kCityFields[] = {
-    {"Name", [](const CityRecord &c) { return quoted(c.name()); }},
-    {"Besitzer", [](const CityRecord &c) { return msg::diffPlayerValue(c.owner()); }},
-    {"Baustopp", [](const CityRecord &c) { return yesNo(c.buildStop()); }},
-};
-
-QString shipType(const ShipRecord &s)
+// The chunks of one name, in file order, that `keep` selects.
+template <class Keep>
+std::map<QByteArray, std::vector<const ScenarioChunk *>>
+chunksByName(const RumoSzen &doc, std::vector<QByteArray> &order, Keep keep)
 {
-    const auto type = ShipTypeTable::IndexOfFigure(s.figure());
-    return type ? ShipTypeTable::Row(*type).name : num(s.figure());
+    std::map<QByteArray, std::vector<const ScenarioChunk *>> named;
+    for (size_t i = 0; i < doc.chunks().size(); ++i) {
+        if (!keep(i))
+            continue;
+        const QByteArray name = doc.chunks()[i].name();
+        auto &list = named[name];
+        if (list.empty() && std::find(order.begin(), order.end(), name) == order.end())
+            order.push_back(name);
+        list.push_back(&doc.chunks()[i]);
+    }
+    return named;
 }
-
-const Field<ShipRecord> kShipFields[] = {
-    {"Typ", [](const ShipRecord &s) { return shipType(s); }},
-    {"Art", [](const ShipRecord &s) { return num(s.kind()); }},
-    {"Besitzer", [](const ShipRecord &s) { return msg::diffPlayerValue(s.owner()); }},
-    {"Energie", [](const ShipRecord &s) { return num(s.energy()); }},
-    {"Kanonen", [](const ShipRecord &s) { return num(s.guns()); }},
-};
 
 class Differ {
 public:
@@ -222,52 +100,213 @@ public:
     QList<DiffLine> run()
     {
         settings();
-        for (int slot = 0; slot < PlayerRecord::Count; ++slot)
-            compare("player", msg::diffPlayer(slot), a_.players().player(slot),
-                    b_.players().player(slot), kPlayerFields);
-        for (int m = 0; m < MissionRecord::Count; ++m)
-            compare("mission", msg::diffMission(m), a_.missions().mission(m),
-                    b_.missions().mission(m), kMissionFields);
+        for (int slot = 0; slot < PlayerRecord::Count; ++slot) {
+            compareRecord("player", msg::diffPlayer(slot), DiffFields::Player(),
+                          a_.players().player(slot).data(), b_.players().player(slot).data(),
+                          PlayerRecord::Size,
+                          Where{"PLAYER4", qsizetype(PlayerRecord::Size) * slot});
+        }
+        for (int m = 0; m < MissionRecord::Count; ++m) {
+            compareRecord("mission", msg::diffMission(m), DiffFields::Mission(),
+                          a_.missions().mission(m).data(), b_.missions().mission(m).data(),
+                          MissionRecord::Size,
+                          Where{"AUFTRAG4", qsizetype(MissionRecord::Size) * m});
+        }
         islands();
+        references();
+        unplacedSettlements();
         ships();
         carriedChunks();
         return lines_;
     }
 
 private:
+    void line(const char *area, const QString &object, const QString &field, const QString &before,
+              const QString &after, const QString &text)
+    {
+        lines_.append(DiffLine{QString::fromLatin1(area), object, field, before, after, text});
+    }
     void changed(const char *area, const QString &object, const QString &field,
                  const QString &before, const QString &after)
     {
-        lines_.append(DiffLine{QString::fromLatin1(area), object, field, before, after,
-                               msg::diffChanged(object, field, before, after)});
+        line(area, object, field, before, after, msg::diffChanged(object, field, before, after));
     }
     void presence(const char *area, const QString &object, bool added)
     {
-        lines_.append(DiffLine{QString::fromLatin1(area),
-                               object,
-                               {},
-                               {},
-                               {},
-                               added ? msg::diffAdded(object) : msg::diffRemoved(object)});
+        line(area, object, {}, {}, {}, added ? msg::diffAdded(object) : msg::diffRemoved(object));
     }
-
-    template <class R, size_t N>
-    void compare(const char *area, const QString &object, const R &a, const R &b,
-                 const Field<R> (&fields)[N])
+    void fieldChanged(const char *area, const QString &object, const Field &f,
+                      const QString &before, const QString &after)
     {
-        for (const Field<R> &f : fields) {
-            const QString before = f.value(a);
-            const QString after = f.value(b);
-            if (before != after)
-                changed(area, object, QString::fromUtf8(f.label), before, after);
+        if (f.shown == Shown::Position) {
+            const QStringList from = before.split(QStringLiteral(", "));
+            const QStringList to = after.split(QStringLiteral(", "));
+            line(area, object, f.label, before, after,
+                 msg::diffMoved(object, from.value(0).toInt(), from.value(1).toInt(),
+                                to.value(0).toInt(), to.value(1).toInt()));
+        } else if (f.shown == Shown::Text) {
+            line(area, object, f.label, before, after,
+                 msg::diffChanged(object, f.label, excerpt(before, after), excerpt(after, before)));
+        } else {
+            changed(area, object, f.label, before, after);
         }
     }
 
+    // Compares two records of `size` bytes field by field. A byte that
+    // differs and changes none of the fields reported, when put alone into
+    // the other record, is named by no field: it is reported by its place in
+    // the chunk, `where` being the record's start in the second file.
+    void compareRecord(const char *area, const QString &object, const Fields &fields,
+                       const uchar *a, const uchar *b, qsizetype size, const Where &where)
+    {
+        if (std::memcmp(a, b, size_t(size)) == 0)
+            return;
+        QStringList before;
+        QStringList after;
+        std::vector<size_t> reported;
+        for (size_t k = 0; k < fields.size(); ++k) {
+            before << fields[k].value(a);
+            after << fields[k].value(b);
+            if (before.back() != after.back()) {
+                fieldChanged(area, object, fields[k], before.back(), after.back());
+                reported.push_back(k);
+            }
+        }
+        // Probed both ways: a text that grew past its old end changes the
+        // new text when its byte is put back, not the old one.
+        std::vector<uchar> probeA(a, a + size);
+        std::vector<uchar> probeB(b, b + size);
+        std::vector<bool> unnamed(size_t(size), false);
+        for (qsizetype i = 0; i < size; ++i) {
+            if (a[i] == b[i])
+                continue;
+            probeA[size_t(i)] = b[i];
+            probeB[size_t(i)] = a[i];
+            const bool named = std::any_of(reported.begin(), reported.end(), [&](size_t k) {
+                return fields[k].value(probeA.data()) != before[qsizetype(k)] ||
+                       fields[k].value(probeB.data()) != after[qsizetype(k)];
+            });
+            probeA[size_t(i)] = a[i];
+            probeB[size_t(i)] = b[i];
+            unnamed[size_t(i)] = !named;
+        }
+        unnamedBytes(where, a, b, unnamed);
+    }
+
+    // Reports the runs of bytes marked in `unnamed` (offsets from `where`).
+    void unnamedBytes(const Where &place, const uchar *a, const uchar *b,
+                      const std::vector<bool> &unnamed)
+    {
+        if (std::find(unnamed.begin(), unnamed.end(), true) == unnamed.end())
+            return;
+        const Where where = place.doc ? locate(*place.doc, place.record) : place;
+        const QString object = msg::diffChunk(QString::fromLatin1(where.chunk));
+        qsizetype runs = 0;
+        for (size_t i = 0; i < unnamed.size();) {
+            if (!unnamed[i]) {
+                ++i;
+                continue;
+            }
+            size_t end = i;
+            while (end < unnamed.size() && unnamed[end])
+                ++end;
+            if (++runs <= kListedPlaces) {
+                const qsizetype count = qsizetype(end - i);
+                changed("chunk", object, msg::diffBytes(where.offset + qsizetype(i), count),
+                        hexBytes(a + i, count), hexBytes(b + i, count));
+            }
+            i = end;
+        }
+        if (runs > kListedPlaces)
+            line("chunk", object, {}, {}, {}, msg::diffMorePlaces(object, runs - kListedPlaces));
+    }
+    // Every differing byte of two byte ranges of the same size.
+    void rawBytes(const Where &where, const uchar *a, const uchar *b, qsizetype size)
+    {
+        std::vector<bool> differ(size_t(size), false);
+        for (qsizetype i = 0; i < size; ++i)
+            differ[size_t(i)] = a[i] != b[i];
+        unnamedBytes(where, a, b, differ);
+    }
+
+    // The chunk and offset of a record that views a chunk payload of `doc`.
+    // The chunks of a loaded file lie one after the other in one block, but
+    // a last one cut short has a block of its own, so it is looked at first.
+    static Where locate(const RumoSzen &doc, const uchar *record)
+    {
+        const std::less<const uchar *> before;
+        auto holds = [&](const ScenarioChunk &chunk) {
+            return !before(record, chunk.payload()) &&
+                   before(record, chunk.payload() + chunk.length());
+        };
+        const ChunkList &chunks = doc.chunks();
+        if (chunks.empty())
+            return Where{};
+        auto found = [&](const ScenarioChunk &chunk) {
+            return Where{chunk.name(), qsizetype(record - chunk.payload())};
+        };
+        const ScenarioChunk &last = chunks[chunks.size() - 1];
+        if (holds(last))
+            return found(last);
+        const auto it = std::upper_bound(
+            chunks.begin(), chunks.end() - 1, record,
+            [&](const uchar *p, const ScenarioChunk &chunk) { return before(p, chunk.block()); });
+        if (it != chunks.begin() && holds(*(it - 1)))
+            return found(*(it - 1));
+        return Where{};
+    }
+    static Where in(const RumoSzen &doc, const uchar *record) { return Where{{}, 0, &doc, record}; }
+
     void settings()
     {
-        const SettingsView a{a_.settings(), a_.CampaignNumber(), a_.scenarioName()};
-        const SettingsView b{b_.settings(), b_.CampaignNumber(), b_.scenarioName()};
-        compare("settings", msg::diffSettings(), a, b, kSettingsFields);
+        const QString object = msg::diffSettings();
+        compareRecord("settings", object, DiffFields::Settings(), a_.settings().data(),
+                      b_.settings().data(), ScenarioSettings::Size, Where{"TIMERS", 0});
+        if (a_.CampaignNumber() != b_.CampaignNumber()) {
+            auto campaign = [](int n) { return n < 0 ? msg::diffNothing() : QString::number(n); };
+            changed("settings", object, QStringLiteral("Kampagne"), campaign(a_.CampaignNumber()),
+                    campaign(b_.CampaignNumber()));
+        }
+        // The NAME chunks of a savegame, pair by pair.
+        std::vector<QByteArray> order;
+        const auto isName = [](const RumoSzen &doc) {
+            return [&doc](size_t i) {
+                return decoded(doc, i) && doc.chunks()[i].nameView() == "NAME";
+            };
+        };
+        auto na = chunksByName(a_, order, isName(a_))["NAME"];
+        auto nb = chunksByName(b_, order, isName(b_))["NAME"];
+        const Field nameField{QStringLiteral("Szenarioname"), {}, Shown::Text};
+        for (size_t k = 0; k < std::max(na.size(), nb.size()); ++k) {
+            auto name = [](const std::vector<const ScenarioChunk *> &list, size_t k) {
+                return k < list.size() ? QStringLiteral("„%1“").arg(
+                                             ansi::readField(list[k]->payload(), list[k]->length()))
+                                       : msg::diffNothing();
+            };
+            const QString before = name(na, k);
+            const QString after = name(nb, k);
+            if (before != after)
+                fieldChanged("settings", object, nameField, before, after);
+            if (k < na.size() && k < nb.size()) {
+                const qsizetype size = std::min(na[k]->length(), nb[k]->length());
+                std::vector<bool> unnamed(size_t(size), false);
+                // Bytes after the name's zero are carried unread.
+                const qsizetype end = std::max(qsizetype(before.size()), qsizetype(after.size()));
+                for (qsizetype i = 0; i < size; ++i)
+                    unnamed[size_t(i)] =
+                        na[k]->payload()[i] != nb[k]->payload()[i] && (before == after || i > end);
+                unnamedBytes(Where{"NAME", 0}, na[k]->payload(), nb[k]->payload(), unnamed);
+                sizeChanged("NAME", na[k]->length(), nb[k]->length());
+            }
+        }
+    }
+    void sizeChanged(const QByteArray &chunk, qint64 before, qint64 after)
+    {
+        if (before != after) {
+            const QString name = QString::fromLatin1(chunk);
+            line("chunk", msg::diffChunk(name), {}, QString::number(before), QString::number(after),
+                 msg::diffChunkChanged(name, before, after));
+        }
     }
 
     void islands()
@@ -282,18 +321,83 @@ private:
                     presence("island", object, b != nullptr);
                 continue;
             }
-            if (a->x() != b->x() || a->y() != b->y()) {
-                lines_.append(DiffLine{QStringLiteral("island"),
-                                       object,
-                                       {},
-                                       QStringLiteral("%1, %2").arg(a->x()).arg(a->y()),
-                                       QStringLiteral("%1, %2").arg(b->x()).arg(b->y()),
-                                       msg::diffMoved(object, a->x(), a->y(), b->x(), b->y())});
+            if (a->fromChunk() != b->fromChunk()) {
+                changed("island", object, msg::diffIslandSource(),
+                        msg::diffFromChunk(a->fromChunk()), msg::diffFromChunk(b->fromChunk()));
+            } else if (a->fromChunk()) {
+                // An island of the scenario's own: its record and its layers
+                // as the file holds them. One built from a template is its
+                // reference in the SZENE payload (see references()).
+                const auto &oldA = a->oldLayoutPayload();
+                const auto &oldB = b->oldLayoutPayload();
+                if (!oldA.empty() && oldA.size() == oldB.size()) {
+                    compareRecord("island", object, DiffFields::OldIsland(), oldA.data(),
+                                  oldB.data(), qsizetype(oldA.size()), Where{"INSEL_MAXFUN", 0});
+                } else {
+                    compareRecord("island", object, DiffFields::Island(), a->record().data(),
+                                  b->record().data(), IslandRecord::Size, Where{"INSEL5", 0});
+                }
+                layers(object, *a, *b);
             }
-            compare("island", object, *a, *b, kIslandFields);
             cities(*a, *b);
             tradingPosts(*a, *b);
+            deer(object, *a, *b);
         }
+    }
+
+    // Tiles are many and their fields are shown on the map, so the changed
+    // ones are counted per layer.
+    void layers(const QString &island, const Insel &a, const Insel &b)
+    {
+        const size_t count = std::max(a.layers().size(), b.layers().size());
+        for (size_t l = 0; l < count; ++l) {
+            const QString name = msg::diffLayerName(int(l));
+            if (l >= a.layers().size() || l >= b.layers().size()) {
+                presence("island", QStringLiteral("%1: %2").arg(island, name),
+                         l < b.layers().size());
+                continue;
+            }
+            const Inselhaus &la = *a.layers()[l];
+            const Inselhaus &lb = *b.layers()[l];
+            const int tiles = std::min(la.tileCount(), lb.tileCount());
+            qsizetype differ = 0;
+            for (int t = 0; t < tiles; ++t) {
+                differ += std::memcmp(la.tile(t).data(), lb.tile(t).data(), TileRecord::Size) != 0;
+            }
+            if (la.tileCount() != lb.tileCount()) {
+                changed("island", island, msg::diffTiles(name), QString::number(la.tileCount()),
+                        QString::number(lb.tileCount()));
+            }
+            if (differ > 0) {
+                line("island", island, msg::diffTiles(name), {}, {},
+                     msg::diffTilesChanged(island, differ, name));
+            }
+            const qsizetype restA = la.byteSize() - qsizetype(la.tileCount()) * TileRecord::Size;
+            const qsizetype restB = lb.byteSize() - qsizetype(lb.tileCount()) * TileRecord::Size;
+            const QByteArrayView tailA(la.tiles() + la.byteSize() - restA, restA);
+            const QByteArrayView tailB(lb.tiles() + lb.byteSize() - restB, restB);
+            if (tailA != tailB) {
+                changed("island", island, msg::diffLayerRest(name),
+                        hexBytes(la.tiles() + la.byteSize() - restA, restA),
+                        hexBytes(lb.tiles() + lb.byteSize() - restB, restB));
+            }
+        }
+    }
+
+    // Deer records show only their island; they are counted like tiles.
+    void deer(const QString &island, const Insel &a, const Insel &b)
+    {
+        const size_t count = std::min(a.deer().size(), b.deer().size());
+        if (a.deer().size() != b.deer().size()) {
+            changed("island", island, msg::diffDeer(), QString::number(a.deer().size()),
+                    QString::number(b.deer().size()));
+        }
+        qsizetype differ = 0;
+        for (size_t i = 0; i < count; ++i)
+            differ +=
+                std::memcmp(a.deer().at(i).data(), b.deer().at(i).data(), DeerRecord::Size) != 0;
+        if (differ > 0)
+            line("island", island, msg::diffDeer(), {}, {}, msg::diffDeerChanged(island, differ));
     }
 
     void cities(const Insel &a, const Insel &b)
@@ -304,15 +408,16 @@ private:
             const CityRecord cb = b.cityInSlot(int(slot));
             if (!ca && !cb)
                 continue;
-            const QString object = msg::diffCity((cb ? cb : ca).name(), b.number());
+            const QString object = msg::diffCity((ca ? ca : cb).name(), b.number());
             if (!ca || !cb)
                 presence("city", object, bool(cb));
             else
-                compare("city", object, ca, cb, kCityFields);
+                compareRecord("city", object, DiffFields::City(), ca.data(), cb.data(),
+                              CityRecord::Size, in(b_, cb.data()));
         }
     }
 
-    // Trading posts pair up by the city they belong to, in reading order.
+    // Trading posts pair up by the city slot they belong to, in reading order.
     void tradingPosts(const Insel &a, const Insel &b)
     {
         auto bySlot = [](const Insel &island) {
@@ -327,131 +432,158 @@ private:
             pa[slot];
         for (const auto &[slot, listA] : pa) {
             const auto &listB = pb[slot];
-            const CityRecord city = b.cityInSlot(slot) ? b.cityInSlot(slot) : a.cityInSlot(slot);
+            const CityRecord city = a.cityInSlot(slot) ? a.cityInSlot(slot) : b.cityInSlot(slot);
             const QString object =
                 msg::diffTradingPost(city ? city.name() : QString(), b.number(), slot);
             for (size_t k = 0; k < std::max(listA.size(), listB.size()); ++k) {
-                if (k >= listA.size() || k >= listB.size()) {
+                if (k >= listA.size() || k >= listB.size())
                     presence("tradingPost", object, k < listB.size());
-                    continue;
-                }
-                for (int g = GoodsTable::FirstGoods; g <= GoodsTable::LastGoods; ++g) {
-                    const quint32 before = listA[k].slot(g).amount();
-                    const quint32 after = listB[k].slot(g).amount();
-                    if (before != after)
-                        changed("tradingPost", object, GoodsTable::StockName(g),
-                                msg::diffTons(before), msg::diffTons(after));
-                }
+                else
+                    compareRecord("tradingPost", object, DiffFields::TradingPost(), listA[k].data(),
+                                  listB[k].data(), TradingPostRecord::Size,
+                                  in(b_, listB[k].data()));
             }
         }
     }
 
-    // Ships and carts pair up by name: the k-th vehicle of a name in one
-    // scenario with the k-th of that name in the other.
-    void ships()
+    // Settlements the load read but could not place, pair by pair in
+    // reading order.
+    void unplacedSettlements()
     {
-        auto byName = [](const std::vector<ShipRecord> &ships) {
-            std::map<QString, std::vector<ShipRecord>> named;
-            std::vector<QString> order;
-            for (const ShipRecord &s : ships) {
-                auto &list = named[s.name()];
-                if (list.empty())
-                    order.push_back(s.name());
-                list.push_back(s);
-            }
-            return std::pair(named, order);
-        };
-        auto [na, orderA] = byName(a_.Ships());
-        auto [nb, orderB] = byName(b_.Ships());
-        std::vector<QString> order = orderA;
-        for (const QString &name : orderB) {
-            if (!na.count(name))
-                order.push_back(name);
-        }
-        for (const QString &name : order) {
-            const auto &la = na[name];
-            const auto &lb = nb[name];
+        const auto &ra = a_.loadReport();
+        const auto &rb = b_.loadReport();
+        auto compareList = [this](const char *area, const auto &la, const auto &lb, auto objectOf,
+                                  const Fields &fields, qsizetype size) {
             for (size_t k = 0; k < std::max(la.size(), lb.size()); ++k) {
-                const ShipRecord sa = k < la.size() ? la[k] : ShipRecord();
-                const ShipRecord sb = k < lb.size() ? lb[k] : ShipRecord();
-                const QString object = msg::diffVehicle((sb ? sb : sa).isCart(), name);
-                if (!sa || !sb) {
-                    presence("ship", object, bool(sb));
-                    continue;
-                }
-                if (sa.x() != sb.x() || sa.y() != sb.y()) {
-                    lines_.append(DiffLine{QStringLiteral("ship"),
-                                           object,
-                                           {},
-                                           QStringLiteral("%1, %2").arg(sa.x()).arg(sa.y()),
-                                           QStringLiteral("%1, %2").arg(sb.x()).arg(sb.y()),
-                                           msg::diffMoved(object, sa.x(), sa.y(), sb.x(), sb.y())});
-                }
-                compare("ship", object, sa, sb, kShipFields);
-                for (int c = 0; c < ShipRecord::CargoSlots; ++c) {
-                    const QString before = cargo(sa.cargo(c));
-                    const QString after = cargo(sb.cargo(c));
-                    if (before != after)
-                        changed("ship", object, msg::diffCargo(c), before, after);
+                const auto &some = k < la.size() ? la[k] : lb[k];
+                const QString object = objectOf(some);
+                if (k >= la.size() || k >= lb.size())
+                    presence(area, object, k < lb.size());
+                else
+                    compareRecord(area, object, fields, la[k].data(), lb[k].data(), size,
+                                  in(b_, lb[k].data()));
+            }
+        };
+        const auto cityObject = [](const CityRecord &c) {
+            return QStringLiteral("%1 (%2)").arg(msg::diffCity(c.name(), c.islandNumber()),
+                                                 msg::diffSettlementWithoutIsland());
+        };
+        compareList("city", ra.citiesWithoutIsland, rb.citiesWithoutIsland, cityObject,
+                    DiffFields::City(), CityRecord::Size);
+        compareList("city", ra.citiesOutsideSlots, rb.citiesOutsideSlots, cityObject,
+                    DiffFields::City(), CityRecord::Size);
+        compareList(
+            "tradingPost", ra.postsWithoutIsland, rb.postsWithoutIsland,
+            [](const TradingPostRecord &p) {
+                return QStringLiteral("%1 (%2)").arg(
+                    msg::diffTradingPost(QString(), p.islandNumber(), p.citySlot()),
+                    msg::diffSettlementWithoutIsland());
+            },
+            DiffFields::TradingPost(), TradingPostRecord::Size);
+    }
+
+    // The SZENE payloads pair by pair: the count of references, each
+    // reference (an island built from a template) by its place in the list,
+    // and every other byte.
+    void references()
+    {
+        std::vector<QByteArray> order;
+        const auto isSzene = [](const RumoSzen &doc) {
+            return [&doc](size_t i) {
+                return decoded(doc, i) && doc.chunks()[i].nameView() == "SZENE";
+            };
+        };
+        auto sa = chunksByName(a_, order, isSzene(a_))["SZENE"];
+        auto sb = chunksByName(b_, order, isSzene(b_))["SZENE"];
+        const QString object = msg::diffReferences();
+        for (size_t k = 0; k < std::max(sa.size(), sb.size()); ++k) {
+            if (k >= sa.size() || k >= sb.size()) {
+                presence("island", msg::diffChunk(QStringLiteral("SZENE")), k < sb.size());
+                continue;
+            }
+            const uchar *pa = sa[k]->payload();
+            const uchar *pb = sb[k]->payload();
+            const qsizetype la = sa[k]->length();
+            const qsizetype lb = sb[k]->length();
+            auto referencesIn = [](const uchar *p, qsizetype length) -> qsizetype {
+                if (length < IslandReference::CountOffset + 4)
+                    return 0;
+                const qint64 fit = std::max<qint64>(0, (length - IslandReference::FirstOffset) /
+                                                           IslandReference::Size);
+                return qsizetype(
+                    std::clamp<qint64>(le::i32(p, IslandReference::CountOffset), 0, fit));
+            };
+            const qsizetype na = referencesIn(pa, la);
+            const qsizetype nb = referencesIn(pb, lb);
+            std::vector<bool> rest(size_t(std::min(la, lb)), false);
+            for (qsizetype i = 0; i < qsizetype(rest.size()); ++i)
+                rest[size_t(i)] = pa[i] != pb[i];
+            if (la >= IslandReference::CountOffset + 4 && lb >= IslandReference::CountOffset + 4) {
+                const qint32 ca = le::i32(pa, IslandReference::CountOffset);
+                const qint32 cb = le::i32(pb, IslandReference::CountOffset);
+                if (ca != cb)
+                    changed("island", object, msg::diffReferenceCount(), QString::number(ca),
+                            QString::number(cb));
+                for (int i = 0; i < 4; ++i)
+                    rest[size_t(IslandReference::CountOffset + i)] = false;
+            }
+            for (qsizetype r = 0; r < std::max(na, nb); ++r) {
+                const qsizetype offset = IslandReference::FirstOffset + r * IslandReference::Size;
+                const IslandReference ra(const_cast<uchar *>(pa) + offset);
+                const IslandReference rb(const_cast<uchar *>(pb) + offset);
+                const QString island =
+                    msg::diffIsland(r < nb ? rb.islandNumber() : ra.islandNumber());
+                if (r >= na || r >= nb)
+                    presence("island", island, r < nb);
+                else
+                    compareRecord("island", island, DiffFields::Reference(), ra.data(), rb.data(),
+                                  IslandReference::Size, Where{"SZENE", offset});
+                for (int i = 0; i < IslandReference::Size; ++i) {
+                    if (offset + i < qsizetype(rest.size()))
+                        rest[size_t(offset + i)] = false;
                 }
             }
+            unnamedBytes(Where{"SZENE", 0}, pa, pb, rest);
+            sizeChanged("SZENE", la, lb);
         }
     }
-    static QString cargo(const CargoSlot &slot)
+
+    // Ships and carts pair up by their place in the list, which a save
+    // keeps: a renamed ship is the same ship with a new name.
+    void ships()
     {
-        if (slot.goods() == 0 && slot.amount() == 0)
-            return msg::diffNothing();
-        const QString goods = GoodsTable::StockName(GoodsTable::IndexOfIdentifier(slot.goods()));
-        return QStringLiteral("%1 %2").arg(msg::diffTons(slot.amount()),
-                                           goods.isEmpty() ? num(slot.goods()) : goods);
+        const auto &la = a_.Ships();
+        const auto &lb = b_.Ships();
+        for (size_t k = 0; k < std::max(la.size(), lb.size()); ++k) {
+            const ShipRecord &some = k < la.size() ? la[k] : lb[k];
+            const QString object = msg::diffShip(some.isCart(), int(k), some.name());
+            if (k >= la.size() || k >= lb.size())
+                presence("ship", object, k < lb.size());
+            else
+                compareRecord("ship", object, DiffFields::Ship(), la[k].data(), lb[k].data(),
+                              ShipRecord::Size, in(b_, lb[k].data()));
+        }
     }
 
     // The chunks the editor carries without reading them, compared by name
     // and position among the chunks of that name.
     void carriedChunks()
     {
-        auto carried = [](const RumoSzen &doc) {
-            static const QByteArrayView kRead[] = {
-                "INSEL5", "HIRSCH2", "SZENE_KAMPAGNE", "INSEL_MAXFUN", "INSELHAUS", "AUFTRAG4",
-                "TIMERS", "SZENE",   "PLAYER4",        "STADT4",       "KONTOR2",   "SHIP4",
-                "NAME"};
-            std::map<QByteArray, std::vector<const ScenarioChunk *>> named;
-            std::vector<QByteArray> order;
-            for (const ScenarioChunk &chunk : doc.chunks()) {
-                const QByteArrayView name = chunk.nameView();
-                if (std::find(std::begin(kRead), std::end(kRead), name) != std::end(kRead))
-                    continue;
-                auto &list = named[name.toByteArray()];
-                if (list.empty())
-                    order.push_back(name.toByteArray());
-                list.push_back(&chunk);
-            }
-            return std::pair(named, order);
-        };
-        auto [ca, orderA] = carried(a_);
-        auto [cb, orderB] = carried(b_);
-        std::vector<QByteArray> order = orderA;
-        for (const QByteArray &name : orderB) {
-            if (!ca.count(name))
-                order.push_back(name);
-        }
+        std::vector<QByteArray> order;
+        auto ca = chunksByName(a_, order, [this](size_t i) { return !decoded(a_, i); });
+        auto cb = chunksByName(b_, order, [this](size_t i) { return !decoded(b_, i); });
         for (const QByteArray &name : order) {
             const auto &la = ca[name];
             const auto &lb = cb[name];
-            const QString chunkName = QString::fromLatin1(name);
-            const QString object = msg::diffChunk(chunkName);
+            const QString object = msg::diffChunk(QString::fromLatin1(name));
             for (size_t k = 0; k < std::max(la.size(), lb.size()); ++k) {
                 if (k >= la.size() || k >= lb.size()) {
                     presence("chunk", object, k < lb.size());
                     continue;
                 }
-                const QByteArrayView pa(la[k]->payload(), la[k]->length());
-                const QByteArrayView pb(lb[k]->payload(), lb[k]->length());
-                if (pa != pb) {
-                    lines_.append(DiffLine{QStringLiteral("chunk"), object, QString(),
-                                           num(pa.size()), num(pb.size()),
-                                           msg::diffChunkChanged(chunkName, pa.size(), pb.size())});
-                }
+                const qsizetype size = std::min(la[k]->length(), lb[k]->length());
+                rawBytes(Where{name, 0}, la[k]->payload(), lb[k]->payload(), size);
+                sizeChanged(name, la[k]->length(), lb[k]->length());
             }
         }
     }

@@ -321,10 +321,6 @@ inline QString diffTradingPost(const QString &city, int island, int citySlot)
                ? QStringLiteral("Kontor des Stadtplatzes %1 auf Insel %2").arg(citySlot).arg(island)
                : QStringLiteral("Kontor von „%1“ auf Insel %2").arg(city).arg(island);
 }
-inline QString diffVehicle(bool cart, const QString &name)
-{
-    return (cart ? QStringLiteral("Karren „%1“") : QStringLiteral("Schiff „%1“")).arg(name);
-}
 inline QString diffChunk(const QString &name)
 {
     return QStringLiteral("Block „%1“").arg(name);
@@ -354,6 +350,92 @@ inline QString diffTons(quint32 amount)
 {
     return amount % 32 == 0 ? QStringLiteral("%1 t").arg(amount / 32)
                             : QStringLiteral("%1 %2/32 t").arg(amount / 32).arg(amount % 32);
+}
+inline QString diffNoCity()
+{
+    return QStringLiteral("keine Stadt");
+}
+inline QString diffNatives()
+{
+    return QStringLiteral("Eingeborene");
+}
+inline QString diffAnyPlayer()
+{
+    return QStringLiteral("beliebiger Spieler");
+}
+inline QString diffCityOwner(int slot)
+{
+    return QStringLiteral("Besitzer des Stadtplatzes %1").arg(slot);
+}
+// Ships and carts by their place in the file, counted from 1.
+inline QString diffShip(bool cart, int index, const QString &name)
+{
+    return (cart ? QStringLiteral("Karren %1 „%2“") : QStringLiteral("Schiff %1 „%2“"))
+        .arg(index + 1)
+        .arg(name);
+}
+inline QString diffReferences()
+{
+    return QStringLiteral("Inselverweise");
+}
+inline QString diffReferenceCount()
+{
+    return QStringLiteral("Anzahl");
+}
+inline QString diffIslandSource()
+{
+    return QStringLiteral("Herkunft");
+}
+inline QString diffFromChunk(bool fromChunk)
+{
+    return fromChunk ? QStringLiteral("im Szenario") : QStringLiteral("Verweis auf eine Vorlage");
+}
+inline QString diffSettlementWithoutIsland()
+{
+    return QStringLiteral("ohne Insel");
+}
+// Bytes that no field names, by their offset in the chunk's payload.
+inline QString diffBytes(qsizetype offset, qsizetype count)
+{
+    return count == 1 ? QStringLiteral("Byte %1").arg(offset)
+                      : QStringLiteral("Bytes %1 bis %2").arg(offset).arg(offset + count - 1);
+}
+inline QString diffMorePlaces(const QString &object, qsizetype count)
+{
+    return count == 1 ? QStringLiteral("%1: eine weitere Stelle geändert").arg(object)
+                      : QStringLiteral("%1: %2 weitere Stellen geändert").arg(object).arg(count);
+}
+// Tile layers: the first is the ground, the second holds the buildings.
+inline QString diffLayerName(int layer)
+{
+    if (layer == 0)
+        return QStringLiteral("Bodenebene");
+    if (layer == 1)
+        return QStringLiteral("Gebäudeebene");
+    return QStringLiteral("Ebene %1").arg(layer + 1);
+}
+inline QString diffTilesChanged(const QString &island, qsizetype count, const QString &layer)
+{
+    return count == 1
+               ? QStringLiteral("%1: 1 Feld der %2 geändert").arg(island, layer)
+               : QStringLiteral("%1: %2 Felder der %3 geändert").arg(island).arg(count).arg(layer);
+}
+inline QString diffTiles(const QString &layer)
+{
+    return QStringLiteral("Felder der %1").arg(layer);
+}
+inline QString diffLayerRest(const QString &layer)
+{
+    return QStringLiteral("Bytes der %1 nach dem letzten Feld").arg(layer);
+}
+inline QString diffDeer()
+{
+    return QStringLiteral("Hirsche");
+}
+inline QString diffDeerChanged(const QString &island, qsizetype count)
+{
+    return count == 1 ? QStringLiteral("%1: 1 Hirsch-Eintrag geändert").arg(island)
+                      : QStringLiteral("%1: %2 Hirsch-Einträge geändert").arg(island).arg(count);
 }
 inline QString diffNone()
 {

@@ -93,6 +93,16 @@ inline QString fileTooLarge(const QString &path, qint64 limit)
         .arg(path)
         .arg(limit / (1024 * 1024));
 }
+// The same two reasons without the file's name, for a sentence that names it.
+inline QString notARegularFileReason()
+{
+    return QStringLiteral("Das ist keine gewöhnliche Datei, sondern etwa ein Ordner, ein Gerät "
+                          "oder eine benannte Pipe.");
+}
+inline QString fileTooLargeReason(qint64 limit)
+{
+    return QStringLiteral("Die Datei ist größer als %1 MiB.").arg(limit / (1024 * 1024));
+}
 inline QString fileUnreadable(const QString &path, const QString &reason)
 {
     return QStringLiteral("Die Datei %1 kann nicht gelesen werden: %2").arg(path, reason);

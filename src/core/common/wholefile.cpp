@@ -14,57 +14,33 @@
 
 namespace {
 
-std::optional<QByteArray> refuse(QString *why, const QString &text)
-{
-    if (why)
-        *why = text;
-    return std::nullopt;
-}
+// Why a file was not read, before it is put into words.
+struct Refusal {
+    enum Kind { None, Missing, NotRegular, TooLarge, Unreadable } kind = None;
+    QString systemReason;
+};
 
-// Reads in pieces up to one byte past the limit, so a file that grew after
-// its size was looked at is still refused instead of read without end.
-std::optional<QByteArray> readUpTo(QFile &file, const QString &path, qint64 expected,
-                                   qint64 maxBytes, QString *why)
+std::optional<QByteArray> readRegular(const QString &path, qint64 maxBytes, Refusal &refusal)
 {
-    QByteArray bytes;
-    bytes.reserve(qsizetype(qMin(expected, maxBytes)));
-    char piece[64 * 1024];
-    for (;;) {
-        const qint64 n = file.read(piece, sizeof piece);
-        if (n < 0)
-            return refuse(why, msg::fileUnreadable(path, file.errorString()));
-        if (n == 0)
-            return bytes;
-        if (bytes.size() + n > maxBytes)
-            return refuse(why, msg::fileTooLarge(path, maxBytes));
-        bytes.append(piece, qsizetype(n));
-    }
-}
-
-} // namespace
-
-std::optional<QByteArray> ReadWholeFile(const QString &path, qint64 maxBytes, QString *why,
-                                        bool *missing)
-{
-    if (missing)
-        *missing = false;
-    auto notFound = [&] {
-        if (missing)
-            *missing = true;
-        return refuse(why, msg::fileNotFound(path));
+    auto refuse = [&refusal](Refusal::Kind kind, const QString &reason = QString()) {
+        refusal = Refusal{kind, reason};
+        return std::optional<QByteArray>();
     };
 #ifdef Q_OS_WIN
     const QFileInfo info(path);
-    if (!info.exists())
-        return notFound();
+    if (!info.exists()) {
+        QFile probe(path);
+        probe.open(QIODevice::ReadOnly); // only for the system's words
+        return refuse(Refusal::Missing, probe.errorString());
+    }
     if (!info.isFile())
-        return refuse(why, msg::notARegularFile(path));
+        return refuse(Refusal::NotRegular);
     if (info.size() > maxBytes)
-        return refuse(why, msg::fileTooLarge(path, maxBytes));
+        return refuse(Refusal::TooLarge);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return refuse(why, msg::fileUnreadable(path, file.errorString()));
-    return readUpTo(file, path, info.size(), maxBytes, why);
+        return refuse(Refusal::Unreadable, file.errorString());
+    const qint64 expected = info.size();
 #else
     // By hand rather than through QFile::open: the kind of file must be
     // checked on the opened file itself (a check of the path before opening
@@ -74,24 +50,84 @@ std::optional<QByteArray> ReadWholeFile(const QString &path, qint64 maxBytes, QS
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
-        if (error == ENOENT || error == ENOTDIR)
-            return notFound();
-        return refuse(why, msg::fileUnreadable(path, qt_error_string(error)));
+        return refuse(error == ENOENT || error == ENOTDIR ? Refusal::Missing : Refusal::Unreadable,
+                      qt_error_string(error));
     }
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        return refuse(why, msg::notARegularFile(path));
+        return refuse(Refusal::NotRegular);
     }
     if (st.st_size > maxBytes) {
         ::close(fd);
-        return refuse(why, msg::fileTooLarge(path, maxBytes));
+        return refuse(Refusal::TooLarge);
     }
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return refuse(why, msg::fileUnreadable(path, file.errorString()));
+        return refuse(Refusal::Unreadable, file.errorString());
     }
-    return readUpTo(file, path, qint64(st.st_size), maxBytes, why);
+    const qint64 expected = qint64(st.st_size);
 #endif
+    // Reads in pieces up to one byte past the limit, so a file that grew
+    // after its size was looked at is still refused instead of read without
+    // end.
+    QByteArray bytes;
+    bytes.reserve(qsizetype(qMin(expected, maxBytes)));
+    char piece[64 * 1024];
+    for (;;) {
+        const qint64 n = file.read(piece, sizeof piece);
+        if (n < 0)
+            return refuse(Refusal::Unreadable, file.errorString());
+        if (n == 0)
+            return bytes;
+        if (bytes.size() + n > maxBytes)
+            return refuse(Refusal::TooLarge);
+        bytes.append(piece, qsizetype(n));
+    }
+}
+
+} // namespace
+
+std::optional<QByteArray> ReadWholeFile(const QString &path, qint64 maxBytes, QString *why,
+                                        bool *missing)
+{
+    Refusal refusal;
+    std::optional<QByteArray> bytes = readRegular(path, maxBytes, refusal);
+    if (missing)
+        *missing = refusal.kind == Refusal::Missing;
+    if (why) {
+        switch (refusal.kind) {
+        case Refusal::None:
+            break;
+        case Refusal::Missing:
+            *why = msg::fileNotFound(path);
+            break;
+        case Refusal::NotRegular:
+            *why = msg::notARegularFile(path);
+            break;
+        case Refusal::TooLarge:
+            *why = msg::fileTooLarge(path, maxBytes);
+            break;
+        case Refusal::Unreadable:
+            *why = msg::fileUnreadable(path, refusal.systemReason);
+            break;
+        }
+    }
+    return bytes;
+}
+
+std::optional<QByteArray> ReadRegularFile(const QString &path, qint64 maxBytes, QString *reason)
+{
+    Refusal refusal;
+    std::optional<QByteArray> bytes = readRegular(path, maxBytes, refusal);
+    if (reason && !bytes) {
+        if (refusal.kind == Refusal::NotRegular)
+            *reason = msg::notARegularFileReason();
+        else if (refusal.kind == Refusal::TooLarge)
+            *reason = msg::fileTooLargeReason(maxBytes);
+        else
+            *reason = refusal.systemReason;
+    }
+    return bytes;
 }

@@ -14,3 +14,9 @@
 // that case apart from the others.
 std::optional<QByteArray> ReadWholeFile(const QString &path, qint64 maxBytes, QString *why,
                                         bool *missing = nullptr);
+
+// The same for a file the user named (a scenario): `reason` (when given) is
+// the bare reason, for a message of the caller's that names the file itself:
+// the system's text for a file that is missing or cannot be read, the
+// program's for one that is no regular file or is larger than `maxBytes`.
+std::optional<QByteArray> ReadRegularFile(const QString &path, qint64 maxBytes, QString *reason);

@@ -136,8 +136,8 @@ private:
     int failure_ = 0;
 };
 
-// The temporary file from its creation on: closed and removed again unless
-// it was renamed over the target.
+// The temporary file from its creation on: closed and, once it has a name,
+// removed again unless it was renamed over the target.
 class TemporaryFile {
 public:
     TemporaryFile(int fd, QByteArray path) : fd_(fd), path_(std::move(path)) {}
@@ -147,12 +147,14 @@ public:
     {
         if (fd_ >= 0)
             ::close(fd_);
-        if (!renamed_)
+        if (!renamed_ && !path_.isEmpty())
             ::unlink(path_.constData());
     }
 
     int fd() const { return fd_; }
+    // Empty while the file has no name.
     const QByteArray &path() const { return path_; }
+    void named(QByteArray path) { path_ = std::move(path); }
 
     // 0 or the reason's code.
     int close()
@@ -168,18 +170,23 @@ private:
     bool renamed_ = false;
 };
 
+// A fresh name for a temporary file in `folder`.
+QByteArray temporaryName(const QByteArray &folder)
+{
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QByteArray name = folder + (folder.endsWith('/') ? "" : "/") + ".marbolt-";
+    for (int i = 0; i < 12; ++i)
+        name += letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)];
+    return name + ".tmp";
+}
+
 // Creates a file of a new name in `folder` that nobody else can have opened:
 // O_EXCL refuses every existing entry, a symbolic link included, so a file
 // of the user's or a planted link at that name is never touched.
 int createTemporary(const QByteArray &folder, mode_t mode, QByteArray *path)
 {
-    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    const QByteArray prefix = folder + (folder.endsWith('/') ? "" : "/") + ".marbolt-";
     for (int attempt = 0; attempt < 100; ++attempt) {
-        QByteArray name = prefix;
-        for (int i = 0; i < 12; ++i)
-            name += letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)];
-        name += ".tmp";
+        const QByteArray name = temporaryName(folder);
         const int fd =
             ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd >= 0) {
@@ -192,6 +199,40 @@ int createTemporary(const QByteArray &folder, mode_t mode, QByteArray *path)
     errno = EEXIST;
     return -1;
 }
+
+#ifdef O_TMPFILE
+// A file without a name in `folder`: nothing of it remains when the program
+// is killed while writing. -1 with errno set where the system or the file
+// system has no such files (EOPNOTSUPP, EISDIR from kernels that do not know
+// the flag, EINVAL) or for any other failure.
+int createUnnamed(const QByteArray &folder, mode_t mode)
+{
+    return ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+}
+
+bool unnamedUnsupported(int code)
+{
+    return code == EOPNOTSUPP || code == EISDIR || code == EINVAL;
+}
+
+// Gives the unnamed file a fresh name of its own in `folder`, the last step
+// before the rename. 0 or the reason's code.
+int nameUnnamed(int fd, const QByteArray &folder, QByteArray *path)
+{
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QByteArray name = temporaryName(folder);
+        if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW) ==
+            0) {
+            *path = name;
+            return 0;
+        }
+        if (errno != EEXIST)
+            return errno;
+    }
+    return EEXIST;
+}
+#endif
 
 // Makes the rename itself durable; a failure here does not undo the save.
 void syncFolder(const QByteArray &folder)
@@ -279,7 +320,18 @@ bool replaceThroughTemporary(const Target &target, const FileWriteFunction &writ
     // An existing file's mode is set right after creation, before anything is
     // written; until then the file is ours alone. A new file gets the umask
     // default from the system at creation.
-    const int fd = createTemporary(folder, target.exists ? 0600 : 0666, &tempPath);
+    const mode_t mode = target.exists ? 0600 : 0666;
+    // Unnamed while it is written where the file system allows it, so that
+    // a save killed half way leaves nothing behind; elsewhere a hidden file
+    // of its own name.
+    int fd = -1;
+#ifdef O_TMPFILE
+    fd = createUnnamed(folder, mode);
+    if (fd < 0 && unnamedUnsupported(errno))
+        fd = createTemporary(folder, mode, &tempPath);
+#else
+    fd = createTemporary(folder, mode, &tempPath);
+#endif
     if (fd < 0) {
         const int code = errno;
         if (folderRefused)
@@ -296,6 +348,13 @@ bool replaceThroughTemporary(const Target &target, const FileWriteFunction &writ
         return fail(error, out.failed() ? out.reason() : msg::writeIncomplete());
     if (::fsync(fd) != 0)
         return fail(error, reasonOf(errno));
+#ifdef O_TMPFILE
+    if (temp.path().isEmpty()) {
+        if (const int code = nameUnnamed(fd, folder, &tempPath); code != 0)
+            return fail(error, reasonOf(code));
+        temp.named(tempPath);
+    }
+#endif
     if (const int code = temp.close(); code != 0)
         return fail(error, reasonOf(code));
     if (::rename(tempPath.constData(), target.path.constData()) != 0)

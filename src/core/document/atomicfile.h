@@ -8,12 +8,15 @@
 // Everything the program writes to disk (scenarios, island files, the game's
 // text file) goes through here, so that the old file survives every failure.
 //
-// The content goes to a temporary file of its own, created exclusively in the
-// folder of the file it replaces (never through a symbolic link, never over a
-// file of the user's), with the replaced file's owner, group and mode (a new
-// file: the umask default) set before its first byte. It is written in large
-// blocks with checked byte counts, synced to disk and renamed over the target
-// in one atomic step. A target that is a symbolic link stays a link: the file
+// The content goes to a temporary file of its own in the folder of the file
+// it replaces, with the replaced file's owner, group and mode (a new file: the
+// umask default) set before its first byte. Where the file system allows it,
+// that file has no name while it is written (O_TMPFILE), so a save killed half
+// way leaves nothing behind; it gets a fresh name just before the rename.
+// Elsewhere it is a hidden file created exclusively (never through a symbolic
+// link, never over a file of the user's). It is written in large blocks with
+// checked byte counts, synced to disk and renamed over the target in one
+// atomic step. A target that is a symbolic link stays a link: the file
 // at the end of the chain is replaced. An existing target that is not a
 // regular file, or that is read-only (for root too: no write permission bit at
 // all), is refused and left alone.

@@ -1,6 +1,7 @@
 #include "core/document/rumoszen.h"
 
 #include "core/common/messages.h"
+#include "core/common/wholefile.h"
 #include "core/document/atomicfile.h"
 #include "core/game/gamepath.h"
 #include "core/islands/footprinttable.h"
@@ -65,12 +66,14 @@ void RumoSzen::reset()
 
 bool RumoSzen::Load(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        lastError_ = file.errorString();
+    reset();
+    // The same guarded reader as for the files beside a scenario, so that a
+    // path naming a FIFO or a device neither waits nor reads without end.
+    std::optional<QByteArray> bytes = ReadRegularFile(path, MaxFileSize, &lastError_);
+    if (!bytes)
         return false;
-    }
-    return Load(file, path);
+    chunks_ = ChunkList::FromBytes(std::move(*bytes));
+    return decodeChunks(path);
 }
 
 bool RumoSzen::Load(QIODevice &in, const QString &path)
@@ -86,6 +89,11 @@ bool RumoSzen::Load(QIODevice &in, const QString &path)
         lastError_ = in.errorString();
         return false;
     }
+    return decodeChunks(path);
+}
+
+bool RumoSzen::decodeChunks(const QString &path)
+{
     IslandTemplates templates(gamePath_);
     templates_ = &templates;
     for (size_t i = 0; i < chunks_.size(); ++i) {

@@ -57,9 +57,15 @@ public:
     RumoSzen(const QString &gamePath, QObject *parent);
     ~RumoSzen() override;
 
+    // The largest scenario file read: the game's own scenarios are a few
+    // megabytes, the biggest synthetic worlds a few hundred.
+    static constexpr qint64 MaxFileSize = qint64(1) << 30;
+
     // Reads a scenario file of any of the five kinds. Succeeds only when a
     // "TIMERS" chunk was decoded. Texts to show arise in `notices()`; on
-    // failure lastError() tells why.
+    // failure lastError() tells why. Only a regular file of at most
+    // MaxFileSize bytes is read: a folder, a device or a FIFO is refused at
+    // once.
     bool Load(const QString &path);
     // The same from an open device (the file name is only remembered).
     bool Load(QIODevice &in, const QString &path);
@@ -170,6 +176,8 @@ private:
     int stepsFromClean() const;
     // The change count becomes stepsFromClean().
     void syncChangeCount();
+    // Decodes the chunks just read; the rest of both Loads.
+    bool decodeChunks(const QString &path);
     bool decodeChunk(ScenarioChunk &chunk, bool &endWalk);
     bool addIsland(std::unique_ptr<Insel> island);
     void decodeSzene(ScenarioChunk &chunk);

@@ -54,6 +54,9 @@ public:
     int climate() const { return climate_; }
     int sizeClass() const { return sizeClass_; }
     int templateNumber() const { return templateNumber_; }
+    // The "INSEL_MAXFUN" payload of an island of the older layout as read;
+    // empty for every other island.
+    const std::vector<uchar> &oldLayoutPayload() const { return oldChunk_; }
     bool native() const { return native_; }
     bool fromChunk() const { return fromChunk_; }
 

@@ -3,6 +3,7 @@
 #include "core/common/checkmessages.h"
 #include "core/document/rumoszen.h"
 #include "support/documentio.h"
+#include "support/gameinstallation.h"
 #include "support/scenariobuilder.h"
 
 #include <QtTest>
@@ -74,6 +75,8 @@ private slots:
     void jsonNamesSeverityKindAndObject();
     void diffNamesEachEdit_data();
     void diffNamesEachEdit();
+    void diffReportsEveryChangedByte_data();
+    void diffReportsEveryChangedByte();
 };
 
 void TestCheck::cleanScenarioHasNoFindings()
@@ -255,7 +258,7 @@ void TestCheck::diffNamesEachEdit_data()
 {
     QTest::addColumn<QByteArray>("base");
     QTest::addColumn<QByteArray>("edited");
-    QTest::addColumn<QString>("line");
+    QTest::addColumn<QStringList>("lines");
 
     const QByteArray clean = cleanScenario();
     auto replaced = [&](const QByteArray &from, const QByteArray &to) {
@@ -264,61 +267,250 @@ void TestCheck::diffNamesEachEdit_data()
         Q_ASSERT(at >= 0 && b.indexOf(from, at + 1) < 0);
         return b.replace(at, from.size(), to);
     };
-    QTest::newRow("same") << clean << clean << QString();
+    QTest::newRow("same") << clean << clean << QStringList();
     QTest::newRow("settings field")
         << clean << replaced(chunk("TIMERS", settings()), chunk("TIMERS", settings(40)))
-        << msg::diffChanged(msg::diffSettings(), "Maximale Anzahl Schiffe", "33", "40");
+        << QStringList{
+               msg::diffChanged(msg::diffSettings(), "Maximale Anzahl Schiffe", "33", "40")};
     const QByteArray two = chunk("INSEL5", islandRecord(placed(2, 30, 10, 8, 6)));
-    QTest::newRow("island moved") << clean
-                                  << replaced(two, chunk("INSEL5",
-                                                         islandRecord(placed(2, 31, 12, 8, 6))))
-                                  << msg::diffMoved(msg::diffIsland(2), 30, 10, 31, 12);
+    QTest::newRow("island moved")
+        << clean << replaced(two, chunk("INSEL5", islandRecord(placed(2, 31, 12, 8, 6))))
+        << QStringList{msg::diffMoved(msg::diffIsland(2), 30, 10, 31, 12)};
     QTest::newRow("island removed")
-        << clean << replaced(two, {}) << msg::diffRemoved(msg::diffIsland(2));
+        << clean << replaced(two, {}) << QStringList{msg::diffRemoved(msg::diffIsland(2))};
     QTest::newRow("island added")
         << clean << replaced(two, two + chunk("INSEL5", islandRecord(placed(5, 60, 60, 8, 6))))
-        << msg::diffAdded(msg::diffIsland(5));
+        << QStringList{msg::diffAdded(msg::diffIsland(5))};
+    // Players are counted from 1, as the pages' tabs "Spieler 1" to "Spieler 7".
+    IslandSpec one = placed(1, 10, 10, 20, 15);
+    one.cityOwners = {0, 1, 7, 7, 7, 7, 7, 7};
+    IslandSpec given = one;
+    given.cityOwners = {0, 2, 1, 7, 7, 7, 7, 7};
+    QTest::newRow("city owners of the island record")
+        << clean << replaced(islandRecord(one), islandRecord(given))
+        << QStringList{msg::diffChanged(msg::diffIsland(1), msg::diffCityOwner(1), "Spieler 2",
+                                        "Spieler 3"),
+                       msg::diffChanged(msg::diffIsland(1), msg::diffCityOwner(2), "keine Stadt",
+                                        "Spieler 2")};
     QTest::newRow("city owner") << clean
                                 << replaced(city(1, 1, 1, "Borkum"), city(1, 1, 2, "Borkum"))
-                                << msg::diffChanged(msg::diffCity("Borkum", 1), "Besitzer",
-                                                    "Spieler 2", "Spieler 3");
+                                << QStringList{msg::diffChanged(msg::diffCity("Borkum", 1),
+                                                                "Besitzer", "Spieler 2",
+                                                                "Spieler 3")};
     QTest::newRow("ship field") << clean
                                 << replaced(ship("Seeadler", 511, 351),
                                             ship("Seeadler", 511, 351, 21, 1, 0, 1600, 9))
-                                << msg::diffChanged(msg::diffVehicle(false, "Seeadler"), "Kanonen",
-                                                    "4", "9");
+                                << QStringList{msg::diffChanged(msg::diffShip(false, 0, "Seeadler"),
+                                                                "Kanonen", "4", "9")};
+    // A renamed ship is the same ship: its new name and its new cargo.
+    QTest::newRow("ship renamed and loaded")
+        << clean
+        << replaced(ship("Seeadler", 511, 351),
+                    ship("Falke", 511, 351, 21, 1, 0, 1600, 4, {{2401, 0x4000 | 323}}))
+        << QStringList{msg::diffChanged(msg::diffShip(false, 0, "Seeadler"), "Name", "„Seeadler“",
+                                        "„Falke“"),
+                       msg::diffChanged(msg::diffShip(false, 0, "Seeadler"), msg::diffCargo(0),
+                                        "keine", "10 3/32 t Erz (0x1)")};
     QTest::newRow("player field") << clean
                                   << replaced(playersOfKinds({0, 12, 12, 10, 14, 11, 13}),
                                               playersOfKinds({0, 12, 12, 12, 14, 11, 13}))
-                                  << msg::diffChanged(msg::diffPlayer(3), "Art", "Spielt nicht mit",
-                                                      "Computer");
+                                  << QStringList{msg::diffChanged(msg::diffPlayer(3), "Art",
+                                                                  "Spielt nicht mit", "Computer")};
     QTest::newRow("mission text") << clean
                                   << replaced(mission(1, "Handle."),
                                               mission(1, "Handle mit Tabak."))
-                                  << msg::diffChanged(msg::diffMission(1), "Auftragstext",
-                                                      "„Handle.“", "„Handle mit Tabak.“");
+                                  << QStringList{msg::diffChanged(msg::diffMission(1),
+                                                                  "Auftragstext", "„Handle.“",
+                                                                  "„Handle mit Tabak.“")};
+    // A long text is shown around its first difference, wherever that is.
+    const QByteArray text = "Gruende drei Staedte auf der Insel im Norden und handle mit Tabak.";
+    QByteArray later = text;
+    later.replace("Tabak", "Wein");
+    QTest::newRow("mission text differing late")
+        << replaced(mission(1, "Handle."), mission(1, text))
+        << replaced(mission(1, "Handle."), mission(1, later))
+        << QStringList{msg::diffChanged(msg::diffMission(1), "Auftragstext",
+                                        "…rden und handle mit Tabak.“",
+                                        "…rden und handle mit Wein.“")};
+    // Tiles are summed up per island and layer.
+    QTest::newRow("tiles") << clean
+                           << replaced(tile(1103, 2, 3, true, 0, 0), tile(1104, 2, 3, true, 0, 0))
+                           << QStringList{msg::diffTilesChanged(msg::diffIsland(1), 1,
+                                                                QStringLiteral("Bodenebene"))};
+    // A byte that no field names is named by its chunk and its offset there.
+    QByteArray borkum = city(1, 1, 1, "Borkum");
+    QByteArray marked = borkum;
+    marked[100] = char(marked[100] ^ 0x10);
+    QTest::newRow("byte of no field")
+        << clean << replaced(borkum, marked)
+        << QStringList{msg::diffChanged(
+               msg::diffChunk("STADT4"), msg::diffBytes(268, 1),
+               QStringLiteral("%1").arg(uchar(borkum[100]), 2, 16, QLatin1Char('0')),
+               QStringLiteral("%1").arg(uchar(marked[100]), 2, 16, QLatin1Char('0')))};
     const QByteArray timers = chunk("TIMERS", settings());
     QTest::newRow("unknown chunk size") << replaced(timers, chunk("WETTER", "abc") + timers)
                                         << replaced(timers, chunk("WETTER", "abcd") + timers)
-                                        << msg::diffChunkChanged("WETTER", 3, 4);
+                                        << QStringList{msg::diffChunkChanged("WETTER", 3, 4)};
     QTest::newRow("unknown chunk added")
         << clean << replaced(timers, chunk("WETTER", "abcd") + timers)
-        << msg::diffAdded(msg::diffChunk("WETTER"));
+        << QStringList{msg::diffAdded(msg::diffChunk("WETTER"))};
 }
 
 void TestCheck::diffNamesEachEdit()
 {
     QFETCH(QByteArray, base);
     QFETCH(QByteArray, edited);
-    QFETCH(QString, line);
+    QFETCH(QStringList, lines);
     RumoSzen a(kNoGame, nullptr);
     RumoSzen b(kNoGame, nullptr);
     QVERIFY(load(a, base));
     QVERIFY(load(b, edited));
-    QStringList lines;
+    QStringList found;
     for (const DiffLine &d : ScenarioDiff::Compare(a, b))
-        lines << d.text;
-    QCOMPARE(lines, line.isEmpty() ? QStringList() : QStringList{line});
+        found << d.text;
+    QCOMPARE(found, lines);
+}
+
+// Changing any bit of any payload byte that a load reads gives at least one
+// line: the rich scenario holds every kind of record the program reads (and
+// a chunk it only carries), and each of its payload bytes is changed in
+// turn, each time in another bit. Each field of each record kind is named
+// by the changes of its bytes.
+void TestCheck::diffReportsEveryChangedByte_data()
+{
+    QTest::addColumn<QByteArray>("chunkName");
+    QTest::addColumn<QStringList>("fields"); // "area: field" the changes named
+    QTest::addColumn<bool>("everyBit");      // else bit 0 and one more of each byte
+
+    const QStringList island{"Position",
+                             "Größe",
+                             "Klima",
+                             "Größenklasse",
+                             "Vorlage",
+                             "Eigener Boden",
+                             msg::diffCityOwner(0),
+                             msg::diffCityOwner(7)};
+    QTest::newRow("NAME") << QByteArray("NAME") << QStringList{"settings: Szenarioname"} << false;
+    QTest::newRow("carried chunk") << QByteArray("ZUFALL") << QStringList() << false;
+    QStringList islandFields;
+    for (const QString &f : island)
+        islandFields << QStringLiteral("island: ") + f;
+    QTest::newRow("INSEL5") << QByteArray("INSEL5") << islandFields << false;
+    QTest::newRow("INSEL_MAXFUN") << QByteArray("INSEL_MAXFUN") << islandFields << false;
+    QTest::newRow("INSELHAUS") << QByteArray("INSELHAUS")
+                               << QStringList{"island: Felder der Bodenebene",
+                                              "island: Felder der Gebäudeebene"}
+                               << false;
+    QTest::newRow("HIRSCH2") << QByteArray("HIRSCH2") << QStringList{"island: Hirsche"} << false;
+    QTest::newRow("STADT4") << QByteArray("STADT4")
+                            << QStringList{"city: Name", "city: Besitzer", "city: Baustopp"}
+                            << false;
+    QTest::newRow("KONTOR2") << QByteArray("KONTOR2")
+                             << QStringList{"tradingPost: Erz", "tradingPost: Gold"} << false;
+    QTest::newRow("SZENE_KAMPAGNE")
+        << QByteArray("SZENE_KAMPAGNE") << QStringList{"settings: Kampagne"} << false;
+    QTest::newRow("SZENE") << QByteArray("SZENE")
+                           << QStringList{"island: Anzahl",       "island: Position",
+                                          "island: Inselnummer",  "island: Klima",
+                                          "island: Größenklasse", "island: Eingeborene",
+                                          "island: Vorlage"}
+                           << false;
+    // Castle and cathedral read yes for any byte but 0; the builder's bytes
+    // there are no single bit away from 0, so their changes are bytes of no
+    // field.
+    QStringList player;
+    for (const char *f :
+         {"Name", "Art", "Farbe", "Konto", "Auftrag", "Denkmäler erhalten", "Denkmäler gebaut",
+          "Triumphbögen erhalten", "Triumphbögen gebaut", "Soldaten besiegt", "Soldaten verloren",
+          "Schiffe versenkt", "Schiffe gesunken", "Stimmungsschalter", "Entwicklungsstufe A1",
+          "Entwicklungsstufe A2", "Freigeschaltete Gebäude",
+          "Krieg bei mehr Einwohnern des Spielers als", "Krieg bei weniger eigenen Einwohnern als"})
+        player << QStringLiteral("player: ") + QString::fromUtf8(f);
+    QTest::newRow("PLAYER4") << QByteArray("PLAYER4") << player << false;
+    QStringList mission;
+    for (const char *f : {"Nummer",
+                          "Auftragstext",
+                          "Zielschalter",
+                          "Unterstützungsziele",
+                          "Erste Stadt",
+                          "Zweite Stadt",
+                          "Dritte Stadt",
+                          "Gesamteinwohnerzahl",
+                          "Zu besiegende Spieler",
+                          "Zu unterstützender Spieler",
+                          "Erreiche Einwohner (Freund)",
+                          "Halte Einwohner (Freund)",
+                          "Halte Siedlungen",
+                          "1. Lager",
+                          "2. Lager",
+                          "Gesamtbilanz",
+                          "Handelsbilanz",
+                          "1. Monopol",
+                          "2. Monopol",
+                          "Guthaben"})
+        mission << QStringLiteral("mission: ") + QString::fromUtf8(f);
+    QTest::newRow("AUFTRAG4") << QByteArray("AUFTRAG4") << mission << false;
+    QStringList ship{"ship: Name",     "ship: Position", "ship: Typ",    "ship: Art",
+                     "ship: Besitzer", "ship: Energie",  "ship: Kanonen"};
+    for (int c = 0; c < 8; ++c)
+        ship << QStringLiteral("ship: ") + msg::diffCargo(c);
+    QTest::newRow("SHIP4") << QByteArray("SHIP4") << ship << false;
+    QStringList settings;
+    for (const char *f :
+         {"Maximale Anzahl Schiffe", "Piraten erscheinen nicht wieder", "Dürren sind nicht möglich",
+          "Große Erzvorkommen sind unerschöpflich", "Fliegender Händler erscheint nicht",
+          "Vulkane brechen nicht aus", "Militäroptionen aus", "weitere Schalterbits", "MissNr",
+          "MissSubNr", "GameId", "Tutorflg", "CompLevel"})
+        settings << QStringLiteral("settings: ") + QString::fromUtf8(f);
+    QTest::newRow("TIMERS") << QByteArray("TIMERS") << settings << true;
+}
+
+void TestCheck::diffReportsEveryChangedByte()
+{
+    QFETCH(QByteArray, chunkName);
+    QFETCH(QStringList, fields);
+    QFETCH(bool, everyBit);
+    TempGameInstallation game;
+    const RichScenario rich = richScenario();
+    rich.install(game);
+    RumoSzen original(game.gameFolder(), nullptr);
+    QVERIFY(load(original, rich.file));
+
+    QStringList silent;
+    QSet<QString> named;
+    int changed = 0;
+    for (qsizetype at = 0; at + 20 <= rich.file.size();) {
+        const auto *header = reinterpret_cast<const uchar *>(rich.file.constData() + at);
+        const qint32 length = qFromLittleEndian<qint32>(header + 16);
+        const QByteArray name(reinterpret_cast<const char *>(header));
+        at += 20;
+        for (qsizetype i = 0; name == chunkName && i < length; ++i) {
+            // Bit 0, where the flags are, and one more that moves on.
+            QList<int> bits{0, int((at + i) % 7) + 1};
+            if (everyBit)
+                bits = {0, 1, 2, 3, 4, 5, 6, 7};
+            for (const int bit : bits) {
+                QByteArray edited = rich.file;
+                edited[at + i] = char(edited[at + i] ^ (1 << bit));
+                RumoSzen doc(game.gameFolder(), nullptr);
+                QVERIFY(load(doc, edited));
+                const QList<DiffLine> lines = ScenarioDiff::Compare(original, doc);
+                if (lines.isEmpty())
+                    silent << QStringLiteral("%1 byte %2 bit %3")
+                                  .arg(QString::fromLatin1(name))
+                                  .arg(i)
+                                  .arg(bit);
+                for (const DiffLine &d : lines)
+                    named.insert(d.area + QStringLiteral(": ") + d.field);
+                ++changed;
+            }
+        }
+        at += length;
+    }
+    QVERIFY(changed > 0);
+    QCOMPARE(silent, QStringList());
+    for (const QString &f : fields)
+        QVERIFY2(named.contains(f), qPrintable(f));
 }
 
 QTEST_GUILESS_MAIN(TestCheck)

@@ -15,6 +15,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
@@ -57,6 +58,31 @@ QString linkTextOf(const QString &path)
     char text[4096];
     const ssize_t n = ::readlink(encoded(path).constData(), text, sizeof text);
     return n < 0 ? QString() : QFile::decodeName(QByteArray(text, n));
+}
+
+// The file a save is writing, seen from inside its write function: a file
+// this process holds open that has no name in any folder. Its folder and its
+// status; the status's mode is 0 when there is no such file.
+struct FileBeingWritten {
+    QString folder;
+    struct stat st {};
+};
+
+FileBeingWritten fileBeingWritten()
+{
+    const QString fds = QStringLiteral("/proc/self/fd");
+    for (const QString &fd :
+         QDir(fds).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+        // The system shows an unnamed file as "<folder>/#<inode> (deleted)".
+        const QString text = linkTextOf(fds + QLatin1Char('/') + fd);
+        const qsizetype hash = text.lastIndexOf(QStringLiteral("/#"));
+        if (hash < 0 || !text.endsWith(QStringLiteral(" (deleted)")))
+            continue;
+        FileBeingWritten file{text.left(hash), {}};
+        if (::stat(encoded(fds + QLatin1Char('/') + fd).constData(), &file.st) == 0)
+            return file;
+    }
+    return {};
 }
 
 QString systemText(int code)
@@ -157,6 +183,8 @@ private slots:
     void nonRegularTargetRefused();
     void failedWriteLeavesNoTemporary_data();
     void failedWriteLeavesNoTemporary();
+    void killedSaveLeavesNothing_data();
+    void killedSaveLeavesNothing();
     void manySmallWritesFewSystemCalls();
     void rewriteInPlaceWhereFolderTakesNoFile_data();
     void rewriteInPlaceWhereFolderTakesNoFile();
@@ -281,25 +309,21 @@ void TestAtomicFile::temporaryHasFinalModeBeforeFirstByte()
         QCOMPARE(::chmod(encoded(target).constData(), mode_t(oldMode)), 0);
     }
 
-    QStringList temporaries;
-    int modeBeforeWriting = -1;
-    qint64 sizeBeforeWriting = -1;
+    const QStringList before = entries(dir.path());
+    QStringList whileWriting;
+    FileBeingWritten written;
     const Umask mask{mode_t(umask)};
     const bool saved = WriteFileAtomically(target, [&](QIODevice &out) {
-        temporaries = entries(dir.path());
-        temporaries.removeAll(QStringLiteral("ziel.szs"));
-        if (temporaries.size() == 1) {
-            const struct stat st = statOf(dir.filePath(temporaries[0]));
-            modeBeforeWriting = int(st.st_mode & 07777);
-            sizeBeforeWriting = st.st_size;
-        }
+        whileWriting = entries(dir.path());
+        written = fileBeingWritten();
         return out.write("neu") == 3;
     });
 
     QVERIFY(saved);
-    QCOMPARE(temporaries.size(), 1);
-    QCOMPARE(sizeBeforeWriting, 0);
-    QCOMPARE(modeBeforeWriting, expected);
+    QCOMPARE(whileWriting, before); // the file being written has no name
+    QCOMPARE(written.folder, dir.path());
+    QCOMPARE(qint64(written.st.st_size), 0);
+    QCOMPARE(int(written.st.st_mode & 07777), expected);
     QCOMPARE(modeOf(target), expected);
     QCOMPARE(testfiles::read(target), QByteArray("neu"));
 }
@@ -334,10 +358,7 @@ void TestAtomicFile::ownerGroupAndModeKept()
 
     struct stat early {};
     const bool saved = WriteFileAtomically(target, [&](QIODevice &out) {
-        QStringList names = entries(dir.path());
-        names.removeAll(QStringLiteral("ziel.szs"));
-        if (names.size() == 1)
-            early = statOf(dir.filePath(names[0]));
+        early = fileBeingWritten().st;
         return out.write("neu") == 3;
     });
 
@@ -454,9 +475,9 @@ void TestAtomicFile::symlinkStaysLink()
         QCOMPARE(::symlink("echt/ziel.szs", encoded(second).constData()), 0);
     const QStringList linkFolderBefore = entries(QFileInfo(linkPath).absolutePath());
 
-    QStringList besideReal;
+    QString writtenIn;
     const bool saved = WriteFileAtomically(linkPath, [&](QIODevice &out) {
-        besideReal = entries(realFolder);
+        writtenIn = fileBeingWritten().folder;
         return out.write("neu") == 3;
     });
 
@@ -468,7 +489,7 @@ void TestAtomicFile::symlinkStaysLink()
     QCOMPARE(testfiles::read(real), QByteArray("neu"));
     if (exists)
         QCOMPARE(modeOf(real), 0640);
-    QCOMPARE(besideReal.size(), exists ? 2 : 1); // the temporary file was there
+    QCOMPARE(writtenIn, realFolder); // the temporary file was there
     QCOMPARE(entries(realFolder), QStringList{"ziel.szs"});
     QCOMPARE(entries(QFileInfo(linkPath).absolutePath()), linkFolderBefore);
 }
@@ -596,6 +617,48 @@ void TestAtomicFile::failedWriteLeavesNoTemporary()
 
 // A scenario of many small records is handed to the system in large blocks,
 // and pieces of every size arrive in their order, across block boundaries.
+// A save killed while it writes (kill -9, a crash, a power cut before the
+// rename) leaves the folder as it was: the file it was writing has no name
+// yet, so nothing of it stays behind, and the target is the old one.
+void TestAtomicFile::killedSaveLeavesNothing_data()
+{
+    QTest::addColumn<bool>("targetExists");
+    QTest::addColumn<qsizetype>("written"); // bytes handed over before the kill
+    QTest::newRow("new file, nothing written yet") << false << qsizetype(0);
+    QTest::newRow("new file, several blocks written") << false << qsizetype(3 * 1024 * 1024);
+    QTest::newRow("existing file, a little written") << true << qsizetype(100);
+    QTest::newRow("existing file, several blocks written") << true << qsizetype(3 * 1024 * 1024);
+}
+
+void TestAtomicFile::killedSaveLeavesNothing()
+{
+    QFETCH(bool, targetExists);
+    QFETCH(qsizetype, written);
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("ziel.szs"));
+    if (targetExists)
+        testfiles::write(target, "alt");
+    const QStringList before = entries(dir.path());
+    const QByteArray content = pattern('n', written);
+
+    const pid_t child = ::fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        WriteFileAtomically(target, [&content](QIODevice &out) {
+            out.write(content);
+            ::raise(SIGKILL);
+            return true;
+        });
+        ::_exit(0); // not reached when the kill works
+    }
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+    QCOMPARE(entries(dir.path()), before);
+    if (targetExists)
+        QCOMPARE(testfiles::read(target), QByteArray("alt"));
+}
+
 void TestAtomicFile::manySmallWritesFewSystemCalls()
 {
     QTemporaryDir dir;

@@ -4,6 +4,7 @@
 #include "core/document/scenariofiles.h"
 #include "support/documentio.h"
 #include "support/gameinstallation.h"
+#include "support/hostilefiles.h"
 #include "support/scenariobuilder.h"
 #include "support/tempfiles.h"
 
@@ -114,6 +115,8 @@ private slots:
     void loadFails_data();
     void loadFails();
     void readErrorFailsTheLoad();
+    void nonRegularPathRefused_data();
+    void nonRegularPathRefused();
     void chunksAfterSettingsSurviveByteForByte_data();
     void chunksAfterSettingsSurviveByteForByte();
     void recordAreasTakeTheirSize_data();
@@ -298,6 +301,34 @@ void TestScenarioDocument::readErrorFailsTheLoad()
     RumoSzen doc(QString(), nullptr);
     QVERIFY(doc.Load(whole, QStringLiteral("heil.szs")));
     QCOMPARE(doc.chunks().size(), size_t(2));
+}
+
+// A path that names no regular file is refused at once, with the reason to
+// show under the sentence that names the path: a FIFO is not waited on, a
+// device is not read, a folder is no scenario. The editor opens through the
+// same load.
+void TestScenarioDocument::nonRegularPathRefused_data()
+{
+    QTest::addColumn<QString>("kind");
+    for (const QString &kind : hostile::kinds())
+        QTest::newRow(qPrintable(kind)) << kind;
+}
+
+void TestScenarioDocument::nonRegularPathRefused()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("szenario.szs"));
+    hostile::make(kind, path, RumoSzen::MaxFileSize);
+    RumoSzen doc(QString(), nullptr);
+    QVERIFY(!doc.Load(path));
+    const QString expected =
+        kind == QLatin1String("missing")    ? QString::fromLocal8Bit(std::strerror(ENOENT))
+        : kind == QLatin1String("oversize") ? msg::fileTooLargeReason(RumoSzen::MaxFileSize)
+                                            : msg::notARegularFileReason();
+    QCOMPARE(doc.lastError(), expected);
+    QVERIFY(doc.FilePath().isEmpty());
+    QVERIFY(doc.chunks().empty());
 }
 
 // The load decodes nothing after the settings chunk that ends its walk, so

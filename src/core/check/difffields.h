@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+#include <functional>
+#include <vector>
+
+// The fields the scenario diff names in each kind of record: the label the
+// editor gives a field and its value as the editor shows it, read from the
+// record's bytes. A byte that changes none of these values is named by no
+// field; the diff reports it by its chunk and offset instead.
+namespace DiffFields {
+
+enum class Shown {
+    Plain,
+    // A text, shortened around its first difference in the line.
+    Text,
+    // "x, y": the line says "verschoben von … nach …".
+    Position,
+};
+
+struct Field {
+    QString label;
+    std::function<QString(const uchar *)> value;
+    Shown shown = Shown::Plain;
+};
+using Fields = std::vector<Field>;
+
+// TIMERS, 664 bytes.
+const Fields &Settings();
+// PLAYER4, one player of 1072 bytes.
+const Fields &Player();
+// AUFTRAG4, one mission of 2244 bytes.
+const Fields &Mission();
+// INSEL5, 116 bytes, and the older INSEL_MAXFUN, converted first.
+const Fields &Island();
+const Fields &OldIsland();
+// One 16-byte island reference of the SZENE payload.
+const Fields &Reference();
+// STADT4, 168 bytes.
+const Fields &City();
+// KONTOR2, 1004 bytes.
+const Fields &TradingPost();
+// SHIP4, 436 bytes.
+const Fields &Ship();
+
+} // namespace DiffFields
