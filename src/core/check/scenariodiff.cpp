@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <algorithm>
 #include <cstring>
+#include <set>
 #include <map>
 
 namespace {
@@ -341,7 +342,7 @@ private:
             }
             cities(*a, *b);
             tradingPosts(*a, *b);
-            deer(object, *a, *b);
+            deer(object, a->deer(), b->deer());
         }
     }
 
@@ -385,17 +386,16 @@ private:
     }
 
     // Deer records show only their island; they are counted like tiles.
-    void deer(const QString &island, const Insel &a, const Insel &b)
+    void deer(const QString &island, const DeerList &a, const DeerList &b)
     {
-        const size_t count = std::min(a.deer().size(), b.deer().size());
-        if (a.deer().size() != b.deer().size()) {
-            changed("island", island, msg::diffDeer(), QString::number(a.deer().size()),
-                    QString::number(b.deer().size()));
+        const size_t count = std::min(a.size(), b.size());
+        if (a.size() != b.size()) {
+            changed("island", island, msg::diffDeer(), QString::number(a.size()),
+                    QString::number(b.size()));
         }
         qsizetype differ = 0;
         for (size_t i = 0; i < count; ++i)
-            differ +=
-                std::memcmp(a.deer().at(i).data(), b.deer().at(i).data(), DeerRecord::Size) != 0;
+            differ += std::memcmp(a.at(i).data(), b.at(i).data(), DeerRecord::Size) != 0;
         if (differ > 0)
             line("island", island, msg::diffDeer(), {}, {}, msg::diffDeerChanged(island, differ));
     }
@@ -447,11 +447,20 @@ private:
     }
 
     // Settlements the load read but could not place, pair by pair in
-    // reading order.
+    // reading order; their deer counted per island number.
     void unplacedSettlements()
     {
-        const auto &ra = a_.loadReport();
-        const auto &rb = b_.loadReport();
+        const auto flatten = [](const RumoSzen &doc) {
+            std::pair<std::vector<CityRecord>, std::vector<TradingPostRecord>> lists;
+            for (const UnplacedSettlements &u : doc.unplacedSettlements()) {
+                lists.first.insert(lists.first.end(), u.cities.begin(), u.cities.end());
+                lists.second.insert(lists.second.end(), u.tradingPosts.begin(),
+                                    u.tradingPosts.end());
+            }
+            return lists;
+        };
+        const auto [citiesA, postsA] = flatten(a_);
+        const auto [citiesB, postsB] = flatten(b_);
         auto compareList = [this](const char *area, const auto &la, const auto &lb, auto objectOf,
                                   const Fields &fields, qsizetype size) {
             for (size_t k = 0; k < std::max(la.size(), lb.size()); ++k) {
@@ -464,22 +473,38 @@ private:
                                   in(b_, lb[k].data()));
             }
         };
-        const auto cityObject = [](const CityRecord &c) {
-            return QStringLiteral("%1 (%2)").arg(msg::diffCity(c.name(), c.islandNumber()),
-                                                 msg::diffSettlementWithoutIsland());
-        };
-        compareList("city", ra.citiesWithoutIsland, rb.citiesWithoutIsland, cityObject,
-                    DiffFields::City(), CityRecord::Size);
-        compareList("city", ra.citiesOutsideSlots, rb.citiesOutsideSlots, cityObject,
-                    DiffFields::City(), CityRecord::Size);
         compareList(
-            "tradingPost", ra.postsWithoutIsland, rb.postsWithoutIsland,
+            "city", citiesA, citiesB,
+            [](const CityRecord &c) {
+                return QStringLiteral("%1 (%2)").arg(msg::diffCity(c.name(), c.islandNumber()),
+                                                     msg::diffSettlementWithoutIsland());
+            },
+            DiffFields::City(), CityRecord::Size);
+        compareList(
+            "tradingPost", postsA, postsB,
             [](const TradingPostRecord &p) {
                 return QStringLiteral("%1 (%2)").arg(
                     msg::diffTradingPost(QString(), p.islandNumber(), p.citySlot()),
                     msg::diffSettlementWithoutIsland());
             },
             DiffFields::TradingPost(), TradingPostRecord::Size);
+        const auto deerOf = [](const RumoSzen &doc, int number) {
+            for (const UnplacedSettlements &u : doc.unplacedSettlements()) {
+                if (u.island == number)
+                    return u.deer;
+            }
+            return DeerList();
+        };
+        std::set<int> numbers;
+        for (const RumoSzen *doc : {&a_, &b_}) {
+            for (const UnplacedSettlements &u : doc->unplacedSettlements())
+                numbers.insert(u.island);
+        }
+        for (int number : numbers) {
+            deer(QStringLiteral("%1 (%2)").arg(msg::diffIsland(number),
+                                               msg::diffSettlementWithoutIsland()),
+                 deerOf(a_, number), deerOf(b_, number));
+        }
     }
 
     // The SZENE payloads pair by pair: the count of references, each
