@@ -22,6 +22,35 @@ QJsonObject settingsJson(ScenarioSettings s)
         {"maxShips", qint64(s.maxShips())}};
 }
 
+QJsonObject cityJson(const CityRecord &c)
+{
+    return {
+        {"slot", c.slot()}, {"name", c.name()}, {"owner", c.owner()}, {"buildStop", c.buildStop()}};
+}
+
+QJsonObject tradingPostJson(const TradingPostRecord &p)
+{
+    QJsonObject stock;
+    for (int g = GoodsTable::FirstGoods; g <= GoodsTable::LastGoods; ++g)
+        stock[GoodsTable::StockName(g)] = qint64(p.slot(g).amount() >> 5);
+    return {{"citySlot", p.citySlot()}, {"stock", stock}};
+}
+
+// Settlements of an island number the map cannot show, kept as read.
+QJsonObject unplacedJson(const UnplacedSettlements &u)
+{
+    QJsonArray cities;
+    for (const CityRecord &c : u.cities)
+        cities.append(cityJson(c));
+    QJsonArray posts;
+    for (const TradingPostRecord &p : u.tradingPosts)
+        posts.append(tradingPostJson(p));
+    return {{"island", u.island},
+            {"cities", cities},
+            {"tradingPosts", posts},
+            {"deer", int(u.deer.size())}};
+}
+
 QJsonObject islandJson(const RumoSzen &doc, const Insel &island)
 {
     const IslandRecord r = island.record();
@@ -35,21 +64,14 @@ QJsonObject islandJson(const RumoSzen &doc, const Insel &island)
     for (const CityRecord &c : island.cities()) {
         if (!c)
             continue;
-        QJsonObject city{{"slot", c.slot()},
-                         {"name", c.name()},
-                         {"owner", c.owner()},
-                         {"buildStop", c.buildStop()}};
+        QJsonObject city = cityJson(c);
         if (const auto b = doc.CityBounds(island, c.slot()))
             city["bounds"] = QJsonArray{b->left, b->top, b->right, b->bottom};
         cities.append(city);
     }
     QJsonArray posts;
-    for (const TradingPostRecord &p : island.tradingPosts()) {
-        QJsonObject stock;
-        for (int g = GoodsTable::FirstGoods; g <= GoodsTable::LastGoods; ++g)
-            stock[GoodsTable::StockName(g)] = qint64(p.slot(g).amount() >> 5);
-        posts.append(QJsonObject{{"citySlot", p.citySlot()}, {"stock", stock}});
-    }
+    for (const TradingPostRecord &p : island.tradingPosts())
+        posts.append(tradingPostJson(p));
     return {{"number", island.number()},
             {"source", island.fromChunk() ? "chunk" : "reference"},
             {"x", island.x()},
@@ -184,6 +206,9 @@ QJsonObject ScenarioToJson(RumoSzen &doc)
         if (island)
             islands.append(islandJson(doc, *island));
     }
+    QJsonArray unplaced;
+    for (const UnplacedSettlements &u : doc.unplacedSettlements())
+        unplaced.append(unplacedJson(u));
     QJsonArray ships;
     for (const ShipRecord &ship : doc.Ships())
         ships.append(shipJson(ship));
@@ -200,6 +225,7 @@ QJsonObject ScenarioToJson(RumoSzen &doc)
             {"campaignNumber", doc.CampaignNumber()},
             {"scenarioName", doc.scenarioName()},
             {"islands", islands},
+            {"unplacedSettlements", unplaced},
             {"ships", ships},
             {"players", players},
             {"missions", missions}};

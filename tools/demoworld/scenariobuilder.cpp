@@ -315,8 +315,16 @@ QByteArray ScenarioBuilder::fileBytes() const
     chunk("SZENE", demo::SzenePayload(references));
 
     for (const auto &island : islands_) {
-        if (island->reference)
+        if (island->reference) {
+            // The template gives the island; its settlements are the scenario's.
+            if (!island->deer.isEmpty() || !island->cityRecords.isEmpty() ||
+                !island->tradingPosts.isEmpty()) {
+                chunk("HIRSCH2", island->deer);
+                chunk("STADT4", island->cityRecords);
+                chunk("KONTOR2", island->tradingPosts);
+            }
             continue;
+        }
         demo::IslandFields f;
         f.number = island->number;
         f.width = island->shape->width();

@@ -96,8 +96,8 @@ bool inselreich(bool savegame, std::vector<DemoScenario> &scenarios, QString &er
 {
     ScenarioBuilder b(0x1A5E1);
     bool ok = b.addReference({Nord, Med, false, 0}) >= 0;
-    ok = ok && b.addReference({Sued, Mit, false, 1}) >= 0;
-    ok = ok && b.addReference({NoKlima, Lit, false, NoNumber}) >= 0;
+    const int southForest = b.addReference({Sued, Mit, false, 1});
+    ok = ok && southForest >= 0 && b.addReference({NoKlima, Lit, false, NoNumber}) >= 0;
     ok = ok && b.addReference({Sued, Med, false, 7}) >= 0;
     const int home = b.addIsland(IslandForm::OwnGround, Nord, Lar, NoNumber);
     const int blue = b.addIsland(IslandForm::OwnGround, Sued, Big, 2);
@@ -111,8 +111,8 @@ bool inselreich(bool savegame, std::vector<DemoScenario> &scenarios, QString &er
     const int meadow = b.addIsland(IslandForm::OwnGround, NoKlima, Mit, NoNumber);
     const int reef = b.addIsland(IslandForm::OwnGround, Sued, Lit, 0);
     ok = ok && b.addReference({Nord, Lit, false, 1}) >= 0;
-    ok = ok && b.addReference({Sued, Lit, false, 2}) >= 0;
-    ok = ok && b.addReference({NoKlima, Med, false, 7}) >= 0;
+    const int southIsle = b.addReference({Sued, Lit, false, 2});
+    ok = ok && southIsle >= 0 && b.addReference({NoKlima, Med, false, 7}) >= 0;
     ok = ok && meadow >= 0 && reef >= 0 && home >= 0 && blue >= 0 && shared >= 0 && white >= 0 &&
          colony >= 0 && natives >= 0 && wild >= 0 && rock >= 0 && outpost >= 0;
     ok = ok && b.addCity(home, 0, CityStyle::Capital, QStringLiteral("Marbolt"));
@@ -144,6 +144,12 @@ bool inselreich(bool savegame, std::vector<DemoScenario> &scenarios, QString &er
     ok = ok && b.addCart(1, QStringLiteral("Erzkarren"));
     if (savegame)
         ok = ok && b.addShip(GrKrieg, 0, QStringLiteral("Vergeltung"));
+    // Deer on two islands of the game's templates: only the scenario holds
+    // them, and a save without the game's templates must keep them too.
+    if (ok) {
+        b.addDeer(southForest, 2);
+        b.addDeer(southIsle, 1);
+    }
 
     setPlayers(b, {{{QStringLiteral("Henrike Tobrel"), Human, savegame ? 83412 : 50000, 0},
                     {QStringLiteral("Graf Blauenstein"), Computer, 40000, 1},

@@ -5,8 +5,8 @@
 #include "core/map/worldrenderer.h"
 
 #include <QJsonObject>
+#include <algorithm>
 #include <map>
-#include <tuple>
 
 namespace {
 
@@ -179,14 +179,16 @@ private:
     void checkIslands()
     {
         const RumoSzen::LoadReport &report = doc_.loadReport();
-        for (int number : report.replacedIslands)
-            add(Severity::Error, CheckObject{Kind::Island, number, number, -1, {}},
-                msg::islandNumberTwice(number));
+        for (const auto &island : doc_.displacedIslands()) {
+            const int number = island->number();
+            add(Severity::Warning, CheckObject{Kind::Island, number, number, -1, {}},
+                msg::islandNumberTwice(number, island->x(), island->y()));
+        }
         for (int number : report.referencesWithoutTemplate)
-            add(Severity::Error, CheckObject{Kind::Island, number, number, -1, {}},
+            add(Severity::Warning, CheckObject{Kind::Island, number, number, -1, {}},
                 msg::referenceWithoutTemplate(number));
         if (report.layersWithoutIsland > 0)
-            add(Severity::Error, chunkObject("INSELHAUS"),
+            add(Severity::Warning, chunkObject("INSELHAUS"),
                 msg::layersWithoutIsland(report.layersWithoutIsland));
 
         const auto &islands = doc_.Islands();
@@ -209,42 +211,50 @@ private:
 
     void checkSettlements()
     {
+        // Settlements the map cannot show are kept; the check says why they
+        // are not shown.
         const RumoSzen::LoadReport &report = doc_.loadReport();
-        for (const CityRecord &city : report.citiesWithoutIsland)
-            add(Severity::Error, cityObject(city),
-                msg::cityWithoutIsland(city.name(), city.islandNumber()));
-        for (const CityRecord &city : report.citiesOutsideSlots)
-            add(Severity::Error, cityObject(city),
-                msg::cityOutsideSlots(city.name(), city.islandNumber(), city.slot()));
-        for (const TradingPostRecord &post : report.postsWithoutIsland) {
-            const auto it = recordIndex_.find(post.data());
-            add(Severity::Error,
-                CheckObject{Kind::TradingPost,
-                            it == recordIndex_.end() ? -1 : it->second,
-                            post.islandNumber(),
-                            post.citySlot(),
-                            {}},
-                msg::tradingPostWithoutIsland(post.islandNumber()));
+        for (const UnplacedSettlements &unplaced : doc_.unplacedSettlements()) {
+            const int number = unplaced.island;
+            const bool hasIsland = doc_.island(number) != nullptr;
+            const QString where = msg::unplacedIsland(
+                number, std::count(report.referencesWithoutTemplate.begin(),
+                                   report.referencesWithoutTemplate.end(), number) > 0);
+            for (const CityRecord &city : unplaced.cities) {
+                add(Severity::Warning, cityObject(city),
+                    hasIsland ? msg::cityOutsideSlots(city.name(), number, city.slot())
+                              : msg::cityWithoutIsland(city.name(), where));
+            }
+            for (const TradingPostRecord &post : unplaced.tradingPosts) {
+                const auto it = recordIndex_.find(post.data());
+                add(Severity::Warning,
+                    CheckObject{Kind::TradingPost,
+                                it == recordIndex_.end() ? -1 : it->second,
+                                number,
+                                post.citySlot(),
+                                {}},
+                    msg::tradingPostWithoutIsland(where));
+            }
+            if (!unplaced.deer.empty())
+                add(Severity::Warning, CheckObject{Kind::Deer, number, number, -1, {}},
+                    msg::deerWithoutIsland(qsizetype(unplaced.deer.size()), where));
         }
-        // Dropped deer are counted per island named, however the records
+        // Rejected deer are counted per island named, however the records
         // alternate, so a chunk of a million records gives few findings.
-        using DeerKey = std::tuple<int, bool, int>;
+        using DeerKey = std::pair<int, int>;
         std::map<DeerKey, qsizetype> deerCounts;
         std::vector<DeerKey> deerOrder;
-        for (const auto &deer : report.droppedDeer) {
-            const DeerKey key{deer.chunkIsland, deer.islandMissing, deer.namedIsland};
+        for (const auto &deer : report.rejectedDeer) {
+            const DeerKey key{deer.chunkIsland, deer.namedIsland};
             auto [it, added] = deerCounts.try_emplace(key, 0);
             it->second += deer.count;
             if (added)
                 deerOrder.push_back(key);
         }
         for (const DeerKey &key : deerOrder) {
-            const auto [chunkIsland, missing, named] = key;
-            const qsizetype count = deerCounts[key];
-            add(Severity::Error,
-                CheckObject{Kind::Deer, missing ? chunkIsland : named, chunkIsland, -1, {}},
-                missing ? msg::deerWithoutIsland(count, chunkIsland)
-                        : msg::deerOfOtherIsland(count, chunkIsland, named));
+            const auto [chunkIsland, named] = key;
+            add(Severity::Error, CheckObject{Kind::Deer, named, chunkIsland, -1, {}},
+                msg::deerOfOtherIsland(deerCounts[key], chunkIsland, named));
         }
 
         for (const auto &island : doc_.Islands()) {

@@ -107,59 +107,70 @@ inline QString islandsOverlap(int number, int other)
 {
     return QStringLiteral("Insel %1 überlappt Insel %2.").arg(number).arg(other);
 }
-inline QString islandNumberTwice(int number)
+// Records the map cannot show are kept all the same; every such finding ends
+// with the same words.
+inline QString islandNumberTwice(int number, int x, int y)
 {
-    return QStringLiteral("Die Inselnummer %1 kommt mehrmals vor: nur die zuletzt gelesene "
-                          "Insel wird angezeigt und gespeichert.")
-        .arg(number);
+    return QStringLiteral("Die Inselnummer %1 kommt mehrmals vor; die Insel bei %2, %3 kann nicht "
+                          "angezeigt werden, bleibt aber erhalten.")
+        .arg(number)
+        .arg(x)
+        .arg(y);
 }
 inline QString referenceWithoutTemplate(int number)
 {
     return QStringLiteral("Insel %1 ist ein Verweis auf eine Inselvorlage, die nicht gelesen "
-                          "werden konnte; die Insel fehlt, ihre Städte, Kontore und Hirsche "
-                          "werden beim Speichern nicht geschrieben.")
+                          "werden konnte; sie kann nicht angezeigt werden, bleibt aber erhalten.")
         .arg(number);
 }
 inline QString layersWithoutIsland(int count)
 {
     if (count == 1)
-        return QStringLiteral("Ein Inselhaus-Block steht vor der ersten Insel, gehört zu keiner "
-                              "Insel und wird beim Speichern nicht geschrieben.");
-    return QStringLiteral("%1 Inselhaus-Blöcke stehen vor der ersten Insel, gehören zu keiner "
-                          "Insel und werden beim Speichern nicht geschrieben.")
+        return QStringLiteral("Ein Inselhaus-Block folgt auf keine Insel; er kann nicht "
+                              "angezeigt werden, bleibt aber erhalten.");
+    return QStringLiteral("%1 Inselhaus-Blöcke folgen auf keine Insel; jeder kann nicht "
+                          "angezeigt werden, bleibt aber erhalten.")
         .arg(count);
 }
 
-// Settlements.
-inline QString cityWithoutIsland(const QString &name, int island)
+// Settlements. The island a settlement names when the map has none of that
+// number: "Insel 5, die es im Szenario nicht gibt".
+inline QString unplacedIsland(int island, bool templateMissing)
 {
-    return QStringLiteral("Die Stadt „%1“ nennt Insel %2, die es im Szenario nicht gibt; sie "
-                          "wird beim Speichern nicht geschrieben.")
-        .arg(name)
-        .arg(island);
+    return templateMissing
+               ? QStringLiteral("Insel %1, deren Inselvorlage nicht gelesen werden konnte")
+                     .arg(island)
+               : QStringLiteral("Insel %1, die es im Szenario nicht gibt").arg(island);
+}
+inline QString cityWithoutIsland(const QString &name, const QString &island)
+{
+    return QStringLiteral("Die Stadt „%1“ nennt %2; sie kann nicht angezeigt werden, bleibt "
+                          "aber erhalten.")
+        .arg(name, island);
 }
 inline QString cityOutsideSlots(const QString &name, int island, int slot)
 {
     return QStringLiteral("Die Stadt „%1“ auf Insel %2 steht im Stadtplatz %3, eine Insel hat "
-                          "nur die Plätze 0 bis 7; sie wird beim Speichern nicht geschrieben.")
+                          "nur die Plätze 0 bis 7; sie kann nicht angezeigt werden, bleibt aber "
+                          "erhalten.")
         .arg(name)
         .arg(island)
         .arg(slot);
 }
-inline QString tradingPostWithoutIsland(int island)
+inline QString tradingPostWithoutIsland(const QString &island)
 {
-    return QStringLiteral("Ein Kontor nennt Insel %1, die es im Szenario nicht gibt; es wird "
-                          "beim Speichern nicht geschrieben.")
+    return QStringLiteral("Ein Kontor nennt %1; es kann nicht angezeigt werden, bleibt aber "
+                          "erhalten.")
         .arg(island);
 }
-inline QString deerWithoutIsland(qsizetype count, int island)
+inline QString deerWithoutIsland(qsizetype count, const QString &island)
 {
     if (count == 1)
-        return QStringLiteral("Ein Hirsch-Eintrag nennt Insel %1, die es im Szenario nicht gibt; "
-                              "er wird beim Speichern nicht geschrieben.")
+        return QStringLiteral("Ein Hirsch-Eintrag nennt %1; er kann nicht angezeigt werden, "
+                              "bleibt aber erhalten.")
             .arg(island);
-    return QStringLiteral("%1 Hirsch-Einträge nennen Insel %2, die es im Szenario nicht gibt; "
-                          "sie werden beim Speichern nicht geschrieben.")
+    return QStringLiteral("%1 Hirsch-Einträge nennen %2; der Hirschbestand kann nicht angezeigt "
+                          "werden, bleibt aber erhalten.")
         .arg(count)
         .arg(island);
 }

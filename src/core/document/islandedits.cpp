@@ -10,18 +10,19 @@
 std::optional<int> RumoSzen::FreeIslandNumber() const
 {
     std::bitset<256> used;
-    for (const auto &island : islands_) {
-        if (island)
-            used.set(island->number());
+    // Islands kept behind the shown one of their number are saved too.
+    for (const auto *list : {&islands_, &displaced_}) {
+        for (const auto &island : *list) {
+            if (island)
+                used.set(island->number());
+        }
     }
     // Entries of the SZENE payload whose template was missing stay in the
     // file and build their island again once the template is there.
     for (int number : report_.referencesWithoutTemplate)
         used.set(size_t(number) & 0xFF);
-    for (const CityRecord &city : report_.citiesWithoutIsland)
-        used.set(city.islandNumber());
-    for (const TradingPostRecord &post : report_.postsWithoutIsland)
-        used.set(post.islandNumber());
+    for (const UnplacedSettlements &settlements : unplaced_)
+        used.set(size_t(settlements.island) & 0xFF);
     for (int number = 0; number < int(used.size()); ++number) {
         if (!used.test(size_t(number)))
             return number;
@@ -53,14 +54,6 @@ Insel *RumoSzen::InsertIsland(std::unique_ptr<Insel> island, int x, int y)
     Insel *inserted = island.get();
     undoStack_.push(new IslandInsertEdit(*this, std::move(island)));
     return inserted;
-}
-
-void RumoSzen::writeIslands(ChunkWriter &out) const
-{
-    for (const auto &island : islands_) {
-        if (island)
-            island->Write(out, false);
-    }
 }
 
 // The islands built from references view their entries inside the SZENE

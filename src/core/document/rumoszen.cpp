@@ -57,7 +57,12 @@ void RumoSzen::reset()
     settingsChunk_ = NoChunk;
     notices_.clear();
     report_ = LoadReport();
-    walkEnded_ = false;
+    readCities_.clear();
+    readPosts_.clear();
+    readDeer_.clear();
+    displaced_.clear();
+    unplaced_.clear();
+    layerInPlace_.clear();
     scenarioName_.clear();
     campaignNumber_ = -1;
     lastError_.clear();
@@ -89,12 +94,12 @@ bool RumoSzen::Load(QIODevice &in, const QString &path)
     }
     IslandTemplates templates(gamePath_);
     templates_ = &templates;
+    layerInPlace_.assign(chunks_.size(), false);
     for (size_t i = 0; i < chunks_.size(); ++i) {
-        ScenarioChunk &chunk = chunks_[i];
-        if (chunk.length() == 0)
+        if (chunks_[i].length() == 0)
             continue;
         bool endWalk = false;
-        const bool ok = decodeChunk(chunk, endWalk);
+        const bool ok = decodeChunk(i, endWalk);
         if (!ok)
             break;
         if (endWalk) {
@@ -102,21 +107,7 @@ bool RumoSzen::Load(QIODevice &in, const QString &path)
             break;
         }
     }
-    // Settlements of islands that the walk met only after them.
-    walkEnded_ = true;
-    for (const CityRecord &city : pendingCities_) {
-        if (!addCity(city))
-            report_.citiesWithoutIsland.push_back(city);
-    }
-    for (const TradingPostRecord &post : pendingPosts_) {
-        if (!addTradingPost(post))
-            report_.postsWithoutIsland.push_back(post);
-    }
-    for (ScenarioChunk *deer : pendingDeer_)
-        decodeDeer(*deer);
-    pendingCities_.clear();
-    pendingPosts_.clear();
-    pendingDeer_.clear();
+    placeSettlements();
     templates_ = nullptr;
     if (settingsChunk_ == NoChunk) {
         lastError_ = msg::noScenarioSettings();
@@ -128,8 +119,9 @@ bool RumoSzen::Load(QIODevice &in, const QString &path)
     return true;
 }
 
-bool RumoSzen::decodeChunk(ScenarioChunk &chunk, bool &endWalk)
+bool RumoSzen::decodeChunk(size_t index, bool &endWalk)
 {
+    ScenarioChunk &chunk = chunks_[index];
     const QByteArrayView name = chunk.nameView();
     const uchar *payload = chunk.payload();
     const qint32 length = chunk.length();
@@ -143,11 +135,15 @@ bool RumoSzen::decodeChunk(ScenarioChunk &chunk, bool &endWalk)
         if (length >= 4)
             campaignNumber_ = le::i32(payload, 0);
     } else if (name == "INSELHAUS") {
-        // A layer before any island belongs to nothing and is dropped.
+        // Only an island of the scenario's own writes its layers. A layer
+        // after a template reference is shown on that island, and any other
+        // layer on none; both go back where they stood, so that the next
+        // load meets them after the same chunks again.
         if (lastIsland_)
             lastIsland_->AddLayer(payload, length);
         else
             ++report_.layersWithoutIsland;
+        layerInPlace_[index] = !lastIsland_ || !lastIsland_->fromChunk();
     } else if (name == "AUFTRAG4") {
         copyIntoArea(missionArea_, chunk);
     } else if (name == "TIMERS") {
@@ -177,9 +173,17 @@ bool RumoSzen::addIsland(std::unique_ptr<Insel> island)
     if (islands_.size() <= number)
         islands_.resize(number + 1);
     lastIsland_ = island.get();
-    if (islands_[number])
-        report_.replacedIslands.push_back(int(number));
-    islands_[number] = std::move(island);
+    std::unique_ptr<Insel> &entry = islands_[number];
+    // The scenario's own island keeps its number against a reference: a save
+    // writes the own islands where the first of them stood, so the order in
+    // which the next load meets the two would otherwise depend on the save.
+    if (entry && entry->fromChunk() && !island->fromChunk()) {
+        displaced_.push_back(std::move(island));
+        return true;
+    }
+    if (entry)
+        displaced_.push_back(std::move(entry));
+    entry = std::move(island);
     return true;
 }
 
@@ -206,52 +210,18 @@ void RumoSzen::decodeSzene(ScenarioChunk &chunk)
     }
 }
 
-bool RumoSzen::addCity(const CityRecord &city)
-{
-    Insel *owner = island(city.islandNumber());
-    if (!owner)
-        return false;
-    // Only slots that the island record has an owner entry for exist.
-    if (city.slot() >= IslandRecord::CitySlots) {
-        report_.citiesOutsideSlots.push_back(city);
-        return true;
-    }
-    auto &cities = owner->cities();
-    if (cities.size() <= city.slot())
-        cities.resize(size_t(city.slot()) + 1);
-    cities[city.slot()] = city;
-    return true;
-}
-
-bool RumoSzen::addTradingPost(const TradingPostRecord &post)
-{
-    Insel *owner = island(post.islandNumber());
-    if (owner)
-        owner->tradingPosts().push_back(post);
-    return owner != nullptr;
-}
-
-// A settlement of an island named later (a template island of the SZENE
-// references, which a save writes after the settlements) is taken when the
-// walk ends.
 void RumoSzen::decodeCities(ScenarioChunk &chunk)
 {
     const qint32 count = chunk.length() / CityRecord::Size;
-    for (qint32 i = 0; i < count; ++i) {
-        const CityRecord city(chunk.payload() + qsizetype(CityRecord::Size) * i);
-        if (!addCity(city) && !walkEnded_)
-            pendingCities_.push_back(city);
-    }
+    for (qint32 i = 0; i < count; ++i)
+        readCities_.emplace_back(chunk.payload() + qsizetype(CityRecord::Size) * i);
 }
 
 void RumoSzen::decodeTradingPosts(ScenarioChunk &chunk)
 {
     const qint32 count = chunk.length() / TradingPostRecord::Size;
-    for (qint32 i = 0; i < count; ++i) {
-        const TradingPostRecord post(chunk.payload() + qsizetype(TradingPostRecord::Size) * i);
-        if (!addTradingPost(post) && !walkEnded_)
-            pendingPosts_.push_back(post);
-    }
+    for (qint32 i = 0; i < count; ++i)
+        readPosts_.emplace_back(chunk.payload() + qsizetype(TradingPostRecord::Size) * i);
 }
 
 void RumoSzen::decodeDeer(ScenarioChunk &chunk)
@@ -259,27 +229,68 @@ void RumoSzen::decodeDeer(ScenarioChunk &chunk)
     const qint32 count = chunk.length() / DeerRecord::Size;
     if (count == 0)
         return;
-    // The first record names the island of the whole chunk.
+    // The first record names the island of the whole chunk; a record naming
+    // another island is rejected.
     const quint8 number = chunk.payload()[0];
-    Insel *owner = island(number);
-    if (!owner && !walkEnded_) {
-        pendingDeer_.push_back(&chunk);
-        return;
-    }
+    DeerList &deer = readDeer_[number];
     for (qint32 i = 0; i < count; ++i) {
-        const DeerRecord deer(chunk.payload() + qsizetype(DeerRecord::Size) * i);
-        if (owner && deer.islandNumber() == number) {
-            owner->deer().append(deer);
+        const DeerRecord record(chunk.payload() + qsizetype(DeerRecord::Size) * i);
+        if (record.islandNumber() == number) {
+            deer.append(record);
             continue;
         }
         notices_ << msg::invalidIslandNumber();
-        auto &dropped = report_.droppedDeer;
-        const int named = owner ? deer.islandNumber() : number;
-        if (dropped.empty() || dropped.back().chunkIsland != number ||
-            dropped.back().islandMissing != !owner || dropped.back().namedIsland != named)
-            dropped.push_back({number, !owner, named, 0});
-        ++dropped.back().count;
+        auto &rejected = report_.rejectedDeer;
+        if (rejected.empty() || rejected.back().chunkIsland != number ||
+            rejected.back().namedIsland != record.islandNumber())
+            rejected.push_back({number, record.islandNumber(), 0});
+        ++rejected.back().count;
     }
+}
+
+UnplacedSettlements &RumoSzen::unplacedOf(int number)
+{
+    auto it = std::lower_bound(unplaced_.begin(), unplaced_.end(), number,
+                               [](const UnplacedSettlements &u, int n) { return u.island < n; });
+    if (it == unplaced_.end() || it->island != number) {
+        it = unplaced_.insert(it, UnplacedSettlements());
+        it->island = number;
+    }
+    return *it;
+}
+
+void RumoSzen::placeSettlements()
+{
+    for (const CityRecord &city : readCities_) {
+        Insel *owner = island(city.islandNumber());
+        // Only slots that the island record has an owner entry for exist.
+        if (!owner || city.slot() >= IslandRecord::CitySlots) {
+            unplacedOf(city.islandNumber()).cities.push_back(city);
+            continue;
+        }
+        auto &cities = owner->cities();
+        if (cities.size() <= city.slot())
+            cities.resize(size_t(city.slot()) + 1);
+        cities[city.slot()] = city;
+    }
+    for (const TradingPostRecord &post : readPosts_) {
+        if (Insel *owner = island(post.islandNumber()))
+            owner->tradingPosts().push_back(post);
+        else
+            unplacedOf(post.islandNumber()).tradingPosts.push_back(post);
+    }
+    for (auto &[number, deer] : readDeer_) {
+        if (deer.empty())
+            continue;
+        Insel *owner = island(number);
+        (owner ? owner->deer() : unplacedOf(number).deer) = std::move(deer);
+    }
+    readCities_.clear();
+    readPosts_.clear();
+    readDeer_.clear();
+    std::stable_sort(displaced_.begin(), displaced_.end(), [](const auto &a, const auto &b) {
+        return std::pair(a->number(), a->fromChunk()) < std::pair(b->number(), b->fromChunk());
+    });
 }
 
 void RumoSzen::decodeShips(ScenarioChunk &chunk)
@@ -330,10 +341,9 @@ bool RumoSzen::WriteTo(QIODevice &out)
             // written exactly as read.
             writer.WriteChunk(chunk);
         } else if (i == islandSection) {
-            for (const auto &island : islands_) {
-                if (island)
-                    island->Write(writer, false);
-            }
+            writeIslands(writer);
+        } else if (name == "INSELHAUS" && layerInPlace_[i]) {
+            writer.WriteChunk(chunk);
         } else if (name == "INSEL5" || name == "INSEL_MAXFUN" || name == "INSELHAUS" ||
                    name == "HIRSCH2" || name == "STADT4" || name == "KONTOR2" ||
                    name == "SZENE_KAMPAGNE") {
@@ -363,6 +373,24 @@ bool RumoSzen::WriteTo(QIODevice &out)
         }
     }
     return writer.ok();
+}
+
+void RumoSzen::writeIslands(ChunkWriter &out) const
+{
+    auto displaced = displaced_.begin();
+    auto unplaced = unplaced_.begin();
+    for (int number = 0; size_t(number) < islands_.size() || displaced != displaced_.end() ||
+                         unplaced != unplaced_.end();
+         ++number) {
+        // A reference among them writes nothing: the settlements of its
+        // number belong to the island shown.
+        for (; displaced != displaced_.end() && (*displaced)->number() == number; ++displaced)
+            (*displaced)->Write(out, false);
+        if (const Insel *shown = island(number))
+            shown->Write(out, false);
+        if (unplaced != unplaced_.end() && unplaced->island == number)
+            (unplaced++)->Write(out);
+    }
 }
 
 bool RumoSzen::Save(const QString &path)

@@ -5,6 +5,7 @@
 #include "core/document/scenariosettings.h"
 #include "core/goods/shiprecord.h"
 #include "core/islands/insel.h"
+#include "core/islands/unplacedsettlements.h"
 #include "core/players/missionrecord.h"
 #include "core/players/playerrecord.h"
 
@@ -13,6 +14,7 @@
 #include <QStringList>
 #include <QUndoStack>
 #include <array>
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -26,29 +28,22 @@ class RumoSzen : public QObject {
     Q_OBJECT
 
 public:
-    // Records the load read but could not place, so a save does not write
-    // them; the scenario check reports them.
+    // What the load met that the map cannot show. Every record counted here
+    // is kept and saved again, except the rejected deer.
     struct LoadReport {
-        // Cities and trading posts naming an island the scenario does not have.
-        std::vector<CityRecord> citiesWithoutIsland;
-        std::vector<TradingPostRecord> postsWithoutIsland;
-        // Cities in a slot the island record has no owner entry for (8 and up).
-        std::vector<CityRecord> citiesOutsideSlots;
-        // Deer records dropped, in runs: all records of a chunk whose island
-        // (named by its first record) does not exist, and records naming
-        // another island than the chunk's.
-        struct DroppedDeer {
+        // Deer records naming another island than the first record of their
+        // "HIRSCH2" chunk: rejected, as the format demands, in runs.
+        struct RejectedDeer {
             int chunkIsland = 0;
-            bool islandMissing = false;
             int namedIsland = 0;
             qsizetype count = 0;
         };
-        std::vector<DroppedDeer> droppedDeer;
-        // Island numbers read twice: the later island took the number.
-        std::vector<int> replacedIslands;
+        std::vector<RejectedDeer> rejectedDeer;
         // Island references whose template gave no island.
         std::vector<int> referencesWithoutTemplate;
-        // Tile layers met before any island.
+        // Tile layers that follow no island of the scenario's own (they come
+        // before any island, or after a reference whose template gave no
+        // island); they are written back where they stood.
         int layersWithoutIsland = 0;
     };
 
@@ -119,6 +114,17 @@ public:
     const std::vector<std::unique_ptr<Insel>> &Islands() const { return islands_; }
     Insel *island(int number) const;
     const std::vector<ShipRecord> &Ships() const { return ships_; }
+    // Islands whose number another island of the file took: of two islands
+    // of one number the map shows an island of the scenario's own rather
+    // than one built from a template reference, otherwise the later one.
+    // The others are kept here, ordered by number, references before the
+    // scenario's own islands and otherwise in reading order; a save writes
+    // the scenario's own ones back just before the island shown.
+    const std::vector<std::unique_ptr<Insel>> &displacedIslands() const { return displaced_; }
+    // Settlement records of island numbers the map cannot show, ordered by
+    // island number, one entry per number; a save writes them back at their
+    // number's place among the islands.
+    const std::vector<UnplacedSettlements> &unplacedSettlements() const { return unplaced_; }
 
     // Map queries, in world tiles.
     Insel *IslandAt(int x, int y) const;
@@ -143,9 +149,9 @@ public:
     bool DeleteIsland(Insel &island);
 
     // The lowest island number 0..255 that nothing of the scenario uses: no
-    // island, no entry of the SZENE payload (also one whose template was
-    // missing) and no settlement record kept without its island, any of
-    // which would take the new island as theirs at the next load. Nothing
+    // island (also none displaced), no entry of the SZENE payload (also one
+    // whose template was missing) and no unplaced settlement, any of which
+    // would meet the new island under its number at the next load. Nothing
     // when all 256 are used.
     std::optional<int> FreeIslandNumber() const;
     // Whether `island` may stand with its top-left corner at (x, y): inside
@@ -196,15 +202,19 @@ private:
     int stepsFromClean() const;
     // The change count becomes stepsFromClean().
     void syncChangeCount();
-    bool decodeChunk(ScenarioChunk &chunk, bool &endWalk);
+    bool decodeChunk(size_t index, bool &endWalk);
     bool addIsland(std::unique_ptr<Insel> island);
     void decodeSzene(ScenarioChunk &chunk);
-    // False when no island of the record's number has been read yet.
-    bool addCity(const CityRecord &city);
-    bool addTradingPost(const TradingPostRecord &post);
     void decodeCities(ScenarioChunk &chunk);
     void decodeTradingPosts(ScenarioChunk &chunk);
     void decodeDeer(ScenarioChunk &chunk);
+    // Gives the settlements the walk read to the islands of their numbers
+    // and keeps the rest as unplaced.
+    void placeSettlements();
+    UnplacedSettlements &unplacedOf(int number);
+    // All islands in number order, with the displaced ones and the unplaced
+    // settlements at their numbers' places.
+    void writeIslands(ChunkWriter &out) const;
     void decodeShips(ScenarioChunk &chunk);
     void reset();
     // The placing rule shared by moving and inserting: inside the world, and
@@ -214,8 +224,6 @@ private:
     // Writes a SZENE chunk: as read, or without the entries of deleted
     // islands built from references.
     void writeSzene(ChunkWriter &out, const ScenarioChunk &chunk) const;
-    // Every island in number order, in scenario form.
-    void writeIslands(ChunkWriter &out) const;
     // Index of the chunk at which the islands are written; NoChunk for none.
     size_t islandSectionChunk() const;
 
@@ -237,11 +245,16 @@ private:
     size_t settingsChunk_ = NoChunk;
     // The template files read during a load; only set while loading.
     IslandTemplates *templates_ = nullptr;
-    // Settlement records naming an island not yet read, taken when the walk ends.
-    bool walkEnded_ = false;
-    std::vector<CityRecord> pendingCities_;
-    std::vector<TradingPostRecord> pendingPosts_;
-    std::vector<ScenarioChunk *> pendingDeer_;
+    // The settlement records of the walk, in reading order, placed when it
+    // ends: only then is it known which island holds a number.
+    std::vector<CityRecord> readCities_;
+    std::vector<TradingPostRecord> readPosts_;
+    std::map<int, DeerList> readDeer_;
+    std::vector<std::unique_ptr<Insel>> displaced_;
+    std::vector<UnplacedSettlements> unplaced_;
+    // Per chunk: an "INSELHAUS" chunk that no island of the scenario's own
+    // took, which the save writes back where it stood.
+    std::vector<bool> layerInPlace_;
     QString gamePath_;
     QStringList notices_;
     LoadReport report_;

@@ -103,6 +103,7 @@ void TestCheck::everyFindingOnce()
                                  city(1, 3, 1, "Zwist") + city(1, 9, 0, "Zuviel") +
                                  QByteArray(10, 'x'))
             .chunk("KONTOR2", tradingPost(7, 0))
+            .chunk("STADT4", city(9, 0, 0, "Vorlagenstadt")) // its template is missing
             .chunk("HIRSCH2", deer(6) + deer(6))
             .chunk("HIRSCH2", deer(1) + deer(2) + deer(1) + deer(2))    // counted together
             .chunk("INSEL5", islandRecord(placed(2, 25, 20, 20, 15)))   // overlaps island 1
@@ -130,15 +131,20 @@ void TestCheck::everyFindingOnce()
         {Severity::Error, Kind::Chunk, -1, msg::campaignChunkShort(2)},
         {Severity::Error, Kind::Chunk, -1, msg::recordCutShort("STADT4", 6 * 168 + 10, 168, 10)},
         {Severity::Warning, Kind::Chunk, -1, msg::areaZeroFilled("TIMERS", 600, 664)},
-        {Severity::Error, Kind::Island, 4, msg::islandNumberTwice(4)},
-        {Severity::Error, Kind::Island, 9, msg::referenceWithoutTemplate(9)},
-        {Severity::Error, Kind::Chunk, -1, msg::layersWithoutIsland(1)},
+        {Severity::Warning, Kind::Island, 4, msg::islandNumberTwice(4, 100, 100)},
+        {Severity::Warning, Kind::Island, 9, msg::referenceWithoutTemplate(9)},
+        {Severity::Warning, Kind::Chunk, -1, msg::layersWithoutIsland(1)},
         {Severity::Error, Kind::Island, 1, msg::islandsOverlap(1, 2)},
         {Severity::Error, Kind::Island, 3, msg::islandOutsideWorld(3, 500, 100, 520, 115)},
-        {Severity::Error, Kind::City, 1, msg::cityWithoutIsland("Geisterstadt", 8)},
-        {Severity::Error, Kind::City, 5, msg::cityOutsideSlots("Zuviel", 1, 9)},
-        {Severity::Error, Kind::TradingPost, 0, msg::tradingPostWithoutIsland(7)},
-        {Severity::Error, Kind::Deer, 6, msg::deerWithoutIsland(2, 6)},
+        {Severity::Warning, Kind::City, 1,
+         msg::cityWithoutIsland("Geisterstadt", msg::unplacedIsland(8, false))},
+        {Severity::Warning, Kind::City, 6,
+         msg::cityWithoutIsland("Vorlagenstadt", msg::unplacedIsland(9, true))},
+        {Severity::Warning, Kind::City, 5, msg::cityOutsideSlots("Zuviel", 1, 9)},
+        {Severity::Warning, Kind::TradingPost, 0,
+         msg::tradingPostWithoutIsland(msg::unplacedIsland(7, false))},
+        {Severity::Warning, Kind::Deer, 6,
+         msg::deerWithoutIsland(2, msg::unplacedIsland(6, false))},
         {Severity::Error, Kind::Deer, 2, msg::deerOfOtherIsland(2, 1, 2)},
         {Severity::Error, Kind::City, 2, msg::cityOwnerNoSlot("Niemandsstadt", 1, 9)},
         {Severity::Warning, Kind::City, 3, msg::cityOwnerNotPlaying("Leerstadt", 1, 2)},
@@ -237,12 +243,13 @@ void TestCheck::jsonNamesSeverityKindAndObject()
     const QJsonArray json = ScenarioCheck::ToJson(ScenarioCheck::Run(doc));
     QCOMPARE(json.size(), 2);
     const QJsonObject city = json[0].toObject();
-    QCOMPARE(city["severity"].toString(), QStringLiteral("error"));
+    QCOMPARE(city["severity"].toString(), QStringLiteral("warning"));
     QCOMPARE(city["kind"].toString(), QStringLiteral("city"));
     QCOMPARE(city["object"].toInt(), 0);
     QCOMPARE(city["island"].toInt(), 5);
     QCOMPARE(city["slot"].toInt(), 2);
-    QCOMPARE(city["message"].toString(), msg::cityWithoutIsland("Fern", 5));
+    QCOMPARE(city["message"].toString(),
+             msg::cityWithoutIsland("Fern", msg::unplacedIsland(5, false)));
     const QJsonObject chunk = json[1].toObject();
     QCOMPARE(chunk["severity"].toString(), QStringLiteral("information"));
     QCOMPARE(chunk["kind"].toString(), QStringLiteral("chunk"));

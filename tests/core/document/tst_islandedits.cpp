@@ -252,6 +252,7 @@ void TestIslandEdits::placingFollowsTheMoveRule()
 void TestIslandEdits::freeIslandNumber_data()
 {
     QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("deleted");  // an island deleted first; -1: none
     QTest::addColumn<int>("expected"); // -1: none
 
     auto islands = [](std::initializer_list<int> numbers) {
@@ -263,31 +264,39 @@ void TestIslandEdits::freeIslandNumber_data()
     QByteArray all;
     for (int n = 0; n < 256; ++n)
         all += chunk("INSEL5", islandRecord(placed(n, n % 256, n / 256, 1, 1)));
-    QTest::newRow("no island") << minimalScenario() << 0;
-    QTest::newRow("a gap") << islands({0, 1, 3}) + minimalScenario() << 2;
+    QTest::newRow("no island") << minimalScenario() << -1 << 0;
+    QTest::newRow("a gap") << islands({0, 1, 3}) + minimalScenario() << -1 << 2;
+    QTest::newRow("a deleted island's number") << islands({0, 1}) + minimalScenario() << 0 << 0;
+    QTest::newRow("a number another island held too")
+        << islands({0, 1}) + chunk("INSEL5", islandRecord(placed(0, 50, 50, 1, 1))) +
+               minimalScenario()
+        << 0 << 2;
     QTest::newRow("a city without its island")
-        << islands({1}) + chunk("STADT4", city(0, 0, 0, "Waise")) + minimalScenario() << 2;
+        << islands({1}) + chunk("STADT4", city(0, 0, 0, "Waise")) + minimalScenario() << -1 << 2;
     QTest::newRow("a trading post without its island")
-        << chunk("KONTOR2", tradingPost(0, 0)) + minimalScenario() << 1;
+        << chunk("KONTOR2", tradingPost(0, 0)) + minimalScenario() << -1 << 1;
     QTest::newRow("a reference without its template")
         << chunk("SZENE", szene({islandReference({0, 0, false, 0, 65535, 0, 0})})) +
                minimalScenario()
-        << 1;
-    QTest::newRow("all 256 used") << all + minimalScenario() << -1;
+        << -1 << 1;
+    QTest::newRow("all 256 used") << all + minimalScenario() << -1 << -1;
 }
 
 void TestIslandEdits::freeIslandNumber()
 {
     QFETCH(QByteArray, file);
+    QFETCH(int, deleted);
     QFETCH(int, expected);
     RumoSzen doc(QString(), nullptr);
     QVERIFY(load(doc, file));
+    if (deleted >= 0)
+        QVERIFY(doc.DeleteIsland(*doc.island(deleted)));
     QCOMPARE(doc.FreeIslandNumber().value_or(-1), expected);
     std::unique_ptr<Insel> island =
         islandFromBytes(templateFile(islandRecord(placed(9, 0, 0, 2, 2)), {kGround}));
     const Insel *inserted = doc.InsertIsland(std::move(island), 500, 340);
     QCOMPARE(inserted ? inserted->number() : -1, expected);
-    QCOMPARE(doc.undoStack()->count(), expected < 0 ? 0 : 1);
+    QCOMPARE(doc.undoStack()->count(), (deleted >= 0) + (expected >= 0));
 }
 
 void TestIslandEdits::deleteReferenceIslands_data()
