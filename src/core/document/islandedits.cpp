@@ -47,6 +47,13 @@ Insel *RumoSzen::InsertIsland(std::unique_ptr<Insel> island, int x, int y)
     const std::optional<int> number = FreeIslandNumber();
     if (!island || !number || !CanPlaceIsland(*island, x, y))
         return nullptr;
+    // A template's layer may be longer than a scenario chunk may be (the
+    // ground of a duplicated reference island); saved, it would end the
+    // reading of the scenario there.
+    const auto &layers = island->layers();
+    if (std::any_of(layers.begin(), layers.end(),
+                    [](const auto &layer) { return layer->byteSize() > ScenarioChunk::MaxLength; }))
+        return nullptr;
     // The factories made it an island of its own without city owners and
     // with its own ground; it takes its number and place here.
     island->record().setNumber(quint8(*number));

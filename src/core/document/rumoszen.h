@@ -168,8 +168,8 @@ public:
     // flag set, as one step of the undo stack ("Insel N einfügen"). Saving
     // writes it like every island of the scenario's own, at its number's
     // place among them. Returns the island as it now stands in the document;
-    // nullptr, with nothing changed, when no number is free or the place is
-    // refused.
+    // nullptr, with nothing changed, when no number is free, the place is
+    // refused or a layer is longer than a scenario chunk may be.
     Insel *InsertIsland(std::unique_ptr<Insel> island, int x, int y);
     // Writes the island as an island template file; on failure lastError()
     // tells why.

@@ -512,6 +512,15 @@ void TestIslandEdits::groundCopyHasOnlyTheGround()
     QCOMPARE(again.island(source)->hasSettlements(), from.hasSettlements());
     doc.undoStack()->undo();
     QCOMPARE(saved(doc), before);
+
+    // A template's ground too long for a scenario chunk is not inserted.
+    game.addFile("nord/mit.scp",
+                 templateFile(islandRecord(placed(4, 0, 0, 6, 4)), {QByteArray(1000008, '\1')}));
+    RumoSzen huge(game.gameFolder(), nullptr);
+    QVERIFY(load(huge, chunk("SZENE", szene({islandReference({0, 1, false, 3, 65535, 0, 0})})) +
+                           minimalScenario()));
+    QCOMPARE(huge.InsertIsland(huge.island(3)->GroundCopy(), 300, 300), nullptr);
+    QCOMPARE(huge.undoStack()->count(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestIslandEdits)
