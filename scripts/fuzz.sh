@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz target with clang, libFuzzer and the address and
 # undefined-behaviour sanitizers into build-fuzz/ and runs it over the
-# starting corpus for SECONDS seconds (default 60):
+# starting corpus for SECONDS seconds (default 60), on inputs of up to 1 MB:
 #
 #   bash scripts/fuzz.sh [SECONDS]
 #
@@ -27,5 +27,6 @@ build-fuzz/tests/fuzz/make_seeds "$run/seeds"
 # only costs memory and page faults (a quarter of the run time).
 export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:quarantine_size_mb=32
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-build-fuzz/tests/fuzz/fuzz_load -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+build-fuzz/tests/fuzz/fuzz_load -max_total_time="$seconds" -max_len=1048576 -timeout=10 \
+    -rss_limit_mb=2048 \
     -print_final_stats=1 -artifact_prefix="$run/findings/" "$run/corpus" "$run/seeds"

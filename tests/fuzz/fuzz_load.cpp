@@ -1,19 +1,37 @@
-// libFuzzer target over the load and save pipeline. Each input is a scenario
-// file with optional island template files behind it (fuzzinput.h). The
-// target loads the scenario against a small game folder, runs the map's
-// queries over it, saves it into memory, loads the saved bytes again and
-// saves once more: both saves must be equal, since a save of what a save
-// wrote changes nothing. Every island is exported as a template as well, and
-// the export must hold exactly the island's record without city owners and
-// its ground layer.
+// libFuzzer target over the load and save pipeline and what reads the game
+// installation. Each input is a scenario file with optional parts behind it
+// (fuzzinput.h): island template files, the game's text file and a Wine
+// registry.
+//
+// The scenario is loaded against a small game folder, saved into memory and
+// loaded again: the reload must hold the records of the first load, byte for
+// byte (support/documentrecords.h), and saving it again must give the same
+// bytes. The check, the JSON dump and the diff run over the documents of
+// one input in thirty-two. The map's queries and
+// edits then run over the reload, and a save of the edited document, loaded
+// and saved again, must not change. Every island is exported as a template
+// as well, and the export must hold exactly the island's record without city
+// owners and its ground layer.
+//
+// A text file part is stored as the game's "Text.cod": its campaign list,
+// stored again unchanged, must read back the same. A registry part is the
+// system.reg of a small Wine prefix: a game folder found there must lie on
+// the prefix's drive, and a path resolved case-insensitively below it stays
+// below it.
 //
 // Any abort, sanitizer report, leak or timeout is a finding.
 
+#include "cli/scenariojson.h"
+#include "core/campaign/gametextcodec.h"
+#include "core/check/scenariocheck.h"
+#include "core/check/scenariodiff.h"
 #include "core/common/bytes.h"
 #include "core/document/chunkfile.h"
 #include "core/document/rumoszen.h"
+#include "core/game/gamepath.h"
 #include "core/islands/insel.h"
 #include "fuzzinput.h"
+#include "support/documentrecords.h"
 #include "support/scenariobuilder.h"
 
 #include <QBuffer>
@@ -21,12 +39,17 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QJsonDocument>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -67,12 +90,24 @@ QByteArray defaultTemplate(int index)
 
 // The game folder of the fuzz run, on a memory file system where there is
 // one: every load reads the templates it needs from disk.
+QString scratchTemplate()
+{
+    return QFileInfo(QStringLiteral("/dev/shm")).isWritable()
+               ? QStringLiteral("/dev/shm/marbolt-fuzz-XXXXXX")
+               : QDir::temp().filePath(QStringLiteral("marbolt-fuzz-XXXXXX"));
+}
+
+void writeFile(const QString &path, QByteArrayView content)
+{
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        out.write(content.data(), content.size()) != content.size())
+        fail("cannot write a file of the game folder");
+}
+
 class GameFolder {
 public:
-    GameFolder()
-        : dir_(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
-                   ? QStringLiteral("/dev/shm/marbolt-fuzz-XXXXXX")
-                   : QDir::temp().filePath(QStringLiteral("marbolt-fuzz-XXXXXX")))
+    GameFolder() : dir_(scratchTemplate())
     {
         if (!dir_.isValid())
             fail("no temporary game folder");
@@ -101,10 +136,7 @@ private:
     {
         const QString file = dir_.filePath(fuzzinput::templateName(index));
         QDir().mkpath(QFileInfo(file).absolutePath());
-        QFile out(file);
-        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            out.write(content) != content.size())
-            fail("cannot write a template file");
+        writeFile(file, content);
         current_[size_t(index)] = content;
     }
 
@@ -112,6 +144,82 @@ private:
     std::array<QByteArray, fuzzinput::TemplateCount> defaults_;
     std::array<QByteArray, fuzzinput::TemplateCount> current_;
 };
+
+// A Wine prefix with a game folder on its C: drive whose names differ in
+// letter case from the Windows spelling, and no other drive.
+class Prefix {
+public:
+    Prefix() : dir_(scratchTemplate())
+    {
+        if (!dir_.isValid())
+            fail("no temporary Wine prefix");
+        path_ = QDir(dir_.path()).canonicalPath();
+        drive_ = path_ + QStringLiteral("/drive_c");
+        QDir().mkpath(drive_ + QStringLiteral("/Games/BRIM/Nord"));
+        QDir().mkpath(drive_ + QStringLiteral("/spiele"));
+        writeFile(drive_ + QStringLiteral("/Games/BRIM/Nord/LIT.scp"), "x");
+        writeFile(drive_ + QStringLiteral("/Games/BRIM/text.COD"), "x");
+    }
+    QString path() const { return path_; }
+    QString drive() const { return drive_; }
+
+private:
+    QTemporaryDir dir_;
+    QString path_;
+    QString drive_;
+};
+
+// The game's text file: coding twice gives the bytes back, and the campaign
+// list read from it is stored and read back unchanged.
+void exerciseTextFile(const QString &gamePath, QByteArrayView file)
+{
+    QByteArray coded = file.toByteArray();
+    GameTextCodec::Code(coded.data(), coded.size());
+    const QList<QByteArray> lines = GameTextCodec::SplitLines(coded);
+    for (const QByteArray &line : lines) {
+        if (line.contains('\r') || line.contains('\n'))
+            fail("a line of the text file holds a line break");
+    }
+    GameTextCodec::Code(coded.data(), coded.size());
+    if (coded != file)
+        fail("coding the text file twice changed it");
+
+    writeFile(GameTextCodec::TextFilePath(gamePath), file);
+    QString message;
+    const std::optional<QStringList> list = GameTextCodec::LoadCampaignList(gamePath, &message);
+    if (!list || !GameTextCodec::StoreCampaignList(gamePath, *list, &message))
+        return;
+    const std::optional<QStringList> again = GameTextCodec::LoadCampaignList(gamePath, &message);
+    if (!again || *again != *list)
+        fail("storing the campaign list unchanged changed it");
+}
+
+// The registry part: its first line is a path to resolve below the game
+// folder (or the drive when no game is found), the rest is system.reg.
+void exerciseRegistry(const Prefix &prefix, QByteArrayView part)
+{
+    const qsizetype lineEnd = part.indexOf('\n');
+    const QByteArrayView relative = lineEnd < 0 ? part : part.first(lineEnd);
+    writeFile(prefix.path() + QStringLiteral("/system.reg"),
+              lineEnd < 0 ? QByteArrayView() : part.sliced(lineEnd + 1));
+    QString message;
+    const QString found = FindGamePath(prefix.path(), &message);
+    if (!found.isEmpty() && !(found + u'/').startsWith(prefix.drive() + u'/'))
+        fail("the game folder lies outside the Wine prefix's drive");
+    if (!found.isEmpty() && !QFileInfo(found).isDir())
+        fail("the game folder found is no folder");
+
+    const QString base = found.isEmpty() ? prefix.drive() : found;
+    const QString name = QString::fromUtf8(relative);
+    const QString resolved = ResolveGameFile(base, name);
+    // Without "." and ".." the file looked for lies below the folder.
+    const QStringList parts = name.split(QRegularExpression(QStringLiteral("[\\\\/]")));
+    const bool plain = std::none_of(parts.begin(), parts.end(), [](const QString &p) {
+        return p == QLatin1String(".") || p == QLatin1String("..");
+    });
+    if (plain && !name.isEmpty() && !resolved.startsWith(base + u'/'))
+        fail("a game file resolved outside its folder");
+}
 
 // Whether the chunk headers of `scenario`, read as the loader reads them,
 // ask for at most kMaxShortfall bytes beyond its end.
@@ -186,6 +294,23 @@ void checkExport(const Insel &island)
         fail("an exported island is not its record and ground layer");
 }
 
+// The check, the JSON dump and the diff over loaded documents. They cost
+// several times what the load and save cost, so they run for one input in
+// thirty-two, chosen by its bytes: an input that fails in them fails again when
+// run alone.
+bool toolsRunFor(QByteArrayView input)
+{
+    return qHash(input) % 32 == 0;
+}
+
+void exerciseTools(RumoSzen &doc, RumoSzen &reloaded)
+{
+    for (const Finding &finding : ScenarioCheck::Run(doc))
+        finding.line();
+    QJsonDocument(ScenarioToJson(doc)).toJson(QJsonDocument::Compact);
+    ScenarioDiff::ToJson(ScenarioDiff::Compare(doc, reloaded));
+}
+
 QByteArray save(RumoSzen &doc)
 {
     QByteArray bytes;
@@ -226,44 +351,78 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const QByteArrayView input(reinterpret_cast<const char *>(data), qsizetype(size));
     qsizetype end = input.indexOf(fuzzinput::Separator);
-    const QByteArrayView scenario = input.first(end < 0 ? input.size() : end);
-    if (!shortfallBounded(scenario))
+    const QByteArrayView file = input.first(end < 0 ? input.size() : end);
+    if (!shortfallBounded(file))
         return -1; // not worth keeping in the corpus
 
     std::array<QByteArray, fuzzinput::TemplateCount> templates;
     std::array<bool, fuzzinput::TemplateCount> named{};
+    std::optional<QByteArrayView> textFile;
+    std::optional<QByteArrayView> registry;
     while (end >= 0) {
         const qsizetype start = end + fuzzinput::Separator.size();
         end = input.indexOf(fuzzinput::Separator, start);
         const QByteArrayView part = input.sliced(start, (end < 0 ? input.size() : end) - start);
         if (part.isEmpty())
             continue;
-        const int index = uchar(part.front()) % fuzzinput::TemplateCount;
-        // A later part for the same template wins, as a later file would.
-        templates[size_t(index)] = part.sliced(1).toByteArray();
-        named[size_t(index)] = true;
+        // A later part for the same file wins, as a later file would.
+        const char selector = part.front();
+        if (selector == fuzzinput::TextFileSelector) {
+            textFile = part.sliced(1);
+        } else if (selector == fuzzinput::RegistrySelector) {
+            registry = part.sliced(1);
+        } else {
+            const int index = uchar(selector) % fuzzinput::TemplateCount;
+            templates[size_t(index)] = part.sliced(1).toByteArray();
+            named[size_t(index)] = true;
+        }
     }
     game.prepare(templates, named);
+    if (textFile)
+        exerciseTextFile(game.path(), *textFile);
+    if (registry) {
+        static Prefix prefix;
+        exerciseRegistry(prefix, *registry);
+    }
 
     RumoSzen doc(game.path(), nullptr);
-    if (!load(doc, scenario.toByteArray()))
+    if (!load(doc, file.toByteArray()))
         return 0;
-    exerciseQueries(doc);
-    for (const auto &island : doc.Islands()) {
-        if (island)
-            checkExport(*island);
-    }
     const QByteArray first = save(doc);
 
-    // Whatever we write, we must be able to read again, and saving that
-    // again must give the same bytes.
+    // Whatever we write, we must be able to read again, with every record
+    // the first load read, and saving that again must give the same bytes.
     RumoSzen reloaded(game.path(), nullptr);
     if (!load(reloaded, first))
         fail("the saved scenario does not load");
+    if (const QString lost = scenario::recordsDiffer(doc, reloaded); !lost.isEmpty()) {
+        std::fprintf(stderr, "fuzz_load: %s\n", qPrintable(lost));
+        fail("the reload does not hold the records of the load");
+    }
     const QByteArray second = save(reloaded);
     if (second != first) {
         reportDifference(first, second);
         fail("saving a saved scenario again changed it");
+    }
+    if (toolsRunFor(input))
+        exerciseTools(doc, reloaded);
+
+    // The map's edits on the reload; what they save is saved alike again.
+    exerciseQueries(reloaded);
+    for (const auto &island : reloaded.Islands()) {
+        if (island)
+            checkExport(*island);
+    }
+    const QByteArray edited = save(reloaded);
+    if (edited != second) {
+        RumoSzen again(game.path(), nullptr);
+        if (!load(again, edited))
+            fail("the saved edited scenario does not load");
+        const QByteArray resaved = save(again);
+        if (resaved != edited) {
+            reportDifference(edited, resaved);
+            fail("saving a saved edited scenario again changed it");
+        }
     }
     return 0;
 }

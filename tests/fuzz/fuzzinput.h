@@ -7,10 +7,13 @@
 //
 //   scenario bytes [ Separator selector template-bytes ]...
 //
-// The byte after each separator selects the template file (selector modulo
-// TemplateCount) whose content the following bytes replace for this input;
-// every template file not named keeps its default content, so the same
-// input always meets the same game folder.
+// The byte after each separator selects the file the following bytes are:
+// TextFileSelector the game's text file "Text.cod", RegistrySelector the
+// registry of a Wine prefix (its first line a file name to look up in the
+// game folder), any other byte the template file (selector modulo
+// TemplateCount) whose content they replace for this input. Every template
+// file not named keeps its default content, so the same input always meets
+// the same game folder.
 
 #include "core/islands/insel.h"
 
@@ -22,6 +25,8 @@
 namespace fuzzinput {
 
 inline constexpr QByteArrayView Separator("@@SCP@@");
+inline constexpr char TextFileSelector = char(0xFE);
+inline constexpr char RegistrySelector = char(0xFF);
 
 // Template numbers present in the fuzz game folder for every climate, size
 // class and native variant: none (65535), 1, and 7.

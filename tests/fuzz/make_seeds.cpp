@@ -20,6 +20,27 @@ QByteArray templatePart(int climate, int size, bool native, int numberIndex, con
            fuzzinput::selectorOf(climate, size, native, numberIndex) + file;
 }
 
+// The game's text file with a campaign section, coded as the game stores it.
+QByteArray textFilePart()
+{
+    QByteArray text = "Brim\r\n[KAMPAGNE]\r\nRumo Abenteuer\r\nInseln im Nebel\r\n[END]\r\n"
+                      "[TEXTE]\r\nWillkommen\r\n";
+    for (char &c : text)
+        c = char(uchar(0u - uchar(c)));
+    return fuzzinput::Separator.toByteArray() + fuzzinput::TextFileSelector + text;
+}
+
+// A Wine registry naming the game folder, after the file name to look up.
+QByteArray registryPart()
+{
+    return fuzzinput::Separator.toByteArray() + fuzzinput::RegistrySelector +
+           "NORD\\lit.SCP\n"
+           "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n#arch=win64\n\n"
+           "[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\App Paths\\\\Brim.EXE] "
+           "1700000000\n#time=1d9c3a1b2c3d4e5\n@=\"C:\\\\Games\\\\Brim\\\\Brim.exe\"\n"
+           "\"Path\"=\"C:\\\\games\\\\brim\"\n\n";
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -90,6 +111,8 @@ int main(int argc, char *argv[])
 
     const QList<std::pair<const char *, QByteArray>> seeds = {
         {"minimal", minimalScenario()},
+        {"text-file", minimalScenario() + textFilePart()},
+        {"registry", minimalScenario() + registryPart()},
         {"rich", rich.file},
         {"rich-templates", richWithTemplates},
         {"templated", templated},

@@ -305,18 +305,22 @@ void RumoSzen::decodeShips(ScenarioChunk &chunk)
 size_t RumoSzen::islandSectionChunk() const
 {
     const size_t end = std::min(settingsChunk_, chunks_.size());
-    auto firstOf = [&](std::initializer_list<QByteArrayView> names) {
+    auto firstOf = [&](std::initializer_list<QByteArrayView> names, bool built) {
         for (size_t i = 0; i < end; ++i) {
             const QByteArrayView name = chunks_[i].nameView();
             for (QByteArrayView n : names) {
-                if (name == n)
+                if (name == n && (!built || chunks_[i].length() > 0))
                     return i;
             }
         }
         return NoChunk;
     };
-    const size_t island = firstOf({"INSEL5", "INSEL_MAXFUN"});
-    return island != NoChunk ? island : firstOf({"HIRSCH2", "STADT4", "KONTOR2"});
+    // The first island chunk the load built an island from: an empty one
+    // before it builds none, and a tile layer between the two that followed
+    // a template reference would otherwise meet the islands before it at the
+    // next load.
+    const size_t island = firstOf({"INSEL5", "INSEL_MAXFUN"}, true);
+    return island != NoChunk ? island : firstOf({"HIRSCH2", "STADT4", "KONTOR2"}, false);
 }
 
 bool RumoSzen::WriteTo(QIODevice &out)

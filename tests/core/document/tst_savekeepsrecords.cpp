@@ -170,6 +170,10 @@ void TestSaveKeepsRecords::reloadHoldsTheRecordsOfTheLoad_data()
     QTest::newRow("layer after a reference")
         << QByteArray(own1 + referenceTo2(0, 0) + chunk("INSELHAUS", tiles(2, 1401)) + of2 + timers)
         << game << 0 << 0;
+    QTest::newRow("layer after a reference, empty island chunk before it")
+        << QByteArray(referenceTo2(0, 0) + chunk("INSEL5", {}) +
+                      chunk("INSELHAUS", tiles(2, 1401)) + own1 + timers)
+        << game << 0 << 0;
     QTest::newRow("layer after a reference not read")
         << QByteArray(own1 + referenceTo2(0, 2) + chunk("INSELHAUS", tiles(2, 1401)) + timers)
         << game << 0 << 0;

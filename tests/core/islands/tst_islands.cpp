@@ -129,7 +129,7 @@ private slots:
     void deleteIsland();
     void exportWritesTemplateForm();
     void settlementsHangOnTheirIslands();
-    void recordsWithoutIslandAreSkipped();
+    void recordsWithoutIslandAreKept();
     void foreignDeerRecordsDropped_data();
     void foreignDeerRecordsDropped();
     void referenceSettlementsSurvive_data();
@@ -755,7 +755,7 @@ void TestIslands::settlementsHangOnTheirIslands()
     QVERIFY(four.cities().empty());
 }
 
-void TestIslands::recordsWithoutIslandAreSkipped()
+void TestIslands::recordsWithoutIslandAreKept()
 {
     const QByteArray record = islandRecord(placed(1, 10, 10, 8, 8));
     const QByteArray file = ScenarioBuilder()
@@ -770,9 +770,17 @@ void TestIslands::recordsWithoutIslandAreSkipped()
     QVERIFY(load(doc, file));
     QVERIFY(doc.island(1)->layers().empty());
     QCOMPARE(doc.island(1)->cities().size(), size_t(2));
-    QCOMPARE(scenario::saved(doc), chunk("INSEL5", record) + chunk("HIRSCH2", {}) +
-                                       chunk("STADT4", city(1, 1, 0, "Eins")) +
-                                       chunk("KONTOR2", tradingPost(1, 1)) + minimalScenario());
+    // The map shows none of the others, yet the save keeps them: the layer
+    // where it stood, the city of slot 8 after its island, the settlements of
+    // island 9 at that number's place.
+    QCOMPARE(doc.unplacedSettlements().size(), size_t(2));
+    QCOMPARE(scenario::saved(doc),
+             chunk("INSELHAUS", tile(1, 0, 0)) + chunk("INSEL5", record) + chunk("HIRSCH2", {}) +
+                 chunk("STADT4", city(1, 1, 0, "Eins")) + chunk("KONTOR2", tradingPost(1, 1)) +
+                 chunk("HIRSCH2", {}) + chunk("STADT4", city(1, 8, 0, "Acht")) +
+                 chunk("KONTOR2", {}) + chunk("HIRSCH2", {}) +
+                 chunk("STADT4", city(9, 0, 0, "Nirgends")) + chunk("KONTOR2", tradingPost(9, 0)) +
+                 minimalScenario());
 }
 
 void TestIslands::foreignDeerRecordsDropped_data()
@@ -780,12 +788,17 @@ void TestIslands::foreignDeerRecordsDropped_data()
     QTest::addColumn<QByteArray>("payload");
     QTest::addColumn<int>("dropped");
     QTest::addColumn<QByteArray>("kept");
+    // Deer of island 9, which has no island: kept, and written after the
+    // last island.
+    QTest::addColumn<QByteArray>("unplaced");
 
-    QTest::newRow("second record of island 2") << deer(1) + deer(2) + pattern(5) << 1 << deer(1);
-    QTest::newRow("first byte names no island") << deer(9) + deer(1) << 2 << QByteArray();
+    QTest::newRow("second record of island 2")
+        << deer(1) + deer(2) + pattern(5) << 1 << deer(1) << QByteArray();
+    QTest::newRow("first byte names no island")
+        << deer(9) + deer(1) << 1 << QByteArray() << deer(9);
     QTest::newRow("foreign records between own ones")
         << deerRun(1, 2) + deer(2) + deerRun(1, 1, 2) + deer(3) + deer(2) + deerRun(1, 3, 3) << 3
-        << deerRun(1, 6);
+        << deerRun(1, 6) << QByteArray();
 }
 
 void TestIslands::foreignDeerRecordsDropped()
@@ -793,15 +806,20 @@ void TestIslands::foreignDeerRecordsDropped()
     QFETCH(QByteArray, payload);
     QFETCH(int, dropped);
     QFETCH(QByteArray, kept);
+    QFETCH(QByteArray, unplaced);
     const QByteArray one = islandRecord(placed(1, 10, 10, 8, 8));
     const QByteArray two = islandRecord(placed(2, 30, 10, 8, 8));
     RumoSzen doc(QString(), nullptr);
     QVERIFY(load(doc, chunk("INSEL5", one) + chunk("INSEL5", two) + chunk("HIRSCH2", payload) +
                           minimalScenario()));
     QCOMPARE(doc.notices(), QStringList(dropped, msg::invalidIslandNumber()));
-    QCOMPARE(scenario::saved(doc), chunk("INSEL5", one) + chunk("HIRSCH2", kept) +
-                                       chunk("STADT4", {}) + chunk("KONTOR2", {}) +
-                                       savedIsland(two) + minimalScenario());
+    QCOMPARE(scenario::saved(doc),
+             chunk("INSEL5", one) + chunk("HIRSCH2", kept) + chunk("STADT4", {}) +
+                 chunk("KONTOR2", {}) + savedIsland(two) +
+                 (unplaced.isEmpty()
+                      ? QByteArray()
+                      : chunk("HIRSCH2", unplaced) + chunk("STADT4", {}) + chunk("KONTOR2", {})) +
+                 minimalScenario());
 }
 
 // Cities, trading posts and deer of islands built from references exist only
