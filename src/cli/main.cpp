@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QJsonDocument>
 #include <QTextStream>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -41,6 +42,16 @@ const char kDescription[] =
     "                          Write the world of IN as the editor's map shows it (without a\n"
     "                          selection) as a PNG picture, N pixels a tile (1 to 8, default\n"
     "                          1): 512*N x 352*N pixels. Exit status 2 when IN cannot be read.\n"
+    "  import-island FILE TEMPLATE X Y [-o OUT]\n"
+    "                          Insert the island of the template file TEMPLATE (*.scp) into\n"
+    "                          FILE with its top-left corner at world tile X, Y (from 0), as\n"
+    "                          an island of its own under the lowest free number. A place\n"
+    "                          outside the world or on another island is refused.\n"
+    "  delete-island FILE N [-o OUT]\n"
+    "                          Delete island number N of FILE, also one the game builds from\n"
+    "                          a template reference. An island with cities is refused.\n"
+    "                          Both save to OUT, or to FILE itself without -o; a refused\n"
+    "                          command writes nothing.\n"
     "\n"
     "Errors go to stderr, one a line: the program's sentence, the file and the reason.\n"
     "Exit status of check and diff, as with diff(1): 0 nothing found (information only)\n"
@@ -130,6 +141,76 @@ int exportIsland(const QString &in, int number, const QString &target)
     return 0;
 }
 
+// Saves the edited scenario to `target` through the atomic save.
+int saveTo(RumoSzen &doc, const QString &target)
+{
+    if (!doc.Save(target))
+        return failure(msg::saveFailed(), target, doc.lastError());
+    return 0;
+}
+
+int importIsland(const QString &file, const QString &templatePath, int x, int y,
+                 const QString &target)
+{
+    RumoSzen doc;
+    if (!load(doc, file))
+        return 1;
+    QString why;
+    std::unique_ptr<Insel> island = Insel::FromTemplateFile(templatePath, &why);
+    if (!island) {
+        err() << why << Qt::endl;
+        return 1;
+    }
+    if (!doc.FreeIslandNumber())
+        return failure(msg::noFreeIslandNumber(), file);
+    why = doc.WhyNotPlace(*island, x, y);
+    if (!why.isEmpty()) {
+        err() << why << Qt::endl;
+        return 1;
+    }
+    if (!doc.InsertIsland(std::move(island), x, y))
+        return failure(msg::unexpectedError(QString()), file);
+    return saveTo(doc, target);
+}
+
+int deleteIsland(const QString &file, int number, const QString &target)
+{
+    RumoSzen doc;
+    if (!load(doc, file))
+        return 1;
+    Insel *island = doc.island(number);
+    if (!island)
+        return failure(msg::noSuchIsland(QString::number(number)), file);
+    if (!doc.CanDeleteIsland(*island)) {
+        // The cities read for the island, else the slots its record gives
+        // an owner.
+        QStringList cities;
+        for (const CityRecord &city : island->cities()) {
+            if (city)
+                cities << city.name();
+        }
+        for (int slot = 0; cities.isEmpty() && slot < IslandRecord::NoOwner; ++slot) {
+            if (island->record().cityOwner(slot) < IslandRecord::NoOwner)
+                cities << msg::citySlot(slot);
+        }
+        err() << msg::islandHasCities(number, cities) << Qt::endl;
+        return 1;
+    }
+    if (!doc.DeleteIsland(*island))
+        return failure(msg::unexpectedError(QString()), file);
+    return saveTo(doc, target);
+}
+
+// A tile position as given on the command line: decimal digits only.
+std::optional<int> tilePosition(const QString &text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    const bool digits =
+        std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    return ok && digits ? std::optional<int>(value) : std::nullopt;
+}
+
 int dump(const QString &in)
 {
     RumoSzen doc;
@@ -184,8 +265,39 @@ int campaigns()
     return 0;
 }
 
-// The command and its arguments, as given after the options.
-int run(const QStringList &args, bool json, const std::optional<QString> &scale)
+// import-island and delete-island: their arguments checked, then the edit.
+int editIsland(const QStringList &args, const std::optional<QString> &output)
+{
+    const qsizetype given = args.size() - 1;
+    if (output && output->isEmpty())
+        return wrongUsage(QStringLiteral("-o needs a file name"));
+    const QString file = args.value(1);
+    const QString target = output.value_or(file);
+    if (args[0] == u"import-island") {
+        if (given != 4)
+            return wrongUsage(
+                QStringLiteral("usage: marbolt-cli import-island FILE TEMPLATE X Y [-o OUT]"));
+        const std::optional<int> x = tilePosition(args[3]);
+        const std::optional<int> y = tilePosition(args[4]);
+        if (!x || !y)
+            return wrongUsage(QStringLiteral("X and Y must be tile numbers from 0, not '%1' '%2'")
+                                  .arg(args[3], args[4]));
+        return importIsland(file, args[2], *x, *y, target);
+    }
+    if (given != 2)
+        return wrongUsage(QStringLiteral("usage: marbolt-cli delete-island FILE N [-o OUT]"));
+    const std::optional<int> number = islandNumber(args[2]);
+    if (!number)
+        return wrongUsage(
+            QStringLiteral("the island number must be a number from 0 to 255, not '%1'")
+                .arg(args[2]));
+    return deleteIsland(file, *number, target);
+}
+
+// The command and its arguments, as given after the options; `scale` and
+// `output` are the values of --scale and -o when they were given.
+int run(const QStringList &args, bool json, const std::optional<QString> &scale,
+        const std::optional<QString> &output)
 {
     const QString command = args.value(0);
     const qsizetype given = args.size() - 1;
@@ -193,6 +305,13 @@ int run(const QStringList &args, bool json, const std::optional<QString> &scale)
         return wrongUsage(QStringLiteral("no command given"));
     if (scale && command != u"render")
         return wrongUsage(QStringLiteral("--scale belongs to render"));
+    if (command == u"import-island" || command == u"delete-island") {
+        if (json)
+            return wrongUsage(QStringLiteral("--json belongs to check and diff"));
+        return editIsland(args, output);
+    }
+    if (output)
+        return wrongUsage(QStringLiteral("-o belongs to import-island and delete-island"));
     if (command == u"check")
         return given == 1 ? RunCheck(args[1], json, out(), err())
                           : wrongUsage(QStringLiteral("usage: marbolt-cli check IN [--json]"));
@@ -264,7 +383,8 @@ int main(int argc, char *argv[])
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(
         QStringLiteral("command"),
-        QStringLiteral("resave, export-island, dump, campaigns, check, diff or render"));
+        QStringLiteral("resave, export-island, import-island, delete-island, dump, campaigns, "
+                       "check, diff or render"));
     parser.addPositionalArgument(QStringLiteral("arguments"),
                                  QStringLiteral("The command's arguments."),
                                  QStringLiteral("[...]"));
@@ -275,6 +395,11 @@ int main(int argc, char *argv[])
                                    QStringLiteral("render: pixels a tile, 1 to 8 (default 1)."),
                                    QStringLiteral("N"));
     parser.addOption(scale);
+    const QCommandLineOption output(
+        QStringLiteral("o"),
+        QStringLiteral("import-island, delete-island: save to OUT instead of FILE."),
+        QStringLiteral("OUT"));
+    parser.addOption(output);
     // Parsed by hand rather than with process(), so that wrong usage gets
     // the same short answer and exit status everywhere, and help and
     // version go through the checked standard output.
@@ -291,8 +416,9 @@ int main(int argc, char *argv[])
     const QStringList args = parser.positionalArguments();
     // check and diff tell trouble from findings, as diff(1) does.
     const bool comparing = args.value(0) == u"check" || args.value(0) == u"diff";
-    return finishOutput(
-        run(args, parser.isSet(json),
-            parser.isSet(scale) ? std::optional(parser.value(scale)) : std::nullopt),
-        comparing ? ExitTrouble : 1);
+    const auto valueOf = [&parser](const QCommandLineOption &option) {
+        return parser.isSet(option) ? std::optional(parser.value(option)) : std::nullopt;
+    };
+    return finishOutput(run(args, parser.isSet(json), valueOf(scale), valueOf(output)),
+                        comparing ? ExitTrouble : 1);
 }
