@@ -251,6 +251,31 @@ inline QString saveIslandTitle()
 {
     return QStringLiteral("Insel als Vorlage speichern");
 }
+inline QString insertIslandTitle()
+{
+    return QStringLiteral("Insel einfügen");
+}
+inline QString chooseTemplateFileTitle()
+{
+    return QStringLiteral("Inselvorlage wählen");
+}
+inline QString noTemplatesFound()
+{
+    return QStringLiteral("In der Spielinstallation wurden keine Inselvorlagen gefunden. "
+                          "„Datei wählen…“ fügt jede Inseldatei (*.scp) ein, zum Beispiel "
+                          "eine aus einem anderen Szenario gespeicherte Insel.");
+}
+inline QString placingHint()
+{
+    return QStringLiteral("Danach folgt die Insel der Maus: ein Klick setzt sie, Esc oder die "
+                          "rechte Maustaste bricht ab. Mit den Pfeiltasten und Enter geht es "
+                          "auch ohne Maus.");
+}
+inline QString noFreeIslandNumber()
+{
+    return QStringLiteral("Alle 256 Inselnummern sind vergeben; es kann keine Insel mehr "
+                          "eingefügt werden.");
+}
 
 // The game folder the user chooses where none was found.
 inline QString chooseGameFolderTitle()

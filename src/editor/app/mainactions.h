@@ -16,6 +16,8 @@ struct MainActions {
     QAction *exit;
     QAction *saveInsel;
     QAction *deleteIsland;
+    QAction *insertIsland;
+    QAction *duplicateIsland;
     QAction *undo;
     QAction *redo;
     QAction *gameFolder;
