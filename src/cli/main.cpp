@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QJsonDocument>
 #include <QTextStream>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -37,6 +38,16 @@ const char kDescription[] =
     "                          finding a line. Exit status 0: nothing found, 1: findings.\n"
     "  diff A B [--json]       Print what differs between two scenarios, one change a line.\n"
     "                          Exit status 0: the same, 1: they differ.\n"
+    "  import-island FILE TEMPLATE X Y [-o OUT]\n"
+    "                          Insert the island of the template file TEMPLATE (*.scp) into\n"
+    "                          FILE with its top-left corner at world tile X, Y (from 0), as\n"
+    "                          an island of its own under the lowest free number. A place\n"
+    "                          outside the world or on another island is refused.\n"
+    "  delete-island FILE N [-o OUT]\n"
+    "                          Delete island number N of FILE, also one the game builds from\n"
+    "                          a template reference. An island with cities is refused.\n"
+    "                          Both save to OUT, or to FILE itself without -o; a refused\n"
+    "                          command writes nothing.\n"
     "\n"
     "Errors go to stderr, one a line: the program's sentence, the file and the reason.\n"
     "Exit status: 0 on success, 1 on failure (also when standard output cannot be\n"
@@ -123,6 +134,76 @@ int exportIsland(const QString &in, int number, const QString &target)
     return 0;
 }
 
+// Saves the edited scenario to `target` through the atomic save.
+int saveTo(RumoSzen &doc, const QString &target)
+{
+    if (!doc.Save(target))
+        return failure(msg::saveFailed(), target, doc.lastError());
+    return 0;
+}
+
+int importIsland(const QString &file, const QString &templatePath, int x, int y,
+                 const QString &target)
+{
+    RumoSzen doc;
+    if (!load(doc, file))
+        return 1;
+    QString why;
+    std::unique_ptr<Insel> island = Insel::FromTemplateFile(templatePath, &why);
+    if (!island) {
+        err() << why << Qt::endl;
+        return 1;
+    }
+    if (!doc.FreeIslandNumber())
+        return failure(msg::noFreeIslandNumber(), file);
+    why = doc.WhyNotPlace(*island, x, y);
+    if (!why.isEmpty()) {
+        err() << why << Qt::endl;
+        return 1;
+    }
+    if (!doc.InsertIsland(std::move(island), x, y))
+        return failure(msg::unexpectedError(QString()), file);
+    return saveTo(doc, target);
+}
+
+int deleteIsland(const QString &file, int number, const QString &target)
+{
+    RumoSzen doc;
+    if (!load(doc, file))
+        return 1;
+    Insel *island = doc.island(number);
+    if (!island)
+        return failure(msg::noSuchIsland(QString::number(number)), file);
+    if (!doc.CanDeleteIsland(*island)) {
+        // The cities read for the island, else the slots its record gives
+        // an owner.
+        QStringList cities;
+        for (const CityRecord &city : island->cities()) {
+            if (city)
+                cities << city.name();
+        }
+        for (int slot = 0; cities.isEmpty() && slot < IslandRecord::NoOwner; ++slot) {
+            if (island->record().cityOwner(slot) < IslandRecord::NoOwner)
+                cities << msg::citySlot(slot);
+        }
+        err() << msg::islandHasCities(number, cities) << Qt::endl;
+        return 1;
+    }
+    if (!doc.DeleteIsland(*island))
+        return failure(msg::unexpectedError(QString()), file);
+    return saveTo(doc, target);
+}
+
+// A tile position as given on the command line: decimal digits only.
+std::optional<int> tilePosition(const QString &text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    const bool digits =
+        std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    return ok && digits ? std::optional<int>(value) : std::nullopt;
+}
+
 int dump(const QString &in)
 {
     RumoSzen doc;
@@ -156,13 +237,50 @@ int campaigns()
     return 0;
 }
 
-// The command and its arguments, as given after the options.
-int run(const QStringList &args, bool json)
+// import-island and delete-island: their arguments checked, then the edit.
+int editIsland(const QStringList &args, const std::optional<QString> &output)
+{
+    const qsizetype given = args.size() - 1;
+    if (output && output->isEmpty())
+        return wrongUsage(QStringLiteral("-o needs a file name"));
+    const QString file = args.value(1);
+    const QString target = output.value_or(file);
+    if (args[0] == u"import-island") {
+        if (given != 4)
+            return wrongUsage(
+                QStringLiteral("usage: marbolt-cli import-island FILE TEMPLATE X Y [-o OUT]"));
+        const std::optional<int> x = tilePosition(args[3]);
+        const std::optional<int> y = tilePosition(args[4]);
+        if (!x || !y)
+            return wrongUsage(QStringLiteral("X and Y must be tile numbers from 0, not '%1' '%2'")
+                                  .arg(args[3], args[4]));
+        return importIsland(file, args[2], *x, *y, target);
+    }
+    if (given != 2)
+        return wrongUsage(QStringLiteral("usage: marbolt-cli delete-island FILE N [-o OUT]"));
+    const std::optional<int> number = islandNumber(args[2]);
+    if (!number)
+        return wrongUsage(
+            QStringLiteral("the island number must be a number from 0 to 255, not '%1'")
+                .arg(args[2]));
+    return deleteIsland(file, *number, target);
+}
+
+// The command and its arguments, as given after the options; `output` is
+// the value of -o when it was given.
+int run(const QStringList &args, bool json, const std::optional<QString> &output)
 {
     const QString command = args.value(0);
     const qsizetype given = args.size() - 1;
     if (command.isEmpty())
         return wrongUsage(QStringLiteral("no command given"));
+    if (command == u"import-island" || command == u"delete-island") {
+        if (json)
+            return wrongUsage(QStringLiteral("--json belongs to check and diff"));
+        return editIsland(args, output);
+    }
+    if (output)
+        return wrongUsage(QStringLiteral("-o belongs to import-island and delete-island"));
     if (command == u"check")
         return given == 1 ? RunCheck(args[1], json, out(), err())
                           : wrongUsage(QStringLiteral("usage: marbolt-cli check IN [--json]"));
@@ -223,13 +341,19 @@ int main(int argc, char *argv[])
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(
         QStringLiteral("command"),
-        QStringLiteral("resave, export-island, dump, campaigns, check or diff"));
+        QStringLiteral(
+            "resave, export-island, import-island, delete-island, dump, campaigns, check or diff"));
     parser.addPositionalArgument(QStringLiteral("arguments"),
                                  QStringLiteral("The command's arguments."),
                                  QStringLiteral("[...]"));
     const QCommandLineOption json(QStringLiteral("json"),
                                   QStringLiteral("check, diff: print a JSON array for tools."));
     parser.addOption(json);
+    const QCommandLineOption output(
+        QStringLiteral("o"),
+        QStringLiteral("import-island, delete-island: save to OUT instead of FILE."),
+        QStringLiteral("OUT"));
+    parser.addOption(output);
     // Parsed by hand rather than with process(), so that wrong usage gets
     // the same short answer and exit status everywhere, and help and
     // version go through the checked standard output.
@@ -243,5 +367,7 @@ int main(int argc, char *argv[])
         out() << "marbolt-cli " << MARBOLT_VERSION << '\n';
         return finishOutput(0);
     }
-    return finishOutput(run(parser.positionalArguments(), parser.isSet(json)));
+    const std::optional<QString> outputFile =
+        parser.isSet(output) ? std::optional(parser.value(output)) : std::nullopt;
+    return finishOutput(run(parser.positionalArguments(), parser.isSet(json), outputFile));
 }

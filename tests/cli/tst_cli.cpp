@@ -59,6 +59,8 @@ private slots:
     void resaveWritesWhatTheEditorWrites();
     void resaveFailures();
     void exportIsland();
+    void importAndDeleteIsland_data();
+    void importAndDeleteIsland();
     void dumpDescribesTheScenario();
     void campaigns();
     void wrongUsageExitsTwo_data();
@@ -174,6 +176,85 @@ void TestCli::exportIsland()
     QVERIFY(QFileInfo(dir_->filePath(QStringLiteral("ordner.scp"))).isDir());
 }
 
+void TestCli::importAndDeleteIsland_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("err");     // placeholders @IN, @TEMPLATE, @BROKEN
+    QTest::addColumn<QString>("written"); // "@IN", "@OUT" or empty
+    QTest::addColumn<QString>("diff");    // what diff says of the written file
+
+    const QString none;
+    QTest::newRow("import to OUT")
+        << QStringList{"import-island", "@IN", "@TEMPLATE", "400", "300", "-o", "@OUT"} << 0 << none
+        << "@OUT" << msg::diffAdded(QStringLiteral("Insel 0"));
+    QTest::newRow("import into the file itself")
+        << QStringList{"import-island", "@IN", "@TEMPLATE", "0", "346"} << 0 << none << "@IN"
+        << msg::diffAdded(QStringLiteral("Insel 0"));
+    QTest::newRow("import onto island 3")
+        << QStringList{"import-island", "@IN", "@TEMPLATE", "305", "205", "-o", "@OUT"} << 1
+        << msg::placeOverlaps(305, 205, 3) << none << none;
+    QTest::newRow("import leaving the world")
+        << QStringList{"import-island", "@IN", "@TEMPLATE", "0", "349"} << 1
+        << msg::placeOutsideWorld(0, 349, 6, 4) << none << none;
+    QTest::newRow("import of a template cut short")
+        << QStringList{"import-island", "@IN", "@BROKEN", "400", "300", "-o", "@OUT"} << 1
+        << msg::templateCutShort(QStringLiteral("@BROKEN")) << none << none;
+    QTest::newRow("delete a reference island to OUT")
+        << QStringList{"delete-island", "@IN", "4", "-o", "@OUT"} << 0 << none << "@OUT"
+        << msg::diffRemoved(QStringLiteral("Insel 4"));
+    QTest::newRow("delete in the file itself")
+        << QStringList{"-o", "@IN", "delete-island", "@IN", "2"} << 0 << none << "@IN"
+        << msg::diffRemoved(QStringLiteral("Insel 2"));
+    QTest::newRow("delete an island with cities")
+        << QStringList{"delete-island", "@IN", "1", "-o", "@OUT"} << 1
+        << msg::islandHasCities(1, {QStringLiteral("Ahlstadt"), QStringLiteral("Borkum")}) << none
+        << none;
+    QTest::newRow("delete a missing island")
+        << QStringList{"delete-island", "@IN", "42"} << 1
+        << msg::noSuchIsland(QStringLiteral("42")) + QStringLiteral(" @IN") << none << none;
+}
+
+// Both edits save through the atomic save, to OUT or to the file itself; a
+// refused edit writes nothing; diff names the island added or removed.
+void TestCli::importAndDeleteIsland()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, exitCode);
+    QFETCH(QString, err);
+    QFETCH(QString, written);
+    QFETCH(QString, diff);
+    const QString out = dir_->filePath(QStringLiteral("neu.szs"));
+    const QString templatePath = dir_->filePath(QStringLiteral("vorlage.scp"));
+    const QString broken = dir_->filePath(QStringLiteral("kaputt.scp"));
+    const QByteArray stock = templateFile(islandRecord(placed(9, 0, 0, 6, 4)), {tile(6, 0, 0)});
+    testfiles::write(templatePath, stock);
+    testfiles::write(broken, stock.chopped(1));
+    for (QString *text : {&err, &written}) {
+        text->replace(QStringLiteral("@TEMPLATE"), templatePath);
+        text->replace(QStringLiteral("@BROKEN"), broken);
+        text->replace(QStringLiteral("@OUT"), out);
+        text->replace(QStringLiteral("@IN"), in_);
+    }
+    args.replaceInStrings(QStringLiteral("@TEMPLATE"), templatePath);
+    args.replaceInStrings(QStringLiteral("@BROKEN"), broken);
+    args.replaceInStrings(QStringLiteral("@OUT"), out);
+    args.replaceInStrings(QStringLiteral("@IN"), in_);
+
+    const Run run = cli(*game_, args);
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(run.err, err.isEmpty() ? err : err + QLatin1Char('\n'));
+    QCOMPARE(QFileInfo::exists(out), written == out);
+    QCOMPARE(testfiles::read(in_) == rich_.file, written != in_);
+    if (written.isEmpty())
+        return;
+    const QString original = dir_->filePath(QStringLiteral("original.gam"));
+    testfiles::write(original, rich_.file);
+    const Run compared = cli(*game_, {QStringLiteral("diff"), original, written});
+    QCOMPARE(compared.exitCode, 1);
+    QCOMPARE(QString::fromUtf8(compared.out), diff + QLatin1Char('\n'));
+}
+
 void TestCli::dumpDescribesTheScenario()
 {
     const Run run = cli(*game_, {QStringLiteral("dump"), in_});
@@ -252,6 +333,17 @@ void TestCli::wrongUsageExitsTwo_data()
         QTest::newRow(qPrintable(QStringLiteral("island number '%1'").arg(number)))
             << QStringList{"export-island", "IN", number, "OUT"};
     QTest::newRow("negative island number") << QStringList{"export-island", "IN", "-1", "OUT"};
+    QTest::newRow("import without Y") << QStringList{"import-island", "IN", "IN", "1", "-o", "OUT"};
+    QTest::newRow("import at a position no number")
+        << QStringList{"import-island", "IN", "IN", "1", "zwei", "-o", "OUT"};
+    QTest::newRow("delete of island 256") << QStringList{"delete-island", "IN", "256", "-o", "OUT"};
+    QTest::newRow("delete with the number first")
+        << QStringList{"delete-island", "1", "IN", "-o", "OUT"};
+    QTest::newRow("-o with an empty name") << QStringList{"delete-island", "IN", "2", "-o", ""};
+    QTest::newRow("-o without a name") << QStringList{"delete-island", "IN", "2", "-o"};
+    QTest::newRow("-o for resave") << QStringList{"resave", "IN", "OUT", "-o", "OUT"};
+    QTest::newRow("json for delete")
+        << QStringList{"delete-island", "IN", "2", "--json", "-o", "OUT"};
 }
 
 void TestCli::wrongUsageExitsTwo()

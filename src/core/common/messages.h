@@ -170,6 +170,62 @@ inline QString noSuchIsland(const QString &number)
     return QStringLiteral("Das Szenario enthält keine Insel mit der Nummer %1.").arg(number);
 }
 
+// Island templates that cannot be inserted, each naming the file and why
+// (files that cannot be read at all are named by the messages above).
+inline QString templateCutShort(const QString &path)
+{
+    return QStringLiteral("Die Inselvorlage %1 kann nicht eingefügt werden: Sie endet mitten "
+                          "in einem Abschnitt.")
+        .arg(path);
+}
+inline QString templateWithoutIsland(const QString &path)
+{
+    return QStringLiteral("Die Inselvorlage %1 kann nicht eingefügt werden: Sie enthält keinen "
+                          "Inselabschnitt (INSEL5, INSEL4 oder INSEL3).")
+        .arg(path);
+}
+inline QString templateWithoutArea(const QString &path)
+{
+    return QStringLiteral("Die Inselvorlage %1 kann nicht eingefügt werden: Ihre Insel ist 0 "
+                          "Felder breit oder hoch.")
+        .arg(path);
+}
+inline QString templateLayerTooLong(const QString &path)
+{
+    return QStringLiteral("Die Inselvorlage %1 kann nicht eingefügt werden: Eine ihrer Ebenen "
+                          "ist länger, als ein Abschnitt eines Szenarios sein darf.")
+        .arg(path);
+}
+inline QString noFreeIslandNumber()
+{
+    return QStringLiteral("Alle 256 Inselnummern sind vergeben; es kann keine Insel mehr "
+                          "eingefügt werden.");
+}
+// Why an island may not stand where it was asked to.
+inline QString placeOutsideWorld(int x, int y, int width, int height)
+{
+    return QStringLiteral("Eine Insel von %1 × %2 Feldern an Feld %3, %4 ragt aus der Welt "
+                          "(512 × 352 Felder).")
+        .arg(width)
+        .arg(height)
+        .arg(x)
+        .arg(y);
+}
+inline QString placeOverlaps(int x, int y, int other)
+{
+    return QStringLiteral("Eine Insel an Feld %1, %2 überdeckt Insel %3.").arg(x).arg(y).arg(other);
+}
+inline QString citySlot(int slot)
+{
+    return QStringLiteral("Stadtplatz %1").arg(slot);
+}
+inline QString islandHasCities(int number, const QStringList &cities)
+{
+    return QStringLiteral("Insel %1 trägt Städte und wird nicht gelöscht: %2")
+        .arg(number)
+        .arg(cities.join(QStringLiteral(", ")));
+}
+
 inline QString playerShipsEmptied()
 {
     return QStringLiteral("Alle Schiffe des Spielers wurden geleert");
@@ -366,6 +422,10 @@ inline QString moveIsland(int number)
 inline QString deleteIsland(int number)
 {
     return QStringLiteral("Insel %1 löschen").arg(number);
+}
+inline QString insertIsland(int number)
+{
+    return QStringLiteral("Insel %1 einfügen").arg(number);
 }
 inline QString editSettings()
 {

@@ -227,3 +227,24 @@ void IslandDeleteEdit::redo()
     kept_ = doc_.TakeIsland(number_);
     doc_.StepApplied();
 }
+
+IslandInsertEdit::IslandInsertEdit(RumoSzen &doc, std::unique_ptr<Insel> island)
+    : DocumentEdit(doc, msg::insertIsland(island->number())), number_(island->number()),
+      kept_(std::move(island))
+{
+    target_ = EditTarget{EditTarget::Page::Map, -1, kept_.get(), nullptr};
+}
+
+IslandInsertEdit::~IslandInsertEdit() = default;
+
+void IslandInsertEdit::undo()
+{
+    kept_ = doc_.TakeIsland(number_);
+    doc_.StepApplied();
+}
+
+void IslandInsertEdit::redo()
+{
+    doc_.PutBackIsland(std::move(kept_));
+    doc_.StepApplied();
+}

@@ -88,3 +88,17 @@ private:
     int number_;
     std::unique_ptr<Insel> kept_;
 };
+
+// Inserting an island: the step holds the island while it is out of the
+// document (after undo) and puts it in under its number again on redo.
+class IslandInsertEdit : public DocumentEdit {
+public:
+    IslandInsertEdit(RumoSzen &doc, std::unique_ptr<Insel> island);
+    ~IslandInsertEdit() override;
+    void undo() override;
+    void redo() override;
+
+private:
+    int number_;
+    std::unique_ptr<Insel> kept_;
+};

@@ -50,6 +50,7 @@ void RumoSzen::reset()
     playerArea_.fill(0);
     settingsArea_.fill(0);
     islands_.clear();
+    deletedReferences_.clear();
     ships_.clear();
     chunks_.clear();
     lastIsland_ = nullptr;
@@ -344,7 +345,13 @@ bool RumoSzen::WriteTo(QIODevice &out)
             const int count = missions().usedCount();
             writer.WriteChunkHeader("AUFTRAG4", count * MissionRecord::Size);
             writer.WriteBytes(missionArea_.data(), qsizetype(count) * MissionRecord::Size);
+        } else if (name == "SZENE") {
+            writeSzene(writer, chunk);
         } else if (name == "TIMERS") {
+            // A scenario without any island or settlement chunk gets its
+            // islands of its own (inserted ones) before its settings.
+            if (islandSection == NoChunk)
+                writeIslands(writer);
             writer.WriteChunkHeader("TIMERS", ScenarioSettings::Size);
             writer.WriteBytes(settingsArea_.data(), ScenarioSettings::Size);
         } else if (name == "SHIP4") {
@@ -524,19 +531,24 @@ TradingPostRecord RumoSzen::TradingPostOf(const CityRecord &city) const
 
 bool RumoSzen::MoveIsland(Insel &moved, int dx, int dy)
 {
-    moveValid_ = false;
     moved.MoveBy(dx, dy);
     const TileRect b = *moved.GetBounds();
-    if (b.left < 0 || b.top < 0 || b.right > kWorldWidth || b.bottom > kWorldHeight)
-        return false;
-    moveValid_ = true;
+    moveValid_ = insideWorld(b) && !islandInTheWay(b, &moved);
+    return moveValid_;
+}
+
+bool RumoSzen::insideWorld(const TileRect &b)
+{
+    return b.left >= 0 && b.top >= 0 && b.right <= kWorldWidth && b.bottom <= kWorldHeight;
+}
+
+const Insel *RumoSzen::islandInTheWay(const TileRect &bounds, const Insel *self) const
+{
     for (const auto &other : islands_) {
-        if (other && other.get() != &moved && other->GetBounds()->overlaps(b)) {
-            moveValid_ = false;
-            return false;
-        }
+        if (other && other.get() != self && other->GetBounds()->overlaps(bounds))
+            return other.get();
     }
-    return true;
+    return nullptr;
 }
 
 bool RumoSzen::DeleteIsland(Insel &doomed)
@@ -551,6 +563,8 @@ std::unique_ptr<Insel> RumoSzen::TakeIsland(int number)
 {
     if (!island(number))
         return nullptr;
+    if (const uchar *entry = islands_[size_t(number)]->referenceEntry())
+        deletedReferences_.push_back(entry);
     return std::move(islands_[size_t(number)]);
 }
 
@@ -558,6 +572,8 @@ void RumoSzen::PutBackIsland(std::unique_ptr<Insel> island)
 {
     if (!island)
         return;
+    if (const uchar *entry = island->referenceEntry())
+        std::erase(deletedReferences_, entry);
     const size_t number = size_t(island->number());
     if (islands_.size() <= number)
         islands_.resize(number + 1);

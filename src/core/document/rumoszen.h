@@ -138,8 +138,33 @@ public:
     bool CanDeleteIsland(const Insel &island) const { return island.CanDelete(); }
     // Removes the island with its settlements from the output, as one step
     // of the undo stack. Refused (false) for islands that CanDeleteIsland
-    // refuses.
+    // refuses. An island built from a reference leaves the SZENE payload
+    // with its entry (see writeSzene).
     bool DeleteIsland(Insel &island);
+
+    // The lowest island number 0..255 that nothing of the scenario uses: no
+    // island, no entry of the SZENE payload (also one whose template was
+    // missing) and no settlement record kept without its island, any of
+    // which would take the new island as theirs at the next load. Nothing
+    // when all 256 are used.
+    std::optional<int> FreeIslandNumber() const;
+    // Whether `island` may stand with its top-left corner at (x, y): inside
+    // the world and off every other island, by the rule of MoveIsland.
+    bool CanPlaceIsland(const Insel &island, int x, int y) const
+    {
+        return WhyNotPlace(island, x, y).isEmpty();
+    }
+    // Why it may not, in the user's words; empty when it may.
+    QString WhyNotPlace(const Insel &island, int x, int y) const;
+    // Inserts an island of its own (Insel::FromTemplateFile,
+    // Insel::GroundCopy) with its top-left corner at (x, y), under the
+    // lowest free number, with all eight city owners 7 and the own-ground
+    // flag set, as one step of the undo stack ("Insel N einfügen"). Saving
+    // writes it like every island of the scenario's own, at its number's
+    // place among them. Returns the island as it now stands in the document;
+    // nullptr, with nothing changed, when no number is free or the place is
+    // refused.
+    Insel *InsertIsland(std::unique_ptr<Insel> island, int x, int y);
     // Writes the island as an island template file; on failure lastError()
     // tells why.
     bool ExportIsland(const Insel &island, const QString &path) const;
@@ -163,6 +188,7 @@ signals:
 private:
     friend class RecordSnapshot;
     friend class IslandDeleteEdit;
+    friend class IslandInsertEdit;
     // Out of the document and back, for the deletion step.
     std::unique_ptr<Insel> TakeIsland(int number);
     void PutBackIsland(std::unique_ptr<Insel> island);
@@ -181,6 +207,15 @@ private:
     void decodeDeer(ScenarioChunk &chunk);
     void decodeShips(ScenarioChunk &chunk);
     void reset();
+    // The placing rule shared by moving and inserting: inside the world, and
+    // the island (if any) whose bounds overlap `bounds`, `self` aside.
+    static bool insideWorld(const TileRect &bounds);
+    const Insel *islandInTheWay(const TileRect &bounds, const Insel *self) const;
+    // Writes a SZENE chunk: as read, or without the entries of deleted
+    // islands built from references.
+    void writeSzene(ChunkWriter &out, const ScenarioChunk &chunk) const;
+    // Every island in number order, in scenario form.
+    void writeIslands(ChunkWriter &out) const;
     // Index of the chunk at which the islands are written; NoChunk for none.
     size_t islandSectionChunk() const;
 
@@ -190,6 +225,11 @@ private:
     ChunkList chunks_;
     std::vector<std::unique_ptr<Insel>> islands_;
     std::vector<ShipRecord> ships_;
+    // The SZENE entries of the islands built from references that are
+    // deleted now (their deletion steps hold the islands). The entries stay
+    // in the chunk, so that every other island's reference keeps viewing
+    // its own entry; only the save leaves them out.
+    std::vector<const uchar *> deletedReferences_;
     Insel *lastIsland_ = nullptr;
     static constexpr size_t NoChunk = size_t(-1);
     // Index of the "TIMERS" chunk that ended the load's walk; NoChunk until

@@ -1,6 +1,7 @@
 #include "core/islands/insel.h"
 
 #include "core/common/messages.h"
+#include "core/common/wholefile.h"
 #include "core/document/chunkfile.h"
 
 #include <algorithm>
@@ -60,6 +61,70 @@ std::unique_ptr<Insel> Insel::FromReference(IslandReference reference, IslandTem
     island->record().setNumber(reference.islandNumber());
     island->record().setClimate(reference.climate());
     return island;
+}
+
+std::unique_ptr<Insel> Insel::OwnIsland(const uchar *record, qsizetype length)
+{
+    std::unique_ptr<Insel> island(new Insel);
+    std::memcpy(island->payload_.data(), record,
+                size_t(qMin<qsizetype>(length, IslandRecord::Size)));
+    island->hasRecord_ = true;
+    island->fromChunk_ = true;
+    IslandRecord r = island->record();
+    r.clearCityOwners();
+    // Any value but 0 says the ground is the island's own; one already set
+    // stays as it is.
+    if (r.ownGround() == 0)
+        r.setOwnGround(1);
+    island->takeProperties();
+    return island;
+}
+
+std::unique_ptr<Insel> Insel::FromTemplateFile(const QString &path, QString *error)
+{
+    auto fail = [error](const QString &why) {
+        if (error)
+            *error = why;
+        return nullptr;
+    };
+    QString why;
+    const std::optional<QByteArray> bytes = ReadWholeFile(path, IslandTemplates::MaxFileSize, &why);
+    if (!bytes)
+        return fail(why);
+    IslandTemplates::Template t;
+    if (!IslandTemplates::Parse(*bytes, t))
+        return fail(msg::templateCutShort(path));
+    if (t.record.isEmpty())
+        return fail(msg::templateWithoutIsland(path));
+    // Template chunks know no length ceiling, but a scenario chunk does: a
+    // longer layer would end the reading of the saved scenario.
+    for (const QByteArray &layer : t.layers) {
+        if (layer.size() > ScenarioChunk::MaxLength)
+            return fail(msg::templateLayerTooLong(path));
+    }
+    std::unique_ptr<Insel> island =
+        OwnIsland(reinterpret_cast<const uchar *>(t.record.constData()), t.record.size());
+    if (island->width() == 0 || island->height() == 0)
+        return fail(msg::templateWithoutArea(path));
+    for (const QByteArray &layer : t.layers)
+        island->AddLayer(layer);
+    return island;
+}
+
+std::unique_ptr<Insel> Insel::GroundCopy() const
+{
+    std::unique_ptr<Insel> copy = OwnIsland(payload_.data(), qsizetype(payload_.size()));
+    // The first layer is the ground unless the ground should have come from a
+    // template that could not be read: then the island has none to give.
+    const bool hasGround = (fromChunk_ && record().ownGround() != 0) || templateLayers_ > 0;
+    // A copy of the bytes of its own: a layer read from a scenario views that
+    // document's chunk, which the copy may outlive.
+    if (hasGround && !layers_.empty()) {
+        const Inselhaus &ground = *layers_.front();
+        copy->AddLayer(
+            QByteArray(reinterpret_cast<const char *>(ground.tiles()), ground.byteSize()));
+    }
+    return copy;
 }
 
 void Insel::takeProperties()
@@ -147,7 +212,8 @@ void Insel::MoveBy(int dx, int dy)
 bool Insel::CanDelete() const
 {
     if (!fromChunk_)
-        return false;
+        return std::none_of(cities_.begin(), cities_.end(),
+                            [](const CityRecord &c) { return bool(c); });
     for (int slot = 0; slot < IslandRecord::NoOwner; ++slot) {
         if (record().cityOwner(slot) < IslandRecord::NoOwner)
             return false;

@@ -34,6 +34,19 @@ public:
     static std::unique_ptr<Insel> FromReference(IslandReference reference,
                                                 IslandTemplates &templates, QStringList &notices);
 
+    // An island of the scenario's own made from an island template file
+    // (*.scp, as the game's templates and the island export write them): the
+    // file's first island record ("INSEL5", "INSEL4" or "INSEL3") and every
+    // tile layer of it, ready to be inserted (RumoSzen::InsertIsland). Nothing,
+    // with a German message naming the file and the reason in `error`, when
+    // the file is refused or unreadable, is cut short, holds no island record
+    // or an island without area, or has a layer no scenario chunk can hold.
+    static std::unique_ptr<Insel> FromTemplateFile(const QString &path, QString *error);
+    // An island of its own with this island's record and ground layer only:
+    // no buildings, no settlements, no reference. An island built from a
+    // reference gives its template's ground.
+    std::unique_ptr<Insel> GroundCopy() const;
+
     // The template file name of an island of these properties, relative to
     // the game folder, in the game's spelling ("suednat\med07.scp").
     static QString TemplateFile(int climate, int sizeClass, bool native, int templateNumber);
@@ -63,9 +76,13 @@ public:
     // Moves by whole tiles; the record (and the reference of an island built
     // from a template) takes the new position.
     void MoveBy(int dx, int dy);
-    // Only islands of the scenario's own without any city may be deleted;
-    // an island from a reference would come back with the next load.
+    // Only islands without any city may be deleted: for an island of the
+    // scenario's own the record's owners tell, for an island built from a
+    // reference (whose record is the template's) the cities read for it.
     bool CanDelete() const;
+    // The 16-byte SZENE entry an island built from a reference stands for;
+    // null for an island of the scenario's own.
+    const uchar *referenceEntry() const { return reference_.data(); }
 
     // A layer that views a chunk payload, which must outlive the island (the
     // document's chunk list does).
@@ -94,6 +111,10 @@ public:
 
 private:
     Insel();
+    // An island of the scenario's own over a copy of `record` (padded with
+    // zeros or cut to the record size) and without layers: all eight city
+    // owners 7 and the own-ground flag set, so that its ground is saved with it.
+    static std::unique_ptr<Insel> OwnIsland(const uchar *record, qsizetype length);
     // Reads the template's island record (when the island has none yet) and
     // every tile layer of it. Reports problems as notices.
     void LoadTemplate(IslandTemplates &templates, QStringList &notices);

@@ -40,6 +40,7 @@ public:
     void setClimate(quint8 v) { le::setU8(d_, Climate, v); }
     // 0: the ground layer comes from the island's template file.
     quint8 ownGround() const { return le::u8(d_, OwnGround); }
+    void setOwnGround(quint8 v) { le::setU8(d_, OwnGround, v); }
 
     // Converts an "INSEL_MAXFUN" record (at least OldSize bytes) into the
     // layout above; `out` must hold Size bytes and is overwritten.

@@ -9,12 +9,7 @@
 
 #include <cstring>
 
-namespace {
-
-// A template file is a chunk sequence like a scenario, read without the
-// length ceiling of scenario files: a length of 0 or less skips the chunk, a
-// header or payload cut short ends the reading.
-void parse(const QByteArray &file, IslandTemplates::Template &out)
+bool IslandTemplates::Parse(const QByteArray &file, Template &out)
 {
     const auto *data = reinterpret_cast<const uchar *>(file.constData());
     const qsizetype size = file.size();
@@ -26,7 +21,7 @@ void parse(const QByteArray &file, IslandTemplates::Template &out)
         if (length <= 0)
             continue;
         if (length > size - pos)
-            break;
+            return false;
         const char *payload = file.constData() + pos;
         pos += length;
         const QByteArrayView name(reinterpret_cast<const char *>(header),
@@ -39,9 +34,8 @@ void parse(const QByteArray &file, IslandTemplates::Template &out)
             out.layers.append(QByteArray(payload, length - length % TileRecord::Size));
         }
     }
+    return pos == size;
 }
-
-} // namespace
 
 const IslandTemplates::Template &IslandTemplates::Get(const QString &relative, QStringList &notices)
 {
@@ -55,7 +49,7 @@ const IslandTemplates::Template &IslandTemplates::Get(const QString &relative, Q
     // The file's bytes live only while they are taken apart; the record and
     // the layers are copies of their own.
     if (const std::optional<QByteArray> bytes = ReadWholeFile(t.path, MaxFileSize, &why, &missing))
-        parse(*bytes, t);
+        Parse(*bytes, t);
     else if (!missing)
         notices << why;
     return *templates_.insert(relative, t);

@@ -682,8 +682,9 @@ void TestIslands::deleteIsland()
     QVERIFY(load(doc, file.bytes()));
     QVERIFY(!doc.CanDeleteIsland(*doc.island(3)));
     QVERIFY(!doc.DeleteIsland(*doc.island(3)));
-    QVERIFY(!doc.CanDeleteIsland(*doc.island(7)));
-    QVERIFY(!doc.DeleteIsland(*doc.island(7)));
+    // An island built from a reference and without cities may go as well
+    // (tst_islandedits follows its entry out of the SZENE payload).
+    QVERIFY(doc.CanDeleteIsland(*doc.island(7)));
     QVERIFY(doc.CanDeleteIsland(*doc.island(4)));
     QVERIFY(doc.DeleteIsland(*doc.island(4)));
 
