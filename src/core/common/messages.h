@@ -327,11 +327,6 @@ inline QString placingHint()
                           "rechte Maustaste bricht ab. Mit den Pfeiltasten und Enter geht es "
                           "auch ohne Maus.");
 }
-inline QString noFreeIslandNumber()
-{
-    return QStringLiteral("Alle 256 Inselnummern sind vergeben; es kann keine Insel mehr "
-                          "eingefügt werden.");
-}
 
 // The game folder the user chooses where none was found.
 inline QString chooseGameFolderTitle()

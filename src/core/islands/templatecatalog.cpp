@@ -51,10 +51,13 @@ std::vector<TemplateFileEntry> ListTemplateFiles(const QString &gameFolder)
                 const QRegularExpressionMatch match = pattern.match(file.fileName());
                 if (!match.hasMatch())
                     continue;
-                const int number = match.capturedLength(2) > 0 ? match.captured(2).toInt()
-                                                               : IslandRecord::NoTemplateNumber;
-                if (number >= IslandRecord::NoTemplateNumber)
-                    continue;
+                int number = IslandRecord::NoTemplateNumber;
+                if (match.capturedLength(2) > 0) {
+                    // 65535 stands for the file without a number.
+                    number = match.captured(2).toInt();
+                    if (number >= IslandRecord::NoTemplateNumber)
+                        continue;
+                }
                 TemplateFileEntry entry;
                 entry.path = file.filePath();
                 entry.fileName = file.fileName();

@@ -58,7 +58,7 @@ QString withCount(const QString &text, int count)
 
 // The island on the sea, as large as the square allows: enlarged in whole
 // blocks, so that every tile stays crisp, reduced smoothly.
-QPixmap previewOf(const QImage &ground)
+QPixmap thumbnailOf(const QImage &ground)
 {
     QPixmap pixmap(kPreviewSize, kPreviewSize);
     pixmap.fill(QColor::fromRgb(World::Sea));
@@ -162,7 +162,7 @@ private:
         if (!island)
             return {failedPreview(), name + QStringLiteral("\nnicht lesbar"), error};
         const QString size = QStringLiteral("%1 × %2").arg(island->width()).arg(island->height());
-        return {previewOf(WorldPicture::GroundPicture(*island, players_)),
+        return {thumbnailOf(WorldPicture::GroundPicture(*island, players_)),
                 name + QLatin1Char('\n') + size,
                 shownPath + QLatin1Char('\n') + size + QStringLiteral(" Felder")};
     }

@@ -368,7 +368,8 @@ void TestPlacing::placing()
                 popup->close();
             }
         });
-        QContextMenuEvent menu(QContextMenuEvent::Mouse, pixelOf({100, 250}));
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, pixelOf({100, 250}),
+                               map_->mapToGlobal(pixelOf({100, 250})));
         QApplication::sendEvent(map_, &menu);
         QTest::qWait(150);
         QVERIFY(!menuOpened);
