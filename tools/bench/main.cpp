@@ -14,16 +14,20 @@
 // "render N us, drag N us". Not a test: the figures are
 // compared with each other and with baselines of the same run, never with
 // fixed limits.
+//
+// marbolt-bench placing FILE: opening the template dialog over 200
+// templates, and placing an island over FILE's map (placingbench.cpp).
 
 #include "core/common/messages.h"
 #include "core/document/rumoszen.h"
 #include "core/map/mapzoom.h"
 #include "core/map/worldrenderer.h"
+#include "placingbench.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -215,14 +219,19 @@ int main(int argc, char *argv[])
     // The bench shows no window; the offscreen platform needs no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     const QStringList args = app.arguments();
+    if (args.size() == 3 && args[1] == QLatin1String("placing"))
+        return RunPlacingBench(QFileInfo(args[2]).absoluteFilePath());
     if (args.size() != 2) {
         QTextStream(stderr)
             << "usage: marbolt-bench FILE\n"
+               "       marbolt-bench placing FILE\n"
                "Measures drawing, dragging, a refused nudge, zooming, "
                "panning and a resave of the scenario FILE; the last line is \"render N us, drag N "
-               "us\" (medians).\n";
+               "us\" (medians). With placing: opening the island template dialog over 200 "
+               "templates and placing an island on FILE's map; the last line is \"dialog N us, "
+               "placing step N us\".\n";
         return 2;
     }
     const QString path = QFileInfo(args[1]).absoluteFilePath();

@@ -317,6 +317,26 @@ inline QString saveIslandTitle()
 {
     return QStringLiteral("Insel als Vorlage speichern");
 }
+inline QString insertIslandTitle()
+{
+    return QStringLiteral("Insel einfügen");
+}
+inline QString chooseTemplateFileTitle()
+{
+    return QStringLiteral("Inselvorlage wählen");
+}
+inline QString noTemplatesFound()
+{
+    return QStringLiteral("In der Spielinstallation wurden keine Inselvorlagen gefunden. "
+                          "„Datei wählen…“ fügt jede Inseldatei (*.scp) ein, zum Beispiel "
+                          "eine aus einem anderen Szenario gespeicherte Insel.");
+}
+inline QString placingHint()
+{
+    return QStringLiteral("Danach folgt die Insel der Maus: ein Klick setzt sie, Esc oder die "
+                          "rechte Maustaste bricht ab. Mit den Pfeiltasten und Enter geht es "
+                          "auch ohne Maus.");
+}
 
 // The map as a picture file.
 inline QString saveMapPictureTitle()
@@ -393,6 +413,11 @@ inline QString builtInHelp()
         "gezogen oder, während die Karte den Fokus hat, mit den Pfeiltasten verschoben; mit "
         "Alt+Pfeiltaste geht das von überall im Fenster. Ein roter Rahmen zeigt einen "
         "ungültigen Platz.</p>"
+        "<p><b>Inseln einfügen:</b> <i>Bearbeiten › Insel einfügen…</i> zeigt die Inselvorlagen "
+        "des Spiels; <i>Datei wählen…</i> nimmt jede Inseldatei (*.scp). <i>Insel "
+        "duplizieren</i> kopiert den Boden der gewählten Insel. Die neue Insel folgt der Maus, "
+        "ein Klick setzt sie, Esc oder die rechte Maustaste bricht ab; Pfeiltasten und Enter "
+        "gehen auch.</p>"
         "<p><b>Zahlenfelder:</b> Pfeil hoch/runter, Bild hoch/runter und das Mausrad ändern den "
         "Wert schrittweise.</p>"
         "<p><b>Speichern:</b> Strg+S speichert, Strg+Umschalt+S speichert unter neuem Namen; "

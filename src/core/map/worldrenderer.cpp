@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr QRgb kSea = qRgb(68, 68, 255);
+constexpr QRgb kSea = World::Sea;
 constexpr QRgb kLightWater = qRgb(136, 136, 255);
 constexpr QRgb kPaleWater = qRgb(204, 204, 255);
 constexpr QRgb kWhite = qRgb(255, 255, 255);
@@ -248,6 +248,35 @@ void WorldPicture::buildIsland(IslandEntry &entry, const Insel *island, bool sho
             }
         }
     }
+}
+
+QImage WorldPicture::GroundPicture(const Insel &island, const PlayerArea &players)
+{
+    QImage picture(std::max(island.width(), 1), std::max(island.height(), 1),
+                   QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    std::array<QRgb, Slots> palette{};
+    for (int p = 0; p < Players; ++p)
+        palette[1 + p] = players.mapColourOf(p).rgb();
+    palette[SeaSlot] = kSea;
+    palette[LightSlot] = kLightWater;
+    palette[PaleSlot] = kPaleWater;
+    IslandEntry entry;
+    buildIsland(entry, &island, false);
+    // The entry lies relative to the island's position; the picture shows
+    // only what lies within the island's bounds.
+    const QRect drawn = entry.extent;
+    const QRect part = drawn & picture.rect();
+    for (int y = part.top(); y <= part.bottom(); ++y) {
+        const quint8 *slot = entry.map.data() + size_t(y - drawn.top()) * drawn.width() +
+                             (part.left() - drawn.left());
+        QRgb *out = line(picture, y) + part.left();
+        for (int n = part.width(); n > 0; --n, ++slot, ++out) {
+            if (*slot)
+                *out = palette[*slot];
+        }
+    }
+    return picture;
 }
 
 void WorldPicture::Render(RumoSzen &doc, const WorldView &view)

@@ -28,6 +28,8 @@ constexpr int Height = 352;
 // Pixels a tile in a picture written to a file.
 constexpr int MinScale = 1;
 constexpr int MaxScale = 8;
+// The sea's colour, which also lies around islands drawn on their own.
+constexpr QRgb Sea = qRgb(68, 68, 255);
 
 // The tile under a point of a map drawn over `size`, truncating toward zero.
 QPoint ToWorld(QPoint pixel, QSize size);
@@ -66,6 +68,11 @@ public:
     // The next Update draws everything anew: for changes the picture cannot
     // see from outside, such as tiles recoloured with a city's new owner.
     void Forget() { valid_ = false; }
+
+    // The island's ground (its first layer) as the map draws it, one pixel a
+    // tile over the island's width and height; transparent where no tile
+    // lies. For previews and for an island that is being placed.
+    static QImage GroundPicture(const Insel &island, const PlayerArea &players);
 
 private:
     // Colour slots of the island maps: 0 nothing, 1 + p the colour of player

@@ -64,6 +64,13 @@ MainActions::MainActions(QObject *owner)
             QStringLiteral("Karte als Bild speichern|Speichert die Weltkarte als PNG-Bild"));
     deleteIsland = make("DeleteIslandAction", QStringLiteral("Insel löschen"),
                         QStringLiteral("deleteisland"), {}, QStringLiteral("Insel löschen"));
+    insertIsland = make(
+        "InsertIslandAction", QStringLiteral("Insel einfügen…"), QStringLiteral("insertisland"), {},
+        QStringLiteral("Insel einfügen|Fügt eine Insel aus einer Inselvorlage ein"));
+    duplicateIsland =
+        make("DuplicateIslandAction", QStringLiteral("Insel duplizieren"),
+             QStringLiteral("duplicateisland"), {},
+             QStringLiteral("Insel duplizieren|Fügt eine Insel mit dem Boden der gewählten ein"));
     // A focused text field takes these keys for its own typing first: its
     // ShortcutOverride wins over a window shortcut.
     undo = make("UndoAction", msg::undoStep(QString()), QStringLiteral("undo"), QKeySequence::Undo,

@@ -17,6 +17,8 @@ struct MainActions {
     QAction *saveInsel;
     QAction *saveMapPicture;
     QAction *deleteIsland;
+    QAction *insertIsland;
+    QAction *duplicateIsland;
     QAction *undo;
     QAction *redo;
     QAction *gameFolder;

@@ -261,12 +261,24 @@ void TMainForm::connectActions()
         RecordEdit();
         mapPage_->DeleteSelectedIsland();
     });
+    connect(actions_.insertIsland, &QAction::triggered, this, [this] {
+        RecordEdit();
+        pages_->setCurrentWidget(mapPage_);
+        mapPage_->InsertIsland();
+    });
+    connect(actions_.duplicateIsland, &QAction::triggered, this, [this] {
+        RecordEdit();
+        pages_->setCurrentWidget(mapPage_);
+        mapPage_->DuplicateSelectedIsland();
+    });
     connect(actions_.undo, &QAction::triggered, this, [this] { TakeStep(true); });
     connect(actions_.redo, &QAction::triggered, this, [this] { TakeStep(false); });
 
     inselPopup_ = new QMenu(this);
     inselPopup_->setObjectName(QStringLiteral("InselPopup"));
     inselPopup_->addActions({actions_.saveInsel, actions_.deleteIsland});
+    inselPopup_->addSeparator();
+    inselPopup_->addActions({actions_.insertIsland, actions_.duplicateIsland});
 }
 
 void TMainForm::createMenuAndToolBar()
@@ -293,6 +305,8 @@ void TMainForm::createMenuAndToolBar()
     // names what Undo takes back.
     connect(edit, &QMenu::aboutToShow, this, &TMainForm::RecordTyping);
     edit->addActions({actions_.undo, actions_.redo});
+    edit->addSeparator();
+    edit->addActions({actions_.insertIsland, actions_.duplicateIsland, actions_.deleteIsland});
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Hilfe"));
     help->setObjectName(QStringLiteral("HelpMenu"));
@@ -307,7 +321,7 @@ void TMainForm::createMenuAndToolBar()
     bar->setFixedHeight(42);
     bar->addActions({actions_.open, actions_.save, actions_.saveAs, actions_.revert});
     bar->addSeparator();
-    bar->addActions({actions_.saveInsel, actions_.deleteIsland});
+    bar->addActions({actions_.insertIsland, actions_.saveInsel, actions_.deleteIsland});
     bar->addSeparator();
     bar->addActions({actions_.undo, actions_.redo});
     bar->addSeparator();
@@ -462,6 +476,8 @@ void TMainForm::UpdateActions()
     actions_.saveInsel->setEnabled(open && island);
     actions_.saveMapPicture->setEnabled(open);
     actions_.deleteIsland->setEnabled(open && island && doc_->CanDeleteIsland(*island));
+    actions_.insertIsland->setEnabled(open);
+    actions_.duplicateIsland->setEnabled(open && island);
     QUndoStack *stack = open ? doc_->undoStack() : nullptr;
     // Typing under way is the step that Undo takes back first.
     const QString undoText = pendingField_ ? StepOf(pendingField_) : QString();

@@ -1,9 +1,14 @@
 #include "editor/map/mappage.h"
 
+#include "core/common/messages.h"
 #include "core/document/rumoszen.h"
+#include "core/game/gamepath.h"
 #include "core/map/worldrenderer.h"
+#include "editor/app/prompts.h"
 #include "editor/goods/shipeditor.h"
 #include "editor/map/cityeditor.h"
+#include "editor/map/islandplacer.h"
+#include "editor/map/islandtemplatedialog.h"
 #include "editor/map/mappanel.h"
 #include "editor/map/mapview.h"
 #include "editor/map/objecttree.h"
@@ -12,6 +17,7 @@
 
 #include <QCursor>
 #include <QDate>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -129,10 +135,18 @@ MapPage::MapPage(QWidget *parent) : DocumentPage(parent)
     connect(paintBox_, &MapView::dragStep, this, &MapPage::MapDragStep);
     connect(paintBox_, &MapView::dropped, this, &MapPage::MapDropped);
     connect(paintBox_, &MapView::dragCancelled, this, &MapPage::MapDragCancelled);
+    // On the map the menu opens over the sea too, for "Insel einfügen…".
     connect(paintBox_, &MapView::contextMenu, this, [this](QPoint at) {
-        if (doc_ && SelectedIsland())
+        if (doc_)
             emit islandMenuRequested(at);
     });
+    placer_ = std::make_unique<IslandPlacer>(*paintBox_);
+    connect(paintBox_, &MapView::placeClicked, this, [this](QPoint tile) {
+        placer_->CentreOn(tile);
+        Place();
+    });
+    connect(paintBox_, &MapView::placeConfirmed, this, &MapPage::Place);
+    connect(paintBox_, &MapView::placingCancelled, this, &MapPage::CancelPlacing);
 
     panel5_ = makeSidePanel();
     panel5_->hide();
@@ -189,6 +203,8 @@ MapPage::MapPage(QWidget *parent) : DocumentPage(parent)
     layout->addLayout(left, 1);
     layout->addWidget(panel5_);
 }
+
+MapPage::~MapPage() = default;
 
 QWidget *MapPage::makeSidePanel()
 {
@@ -254,6 +270,7 @@ QWidget *MapPage::makeStartScreen()
 
 void MapPage::Attach(RumoSzen *doc)
 {
+    placer_->Cancel();
     objectTree_->Clear();
     doc_ = doc;
     cityEditor_->Fill(doc_, CityRecord());
@@ -293,6 +310,8 @@ void MapPage::Refresh()
     // The selection stays where its object is still there; the editors
     // show the records as they are now.
     SelectObject(island, city ? city.data() : ship.data());
+    // An island still floating may stand where it is, or no longer.
+    placer_->Revalidate();
     Repaint();
     emit stateChanged();
 }
@@ -388,7 +407,8 @@ void MapPage::Repaint()
             view.cityFrame = doc_->CityBounds(*island, city.slot()).value_or(TileRect{});
         else
             view.cityFrame = TileRect{};
-    } else {
+    } else if (!placer_->active()) {
+        // While an island floats, its frame is the only one.
         view.selectedIsland = SelectedIsland();
     }
     view.selectedShip = SelectedShip();
@@ -433,6 +453,10 @@ void MapPage::MapHovered(QPoint tile)
     emit tileHovered(QStringLiteral("%1 / %2").arg(tile.x()).arg(tile.y()));
     if (!doc_ || paintBox_->dragging())
         return;
+    if (placer_->active()) {
+        placer_->CentreOn(tile);
+        return;
+    }
     QString text;
     if (btStaedte_->isChecked()) {
         if (const CityRecord city = doc_->CityAt(tile.x(), tile.y()))
@@ -531,7 +555,7 @@ void MapPage::ShowStartScreen()
 
 bool MapPage::ArrowKey(int key)
 {
-    if (!doc_ || !isVisible() || !SelectedIsland() || paintBox_->dragging())
+    if (!doc_ || !isVisible() || paintBox_->dragging() || (!SelectedIsland() && !placing()))
         return false;
     QPoint step;
     switch (key) {
@@ -550,6 +574,10 @@ bool MapPage::ArrowKey(int key)
     default:
         return false;
     }
+    if (placing()) {
+        placer_->MoveBy(step);
+        return true;
+    }
     Insel &island = *SelectedIsland();
     if (doc_->MoveIsland(island, step.x(), step.y())) {
         doc_->RecordIslandMove(island, step.x(), step.y());
@@ -561,4 +589,70 @@ bool MapPage::ArrowKey(int key)
         Move(island, -step);
     }
     return true;
+}
+
+bool MapPage::placing() const
+{
+    return placer_->active();
+}
+
+void MapPage::InsertIsland()
+{
+    if (!doc_)
+        return;
+    if (!doc_->FreeIslandNumber()) {
+        Prompts::Current().Message(this, msg::noFreeIslandNumber());
+        return;
+    }
+    IslandTemplateDialog dialog(GamePath(), doc_->players(),
+                                QFileInfo(doc_->FilePath()).absolutePath(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        BeginPlacing(dialog.TakeIsland());
+}
+
+void MapPage::DuplicateSelectedIsland()
+{
+    const Insel *island = SelectedIsland();
+    if (!island)
+        return;
+    if (!doc_->FreeIslandNumber()) {
+        Prompts::Current().Message(this, msg::noFreeIslandNumber());
+        return;
+    }
+    BeginPlacing(island->GroundCopy());
+}
+
+void MapPage::BeginPlacing(std::unique_ptr<Insel> island)
+{
+    if (!doc_ || !island)
+        return;
+    placer_->Cancel();
+    placer_->Begin(*doc_, std::move(island), paintBox_->ToWorld(paintBox_->rect().center()));
+    paintBox_->setFocus(Qt::OtherFocusReason);
+    // The selected island's frame gives way to the floating one.
+    Repaint();
+    emit stateChanged();
+}
+
+// A place where the island may not stand keeps it floating; its red frame
+// says why.
+void MapPage::Place()
+{
+    Insel *placed = placer_->Drop();
+    if (!placed)
+        return;
+    Refresh();
+    SelectObject(placed, nullptr);
+    emit controlChanged();
+    Repaint();
+    emit stateChanged();
+}
+
+void MapPage::CancelPlacing()
+{
+    if (!placer_->active())
+        return;
+    placer_->Cancel();
+    Repaint();
+    emit stateChanged();
 }

@@ -7,9 +7,11 @@
 
 #include <QPoint>
 #include <QWidget>
+#include <memory>
 
 class CityEditor;
 class Insel;
+class IslandPlacer;
 class ShipEditor;
 class ZoomBar;
 class MapPanel;
@@ -30,6 +32,7 @@ class MapPage : public DocumentPage {
 
 public:
     explicit MapPage(QWidget *parent = nullptr);
+    ~MapPage() override;
 
     // Shows `doc` (after a load): fills the tree, empties the editors and
     // hides the start screen for good. nullptr: the document is discarded.
@@ -58,6 +61,13 @@ public:
 
     // Deletes the selected island when the document allows it.
     void DeleteSelectedIsland();
+    // "Insel einfügen…": the template chosen in the template dialog floats
+    // over the map until it is placed or cancelled.
+    void InsertIsland();
+    // "Insel duplizieren": the selected island's ground floats the same way.
+    void DuplicateSelectedIsland();
+    // Whether an island floats over the map, waiting to be placed.
+    bool placing() const;
     // An arrow key the main window passes on (the map has the focus, or Alt
     // was held): moves the selected island by one tile when this page is
     // showing. True when the key was used.
@@ -95,6 +105,11 @@ private:
     // After it moved: the editor of the new selection is filled.
     void ObjectTreeChange(QTreeWidgetItem *node);
     void OwnerChanged();
+    // The island floats, starting at the first free place near the middle
+    // of the map's view; the map takes the keys.
+    void BeginPlacing(std::unique_ptr<Insel> island);
+    void Place();
+    void CancelPlacing();
     // Moves an island and keeps the map up to date; the document's answer.
     // A move that is taken back at once goes to the document directly, so
     // that the refused place is never drawn.
@@ -118,4 +133,5 @@ private:
     QPoint dragOrigin_;
     QPoint dragLast_;
     Insel *dragIsland_ = nullptr;
+    std::unique_ptr<IslandPlacer> placer_;
 };

@@ -8,6 +8,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWheelEvent>
+#include <utility>
 
 MapView::MapView(QWidget *parent) : QWidget(parent)
 {
@@ -71,6 +72,90 @@ void MapView::ArmDrag()
     armed_ = true;
 }
 
+void MapView::setFloating(const QImage &ground, const QRect &tiles, bool valid)
+{
+    QRegion dirty;
+    if (floating_)
+        dirty += floatingPixels();
+    if (!floating_) {
+        // A drag under way ends; the island that floats takes the mouse.
+        armed_ = false;
+        if (dragging_) {
+            endDrag();
+            emit dragCancelled();
+        }
+    }
+    floating_ = true;
+    if (ground.cacheKey() != floatingGround_.cacheKey())
+        floatingGround_ = ground;
+    floatingTiles_ = tiles;
+    floatingValid_ = valid;
+    dirty += floatingPixels();
+    setCursor(Qt::SizeAllCursor);
+    update(dirty);
+}
+
+void MapView::clearFloating()
+{
+    if (!floating_)
+        return;
+    update(floatingPixels());
+    floating_ = false;
+    floatingGround_ = QImage();
+    unsetCursor();
+}
+
+namespace {
+
+// Rounds toward positive infinity, for negative numerators too: an island
+// being placed may lie partly outside the world.
+int ceilDiv(qint64 a, qint64 b)
+{
+    const qint64 q = a / b;
+    return int(q + ((a % b != 0 && a > 0) ? 1 : 0));
+}
+
+} // namespace
+
+// The pixel p shows the tile (p + offset) * 512 / content, so the first pixel
+// of tile t is the smallest p with (p + offset) * 512 >= t * content.
+QRect MapView::pixelsOfTiles(const QRect &tiles) const
+{
+    const MapTransform t = transform();
+    const int w = t.content.width();
+    const int h = t.content.height();
+    const int left = ceilDiv(qint64(tiles.left()) * w, World::Width) - t.offset.x();
+    const int top = ceilDiv(qint64(tiles.top()) * h, World::Height) - t.offset.y();
+    const int right =
+        ceilDiv(qint64(tiles.left() + tiles.width()) * w, World::Width) - t.offset.x();
+    const int bottom =
+        ceilDiv(qint64(tiles.top() + tiles.height()) * h, World::Height) - t.offset.y();
+    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+}
+
+QRect MapView::floatingPixels() const
+{
+    return pixelsOfTiles(floatingTiles_).adjusted(-1, -1, 1, 1);
+}
+
+// The ground a little see-through, so that an island under it stays in
+// view; the frame along the inside of the island's tiles, as the map frames
+// the selected island.
+void MapView::paintFloating(QPainter &painter)
+{
+    painter.save();
+    painter.setOpacity(0.85);
+    painter.drawImage(pixelsOfTiles(floatingTiles_), floatingGround_);
+    painter.setOpacity(1.0);
+    const QColor colour = floatingValid_ ? QColor(255, 255, 255) : QColor(255, 0, 0);
+    const QRect &r = floatingTiles_;
+    for (const QRect &edge :
+         {QRect(r.left(), r.top(), r.width(), 1), QRect(r.left(), r.bottom(), r.width(), 1),
+          QRect(r.left(), r.top(), 1, r.height()), QRect(r.right(), r.top(), 1, r.height())})
+        painter.fillRect(pixelsOfTiles(edge), colour);
+    painter.restore();
+}
+
 void MapView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
@@ -80,6 +165,8 @@ void MapView::paintEvent(QPaintEvent *event)
     }
     // Stretched tile by tile, without smoothing: every tile stays a crisp block.
     transform().draw(painter, *picture_, event->rect());
+    if (floating_)
+        paintFloating(painter);
 }
 
 // The middle button pans the view and selects nothing.
@@ -95,6 +182,16 @@ void MapView::mousePressEvent(QMouseEvent *event)
         return;
     }
     armed_ = false;
+    swallowMenu_ = false;
+    if (floating_) {
+        if (event->button() == Qt::LeftButton) {
+            emit placeClicked(ToWorld(lastPixel_));
+        } else if (event->button() == Qt::RightButton) {
+            swallowMenu_ = true;
+            emit placingCancelled();
+        }
+        return;
+    }
     pressPixel_ = lastPixel_;
     emit pressed(ToWorld(pressPixel_), event->button());
 }
@@ -140,6 +237,19 @@ void MapView::mouseReleaseEvent(QMouseEvent *event)
 
 void MapView::keyPressEvent(QKeyEvent *event)
 {
+    if (floating_) {
+        switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            emit placeConfirmed();
+            return;
+        case Qt::Key_Escape:
+            emit placingCancelled();
+            return;
+        default:
+            break;
+        }
+    }
     if (dragging_ && event->key() == Qt::Key_Escape) {
         endDrag();
         emit dragCancelled();
@@ -154,11 +264,23 @@ void MapView::focusOutEvent(QFocusEvent *event)
         endDrag();
         emit dragCancelled();
     }
+    // The user went on elsewhere in the window: the island is not placed.
+    // A menu, a dialog or another window taking the focus leaves it floating.
+    const Qt::FocusReason reason = event->reason();
+    if (floating_ && (reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
+                      reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason))
+        emit placingCancelled();
     QWidget::focusOutEvent(event);
 }
 
 void MapView::contextMenuEvent(QContextMenuEvent *event)
 {
+    if (floating_) {
+        emit placingCancelled();
+        return;
+    }
+    if (std::exchange(swallowMenu_, false))
+        return;
     emit contextMenu(event->globalPos());
 }
 

@@ -29,6 +29,18 @@ public:
     void ArmDrag();
     bool dragging() const { return dragging_; }
 
+    // An island being placed, drawn over the world picture: its ground over
+    // `tiles` and a frame of one tile along their inside, white where the
+    // island may stand and red where not. While it floats, a left click
+    // asks to place it, a right click, Escape or a click elsewhere in the
+    // window cancels, Enter asks to place it where it is; nothing is
+    // selected or dragged.
+    void setFloating(const QImage &ground, const QRect &tiles, bool valid);
+    void clearFloating();
+    bool floating() const { return floating_; }
+    QRect floatingTiles() const { return floatingTiles_; }
+    bool floatingValid() const { return floatingValid_; }
+
     // Zoomed: `scale` pixels per tile, showing the world from `offset` of
     // its zoomed size on. Scale 0 stretches the whole world over the widget.
     // A drag in progress follows: the island goes to the tile now under the
@@ -46,6 +58,10 @@ signals:
     // focus lost.
     void dragCancelled();
     void contextMenu(QPoint globalPos);
+    // The floating island: a left click on this tile, Enter, or cancelled.
+    void placeClicked(QPoint tile);
+    void placeConfirmed();
+    void placingCancelled();
     // The wheel with Ctrl: zoom levels in (positive) or out around a pixel.
     void zoomRequested(int steps, QPoint pixel);
     // The wheel or a drag with the middle button moves the view by these
@@ -64,6 +80,11 @@ protected:
 
 private:
     void endDrag();
+    // The pixels of the map that show `tiles` exactly.
+    QRect pixelsOfTiles(const QRect &tiles) const;
+    void paintFloating(QPainter &painter);
+    // The pixels the floating island covers, for repainting.
+    QRect floatingPixels() const;
 
     const QImage *picture_ = nullptr;
     bool showing_ = false;
@@ -77,4 +98,11 @@ private:
     QPoint offset_;
     // Wheel turns with Ctrl not yet a whole zoom step (fine-grained wheels).
     int wheelZoom_ = 0;
+    bool floating_ = false;
+    QImage floatingGround_;
+    QRect floatingTiles_;
+    bool floatingValid_ = false;
+    // A right press cancelled the placing: the context menu that follows it
+    // does not open.
+    bool swallowMenu_ = false;
 };

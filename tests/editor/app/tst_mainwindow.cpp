@@ -167,16 +167,17 @@ void TestMainWindow::startsWithTheStartScreen()
     QVERIFY(!pages->widget(1)->isEnabled());
     for (const char *name : {"OpenAction", "ExitAction"})
         QVERIFY2(action(name)->isEnabled(), name);
-    for (const char *name : {"SaveAction", "SaveAsAction", "RevertAction", "SaveInselAction",
-                             "DeleteIslandAction", "UndoAction", "RedoAction"})
+    for (const char *name :
+         {"SaveAction", "SaveAsAction", "RevertAction", "SaveInselAction", "DeleteIslandAction",
+          "InsertIslandAction", "DuplicateIslandAction", "UndoAction", "RedoAction"})
         QVERIFY2(!action(name)->isEnabled(), name);
 
     QStringList bar;
     for (QAction *a : window_->findChild<QToolBar *>("ToolBar1")->actions())
         bar << (a->isSeparator() ? QStringLiteral("|") : a->objectName());
     QCOMPARE(bar, QStringList({"OpenAction", "SaveAction", "SaveAsAction", "RevertAction", "|",
-                               "SaveInselAction", "DeleteIslandAction", "|", "UndoAction",
-                               "RedoAction", "|", "ExitAction"}));
+                               "InsertIslandAction", "SaveInselAction", "DeleteIslandAction", "|",
+                               "UndoAction", "RedoAction", "|", "ExitAction"}));
     QCOMPARE(action("SaveAction")->toolTip(), QStringLiteral("Speichern"));
     QCOMPARE(action("SaveAction")->statusTip(), QStringLiteral("Speichert die Datei"));
     QCOMPARE(action("RevertAction")->shortcut(), QKeySequence(QStringLiteral("Ctrl+R")));
