@@ -18,6 +18,7 @@
 // the map has painted the change; it prints "select N us", the median.
 
 #include "editor/app/marboltapplication.h"
+#include "editor/app/startarguments.h"
 #include "editor/app/tmainform.h"
 
 #include <QApplication>
@@ -122,8 +123,12 @@ int main(int argc, char *argv[])
     } else {
         app = std::make_unique<MarboltApplication>(argc, argv);
         auto form = std::make_unique<TMainForm>();
-        if (argc > 2)
+        if (mode == "select")
             form->OpenAndSelect(QString::fromLocal8Bit(argv[2]));
+        else if (argc > 2)
+            // As the editor does: the window first, then the scenario.
+            ApplyStartArgumentsAfterFirstFrame(
+                *form, ReadStartArguments({QString(), QString::fromLocal8Bit(argv[2])}));
         window = std::move(form);
     }
     FirstPaint paint;

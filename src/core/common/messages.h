@@ -427,6 +427,27 @@ inline QString builtInHelp()
         "<i>Datei › Spielordner wählen...</i>; Marbolt merkt ihn sich.</p>");
 }
 
+// Why "Insel löschen" is off, as its tool tip and status tip say.
+inline QString deleteIslandNoneSelected()
+{
+    return QStringLiteral("Insel löschen: keine Insel gewählt");
+}
+inline QString deleteIslandHasCities(int number)
+{
+    return QStringLiteral("Insel %1 hat Städte und kann nicht gelöscht werden").arg(number);
+}
+
+// The goods picker's hints: the empty slot and the cargo kinds without a
+// name in the game's goods table, named by their identifier.
+inline QString noGoods()
+{
+    return QStringLiteral("leer");
+}
+inline QString furtherCargo(int identifier)
+{
+    return QStringLiteral("Weitere Ladung %1").arg(identifier);
+}
+
 // The goods dialogs of the map page.
 inline QString cityWithoutTradingPost(const QString &city)
 {

@@ -1,15 +1,20 @@
 #include "editor/app/checkdock.h"
 
 #include "core/common/checkmessages.h"
+#include "core/document/rumoszen.h"
 
 #include <QHeaderView>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTreeWidget>
+#include <QUndoStack>
 
 namespace {
 
 constexpr int kFindingRole = Qt::UserRole;
+// Steps closer together than this (a held arrow key moving an island) are
+// checked once, after the last.
+constexpr int kRecheckDelayMs = 100;
 
 // Our own severity pictures: a red disc with a cross, an amber triangle with
 // an exclamation mark, a blue disc with an "i".
@@ -83,10 +88,53 @@ CheckDock::CheckDock(QWidget *parent) : QDockWidget(msg::checkTitle(), parent)
     list_->setMinimumHeight(6 * list_->fontMetrics().height() + 12);
     connect(list_, &QTreeWidget::itemActivated, this, &CheckDock::activated);
     setWidget(list_);
+    recheck_.setSingleShot(true);
+    recheck_.setInterval(kRecheckDelayMs);
+    connect(&recheck_, &QTimer::timeout, this, [this] {
+        if (!isVisible())
+            return;
+        if (doc_)
+            Show(ScenarioCheck::Run(*doc_));
+        else
+            Clear();
+    });
+}
+
+void CheckDock::Follow(RumoSzen *doc)
+{
+    if (doc_)
+        disconnect(doc_->undoStack(), nullptr, this, nullptr);
+    doc_ = doc;
+    Clear();
+    if (!doc_)
+        return;
+    connect(doc_->undoStack(), &QUndoStack::indexChanged, this, &CheckDock::Recheck);
+    // A new document is checked at once, so the list never shows the findings
+    // of another.
+    if (isVisible())
+        Show(ScenarioCheck::Run(*doc_));
+    else
+        stale_ = true;
+}
+
+void CheckDock::Recheck()
+{
+    stale_ = true;
+    if (isVisible())
+        recheck_.start();
+}
+
+void CheckDock::showEvent(QShowEvent *event)
+{
+    QDockWidget::showEvent(event);
+    if (stale_ && doc_)
+        recheck_.start();
 }
 
 void CheckDock::Show(const QList<Finding> &findings)
 {
+    recheck_.stop();
+    stale_ = false;
     findings_ = findings;
     list_->clear();
     if (findings.isEmpty()) {

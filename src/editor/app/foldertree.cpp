@@ -180,6 +180,29 @@ private:
     FolderTree *tree_;
 };
 
+QString FirstStartFolder(const QString &gameFolder)
+{
+    if (gameFolder.isEmpty() || !QFileInfo(gameFolder).isDir())
+        return QDir::homePath();
+    QStringList patterns;
+    for (const QString &extension : ScenarioExtensions())
+        patterns << QLatin1Char('*') + extension;
+    // Name filters match without regard to letter case, as the game's
+    // Windows file names are written in any.
+    auto holdsScenarios = [&](const QString &folder) {
+        return !QDir(folder).entryList(patterns, QDir::Files).isEmpty();
+    };
+    if (holdsScenarios(gameFolder))
+        return gameFolder;
+    const QDir game(gameFolder);
+    for (const QString &name :
+         game.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
+        if (holdsScenarios(game.filePath(name)))
+            return game.filePath(name);
+    }
+    return gameFolder;
+}
+
 FolderTree::FolderTree(QWidget *parent)
     : QTreeView(parent), icons_(std::make_unique<PlainIcons>()), files_(new QFileSystemModel(this))
 {

@@ -17,6 +17,12 @@ class QFileSystemModel;
 class FolderTreeFilter;
 class FolderTreeSelection;
 
+// Where the tree starts when it remembers no folder: where the game's
+// scenarios are when a game folder is given (the first folder right below it,
+// by name, that holds scenario files; the game folder itself when it holds
+// some or no folder below does), otherwise the home folder.
+QString FirstStartFolder(const QString &gameFolder);
+
 class FolderTree : public QTreeView {
     Q_OBJECT
 public:

@@ -7,8 +7,11 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTextBrowser>
+#include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -32,6 +35,29 @@ QString installedReadme()
 
 } // namespace
 
+QList<HelpShortcut> HelpShortcuts()
+{
+    const auto ctrl = [](int key) { return QKeySequence(Qt::CTRL | key); };
+    const auto ctrlShift = [](int key) { return QKeySequence(Qt::CTRL | Qt::SHIFT | key); };
+    return {
+        {ctrl(Qt::Key_O), QStringLiteral("Szenario öffnen")},
+        {ctrl(Qt::Key_S), QStringLiteral("Speichern")},
+        {ctrlShift(Qt::Key_S), QStringLiteral("Speichern unter neuem Namen")},
+        {ctrl(Qt::Key_R), QStringLiteral("Änderungen seit dem letzten Speichern verwerfen")},
+        {ctrl(Qt::Key_Q), QStringLiteral("Beenden")},
+        {ctrl(Qt::Key_X), QStringLiteral("Beenden (in einem Textfeld: ausschneiden)")},
+        {QKeySequence(Qt::Key_F7), QStringLiteral("Szenario prüfen")},
+        {ctrl(Qt::Key_Z), QStringLiteral("Letzten Schritt rückgängig machen")},
+        {ctrlShift(Qt::Key_Z), QStringLiteral("Schritt wiederherstellen")},
+        {ctrl(Qt::Key_Y), QStringLiteral("Schritt wiederherstellen")},
+        {ctrl(Qt::Key_Plus), QStringLiteral("Karte vergrößern")},
+        {ctrl(Qt::Key_Equal), QStringLiteral("Karte vergrößern")},
+        {ctrl(Qt::Key_Minus), QStringLiteral("Karte verkleinern")},
+        {ctrl(Qt::Key_0), QStringLiteral("Ganze Karte zeigen")},
+        {QKeySequence(Qt::Key_F1), QStringLiteral("Hilfe")},
+    };
+}
+
 void ShowHelpDialog(QWidget *parent)
 {
     QDialog dialog(parent);
@@ -46,7 +72,18 @@ void ShowHelpDialog(QWidget *parent)
         text->setHtml(msg::builtInHelp());
     else
         text->setSource(QUrl::fromLocalFile(readme), QTextDocument::MarkdownResource);
-    layout->addWidget(text);
+    auto *keys = new QTreeWidget(&dialog);
+    keys->setObjectName(QStringLiteral("HelpShortcuts"));
+    keys->setRootIsDecorated(false);
+    keys->setHeaderLabels({QStringLiteral("Taste"), QStringLiteral("Wirkung")});
+    for (const HelpShortcut &shortcut : HelpShortcuts())
+        new QTreeWidgetItem(keys,
+                            {shortcut.keys.toString(QKeySequence::NativeText), shortcut.what});
+    keys->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    auto *tabs = new QTabWidget(&dialog);
+    tabs->addTab(text, QStringLiteral("Hilfe"));
+    tabs->addTab(keys, QStringLiteral("Tastenkürzel"));
+    layout->addWidget(tabs);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     layout->addWidget(buttons);

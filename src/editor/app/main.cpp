@@ -41,7 +41,8 @@ int main(int argc, char *argv[])
     // ~/.config/Tobrel/marbolt.conf
     QSettings settings;
     TMainForm window(nullptr, &settings);
+    // The window comes first; reading a big scenario may take a moment.
+    ApplyStartArgumentsAfterFirstFrame(window, start);
     window.show();
-    ApplyStartArguments(window, start);
     return app.exec();
 }

@@ -1,6 +1,7 @@
 #include "editor/app/mainactions.h"
 
 #include "core/common/messages.h"
+#include "core/islands/insel.h"
 
 #include <QAction>
 #include <QIcon>
@@ -27,6 +28,9 @@ void setHint(QAction *action, const QString &hint)
 
 } // namespace
 
+// The keys are the same on every desktop, as the help lists them: the
+// platform's standard sequences give some keys no shortcut at all (Save As
+// and Quit under a plain X server or on Windows).
 MainActions::MainActions(QObject *owner)
 {
     auto make = [owner](const char *name, const QString &caption, const QString &icon,
@@ -44,7 +48,7 @@ MainActions::MainActions(QObject *owner)
         make("SaveAction", QStringLiteral("&Speichern"), QStringLiteral("save"),
              QKeySequence(Qt::CTRL | Qt::Key_S), QStringLiteral("Speichern|Speichert die Datei"));
     saveAs = make("SaveAsAction", QStringLiteral("Speichern &unter..."), QStringLiteral("saveas"),
-                  QKeySequence::SaveAs,
+                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
                   QStringLiteral("Speichern unter...|Speichert die Datei unter einem neuen Namen"));
     revert = make(
         "RevertAction", QStringLiteral("&Wiederherstellen"), QStringLiteral("revert"),
@@ -53,8 +57,8 @@ MainActions::MainActions(QObject *owner)
     exit = make("ExitAction", QStringLiteral("&Beenden"), QStringLiteral("exit"),
                 QKeySequence(Qt::CTRL | Qt::Key_X), QStringLiteral("Beenden|Beendet das Programm"));
     // Ctrl+X is the old way to quit (in a text field it cuts, see the
-    // keyboard watch); Ctrl+Q is the desktop's.
-    exit->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence::Quit});
+    // keyboard watch); Ctrl+Q is the desktops'.
+    exit->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_Q)});
     saveInsel =
         make("SaveInselAction", QStringLiteral("Insel speichern..."), QStringLiteral("saveisland"),
              {}, QStringLiteral("Insel speichern|Speichert die Insel in einer neuen Datei"));
@@ -73,17 +77,12 @@ MainActions::MainActions(QObject *owner)
              QStringLiteral("Insel duplizieren|Fügt eine Insel mit dem Boden der gewählten ein"));
     // A focused text field takes these keys for its own typing first: its
     // ShortcutOverride wins over a window shortcut.
-    undo = make("UndoAction", msg::undoStep(QString()), QStringLiteral("undo"), QKeySequence::Undo,
-                QString());
-    redo = make("RedoAction", msg::redoStep(QString()), QStringLiteral("redo"), QKeySequence::Redo,
-                QString());
-    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
-    for (const QKeySequence &key :
-         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
-        if (!redoKeys.contains(key))
-            redoKeys << key;
-    }
-    redo->setShortcuts(redoKeys);
+    undo = make("UndoAction", msg::undoStep(QString()), QStringLiteral("undo"),
+                QKeySequence(Qt::CTRL | Qt::Key_Z), QString());
+    redo = make("RedoAction", msg::redoStep(QString()), QStringLiteral("redo"),
+                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QString());
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     for (QAction *action : {undo, redo})
         action->setShortcutContext(Qt::WindowShortcut);
 
@@ -94,7 +93,7 @@ MainActions::MainActions(QObject *owner)
     help = new QAction(QIcon::fromTheme(QStringLiteral("help-contents")), QStringLiteral("&Hilfe"),
                        owner);
     help->setObjectName(QStringLiteral("HelpAction"));
-    help->setShortcut(QKeySequence::HelpContents);
+    help->setShortcut(QKeySequence(Qt::Key_F1));
     about = new QAction(QStringLiteral("Über &Marbolt"), owner);
     about->setObjectName(QStringLiteral("AboutAction"));
     aboutQt = new QAction(QStringLiteral("Über &Qt"), owner);
@@ -103,4 +102,15 @@ MainActions::MainActions(QObject *owner)
                  QKeySequence(Qt::Key_F7),
                  QStringLiteral("Szenario prüfen|Listet auf, was in den Daten des "
                                 "Szenarios nicht zusammenpasst"));
+}
+
+void MainActions::ShowDeleteIsland(const Insel *selected, bool deletable) const
+{
+    deleteIsland->setEnabled(deletable);
+    QString why;
+    if (!selected)
+        why = msg::deleteIslandNoneSelected();
+    else if (!deletable)
+        why = msg::deleteIslandHasCities(selected->number());
+    setHint(deleteIsland, why.isEmpty() ? QStringLiteral("Insel löschen") : why);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+class Insel;
 class QAction;
 class QObject;
 
@@ -8,6 +9,10 @@ class QObject;
 // menus know them by ("OpenAction", "SaveAction", ...).
 struct MainActions {
     explicit MainActions(QObject *owner);
+
+    // Enables "Insel löschen" when `deletable`; while it is off its hints say
+    // why: no island is selected, or the selected one cannot go.
+    void ShowDeleteIsland(const Insel *selected, bool deletable) const;
 
     QAction *open;
     QAction *save;

@@ -8,9 +8,38 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QTimer>
 #include <QUrl>
 
+#include <functional>
+
 namespace {
+
+// Runs a function once, as soon as the first paint of the watched window is
+// done. The window paints before its children, all in one go, so the
+// function comes after the whole first frame.
+class AfterFirstPaint final : public QObject {
+public:
+    AfterFirstPaint(QWidget *window, std::function<void()> then)
+        : QObject(window), then_(std::move(then))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && then_) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, watched, std::exchange(then_, nullptr));
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> then_;
+};
 
 void describe(QCommandLineParser &parser)
 {
@@ -133,4 +162,9 @@ void ApplyStartArguments(TMainForm &window, const StartArguments &start)
         notices << msg::furtherFilesNotOpened(start.ignored);
     if (!notices.isEmpty())
         Prompts::Current().Message(&window, notices.join(QStringLiteral("\n\n")));
+}
+
+void ApplyStartArgumentsAfterFirstFrame(TMainForm &window, const StartArguments &start)
+{
+    new AfterFirstPaint(&window, [&window, start] { ApplyStartArguments(window, start); });
 }

@@ -33,3 +33,6 @@ bool MayHoldQtOptions(const QStringList &arguments);
 // Opens the file or selects the folder in `window`, and names whatever was
 // left out in one notice.
 void ApplyStartArguments(TMainForm &window, const StartArguments &start);
+// The same, once the window's first frame is painted: the window shows at
+// once, empty, and the scenario follows without waiting for anything else.
+void ApplyStartArgumentsAfterFirstFrame(TMainForm &window, const StartArguments &start);

@@ -182,9 +182,7 @@ void TMainForm::restoreSettings()
         if (!folder.isEmpty() && QFileInfo(folder).isDir())
             start = folder;
     }
-    if (start.isEmpty())
-        start = GamePath();
-    folderTree_->SelectPath(start.isEmpty() ? QDir::homePath() : start);
+    folderTree_->SelectPath(start.isEmpty() ? FirstStartFolder(GamePath()) : start);
 }
 
 void TMainForm::saveWindowSettings()
@@ -462,8 +460,25 @@ TSchiffWaren &TMainForm::schiffWaren()
 void TMainForm::setPagesEnabled(bool enabled)
 {
     pages_->tabBar()->setEnabled(enabled);
-    for (int i = 1; i < pages_->count(); ++i)
+    for (int i = 1; i < pages_->count(); ++i) {
+        pages_->setTabEnabled(i, enabled);
         pages_->widget(i)->setEnabled(enabled);
+    }
+    // Without a document the pages behind the tabs are empty, as before the
+    // first one was loaded.
+    for (DocumentPage *page : documentPages_) {
+        if (page != mapPage_)
+            page->setVisible(enabled);
+    }
+}
+
+void TMainForm::showNoDocument()
+{
+    pages_->setCurrentWidget(mapPage_);
+    mapPage_->ShowStartScreen();
+    setPagesEnabled(false);
+    for (QLabel *panel : status_)
+        panel->clear();
 }
 
 void TMainForm::UpdateActions()
@@ -475,7 +490,7 @@ void TMainForm::UpdateActions()
     actions_.revert->setEnabled(open && doc_->IsModified());
     actions_.saveInsel->setEnabled(open && island);
     actions_.saveMapPicture->setEnabled(open);
-    actions_.deleteIsland->setEnabled(open && island && doc_->CanDeleteIsland(*island));
+    actions_.ShowDeleteIsland(island, open && island && doc_->CanDeleteIsland(*island));
     actions_.insertIsland->setEnabled(open);
     actions_.duplicateIsland->setEnabled(open && island);
     QUndoStack *stack = open ? doc_->undoStack() : nullptr;
@@ -682,7 +697,7 @@ void TMainForm::discardDocument()
     pendingField_ = nullptr;
     for (DocumentPage *page : documentPages_)
         page->Attach(nullptr);
-    checkDock_->Clear();
+    checkDock_->Follow(nullptr);
     doc_.reset();
     UpdateTitle();
     UpdateActions();
@@ -728,6 +743,8 @@ bool TMainForm::OpenScenario(const QString &requested)
         Prompts::Current().Notices(this, msg::noticesIntro(QFileInfo(path).fileName()),
                                    GroupNotices(doc->notices()));
     if (!loaded) {
+        // The scenario before is closed: nothing of it stays in view.
+        showNoDocument();
         Prompts::Current().Message(
             this, msg::withReason(msg::scenarioNotRead(QDir::toNativeSeparators(path)),
                                   doc->lastError()));
@@ -751,9 +768,8 @@ bool TMainForm::OpenScenario(const QString &requested)
         UpdateTitle();
         setPagesEnabled(true);
         rememberFile(path);
-        // A check that is showing follows the scenario that is open.
-        if (checkDock_->isVisible())
-            checkDock_->Show(ScenarioCheck::Run(*doc_));
+        // The check's findings follow the scenario that is open.
+        checkDock_->Follow(doc_.get());
     }
     tree->setUpdatesEnabled(true);
     UpdateActions();
@@ -943,13 +959,8 @@ void TMainForm::StShellTreeView1FolderSelected(const QString &path)
         // view.
         if (settings_ && QFileInfo(path).isDir())
             settings_->setValue(kFolderKey, path);
-        if (!doc_) {
-            pages_->setCurrentWidget(mapPage_);
-            mapPage_->ShowStartScreen();
-            setPagesEnabled(false);
-            for (QLabel *panel : status_)
-                panel->clear();
-        }
+        if (!doc_)
+            showNoDocument();
         return;
     }
     currentFolder_ = QFileInfo(path).absolutePath();

@@ -93,6 +93,9 @@ private:
     TWareForm &wareForm();
     TSchiffWaren &schiffWaren();
     void setPagesEnabled(bool enabled);
+    // No document: the start screen, the pages empty and disabled, the status
+    // line cleared.
+    void showNoDocument();
     Insel *SelectedIsland() const;
     // Commits the pages into the document, then saves it.
     bool SaveDocument(const QString &path);

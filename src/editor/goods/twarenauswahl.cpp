@@ -1,5 +1,6 @@
 #include "editor/goods/twarenauswahl.h"
 
+#include "core/common/messages.h"
 #include "core/goods/goodstable.h"
 #include "editor/widgets/listimage.h"
 
@@ -15,8 +16,6 @@ constexpr std::array<int, 4> LeftColumns = {16, 74, 132, 190};
 constexpr std::array<int, 4> RightColumns = {272, 330, 388, 446};
 constexpr std::array<int, 6> Rows = {16, 72, 128, 184, 240, 296};
 constexpr int FirstFurther = GoodsTable::LastGoods + 1;
-constexpr int OreIndex = 2;
-constexpr int GoldIndex = 3;
 
 QPoint positionOf(int index)
 {
@@ -28,6 +27,17 @@ QPoint positionOf(int index)
     }
     const int n = index - FirstFurther;
     return {RightColumns[size_t(n / 4)], Rows[size_t(n % 4)]};
+}
+
+// Every picture is named: the goods by the stock dialog's names, the further
+// cargo kinds, which have no name, by their identifier.
+QString goodsName(int index)
+{
+    if (index == GoodsTable::Empty)
+        return msg::noGoods();
+    if (index <= GoodsTable::LastGoods)
+        return GoodsTable::StockName(index);
+    return msg::furtherCargo(GoodsTable::Identifier(index));
 }
 
 } // namespace
@@ -47,9 +57,7 @@ TWarenAuswahl::TWarenAuswahl(QWidget *parent)
         picture->setIndex(index);
         picture->setClickable(true);
         picture->move(positionOf(index));
-        // Ore and gold are named, as the two are easily mistaken for each other.
-        if (index == OreIndex || index == GoldIndex)
-            picture->setToolTip(GoodsTable::StockName(index));
+        picture->setToolTip(goodsName(index));
         connect(picture, &ListImage::clicked, this, [this, index] {
             picked_ = index;
             accept();

@@ -3,9 +3,9 @@
 #include <QDialog>
 
 // "Warenauswahl": the goods picker of the cargo dialog. Forty pictures in a
-// fixed window, no buttons; clicking a picture picks its goods index (the
-// picture's tag) and closes with OK, closing any other way is Cancel and
-// keeps the earlier pick.
+// fixed window, each named in its tool tip, no buttons; clicking a picture picks its goods index
+// (the picture's tag) and closes with OK, closing any other way is Cancel and keeps the earlier
+// pick.
 class TWarenAuswahl : public QDialog {
     Q_OBJECT
 

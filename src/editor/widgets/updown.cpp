@@ -36,6 +36,8 @@ UpDown::UpDown(QLineEdit *edit, int min, int max, QWidget *parent)
 
 void UpDown::Step(int step)
 {
+    if (!edit_)
+        return;
     // The arrows never leave the numeric edit's own range, even where the
     // caller gave a wider one.
     qint64 low = min_;
@@ -65,7 +67,7 @@ bool UpDown::Wheel(QWheelEvent *event)
 
 void UpDown::wheelEvent(QWheelEvent *event)
 {
-    if (!edit_->isEnabled() || edit_->isReadOnly())
+    if (!edit_ || !edit_->isEnabled() || edit_->isReadOnly())
         return QWidget::wheelEvent(event);
     Wheel(event);
     event->accept();
@@ -73,15 +75,19 @@ void UpDown::wheelEvent(QWheelEvent *event)
 
 bool UpDown::eventFilter(QObject *watched, QEvent *event)
 {
-    if (!edit_->isEnabled() || edit_->isReadOnly())
+    // Only wheel turns and key presses are ours. The edit is asked nothing
+    // before: the filter also sees the events a widget gets while it is
+    // being destroyed, when the edit may be a QLineEdit no more.
+    const QEvent::Type type = event->type();
+    if (type != QEvent::Wheel && (type != QEvent::KeyPress || watched != edit_))
         return false;
-    if (event->type() == QEvent::Wheel) {
+    if (!edit_ || !edit_->isEnabled() || edit_->isReadOnly())
+        return false;
+    if (type == QEvent::Wheel) {
         Wheel(static_cast<QWheelEvent *>(event));
         event->accept();
         return true;
     }
-    if (watched != edit_ || event->type() != QEvent::KeyPress)
-        return false;
     const auto *key = static_cast<QKeyEvent *>(event);
     if (key->modifiers() & ~Qt::KeypadModifier)
         return false;

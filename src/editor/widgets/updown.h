@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 class QLineEdit;
@@ -30,7 +31,8 @@ private:
     // True when the wheel turned far enough for a step.
     bool Wheel(QWheelEvent *event);
 
-    QLineEdit *edit_;
+    // The edit may go before the arrows do (it need not be their parent).
+    QPointer<QLineEdit> edit_;
     int min_;
     int max_;
     // Wheel turns below one notch (touchpads) add up here.

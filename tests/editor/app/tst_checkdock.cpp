@@ -24,6 +24,7 @@ private slots:
     void initTestCase();
     void findingsShowAndLeadToTheirObjects();
     void cleanScenarioShowsNoFindings();
+    void findingsFollowTheSteps();
 
 private:
     // Double-clicks the finding whose text is `message`.
@@ -106,6 +107,54 @@ void TestCheckDock::cleanScenarioShowsNoFindings()
     QCOMPARE(list->topLevelItemCount(), 1);
     QCOMPARE(list->topLevelItem(0)->text(0), msg::noFindings());
     QVERIFY(!(list->topLevelItem(0)->flags() & Qt::ItemIsSelectable));
+}
+
+// Once shown, the list follows each step: an edit that ends an overlap
+// takes its finding away, undoing it brings it back, without another F7.
+void TestCheckDock::findingsFollowTheSteps()
+{
+    const QString path = dir_.filePath(QStringLiteral("folgt.szs"));
+    testfiles::write(path, ScenarioBuilder()
+                               .chunk("INSEL5", islandRecord(placed(1, 10, 10, 20, 15)))
+                               .chunk("INSEL5", islandRecord(placed(2, 25, 20, 20, 15)))
+                               .chunk("TIMERS", settings())
+                               .bytes());
+    ScriptedPrompts prompts;
+    TMainForm window;
+    window.show();
+    QVERIFY(window.OpenScenario(path));
+    auto *list = window.findChild<QTreeWidget *>("CheckFindings");
+    auto texts = [list] {
+        QStringList shown;
+        for (int row = 0; row < list->topLevelItemCount(); ++row)
+            shown << list->topLevelItem(row)->text(0);
+        return shown;
+    };
+    window.findChild<QAction *>("CheckAction")->trigger();
+    QCOMPARE(texts(), QStringList{msg::islandsOverlap(1, 2)});
+
+    auto *tree = window.findChild<ObjectTree *>("ObjectTree");
+    tree->setCurrentItem(tree->NodeOf(window.document()->island(2)));
+    window.findChild<QAction *>("DeleteIslandAction")->trigger();
+    QTRY_COMPARE(texts(), QStringList{msg::noFindings()});
+    window.findChild<QAction *>("UndoAction")->trigger();
+    QTRY_COMPARE(texts(), QStringList{msg::islandsOverlap(1, 2)});
+    window.findChild<QAction *>("RedoAction")->trigger();
+    QTRY_COMPARE(texts(), QStringList{msg::noFindings()});
+
+    // A hidden list is checked again when it is shown.
+    window.findChild<QDockWidget *>("CheckDock")->hide();
+    window.findChild<QAction *>("UndoAction")->trigger();
+    QCoreApplication::processEvents();
+    QCOMPARE(texts(), QStringList{msg::noFindings()});
+    window.findChild<QDockWidget *>("CheckDock")->show();
+    QTRY_COMPARE(texts(), QStringList{msg::islandsOverlap(1, 2)});
+    // Another scenario is checked at once.
+    const QString clean = dir_.filePath(QStringLiteral("sauber2.szs"));
+    testfiles::write(clean, minimalScenario());
+    prompts.answers << Prompts::Answer::No;
+    QVERIFY(window.OpenScenario(clean));
+    QCOMPARE(texts(), QStringList{msg::noFindings()});
 }
 
 QTEST_MAIN(TestCheckDock)

@@ -3,8 +3,10 @@
 #include "core/document/rumoszen.h"
 #include "core/game/gamepath.h"
 #include "editor/app/foldertree.h"
+#include "editor/app/helpdialog.h"
 #include "editor/app/startarguments.h"
 #include "editor/app/tmainform.h"
+#include "editor/map/objecttree.h"
 #include "support/gameinstallation.h"
 #include "support/scenariobuilder.h"
 #include "support/tempfiles.h"
@@ -25,6 +27,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
+#include <QTreeWidget>
 #include <QtTest>
 #include <cerrno>
 #include <cstring>
@@ -69,6 +72,7 @@ private slots:
     void openingShowsTheScenario();
     void titleAndActionsFollowTheChangeCount();
     void failedLoadLosesNothing();
+    void failedOpenLeavesNothingOnScreen();
     void loadNoticesShowInOneWindow();
     void closeQuestionAnswers_data();
     void closeQuestionAnswers();
@@ -90,6 +94,13 @@ private slots:
     void settingsKeepWindowFolderAndRecentFiles();
     void droppedFileOpensAndDroppedFolderIsChosen();
     void standardShortcutsAndHelpMenu();
+    void helpListsEveryShortcut();
+    void deleteIslandSaysWhyItIsOff_data();
+    void deleteIslandSaysWhyItIsOff();
+    void firstStartFolder_data();
+    void firstStartFolder();
+    void firstStartShowsTheGamesScenarios();
+    void commandLineFileOpensAfterTheFirstFrame();
     void chosenGameFolderIsUsedAndRemembered();
     void choosingAFolderEmptiesThePages();
     void rightClickInTheTreeOpensNothing();
@@ -252,6 +263,43 @@ void TestMainWindow::failedLoadLosesNothing()
     QCOMPARE(testfiles::read(good), rich_.file);
 }
 
+// A file that cannot be read leaves the window as it is without a scenario:
+// nothing of the one before stays on screen or can be edited.
+void TestMainWindow::failedOpenLeavesNothingOnScreen()
+{
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    QVERIFY(window_->OpenScenario(write("gut.szs", rich_.file)));
+    auto *pages = window_->findChild<QTabWidget *>("MainPageControl");
+    pages->setCurrentIndex(3);
+    QVERIFY(window_->findChild<QWidget *>("TabSpieler")->isVisible());
+    const QString bad = write("kaputt.szs", chunk("CUSTOM", "nichts"));
+    QVERIFY(window_->OpenScenario(bad));
+    QCOMPARE(prompts_->shown, QStringList{notRead(bad, msg::noScenarioSettings())});
+
+    QCOMPARE(pages->currentIndex(), 0);
+    QVERIFY(!pages->tabBar()->isEnabled());
+    for (int page = 1; page < pages->count(); ++page) {
+        QVERIFY(!pages->isTabEnabled(page));
+        QVERIFY(!pages->widget(page)->isEnabled());
+    }
+    for (const char *name : {"TabSettings", "TabAuftraege", "TabSpieler"})
+        QVERIFY2(window_->findChild<QWidget *>(name)->isHidden(), name);
+    QVERIFY(window_->findChild<QLabel *>("lbTitle1")->isVisible());
+    QVERIFY(!window_->findChild<QWidget *>("Panel5")->isVisible());
+    QVERIFY(!window_->findChild<QWidget *>("Panel8")->isVisible());
+    for (const char *name : {"ZoomInAction", "ZoomOutAction", "ZoomFitAction"})
+        QVERIFY2(!action(name)->isEnabled(), name);
+    for (QLabel *panel : window_->findChild<QStatusBar *>("StatusLine")->findChildren<QLabel *>())
+        QVERIFY2(panel->text().isEmpty(), qPrintable(panel->text()));
+
+    // The next scenario brings the pages back.
+    QVERIFY(window_->OpenScenario(write("wieder.szs", rich_.file)));
+    pages->setCurrentIndex(3);
+    QVERIFY(window_->findChild<QWidget *>("TabSpieler")->isVisible());
+    QVERIFY(window_->findChild<QWidget *>("TabSpieler")->isEnabled());
+}
+
 // However many records give a notice, the user gets one window: each text
 // once, in the order it first arose, with its count.
 void TestMainWindow::loadNoticesShowInOneWindow()
@@ -393,7 +441,7 @@ void TestMainWindow::saveAsAsksBeforeReplacingUnderTheAddedExtension()
 }
 
 // The first status panel names the file the document belongs to: the new
-// one after Save As, and after a failed load still the last one that loaded.
+// one after Save As, and none after a failed load, which closed the last.
 void TestMainWindow::statusLineNamesTheOpenFile()
 {
     auto *panel = window_->findChild<QLabel *>("StatusPanel1");
@@ -406,7 +454,7 @@ void TestMainWindow::statusLineNamesTheOpenFile()
     const QString broken = write("kaputt.szs", chunk("CUSTOM", "nichts"));
     QVERIFY(window_->OpenScenario(broken));
     QVERIFY(!window_->document());
-    QVERIFY2(panel->text().endsWith("neu.szs"), qPrintable(panel->text()));
+    QVERIFY2(panel->text().isEmpty(), qPrintable(panel->text()));
     QCOMPARE(prompts_->shown.last(), notRead(broken, msg::noScenarioSettings()));
 }
 
@@ -717,10 +765,11 @@ void TestMainWindow::droppedFileOpensAndDroppedFolderIsChosen()
 // text field, where it cuts; F1 and the about boxes in "Hilfe".
 void TestMainWindow::standardShortcutsAndHelpMenu()
 {
-    QCOMPARE(action("SaveAsAction")->shortcut(), QKeySequence(QKeySequence::SaveAs));
+    // The menus show the first key of each action.
+    QCOMPARE(action("SaveAsAction")->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     QVERIFY(action("ExitAction")->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_X)));
-    QVERIFY(action("ExitAction")->shortcuts().contains(QKeySequence(QKeySequence::Quit)));
-    QCOMPARE(action("HelpAction")->shortcut(), QKeySequence(QKeySequence::HelpContents));
+    QVERIFY(action("ExitAction")->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Q)));
+    QCOMPARE(action("HelpAction")->shortcut(), QKeySequence(Qt::Key_F1));
     QStringList menus;
     for (QAction *menu : window_->menuBar()->actions())
         menus << menu->text();
@@ -745,6 +794,183 @@ void TestMainWindow::standardShortcutsAndHelpMenu()
     QTest::keyClick(tabs->tabBar(), Qt::Key_X, Qt::ControlModifier);
     QCOMPARE(prompts_->shown.last(), "question: " + msg::askSaveChanges());
     QVERIFY(window_->isVisible());
+}
+
+// The help lists exactly the keys of the window's actions, each on one
+// action, and each works as listed.
+void TestMainWindow::helpListsEveryShortcut()
+{
+    QVERIFY(window_->OpenScenario(write("test.szs", rich_.file)));
+    // The pages are built when first shown; their actions join the window.
+    window_->findChild<QTabWidget *>("MainPageControl")->setCurrentIndex(1);
+    QMap<QString, QStringList> owners;
+    for (QAction *a : window_->findChildren<QAction *>()) {
+        for (const QKeySequence &keys : a->shortcuts())
+            owners[keys.toString()] << a->objectName();
+    }
+    QMap<QString, QString> listed;
+    for (const HelpShortcut &shortcut : HelpShortcuts()) {
+        QVERIFY2(!listed.contains(shortcut.keys.toString()), qPrintable(shortcut.keys.toString()));
+        QVERIFY(!shortcut.what.isEmpty());
+        listed.insert(shortcut.keys.toString(), shortcut.what);
+    }
+    QCOMPARE(listed.keys(), owners.keys());
+    for (auto at = owners.cbegin(); at != owners.cend(); ++at)
+        QVERIFY2(at.value().size() == 1, qPrintable(at.key() + ": " + at.value().join(", ")));
+
+    // Ctrl+Shift+S saves under a new name, whatever keys the desktop gives
+    // its standard "Save As".
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    auto *tabs = window_->findChild<QTabWidget *>("MainPageControl");
+    tabs->tabBar()->setFocus();
+    prompts_->files << Prompts::FileChoice{};
+    QTest::keyClick(tabs->tabBar(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(prompts_->shown.size(), 1);
+    QVERIFY2(prompts_->shown[0].startsWith("save: "), qPrintable(prompts_->shown[0]));
+
+    // The help shows the list.
+    QStringList shown;
+    QTimer::singleShot(0, [&shown] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (auto *list = dialog ? dialog->findChild<QTreeWidget *>("HelpShortcuts") : nullptr) {
+            for (int row = 0; row < list->topLevelItemCount(); ++row)
+                shown << list->topLevelItem(row)->text(0) + " " + list->topLevelItem(row)->text(1);
+        }
+        if (dialog)
+            dialog->close();
+    });
+    action("HelpAction")->trigger();
+    QStringList expected;
+    for (const HelpShortcut &shortcut : HelpShortcuts())
+        expected << shortcut.keys.toString(QKeySequence::NativeText) + " " + shortcut.what;
+    QCOMPARE(shown, expected);
+}
+
+// "Insel löschen" says why it is off.
+void TestMainWindow::deleteIslandSaysWhyItIsOff_data()
+{
+    QTest::addColumn<bool>("open");
+    QTest::addColumn<int>("island"); // 0: none selected
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<QString>("hint");
+    QTest::newRow("no scenario") << false << 0 << false << msg::deleteIslandNoneSelected();
+    QTest::newRow("no island selected") << true << 0 << false << msg::deleteIslandNoneSelected();
+    QTest::newRow("island with cities") << true << 1 << false << msg::deleteIslandHasCities(1);
+    QTest::newRow("island from a template reference")
+        << true << 4 << true << "Insel löschen";
+    QTest::newRow("island without cities") << true << 2 << true << "Insel löschen";
+}
+
+void TestMainWindow::deleteIslandSaysWhyItIsOff()
+{
+    QFETCH(bool, open);
+    QFETCH(int, island);
+    QFETCH(bool, enabled);
+    QFETCH(QString, hint);
+    if (open)
+        QVERIFY(window_->OpenScenario(write("test.szs", rich_.file)));
+    auto *tree = window_->findChild<ObjectTree *>("ObjectTree");
+    if (island > 0) {
+        QVERIFY(window_->document()->island(island));
+        tree->setCurrentItem(tree->NodeOf(window_->document()->island(island)));
+    }
+    QCOMPARE(tree->SelectedIsland() ? tree->SelectedIsland()->number() : 0, island);
+    QAction *remove = action("DeleteIslandAction");
+    QCOMPARE(remove->isEnabled(), enabled);
+    QCOMPARE(remove->toolTip(), hint);
+    QCOMPARE(remove->statusTip(), hint);
+}
+
+// Where the folder tree starts when it remembers no folder.
+void TestMainWindow::firstStartFolder_data()
+{
+    QTest::addColumn<bool>("game");
+    QTest::addColumn<QStringList>("files"); // below the game folder
+    QTest::addColumn<QString>("start");     // "~": home; else below the game folder
+    QTest::newRow("no game") << false << QStringList() << "~";
+    QTest::newRow("game without scenarios")
+        << true << QStringList{"Nord/mit01.scp", "Text.cod"} << "";
+    QTest::newRow("scenarios in a folder below")
+        << true << QStringList{"Nord/mit01.scp", "zzz/b.szs", "Szenarien/Erste.SZS", ".x/c.szs"}
+        << "Szenarien";
+    QTest::newRow("scenarios in the game folder")
+        << true << QStringList{"Spiel.gam", "Szenarien/a.szs"} << "";
+}
+
+void TestMainWindow::firstStartFolder()
+{
+    QFETCH(bool, game);
+    QFETCH(QStringList, files);
+    QFETCH(QString, start);
+    const QString folder = dir_->filePath("Brim");
+    QVERIFY(QDir().mkpath(folder));
+    for (const QString &file : files)
+        testfiles::write(folder + "/" + file, "x");
+    const QString expected = start == "~"      ? QDir::homePath()
+                             : start.isEmpty() ? folder
+                                               : folder + "/" + start;
+    QCOMPARE(FirstStartFolder(game ? folder : QString()), expected);
+}
+
+// A first start shows the scenarios of the game that the lookup finds, in
+// view; a later one the folder it remembers.
+void TestMainWindow::firstStartShowsTheGamesScenarios()
+{
+    game_->addFile("Szenarien/Erste.szs", "x");
+    const QString iniPath = dir_->filePath("marbolt.conf");
+    {
+        QSettings settings(iniPath, QSettings::IniFormat);
+        window_ = std::make_unique<TMainForm>(nullptr, &settings);
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        auto *tree = window_->findChild<FolderTree *>("StShellTreeView1");
+        QCOMPARE(tree->SelectedPath(), game_->gameFolder() + "/Szenarien");
+        // In view: its row, and the start of its name.
+        const auto inView = [tree] {
+            const QRect item = tree->visualRect(tree->currentIndex());
+            return item.isValid() && item.top() >= 0 &&
+                   item.bottom() < tree->viewport()->height() && item.left() >= 0 &&
+                   item.left() < tree->viewport()->width() - 20;
+        };
+        QTRY_VERIFY(inView());
+        window_->SelectFolder(dir_->path());
+        QVERIFY(window_->close());
+        window_.reset();
+    }
+    QSettings settings(iniPath, QSettings::IniFormat);
+    window_ = std::make_unique<TMainForm>(nullptr, &settings);
+    QCOMPARE(window_->findChild<FolderTree *>("StShellTreeView1")->SelectedPath(), dir_->path());
+}
+
+// The window is painted before a scenario named on the command line is read;
+// the scenario follows without anything else happening.
+void TestMainWindow::commandLineFileOpensAfterTheFirstFrame()
+{
+    const QString path = write("welt.szs", rich_.file);
+    struct FirstPaint : QObject {
+        TMainForm *window = nullptr;
+        int paints = 0;
+        bool openAtFirstPaint = true;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            if (event->type() == QEvent::Paint && paints++ == 0)
+                openAtFirstPaint = window->document() != nullptr;
+            return false;
+        }
+    } watch;
+    watch.window = window_.get();
+    window_->installEventFilter(&watch);
+    ApplyStartArgumentsAfterFirstFrame(*window_, ReadStartArguments({"marbolt", path}));
+    QCoreApplication::processEvents();
+    QVERIFY(!window_->document());
+    window_->show();
+    QTRY_VERIFY(window_->document());
+    QVERIFY(watch.paints > 0);
+    QVERIFY(!watch.openAtFirstPaint);
+    QCOMPARE(window_->document()->FilePath(), path);
+    QCOMPARE(window_->findChild<FolderTree *>("StShellTreeView1")->SelectedPath(), path);
+    window_->removeEventFilter(&watch);
 }
 
 // Where the lookup finds no game, the folder the user chooses is used for the
