@@ -57,10 +57,11 @@ public:
     // The validator installed on `edit`, nullptr when it is no numeric edit.
     static const NumericValidator *Of(const QLineEdit *edit);
 
-    // The edit's number, pulled into its range; when that changes the text,
-    // the edit shows the result (so what is stored is what the user sees).
-    // An emptied edit gives its empty value, if it has one. Nothing when the
-    // edit holds no number. An edit without a numeric
-    // validator is read over the whole qint64 range.
+    // The edit's number, pulled into its range; when that changes the text
+    // the program put there, the edit shows the result (so what is stored is
+    // what the user sees). Text the user typed stays until the user leaves
+    // the edit, which pulls it into the range. An emptied edit gives its
+    // empty value, if it has one. Nothing when the edit holds no number. An
+    // edit without a numeric validator is read over the whole qint64 range.
     static std::optional<qint64> Settle(QLineEdit *edit);
 };
