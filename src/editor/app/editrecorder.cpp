@@ -2,6 +2,7 @@
 
 #include "core/common/messages.h"
 #include "core/document/rumoszen.h"
+#include "editor/widgets/numerickeyfilter.h"
 
 #include <QAction>
 #include <QApplication>
@@ -97,7 +98,11 @@ void EditRecorder::Record(const QString &text)
         stack->push(nothing);
         stepAt_ = 0;
     }
+    if (typing)
+        field_->setProperty(NumericKeyFilter::TypingProperty, true);
     commitPages();
+    if (typing)
+        field_->setProperty(NumericKeyFilter::TypingProperty, QVariant());
     if (typing) {
         if (doc_->RecordChanges(StepOf(field_), typing_)) {
             typed_ = true;
