@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <utility>
 
 namespace msg {
 
@@ -454,6 +455,33 @@ inline QString cityWithoutTradingPost(const QString &city)
     if (city.isEmpty())
         return QStringLiteral("Diese Stadt hat kein Kontor und damit kein Warenlager.");
     return QStringLiteral("Die Stadt %1 hat kein Kontor und damit kein Warenlager.").arg(city);
+}
+
+// Characters that the game's texts (Windows-1252) cannot hold, typed into a
+// field and refused there.
+inline QString charactersRefused(const QStringList &characters)
+{
+    QStringList quoted;
+    for (const QString &c : characters)
+        quoted << QStringLiteral("„%1“").arg(c);
+    return characters.size() == 1
+               ? QStringLiteral("Das Zeichen %1 kann das Spiel nicht speichern (Zeichensatz "
+                                "Windows-1252) und wurde nicht übernommen.")
+                     .arg(quoted.first())
+               : QStringLiteral("Die Zeichen %1 kann das Spiel nicht speichern (Zeichensatz "
+                                "Windows-1252) und wurden nicht übernommen.")
+                     .arg(quoted.join(QStringLiteral(", ")));
+}
+// Pasted or dropped into a field and replaced there: each pair is the
+// character and what took its place.
+inline QString charactersReplaced(const QList<std::pair<QString, QString>> &replacements)
+{
+    QStringList pairs;
+    for (const auto &[character, by] : replacements)
+        pairs << QStringLiteral("„%1“ durch „%2“").arg(character, by);
+    return QStringLiteral("Eingefügte Zeichen, die das Spiel nicht speichern kann (Zeichensatz "
+                          "Windows-1252), wurden ersetzt: %1.")
+        .arg(pairs.join(QStringLiteral(", ")));
 }
 
 // The steps of the undo stack, as "Rückgängig: <step>" names them.

@@ -3,6 +3,7 @@
 #include "core/common/messages.h"
 #include "core/document/rumoszen.h"
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 
@@ -21,14 +22,52 @@ struct LayerChange {
     QByteArray after;
 };
 
+// The id of steps that merge with the step before them.
+constexpr int TypingId = 1;
+
+quintptr address(const uchar *at)
+{
+    return reinterpret_cast<quintptr>(at);
+}
+
 // An edit of record bytes, tile layers and the campaign number, recorded
 // after the pages wrote it into the document.
 class RecordEdit : public DocumentEdit {
 public:
-    using DocumentEdit::DocumentEdit;
+    RecordEdit(RumoSzen &doc, const QString &text, int typing)
+        : DocumentEdit(doc, text), typing_(typing)
+    {
+    }
 
     void undo() override { apply(false); }
     void redo() override { apply(true); }
+    int id() const override { return typing_ < 0 ? -1 : TypingId; }
+
+    // The next piece of the same typing joins this step: the bytes before
+    // are this step's, the bytes after the next one's. Typing that brought
+    // everything back leaves a step that changes nothing, which the stack
+    // then drops.
+    bool mergeWith(const QUndoCommand *command) override
+    {
+        const auto *next = static_cast<const RecordEdit *>(command);
+        if (next->typing_ != typing_ || !(next->target() == target_))
+            return false;
+        for (const ByteChange &change : next->bytes)
+            joinBytes(change);
+        for (const LayerChange &change : next->layers)
+            joinLayer(change);
+        if (next->campaignChanged) {
+            if (!campaignChanged)
+                campaignBefore = next->campaignBefore;
+            campaignChanged = true;
+            campaignAfter = next->campaignAfter;
+        }
+        std::erase_if(bytes, [](const ByteChange &c) { return c.before == c.after; });
+        std::erase_if(layers, [](const LayerChange &c) { return c.before == c.after; });
+        campaignChanged = campaignChanged && campaignBefore != campaignAfter;
+        setObsolete(bytes.empty() && layers.empty() && !campaignChanged);
+        return true;
+    }
 
     std::vector<ByteChange> bytes;
     std::vector<LayerChange> layers;
@@ -38,6 +77,59 @@ public:
     void setTarget(const EditTarget &target) { target_ = target; }
 
 private:
+    // Joins a change to the ranges of this step that it overlaps; one that
+    // overlaps none is added as it is. The ranges of a step never overlap.
+    void joinBytes(const ByteChange &next)
+    {
+        const quintptr from = address(next.at);
+        const quintptr to = from + quintptr(next.after.size());
+        auto overlaps = [&](const ByteChange &c) {
+            return address(c.at) < to && from < address(c.at) + quintptr(c.before.size());
+        };
+        const auto firstOld = std::partition(bytes.begin(), bytes.end(),
+                                             [&](const ByteChange &c) { return !overlaps(c); });
+        if (firstOld == bytes.end()) {
+            bytes.push_back(next);
+            return;
+        }
+        quintptr low = from;
+        quintptr high = to;
+        for (auto it = firstOld; it != bytes.end(); ++it) {
+            low = std::min(low, address(it->at));
+            high = std::max(high, address(it->at) + quintptr(it->before.size()));
+        }
+        ByteChange joined{reinterpret_cast<uchar *>(low), QByteArray(qsizetype(high - low), 0),
+                          QByteArray(qsizetype(high - low), 0)};
+        // Every byte of the joined range lies in the next change or in one
+        // of this step's: before from this step where it has the byte, after
+        // from the next change where it has it.
+        auto copy = [low](QByteArray &into, const ByteChange &c, const QByteArray &from) {
+            std::memcpy(into.data() + (address(c.at) - low), from.constData(), size_t(from.size()));
+        };
+        copy(joined.before, next, next.before);
+        for (auto it = firstOld; it != bytes.end(); ++it) {
+            copy(joined.before, *it, it->before);
+            copy(joined.after, *it, it->after);
+        }
+        copy(joined.after, next, next.after);
+        bytes.erase(firstOld, bytes.end());
+        bytes.push_back(std::move(joined));
+    }
+
+    void joinLayer(const LayerChange &next)
+    {
+        for (LayerChange &change : layers) {
+            if (change.layer == next.layer) {
+                change.after = next.after;
+                return;
+            }
+        }
+        layers.push_back(next);
+    }
+
+    // The key of the typing this step records; -1 for other edits.
+    int typing_;
+
     void apply(bool forward)
     {
         for (const ByteChange &change : bytes) {
@@ -137,9 +229,10 @@ void RecordSnapshot::Take(RumoSzen &doc)
     campaign_ = doc.CampaignNumber();
 }
 
-std::unique_ptr<DocumentEdit> RecordSnapshot::ChangesSince(RumoSzen &doc, const QString &text) const
+std::unique_ptr<DocumentEdit> RecordSnapshot::ChangesSince(RumoSzen &doc, const QString &text,
+                                                           int typing) const
 {
-    auto edit = std::make_unique<RecordEdit>(doc, text);
+    auto edit = std::make_unique<RecordEdit>(doc, text, typing);
     std::optional<EditTarget> target;
     const std::vector<Block> now = BlocksOf(doc);
     // Steps that add or remove records (an island's deletion) take a new

@@ -21,6 +21,8 @@ struct EditTarget {
     // On the map: the island, and the city or ship record in it.
     const Insel *island = nullptr;
     const uchar *record = nullptr;
+
+    friend bool operator==(const EditTarget &, const EditTarget &) = default;
 };
 
 // One step of a document's undo stack.
@@ -44,7 +46,12 @@ public:
     void Take(RumoSzen &doc);
     // The step from this snapshot to the document as it is now; null when
     // nothing changed. An empty `text` names the first record that changed.
-    std::unique_ptr<DocumentEdit> ChangesSince(RumoSzen &doc, const QString &text) const;
+    // Steps with the same `typing` key (0 or more; -1 for none) that change
+    // the same record merge into one when pushed one after the other: the
+    // editor gives each stay in a text field its own key, so the typing there
+    // is one step however often it was recorded.
+    std::unique_ptr<DocumentEdit> ChangesSince(RumoSzen &doc, const QString &text,
+                                               int typing = -1) const;
 
 private:
     struct Block {

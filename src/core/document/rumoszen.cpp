@@ -437,9 +437,9 @@ int RumoSzen::stepsFromClean() const
     return std::abs(undoStack_.index() - clean);
 }
 
-bool RumoSzen::RecordChanges(const QString &text)
+bool RumoSzen::RecordChanges(const QString &text, int typing)
 {
-    std::unique_ptr<DocumentEdit> edit = baseline_.ChangesSince(*this, text);
+    std::unique_ptr<DocumentEdit> edit = baseline_.ChangesSince(*this, text, typing);
     const bool changed = edit != nullptr;
     if (edit)
         undoStack_.push(edit.release()); // its redo takes the new baseline

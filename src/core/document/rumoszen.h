@@ -93,9 +93,10 @@ public:
     QUndoStack *undoStack() { return &undoStack_; }
     // Records what the editor wrote into the records since the last step as
     // one step called `text` (empty: named after the first changed record).
-    // False when nothing changed; the count of edits under way is dropped
-    // either way.
-    bool RecordChanges(const QString &text = QString());
+    // Steps of the same `typing` key (-1: none) that change the same record
+    // one after the other become one step. False when nothing changed; the
+    // count of edits under way is dropped either way.
+    bool RecordChanges(const QString &text = QString(), int typing = -1);
     // Records a move already made (a whole drag or one arrow-key step).
     void RecordIslandMove(Insel &island, int dx, int dy);
     // Called by the stack's steps after each undo and redo.

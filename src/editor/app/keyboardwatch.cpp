@@ -8,8 +8,9 @@
 #include <QTextEdit>
 #include <QWidget>
 
-KeyboardWatch::KeyboardWatch(QWidget *window, std::function<bool(int, bool, QWidget *)> use)
-    : QObject(window), window_(window), use_(std::move(use))
+KeyboardWatch::KeyboardWatch(QWidget *window, std::function<bool(int, bool, QWidget *)> use,
+                             std::function<bool(QWidget *, QKeyCombination)> fieldTakes)
+    : QObject(window), window_(window), use_(std::move(use)), fieldTakes_(std::move(fieldTakes))
 {
     qApp->installEventFilter(this);
 }
@@ -38,7 +39,10 @@ bool KeyboardWatch::eventFilter(QObject *watched, QEvent *event)
         // tool windows too, where the main window's shortcuts also work.
         if (key->key() == Qt::Key_X && modifiers == Qt::ControlModifier && IsTextField(widget))
             key->accept();
-        return false;
+        // Kept from the field, the override stays unaccepted and the key
+        // goes to the window's shortcut.
+        return widget->window() == window_ && fieldTakes_ && IsTextField(widget) &&
+               !fieldTakes_(widget, key->keyCombination());
     }
     if (widget->window() != window_)
         return false;

@@ -8,6 +8,7 @@
 #include "core/document/scenariofiles.h"
 #include "core/game/gamepath.h"
 #include "editor/app/checkdock.h"
+#include "editor/app/editrecorder.h"
 #include "editor/app/foldertree.h"
 #include "editor/app/helpdialog.h"
 #include "editor/app/keyboardwatch.h"
@@ -34,14 +35,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QPlainTextEdit>
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -95,18 +94,6 @@ QString withExtension(const QString &path, const QString &extension)
     return QDir(info.path()).filePath(base + extension);
 }
 
-// A field whose typing the undo stack takes as one step when it is left.
-bool isTextField(const QWidget *widget)
-{
-    if (const auto *line = qobject_cast<const QLineEdit *>(widget))
-        return !line->isReadOnly();
-    if (const auto *plain = qobject_cast<const QPlainTextEdit *>(widget))
-        return !plain->isReadOnly();
-    if (const auto *rich = qobject_cast<const QTextEdit *>(widget))
-        return !rich->isReadOnly();
-    return false;
-}
-
 } // namespace
 
 TMainForm::TMainForm(QWidget *parent, QSettings *settings)
@@ -139,13 +126,13 @@ TMainForm::TMainForm(QWidget *parent, QSettings *settings)
     }
     setStatusBar(statusLine);
 
-    new KeyboardWatch(
-        this, [this](int key, bool alt, QWidget *to) { return ArrowKeyUsed(key, alt, to); });
-    qApp->installEventFilter(this);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old) {
-        if (old && old == pendingField_)
-            RecordTyping();
+    recorder_ = new EditRecorder(this, [this] {
+        for (DocumentPage *page : documentPages_)
+            page->Commit();
     });
+    new KeyboardWatch(
+        this, [this](int key, bool alt, QWidget *to) { return ArrowKeyUsed(key, alt, to); },
+        [this](QWidget *field, QKeyCombination keys) { return FieldTakesKey(field, keys); });
 
     restoreSettings();
     UpdateActions();
@@ -153,10 +140,11 @@ TMainForm::TMainForm(QWidget *parent, QSettings *settings)
 
 TMainForm::~TMainForm()
 {
-    // Widgets going away move the focus; nothing is an edit any more.
-    qApp->removeEventFilter(this);
-    disconnect(qApp, nullptr, this, nullptr);
-    quiet_ = true;
+    // Widgets going away move the focus and fill controls; nothing is an
+    // edit any more.
+    for (DocumentPage *page : documentPages_)
+        disconnect(page, nullptr, this, nullptr);
+    delete std::exchange(recorder_, nullptr);
 }
 
 bool TMainForm::ArrowKeyUsed(int key, bool alt, QWidget *to)
@@ -166,8 +154,6 @@ bool TMainForm::ArrowKeyUsed(int key, bool alt, QWidget *to)
     // with Alt they move the island from anywhere in the window.
     if (pages_->currentWidget() != mapPage_ || (!alt && !mapPage_->IsMap(to)))
         return false;
-    // Typing under way is a step before the island's.
-    RecordTyping();
     return mapPage_->ArrowKey(key);
 }
 
@@ -299,9 +285,6 @@ void TMainForm::createMenuAndToolBar()
     file->addAction(actions_.exit);
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
     edit->setObjectName(QStringLiteral("EditMenu"));
-    // Opening the menu makes the typing under way a step, so that the menu
-    // names what Undo takes back.
-    connect(edit, &QMenu::aboutToShow, this, &TMainForm::RecordTyping);
     edit->addActions({actions_.undo, actions_.redo});
     edit->addSeparator();
     edit->addActions({actions_.insertIsland, actions_.duplicateIsland, actions_.deleteIsland});
@@ -425,12 +408,11 @@ void TMainForm::buildDocumentPages()
         addAction(action);
     if (doc_) {
         // Filling the controls is no edit.
-        const bool wasQuiet = std::exchange(quiet_, true);
+        const EditRecorder::Quiet quiet(*recorder_);
         for (DocumentPage *page : documentPages_) {
             if (page != mapPage_)
                 page->Attach(doc_.get());
         }
-        quiet_ = wasQuiet;
     }
 }
 
@@ -494,17 +476,12 @@ void TMainForm::UpdateActions()
     actions_.insertIsland->setEnabled(open);
     actions_.duplicateIsland->setEnabled(open && island);
     QUndoStack *stack = open ? doc_->undoStack() : nullptr;
-    // Typing under way is the step that Undo takes back first.
-    const QString undoText = pendingField_ ? StepOf(pendingField_) : QString();
-    actions_.undo->setEnabled(open && (pendingField_ || stack->canUndo()));
+    actions_.undo->setEnabled(open && stack->canUndo());
     // Names of cities and ships may hold an "&", which is no mnemonic here.
     auto literal = [](QString text) { return text.replace(QLatin1Char('&'), QLatin1String("&&")); };
-    actions_.undo->setText(literal(msg::undoStep(pendingField_ ? undoText
-                                                 : stack       ? stack->undoText()
-                                                               : QString())));
-    actions_.redo->setEnabled(open && !pendingField_ && stack->canRedo());
-    actions_.redo->setText(
-        literal(msg::redoStep(stack && !pendingField_ ? stack->redoText() : QString())));
+    actions_.undo->setText(literal(msg::undoStep(stack ? stack->undoText() : QString())));
+    actions_.redo->setEnabled(open && stack->canRedo());
+    actions_.redo->setText(literal(msg::redoStep(stack ? stack->redoText() : QString())));
     actions_.check->setEnabled(open);
 }
 
@@ -517,40 +494,27 @@ void TMainForm::controlChanged()
 {
     auto *page = qobject_cast<DocumentPage *>(sender());
     const QString named = page ? page->takeStepName() : QString();
-    if (!doc_ || quiet_)
-        return;
-    // The last key went to a text field: typing, whether or not the field
-    // has the focus (keys sent to it while the window is inactive).
-    if (typingIn_) {
-        if (pendingField_ && pendingField_ != typingIn_)
-            RecordTyping();
-        pendingField_ = typingIn_;
-        // Counted until the field is left, for the title and the actions.
-        doc_->SetModified(true);
-        return;
+    if (recorder_) {
+        recorder_->controlChanged(named);
+        // A step taken away leaves the stack's index where it was.
+        UpdateActions();
     }
-    RecordEdit(named.isEmpty() ? StepOf(lastInput_) : named);
 }
 
 void TMainForm::RecordEdit(const QString &text)
 {
-    if (!doc_ || quiet_)
-        return;
-    const QString step = text.isEmpty() && pendingField_ ? StepOf(pendingField_) : text;
-    pendingField_ = nullptr;
-    lastInput_ = nullptr;
-    quiet_ = true;
-    for (DocumentPage *page : documentPages_)
-        page->Commit();
-    quiet_ = false;
-    doc_->RecordChanges(step);
+    recorder_->Record(text);
     UpdateActions();
 }
 
-void TMainForm::RecordTyping()
+bool TMainForm::FieldTakesKey(const QWidget *field, QKeyCombination keys) const
 {
-    if (pendingField_)
-        RecordEdit();
+    const QKeySequence pressed(keys);
+    if (actions_.undo->shortcuts().contains(pressed))
+        return recorder_->FieldTakesKey(field, true);
+    if (actions_.redo->shortcuts().contains(pressed))
+        return recorder_->FieldTakesKey(field, false);
+    return true;
 }
 
 void TMainForm::TakeStep(bool back)
@@ -558,6 +522,7 @@ void TMainForm::TakeStep(bool back)
     if (!doc_)
         return;
     RecordEdit();
+    recorder_->EndTyping();
     QUndoStack *stack = doc_->undoStack();
     if (back ? !stack->canUndo() : !stack->canRedo())
         return;
@@ -577,7 +542,7 @@ void TMainForm::ShowStep(const EditTarget &target)
 {
     if (target.page != EditTarget::Page::Map)
         buildDocumentPages();
-    quiet_ = true;
+    const EditRecorder::Quiet quiet(*recorder_);
     for (DocumentPage *page : documentPages_)
         page->Refresh();
     switch (target.page) {
@@ -600,46 +565,8 @@ void TMainForm::ShowStep(const EditTarget &target)
             tabs->setCurrentIndex(target.index);
         break;
     }
-    quiet_ = false;
     UpdateTitle();
     UpdateActions();
-}
-
-QString TMainForm::StepOf(const QWidget *control)
-{
-    for (const QWidget *w = control; w && !w->isWindow(); w = w->parentWidget()) {
-        QString step = msg::editOfControl(w->objectName());
-        if (const auto *button = qobject_cast<const QToolButton *>(w);
-            step.isEmpty() && button && button->defaultAction())
-            step = msg::editOfControl(button->defaultAction()->objectName());
-        if (!step.isEmpty())
-            return step;
-    }
-    return QString();
-}
-
-bool TMainForm::eventFilter(QObject *watched, QEvent *event)
-{
-    const QEvent::Type type = event->type();
-    if ((type == QEvent::KeyPress || type == QEvent::MouseButtonPress) && watched->isWidgetType()) {
-        auto *widget = static_cast<QWidget *>(watched);
-        // An event that a child left passes its parents too; the child is
-        // the control.
-        const bool passedOn = lastInput_ && widget->isAncestorOf(lastInput_);
-        if (!passedOn) {
-            if (type == QEvent::MouseButtonPress) {
-                if (pendingField_ && widget != pendingField_ &&
-                    !pendingField_->isAncestorOf(widget))
-                    RecordTyping();
-                if (widget != typingIn_)
-                    typingIn_ = nullptr;
-            } else {
-                typingIn_ = isTextField(widget) ? widget : nullptr;
-            }
-            lastInput_ = widget;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void TMainForm::UpdateTitle()
@@ -694,7 +621,7 @@ void TMainForm::ShowPath(const QString &path)
 
 void TMainForm::discardDocument()
 {
-    pendingField_ = nullptr;
+    recorder_->SetDocument(nullptr);
     for (DocumentPage *page : documentPages_)
         page->Attach(nullptr);
     checkDock_->Follow(nullptr);
@@ -755,11 +682,12 @@ bool TMainForm::OpenScenario(const QString &requested)
             UpdateActions();
         });
         connect(doc_->undoStack(), &QUndoStack::indexChanged, this, &TMainForm::UpdateActions);
-        pendingField_ = nullptr;
-        quiet_ = true;
-        for (DocumentPage *page : documentPages_)
-            page->Attach(doc_.get());
-        quiet_ = false;
+        recorder_->SetDocument(doc_.get());
+        {
+            const EditRecorder::Quiet quiet(*recorder_);
+            for (DocumentPage *page : documentPages_)
+                page->Attach(doc_.get());
+        }
         ShowPath(path);
         status_[1]->clear();
         doc_->SetModified(false);

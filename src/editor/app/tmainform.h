@@ -9,6 +9,7 @@
 
 class CheckDock;
 class DocumentPage;
+class EditRecorder;
 struct CheckObject;
 class FolderTree;
 class MapPage;
@@ -68,17 +69,14 @@ public:
     static QString ShortenPath(const QString &path, int width, const QFontMetrics &metrics);
 
 public slots:
-    // A control changed the open document: typing into a text field is one
-    // step of the undo stack when the field is left, any other edit at once.
+    // A control changed the open document: one step of the undo stack, or a
+    // piece of the step that typing in a text field makes.
     void controlChanged();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
-    // Notes which control the user works in, for the steps' names, and
-    // records the typing in a text field before a click elsewhere.
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void connectActions();
@@ -113,21 +111,18 @@ private:
     void ShowAbout();
     // Whether an arrow key that reached `to` moves the selected island.
     bool ArrowKeyUsed(int key, bool alt, QWidget *to);
-    // Commits the pages and records what they wrote, with what an edit in
-    // a text field still under way wrote, as one step called `text` (empty:
-    // named after the field or the changed record).
+    // Commits the pages and records what they wrote as one step called
+    // `text` (empty: named after the changed record).
     void RecordEdit(const QString &text = QString());
-    // Records the typing still under way, if any.
-    void RecordTyping();
-    // Undoes (`back`) or redoes one step, after recording the typing under
-    // way, and shows what it concerns.
+    // Undoes (`back`) or redoes one step, after the typing under way ends
+    // its step, and shows what it concerns.
     void TakeStep(bool back);
     // After undo or redo: every page shows the records again, and the page
     // and object that the step concerned are selected.
     void ShowStep(const EditTarget &target);
-    // The step's name for an edit in `control`; empty when neither it nor a
-    // widget around it names one.
-    static QString StepOf(const QWidget *control);
+    // Whether the undo or redo key `keys` pressed in the text field `field`
+    // belongs to the field rather than to the document's steps.
+    bool FieldTakesKey(const QWidget *field, QKeyCombination keys) const;
 
     void OpenActionExecute();
     void SaveActionExecute();
@@ -168,13 +163,6 @@ private:
     CheckDock *checkDock_ = nullptr;
     QLabel *status_[3] = {};
 
-    // The text field that got the last key press.
-    QPointer<QWidget> typingIn_;
-    // The text field whose typing is not yet a step of the undo stack.
-    QPointer<QWidget> pendingField_;
-    // The widget that got the last click or key press.
-    QPointer<QWidget> lastInput_;
-    // Set while pages are filled or committed: their change signals are no
-    // edits then.
-    bool quiet_ = false;
+    // Makes the steps of the open document's undo stack.
+    EditRecorder *recorder_ = nullptr;
 };

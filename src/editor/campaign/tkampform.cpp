@@ -5,6 +5,7 @@
 #include "core/common/numbers.h"
 #include "core/game/gamepath.h"
 #include "editor/app/prompts.h"
+#include "editor/widgets/ansitextguard.h"
 #include "editor/widgets/updown.h"
 
 #include <QFormLayout>
@@ -32,6 +33,7 @@ TKampForm::TKampForm(QWidget *parent)
     for (int k = 0; k < LinesPerEntry; ++k) {
         auto *edit = new QLineEdit(this);
         edit->setObjectName(QStringLiteral("editKamp%1").arg(k + 1));
+        AnsiTextGuard::Install(edit);
         form->addRow(QStringLiteral("%1.").arg(k + 1), edit);
         lines_[size_t(k)] = edit;
     }

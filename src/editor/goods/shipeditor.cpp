@@ -3,6 +3,7 @@
 #include "core/document/rumoszen.h"
 #include "core/goods/shiptypetable.h"
 #include "core/players/playerrecord.h"
+#include "editor/widgets/ansitextguard.h"
 #include "editor/widgets/numerickeyfilter.h"
 #include "editor/widgets/playercolouricon.h"
 #include "editor/widgets/svgpixmap.h"
@@ -73,6 +74,7 @@ ShipEditor::ShipEditor(QWidget *parent) : QWidget(parent)
     // The record holds 23 characters; longer text is cut where it is typed,
     // and the tree node that follows the edit shows what will be stored.
     editSchiffname_->setMaxLength(ShipRecord::NameChars);
+    AnsiTextGuard::Install(editSchiffname_);
 
     comboSchifffarbe_ = new QComboBox(gbSchiff_);
     comboSchifffarbe_->setObjectName(QStringLiteral("comboSchifffarbe"));

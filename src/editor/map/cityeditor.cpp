@@ -2,6 +2,7 @@
 
 #include "core/document/rumoszen.h"
 #include "core/players/playerrecord.h"
+#include "editor/widgets/ansitextguard.h"
 #include "editor/widgets/playercolouricon.h"
 
 #include <QCheckBox>
@@ -35,6 +36,7 @@ CityEditor::CityEditor(QWidget *parent) : QWidget(parent)
     // The record holds 31 characters; longer text is cut where it is typed,
     // not unseen when it is stored.
     editStadtname_->setMaxLength(CityRecord::NameChars);
+    AnsiTextGuard::Install(editStadtname_);
     auto *nameLabel = new QLabel(QStringLiteral("Name"), gbStadt_);
     nameLabel->setBuddy(editStadtname_);
 

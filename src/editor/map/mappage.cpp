@@ -347,8 +347,10 @@ void MapPage::ObjectTreeChanging(QTreeWidgetItem *left)
 {
     if (!doc_ || !left)
         return;
-    if (const CityRecord city = ObjectTree::CityOf(left))
+    if (const CityRecord city = ObjectTree::CityOf(left)) {
         cityEditor_->Commit(doc_, city);
+        left->setText(0, city.name());
+    }
     if (const ShipRecord ship = ObjectTree::ShipOf(left)) {
         shipEditor_->Commit(doc_, ship, left->text(0));
         left->setText(0, ship.name()); // a long name shows as it was stored
@@ -376,8 +378,11 @@ void MapPage::CommitEditors()
 {
     if (!doc_)
         return;
-    if (const CityRecord city = SelectedCity())
+    // The node of a renamed city shows its new name.
+    if (const CityRecord city = SelectedCity()) {
         cityEditor_->Commit(doc_, city);
+        objectTree_->currentItem()->setText(0, city.name());
+    }
     if (const ShipRecord ship = SelectedShip()) {
         shipEditor_->Commit(doc_, ship, objectTree_->currentItem()->text(0));
         objectTree_->currentItem()->setText(0, ship.name());

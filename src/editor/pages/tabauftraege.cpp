@@ -8,6 +8,7 @@
 #include "editor/pages/monopolygoalbox.h"
 #include "editor/pages/storegoalbox.h"
 #include "editor/pages/supportgoalbox.h"
+#include "editor/widgets/ansitextguard.h"
 #include "editor/widgets/playercolouricon.h"
 
 #include <QCheckBox>
@@ -27,9 +28,10 @@
 
 namespace {
 
-// Memo1 holds at most this many characters, a line break counting as the two
-// characters CR LF that the record stores.
-constexpr int MemoChars = 2048;
+// Memo1 holds at most what the record holds, a line break counting as the
+// two characters CR LF that the record stores: a text is cut where it is
+// typed, never later when it is stored.
+constexpr int MemoChars = MissionRecord::TextChars;
 
 const char *const SlotButtonNames[] = {"sbRot", "sbBlau", "sbGelb", "sbWeiss"};
 
@@ -109,6 +111,8 @@ QWidget *TabAuftraege::buildTextPage()
     memo->setObjectName(QStringLiteral("Memo1"));
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo->setTabChangesFocus(true);
+    // First, so that the limit counts the text as the record will hold it.
+    AnsiTextGuard::Install(memo);
     connect(memo, &QPlainTextEdit::textChanged, this, &TabAuftraege::limitMemo);
     fields_.Memo1 = memo;
     auto *layout = new QVBoxLayout(page);

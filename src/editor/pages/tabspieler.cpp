@@ -5,6 +5,7 @@
 #include "editor/app/prompts.h"
 #include "editor/goods/tfreiform.h"
 #include "editor/pages/grouppicturerow.h"
+#include "editor/widgets/ansitextguard.h"
 #include "editor/widgets/leveltrackbar.h"
 #include "editor/widgets/numerickeyfilter.h"
 #include "editor/widgets/playercolouricon.h"
@@ -117,6 +118,7 @@ QGroupBox *TabSpieler::buildGeneral()
     editName_ = new QLineEdit;
     editName_->setObjectName(QStringLiteral("editName"));
     editName_->setMaxLength(PlayerRecord::NameChars);
+    AnsiTextGuard::Install(editName_);
     connect(editName_, &QLineEdit::textChanged, this, &TabSpieler::changed);
 
     comboKind_ = new QComboBox;

@@ -117,7 +117,10 @@ std::optional<qint64> NumericKeyFilter::Settle(QLineEdit *edit)
         if (!value && edit->text().trimmed().isEmpty() && validator->emptyValue())
             value = validator->clamp(*validator->emptyValue());
     }
-    if (value && QString::number(*value) != edit->text())
+    // What the user is typing stays as typed (the edit is read with every
+    // change of it); leaving the edit pulls it into the range.
+    if (value && QString::number(*value) != edit->text() &&
+        !edit->property(TypingProperty).toBool())
         edit->setText(QString::number(*value));
     return value;
 }

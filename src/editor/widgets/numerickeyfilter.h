@@ -47,6 +47,9 @@ private:
 class NumericKeyFilter {
 public:
     static constexpr qint64 UnsignedMax = std::numeric_limits<quint32>::max();
+    // Set on an edit while what the user is typing there is read: Settle
+    // then leaves its text as typed.
+    static constexpr const char *TypingProperty = "typing";
 
     // Installs a NumericValidator for min..max on `edit` (replacing any
     // validator it had) and returns it.
@@ -57,10 +60,11 @@ public:
     // The validator installed on `edit`, nullptr when it is no numeric edit.
     static const NumericValidator *Of(const QLineEdit *edit);
 
-    // The edit's number, pulled into its range; when that changes the text,
-    // the edit shows the result (so what is stored is what the user sees).
-    // An emptied edit gives its empty value, if it has one. Nothing when the
-    // edit holds no number. An edit without a numeric
-    // validator is read over the whole qint64 range.
+    // The edit's number, pulled into its range; when that changes the text
+    // the program put there, the edit shows the result (so what is stored is
+    // what the user sees). Text that the user is typing stays until the user
+    // leaves the edit, which pulls it into the range. An emptied edit gives its
+    // empty value, if it has one. Nothing when the edit holds no number. An
+    // edit without a numeric validator is read over the whole qint64 range.
     static std::optional<qint64> Settle(QLineEdit *edit);
 };

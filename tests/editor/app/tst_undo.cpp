@@ -1,8 +1,15 @@
+#include "core/common/ansitext.h"
 #include "core/document/rumoszen.h"
+#include "core/goods/shiprecord.h"
+#include "core/islands/cityrecord.h"
 #include "core/map/worldrenderer.h"
+#include "core/players/missionrecord.h"
+#include "core/players/playerrecord.h"
 #include "editor/app/tmainform.h"
+#include "editor/campaign/tkampform.h"
 #include "editor/map/mapview.h"
 #include "editor/map/objecttree.h"
+#include "editor/widgets/numerickeyfilter.h"
 #include "support/gameinstallation.h"
 #include "support/scenariobuilder.h"
 #include "support/tempfiles.h"
@@ -11,6 +18,7 @@
 #include <QAction>
 #include <QBuffer>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
@@ -18,6 +26,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -35,6 +44,42 @@ void mouse(QWidget *w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt:
     QMouseEvent event(type, at, w->mapToGlobal(at), button, held, Qt::NoModifier);
     QApplication::sendEvent(w, &event);
 }
+
+// What a line edit or text box shows.
+QString textOf(const QWidget *field)
+{
+    if (const auto *line = qobject_cast<const QLineEdit *>(field))
+        return line->text();
+    return static_cast<const QPlainTextEdit *>(field)->toPlainText();
+}
+
+// Types `text` character by character as a keyboard would, whatever the
+// characters (QTest types Latin-1 only).
+void typeText(QWidget *field, const QString &text)
+{
+    for (QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(field, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(field, &release);
+    }
+}
+
+// Shows the page or tab that holds `widget`, through every stack of pages
+// around it.
+void reveal(QWidget *widget)
+{
+    for (QWidget *w = widget; w && w->parentWidget(); w = w->parentWidget()) {
+        if (auto *stack = qobject_cast<QStackedWidget *>(w->parentWidget()))
+            stack->setCurrentWidget(w);
+    }
+}
+
+// The longest name or text that each record field holds.
+const QHash<QString, int> kRecordChars = {{"editName", PlayerRecord::NameChars},
+                                          {"editStadtname", CityRecord::NameChars},
+                                          {"editSchiffname", ShipRecord::NameChars},
+                                          {"Memo1", MissionRecord::TextChars}};
 
 } // namespace
 
@@ -63,6 +108,14 @@ private slots:
     void savingMarksTheCleanState();
     void loadingEmptiesTheStack();
     void textFieldTakesCtrlZFirst();
+    void everyTextFieldIsOneStep_data();
+    void everyTextFieldIsOneStep();
+    void typingBackToTheStartLeavesNoStep_data();
+    void typingBackToTheStartLeavesNoStep();
+    void ctrlZWithoutTypingTakesTheDocumentsStep();
+    void renamedCityRenamesItsNode();
+    void charactersTheGameCannotHoldStayOut_data();
+    void charactersTheGameCannotHoldStayOut();
 
 public:
     template <typename T> T *control(const char *name) const
@@ -127,6 +180,28 @@ public:
     }
     // The title's change mark.
     bool titleModified() const { return window_->isWindowModified(); }
+    QMenu *editMenu() const { return window_->menuBar()->findChild<QMenu *>("EditMenu"); }
+    // The text fields of the page, editor or dialog `host`.
+    static QList<QWidget *> textFieldsOf(const QWidget *host)
+    {
+        QList<QWidget *> fields;
+        for (QLineEdit *line : host->findChildren<QLineEdit *>())
+            if (!line->isReadOnly())
+                fields << line;
+        for (QPlainTextEdit *plain : host->findChildren<QPlainTextEdit *>())
+            fields << plain;
+        return fields;
+    }
+    // Every check box of `host` ticked and saved: every field it enables can
+    // be typed into, and the title is clean.
+    void tickAll(const QWidget *host)
+    {
+        for (int round = 0; round < 3; ++round)
+            for (QCheckBox *box : host->findChildren<QCheckBox *>())
+                if (!box->isChecked() && box->isEnabled())
+                    box->click();
+        action("SaveAction")->trigger();
+    }
 
 private:
     void open();
@@ -457,6 +532,335 @@ void TestUndo::textFieldTakesCtrlZFirst()
     QTest::keyClick(neutral(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(name->text(), shown + QLatin1Char('z'));
     QCOMPARE(control<QTabWidget>("MainPageControl")->currentIndex(), 3);
+}
+
+// What to type into `field` so that its record changes: another number
+// within the field's range, a level, or a name longer than its record holds.
+static QString typedFor(const QWidget *field)
+{
+    const int limit = kRecordChars.value(field->objectName(), -1);
+    if (limit >= 0)
+        return QStringLiteral("Marbolt ").repeated(limit / 8 + 2).left(limit + 5);
+    const auto *line = qobject_cast<const QLineEdit *>(field);
+    if (!line)
+        return QString();
+    if (const NumericValidator *numbers = NumericKeyFilter::Of(line)) {
+        const std::optional<qint64> now = numbers->valueOf(line->text());
+        for (qint64 candidate : {qint64(7), qint64(8), numbers->minimum(), numbers->maximum()}) {
+            if (candidate >= numbers->minimum() && candidate <= numbers->maximum() &&
+                candidate != now)
+                return QString::number(candidate);
+        }
+    }
+    // A level of the players' moods, typed as a number of groups.
+    return line->text().startsWith(QLatin1Char('2')) ? QStringLiteral("3") : QStringLiteral("2");
+}
+
+void TestUndo::everyTextFieldIsOneStep_data()
+{
+    QTest::addColumn<QString>("host");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("object");
+    // The button that opens a dialog holding the fields; empty for fields
+    // in the window.
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<int>("fields");
+    QTest::newRow("settings page") << "TabSettings" << 1 << ""
+                                   << "" << 7;
+    QTest::newRow("missions page") << "TabAuftraege" << 2 << ""
+                                   << "" << 18;
+    QTest::newRow("players page") << "TabSpieler" << 3 << ""
+                                  << "" << 14;
+    QTest::newRow("city editor") << "CityEditor" << 0 << "city"
+                                 << "" << 1;
+    QTest::newRow("ship editor") << "ShipEditor" << 0 << "ship"
+                                 << "" << 2;
+    QTest::newRow("stock dialog") << "" << 0 << "city"
+                                  << "btWarenlager" << 20;
+    QTest::newRow("cargo dialog") << "" << 0 << "ship"
+                                  << "btCargo" << 1;
+}
+
+// Typing in a text field, in pieces with a look at the menu in between, and
+// leaving it is exactly one step: undone once, the record bytes, the title
+// and the stack are as before. A name or text field holds no more than its
+// record, and what it shows is stored whole.
+void TestUndo::everyTextFieldIsOneStep()
+{
+    QFETCH(QString, host);
+    QFETCH(int, page);
+    QFETCH(QString, object);
+    QFETCH(QString, dialog);
+    QFETCH(int, fields);
+    showPage(page);
+    if (object == QLatin1String("city"))
+        select(ahlstadt().data());
+    else if (object == QLatin1String("ship"))
+        select(doc()->Ships()[0].data());
+    QUndoStack *stack = doc()->undoStack();
+
+    if (!dialog.isEmpty()) {
+        const int index = stack->index();
+        int typed = 0;
+        QTimer::singleShot(0, [&typed] {
+            auto *box = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            for (QWidget *field : textFieldsOf(box)) {
+                if (!field->isEnabled())
+                    continue;
+                field->setFocus();
+                static_cast<QLineEdit *>(field)->selectAll();
+                QTest::keyClicks(field, typedFor(field));
+                ++typed;
+            }
+            box->findChild<QPushButton *>("btOk")->click();
+        });
+        control<QPushButton>(dialog.toLatin1().constData())->click();
+        QVERIFY2(typed >= fields, qPrintable(QString::number(typed)));
+        QCOMPARE(stack->index(), index + 1);
+        action("UndoAction")->trigger();
+        QCOMPARE(written(), rich_.saved);
+        QVERIFY(!titleModified());
+        QCOMPARE(stack->index(), index);
+        return;
+    }
+
+    const QWidget *shown = control<QWidget>(host.toLatin1().constData());
+    tickAll(shown);
+    const QList<QWidget *> found = textFieldsOf(shown);
+    QVERIFY2(found.size() >= fields, qPrintable(QString::number(found.size())));
+    for (QWidget *field : found) {
+        const QString name = field->objectName();
+        reveal(field);
+        QVERIFY2(field->isEnabled(), qPrintable(name));
+        const QByteArray before = written();
+        const int index = stack->index();
+        QVERIFY2(!titleModified(), qPrintable(name));
+
+        const QString typed = typedFor(field);
+        field->setFocus();
+        if (auto *line = qobject_cast<QLineEdit *>(field))
+            line->selectAll();
+        else
+            static_cast<QPlainTextEdit *>(field)->selectAll();
+        QTest::keyClicks(field, typed.left(1));
+        QMetaObject::invokeMethod(editMenu(), "aboutToShow");
+        if (auto *memo = qobject_cast<QPlainTextEdit *>(field)) {
+            // Most of a long text at once, as pasted; its end typed.
+            memo->insertPlainText(typed.mid(1, typed.size() - 21));
+            QTest::keyClicks(field, typed.right(20));
+        } else {
+            QTest::keyClicks(field, typed.mid(1));
+        }
+        leave();
+        QVERIFY2(stack->index() == index + 1,
+                 qPrintable(QStringLiteral("%1: %2 steps").arg(name).arg(stack->index() - index)));
+
+        const int limit = kRecordChars.value(name, -1);
+        const auto *line = qobject_cast<const QLineEdit *>(field);
+        const bool nameField = !line || (!NumericKeyFilter::Of(line) && line->maxLength() < 32767);
+        QVERIFY2(nameField == (limit >= 0), qPrintable(name + QStringLiteral(": no record limit")));
+        if (limit >= 0) {
+            if (line)
+                QCOMPARE(line->maxLength(), limit);
+            QCOMPARE(textOf(field).size(), limit);
+            QVERIFY2(written().contains(ansi::fromUnicode(textOf(field)) + '\0'), qPrintable(name));
+        }
+
+        action("UndoAction")->trigger();
+        QVERIFY2(written() == before, qPrintable(name));
+        QVERIFY2(!titleModified(), qPrintable(name));
+        QCOMPARE(stack->index(), index);
+    }
+}
+
+void TestUndo::typingBackToTheStartLeavesNoStep_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("777 typed into the balance") << "editMoney"
+                                                << "50000"
+                                                << "777";
+    QTest::newRow("name cut with the context menu") << "editName"
+                                                    << "Kapitaen"
+                                                    << "";
+}
+
+// Ctrl+Z in the field takes back what was typed there since it was entered,
+// whatever came between the keys, and no step is left behind.
+void TestUndo::typingBackToTheStartLeavesNoStep()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, start);
+    QFETCH(QString, typed);
+    showPage(3);
+    auto *edit = control<QLineEdit>(field.toLatin1().constData());
+    type(edit, start);
+    action("SaveAction")->trigger();
+    QVERIFY(!titleModified());
+    const QByteArray saved = written();
+    QUndoStack *stack = doc()->undoStack();
+    const int index = stack->index();
+
+    edit->setFocus();
+    edit->selectAll();
+    if (typed.isEmpty()) {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(4, 4),
+                                edit->mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(edit, &event);
+        auto *menu = edit->findChild<QMenu *>();
+        QVERIFY(menu);
+        for (QAction *entry : menu->actions()) {
+            const QString caption = entry->text().remove(QLatin1Char('&'));
+            if (caption.startsWith(QLatin1String("Cut")) ||
+                caption.startsWith(QLatin1String("Ausschneiden")))
+                entry->trigger();
+        }
+        menu->close();
+        QCOMPARE(edit->text(), QString());
+    } else {
+        QTest::keyClicks(edit, typed.left(1));
+        QMetaObject::invokeMethod(editMenu(), "aboutToShow");
+        QTest::keyClicks(edit, typed.mid(1));
+        QCOMPARE(edit->text(), typed);
+    }
+    QCOMPARE(stack->index(), index + 1);
+    QVERIFY(titleModified());
+
+    QTest::keySequence(edit, QKeySequence::Undo);
+    QCOMPARE(edit->text(), start);
+    leave();
+    QCOMPARE(stack->index(), index);
+    QCOMPARE(written(), saved);
+    QVERIFY(!titleModified());
+}
+
+// Ctrl+Z in a field with nothing of its own to take back takes the
+// document's last step; Ctrl+Y there redoes it.
+void TestUndo::ctrlZWithoutTypingTakesTheDocumentsStep()
+{
+    showPage(2);
+    auto *memo = control<QPlainTextEdit>("Memo1");
+    const QString first = memo->toPlainText();
+    QUndoStack *stack = doc()->undoStack();
+    memo->setFocus();
+    memo->moveCursor(QTextCursor::End);
+    QTest::keyClicks(memo, QStringLiteral(" Schnell!"));
+    QCOMPARE(stack->index(), 1);
+
+    auto *missions = control<QTabBar>("AuftragTabControl");
+    QTest::mouseClick(missions, Qt::LeftButton, {}, missions->tabRect(1).center());
+    QCOMPARE(missions->currentIndex(), 1);
+    QTest::mouseClick(memo->viewport(), Qt::LeftButton);
+    QVERIFY(memo->hasFocus());
+    QCOMPARE(memo->toPlainText(), QStringLiteral("Handle mit Tabak."));
+
+    QTest::keySequence(memo, QKeySequence::Undo);
+    QCOMPARE(stack->index(), 0);
+    QCOMPARE(missions->currentIndex(), 0);
+    QCOMPARE(memo->toPlainText(), first);
+    QVERIFY(!titleModified());
+    QCOMPARE(written(), rich_.saved);
+
+    memo->setFocus();
+    QTest::keyClick(memo, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(stack->index(), 1);
+    QCOMPARE(memo->toPlainText(), first + QStringLiteral(" Schnell!"));
+}
+
+// The city's node in the object tree follows its name as it is typed, and
+// undo and redo.
+void TestUndo::renamedCityRenamesItsNode()
+{
+    showPage(0);
+    const uchar *city = ahlstadt().data();
+    select(city);
+    auto *name = control<QLineEdit>("editStadtname");
+    name->setFocus();
+    name->selectAll();
+    typeText(name, QStringLiteral("Marbolt-Süd"));
+    QCOMPARE(tree()->NodeOf(city)->text(0), QStringLiteral("Marbolt-Süd"));
+    leave();
+    QCOMPARE(tree()->NodeOf(city)->text(0), QStringLiteral("Marbolt-Süd"));
+    QCOMPARE(action("UndoAction")->text(), QStringLiteral("Rückgängig: Stadtname ändern"));
+    action("UndoAction")->trigger();
+    QCOMPARE(tree()->NodeOf(city)->text(0), QStringLiteral("Ahlstadt"));
+    action("RedoAction")->trigger();
+    QCOMPARE(tree()->NodeOf(city)->text(0), QStringLiteral("Marbolt-Süd"));
+    QCOMPARE(name->text(), QStringLiteral("Marbolt-Süd"));
+}
+
+void TestUndo::charactersTheGameCannotHoldStayOut_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("object");
+    QTest::newRow("player name") << "editName" << 3 << "";
+    QTest::newRow("mission text") << "Memo1" << 2 << "";
+    QTest::newRow("city name") << "editStadtname" << 0 << "city";
+    QTest::newRow("ship name") << "editSchiffname" << 0 << "ship";
+    QTest::newRow("campaign line") << "editKamp1" << -1 << "";
+}
+
+// A character that Windows-1252 cannot hold is refused where it is typed (on
+// the keyboard or through an input method), pasted ones are replaced, and
+// the field's tooltip says which and why; what the field then shows is what
+// is stored.
+void TestUndo::charactersTheGameCannotHoldStayOut()
+{
+    QFETCH(QString, field);
+    QFETCH(int, page);
+    QFETCH(QString, object);
+    TKampForm campaigns;
+    QWidget *edit = nullptr;
+    if (page < 0) {
+        campaigns.show();
+        edit = campaigns.findChild<QLineEdit *>(field);
+    } else {
+        showPage(page);
+        if (object == QLatin1String("city"))
+            select(ahlstadt().data());
+        else if (object == QLatin1String("ship"))
+            select(doc()->Ships()[0].data());
+        edit = control<QWidget>(field.toLatin1().constData());
+    }
+    QVERIFY(edit);
+    edit->setFocus();
+    auto *line = qobject_cast<QLineEdit *>(edit);
+    auto *memo = qobject_cast<QPlainTextEdit *>(edit);
+    if (line)
+        line->selectAll();
+    else
+        memo->selectAll();
+
+    typeText(edit, QStringLiteral("Łódź"));
+    QCOMPARE(textOf(edit), QStringLiteral("ód"));
+    QVERIFY2(edit->toolTip().contains(QStringLiteral("„ź“")), qPrintable(edit->toolTip()));
+    QVERIFY(edit->toolTip().contains(QStringLiteral("Windows-1252")));
+
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringLiteral("źle"));
+    QApplication::sendEvent(edit, &composed);
+    QCOMPARE(textOf(edit), QStringLiteral("ódle"));
+
+    QGuiApplication::clipboard()->setText(QStringLiteral(" Łódź"));
+    if (line)
+        line->paste();
+    else
+        memo->paste();
+    QCOMPARE(textOf(edit), QStringLiteral("ódle ?ódz"));
+    QVERIFY2(edit->toolTip().contains(QStringLiteral("„Ł“ durch „?“, „ź“ durch „z“")),
+             qPrintable(edit->toolTip()));
+
+    if (page >= 0) {
+        leave();
+        QVERIFY(edit->toolTip().isEmpty() || !edit->toolTip().contains(QStringLiteral("1252")));
+        QVERIFY(written().contains(QByteArray("\xF3"
+                                              "dle ?\xF3"
+                                              "dz") +
+                                   '\0'));
+    }
 }
 
 QTEST_MAIN(TestUndo)

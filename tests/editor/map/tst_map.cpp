@@ -433,7 +433,7 @@ void TestMap::editorsAreWrittenWhenTheSelectionMoves()
     window_->findChild<QLineEdit *>("editStadtname")->setText(QStringLiteral("Südhafen"));
     tree()->setCurrentItem(tree()->NodeOf(anna.data()));
     QCOMPARE(city.name(), QStringLiteral("Südhafen"));
-    QCOMPARE(tree()->NodeOf(city.data())->text(0), QStringLiteral("Nordhafen"));
+    QCOMPARE(tree()->NodeOf(city.data())->text(0), QStringLiteral("Südhafen"));
 
     window_->findChild<QLineEdit *>("editSchiffkanonen")->setText(QStringLiteral("12"));
     window_->findChild<QLineEdit *>("editSchiffname")->setText(QStringLiteral("Anna II"));

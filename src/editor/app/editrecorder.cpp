@@ -1,0 +1,224 @@
+#include "editor/app/editrecorder.h"
+
+#include "core/common/messages.h"
+#include "core/document/rumoszen.h"
+#include "editor/widgets/numerickeyfilter.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QUndoStack>
+#include <utility>
+
+namespace {
+
+// A field whose typing is one step from entering to leaving it.
+bool isTextField(const QWidget *widget)
+{
+    if (const auto *line = qobject_cast<const QLineEdit *>(widget))
+        return !line->isReadOnly();
+    if (const auto *plain = qobject_cast<const QPlainTextEdit *>(widget))
+        return !plain->isReadOnly();
+    if (const auto *rich = qobject_cast<const QTextEdit *>(widget))
+        return !rich->isReadOnly();
+    return false;
+}
+
+// The input that shows which control the user works in.
+bool isInput(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::InputMethod:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::ContextMenu:
+    case QEvent::Drop:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+EditRecorder::EditRecorder(QWidget *window, std::function<void()> commit)
+    : QObject(window), window_(window), commit_(std::move(commit))
+{
+    qApp->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, &EditRecorder::focusChanged);
+}
+
+EditRecorder::~EditRecorder()
+{
+    qApp->removeEventFilter(this);
+}
+
+void EditRecorder::SetDocument(RumoSzen *doc)
+{
+    doc_ = doc;
+    enter(nullptr);
+    lastInput_ = nullptr;
+}
+
+void EditRecorder::controlChanged(const QString &named)
+{
+    if (!doc_ || quiet_)
+        return;
+    // Changes that come with typing (a level typed moves its bar too) are
+    // part of the typing.
+    if (field_ && textOf(field_) != fieldText_) {
+        Record();
+        return;
+    }
+    Record(named.isEmpty() ? StepOf(lastInput_) : named);
+    lastInput_ = nullptr;
+}
+
+void EditRecorder::Record(const QString &text)
+{
+    if (!doc_ || quiet_)
+        return;
+    const bool typing = field_ && textOf(field_) != fieldText_;
+    QUndoStack *stack = doc_->undoStack();
+    const bool stepOnTop =
+        stepAt_ > 0 && stack->index() == stepAt_ && stack->command(stepAt_ - 1) == step_;
+    if (typing && stepOnTop && textOf(field_) == startText_) {
+        // Typing that came back to where it began takes its step away: undone,
+        // the step puts back every byte the typing wrote (a record's bytes
+        // behind a name's end included), and it leaves nothing to redo.
+        stack->undo();
+        auto *nothing = new QUndoCommand;
+        nothing->setObsolete(true);
+        stack->push(nothing);
+        stepAt_ = 0;
+    }
+    if (typing)
+        field_->setProperty(NumericKeyFilter::TypingProperty, true);
+    commitPages();
+    if (typing)
+        field_->setProperty(NumericKeyFilter::TypingProperty, QVariant());
+    if (typing) {
+        if (doc_->RecordChanges(StepOf(field_), typing_)) {
+            typed_ = true;
+            if (!stepOnTop && stack->index() > 0) {
+                stepAt_ = stack->index();
+                step_ = stack->command(stepAt_ - 1);
+            }
+        }
+    } else {
+        doc_->RecordChanges(text);
+    }
+    fieldText_ = textOf(field_);
+}
+
+void EditRecorder::EndTyping()
+{
+    enter(nullptr);
+}
+
+bool EditRecorder::FieldTakesKey(const QWidget *field, bool back) const
+{
+    if (!field || field != field_ || !typed_)
+        return false;
+    if (const auto *line = qobject_cast<const QLineEdit *>(field))
+        return back ? line->isUndoAvailable() : line->isRedoAvailable();
+    const QTextDocument *text = nullptr;
+    if (const auto *plain = qobject_cast<const QPlainTextEdit *>(field))
+        text = plain->document();
+    else if (const auto *rich = qobject_cast<const QTextEdit *>(field))
+        text = rich->document();
+    return text && (back ? text->isUndoAvailable() : text->isRedoAvailable());
+}
+
+EditRecorder::Quiet::Quiet(EditRecorder &recorder)
+    : recorder_(recorder), was_(std::exchange(recorder.quiet_, true))
+{
+}
+
+EditRecorder::Quiet::~Quiet()
+{
+    recorder_.quiet_ = was_;
+    // What a filled field shows is no typing.
+    recorder_.fieldText_ = textOf(recorder_.field_);
+}
+
+QString EditRecorder::StepOf(const QWidget *control)
+{
+    for (const QWidget *w = control; w && !w->isWindow(); w = w->parentWidget()) {
+        QString step = msg::editOfControl(w->objectName());
+        if (const auto *button = qobject_cast<const QToolButton *>(w);
+            step.isEmpty() && button && button->defaultAction())
+            step = msg::editOfControl(button->defaultAction()->objectName());
+        if (!step.isEmpty())
+            return step;
+    }
+    return QString();
+}
+
+bool EditRecorder::eventFilter(QObject *watched, QEvent *event)
+{
+    if (!isInput(event->type()) || !watched->isWidgetType())
+        return false;
+    auto *widget = static_cast<QWidget *>(watched);
+    // An event that a child left passes its parents too; the child is the
+    // control.
+    if (lastInput_ && lastInput_ != widget && widget->isAncestorOf(lastInput_))
+        return false;
+    if (QWidget *field = fieldOf(widget); field != field_)
+        enter(field);
+    lastInput_ = widget;
+    return false;
+}
+
+void EditRecorder::focusChanged(QWidget *, QWidget *now)
+{
+    // The focus going nowhere (another application, a menu) leaves the
+    // field as it was; going to another control leaves it.
+    if (now && field_ && fieldOf(now) != field_)
+        enter(nullptr);
+}
+
+void EditRecorder::enter(QWidget *field)
+{
+    field_ = field;
+    ++typing_;
+    fieldText_ = startText_ = textOf(field);
+    typed_ = false;
+    stepAt_ = 0;
+}
+
+QString EditRecorder::textOf(const QWidget *field)
+{
+    if (const auto *line = qobject_cast<const QLineEdit *>(field))
+        return line->text();
+    if (const auto *plain = qobject_cast<const QPlainTextEdit *>(field))
+        return plain->toPlainText();
+    if (const auto *rich = qobject_cast<const QTextEdit *>(field))
+        return rich->toPlainText();
+    return QString();
+}
+
+QWidget *EditRecorder::fieldOf(QWidget *widget) const
+{
+    // Up through the windows too: a field's context menu is a window of its
+    // own whose parent is the field.
+    for (QWidget *w = widget; w && w != window_; w = w->parentWidget()) {
+        if (isTextField(w))
+            return w->window() == window_ ? w : nullptr;
+    }
+    return nullptr;
+}
+
+void EditRecorder::commitPages()
+{
+    // What the commit shows in the controls (a number pulled into its range)
+    // is none of the user's edits.
+    const Quiet quiet(*this);
+    commit_();
+}
