@@ -64,7 +64,8 @@ QString excerpt(QString text, const QString &other)
 }
 
 // The chunks a load decodes: up to the TIMERS chunk that ends its walk, of a
-// name it knows, with a payload. Every other chunk is carried as read.
+// name it knows. Every other chunk is carried as read. An empty chunk of a
+// known name holds no byte; a save writes such chunks as the islands need them.
 bool decoded(const RumoSzen &doc, size_t index)
 {
     static const QByteArrayView kRead[] = {
@@ -72,7 +73,7 @@ bool decoded(const RumoSzen &doc, size_t index)
         "SZENE",  "PLAYER4", "STADT4",         "KONTOR2",      "SHIP4",     "NAME"};
     const auto end = doc.settingsChunkIndex();
     const ScenarioChunk &chunk = doc.chunks()[index];
-    return end && index <= *end && chunk.length() > 0 &&
+    return end && index <= *end &&
            std::find(std::begin(kRead), std::end(kRead), chunk.nameView()) != std::end(kRead);
 }
 
