@@ -41,9 +41,9 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QJsonDocument>
-#include <QTextStream>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTextStream>
 #include <algorithm>
 #include <array>
 #include <cstdio>

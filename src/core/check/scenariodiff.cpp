@@ -7,8 +7,8 @@
 #include <QJsonObject>
 #include <algorithm>
 #include <cstring>
-#include <set>
 #include <map>
+#include <set>
 
 namespace {
 

@@ -857,8 +857,7 @@ void TestMainWindow::deleteIslandSaysWhyItIsOff_data()
     QTest::newRow("no scenario") << false << 0 << false << msg::deleteIslandNoneSelected();
     QTest::newRow("no island selected") << true << 0 << false << msg::deleteIslandNoneSelected();
     QTest::newRow("island with cities") << true << 1 << false << msg::deleteIslandHasCities(1);
-    QTest::newRow("island from a template reference")
-        << true << 4 << true << "Insel löschen";
+    QTest::newRow("island from a template reference") << true << 4 << true << "Insel löschen";
     QTest::newRow("island without cities") << true << 2 << true << "Insel löschen";
 }
 
