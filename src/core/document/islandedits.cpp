@@ -34,7 +34,8 @@ QString RumoSzen::WhyNotPlace(const Insel &island, int x, int y) const
 {
     // Far positions would overflow the bounds; they are outside anyway.
     const bool near = x >= 0 && y >= 0 && x <= Insel::FarOutside && y <= Insel::FarOutside;
-    const TileRect bounds{x, y, x + island.width(), y + island.height()};
+    const TileRect bounds =
+        near ? TileRect{x, y, x + island.width(), y + island.height()} : TileRect{};
     if (!near || !insideWorld(bounds))
         return msg::placeOutsideWorld(x, y, island.width(), island.height());
     if (const Insel *other = islandInTheWay(bounds, &island))
