@@ -130,12 +130,12 @@ void TestIslandEdits::insertedIslandIsOfItsOwn_data()
     QTest::addColumn<int>("ownGround"); // as the inserted record has it
     QTest::addColumn<bool>("withIslands");
 
-    IslandSpec spec = placed(9, 0, 0, 6, 4);
-    spec.cityOwners = {1, 2, 7, 7, 7, 7, 7, 0};
-    spec.ownGround = 0;
-    const QByteArray ground0 = islandRecord(spec);
-    spec.ownGround = 3;
-    const QByteArray ground3 = islandRecord(spec);
+    IslandSpec island = placed(9, 0, 0, 6, 4);
+    island.cityOwners = {1, 2, 7, 7, 7, 7, 7, 0};
+    island.ownGround = 0;
+    const QByteArray ground0 = islandRecord(island);
+    island.ownGround = 3;
+    const QByteArray ground3 = islandRecord(island);
     QTest::newRow("INSEL5, ground flag 0") << QByteArray("INSEL5") << ground0 << 1 << true;
     QTest::newRow("INSEL5, ground flag 3 kept") << QByteArray("INSEL5") << ground3 << 3 << true;
     QTest::newRow("INSEL4") << QByteArray("INSEL4") << ground0 << 1 << true;

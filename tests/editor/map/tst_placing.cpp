@@ -39,11 +39,11 @@ QByteArray ground(int width, int height)
 
 QByteArray templateOf(int width, int height, int climate = 0, int sizeClass = 0)
 {
-    IslandSpec spec = placed(0, 0, 0, width, height);
-    spec.climate = climate;
-    spec.sizeClass = sizeClass;
-    spec.ownGround = 0;
-    return templateFile(islandRecord(spec), {ground(width, height)});
+    IslandSpec island = placed(0, 0, 0, width, height);
+    island.climate = climate;
+    island.sizeClass = sizeClass;
+    island.ownGround = 0;
+    return templateFile(islandRecord(island), {ground(width, height)});
 }
 
 // Islands 0 and 1 of their own (island 1 a block of 40 x 40 around the
