@@ -6,6 +6,7 @@
 #include "editor/map/objecttree.h"
 #include "support/documentio.h"
 #include "support/gameinstallation.h"
+#include "support/mappixel.h"
 #include "support/scenariobuilder.h"
 #include "support/tempfiles.h"
 #include "support/ui/scriptedprompts.h"
@@ -175,20 +176,9 @@ void TestMap::cleanup()
     prompts_.reset();
 }
 
-// A pixel in the middle of the pixels that show a tile.
 QPoint TestMap::pixelOf(QPoint tile) const
 {
-    auto middle = [](int t, int pixels, int tiles) {
-        int first = 0;
-        while (first * tiles / pixels < t)
-            ++first;
-        int last = first;
-        while ((last + 1) * tiles / pixels == t)
-            ++last;
-        return (first + last) / 2;
-    };
-    return {middle(tile.x(), map_->width(), World::Width),
-            middle(tile.y(), map_->height(), World::Height)};
+    return pixelOfTile(tile, map_->size());
 }
 
 void TestMap::drag(QPoint from, const QList<QPoint> &steps, QPoint releasePixel)

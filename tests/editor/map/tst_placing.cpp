@@ -7,6 +7,7 @@
 #include "editor/map/objecttree.h"
 #include "support/documentio.h"
 #include "support/gameinstallation.h"
+#include "support/mappixel.h"
 #include "support/scenariobuilder.h"
 #include "support/tempfiles.h"
 #include "support/ui/scriptedprompts.h"
@@ -164,19 +165,9 @@ void TestPlacing::cleanup()
     prompts_.reset();
 }
 
-// A pixel in the middle of the pixels that show a tile.
 QPoint TestPlacing::pixelOf(QPoint tile) const
 {
-    auto middle = [](int t, int pixels, int tiles) {
-        int first = 0;
-        while (first * tiles / pixels < t)
-            ++first;
-        int last = first;
-        while ((last + 1) * tiles / pixels == t)
-            ++last;
-        return (first + last) / 2;
-    };
-    return {middle(tile.x(), map_->width(), 512), middle(tile.y(), map_->height(), 352)};
+    return pixelOfTile(tile, map_->size());
 }
 
 // Two hundred templates and a broken one: the dialog lists them by climate
