@@ -26,7 +26,7 @@
 #include "core/check/scenariocheck.h"
 #include "core/check/scenariodiff.h"
 #include "core/common/bytes.h"
-#include "core/document/chunkfile.h"
+#include "core/format/chunkfile.h"
 #include "core/document/rumoszen.h"
 #include "core/game/gamepath.h"
 #include "core/islands/insel.h"

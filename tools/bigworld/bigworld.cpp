@@ -1,7 +1,7 @@
 #include "bigworld.h"
 
-#include "core/document/chunkfile.h"
-#include "core/document/scenariochunk.h"
+#include "core/format/chunkfile.h"
+#include "core/format/scenariochunk.h"
 #include "core/document/scenariosettings.h"
 #include "core/goods/goodstable.h"
 #include "core/goods/shiprecord.h"

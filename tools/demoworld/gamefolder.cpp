@@ -2,7 +2,7 @@
 
 #include "core/campaign/gametextcodec.h"
 #include "core/common/ansitext.h"
-#include "core/document/chunkfile.h"
+#include "core/format/chunkfile.h"
 #include "core/goods/goodstable.h"
 #include "core/goods/shiptypetable.h"
 #include "core/islands/insel.h"

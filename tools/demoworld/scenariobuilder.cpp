@@ -2,7 +2,7 @@
 
 #include "core/common/ansitext.h"
 #include "core/common/bytes.h"
-#include "core/document/chunkfile.h"
+#include "core/format/chunkfile.h"
 #include "core/goods/goodstable.h"
 #include "core/goods/shiptypetable.h"
 #include "demorecords.h"

@@ -3,7 +3,7 @@
 #include "core/common/ansitext.h"
 #include "core/common/messages.h"
 #include "core/common/wholefile.h"
-#include "core/document/atomicfile.h"
+#include "core/format/atomicfile.h"
 #include "core/game/gamepath.h"
 
 #include <QFile>

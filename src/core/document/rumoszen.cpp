@@ -2,7 +2,7 @@
 
 #include "core/common/messages.h"
 #include "core/common/wholefile.h"
-#include "core/document/atomicfile.h"
+#include "core/format/atomicfile.h"
 #include "core/game/gamepath.h"
 #include "core/islands/footprinttable.h"
 

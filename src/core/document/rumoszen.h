@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/document/chunkfile.h"
+#include "core/format/chunkfile.h"
 #include "core/document/edithistory.h"
 #include "core/document/scenariosettings.h"
 #include "core/goods/shiprecord.h"

@@ -2,7 +2,7 @@
 
 #include "core/common/messages.h"
 #include "core/common/wholefile.h"
-#include "core/document/chunkfile.h"
+#include "core/format/chunkfile.h"
 #include "core/islands/unplacedsettlements.h"
 
 #include <algorithm>

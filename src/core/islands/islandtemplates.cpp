@@ -3,7 +3,7 @@
 #include "core/common/bytes.h"
 #include "core/common/messages.h"
 #include "core/common/wholefile.h"
-#include "core/document/scenariochunk.h"
+#include "core/format/scenariochunk.h"
 #include "core/game/gamepath.h"
 #include "core/islands/tilerecord.h"
 

@@ -1,6 +1,6 @@
 #include "core/islands/unplacedsettlements.h"
 
-#include "core/document/chunkfile.h"
+#include "core/format/chunkfile.h"
 
 #include <algorithm>
 

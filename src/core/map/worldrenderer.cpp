@@ -1,6 +1,6 @@
 #include "core/map/worldrenderer.h"
 
-#include "core/document/atomicfile.h"
+#include "core/format/atomicfile.h"
 #include "core/document/rumoszen.h"
 #include "core/islands/footprinttable.h"
 

@@ -1,5 +1,5 @@
 #include "core/common/messages.h"
-#include "core/document/atomicfile.h"
+#include "core/format/atomicfile.h"
 #include "support/actingas.h"
 #include "support/tempfiles.h"
 

@@ -1,5 +1,5 @@
 #include "core/common/messages.h"
-#include "core/document/chunkfile.h"
+#include "core/format/chunkfile.h"
 #include "core/document/rumoszen.h"
 #include "core/document/scenariofiles.h"
 #include "support/documentio.h"

@@ -6,7 +6,7 @@
 #include "support/scenariobuilder.h"
 #include "support/tempfiles.h"
 
-#include "core/document/chunkfile.h"
+#include "core/format/chunkfile.h"
 #include "support/hostilefiles.h"
 
 #include <QBuffer>

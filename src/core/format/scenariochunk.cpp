@@ -1,4 +1,4 @@
-#include "core/document/scenariochunk.h"
+#include "core/format/scenariochunk.h"
 
 #include "core/common/bytes.h"
 

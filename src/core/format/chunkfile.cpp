@@ -1,4 +1,4 @@
-#include "core/document/chunkfile.h"
+#include "core/format/chunkfile.h"
 
 #include "core/common/bytes.h"
 

@@ -1,4 +1,4 @@
-#include "core/document/atomicfile.h"
+#include "core/format/atomicfile.h"
 
 #include "core/common/messages.h"
 

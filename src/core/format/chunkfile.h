@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/document/scenariochunk.h"
+#include "core/format/scenariochunk.h"
 
 #include <QByteArrayView>
 #include <QIODevice>
