@@ -1,8 +1,8 @@
 #include "bigworld.h"
 
+#include "core/document/scenariosettings.h"
 #include "core/format/chunkfile.h"
 #include "core/format/scenariochunk.h"
-#include "core/document/scenariosettings.h"
 #include "core/goods/goodstable.h"
 #include "core/goods/shiprecord.h"
 #include "core/goods/shiptypetable.h"

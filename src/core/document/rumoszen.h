@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/format/chunkfile.h"
 #include "core/document/edithistory.h"
 #include "core/document/scenariosettings.h"
+#include "core/format/chunkfile.h"
 #include "core/goods/shiprecord.h"
 #include "core/islands/insel.h"
 #include "core/islands/unplacedsettlements.h"

@@ -1,7 +1,7 @@
 #include "core/map/worldrenderer.h"
 
-#include "core/format/atomicfile.h"
 #include "core/document/rumoszen.h"
+#include "core/format/atomicfile.h"
 #include "core/islands/footprinttable.h"
 
 #include <QBuffer>

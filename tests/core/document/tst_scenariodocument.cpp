@@ -1,7 +1,7 @@
 #include "core/common/messages.h"
-#include "core/format/chunkfile.h"
 #include "core/document/rumoszen.h"
 #include "core/document/scenariofiles.h"
+#include "core/format/chunkfile.h"
 #include "support/documentio.h"
 #include "support/gameinstallation.h"
 #include "support/hostilefiles.h"
