@@ -18,7 +18,8 @@ const Table<ScenarioSettings> &settings()
             {"Militäroptionen aus", S::NoWeapons},
         };
         quint32 known = 0;
-        for (const auto &[label, bit] : switches) {
+        for (const auto &[label, flag] : switches) {
+            const S::Switch bit = flag;
             t.push_back(field<S>(
                 {}, QString::fromUtf8(label), [bit](const S &s) { return s.isSet(bit); },
                 [bit](S &s, bool on) { s.setSwitch(bit, on); }));
