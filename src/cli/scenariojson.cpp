@@ -1,8 +1,13 @@
 #include "cli/scenariojson.h"
 
 #include "core/document/rumoszen.h"
-#include "core/goods/goodstable.h"
-#include "core/goods/shiptypetable.h"
+#include "core/fields/cityfields.h"
+#include "core/fields/islandfields.h"
+#include "core/fields/missionfields.h"
+#include "core/fields/playerfields.h"
+#include "core/fields/settingsfields.h"
+#include "core/fields/shipfields.h"
+#include "core/fields/tradingpostfields.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -11,40 +16,17 @@
 
 namespace {
 
-// Amounts are stored in 1/32 t; a multiple of 1/32 is exact in a double and
-// in its JSON text (86 3/32 t is 86.09375), so nothing of the stored value
-// is lost and whole tons stay integers.
-double tons(quint32 amount)
-{
-    return amount / 32.0;
-}
-
-QJsonValue orNull(const QString &text)
-{
-    return text.isEmpty() ? QJsonValue() : QJsonValue(text);
-}
-
-QJsonObject settingsJson(ScenarioSettings s)
-{
-    return {
-        {"tutorFlag", s.tutorFlag()},         {"computerLevel", s.computerLevel()},
-        {"missionNumber", s.missionNumber()}, {"switches", qint64(s.switches())},
-        {"gameId", qint64(s.gameId())},       {"missionSubNumber", qint64(s.missionSubNumber())},
-        {"maxShips", qint64(s.maxShips())}};
-}
+using RecordFields::addJson;
+using RecordFields::toJson;
 
 QJsonObject cityJson(const CityRecord &c)
 {
-    return {
-        {"slot", c.slot()}, {"name", c.name()}, {"owner", c.owner()}, {"buildStop", c.buildStop()}};
+    return toJson(RecordFields::city(), c);
 }
 
 QJsonObject tradingPostJson(const TradingPostRecord &p)
 {
-    QJsonObject stock;
-    for (int g = GoodsTable::FirstGoods; g <= GoodsTable::LastGoods; ++g)
-        stock[GoodsTable::StockName(g)] = tons(p.slot(g).amount());
-    return {{"citySlot", p.citySlot()}, {"stock", stock}};
+    return toJson(RecordFields::tradingPost(), p);
 }
 
 // Settlements of an island number the map cannot show, kept as read.
@@ -64,13 +46,6 @@ QJsonObject unplacedJson(const UnplacedSettlements &u)
 
 QJsonObject islandJson(const RumoSzen &doc, const Insel &island)
 {
-    const IslandRecord r = island.record();
-    QJsonArray owners;
-    for (int s = 0; s < IslandRecord::CitySlots; ++s)
-        owners.append(r.cityOwner(s));
-    QJsonArray layers;
-    for (const auto &layer : island.layers())
-        layers.append(layer->tileCount());
     QJsonArray cities;
     for (const CityRecord &c : island.cities()) {
         if (!c)
@@ -83,125 +58,11 @@ QJsonObject islandJson(const RumoSzen &doc, const Insel &island)
     QJsonArray posts;
     for (const TradingPostRecord &p : island.tradingPosts())
         posts.append(tradingPostJson(p));
-    return {{"number", island.number()},
-            {"source", island.fromChunk() ? "chunk" : "reference"},
-            {"x", island.x()},
-            {"y", island.y()},
-            {"width", island.width()},
-            {"height", island.height()},
-            {"climate", island.climate()},
-            {"sizeClass", island.sizeClass()},
-            {"templateNumber", island.templateNumber()},
-            {"native", island.native()},
-            {"ownGround", r.ownGround()},
-            {"label", IslandLabel(island)},
-            {"layers", layers},
-            {"cityOwners", owners},
-            {"cities", cities},
-            {"tradingPosts", posts},
-            {"deer", int(island.deer().size())}};
-}
-
-QJsonObject shipJson(const ShipRecord &ship)
-{
-    const auto type = ShipTypeTable::IndexOfFigure(ship.figure());
-    QJsonArray cargo;
-    for (int k = 0; k < ShipRecord::CargoSlots; ++k) {
-        const CargoSlot slot = ship.cargo(k);
-        const int index = GoodsTable::IndexOfIdentifier(slot.goods());
-        cargo.append(QJsonObject{{"goods", slot.goods()},
-                                 {"goodsName", orNull(GoodsTable::StockName(index))},
-                                 {"tons", tons(slot.amount())},
-                                 {"flags", slot.amountWord() >> 14}});
-    }
-    QJsonObject json{{"name", ship.name()},
-                     {"type", type ? QJsonValue(ShipTypeTable::Row(*type).name) : QJsonValue()},
-                     {"figure", ship.figure()},
-                     {"kind", ship.kind()},
-                     {"cart", ship.isCart()},
-                     {"owner", ship.owner()},
-                     {"x", ship.x()},
-                     {"y", ship.y()},
-                     {"energy", ship.energy()},
-                     {"guns", ship.guns()},
-                     {"cargo", cargo}};
-    if (type)
-        json["energyPercent"] = ship.energy() * 100 / ShipTypeTable::Row(*type).fullEnergy;
+    QJsonObject json = toJson(RecordFields::placedIsland(), island);
+    addJson(RecordFields::islandRecord(), island.record(), json);
+    json["cities"] = cities;
+    json["tradingPosts"] = posts;
     return json;
-}
-
-QJsonObject playerJson(PlayerRecord p, int slot)
-{
-    const auto kind = PlayerKind::ItemOf(p.kind());
-    QJsonObject counters;
-    const std::pair<const char *, PlayerRecord::Counter> names[] = {
-        {"monumentsReceived", PlayerRecord::MonumentsReceived},
-        {"monumentsBuilt", PlayerRecord::MonumentsBuilt},
-        {"archesReceived", PlayerRecord::ArchesReceived},
-        {"archesBuilt", PlayerRecord::ArchesBuilt},
-        {"soldiersDefeated", PlayerRecord::SoldiersDefeated},
-        {"soldiersLost", PlayerRecord::SoldiersLost},
-        {"shipsSunk", PlayerRecord::ShipsSunk},
-        {"shipsLost", PlayerRecord::ShipsLost},
-        {"humanInhabitantsMax", PlayerRecord::HumanInhabitantsMax},
-        {"ownInhabitantsMin", PlayerRecord::OwnInhabitantsMin}};
-    for (const auto &[name, counter] : names)
-        counters[name] = p.counter(counter);
-    return {{"slot", slot},
-            {"name", p.name()},
-            {"kind", p.kind()},
-            {"kindName", kind ? QJsonValue(PlayerKind::Name(*kind)) : QJsonValue()},
-            {"colour", p.colour()},
-            {"colourName", orNull(PlayerColour::Name(p.colour()))},
-            {"money", p.money()},
-            {"mission", p.mission()},
-            {"castleBuilt", p.castleBuilt()},
-            {"cathedralBuilt", p.cathedralBuilt()},
-            {"counters", counters},
-            {"moods", qint64(p.moods())},
-            {"levelMin", p.levelMin()},
-            {"levelMaxHuman", p.levelMaxHuman()},
-            {"unlockedBuildings", qint64(p.unlockedBuildings())}};
-}
-
-QJsonObject goalJson(CityGoal g)
-{
-    return {{"inhabitants", g.inhabitants()},
-            {"group", g.group()},
-            {"groupCount", qint64(g.groupCount())}};
-}
-
-QJsonObject missionJson(MissionRecord m, int index)
-{
-    QJsonArray defeat;
-    for (int s = 0; s < MissionRecord::DefeatSlots; ++s)
-        defeat.append(m.defeatFlag(s));
-    QJsonArray cityGoals;
-    for (int i = 1; i <= 3; ++i)
-        cityGoals.append(goalJson(m.cityGoal(i)));
-    QJsonArray stores;
-    for (int k = 1; k <= 2; ++k) {
-        stores.append(QJsonObject{{"goods", m.storeGoods(k)},
-                                  {"goodsName", orNull(GoodsTable::ListName(m.storeGoods(k)))},
-                                  {"tons", tons(m.storeAmount(k))}});
-    }
-    return {{"index", index},
-            {"number", m.number()},
-            {"text", m.text()},
-            {"goals", qint64(m.goals())},
-            {"supportGoals", qint64(m.supportGoals())},
-            {"monopolies", QJsonArray{m.monopoly(1), m.monopoly(2)}},
-            {"supportedPlayer", m.supportedPlayer()},
-            {"defeatFlags", defeat},
-            {"population", m.population()},
-            {"money", m.money()},
-            {"balance", m.balance()},
-            {"tradeBalance", m.tradeBalance()},
-            {"settlementsToKeep", m.settlementsToKeep()},
-            {"stores", stores},
-            {"cityGoals", cityGoals},
-            {"keepInhabitants", goalJson(m.keepInhabitantsGoal())},
-            {"reachInhabitants", goalJson(m.reachInhabitantsGoal())}};
 }
 
 // The JSON text of one value, as it stands after its key.
@@ -306,22 +167,28 @@ void WriteScenarioJson(RumoSzen &doc, QTextStream &out)
     }
     json.endArray();
     json.beginArray("missions");
-    for (int m = 0; m < MissionRecord::Count; ++m)
-        json.element(missionJson(doc.missions().mission(m), m));
+    for (int m = 0; m < MissionRecord::Count; ++m) {
+        QJsonObject mission = toJson(RecordFields::mission(), doc.missions().mission(m));
+        mission["index"] = m;
+        json.element(mission);
+    }
     json.endArray();
     json.beginArray("notices");
     for (const QString &notice : doc.notices())
         json.element(QJsonValue(notice));
     json.endArray();
     json.beginArray("players");
-    for (int slot = 0; slot < PlayerRecord::Count; ++slot)
-        json.element(playerJson(doc.players().player(slot), slot));
+    for (int slot = 0; slot < PlayerRecord::Count; ++slot) {
+        QJsonObject player = toJson(RecordFields::player(), doc.players().player(slot));
+        player["slot"] = slot;
+        json.element(player);
+    }
     json.endArray();
     json.member("scenarioName", doc.scenarioName());
-    json.member("settings", settingsJson(doc.settings()));
+    json.member("settings", toJson(RecordFields::settings(), doc.settings()));
     json.beginArray("ships");
     for (const ShipRecord &ship : doc.Ships())
-        json.element(shipJson(ship));
+        json.element(toJson(RecordFields::ship(), ship));
     json.endArray();
     json.beginArray("unplacedSettlements");
     for (const UnplacedSettlements &u : doc.unplacedSettlements())

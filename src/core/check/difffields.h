@@ -1,23 +1,19 @@
 #pragma once
 
+#include "core/fields/field.h"
+
 #include <QString>
 #include <QtGlobal>
 #include <functional>
 #include <vector>
 
-// The fields the scenario diff names in each kind of record: the label the
-// editor gives a field and its value as the editor shows it, read from the
-// record's bytes. A byte that changes none of these values is named by no
-// field; the diff reports it by its chunk and offset instead.
+// The fields the scenario diff names in each kind of record, taken from the
+// record's field table: the label and the value as the diff shows it, read
+// from the record's bytes. A byte that changes none of these values is named
+// by no field; the diff reports it by its chunk and offset instead.
 namespace DiffFields {
 
-enum class Shown {
-    Plain,
-    // A text, shortened around its first difference in the line.
-    Text,
-    // "x, y": the line says "verschoben von … nach …".
-    Position,
-};
+using Shown = RecordFields::Shown;
 
 struct Field {
     QString label;

@@ -551,7 +551,7 @@ private:
                     changed("island", object, msg::diffReferenceCount(), QString::number(ca),
                             QString::number(cb));
                 for (int i = 0; i < 4; ++i)
-                    rest[size_t(IslandReference::CountOffset + i)] = false;
+                    rest[size_t(IslandReference::CountOffset) + size_t(i)] = false;
             }
             for (qsizetype r = 0; r < std::max(na, nb); ++r) {
                 const qsizetype offset = IslandReference::FirstOffset + r * IslandReference::Size;

@@ -11,6 +11,7 @@
 #include "support/scenariobuilder.h"
 #include "support/tempfiles.h"
 #include "support/ui/scriptedprompts.h"
+#include "support/ui/windowfixture.h"
 
 #include <QAction>
 #include <QDir>
@@ -61,7 +62,7 @@ QByteArray withoutPages(const QByteArray &file)
 
 } // namespace
 
-class TestMainWindow : public QObject {
+class TestMainWindow : public QObject, private WindowFixture {
     Q_OBJECT
 
 private slots:
@@ -121,34 +122,25 @@ private:
     QString write(const QString &name, const QByteArray &bytes);
     void edit(const char *name, const QString &text);
 
-    std::unique_ptr<TempGameInstallation> game_;
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<ScriptedPrompts> prompts_;
-    std::unique_ptr<TMainForm> window_;
     RichScenario rich_;
 };
 
 void TestMainWindow::initTestCase()
 {
     // The game installation is looked up once per run: set it up first.
-    game_ = std::make_unique<TempGameInstallation>();
-    qputenv("WINEPREFIX", game_->prefix().toLocal8Bit());
+    setUpGame();
     rich_ = richScenario();
     rich_.install(*game_);
 }
 
 void TestMainWindow::init()
 {
-    dir_ = std::make_unique<QTemporaryDir>();
-    prompts_ = std::make_unique<ScriptedPrompts>();
-    window_ = std::make_unique<TMainForm>();
+    setUpWindow();
 }
 
 void TestMainWindow::cleanup()
 {
-    QVERIFY2(prompts_->unanswered.isEmpty(), qPrintable(prompts_->unanswered.join(", ")));
-    window_.reset();
-    prompts_.reset();
+    tearDownWindow();
 }
 
 QString TestMainWindow::write(const QString &name, const QByteArray &bytes)

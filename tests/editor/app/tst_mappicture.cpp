@@ -7,6 +7,7 @@
 #include "support/scenariobuilder.h"
 #include "support/tempfiles.h"
 #include "support/ui/scriptedprompts.h"
+#include "support/ui/windowfixture.h"
 
 #include <QAction>
 #include <QDir>
@@ -19,7 +20,7 @@ using namespace scenario;
 
 // "Karte als Bild speichern…" in the main window: the size, the file, the
 // question before a file is replaced, and what a failure says.
-class TestMapPicture : public QObject {
+class TestMapPicture : public QObject, private WindowFixture {
     Q_OBJECT
 
 private slots:
@@ -39,36 +40,27 @@ private:
                msg::mapPictureScale(scale, 512 * scale, 352 * scale);
     }
 
-    std::unique_ptr<TempGameInstallation> game_;
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<ScriptedPrompts> prompts_;
-    std::unique_ptr<TMainForm> window_;
     RichScenario rich_;
     QString source_;
 };
 
 void TestMapPicture::initTestCase()
 {
-    game_ = std::make_unique<TempGameInstallation>();
-    qputenv("WINEPREFIX", game_->prefix().toLocal8Bit());
+    setUpGame();
     rich_ = richScenario();
     rich_.install(*game_);
 }
 
 void TestMapPicture::init()
 {
-    dir_ = std::make_unique<QTemporaryDir>();
-    prompts_ = std::make_unique<ScriptedPrompts>();
-    window_ = std::make_unique<TMainForm>();
+    setUpWindow();
     source_ = dir_->filePath(QStringLiteral("Quelle.szs"));
     testfiles::write(source_, rich_.file);
 }
 
 void TestMapPicture::cleanup()
 {
-    QVERIFY2(prompts_->unanswered.isEmpty(), qPrintable(prompts_->unanswered.join(", ")));
-    window_.reset();
-    prompts_.reset();
+    tearDownWindow();
 }
 
 void TestMapPicture::enabledWithAScenario()

@@ -14,6 +14,7 @@
 #include "support/scenariobuilder.h"
 #include "support/tempfiles.h"
 #include "support/ui/scriptedprompts.h"
+#include "support/ui/windowfixture.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -83,7 +84,7 @@ const QHash<QString, int> kRecordChars = {{"editName", PlayerRecord::NameChars},
 
 } // namespace
 
-class TestUndo : public QObject {
+class TestUndo : public QObject, private WindowFixture {
     Q_OBJECT
 
 public:
@@ -206,10 +207,6 @@ public:
 private:
     void open();
 
-    std::unique_ptr<TempGameInstallation> game_;
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<ScriptedPrompts> prompts_;
-    std::unique_ptr<TMainForm> window_;
     RichScenario rich_;
     QString path_;
 };
@@ -343,17 +340,14 @@ const QList<std::pair<const char *, TestUndo::Edit>> &TestUndo::edits()
 
 void TestUndo::initTestCase()
 {
-    game_ = std::make_unique<TempGameInstallation>();
-    qputenv("WINEPREFIX", game_->prefix().toLocal8Bit());
+    setUpGame();
     rich_ = richScenario();
     rich_.install(*game_);
 }
 
 void TestUndo::init()
 {
-    dir_ = std::make_unique<QTemporaryDir>();
-    prompts_ = std::make_unique<ScriptedPrompts>();
-    window_ = std::make_unique<TMainForm>();
+    setUpWindow();
     window_->show();
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
@@ -370,9 +364,7 @@ void TestUndo::open()
 
 void TestUndo::cleanup()
 {
-    QVERIFY2(prompts_->unanswered.isEmpty(), qPrintable(prompts_->unanswered.join(", ")));
-    window_.reset();
-    prompts_.reset();
+    tearDownWindow();
 }
 
 void TestUndo::everyEditIsOneStep_data()

@@ -10,6 +10,7 @@
 #include "support/scenariobuilder.h"
 #include "support/tempfiles.h"
 #include "support/ui/scriptedprompts.h"
+#include "support/ui/windowfixture.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -112,7 +113,7 @@ void mouse(QWidget *w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt:
 
 } // namespace
 
-class TestMap : public QObject {
+class TestMap : public QObject, private WindowFixture {
     Q_OBJECT
 
 private slots:
@@ -142,24 +143,17 @@ private:
     Insel *island(int n) const { return window_->document()->island(n); }
     ObjectTree *tree() const { return window_->findChild<ObjectTree *>("ObjectTree"); }
 
-    std::unique_ptr<TempGameInstallation> game_;
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<ScriptedPrompts> prompts_;
-    std::unique_ptr<TMainForm> window_;
     MapView *map_ = nullptr;
 };
 
 void TestMap::initTestCase()
 {
-    game_ = std::make_unique<TempGameInstallation>();
-    qputenv("WINEPREFIX", game_->prefix().toLocal8Bit());
+    setUpGame();
 }
 
 void TestMap::init()
 {
-    dir_ = std::make_unique<QTemporaryDir>();
-    prompts_ = std::make_unique<ScriptedPrompts>();
-    window_ = std::make_unique<TMainForm>();
+    setUpWindow();
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     const QString path = dir_->filePath("welt.szs");
@@ -171,9 +165,7 @@ void TestMap::init()
 
 void TestMap::cleanup()
 {
-    QVERIFY2(prompts_->unanswered.isEmpty(), qPrintable(prompts_->unanswered.join(", ")));
-    window_.reset();
-    prompts_.reset();
+    tearDownWindow();
 }
 
 QPoint TestMap::pixelOf(QPoint tile) const

@@ -11,6 +11,7 @@
 #include "support/scenariobuilder.h"
 #include "support/tempfiles.h"
 #include "support/ui/scriptedprompts.h"
+#include "support/ui/windowfixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -105,7 +106,7 @@ void chooseTemplate(IslandTemplateDialog &dialog, const QString &group, const QS
 
 } // namespace
 
-class TestPlacing : public QObject {
+class TestPlacing : public QObject, private WindowFixture {
     Q_OBJECT
 
 private slots:
@@ -128,27 +129,20 @@ private:
     ObjectTree *tree() const { return window_->findChild<ObjectTree *>("ObjectTree"); }
     RumoSzen *doc() const { return window_->document(); }
 
-    std::unique_ptr<TempGameInstallation> game_;
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<ScriptedPrompts> prompts_;
-    std::unique_ptr<TMainForm> window_;
     MapView *map_ = nullptr;
 };
 
 void TestPlacing::initTestCase()
 {
-    game_ = std::make_unique<TempGameInstallation>();
+    setUpGame();
     game_->addFile("Nord/lit.scp", templateOf(12, 8));
     game_->addFile("Nord/MED07.scp", templateOf(30, 24, 0, 2));
     game_->addFile("suednat/big01.scp", templateOf(50, 40, 1, 3));
-    qputenv("WINEPREFIX", game_->prefix().toLocal8Bit());
 }
 
 void TestPlacing::init()
 {
-    dir_ = std::make_unique<QTemporaryDir>();
-    prompts_ = std::make_unique<ScriptedPrompts>();
-    window_ = std::make_unique<TMainForm>();
+    setUpWindow();
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     const QString path = dir_->filePath("welt.szs");
@@ -160,9 +154,7 @@ void TestPlacing::init()
 
 void TestPlacing::cleanup()
 {
-    QVERIFY2(prompts_->unanswered.isEmpty(), qPrintable(prompts_->unanswered.join(", ")));
-    window_.reset();
-    prompts_.reset();
+    tearDownWindow();
 }
 
 QPoint TestPlacing::pixelOf(QPoint tile) const

@@ -9,6 +9,7 @@
 #include "support/scenariobuilder.h"
 #include "support/tempfiles.h"
 #include "support/ui/scriptedprompts.h"
+#include "support/ui/windowfixture.h"
 
 #include <QAction>
 #include <QLabel>
@@ -59,7 +60,7 @@ void wheel(QWidget *w, QPoint at, int notches, Qt::KeyboardModifiers modifiers)
 
 } // namespace
 
-class TestZoom : public QObject {
+class TestZoom : public QObject, private WindowFixture {
     Q_OBJECT
 
 private slots:
@@ -86,25 +87,18 @@ private:
     Insel *island(int n) const { return window_->document()->island(n); }
     ObjectTree *tree() const { return window_->findChild<ObjectTree *>("ObjectTree"); }
 
-    std::unique_ptr<TempGameInstallation> game_;
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<ScriptedPrompts> prompts_;
-    std::unique_ptr<TMainForm> window_;
     MapView *map_ = nullptr;
     MapPanel *panel_ = nullptr;
 };
 
 void TestZoom::initTestCase()
 {
-    game_ = std::make_unique<TempGameInstallation>();
-    qputenv("WINEPREFIX", game_->prefix().toLocal8Bit());
+    setUpGame();
 }
 
 void TestZoom::init()
 {
-    dir_ = std::make_unique<QTemporaryDir>();
-    prompts_ = std::make_unique<ScriptedPrompts>();
-    window_ = std::make_unique<TMainForm>();
+    setUpWindow();
     window_->resize(1280, 900);
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
@@ -119,9 +113,7 @@ void TestZoom::init()
 
 void TestZoom::cleanup()
 {
-    QVERIFY2(prompts_->unanswered.isEmpty(), qPrintable(prompts_->unanswered.join(", ")));
-    window_.reset();
-    prompts_.reset();
+    tearDownWindow();
 }
 
 QPoint TestZoom::pixelOf(QPoint tile) const

@@ -5,6 +5,7 @@
 #include "support/scenariobuilder.h"
 #include "support/tempfiles.h"
 #include "support/ui/scriptedprompts.h"
+#include "support/ui/windowfixture.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -108,7 +109,7 @@ std::optional<QByteArray> payloadOf(const QByteArray &file, const QByteArray &na
 
 Q_DECLARE_METATYPE(Patches)
 
-class TestMissionsPage : public QObject {
+class TestMissionsPage : public QObject, private WindowFixture {
     Q_OBJECT
 
 private slots:
@@ -157,31 +158,22 @@ private:
     QByteArray save();
     QByteArray savedMission(int m);
 
-    std::unique_ptr<TempGameInstallation> game_;
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<ScriptedPrompts> prompts_;
-    std::unique_ptr<TMainForm> window_;
     QString path_;
 };
 
 void TestMissionsPage::initTestCase()
 {
-    game_ = std::make_unique<TempGameInstallation>();
-    qputenv("WINEPREFIX", game_->prefix().toLocal8Bit());
+    setUpGame();
 }
 
 void TestMissionsPage::init()
 {
-    dir_ = std::make_unique<QTemporaryDir>();
-    prompts_ = std::make_unique<ScriptedPrompts>();
-    window_ = std::make_unique<TMainForm>();
+    setUpWindow();
 }
 
 void TestMissionsPage::cleanup()
 {
-    QVERIFY2(prompts_->unanswered.isEmpty(), qPrintable(prompts_->unanswered.join(", ")));
-    window_.reset();
-    prompts_.reset();
+    tearDownWindow();
 }
 
 QString TestMissionsPage::open(const QByteArray &file)

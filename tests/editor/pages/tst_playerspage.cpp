@@ -8,6 +8,7 @@
 #include "support/scenariobuilder.h"
 #include "support/tempfiles.h"
 #include "support/ui/scriptedprompts.h"
+#include "support/ui/windowfixture.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -66,7 +67,7 @@ QByteArray scenarioWith(const QByteArray &players)
 
 } // namespace
 
-class TestPlayersPage : public QObject {
+class TestPlayersPage : public QObject, private WindowFixture {
     Q_OBJECT
 
 private slots:
@@ -115,10 +116,6 @@ private:
     void setControl(const QString &name, const QString &value);
     QTabBar *playerTabs() { return control<QTabBar>("SpielerTabControl"); }
 
-    std::unique_ptr<TempGameInstallation> game_;
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<ScriptedPrompts> prompts_;
-    std::unique_ptr<TMainForm> window_;
     RichScenario rich_;
     QString path_;
 };
@@ -126,8 +123,7 @@ private:
 void TestPlayersPage::initTestCase()
 {
     // The game installation is looked up once per run: set it up first.
-    game_ = std::make_unique<TempGameInstallation>();
-    qputenv("WINEPREFIX", game_->prefix().toLocal8Bit());
+    setUpGame();
     rich_ = richScenario();
     rich_.install(*game_);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
@@ -135,16 +131,12 @@ void TestPlayersPage::initTestCase()
 
 void TestPlayersPage::init()
 {
-    dir_ = std::make_unique<QTemporaryDir>();
-    prompts_ = std::make_unique<ScriptedPrompts>();
-    window_ = std::make_unique<TMainForm>();
+    setUpWindow();
 }
 
 void TestPlayersPage::cleanup()
 {
-    QVERIFY2(prompts_->unanswered.isEmpty(), qPrintable(prompts_->unanswered.join(", ")));
-    window_.reset();
-    prompts_.reset();
+    tearDownWindow();
 }
 
 void TestPlayersPage::open(const QByteArray &file)
