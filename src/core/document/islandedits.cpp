@@ -3,6 +3,7 @@
 
 #include "core/common/messages.h"
 #include "core/document/rumoszen.h"
+#include "core/format/chunknames.h"
 
 #include <algorithm>
 #include <bitset>
@@ -91,6 +92,6 @@ void RumoSzen::writeSzene(ChunkWriter &out, const ScenarioChunk &chunk) const
     auto *data = reinterpret_cast<uchar *>(bytes.data());
     le::setI32(data, IslandReference::CountOffset,
                le::i32(data, IslandReference::CountOffset) - qint32(cut.size()));
-    out.WriteChunkHeader("SZENE", qint32(bytes.size()));
+    out.WriteChunkHeader(ChunkNames::Szene, qint32(bytes.size()));
     out.WriteBytes(bytes.constData(), bytes.size());
 }

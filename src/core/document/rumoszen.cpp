@@ -2,7 +2,9 @@
 
 #include "core/common/messages.h"
 #include "core/common/wholefile.h"
+#include "core/common/world.h"
 #include "core/format/atomicfile.h"
+#include "core/format/chunknames.h"
 #include "core/game/gamepath.h"
 #include "core/islands/footprinttable.h"
 
@@ -12,9 +14,6 @@
 #include <cstring>
 
 namespace {
-
-constexpr int kWorldWidth = 512;
-constexpr int kWorldHeight = 352;
 
 // Copies a record chunk into its fixed area: a longer payload gives only its
 // first bytes, a shorter one leaves the rest zero.
@@ -133,16 +132,16 @@ bool RumoSzen::decodeChunk(size_t index, bool &endWalk)
     const QByteArrayView name = chunk.nameView();
     const uchar *payload = chunk.payload();
     const qint32 length = chunk.length();
-    if (name == "INSEL5" || name == "INSEL_MAXFUN") {
-        return addIsland(
-            Insel::FromChunk(payload, length, name == "INSEL_MAXFUN", *templates_, notices_));
+    if (name == ChunkNames::Island || name == ChunkNames::OldIsland) {
+        return addIsland(Insel::FromChunk(payload, length, name == ChunkNames::OldIsland,
+                                          *templates_, notices_));
     }
-    if (name == "HIRSCH2") {
+    if (name == ChunkNames::Deer) {
         decodeDeer(chunk);
-    } else if (name == "SZENE_KAMPAGNE") {
+    } else if (name == ChunkNames::Campaign) {
         if (length >= 4)
             campaignNumber_ = le::i32(payload, 0);
-    } else if (name == "INSELHAUS") {
+    } else if (name == ChunkNames::IslandLayer) {
         // Only an island of the scenario's own writes its layers. A layer
         // after a template reference is shown on that island, and any other
         // layer on none; both go back where they stood, so that the next
@@ -152,22 +151,22 @@ bool RumoSzen::decodeChunk(size_t index, bool &endWalk)
         else
             ++report_.layersWithoutIsland;
         layerInPlace_[index] = !lastIsland_ || !lastIsland_->fromChunk();
-    } else if (name == "AUFTRAG4") {
+    } else if (name == ChunkNames::Missions) {
         copyIntoArea(missionArea_, chunk);
-    } else if (name == "TIMERS") {
+    } else if (name == ChunkNames::Settings) {
         copyIntoArea(settingsArea_, chunk);
         endWalk = true;
-    } else if (name == "SZENE") {
+    } else if (name == ChunkNames::Szene) {
         decodeSzene(chunk);
-    } else if (name == "PLAYER4") {
+    } else if (name == ChunkNames::Players) {
         copyIntoArea(playerArea_, chunk);
-    } else if (name == "STADT4") {
+    } else if (name == ChunkNames::Cities) {
         decodeCities(chunk);
-    } else if (name == "KONTOR2") {
+    } else if (name == ChunkNames::TradingPosts) {
         decodeTradingPosts(chunk);
-    } else if (name == "SHIP4") {
+    } else if (name == ChunkNames::Ships) {
         decodeShips(chunk);
-    } else if (name == "NAME") {
+    } else if (name == ChunkNames::SavegameName) {
         scenarioName_ = ansi::readField(payload, length);
     }
     return true;
@@ -327,8 +326,10 @@ size_t RumoSzen::islandSectionChunk() const
     // before it builds none, and a tile layer between the two that followed
     // a template reference would otherwise meet the islands before it at the
     // next load.
-    const size_t island = firstOf({"INSEL5", "INSEL_MAXFUN"}, true);
-    return island != NoChunk ? island : firstOf({"HIRSCH2", "STADT4", "KONTOR2"}, false);
+    const size_t island = firstOf({ChunkNames::Island, ChunkNames::OldIsland}, true);
+    return island != NoChunk
+               ? island
+               : firstOf({ChunkNames::Deer, ChunkNames::Cities, ChunkNames::TradingPosts}, false);
 }
 
 bool RumoSzen::WriteTo(QIODevice &out)
@@ -337,7 +338,7 @@ bool RumoSzen::WriteTo(QIODevice &out)
     if (campaignNumber_ >= 0) {
         uchar number[4];
         le::setI32(number, 0, campaignNumber_);
-        writer.WriteChunkHeader("SZENE_KAMPAGNE", 4);
+        writer.WriteChunkHeader(ChunkNames::Campaign, 4);
         writer.WriteBytes(number, 4);
     }
     // All islands go where the first island chunk stood. A file without one
@@ -354,30 +355,31 @@ bool RumoSzen::WriteTo(QIODevice &out)
             writer.WriteChunk(chunk);
         } else if (i == islandSection) {
             writeIslands(writer);
-        } else if (name == "INSELHAUS" && layerInPlace_[i]) {
+        } else if (name == ChunkNames::IslandLayer && layerInPlace_[i]) {
             writer.WriteChunk(chunk);
-        } else if (name == "INSEL5" || name == "INSEL_MAXFUN" || name == "INSELHAUS" ||
-                   name == "HIRSCH2" || name == "STADT4" || name == "KONTOR2" ||
-                   name == "SZENE_KAMPAGNE") {
+        } else if (name == ChunkNames::Island || name == ChunkNames::OldIsland ||
+                   name == ChunkNames::IslandLayer || name == ChunkNames::Deer ||
+                   name == ChunkNames::Cities || name == ChunkNames::TradingPosts ||
+                   name == ChunkNames::Campaign) {
             // Written by the islands and by the campaign number above.
-        } else if (name == "PLAYER4") {
-            writer.WriteChunkHeader("PLAYER4", PlayerArea::Size);
+        } else if (name == ChunkNames::Players) {
+            writer.WriteChunkHeader(ChunkNames::Players, PlayerArea::Size);
             writer.WriteBytes(playerArea_.data(), PlayerArea::Size);
-        } else if (name == "AUFTRAG4") {
+        } else if (name == ChunkNames::Missions) {
             const int count = missions().usedCount();
-            writer.WriteChunkHeader("AUFTRAG4", count * MissionRecord::Size);
+            writer.WriteChunkHeader(ChunkNames::Missions, count * MissionRecord::Size);
             writer.WriteBytes(missionArea_.data(), qsizetype(count) * MissionRecord::Size);
-        } else if (name == "SZENE") {
+        } else if (name == ChunkNames::Szene) {
             writeSzene(writer, chunk);
-        } else if (name == "TIMERS") {
+        } else if (name == ChunkNames::Settings) {
             // A scenario without any island or settlement chunk gets its
             // islands of its own (inserted ones) before its settings.
             if (islandSection == NoChunk)
                 writeIslands(writer);
-            writer.WriteChunkHeader("TIMERS", ScenarioSettings::Size);
+            writer.WriteChunkHeader(ChunkNames::Settings, ScenarioSettings::Size);
             writer.WriteBytes(settingsArea_.data(), ScenarioSettings::Size);
-        } else if (name == "SHIP4") {
-            writer.WriteChunkHeader("SHIP4", qint32(ships_.size()) * ShipRecord::Size);
+        } else if (name == ChunkNames::Ships) {
+            writer.WriteChunkHeader(ChunkNames::Ships, qint32(ships_.size()) * ShipRecord::Size);
             for (const ShipRecord &ship : ships_)
                 writer.WriteBytes(ship.data(), ShipRecord::Size);
         } else {
@@ -579,7 +581,7 @@ bool RumoSzen::MoveIsland(Insel &moved, int dx, int dy)
 
 bool RumoSzen::insideWorld(const TileRect &b)
 {
-    return b.left >= 0 && b.top >= 0 && b.right <= kWorldWidth && b.bottom <= kWorldHeight;
+    return b.left >= 0 && b.top >= 0 && b.right <= World::Width && b.bottom <= World::Height;
 }
 
 const Insel *RumoSzen::islandInTheWay(const TileRect &bounds, const Insel *self) const
