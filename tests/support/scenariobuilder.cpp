@@ -172,7 +172,7 @@ QByteArray templateFile(const QByteArray &record, const QByteArrayList &layers,
 {
     QByteArray b = chunk(recordChunk, record);
     for (const QByteArray &layer : layers)
-        b += chunk("INSELHAUS", layer);
+        b += chunk(ChunkNames::IslandLayer, layer);
     return b;
 }
 
@@ -299,7 +299,7 @@ ScenarioBuilder &ScenarioBuilder::raw(const QByteArray &bytes)
 
 QByteArray minimalScenario()
 {
-    return chunk("TIMERS", settings());
+    return chunk(ChunkNames::Settings, settings());
 }
 
 void RichScenario::install(TempGameInstallation &game) const
@@ -381,54 +381,55 @@ RichScenario richScenario()
     const QByteArray timers = settings(40, 0x2AB);
 
     r.file = ScenarioBuilder()
-                 .chunk("NAME", "Brimtest")
+                 .chunk(ChunkNames::SavegameName, "Brimtest")
                  .raw(unknown)
-                 .chunk("INSEL5", record1)
-                 .chunk("INSELHAUS", ground1)
-                 .chunk("INSELHAUS", houses1)
-                 .chunk("INSEL_MAXFUN", old2)
-                 .chunk("INSELHAUS", ground2)
-                 .chunk("HIRSCH2", deer1)
-                 .chunk("STADT4", city3 + city0)
-                 .chunk("KONTOR2", posts1)
-                 .chunk("SZENE_KAMPAGNE", campaign)
-                 .chunk("INSEL5", record3)
-                 .chunk("INSELHAUS", {})
-                 .chunk("INSELHAUS", houses3)
+                 .chunk(ChunkNames::Island, record1)
+                 .chunk(ChunkNames::IslandLayer, ground1)
+                 .chunk(ChunkNames::IslandLayer, houses1)
+                 .chunk(ChunkNames::OldIsland, old2)
+                 .chunk(ChunkNames::IslandLayer, ground2)
+                 .chunk(ChunkNames::Deer, deer1)
+                 .chunk(ChunkNames::Cities, city3 + city0)
+                 .chunk(ChunkNames::TradingPosts, posts1)
+                 .chunk(ChunkNames::Campaign, campaign)
+                 .chunk(ChunkNames::Island, record3)
+                 .chunk(ChunkNames::IslandLayer, {})
+                 .chunk(ChunkNames::IslandLayer, houses3)
                  .chunk("CUSTOM", pattern(12, 88))
-                 .chunk("SZENE", szenePayload)
-                 .chunk("PLAYER4", playerArea)
-                 .chunk("AUFTRAG4", missions)
-                 .chunk("SHIP4", ships)
-                 .chunk("TIMERS", timers)
+                 .chunk(ChunkNames::Szene, szenePayload)
+                 .chunk(ChunkNames::Players, playerArea)
+                 .chunk(ChunkNames::Missions, missions)
+                 .chunk(ChunkNames::Ships, ships)
+                 .chunk(ChunkNames::Settings, timers)
                  .chunk("NACHSPANN", pattern(5, 99))
                  .bytes();
 
     auto settlements = [](const QByteArray &d, const QByteArray &c, const QByteArray &k) {
-        return chunk("HIRSCH2", d) + chunk("STADT4", c) + chunk("KONTOR2", k);
+        return chunk(ChunkNames::Deer, d) + chunk(ChunkNames::Cities, c) +
+               chunk(ChunkNames::TradingPosts, k);
     };
     r.saved = ScenarioBuilder()
-                  .chunk("SZENE_KAMPAGNE", campaign)
-                  .chunk("NAME", "Brimtest")
+                  .chunk(ChunkNames::Campaign, campaign)
+                  .chunk(ChunkNames::SavegameName, "Brimtest")
                   .raw(unknown)
                   // every island at the first island chunk, in number order
-                  .chunk("INSEL5", record1)
-                  .chunk("INSELHAUS", ground1)
-                  .chunk("INSELHAUS", houses1)
+                  .chunk(ChunkNames::Island, record1)
+                  .chunk(ChunkNames::IslandLayer, ground1)
+                  .chunk(ChunkNames::IslandLayer, houses1)
                   .raw(settlements(deer1, city0 + city3, posts1))
-                  .chunk("INSEL_MAXFUN", old2) // untouched, in its own layout
-                  .chunk("INSELHAUS", ground2)
+                  .chunk(ChunkNames::OldIsland, old2) // untouched, in its own layout
+                  .chunk(ChunkNames::IslandLayer, ground2)
                   .raw(settlements({}, {}, {}))
-                  .chunk("INSEL5", record3)
-                  .chunk("INSELHAUS", {})
-                  .chunk("INSELHAUS", houses3)
+                  .chunk(ChunkNames::Island, record3)
+                  .chunk(ChunkNames::IslandLayer, {})
+                  .chunk(ChunkNames::IslandLayer, houses3)
                   .raw(settlements({}, {}, {}))
                   .chunk("CUSTOM", pattern(12, 88))
-                  .chunk("SZENE", szenePayload)
-                  .chunk("PLAYER4", playerArea)
-                  .chunk("AUFTRAG4", missions)
-                  .chunk("SHIP4", ships)
-                  .chunk("TIMERS", timers)
+                  .chunk(ChunkNames::Szene, szenePayload)
+                  .chunk(ChunkNames::Players, playerArea)
+                  .chunk(ChunkNames::Missions, missions)
+                  .chunk(ChunkNames::Ships, ships)
+                  .chunk(ChunkNames::Settings, timers)
                   .chunk("NACHSPANN", pattern(5, 99))
                   .bytes();
     return r;

@@ -7,6 +7,8 @@
 // being repeated here. Bytes that the program only carries are filled with a
 // recognisable non-zero pattern, so a round trip proves that they survive.
 
+#include "core/format/chunknames.h"
+
 #include <QByteArray>
 #include <QByteArrayList>
 #include <QList>
@@ -75,7 +77,7 @@ QByteArray szene(const QByteArrayList &references, int count = -1,
 // An island template file (*.scp): the record chunk, then one "INSELHAUS"
 // chunk per layer.
 QByteArray templateFile(const QByteArray &record, const QByteArrayList &layers,
-                        const QByteArray &recordChunk = "INSEL5");
+                        const QByteArray &recordChunk = ChunkNames::Island);
 
 // --- settlements ---------------------------------------------------------
 

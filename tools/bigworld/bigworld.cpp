@@ -1,7 +1,9 @@
 #include "bigworld.h"
 
+#include "core/common/world.h"
 #include "core/document/scenariosettings.h"
 #include "core/format/chunkfile.h"
+#include "core/format/chunknames.h"
 #include "core/format/scenariochunk.h"
 #include "core/goods/goodstable.h"
 #include "core/goods/shiprecord.h"
@@ -21,8 +23,6 @@
 
 namespace {
 
-constexpr int kWorldWidth = 512;
-constexpr int kWorldHeight = 352;
 // Ships keep their whole dot (12 tiles across) inside the world.
 constexpr int kShipMargin = 6;
 constexpr int kShipTypes = 6;
@@ -100,11 +100,11 @@ QByteArray buildingLayer(const BigWorldPlan &plan, int owner)
 // the map draws them one over the other.
 std::vector<QPoint> islandPlaces(const BigWorldPlan &plan)
 {
-    const double aspect = double(kWorldWidth) / kWorldHeight;
+    const double aspect = double(World::Width) / World::Height;
     const int columns = std::max(1, int(std::ceil(std::sqrt(plan.islands * aspect))));
     const int rows = (plan.islands + columns - 1) / columns;
-    const int pitchX = (kWorldWidth - plan.islandWidth) / std::max(columns - 1, 1);
-    const int pitchY = (kWorldHeight - plan.islandHeight) / std::max(rows - 1, 1);
+    const int pitchX = (World::Width - plan.islandWidth) / std::max(columns - 1, 1);
+    const int pitchY = (World::Height - plan.islandHeight) / std::max(rows - 1, 1);
     std::vector<QPoint> places;
     for (int i = 0; i < plan.islands; ++i)
         places.emplace_back(i % columns * pitchX, i / columns * pitchY);
@@ -176,8 +176,8 @@ QByteArray shipRecords(int count, std::mt19937 &rng)
             cargo.push_back(slot);
         }
         out += demo::ShipBytes(QStringLiteral("Schiff %1").arg(i + 1), type, i % 7,
-                               between(kShipMargin, kWorldWidth - 1 - kShipMargin),
-                               between(kShipMargin, kWorldHeight - 1 - kShipMargin),
+                               between(kShipMargin, World::Width - 1 - kShipMargin),
+                               between(kShipMargin, World::Height - 1 - kShipMargin),
                                between(50, 100), type == kCartType ? 0 : between(0, 20), cargo);
     }
     return out;
@@ -218,7 +218,7 @@ QString BigWorldPlan::problem() const
         return QStringLiteral("between 1 and 256 islands");
     if (islandWidth < 1 || islandWidth > 255 || islandHeight < 1 || islandHeight > 255)
         return QStringLiteral("island sizes of 1 to 255 tiles");
-    if (islandWidth > kWorldWidth || islandHeight > kWorldHeight)
+    if (islandWidth > World::Width || islandHeight > World::Height)
         return QStringLiteral("islands that fit into the world");
     if (qint64(islandWidth) * islandHeight * TileRecord::Size > ScenarioChunk::MaxLength)
         return QStringLiteral("tile layers of at most 1,000,000 bytes");
@@ -240,7 +240,7 @@ bool WriteBigWorld(const BigWorldPlan &plan, QIODevice &out)
     };
     std::mt19937 rng(0xB16);
 
-    chunk("SZENE", demo::SzenePayload({}));
+    chunk(ChunkNames::Szene, demo::SzenePayload({}));
 
     const QByteArray ground = groundLayer(plan.islandWidth, plan.islandHeight);
     const std::vector<QPoint> places = islandPlaces(plan);
@@ -257,9 +257,9 @@ bool WriteBigWorld(const BigWorldPlan &plan, QIODevice &out)
         f.climate = i % 3;
         f.ownGround = true;
         f.cityOwners[0] = quint8(owner);
-        chunk("INSEL5", demo::IslandRecordBytes(f));
-        chunk("INSELHAUS", ground);
-        chunk("INSELHAUS", buildingLayer(plan, owner));
+        chunk(ChunkNames::Island, demo::IslandRecordBytes(f));
+        chunk(ChunkNames::IslandLayer, ground);
+        chunk(ChunkNames::IslandLayer, buildingLayer(plan, owner));
 
         const qint64 herds = plan.deer / plan.islands + (i < plan.deer % plan.islands ? 1 : 0);
         QByteArray deer;
@@ -268,17 +268,19 @@ bool WriteBigWorld(const BigWorldPlan &plan, QIODevice &out)
             deer += demo::DeerBytes(i, int(h % plan.islandWidth),
                                     int(h / plan.islandWidth % plan.islandHeight));
         }
-        chunk("HIRSCH2", deer);
-        chunk("STADT4", demo::CityBytes(i, 0, owner, QStringLiteral("Stadt %1").arg(i + 1)));
+        chunk(ChunkNames::Deer, deer);
+        chunk(ChunkNames::Cities,
+              demo::CityBytes(i, 0, owner, QStringLiteral("Stadt %1").arg(i + 1)));
         std::vector<std::pair<int, quint32>> stock;
         for (int goods = GoodsTable::FirstGoods; goods <= GoodsTable::LastGoods; goods += 3)
             stock.emplace_back(goods, quint32((goods + i % 40) * 32));
-        chunk("KONTOR2", owner == 5 ? QByteArray() : demo::TradingPostBytes(i, 0, stock));
+        chunk(ChunkNames::TradingPosts,
+              owner == 5 ? QByteArray() : demo::TradingPostBytes(i, 0, stock));
     }
 
-    chunk("PLAYER4", playerArea());
-    chunk("AUFTRAG4", missionArea());
-    chunk("SHIP4", shipRecords(plan.ships, rng));
+    chunk(ChunkNames::Players, playerArea());
+    chunk(ChunkNames::Missions, missionArea());
+    chunk(ChunkNames::Ships, shipRecords(plan.ships, rng));
 
     QByteArray filler(kFillerPayloadSize, '\0');
     for (qint64 n = 0; n < plan.unknownChunks && writer.ok(); ++n) {
@@ -287,6 +289,6 @@ bool WriteBigWorld(const BigWorldPlan &plan, QIODevice &out)
         chunk(kFillerChunkName, filler);
     }
 
-    chunk("TIMERS", settingsRecord());
+    chunk(ChunkNames::Settings, settingsRecord());
     return writer.ok();
 }

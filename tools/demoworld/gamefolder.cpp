@@ -3,6 +3,7 @@
 #include "core/campaign/gametextcodec.h"
 #include "core/common/ansitext.h"
 #include "core/format/chunkfile.h"
+#include "core/format/chunknames.h"
 #include "core/goods/goodstable.h"
 #include "core/goods/shiptypetable.h"
 #include "core/islands/insel.h"
@@ -86,9 +87,9 @@ QByteArray templateBytes(const TemplateId &id)
     buffer.open(QIODevice::WriteOnly);
     ChunkWriter writer(buffer);
     const QByteArray record = demo::IslandRecordBytes(f);
-    writer.WriteChunkHeader("INSEL5", qint32(record.size()));
+    writer.WriteChunkHeader(ChunkNames::Island, qint32(record.size()));
     writer.WriteBytes(record.constData(), record.size());
-    writer.WriteChunkHeader("INSELHAUS", qint32(ground.size()));
+    writer.WriteChunkHeader(ChunkNames::IslandLayer, qint32(ground.size()));
     writer.WriteBytes(ground.constData(), ground.size());
     return out;
 }

@@ -4,6 +4,7 @@
 // as intended.
 
 #include "core/campaign/gametextcodec.h"
+#include "core/common/world.h"
 #include "core/document/rumoszen.h"
 #include "core/game/gamepath.h"
 #include "gamefolder.h"
@@ -66,7 +67,7 @@ QString layoutProblem(const RumoSzen &doc)
         if (!island)
             continue;
         const TileRect b = *island->GetBounds();
-        if (b.left < 0 || b.top < 0 || b.right > 512 || b.bottom > 352)
+        if (b.left < 0 || b.top < 0 || b.right > World::Width || b.bottom > World::Height)
             return QStringLiteral("%1 lies outside the world").arg(island->GetName());
         for (const TileRect &other : placed) {
             if (b.overlaps(other))

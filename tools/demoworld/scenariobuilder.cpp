@@ -2,7 +2,9 @@
 
 #include "core/common/ansitext.h"
 #include "core/common/bytes.h"
+#include "core/common/world.h"
 #include "core/format/chunkfile.h"
+#include "core/format/chunknames.h"
 #include "core/goods/goodstable.h"
 #include "core/goods/shiptypetable.h"
 #include "demorecords.h"
@@ -69,8 +71,8 @@ bool ScenarioBuilder::findPlace(int width, int height, int &x, int &y)
     // the world evenly spread.
     int best = -1000;
     for (int attempt = 0; attempt < 150; ++attempt) {
-        const int cx = rng_.between(kWorldMargin, WorldWidth - kWorldMargin - width);
-        const int cy = rng_.between(kWorldMargin, WorldHeight - kWorldMargin - height);
+        const int cx = rng_.between(kWorldMargin, World::Width - kWorldMargin - width);
+        const int cy = rng_.between(kWorldMargin, World::Height - kWorldMargin - height);
         int clearance = 1000;
         for (const auto &other : islands_) {
             clearance = std::min(clearance, gapBetween(cx, cy, cx + width, cy + height, other->x,
@@ -172,7 +174,7 @@ void ScenarioBuilder::addDeer(int number, int herds)
 
 bool ScenarioBuilder::atSea(int x, int y) const
 {
-    if (x < 8 || y < 8 || x >= WorldWidth - 8 || y >= WorldHeight - 8)
+    if (x < 8 || y < 8 || x >= World::Width - 8 || y >= World::Height - 8)
         return false;
     for (const auto &island : islands_) {
         if (x >= island->x - 2 && x < island->right() + 2 && y >= island->y - 2 &&
@@ -225,8 +227,8 @@ bool ScenarioBuilder::addShip(int typeIndex, int player, const QString &name)
     }
     QPoint spot(-1, -1);
     for (int attempt = 0; attempt < 2000 && spot.x() < 0; ++attempt) {
-        int x = rng_.between(8, WorldWidth - 9);
-        int y = rng_.between(8, WorldHeight - 9);
+        int x = rng_.between(8, World::Width - 9);
+        int y = rng_.between(8, World::Height - 9);
         if (home && attempt < 1500) {
             // Off the home island's coast, up to 24 tiles out.
             x = rng_.between(home->x - 24, home->right() + 24);
@@ -302,7 +304,7 @@ QByteArray ScenarioBuilder::fileBytes() const
     if (campaign_ >= 0) {
         QByteArray number(4, '\0');
         le::setI32(reinterpret_cast<uchar *>(number.data()), 0, campaign_);
-        chunk("SZENE_KAMPAGNE", number);
+        chunk(ChunkNames::Campaign, number);
     }
     std::vector<QByteArray> references;
     for (const auto &island : islands_) {
@@ -312,16 +314,16 @@ QByteArray ScenarioBuilder::fileBytes() const
                                                       island->id.number, island->x, island->y));
         }
     }
-    chunk("SZENE", demo::SzenePayload(references));
+    chunk(ChunkNames::Szene, demo::SzenePayload(references));
 
     for (const auto &island : islands_) {
         if (island->reference) {
             // The template gives the island; its settlements are the scenario's.
             if (!island->deer.isEmpty() || !island->cityRecords.isEmpty() ||
                 !island->tradingPosts.isEmpty()) {
-                chunk("HIRSCH2", island->deer);
-                chunk("STADT4", island->cityRecords);
-                chunk("KONTOR2", island->tradingPosts);
+                chunk(ChunkNames::Deer, island->deer);
+                chunk(ChunkNames::Cities, island->cityRecords);
+                chunk(ChunkNames::TradingPosts, island->tradingPosts);
             }
             continue;
         }
@@ -337,32 +339,33 @@ QByteArray ScenarioBuilder::fileBytes() const
         f.ownGround = island->form != IslandForm::TemplateGround;
         f.cityOwners = island->owners;
         if (island->form == IslandForm::OldLayout)
-            chunk("INSEL_MAXFUN", demo::OldIslandRecordBytes(f));
+            chunk(ChunkNames::OldIsland, demo::OldIslandRecordBytes(f));
         else
-            chunk("INSEL5", demo::IslandRecordBytes(f));
+            chunk(ChunkNames::Island, demo::IslandRecordBytes(f));
         // Without its own ground the first layer is empty: the template has it.
-        chunk("INSELHAUS", f.ownGround ? island->shape->groundLayer() : QByteArray());
+        chunk(ChunkNames::IslandLayer, f.ownGround ? island->shape->groundLayer() : QByteArray());
         if (!island->buildings->isEmpty())
-            chunk("INSELHAUS", island->buildings->payload());
-        chunk("HIRSCH2", island->deer);
-        chunk("STADT4", island->cityRecords);
-        chunk("KONTOR2", island->tradingPosts);
+            chunk(ChunkNames::IslandLayer, island->buildings->payload());
+        chunk(ChunkNames::Deer, island->deer);
+        chunk(ChunkNames::Cities, island->cityRecords);
+        chunk(ChunkNames::TradingPosts, island->tradingPosts);
     }
 
-    chunk("PLAYER4", area(players_, PlayerArea::Size));
+    chunk(ChunkNames::Players, area(players_, PlayerArea::Size));
     MissionArea missions(const_cast<uchar *>(missions_.data()));
-    chunk("AUFTRAG4", area(missions_, qsizetype(missions.usedCount()) * MissionRecord::Size));
+    chunk(ChunkNames::Missions,
+          area(missions_, qsizetype(missions.usedCount()) * MissionRecord::Size));
     QByteArray ships;
     for (const QByteArray &ship : ships_)
         ships += ship;
-    chunk("SHIP4", ships);
+    chunk(ChunkNames::Ships, ships);
     for (const Extra &extra : extras_) {
         if (!extra.afterSettings)
             chunk(extra.name, extra.payload);
     }
     if (!savegameName_.isEmpty())
-        chunk("NAME", ansi::fromUnicode(savegameName_));
-    chunk("TIMERS", area(settings_, ScenarioSettings::Size));
+        chunk(ChunkNames::SavegameName, ansi::fromUnicode(savegameName_));
+    chunk(ChunkNames::Settings, area(settings_, ScenarioSettings::Size));
     for (const Extra &extra : extras_) {
         if (extra.afterSettings)
             chunk(extra.name, extra.payload);

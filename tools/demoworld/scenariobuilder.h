@@ -25,9 +25,6 @@ enum class IslandForm {
 // same calls give the same bytes.
 class ScenarioBuilder {
 public:
-    static constexpr int WorldWidth = 512;
-    static constexpr int WorldHeight = 352;
-
     explicit ScenarioBuilder(quint64 seed);
     ~ScenarioBuilder();
 

@@ -1,8 +1,9 @@
 #include "core/check/scenariocheck.h"
 
 #include "core/common/checkmessages.h"
+#include "core/common/world.h"
 #include "core/document/rumoszen.h"
-#include "core/map/worldrenderer.h"
+#include "core/format/chunknames.h"
 
 #include <QJsonObject>
 #include <algorithm>
@@ -13,30 +14,16 @@ namespace {
 using Kind = CheckObject::Kind;
 using Severity = Finding::Severity;
 
-// The chunk names the load decodes; every other name is carried unread.
-const QByteArrayView kKnownChunks[] = {
-    "INSEL5", "HIRSCH2", "SZENE_KAMPAGNE", "INSEL_MAXFUN", "INSELHAUS", "AUFTRAG4", "TIMERS",
-    "SZENE",  "PLAYER4", "STADT4",         "KONTOR2",      "SHIP4",     "NAME",     "CUSTOM"};
-
-bool isKnown(QByteArrayView name)
-{
-    for (QByteArrayView known : kKnownChunks) {
-        if (name == known)
-            return true;
-    }
-    return false;
-}
-
 // Chunks read as a list of fixed-size records; a remainder is no record.
 int recordSizeOf(QByteArrayView name)
 {
-    if (name == "STADT4")
+    if (name == ChunkNames::Cities)
         return CityRecord::Size;
-    if (name == "KONTOR2")
+    if (name == ChunkNames::TradingPosts)
         return TradingPostRecord::Size;
-    if (name == "HIRSCH2")
+    if (name == ChunkNames::Deer)
         return DeerRecord::Size;
-    if (name == "SHIP4")
+    if (name == ChunkNames::Ships)
         return ShipRecord::Size;
     return 0;
 }
@@ -44,11 +31,11 @@ int recordSizeOf(QByteArrayView name)
 // Chunks copied into a record area of fixed size.
 int areaSizeOf(QByteArrayView name)
 {
-    if (name == "PLAYER4")
+    if (name == ChunkNames::Players)
         return PlayerArea::Size;
-    if (name == "TIMERS")
+    if (name == ChunkNames::Settings)
         return ScenarioSettings::Size;
-    if (name == "INSEL5")
+    if (name == ChunkNames::Island)
         return IslandRecord::Size;
     return 0;
 }
@@ -112,9 +99,9 @@ private:
         for (size_t i = 0; i < decodedEnd(); ++i) {
             const ScenarioChunk &chunk = chunks[i];
             const QByteArrayView name = chunk.nameView();
-            const int size = name == "STADT4"    ? CityRecord::Size
-                             : name == "KONTOR2" ? TradingPostRecord::Size
-                                                 : 0;
+            const int size = name == ChunkNames::Cities         ? CityRecord::Size
+                             : name == ChunkNames::TradingPosts ? TradingPostRecord::Size
+                                                                : 0;
             if (size == 0)
                 continue;
             int &counter = size == CityRecord::Size ? cities : posts;
@@ -157,10 +144,10 @@ private:
                 // area is then written as it was created, all zero.
                 if (length > area)
                     add(Severity::Error, chunkObject(name), msg::areaCut(text, length, area));
-                else if (length < area && (length > 0 || name == "PLAYER4"))
+                else if (length < area && (length > 0 || name == ChunkNames::Players))
                     add(Severity::Warning, chunkObject(name),
                         msg::areaZeroFilled(text, length, area));
-            } else if (name == "AUFTRAG4" && length > 0) {
+            } else if (name == ChunkNames::Missions && length > 0) {
                 if (length > MissionArea::Size) {
                     add(Severity::Error, chunkObject(name),
                         msg::areaCut(text, length, MissionArea::Size));
@@ -169,7 +156,7 @@ private:
                     add(Severity::Warning, chunkObject(name),
                         msg::areaZeroFilled(text, length, whole));
                 }
-            } else if (name == "SZENE_KAMPAGNE" && length != 4) {
+            } else if (name == ChunkNames::Campaign && length != 4) {
                 add(Severity::Error, chunkObject(name),
                     length < 4 ? msg::campaignChunkShort(length) : msg::areaCut(text, length, 4));
             }
@@ -188,7 +175,7 @@ private:
             add(Severity::Warning, CheckObject{Kind::Island, number, number, -1, {}},
                 msg::referenceWithoutTemplate(number));
         if (report.layersWithoutIsland > 0)
-            add(Severity::Warning, chunkObject("INSELHAUS"),
+            add(Severity::Warning, chunkObject(ChunkNames::IslandLayer),
                 msg::layersWithoutIsland(report.layersWithoutIsland));
 
         const auto &islands = doc_.Islands();
@@ -322,7 +309,7 @@ private:
         const size_t end = decodedEnd();
         for (size_t i = 0; i < chunks.size(); ++i) {
             const QByteArrayView name = chunks[i].nameView();
-            if (!isKnown(name)) {
+            if (!ChunkNames::isDecoded(name)) {
                 Seen &seen = unknown[name.toByteArray()];
                 if (seen.count++ == 0)
                     order.push_back(name.toByteArray());

@@ -3,6 +3,7 @@
 #include "core/check/difffields.h"
 #include "core/common/checkmessages.h"
 #include "core/document/rumoszen.h"
+#include "core/format/chunknames.h"
 
 #include <QJsonObject>
 #include <algorithm>
@@ -68,13 +69,9 @@ QString excerpt(QString text, const QString &other)
 // known name holds no byte; a save writes such chunks as the islands need them.
 bool decoded(const RumoSzen &doc, size_t index)
 {
-    static const QByteArrayView kRead[] = {
-        "INSEL5", "HIRSCH2", "SZENE_KAMPAGNE", "INSEL_MAXFUN", "INSELHAUS", "AUFTRAG4", "TIMERS",
-        "SZENE",  "PLAYER4", "STADT4",         "KONTOR2",      "SHIP4",     "NAME"};
     const auto end = doc.settingsChunkIndex();
     const ScenarioChunk &chunk = doc.chunks()[index];
-    return end && index <= *end &&
-           std::find(std::begin(kRead), std::end(kRead), chunk.nameView()) != std::end(kRead);
+    return end && index <= *end && ChunkNames::isDecoded(chunk.nameView());
 }
 
 // The chunks of one name, in file order, that `keep` selects.
@@ -106,13 +103,13 @@ public:
             compareRecord("player", msg::diffPlayer(slot), DiffFields::Player(),
                           a_.players().player(slot).data(), b_.players().player(slot).data(),
                           PlayerRecord::Size,
-                          Where{"PLAYER4", qsizetype(PlayerRecord::Size) * slot});
+                          Where{ChunkNames::Players, qsizetype(PlayerRecord::Size) * slot});
         }
         for (int m = 0; m < MissionRecord::Count; ++m) {
             compareRecord("mission", msg::diffMission(m), DiffFields::Mission(),
                           a_.missions().mission(m).data(), b_.missions().mission(m).data(),
                           MissionRecord::Size,
-                          Where{"AUFTRAG4", qsizetype(MissionRecord::Size) * m});
+                          Where{ChunkNames::Missions, qsizetype(MissionRecord::Size) * m});
         }
         islands();
         references();
@@ -263,7 +260,7 @@ private:
     {
         const QString object = msg::diffSettings();
         compareRecord("settings", object, DiffFields::Settings(), a_.settings().data(),
-                      b_.settings().data(), ScenarioSettings::Size, Where{"TIMERS", 0});
+                      b_.settings().data(), ScenarioSettings::Size, Where{ChunkNames::Settings, 0});
         if (a_.CampaignNumber() != b_.CampaignNumber()) {
             auto campaign = [](int n) { return n < 0 ? msg::diffNothing() : QString::number(n); };
             changed("settings", object, QStringLiteral("Kampagne"), campaign(a_.CampaignNumber()),
@@ -273,11 +270,11 @@ private:
         std::vector<QByteArray> order;
         const auto isName = [](const RumoSzen &doc) {
             return [&doc](size_t i) {
-                return decoded(doc, i) && doc.chunks()[i].nameView() == "NAME";
+                return decoded(doc, i) && doc.chunks()[i].nameView() == ChunkNames::SavegameName;
             };
         };
-        auto na = chunksByName(a_, order, isName(a_))["NAME"];
-        auto nb = chunksByName(b_, order, isName(b_))["NAME"];
+        auto na = chunksByName(a_, order, isName(a_))[ChunkNames::SavegameName];
+        auto nb = chunksByName(b_, order, isName(b_))[ChunkNames::SavegameName];
         const Field nameField{QStringLiteral("Szenarioname"), {}, Shown::Text};
         for (size_t k = 0; k < std::max(na.size(), nb.size()); ++k) {
             auto name = [](const std::vector<const ScenarioChunk *> &list, size_t k) {
@@ -297,8 +294,9 @@ private:
                 for (qsizetype i = 0; i < size; ++i)
                     unnamed[size_t(i)] =
                         na[k]->payload()[i] != nb[k]->payload()[i] && (before == after || i > end);
-                unnamedBytes(Where{"NAME", 0}, na[k]->payload(), nb[k]->payload(), unnamed);
-                sizeChanged("NAME", na[k]->length(), nb[k]->length());
+                unnamedBytes(Where{ChunkNames::SavegameName, 0}, na[k]->payload(), nb[k]->payload(),
+                             unnamed);
+                sizeChanged(ChunkNames::SavegameName, na[k]->length(), nb[k]->length());
             }
         }
     }
@@ -334,10 +332,12 @@ private:
                 const auto &oldB = b->oldLayoutPayload();
                 if (!oldA.empty() && oldA.size() == oldB.size()) {
                     compareRecord("island", object, DiffFields::OldIsland(), oldA.data(),
-                                  oldB.data(), qsizetype(oldA.size()), Where{"INSEL_MAXFUN", 0});
+                                  oldB.data(), qsizetype(oldA.size()),
+                                  Where{ChunkNames::OldIsland, 0});
                 } else {
                     compareRecord("island", object, DiffFields::Island(), a->record().data(),
-                                  b->record().data(), IslandRecord::Size, Where{"INSEL5", 0});
+                                  b->record().data(), IslandRecord::Size,
+                                  Where{ChunkNames::Island, 0});
                 }
                 layers(object, *a, *b);
             }
@@ -516,15 +516,16 @@ private:
         std::vector<QByteArray> order;
         const auto isSzene = [](const RumoSzen &doc) {
             return [&doc](size_t i) {
-                return decoded(doc, i) && doc.chunks()[i].nameView() == "SZENE";
+                return decoded(doc, i) && doc.chunks()[i].nameView() == ChunkNames::Szene;
             };
         };
-        auto sa = chunksByName(a_, order, isSzene(a_))["SZENE"];
-        auto sb = chunksByName(b_, order, isSzene(b_))["SZENE"];
+        auto sa = chunksByName(a_, order, isSzene(a_))[ChunkNames::Szene];
+        auto sb = chunksByName(b_, order, isSzene(b_))[ChunkNames::Szene];
         const QString object = msg::diffReferences();
         for (size_t k = 0; k < std::max(sa.size(), sb.size()); ++k) {
             if (k >= sa.size() || k >= sb.size()) {
-                presence("island", msg::diffChunk(QStringLiteral("SZENE")), k < sb.size());
+                presence("island", msg::diffChunk(QString::fromLatin1(ChunkNames::Szene)),
+                         k < sb.size());
                 continue;
             }
             const uchar *pa = sa[k]->payload();
@@ -563,14 +564,14 @@ private:
                     presence("island", island, r < nb);
                 else
                     compareRecord("island", island, DiffFields::Reference(), ra.data(), rb.data(),
-                                  IslandReference::Size, Where{"SZENE", offset});
+                                  IslandReference::Size, Where{ChunkNames::Szene, offset});
                 for (int i = 0; i < IslandReference::Size; ++i) {
                     if (offset + i < qsizetype(rest.size()))
                         rest[size_t(offset + i)] = false;
                 }
             }
-            unnamedBytes(Where{"SZENE", 0}, pa, pb, rest);
-            sizeChanged("SZENE", la, lb);
+            unnamedBytes(Where{ChunkNames::Szene, 0}, pa, pb, rest);
+            sizeChanged(ChunkNames::Szene, la, lb);
         }
     }
 

@@ -4,6 +4,8 @@
 // other text the program shows, they live here once; the check and the diff
 // only pick the sentence and fill in the numbers.
 
+#include "core/common/world.h"
+
 #include <QString>
 
 namespace msg {
@@ -96,12 +98,14 @@ inline QString campaignChunkShort(qint32 length)
 inline QString islandOutsideWorld(int number, int left, int top, int right, int bottom)
 {
     return QStringLiteral("Insel %1 reicht über den Rand der Welt hinaus: sie liegt auf den "
-                          "Feldern %2, %3 bis %4, %5, die Welt ist 512 × 352 Felder groß.")
+                          "Feldern %2, %3 bis %4, %5, die Welt ist %6 × %7 Felder groß.")
         .arg(number)
         .arg(left)
         .arg(top)
         .arg(right - 1)
-        .arg(bottom - 1);
+        .arg(bottom - 1)
+        .arg(World::Width)
+        .arg(World::Height);
 }
 inline QString islandsOverlap(int number, int other)
 {
@@ -237,10 +241,10 @@ inline QString shipOwnerNotPlaying(const QString &vehicle, int slot)
 }
 inline QString shipOutsideWorld(const QString &vehicle, int x, int y)
 {
-    return QStringLiteral("%1 steht auf Feld %2, %3 außerhalb der Welt (512 × 352 Felder).")
-        .arg(vehicle)
-        .arg(x)
-        .arg(y);
+    // In one pass, so that a marker in the vehicle's name stays as it is.
+    return QStringLiteral("%1 steht auf Feld %2, %3 außerhalb der Welt (%4 × %5 Felder).")
+        .arg(vehicle, QString::number(x), QString::number(y), QString::number(World::Width),
+             QString::number(World::Height));
 }
 
 // Missions, counted from 1 as the tabs "Auftrag 1" to "Auftrag 4".

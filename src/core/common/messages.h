@@ -4,6 +4,8 @@
 // German; a few technical notices are English, as the game's own tools wrote
 // them.
 
+#include "core/common/world.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -216,11 +218,13 @@ inline QString noFreeIslandNumber()
 inline QString placeOutsideWorld(int x, int y, int width, int height)
 {
     return QStringLiteral("Eine Insel von %1 × %2 Feldern an Feld %3, %4 ragt aus der Welt "
-                          "(512 × 352 Felder).")
+                          "(%5 × %6 Felder).")
         .arg(width)
         .arg(height)
         .arg(x)
-        .arg(y);
+        .arg(y)
+        .arg(World::Width)
+        .arg(World::Height);
 }
 inline QString placeOverlaps(int x, int y, int other)
 {

@@ -1,8 +1,11 @@
-// Inserting islands and deleting islands built from references: the parts of
-// RumoSzen that add islands to a world or take referenced ones out of it.
+// Moving, inserting and deleting islands: the parts of RumoSzen that place
+// islands in the world, add them to it or take them out of it, with the
+// placing rule they share.
 
 #include "core/common/messages.h"
+#include "core/common/world.h"
 #include "core/document/rumoszen.h"
+#include "core/format/chunknames.h"
 
 #include <algorithm>
 #include <bitset>
@@ -64,33 +67,53 @@ Insel *RumoSzen::InsertIsland(std::unique_ptr<Insel> island, int x, int y)
     return inserted;
 }
 
-// The islands built from references view their entries inside the SZENE
-// payload, which never moves while the document lives. So a deletion does
-// not touch the payload (the other islands' views stay valid, and undo needs
-// nothing but the island back); the save writes the payload without the
-// deleted islands' entries instead: each 16-byte entry cut out, every byte
-// after it moved up, the count at offset 100 lowered by one per entry, and
-// every other byte as read. The remaining entries keep their order.
-void RumoSzen::writeSzene(ChunkWriter &out, const ScenarioChunk &chunk) const
+bool RumoSzen::MoveIsland(Insel &moved, int dx, int dy)
 {
-    const uchar *payload = chunk.payload();
-    const qsizetype length = chunk.length();
-    std::vector<qsizetype> cut;
-    for (const uchar *entry : deletedReferences_) {
-        if (entry >= payload && entry < payload + length)
-            cut.push_back(entry - payload);
+    moved.MoveBy(dx, dy);
+    const TileRect b = *moved.GetBounds();
+    moveValid_ = insideWorld(b) && !islandInTheWay(b, &moved);
+    return moveValid_;
+}
+
+bool RumoSzen::insideWorld(const TileRect &b)
+{
+    return b.left >= 0 && b.top >= 0 && b.right <= World::Width && b.bottom <= World::Height;
+}
+
+const Insel *RumoSzen::islandInTheWay(const TileRect &bounds, const Insel *self) const
+{
+    for (const auto &other : islands_) {
+        if (other && other.get() != self && other->GetBounds()->overlaps(bounds))
+            return other.get();
     }
-    if (cut.empty()) {
-        out.WriteChunk(chunk);
+    return nullptr;
+}
+
+bool RumoSzen::DeleteIsland(Insel &doomed)
+{
+    if (!doomed.CanDelete() || island(doomed.number()) != &doomed)
+        return false;
+    undoStack_.push(new IslandDeleteEdit(*this, doomed));
+    return true;
+}
+
+std::unique_ptr<Insel> RumoSzen::TakeIsland(int number)
+{
+    if (!island(number))
+        return nullptr;
+    if (const uchar *entry = islands_[size_t(number)]->referenceEntry())
+        deletedReferences_.push_back(entry);
+    return std::move(islands_[size_t(number)]);
+}
+
+void RumoSzen::PutBackIsland(std::unique_ptr<Insel> island)
+{
+    if (!island)
         return;
-    }
-    std::sort(cut.begin(), cut.end());
-    QByteArray bytes(reinterpret_cast<const char *>(payload), length);
-    for (auto offset = cut.rbegin(); offset != cut.rend(); ++offset)
-        bytes.remove(*offset, IslandReference::Size);
-    auto *data = reinterpret_cast<uchar *>(bytes.data());
-    le::setI32(data, IslandReference::CountOffset,
-               le::i32(data, IslandReference::CountOffset) - qint32(cut.size()));
-    out.WriteChunkHeader("SZENE", qint32(bytes.size()));
-    out.WriteBytes(bytes.constData(), bytes.size());
+    if (const uchar *entry = island->referenceEntry())
+        std::erase(deletedReferences_, entry);
+    const size_t number = size_t(island->number());
+    if (islands_.size() <= number)
+        islands_.resize(number + 1);
+    islands_[number] = std::move(island);
 }

@@ -14,7 +14,6 @@
 #include <QStringList>
 #include <QUndoStack>
 #include <array>
-#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -202,6 +201,8 @@ private:
     friend class RecordSnapshot;
     friend class IslandDeleteEdit;
     friend class IslandInsertEdit;
+    friend class ScenarioReader;
+    friend class ScenarioWriter;
     // Out of the document and back, for the deletion step.
     std::unique_ptr<Insel> TakeIsland(int number);
     void PutBackIsland(std::unique_ptr<Insel> island);
@@ -211,30 +212,11 @@ private:
     void syncChangeCount();
     // Decodes the chunks just read; the rest of both Loads.
     bool decodeChunks(const QString &path);
-    bool decodeChunk(size_t index, bool &endWalk);
-    bool addIsland(std::unique_ptr<Insel> island);
-    void decodeSzene(ScenarioChunk &chunk);
-    void decodeCities(ScenarioChunk &chunk);
-    void decodeTradingPosts(ScenarioChunk &chunk);
-    void decodeDeer(ScenarioChunk &chunk);
-    // Gives the settlements the walk read to the islands of their numbers
-    // and keeps the rest as unplaced.
-    void placeSettlements();
-    UnplacedSettlements &unplacedOf(int number);
-    // All islands in number order, with the displaced ones and the unplaced
-    // settlements at their numbers' places.
-    void writeIslands(ChunkWriter &out) const;
-    void decodeShips(ScenarioChunk &chunk);
     void reset();
     // The placing rule shared by moving and inserting: inside the world, and
     // the island (if any) whose bounds overlap `bounds`, `self` aside.
     static bool insideWorld(const TileRect &bounds);
     const Insel *islandInTheWay(const TileRect &bounds, const Insel *self) const;
-    // Writes a SZENE chunk: as read, or without the entries of deleted
-    // islands built from references.
-    void writeSzene(ChunkWriter &out, const ScenarioChunk &chunk) const;
-    // Index of the chunk at which the islands are written; NoChunk for none.
-    size_t islandSectionChunk() const;
 
     std::array<uchar, MissionArea::Size> missionArea_{};
     std::array<uchar, PlayerArea::Size> playerArea_{};
@@ -247,18 +229,10 @@ private:
     // in the chunk, so that every other island's reference keeps viewing
     // its own entry; only the save leaves them out.
     std::vector<const uchar *> deletedReferences_;
-    Insel *lastIsland_ = nullptr;
     static constexpr size_t NoChunk = size_t(-1);
     // Index of the "TIMERS" chunk that ended the load's walk; NoChunk until
     // a load succeeded.
     size_t settingsChunk_ = NoChunk;
-    // The template files read during a load; only set while loading.
-    IslandTemplates *templates_ = nullptr;
-    // The settlement records of the walk, in reading order, placed when it
-    // ends: only then is it known which island holds a number.
-    std::vector<CityRecord> readCities_;
-    std::vector<TradingPostRecord> readPosts_;
-    std::map<int, DeerList> readDeer_;
     std::vector<std::unique_ptr<Insel>> displaced_;
     std::vector<UnplacedSettlements> unplaced_;
     // Per chunk: an "INSELHAUS" chunk that no island of the scenario's own

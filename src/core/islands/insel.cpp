@@ -3,6 +3,7 @@
 #include "core/common/messages.h"
 #include "core/common/wholefile.h"
 #include "core/format/chunkfile.h"
+#include "core/format/chunknames.h"
 #include "core/islands/unplacedsettlements.h"
 
 #include <algorithm>
@@ -257,18 +258,18 @@ void Insel::Write(ChunkWriter &out, bool templateForm) const
     if (!templateForm && !oldChunk_.empty() && payload_ == convertedOld_) {
         // An island of the older layout that nobody moved or edited goes back
         // as it came, so that a save without edits keeps the file's bytes.
-        out.WriteChunkHeader("INSEL_MAXFUN", qint32(oldChunk_.size()));
+        out.WriteChunkHeader(ChunkNames::OldIsland, qint32(oldChunk_.size()));
         out.WriteBytes(oldChunk_.data(), qsizetype(oldChunk_.size()));
     } else {
         std::vector<uchar> record = payload_;
         if (templateForm)
             IslandRecord(record.data()).clearCityOwners();
-        out.WriteChunkHeader("INSEL5", IslandRecord::Size);
+        out.WriteChunkHeader(ChunkNames::Island, IslandRecord::Size);
         out.WriteBytes(record.data(), IslandRecord::Size);
     }
 
     auto writeLayer = [&out](const Inselhaus &layer) {
-        out.WriteChunkHeader("INSELHAUS", qint32(layer.byteSize()));
+        out.WriteChunkHeader(ChunkNames::IslandLayer, qint32(layer.byteSize()));
         out.WriteBytes(layer.tiles(), layer.byteSize());
     };
     if (templateForm) {
@@ -283,7 +284,7 @@ void Insel::Write(ChunkWriter &out, bool templateForm) const
         // next load; writing one of them would add it once more with every
         // save. When the template could not be read, every layer the island
         // holds is its own and is kept.
-        out.WriteChunkHeader("INSELHAUS", 0);
+        out.WriteChunkHeader(ChunkNames::IslandLayer, 0);
         firstWritten = size_t(templateLayers_);
     }
     for (size_t i = firstWritten; i < layers_.size(); ++i)

@@ -1,12 +1,14 @@
 #include "core/islands/inselhaus.h"
 
+#include "core/format/chunknames.h"
+
 Inselhaus::Inselhaus(Insel *owner, const uchar *payload, qsizetype length)
     : Inselhaus(owner, QByteArray::fromRawData(reinterpret_cast<const char *>(payload), length))
 {
 }
 
 Inselhaus::Inselhaus(Insel *owner, QByteArray tiles)
-    : VeskObject("INSELHAUS", nullptr, 0), owner_(owner), tiles_(std::move(tiles))
+    : VeskObject(ChunkNames::IslandLayer, nullptr, 0), owner_(owner), tiles_(std::move(tiles))
 {
 }
 

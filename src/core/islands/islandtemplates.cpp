@@ -3,6 +3,7 @@
 #include "core/common/bytes.h"
 #include "core/common/messages.h"
 #include "core/common/wholefile.h"
+#include "core/format/chunknames.h"
 #include "core/format/scenariochunk.h"
 #include "core/game/gamepath.h"
 #include "core/islands/tilerecord.h"
@@ -27,10 +28,11 @@ bool IslandTemplates::Parse(const QByteArray &file, Template &out)
         const QByteArrayView name(reinterpret_cast<const char *>(header),
                                   qsizetype(strnlen(reinterpret_cast<const char *>(header),
                                                     ScenarioChunk::NameFieldSize)));
-        if (name == "INSEL5" || name == "INSEL4" || name == "INSEL3") {
+        if (name == ChunkNames::Island || name == ChunkNames::TemplateIsland4 ||
+            name == ChunkNames::TemplateIsland3) {
             if (out.record.isEmpty())
                 out.record = QByteArray(payload, length);
-        } else if (name == "INSELHAUS") {
+        } else if (name == ChunkNames::IslandLayer) {
             out.layers.append(QByteArray(payload, length - length % TileRecord::Size));
         }
     }

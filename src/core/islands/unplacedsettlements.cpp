@@ -1,6 +1,7 @@
 #include "core/islands/unplacedsettlements.h"
 
 #include "core/format/chunkfile.h"
+#include "core/format/chunknames.h"
 
 #include <algorithm>
 
@@ -35,7 +36,7 @@ void writeDeer(ChunkWriter &out, const DeerList &deer)
     qsizetype next = 0;
     do {
         const qsizetype count = std::min(perChunk, total - next);
-        out.WriteChunkHeader("HIRSCH2", qint32(count * DeerRecord::Size));
+        out.WriteChunkHeader(ChunkNames::Deer, qint32(count * DeerRecord::Size));
         for (qsizetype left = count; left > 0;) {
             const qsizetype piece = std::min(left, run->count - usedOfRun);
             out.WriteBytes(run->first + usedOfRun * DeerRecord::Size, piece * DeerRecord::Size);
@@ -56,8 +57,8 @@ void WriteSettlementChunks(ChunkWriter &out, const std::vector<CityRecord> &citi
                            const std::vector<TradingPostRecord> &tradingPosts, const DeerList &deer)
 {
     writeDeer(out, deer);
-    writeRecords(out, "STADT4", cities);
-    writeRecords(out, "KONTOR2", tradingPosts);
+    writeRecords(out, ChunkNames::Cities, cities);
+    writeRecords(out, ChunkNames::TradingPosts, tradingPosts);
 }
 
 void UnplacedSettlements::Write(ChunkWriter &out) const

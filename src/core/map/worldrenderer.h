@@ -6,6 +6,7 @@
 // picture, enlarged, is what "Karte als Bild speichern" and `marbolt-cli
 // render` write to a file.
 
+#include "core/common/world.h"
 #include "core/goods/shiprecord.h"
 #include "core/islands/veskobject.h"
 
@@ -23,8 +24,6 @@ class PlayerArea;
 class RumoSzen;
 
 namespace World {
-constexpr int Width = 512;
-constexpr int Height = 352;
 // Pixels a tile in a picture written to a file.
 constexpr int MinScale = 1;
 constexpr int MaxScale = 8;

@@ -6,6 +6,7 @@
 #include "core/document/edithistory.h"
 #include "core/document/rumoszen.h"
 #include "core/document/scenariofiles.h"
+#include "core/format/chunknames.h"
 #include "core/game/gamepath.h"
 #include "editor/app/checkdock.h"
 #include "editor/app/editrecorder.h"
@@ -850,16 +851,17 @@ void TMainForm::ShowCheckObject(const CheckObject &object)
         break;
     case Kind::Chunk:
         // A chunk's page is the page of the records it holds.
-        if (object.chunk == QLatin1String("PLAYER4"))
+        if (object.chunk == QLatin1String(ChunkNames::Players))
             showTab(PlayersTab, "", -1);
-        else if (object.chunk == QLatin1String("AUFTRAG4"))
+        else if (object.chunk == QLatin1String(ChunkNames::Missions))
             showTab(MissionsTab, "", -1);
-        else if (object.chunk == QLatin1String("TIMERS") ||
-                 object.chunk == QLatin1String("SZENE_KAMPAGNE") ||
-                 object.chunk == QLatin1String("NAME"))
+        else if (object.chunk == QLatin1String(ChunkNames::Settings) ||
+                 object.chunk == QLatin1String(ChunkNames::Campaign) ||
+                 object.chunk == QLatin1String(ChunkNames::SavegameName))
             showTab(SettingsTab, "", -1);
-        else if (QStringList{"INSEL5", "INSEL_MAXFUN", "INSELHAUS", "HIRSCH2", "STADT4", "KONTOR2",
-                             "SHIP4", "SZENE"}
+        else if (QStringList{ChunkNames::Island, ChunkNames::OldIsland, ChunkNames::IslandLayer,
+                             ChunkNames::Deer, ChunkNames::Cities, ChunkNames::TradingPosts,
+                             ChunkNames::Ships, ChunkNames::Szene}
                      .contains(object.chunk))
             pages_->setCurrentWidget(mapPage_);
         break;

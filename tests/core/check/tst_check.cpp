@@ -119,6 +119,7 @@ void TestCheck::everyFindingOnce()
             .chunk("SHIP4", ship("Irrfahrer", 600, 10) + ship("Fremder", 10, 10, 21, 1, 8) +
                                 ship("Geist", 20, 20, 37, 5, 2))
             .chunk("WETTER", "abc")
+            .chunk("CUSTOM", "xy") // carried unread like any other name the load does not know
             .chunk("TIMERS", settings().left(600))
             .chunk("WETTER", "defg")
             .chunk("PLAYER4", players())
@@ -159,6 +160,7 @@ void TestCheck::everyFindingOnce()
         {Severity::Warning, Kind::Ship, 2, msg::shipOwnerNotPlaying(cart, 2)},
         {Severity::Error, Kind::Mission, 2, msg::missionTextLost(2, 1)},
         {Severity::Information, Kind::Chunk, -1, msg::unknownChunk("WETTER", 2, 7)},
+        {Severity::Information, Kind::Chunk, -1, msg::unknownChunk("CUSTOM", 1, 2)},
         {Severity::Information, Kind::Chunk, -1, msg::chunkAfterSettings("PLAYER4", 1)},
         {Severity::Information, Kind::Chunk, -1, msg::unknownChunk("NACHSPANN", 1, 100)},
     };
