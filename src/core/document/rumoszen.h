@@ -1,8 +1,9 @@
 #pragma once
 
-#include "core/format/chunkfile.h"
 #include "core/document/edithistory.h"
+#include "core/document/objectref.h"
 #include "core/document/scenariosettings.h"
+#include "core/format/chunkfile.h"
 #include "core/goods/shiprecord.h"
 #include "core/islands/insel.h"
 #include "core/islands/unplacedsettlements.h"
@@ -102,6 +103,21 @@ public:
     // Called by the stack's steps after each undo and redo.
     void StepApplied();
 
+    // A run of record bytes that the editor changes in place, and the object
+    // an undo step that changes them concerns.
+    struct EditableBlock {
+        uchar *bytes = nullptr;
+        int size = 0;
+        ObjectRef object;
+    };
+    // The settings, mission and player areas, every ship record and, island
+    // by island, its city, trading post and island records: the bytes an
+    // undo step compares. In this order, so that the first block that
+    // changed names the step: a mission edit also assigns player slots, a new
+    // city owner also changes the island record. A trading post stands for
+    // its city, whose editor opens the stock dialog.
+    std::vector<EditableBlock> editableBlocks();
+
     QString FilePath() const { return filePath_; }
     QString FileName() const { return fileName_; }
     QString gamePath() const { return gamePath_; }
@@ -199,7 +215,6 @@ signals:
     void modifiedChanged(int count);
 
 private:
-    friend class RecordSnapshot;
     friend class IslandDeleteEdit;
     friend class IslandInsertEdit;
     // Out of the document and back, for the deletion step.

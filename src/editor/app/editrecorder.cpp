@@ -1,17 +1,15 @@
 #include "editor/app/editrecorder.h"
 
-#include "core/common/messages.h"
 #include "core/document/rumoszen.h"
+#include "editor/app/stepnames.h"
 #include "editor/widgets/numerickeyfilter.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextDocument>
 #include <QTextEdit>
-#include <QToolButton>
 #include <QUndoStack>
 #include <utility>
 
@@ -76,7 +74,7 @@ void EditRecorder::controlChanged(const QString &named)
         Record();
         return;
     }
-    Record(named.isEmpty() ? StepOf(lastInput_) : named);
+    Record(named.isEmpty() ? StepNames::of(lastInput_) : named);
     lastInput_ = nullptr;
 }
 
@@ -104,7 +102,7 @@ void EditRecorder::Record(const QString &text)
     if (typing)
         field_->setProperty(NumericKeyFilter::TypingProperty, QVariant());
     if (typing) {
-        if (doc_->RecordChanges(StepOf(field_), typing_)) {
+        if (doc_->RecordChanges(StepNames::of(field_), typing_)) {
             typed_ = true;
             if (!stepOnTop && stack->index() > 0) {
                 stepAt_ = stack->index();
@@ -146,19 +144,6 @@ EditRecorder::Quiet::~Quiet()
     recorder_.quiet_ = was_;
     // What a filled field shows is no typing.
     recorder_.fieldText_ = textOf(recorder_.field_);
-}
-
-QString EditRecorder::StepOf(const QWidget *control)
-{
-    for (const QWidget *w = control; w && !w->isWindow(); w = w->parentWidget()) {
-        QString step = msg::editOfControl(w->objectName());
-        if (const auto *button = qobject_cast<const QToolButton *>(w);
-            step.isEmpty() && button && button->defaultAction())
-            step = msg::editOfControl(button->defaultAction()->objectName());
-        if (!step.isEmpty())
-            return step;
-    }
-    return QString();
 }
 
 bool EditRecorder::eventFilter(QObject *watched, QEvent *event)

@@ -62,10 +62,6 @@ public:
         bool was_;
     };
 
-    // The step's name for an edit in `control`; empty when neither it nor a
-    // widget around it names one.
-    static QString StepOf(const QWidget *control);
-
 protected:
     // Notes which control the user works in.
     bool eventFilter(QObject *watched, QEvent *event) override;

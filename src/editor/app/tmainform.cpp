@@ -14,8 +14,10 @@
 #include "editor/app/keyboardwatch.h"
 #include "editor/app/mainactions.h"
 #include "editor/app/mappicture.h"
+#include "editor/app/navigator.h"
 #include "editor/app/prompts.h"
 #include "editor/app/recentfiles.h"
+#include "editor/app/stepnames.h"
 #include "editor/campaign/tkampform.h"
 #include "editor/goods/tschiffwaren.h"
 #include "editor/goods/twareform.h"
@@ -372,7 +374,9 @@ void TMainForm::createPages()
     checkDock_ = new CheckDock(this);
     addDockWidget(Qt::BottomDockWidgetArea, checkDock_);
     checkDock_->hide();
-    connect(checkDock_, &CheckDock::objectRequested, this, &TMainForm::ShowCheckObject);
+    navigator_ = std::make_unique<Navigator>(pages_, mapPage_);
+    connect(checkDock_, &CheckDock::objectRequested, this,
+            [this](const ObjectRef &object) { navigator_->show(object); });
 
     splitter->addWidget(folderTree_);
     splitter->addWidget(pages_);
@@ -493,7 +497,7 @@ Insel *TMainForm::SelectedIsland() const
 void TMainForm::controlChanged()
 {
     auto *page = qobject_cast<DocumentPage *>(sender());
-    const QString named = page ? page->takeStepName() : QString();
+    const QString named = page ? StepNames::of(page->takeStepControl()) : QString();
     if (recorder_) {
         recorder_->controlChanged(named);
         // A step taken away leaves the stack's index where it was.
@@ -528,42 +532,19 @@ void TMainForm::TakeStep(bool back)
         return;
     // The step about to be undone is the one before the stack's index, the
     // one to be redone the one at it.
-    const EditTarget target =
+    const ObjectRef target =
         static_cast<const DocumentEdit *>(stack->command(stack->index() - (back ? 1 : 0)))
             ->target();
     if (back)
         stack->undo();
     else
         stack->redo();
-    ShowStep(target);
-}
-
-void TMainForm::ShowStep(const EditTarget &target)
-{
-    if (target.page != EditTarget::Page::Map)
-        buildDocumentPages();
-    const EditRecorder::Quiet quiet(*recorder_);
-    for (DocumentPage *page : documentPages_)
-        page->Refresh();
-    switch (target.page) {
-    case EditTarget::Page::Map:
-        pages_->setCurrentWidget(mapPage_);
-        // A deleted island has no node; nothing is selected then.
-        mapPage_->SelectObject(target.island, target.record);
-        break;
-    case EditTarget::Page::Settings:
-        pages_->setCurrentWidget(settingsPage_->parentWidget());
-        break;
-    case EditTarget::Page::Missions:
-        pages_->setCurrentWidget(missionsPage_->parentWidget());
-        if (auto *tabs = missionsPage_->findChild<QTabBar *>(QStringLiteral("AuftragTabControl")))
-            tabs->setCurrentIndex(target.index);
-        break;
-    case EditTarget::Page::Players:
-        pages_->setCurrentWidget(playersPage_->parentWidget());
-        if (auto *tabs = playersPage_->findChild<QTabBar *>(QStringLiteral("SpielerTabControl")))
-            tabs->setCurrentIndex(target.index);
-        break;
+    {
+        const EditRecorder::Quiet quiet(*recorder_);
+        for (DocumentPage *page : documentPages_)
+            page->Refresh();
+        if (!navigator_->show(target))
+            navigator_->showMapWithoutSelection();
     }
     UpdateTitle();
     UpdateActions();
@@ -622,6 +603,7 @@ void TMainForm::ShowPath(const QString &path)
 void TMainForm::discardDocument()
 {
     recorder_->SetDocument(nullptr);
+    navigator_->SetDocument(nullptr);
     for (DocumentPage *page : documentPages_)
         page->Attach(nullptr);
     checkDock_->Follow(nullptr);
@@ -683,6 +665,7 @@ bool TMainForm::OpenScenario(const QString &requested)
         });
         connect(doc_->undoStack(), &QUndoStack::indexChanged, this, &TMainForm::UpdateActions);
         recorder_->SetDocument(doc_.get());
+        navigator_->SetDocument(doc_.get());
         {
             const EditRecorder::Quiet quiet(*recorder_);
             for (DocumentPage *page : documentPages_)
@@ -800,72 +783,6 @@ void TMainForm::CheckActionExecute()
     checkDock_->Show(ScenarioCheck::Run(*doc_));
     checkDock_->show();
     checkDock_->raise();
-}
-
-void TMainForm::ShowCheckObject(const CheckObject &object)
-{
-    if (!doc_)
-        return;
-    using Kind = CheckObject::Kind;
-    ObjectTree *tree = mapPage_->objectTree();
-    auto selectOnMap = [&](const void *thing) {
-        if (QTreeWidgetItem *node = thing ? tree->NodeOf(thing) : nullptr) {
-            pages_->setCurrentWidget(mapPage_);
-            tree->setCurrentItem(node);
-            tree->scrollToItem(node);
-        }
-    };
-    // The pages after the map are built when first shown; showing their tab
-    // builds them.
-    enum { SettingsTab = 1, MissionsTab = 2, PlayersTab = 3 };
-    auto showTab = [&](int page, const char *tabBar, int index) {
-        pages_->setCurrentIndex(page);
-        auto *tabs = pages_->widget(page)->findChild<QTabBar *>(QLatin1String(tabBar));
-        if (tabs && index >= 0)
-            tabs->setCurrentIndex(index);
-    };
-    switch (object.kind) {
-    case Kind::Island:
-        selectOnMap(doc_->island(object.id));
-        break;
-    case Kind::City: {
-        const Insel *island = doc_->island(object.island);
-        const CityRecord city = island ? island->cityInSlot(object.slot) : CityRecord();
-        selectOnMap(city ? static_cast<const void *>(city.data()) : island);
-        break;
-    }
-    case Kind::TradingPost:
-    case Kind::Deer:
-        selectOnMap(doc_->island(object.island));
-        break;
-    case Kind::Ship:
-        if (object.id >= 0 && size_t(object.id) < doc_->Ships().size())
-            selectOnMap(doc_->Ships()[size_t(object.id)].data());
-        break;
-    case Kind::Player:
-        showTab(PlayersTab, "SpielerTabControl", object.id);
-        break;
-    case Kind::Mission:
-        showTab(MissionsTab, "AuftragTabControl", object.id);
-        break;
-    case Kind::Chunk:
-        // A chunk's page is the page of the records it holds.
-        if (object.chunk == QLatin1String("PLAYER4"))
-            showTab(PlayersTab, "", -1);
-        else if (object.chunk == QLatin1String("AUFTRAG4"))
-            showTab(MissionsTab, "", -1);
-        else if (object.chunk == QLatin1String("TIMERS") ||
-                 object.chunk == QLatin1String("SZENE_KAMPAGNE") ||
-                 object.chunk == QLatin1String("NAME"))
-            showTab(SettingsTab, "", -1);
-        else if (QStringList{"INSEL5", "INSEL_MAXFUN", "INSELHAUS", "HIRSCH2", "STADT4", "KONTOR2",
-                             "SHIP4", "SZENE"}
-                     .contains(object.chunk))
-            pages_->setCurrentWidget(mapPage_);
-        break;
-    case Kind::File:
-        break;
-    }
 }
 
 void TMainForm::RevertActionExecute()

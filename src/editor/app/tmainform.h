@@ -10,9 +10,9 @@
 class CheckDock;
 class DocumentPage;
 class EditRecorder;
-struct CheckObject;
 class FolderTree;
 class MapPage;
+class Navigator;
 class QAction;
 class RecentFiles;
 class QSettings;
@@ -29,7 +29,6 @@ class TabAuftraege;
 class TabSettings;
 class TabSpieler;
 class Insel;
-struct EditTarget;
 
 // The editor's one main window: the folder tree on the left, the pages of
 // the open scenario on the right, the file actions in menu and tool bar.
@@ -115,11 +114,9 @@ private:
     // `text` (empty: named after the changed record).
     void RecordEdit(const QString &text = QString());
     // Undoes (`back`) or redoes one step, after the typing under way ends
-    // its step, and shows what it concerns.
+    // its step; then every page shows the records again, and the page and
+    // object that the step concerned are selected.
     void TakeStep(bool back);
-    // After undo or redo: every page shows the records again, and the page
-    // and object that the step concerned are selected.
-    void ShowStep(const EditTarget &target);
     // Whether the undo or redo key `keys` pressed in the text field `field`
     // belongs to the field rather than to the document's steps.
     bool FieldTakesKey(const QWidget *field, QKeyCombination keys) const;
@@ -131,8 +128,6 @@ private:
     void SaveInselActionExecute();
     // Commits the pages and lists the findings of the scenario check.
     void CheckActionExecute();
-    // Selects a finding's object on the map or shows its page.
-    void ShowCheckObject(const CheckObject &object);
     void MainPageControlChanging(int index);
     void StShellTreeView1FolderSelected(const QString &path);
 
@@ -165,4 +160,6 @@ private:
 
     // Makes the steps of the open document's undo stack.
     EditRecorder *recorder_ = nullptr;
+    // Shows what a step changed or a finding is about.
+    std::unique_ptr<Navigator> navigator_;
 };
