@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/app/fileactions.h"
 #include "editor/app/mainactions.h"
 
 #include <QMainWindow>
@@ -21,6 +22,7 @@ class QLabel;
 class QMenu;
 class QTabWidget;
 class RumoSzen;
+class StatusLine;
 class TKampForm;
 class TSchiffWaren;
 class TWareForm;
@@ -31,8 +33,10 @@ class TabSpieler;
 class Insel;
 
 // The editor's one main window: the folder tree on the left, the pages of
-// the open scenario on the right, the file actions in menu and tool bar.
-class TMainForm : public QMainWindow {
+// the open scenario on the right, the file actions in menu and tool bar. It
+// owns the document and shows it; the file flows are the file actions', the
+// recording of steps the edit recorder's.
+class TMainForm : public QMainWindow, private FileActions::Window {
     Q_OBJECT
 
 public:
@@ -52,20 +56,17 @@ public:
     void OpenAndSelect(const QString &path);
     // Selects a folder in the folder tree, as the user would (the open
     // scenario is closed first, asking about unsaved changes).
-    void SelectFolder(const QString &folder);
+    void SelectFolder(const QString &folder) override;
 
     // The last opened files, newest first.
     QStringList RecentFiles() const;
 
-    RumoSzen *document() const { return doc_.get(); }
-    QString CurrentFolder() const { return currentFolder_; }
+    RumoSzen *document() const override { return doc_.get(); }
+    QString CurrentFolder() const override { return currentFolder_; }
 
     // The file's name and a change mark; Qt adds the program's name:
     // "test.szs* — Tobrel's Brim Marbolt".
     void UpdateTitle();
-    // Shortens `path` for a field `width` pixels wide in `metrics`: leading
-    // folders give way to "..." one by one.
-    static QString ShortenPath(const QString &path, int width, const QFontMetrics &metrics);
 
 public slots:
     // A control changed the open document: one step of the undo stack, or a
@@ -90,18 +91,18 @@ private:
     TWareForm &wareForm();
     TSchiffWaren &schiffWaren();
     void setPagesEnabled(bool enabled);
+    // What the file actions ask of the window.
+    Insel *SelectedIsland() const override;
+    void recordEdits() override { RecordEdit(); }
+    void commitMissions() override;
+    void holdRepaints(bool held) override;
+    void adoptDocument(std::unique_ptr<RumoSzen> doc, const QString &path) override;
+    void discardDocument() override;
     // No document: the start screen, the pages empty and disabled, the status
     // line cleared.
-    void showNoDocument();
-    Insel *SelectedIsland() const;
-    // Commits the pages into the document, then saves it.
-    bool SaveDocument(const QString &path);
-    // Asks before a save that would not keep some mission text; false when
-    // the user cancels.
-    bool MissionTextsMayBeLost();
-    // The status line's first panel shows `path`, shortened to fit.
-    void ShowPath(const QString &path);
-    void discardDocument();
+    void showNoDocument() override;
+    void showSavedAs(const QString &path) override;
+    void selectInFolderTree(const QString &path) override;
     // The remembered window, folder and game folder.
     void restoreSettings();
     void saveWindowSettings();
@@ -121,19 +122,13 @@ private:
     // belongs to the field rather than to the document's steps.
     bool FieldTakesKey(const QWidget *field, QKeyCombination keys) const;
 
-    void OpenActionExecute();
-    void SaveActionExecute();
-    void SaveAsActionExecute();
-    void RevertActionExecute();
-    void SaveInselActionExecute();
     // Commits the pages and lists the findings of the scenario check.
-    void CheckActionExecute();
+    void checkScenario();
     void MainPageControlChanging(int index);
     void StShellTreeView1FolderSelected(const QString &path);
 
     std::unique_ptr<RumoSzen> doc_;
     QString currentFolder_;
-    QString saveAsFolder_;
 
     const MainActions actions_{this};
     QMenu *inselPopup_ = nullptr;
@@ -156,8 +151,9 @@ private:
     TWarenAuswahl *warenAuswahl_ = nullptr;
     TSchiffWaren *schiffWaren_ = nullptr;
     CheckDock *checkDock_ = nullptr;
-    QLabel *status_[3] = {};
+    StatusLine *statusLine_ = nullptr;
 
+    FileActions *fileActions_ = nullptr;
     // Makes the steps of the open document's undo stack.
     EditRecorder *recorder_ = nullptr;
     // Shows what a step changed or a finding is about.
