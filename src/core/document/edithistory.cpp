@@ -22,9 +22,6 @@ struct LayerChange {
     QByteArray after;
 };
 
-// The id of steps that merge with the step before them.
-constexpr int TypingId = 1;
-
 quintptr address(const uchar *at)
 {
     return reinterpret_cast<quintptr>(at);
@@ -41,16 +38,17 @@ public:
 
     void undo() override { apply(false); }
     void redo() override { apply(true); }
-    int id() const override { return typing_ < 0 ? -1 : TypingId; }
+    // The stack merges steps of one id only: the pieces of one typing.
+    int id() const override { return typing_ < 0 ? -1 : typing_; }
 
-    // The next piece of the same typing joins this step: the bytes before
-    // are this step's, the bytes after the next one's. Typing that brought
-    // everything back leaves a step that changes nothing, which the stack
-    // then drops.
+    // The next piece of the same typing joins this step when it changed the
+    // same record: the bytes before are this step's, the bytes after the
+    // next one's. Typing that brought everything back leaves a step that
+    // changes nothing, which the stack then drops.
     bool mergeWith(const QUndoCommand *command) override
     {
         const auto *next = static_cast<const RecordEdit *>(command);
-        if (next->typing_ != typing_ || !(next->target() == target_))
+        if (!(next->target() == target_))
             return false;
         for (const ByteChange &change : next->bytes)
             joinBytes(change);
@@ -127,7 +125,7 @@ private:
         layers.push_back(next);
     }
 
-    // The key of the typing this step records; -1 for other edits.
+    // The key of the typing this step records, its id; -1 for other edits.
     int typing_;
 
     void apply(bool forward)

@@ -39,7 +39,8 @@ public:
     // Steps with the same `typing` key (0 or more; -1 for none) that change
     // the same record merge into one when pushed one after the other: the
     // editor gives each stay in a text field its own key, so the typing there
-    // is one step however often it was recorded.
+    // is one step however often it was recorded. The key is the step's id(),
+    // by which the editor knows its typing's step on top of the stack.
     std::unique_ptr<DocumentEdit> ChangesSince(RumoSzen &doc, const QString &text,
                                                int typing = -1) const;
 

@@ -94,8 +94,8 @@ public:
     QUndoStack *undoStack() { return &undoStack_; }
     // Records what the editor wrote into the records since the last step as
     // one step called `text` (empty: named after the first changed record).
-    // Steps of the same `typing` key (-1: none) that change the same record
-    // one after the other become one step. False when nothing changed; the
+    // Steps of the same `typing` key (-1: none), their id(), that change the
+    // same record one after the other become one step. False when nothing changed; the
     // count of edits under way is dropped either way.
     bool RecordChanges(const QString &text = QString(), int typing = -1);
     // Records a move already made (a whole drag or one arrow-key step).

@@ -84,8 +84,10 @@ void EditRecorder::Record(const QString &text)
         return;
     const bool typing = field_ && textOf(field_) != fieldText_;
     QUndoStack *stack = doc_->undoStack();
+    // The typing's step carries its key as its id; later pieces merge into
+    // it as long as it is on top.
     const bool stepOnTop =
-        stepAt_ > 0 && stack->index() == stepAt_ && stack->command(stepAt_ - 1) == step_;
+        stack->index() > 0 && stack->command(stack->index() - 1)->id() == typing_;
     if (typing && stepOnTop && textOf(field_) == startText_) {
         // Typing that came back to where it began takes its step away: undone,
         // the step puts back every byte the typing wrote (a record's bytes
@@ -94,7 +96,6 @@ void EditRecorder::Record(const QString &text)
         auto *nothing = new QUndoCommand;
         nothing->setObsolete(true);
         stack->push(nothing);
-        stepAt_ = 0;
     }
     if (typing)
         field_->setProperty(NumericKeyFilter::TypingProperty, true);
@@ -102,13 +103,8 @@ void EditRecorder::Record(const QString &text)
     if (typing)
         field_->setProperty(NumericKeyFilter::TypingProperty, QVariant());
     if (typing) {
-        if (doc_->RecordChanges(StepNames::of(field_), typing_)) {
+        if (doc_->RecordChanges(StepNames::of(field_), typing_))
             typed_ = true;
-            if (!stepOnTop && stack->index() > 0) {
-                stepAt_ = stack->index();
-                step_ = stack->command(stepAt_ - 1);
-            }
-        }
     } else {
         doc_->RecordChanges(text);
     }
@@ -175,7 +171,6 @@ void EditRecorder::enter(QWidget *field)
     ++typing_;
     fieldText_ = startText_ = textOf(field);
     typed_ = false;
-    stepAt_ = 0;
 }
 
 QString EditRecorder::textOf(const QWidget *field)
