@@ -11,7 +11,7 @@
 
 namespace {
 
-using Kind = CheckObject::Kind;
+using Kind = ObjectRef::Kind;
 using Severity = Finding::Severity;
 
 // Chunks read as a list of fixed-size records; a remainder is no record.
@@ -64,22 +64,19 @@ public:
     }
 
 private:
-    void add(Severity severity, CheckObject object, const QString &message)
+    void add(Severity severity, ObjectRef object, const QString &message)
     {
         findings_.append(Finding{severity, std::move(object), message});
     }
-    static CheckObject chunkObject(QByteArrayView name)
+    static ObjectRef chunkObject(QByteArrayView name)
     {
-        return CheckObject{Kind::Chunk, -1, -1, -1, QString::fromLatin1(name)};
+        return ObjectRef::forChunk(QString::fromLatin1(name));
     }
-    CheckObject cityObject(const CityRecord &city) const
+    ObjectRef cityObject(const CityRecord &city) const
     {
         const auto it = recordIndex_.find(city.data());
-        return CheckObject{Kind::City,
-                           it == recordIndex_.end() ? -1 : it->second,
-                           city.islandNumber(),
-                           city.slot(),
-                           {}};
+        return ObjectRef::forCity(city.islandNumber(), city.slot(),
+                                  it == recordIndex_.end() ? -1 : it->second);
     }
 
     // The chunks the load's walk decoded: up to the settings chunk.
@@ -122,7 +119,7 @@ private:
             qsizetype read = 0;
             for (const ScenarioChunk &chunk : chunks)
                 read += chunk.blockSize();
-            add(Severity::Error, CheckObject{},
+            add(Severity::Error, ObjectRef{},
                 chunks.endsAtMalformedHeader() ? msg::malformedHeader(read, chunks.unreadBytes())
                                                : msg::unreadTail(chunks.unreadBytes()));
         }
@@ -168,11 +165,11 @@ private:
         const RumoSzen::LoadReport &report = doc_.loadReport();
         for (const auto &island : doc_.displacedIslands()) {
             const int number = island->number();
-            add(Severity::Warning, CheckObject{Kind::Island, number, number, -1, {}},
+            add(Severity::Warning, ObjectRef::forIsland(number),
                 msg::islandNumberTwice(number, island->x(), island->y()));
         }
         for (int number : report.referencesWithoutTemplate)
-            add(Severity::Warning, CheckObject{Kind::Island, number, number, -1, {}},
+            add(Severity::Warning, ObjectRef::forIsland(number),
                 msg::referenceWithoutTemplate(number));
         if (report.layersWithoutIsland > 0)
             add(Severity::Warning, chunkObject(ChunkNames::IslandLayer),
@@ -184,7 +181,7 @@ private:
             if (!island)
                 continue;
             const TileRect b = *island->GetBounds();
-            const CheckObject object{Kind::Island, island->number(), island->number(), -1, {}};
+            const ObjectRef object = ObjectRef::forIsland(island->number());
             if (b.left < 0 || b.top < 0 || b.right > World::Width || b.bottom > World::Height)
                 add(Severity::Error, object,
                     msg::islandOutsideWorld(island->number(), b.left, b.top, b.right, b.bottom));
@@ -215,15 +212,12 @@ private:
             for (const TradingPostRecord &post : unplaced.tradingPosts) {
                 const auto it = recordIndex_.find(post.data());
                 add(Severity::Warning,
-                    CheckObject{Kind::TradingPost,
-                                it == recordIndex_.end() ? -1 : it->second,
-                                number,
-                                post.citySlot(),
-                                {}},
+                    ObjectRef::forTradingPost(number, post.citySlot(),
+                                              it == recordIndex_.end() ? -1 : it->second),
                     msg::tradingPostWithoutIsland(where));
             }
             if (!unplaced.deer.empty())
-                add(Severity::Warning, CheckObject{Kind::Deer, number, number, -1, {}},
+                add(Severity::Warning, ObjectRef::forDeer(number, number),
                     msg::deerWithoutIsland(qsizetype(unplaced.deer.size()), where));
         }
         // Rejected deer are counted per island named, however the records
@@ -240,7 +234,7 @@ private:
         }
         for (const DeerKey &key : deerOrder) {
             const auto [chunkIsland, named] = key;
-            add(Severity::Error, CheckObject{Kind::Deer, named, chunkIsland, -1, {}},
+            add(Severity::Error, ObjectRef::forDeer(chunkIsland, named),
                 msg::deerOfOtherIsland(deerCounts[key], chunkIsland, named));
         }
 
@@ -275,7 +269,7 @@ private:
         const auto &ships = doc_.Ships();
         for (size_t i = 0; i < ships.size(); ++i) {
             const ShipRecord &ship = ships[i];
-            const CheckObject object{Kind::Ship, int(i), -1, -1, {}};
+            const ObjectRef object = ObjectRef::forShip(int(i));
             const QString vehicle = msg::vehicle(ship.isCart(), int(i), ship.name());
             if (ship.owner() >= PlayerRecord::Count)
                 add(Severity::Error, object, msg::shipOwnerNoSlot(vehicle, ship.owner()));
@@ -291,8 +285,7 @@ private:
         const MissionArea missions = doc_.missions();
         const int empty = missions.usedCount();
         for (int m : missions.unsavedTexts())
-            add(Severity::Error, CheckObject{Kind::Mission, m, -1, -1, {}},
-                msg::missionTextLost(m, empty));
+            add(Severity::Error, ObjectRef::forMission(m), msg::missionTextLost(m, empty));
     }
 
     // Each name once, however often it occurs.
@@ -342,6 +335,8 @@ QString kindKey(Kind kind)
         return QStringLiteral("file");
     case Kind::Chunk:
         return QStringLiteral("chunk");
+    case Kind::Settings:
+        return QStringLiteral("settings");
     case Kind::Island:
         return QStringLiteral("island");
     case Kind::City:
@@ -407,8 +402,8 @@ QJsonArray ScenarioCheck::ToJson(const QList<Finding> &findings)
                          {"message", f.message}};
         if (f.object.kind == Kind::Chunk)
             json["object"] = f.object.chunk;
-        else if (f.object.id >= 0)
-            json["object"] = f.object.id;
+        else if (f.object.record >= 0)
+            json["object"] = f.object.record;
         else
             json["object"] = QJsonValue();
         if (f.object.kind == Kind::City || f.object.kind == Kind::TradingPost ||

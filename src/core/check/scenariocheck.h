@@ -1,35 +1,20 @@
 #pragma once
 
+#include "core/document/objectref.h"
+
 #include <QJsonArray>
 #include <QList>
 #include <QString>
 
 class RumoSzen;
 
-// What a finding of the check is about, so that the editor can show it:
-// the island on the map, the city or ship in the object tree, the page of a
-// player, a mission or the settings.
-struct CheckObject {
-    enum class Kind { File, Chunk, Island, City, TradingPost, Deer, Ship, Player, Mission };
-
-    Kind kind = Kind::File;
-    // Island number, the index of a city or trading post among the file's
-    // records of its kind (in reading order), ship index, player slot or
-    // mission index; -1 where there is none.
-    int id = -1;
-    // The island a city, trading post or deer record names; -1 for none.
-    int island = -1;
-    // The city slot of a city; -1 for none.
-    int slot = -1;
-    // The chunk name of a chunk finding.
-    QString chunk;
-};
-
 struct Finding {
     enum class Severity { Error, Warning, Information };
 
     Severity severity = Severity::Error;
-    CheckObject object;
+    // The island on the map, the city or ship in the object tree, the page
+    // of a player, a mission or the settings.
+    ObjectRef object;
     // One German sentence that names the object.
     QString message;
 

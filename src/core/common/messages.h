@@ -548,9 +548,4 @@ inline QString editCargo()
 {
     return QStringLiteral("Ladung ändern");
 }
-// The step that an edit of the control called `control` makes, for the
-// controls that name their edit better than the changed record does; empty
-// for the others.
-QString editOfControl(QStringView control);
-
 } // namespace msg

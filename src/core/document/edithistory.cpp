@@ -22,9 +22,6 @@ struct LayerChange {
     QByteArray after;
 };
 
-// The id of steps that merge with the step before them.
-constexpr int TypingId = 1;
-
 quintptr address(const uchar *at)
 {
     return reinterpret_cast<quintptr>(at);
@@ -41,16 +38,17 @@ public:
 
     void undo() override { apply(false); }
     void redo() override { apply(true); }
-    int id() const override { return typing_ < 0 ? -1 : TypingId; }
+    // The stack merges steps of one id only: the pieces of one typing.
+    int id() const override { return typing_ < 0 ? -1 : typing_; }
 
-    // The next piece of the same typing joins this step: the bytes before
-    // are this step's, the bytes after the next one's. Typing that brought
-    // everything back leaves a step that changes nothing, which the stack
-    // then drops.
+    // The next piece of the same typing joins this step when it changed the
+    // same record: the bytes before are this step's, the bytes after the
+    // next one's. Typing that brought everything back leaves a step that
+    // changes nothing, which the stack then drops.
     bool mergeWith(const QUndoCommand *command) override
     {
         const auto *next = static_cast<const RecordEdit *>(command);
-        if (next->typing_ != typing_ || !(next->target() == target_))
+        if (!(next->target() == target_))
             return false;
         for (const ByteChange &change : next->bytes)
             joinBytes(change);
@@ -74,7 +72,7 @@ public:
     bool campaignChanged = false;
     int campaignBefore = -1;
     int campaignAfter = -1;
-    void setTarget(const EditTarget &target) { target_ = target; }
+    void setTarget(const ObjectRef &target) { target_ = target; }
 
 private:
     // Joins a change to the ranges of this step that it overlaps; one that
@@ -127,7 +125,7 @@ private:
         layers.push_back(next);
     }
 
-    // The key of the typing this step records; -1 for other edits.
+    // The key of the typing this step records, its id; -1 for other edits.
     int typing_;
 
     void apply(bool forward)
@@ -144,32 +142,35 @@ private:
     }
 };
 
-QString textFor(const EditTarget &target, const RumoSzen &doc)
+QString textFor(const ObjectRef &target, const RumoSzen &doc)
 {
-    switch (target.page) {
-    case EditTarget::Page::Settings:
+    using Kind = ObjectRef::Kind;
+    switch (target.kind) {
+    case Kind::Settings:
         return msg::editSettings();
-    case EditTarget::Page::Missions:
-        return msg::editMission(target.index + 1);
-    case EditTarget::Page::Players:
-        return msg::editPlayer(target.index + 1);
-    case EditTarget::Page::Map:
+    case Kind::Mission:
+        return msg::editMission(target.record + 1);
+    case Kind::Player:
+        return msg::editPlayer(target.record + 1);
+    case Kind::Ship:
+        if (target.record >= 0 && size_t(target.record) < doc.Ships().size())
+            return msg::editShip(doc.Ships()[size_t(target.record)].name());
+        break;
+    case Kind::City:
+        if (const Insel *island = doc.island(target.island)) {
+            if (const CityRecord city = island->cityInSlot(target.slot))
+                return msg::editCity(city.name());
+        }
+        break;
+    case Kind::TradingPost:
+        return msg::editTradingPost(target.island);
+    case Kind::File:
+    case Kind::Chunk:
+    case Kind::Island:
+    case Kind::Deer:
         break;
     }
-    if (target.record) {
-        for (const ShipRecord &ship : doc.Ships()) {
-            if (ship.data() == target.record)
-                return msg::editShip(ship.name());
-        }
-        if (target.island) {
-            for (const CityRecord &city : target.island->cities()) {
-                if (city.data() == target.record)
-                    return msg::editCity(city.name());
-            }
-            return msg::editTradingPost(target.island->number());
-        }
-    }
-    return msg::editIsland(target.island ? target.island->number() : 0);
+    return msg::editIsland(std::max(target.island, 0));
 }
 
 } // namespace
@@ -177,36 +178,10 @@ QString textFor(const EditTarget &target, const RumoSzen &doc)
 std::vector<RecordSnapshot::Block> RecordSnapshot::BlocksOf(RumoSzen &doc)
 {
     std::vector<Block> blocks;
-    auto add = [&blocks](uchar *bytes, int size, const EditTarget &target) {
-        const qsizetype copyAt =
-            blocks.empty() ? 0 : blocks.back().copyAt + qsizetype(blocks.back().size);
-        blocks.push_back(Block{bytes, size, target, copyAt});
-    };
-    // In the order in which a changed block names the step: a mission edit
-    // also assigns player slots, a new city owner also changes the island.
-    add(doc.settingsArea_.data(), ScenarioSettings::Size, {EditTarget::Page::Settings});
-    for (int m = 0; m < MissionRecord::Count; ++m)
-        add(doc.missions().mission(m).data(), MissionRecord::Size, {EditTarget::Page::Missions, m});
-    for (int p = 0; p < PlayerRecord::Count; ++p)
-        add(doc.players().player(p).data(), PlayerRecord::Size, {EditTarget::Page::Players, p});
-    for (const ShipRecord &ship : doc.ships_)
-        add(ship.data(), ShipRecord::Size, {EditTarget::Page::Map, -1, nullptr, ship.data()});
-    for (const auto &island : doc.islands_) {
-        if (!island)
-            continue;
-        for (const CityRecord &city : island->cities()) {
-            if (city)
-                add(city.data(), CityRecord::Size,
-                    {EditTarget::Page::Map, -1, island.get(), city.data()});
-        }
-        for (const TradingPostRecord &post : island->tradingPosts()) {
-            // The stock dialog is opened from the post's city.
-            const CityRecord city = island->cityInSlot(post.citySlot());
-            add(post.data(), TradingPostRecord::Size,
-                {EditTarget::Page::Map, -1, island.get(), city ? city.data() : post.data()});
-        }
-        add(island->record().data(), IslandRecord::Size,
-            {EditTarget::Page::Map, -1, island.get(), nullptr});
+    qsizetype copyAt = 0;
+    for (const RumoSzen::EditableBlock &block : doc.editableBlocks()) {
+        blocks.push_back(Block{block.bytes, block.size, block.object, copyAt});
+        copyAt += block.size;
     }
     return blocks;
 }
@@ -220,11 +195,11 @@ void RecordSnapshot::Take(RumoSzen &doc)
     for (const Block &block : blocks_)
         std::memcpy(bytes_.data() + block.copyAt, block.bytes, size_t(block.size));
     layers_.clear();
-    for (const auto &island : doc.islands_) {
+    for (const auto &island : doc.Islands()) {
         if (!island)
             continue;
         for (const auto &layer : island->layers())
-            layers_.emplace_back(layer.get(), layer->sharedTiles());
+            layers_.push_back(Layer{layer.get(), layer->sharedTiles(), island->number()});
     }
     campaign_ = doc.CampaignNumber();
 }
@@ -233,7 +208,7 @@ std::unique_ptr<DocumentEdit> RecordSnapshot::ChangesSince(RumoSzen &doc, const 
                                                            int typing) const
 {
     auto edit = std::make_unique<RecordEdit>(doc, text, typing);
-    std::optional<EditTarget> target;
+    std::optional<ObjectRef> target;
     const std::vector<Block> now = BlocksOf(doc);
     // Steps that add or remove records (an island's deletion) take a new
     // snapshot, so both lists hold the same blocks.
@@ -256,22 +231,22 @@ std::unique_ptr<DocumentEdit> RecordSnapshot::ChangesSince(RumoSzen &doc, const 
             block.bytes + first, QByteArray(reinterpret_cast<const char *>(old + first), length),
             QByteArray(reinterpret_cast<const char *>(block.bytes + first), length)});
         if (!target)
-            target = block.target;
+            target = block.object;
     }
-    for (const auto &[layer, before] : layers_) {
+    for (const auto &[layer, before, island] : layers_) {
         const QByteArray after = layer->sharedTiles();
         if (after.constData() == before.constData() || after == before)
             continue;
         edit->layers.push_back(LayerChange{layer, before, after});
         if (!target)
-            target = EditTarget{EditTarget::Page::Map, -1, layer->owner(), nullptr};
+            target = ObjectRef::forIsland(island);
     }
     if (doc.CampaignNumber() != campaign_) {
         edit->campaignChanged = true;
         edit->campaignBefore = campaign_;
         edit->campaignAfter = doc.CampaignNumber();
         if (!target)
-            target = EditTarget{EditTarget::Page::Settings};
+            target = ObjectRef::forSettings();
     }
     if (!target)
         return nullptr;
@@ -284,7 +259,7 @@ std::unique_ptr<DocumentEdit> RecordSnapshot::ChangesSince(RumoSzen &doc, const 
 IslandMoveEdit::IslandMoveEdit(RumoSzen &doc, Insel &island, QPoint delta)
     : DocumentEdit(doc, msg::moveIsland(island.number())), island_(island), delta_(delta)
 {
-    target_ = EditTarget{EditTarget::Page::Map, -1, &island, nullptr};
+    target_ = ObjectRef::forIsland(island.number());
 }
 
 void IslandMoveEdit::undo()
@@ -306,7 +281,7 @@ void IslandMoveEdit::redo()
 IslandDeleteEdit::IslandDeleteEdit(RumoSzen &doc, Insel &island)
     : DocumentEdit(doc, msg::deleteIsland(island.number())), number_(island.number())
 {
-    target_ = EditTarget{EditTarget::Page::Map, -1, &island, nullptr};
+    target_ = ObjectRef::forIsland(island.number());
 }
 
 void IslandDeleteEdit::undo()
@@ -325,7 +300,7 @@ IslandInsertEdit::IslandInsertEdit(RumoSzen &doc, std::unique_ptr<Insel> island)
     : DocumentEdit(doc, msg::insertIsland(island->number())), number_(island->number()),
       kept_(std::move(island))
 {
-    target_ = EditTarget{EditTarget::Page::Map, -1, kept_.get(), nullptr};
+    target_ = ObjectRef::forIsland(number_);
 }
 
 IslandInsertEdit::~IslandInsertEdit() = default;

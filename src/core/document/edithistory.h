@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/document/objectref.h"
+
 #include <QByteArray>
 #include <QPoint>
 #include <QString>
@@ -11,29 +13,17 @@ class Insel;
 class Inselhaus;
 class RumoSzen;
 
-// What an edit concerns: the page that shows it and the object to select
-// there, so that undo and redo can put it in front of the user.
-struct EditTarget {
-    enum class Page { Map, Settings, Missions, Players };
-    Page page = Page::Map;
-    // The mission (0..3) or the player slot (0..6) of those pages.
-    int index = -1;
-    // On the map: the island, and the city or ship record in it.
-    const Insel *island = nullptr;
-    const uchar *record = nullptr;
-
-    friend bool operator==(const EditTarget &, const EditTarget &) = default;
-};
-
 // One step of a document's undo stack.
 class DocumentEdit : public QUndoCommand {
 public:
     explicit DocumentEdit(RumoSzen &doc, const QString &text) : doc_(doc) { setText(text); }
-    EditTarget target() const { return target_; }
+    // What the step changed, for the editor to put it in front of the user
+    // after undo and redo.
+    ObjectRef target() const { return target_; }
 
 protected:
     RumoSzen &doc_;
-    EditTarget target_;
+    ObjectRef target_;
 };
 
 // The bytes that the editor changes in place (the settings, player and
@@ -49,7 +39,8 @@ public:
     // Steps with the same `typing` key (0 or more; -1 for none) that change
     // the same record merge into one when pushed one after the other: the
     // editor gives each stay in a text field its own key, so the typing there
-    // is one step however often it was recorded.
+    // is one step however often it was recorded. The key is the step's id(),
+    // by which the editor knows its typing's step on top of the stack.
     std::unique_ptr<DocumentEdit> ChangesSince(RumoSzen &doc, const QString &text,
                                                int typing = -1) const;
 
@@ -57,15 +48,21 @@ private:
     struct Block {
         uchar *bytes = nullptr;
         int size = 0;
-        EditTarget target;
+        ObjectRef object;
         // Offset of its copy in bytes_.
         qsizetype copyAt = 0;
     };
     static std::vector<Block> BlocksOf(RumoSzen &doc);
 
+    struct Layer {
+        Inselhaus *layer = nullptr;
+        QByteArray tiles;
+        int island = -1;
+    };
+
     std::vector<Block> blocks_;
     QByteArray bytes_;
-    std::vector<std::pair<Inselhaus *, QByteArray>> layers_;
+    std::vector<Layer> layers_;
     int campaign_ = -1;
 };
 

@@ -89,6 +89,38 @@ void RumoSzen::StepApplied()
     baseline_.Take(*this);
 }
 
+std::vector<RumoSzen::EditableBlock> RumoSzen::editableBlocks()
+{
+    std::vector<EditableBlock> blocks;
+    blocks.push_back({settingsArea_.data(), ScenarioSettings::Size, ObjectRef::forSettings()});
+    for (int m = 0; m < MissionRecord::Count; ++m)
+        blocks.push_back(
+            {missions().mission(m).data(), MissionRecord::Size, ObjectRef::forMission(m)});
+    for (int p = 0; p < PlayerRecord::Count; ++p)
+        blocks.push_back({players().player(p).data(), PlayerRecord::Size, ObjectRef::forPlayer(p)});
+    for (size_t i = 0; i < ships_.size(); ++i)
+        blocks.push_back({ships_[i].data(), ShipRecord::Size, ObjectRef::forShip(int(i))});
+    for (const auto &island : islands_) {
+        if (!island)
+            continue;
+        const int number = island->number();
+        for (const CityRecord &city : island->cities()) {
+            if (city)
+                blocks.push_back(
+                    {city.data(), CityRecord::Size, ObjectRef::forCity(number, city.slot())});
+        }
+        for (const TradingPostRecord &post : island->tradingPosts()) {
+            const CityRecord city = island->cityInSlot(post.citySlot());
+            blocks.push_back({post.data(), TradingPostRecord::Size,
+                              city ? ObjectRef::forCity(number, city.slot())
+                                   : ObjectRef::forTradingPost(number, post.citySlot())});
+        }
+        blocks.push_back(
+            {island->record().data(), IslandRecord::Size, ObjectRef::forIsland(number)});
+    }
+    return blocks;
+}
+
 void RumoSzen::syncChangeCount()
 {
     if (changeCount_ != stepsFromClean()) {

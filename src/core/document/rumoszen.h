@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/document/edithistory.h"
+#include "core/document/objectref.h"
 #include "core/document/scenariosettings.h"
 #include "core/format/chunkfile.h"
 #include "core/goods/shiprecord.h"
@@ -92,14 +93,29 @@ public:
     QUndoStack *undoStack() { return &undoStack_; }
     // Records what the editor wrote into the records since the last step as
     // one step called `text` (empty: named after the first changed record).
-    // Steps of the same `typing` key (-1: none) that change the same record
-    // one after the other become one step. False when nothing changed; the
+    // Steps of the same `typing` key (-1: none), their id(), that change the
+    // same record one after the other become one step. False when nothing changed; the
     // count of edits under way is dropped either way.
     bool RecordChanges(const QString &text = QString(), int typing = -1);
     // Records a move already made (a whole drag or one arrow-key step).
     void RecordIslandMove(Insel &island, int dx, int dy);
     // Called by the stack's steps after each undo and redo.
     void StepApplied();
+
+    // A run of record bytes that the editor changes in place, and the object
+    // an undo step that changes them concerns.
+    struct EditableBlock {
+        uchar *bytes = nullptr;
+        int size = 0;
+        ObjectRef object;
+    };
+    // The settings, mission and player areas, every ship record and, island
+    // by island, its city, trading post and island records: the bytes an
+    // undo step compares. In this order, so that the first block that
+    // changed names the step: a mission edit also assigns player slots, a new
+    // city owner also changes the island record. A trading post stands for
+    // its city, whose editor opens the stock dialog.
+    std::vector<EditableBlock> editableBlocks();
 
     QString FilePath() const { return filePath_; }
     QString FileName() const { return fileName_; }
@@ -198,7 +214,6 @@ signals:
     void modifiedChanged(int count);
 
 private:
-    friend class RecordSnapshot;
     friend class IslandDeleteEdit;
     friend class IslandInsertEdit;
     friend class ScenarioReader;

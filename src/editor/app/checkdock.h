@@ -34,7 +34,7 @@ public:
     QTreeWidget *list() const { return list_; }
 
 signals:
-    void objectRequested(const CheckObject &object);
+    void objectRequested(const ObjectRef &object);
 
 protected:
     void showEvent(QShowEvent *event) override;

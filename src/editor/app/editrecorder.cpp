@@ -1,17 +1,15 @@
 #include "editor/app/editrecorder.h"
 
-#include "core/common/messages.h"
 #include "core/document/rumoszen.h"
+#include "editor/app/stepnames.h"
 #include "editor/widgets/numerickeyfilter.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextDocument>
 #include <QTextEdit>
-#include <QToolButton>
 #include <QUndoStack>
 #include <utility>
 
@@ -76,7 +74,7 @@ void EditRecorder::controlChanged(const QString &named)
         Record();
         return;
     }
-    Record(named.isEmpty() ? StepOf(lastInput_) : named);
+    Record(named.isEmpty() ? StepNames::of(lastInput_) : named);
     lastInput_ = nullptr;
 }
 
@@ -86,8 +84,10 @@ void EditRecorder::Record(const QString &text)
         return;
     const bool typing = field_ && textOf(field_) != fieldText_;
     QUndoStack *stack = doc_->undoStack();
+    // The typing's step carries its key as its id; later pieces merge into
+    // it as long as it is on top.
     const bool stepOnTop =
-        stepAt_ > 0 && stack->index() == stepAt_ && stack->command(stepAt_ - 1) == step_;
+        stack->index() > 0 && stack->command(stack->index() - 1)->id() == typing_;
     if (typing && stepOnTop && textOf(field_) == startText_) {
         // Typing that came back to where it began takes its step away: undone,
         // the step puts back every byte the typing wrote (a record's bytes
@@ -96,7 +96,6 @@ void EditRecorder::Record(const QString &text)
         auto *nothing = new QUndoCommand;
         nothing->setObsolete(true);
         stack->push(nothing);
-        stepAt_ = 0;
     }
     if (typing)
         field_->setProperty(NumericKeyFilter::TypingProperty, true);
@@ -104,13 +103,8 @@ void EditRecorder::Record(const QString &text)
     if (typing)
         field_->setProperty(NumericKeyFilter::TypingProperty, QVariant());
     if (typing) {
-        if (doc_->RecordChanges(StepOf(field_), typing_)) {
+        if (doc_->RecordChanges(StepNames::of(field_), typing_))
             typed_ = true;
-            if (!stepOnTop && stack->index() > 0) {
-                stepAt_ = stack->index();
-                step_ = stack->command(stepAt_ - 1);
-            }
-        }
     } else {
         doc_->RecordChanges(text);
     }
@@ -148,19 +142,6 @@ EditRecorder::Quiet::~Quiet()
     recorder_.fieldText_ = textOf(recorder_.field_);
 }
 
-QString EditRecorder::StepOf(const QWidget *control)
-{
-    for (const QWidget *w = control; w && !w->isWindow(); w = w->parentWidget()) {
-        QString step = msg::editOfControl(w->objectName());
-        if (const auto *button = qobject_cast<const QToolButton *>(w);
-            step.isEmpty() && button && button->defaultAction())
-            step = msg::editOfControl(button->defaultAction()->objectName());
-        if (!step.isEmpty())
-            return step;
-    }
-    return QString();
-}
-
 bool EditRecorder::eventFilter(QObject *watched, QEvent *event)
 {
     if (!isInput(event->type()) || !watched->isWidgetType())
@@ -190,7 +171,6 @@ void EditRecorder::enter(QWidget *field)
     ++typing_;
     fieldText_ = startText_ = textOf(field);
     typed_ = false;
-    stepAt_ = 0;
 }
 
 QString EditRecorder::textOf(const QWidget *field)

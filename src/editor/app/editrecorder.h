@@ -5,7 +5,6 @@
 #include <QString>
 #include <functional>
 
-class QUndoCommand;
 class QWidget;
 class RumoSzen;
 
@@ -62,10 +61,6 @@ public:
         bool was_;
     };
 
-    // The step's name for an edit in `control`; empty when neither it nor a
-    // widget around it names one.
-    static QString StepOf(const QWidget *control);
-
 protected:
     // Notes which control the user works in.
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -85,17 +80,15 @@ private:
     std::function<void()> commit_;
     QPointer<RumoSzen> doc_;
 
-    // The text field the user is typing in, the key of this stay in it, what
-    // it showed at the last step, and whether typing there made a step yet.
+    // The text field the user is typing in, the key of this stay in it (the
+    // id of the typing's step), what it showed at the last step, and whether
+    // typing there made a step yet.
     QPointer<QWidget> field_;
     int typing_ = 0;
     QString fieldText_;
     bool typed_ = false;
-    // What the field showed when the user entered it, and the typing's step:
-    // its place on the stack (0: none yet) and the step itself.
+    // What the field showed when the user entered it.
     QString startText_;
-    int stepAt_ = 0;
-    const QUndoCommand *step_ = nullptr;
     // The widget that got the last click or key press, whose name names a
     // step it makes.
     QPointer<QWidget> lastInput_;

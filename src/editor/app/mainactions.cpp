@@ -1,11 +1,17 @@
 #include "editor/app/mainactions.h"
 
 #include "core/common/messages.h"
+#include "core/document/rumoszen.h"
 #include "core/islands/insel.h"
 
 #include <QAction>
 #include <QIcon>
 #include <QKeySequence>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QUndoStack>
 
 namespace {
 
@@ -104,6 +110,28 @@ MainActions::MainActions(QObject *owner)
                                 "Szenarios nicht zusammenpasst"));
 }
 
+void MainActions::Follow(RumoSzen *doc, const Insel *selected) const
+{
+    const bool open = doc != nullptr;
+    const Insel *island = open ? selected : nullptr;
+    save->setEnabled(open && doc->IsModified());
+    saveAs->setEnabled(open);
+    revert->setEnabled(open && doc->IsModified());
+    saveInsel->setEnabled(open && island);
+    saveMapPicture->setEnabled(open);
+    ShowDeleteIsland(island, open && island && doc->CanDeleteIsland(*island));
+    insertIsland->setEnabled(open);
+    duplicateIsland->setEnabled(open && island);
+    QUndoStack *stack = open ? doc->undoStack() : nullptr;
+    undo->setEnabled(open && stack->canUndo());
+    // Names of cities and ships may hold an "&", which is no mnemonic here.
+    auto literal = [](QString text) { return text.replace(QLatin1Char('&'), QLatin1String("&&")); };
+    undo->setText(literal(msg::undoStep(stack ? stack->undoText() : QString())));
+    redo->setEnabled(open && stack->canRedo());
+    redo->setText(literal(msg::redoStep(stack ? stack->redoText() : QString())));
+    check->setEnabled(open);
+}
+
 void MainActions::ShowDeleteIsland(const Insel *selected, bool deletable) const
 {
     deleteIsland->setEnabled(deletable);
@@ -113,4 +141,61 @@ void MainActions::ShowDeleteIsland(const Insel *selected, bool deletable) const
     else if (!deletable)
         why = msg::deleteIslandHasCities(selected->number());
     setHint(deleteIsland, why.isEmpty() ? QStringLiteral("Insel löschen") : why);
+}
+
+QMenu *MainActions::PlaceIn(QMainWindow *window) const
+{
+    QMenu *fileMenu = window->menuBar()->addMenu(QStringLiteral("&Datei"));
+    fileMenu->setObjectName(QStringLiteral("MainMenu1"));
+    fileMenu->addAction(open);
+    QMenu *recentMenu = fileMenu->addMenu(QStringLiteral("&Zuletzt geöffnet"));
+    recentMenu->setObjectName(QStringLiteral("RecentMenu"));
+    fileMenu->addActions({save, saveAs, revert});
+    fileMenu->addSeparator();
+    fileMenu->addAction(saveMapPicture);
+    fileMenu->addSeparator();
+    fileMenu->addAction(gameFolder);
+    fileMenu->addSeparator();
+    fileMenu->addAction(check);
+    fileMenu->addSeparator();
+    fileMenu->addAction(exit);
+    QMenu *editMenu = window->menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
+    editMenu->setObjectName(QStringLiteral("EditMenu"));
+    editMenu->addActions({undo, redo});
+    editMenu->addSeparator();
+    editMenu->addActions({insertIsland, duplicateIsland, deleteIsland});
+
+    QMenu *helpMenu = window->menuBar()->addMenu(QStringLiteral("&Hilfe"));
+    helpMenu->setObjectName(QStringLiteral("HelpMenu"));
+    helpMenu->addAction(help);
+    helpMenu->addSeparator();
+    helpMenu->addActions({about, aboutQt});
+
+    QToolBar *bar = window->addToolBar(QStringLiteral("Werkzeuge"));
+    bar->setObjectName(QStringLiteral("ToolBar1"));
+    bar->setMovable(false);
+    bar->setIconSize(QSize(31, 30));
+    bar->setFixedHeight(42);
+    bar->addActions({open, save, saveAs, revert});
+    bar->addSeparator();
+    bar->addActions({insertIsland, saveInsel, deleteIsland});
+    bar->addSeparator();
+    bar->addActions({undo, redo});
+    bar->addSeparator();
+    bar->addAction(exit);
+    for (QAction *action : bar->actions()) {
+        if (QWidget *button = bar->widgetForAction(action); button && !action->isSeparator())
+            button->setFixedSize(38, 36);
+    }
+    return recentMenu;
+}
+
+QMenu *MainActions::MakeIslandMenu(QWidget *parent) const
+{
+    auto *menu = new QMenu(parent);
+    menu->setObjectName(QStringLiteral("InselPopup"));
+    menu->addActions({saveInsel, deleteIsland});
+    menu->addSeparator();
+    menu->addActions({insertIsland, duplicateIsland});
+    return menu;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/app/fileactions.h"
 #include "editor/app/mainactions.h"
 
 #include <QMainWindow>
@@ -10,9 +11,9 @@
 class CheckDock;
 class DocumentPage;
 class EditRecorder;
-struct CheckObject;
 class FolderTree;
 class MapPage;
+class Navigator;
 class QAction;
 class RecentFiles;
 class QSettings;
@@ -21,6 +22,7 @@ class QLabel;
 class QMenu;
 class QTabWidget;
 class RumoSzen;
+class StatusLine;
 class TKampForm;
 class TSchiffWaren;
 class TWareForm;
@@ -29,11 +31,12 @@ class TabAuftraege;
 class TabSettings;
 class TabSpieler;
 class Insel;
-struct EditTarget;
 
 // The editor's one main window: the folder tree on the left, the pages of
-// the open scenario on the right, the file actions in menu and tool bar.
-class TMainForm : public QMainWindow {
+// the open scenario on the right, the file actions in menu and tool bar. It
+// owns the document and shows it; the file flows are the file actions', the
+// recording of steps the edit recorder's.
+class TMainForm : public QMainWindow, private FileActions::Window {
     Q_OBJECT
 
 public:
@@ -53,20 +56,17 @@ public:
     void OpenAndSelect(const QString &path);
     // Selects a folder in the folder tree, as the user would (the open
     // scenario is closed first, asking about unsaved changes).
-    void SelectFolder(const QString &folder);
+    void SelectFolder(const QString &folder) override;
 
     // The last opened files, newest first.
     QStringList RecentFiles() const;
 
-    RumoSzen *document() const { return doc_.get(); }
-    QString CurrentFolder() const { return currentFolder_; }
+    RumoSzen *document() const override { return doc_.get(); }
+    QString CurrentFolder() const override { return currentFolder_; }
 
     // The file's name and a change mark; Qt adds the program's name:
     // "test.szs* — Tobrel's Brim Marbolt".
     void UpdateTitle();
-    // Shortens `path` for a field `width` pixels wide in `metrics`: leading
-    // folders give way to "..." one by one.
-    static QString ShortenPath(const QString &path, int width, const QFontMetrics &metrics);
 
 public slots:
     // A control changed the open document: one step of the undo stack, or a
@@ -91,18 +91,18 @@ private:
     TWareForm &wareForm();
     TSchiffWaren &schiffWaren();
     void setPagesEnabled(bool enabled);
+    // What the file actions ask of the window.
+    Insel *SelectedIsland() const override;
+    void recordEdits() override { RecordEdit(); }
+    void commitMissions() override;
+    void holdRepaints(bool held) override;
+    void adoptDocument(std::unique_ptr<RumoSzen> doc, const QString &path) override;
+    void discardDocument() override;
     // No document: the start screen, the pages empty and disabled, the status
     // line cleared.
-    void showNoDocument();
-    Insel *SelectedIsland() const;
-    // Commits the pages into the document, then saves it.
-    bool SaveDocument(const QString &path);
-    // Asks before a save that would not keep some mission text; false when
-    // the user cancels.
-    bool MissionTextsMayBeLost();
-    // The status line's first panel shows `path`, shortened to fit.
-    void ShowPath(const QString &path);
-    void discardDocument();
+    void showNoDocument() override;
+    void showSavedAs(const QString &path) override;
+    void selectInFolderTree(const QString &path) override;
     // The remembered window, folder and game folder.
     void restoreSettings();
     void saveWindowSettings();
@@ -115,30 +115,20 @@ private:
     // `text` (empty: named after the changed record).
     void RecordEdit(const QString &text = QString());
     // Undoes (`back`) or redoes one step, after the typing under way ends
-    // its step, and shows what it concerns.
+    // its step; then every page shows the records again, and the page and
+    // object that the step concerned are selected.
     void TakeStep(bool back);
-    // After undo or redo: every page shows the records again, and the page
-    // and object that the step concerned are selected.
-    void ShowStep(const EditTarget &target);
     // Whether the undo or redo key `keys` pressed in the text field `field`
     // belongs to the field rather than to the document's steps.
     bool FieldTakesKey(const QWidget *field, QKeyCombination keys) const;
 
-    void OpenActionExecute();
-    void SaveActionExecute();
-    void SaveAsActionExecute();
-    void RevertActionExecute();
-    void SaveInselActionExecute();
     // Commits the pages and lists the findings of the scenario check.
-    void CheckActionExecute();
-    // Selects a finding's object on the map or shows its page.
-    void ShowCheckObject(const CheckObject &object);
+    void checkScenario();
     void MainPageControlChanging(int index);
     void StShellTreeView1FolderSelected(const QString &path);
 
     std::unique_ptr<RumoSzen> doc_;
     QString currentFolder_;
-    QString saveAsFolder_;
 
     const MainActions actions_{this};
     QMenu *inselPopup_ = nullptr;
@@ -161,8 +151,11 @@ private:
     TWarenAuswahl *warenAuswahl_ = nullptr;
     TSchiffWaren *schiffWaren_ = nullptr;
     CheckDock *checkDock_ = nullptr;
-    QLabel *status_[3] = {};
+    StatusLine *statusLine_ = nullptr;
 
+    FileActions *fileActions_ = nullptr;
     // Makes the steps of the open document's undo stack.
     EditRecorder *recorder_ = nullptr;
+    // Shows what a step changed or a finding is about.
+    std::unique_ptr<Navigator> navigator_;
 };

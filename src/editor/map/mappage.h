@@ -12,6 +12,7 @@
 class CityEditor;
 class Insel;
 class IslandPlacer;
+class MapInteraction;
 class ShipEditor;
 class ZoomBar;
 class MapPanel;
@@ -25,8 +26,9 @@ class RumoSzen;
 // The page "Karte": the world map (with the start screen over it until the
 // first scenario is loaded), the object tree on the right and the editors of
 // the selected city or ship below. Clicks, hovering, dragging and nudging
-// islands happen here, each move one step of the document's undo stack; the
-// main window's actions call in for delete and export.
+// islands are the map interaction's, each move one step of the document's
+// undo stack; the main window's actions call in for delete, insert and
+// duplicate.
 class MapPage : public DocumentPage {
     Q_OBJECT
 
@@ -93,13 +95,8 @@ signals:
     void islandMenuRequested(QPoint globalPos);
 
 private:
-    QWidget *makeStartScreen();
+    // The toggles, the zoom bar and the object tree right of the map.
     QWidget *makeSidePanel();
-    void MapPressed(QPoint tile, Qt::MouseButton button);
-    void MapHovered(QPoint tile);
-    void MapDragStep(QPoint tile);
-    void MapDropped(QPoint tile);
-    void MapDragCancelled();
     // Before the tree's selection moves: the editors write into what is left.
     void ObjectTreeChanging(QTreeWidgetItem *left);
     // After it moved: the editor of the new selection is filled.
@@ -110,17 +107,17 @@ private:
     void BeginPlacing(std::unique_ptr<Insel> island);
     void Place();
     void CancelPlacing();
-    // Moves an island and keeps the map up to date; the document's answer.
-    // A move that is taken back at once goes to the document directly, so
-    // that the refused place is never drawn.
-    bool Move(Insel &island, QPoint step);
 
     RumoSzen *doc_ = nullptr;
-    MapPanel *panel9_ = nullptr;
-    MapView *paintBox_ = nullptr;
+    // The map, scrolled and zoomed in its panel ("Panel9"), with the start
+    // screen over it until the first load.
+    MapPanel *mapPanel_ = nullptr;
+    MapView *mapView_ = nullptr;
     QWidget *startScreen_ = nullptr;
-    QWidget *panel5_ = nullptr;
-    QWidget *panel8_ = nullptr;
+    // Right of the map ("Panel5"), and below it the city and ship editors
+    // ("Panel8").
+    QWidget *sidePanel_ = nullptr;
+    QWidget *editorPanel_ = nullptr;
     QToolButton *btStaedte_ = nullptr;
     QToolButton *btSchiffe_ = nullptr;
     ZoomBar *zoomBar_ = nullptr;
@@ -130,8 +127,6 @@ private:
     ShipEditor *shipEditor_ = nullptr;
 
     WorldPicture picture_;
-    QPoint dragOrigin_;
-    QPoint dragLast_;
-    Insel *dragIsland_ = nullptr;
     std::unique_ptr<IslandPlacer> placer_;
+    MapInteraction *interaction_ = nullptr;
 };

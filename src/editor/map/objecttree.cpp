@@ -2,65 +2,14 @@
 
 #include "core/common/ansitext.h"
 #include "core/document/rumoszen.h"
+#include "editor/widgets/drawnicons.h"
 
-#include <QPainter>
-#include <QPainterPath>
 #include <array>
 
 namespace {
 
 constexpr int kObjectRole = Qt::UserRole;
 constexpr int kKindRole = Qt::UserRole + 1;
-
-QIcon drawn(const std::function<void(QPainter &)> &draw)
-{
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    draw(painter);
-    return QIcon(pixmap);
-}
-
-// A pennant in a player colour.
-QIcon colourPicture(const QColor &colour)
-{
-    return drawn([&](QPainter &p) {
-        p.setPen(QPen(QColor(60, 60, 60), 1));
-        p.drawLine(QPointF(3.5, 1.5), QPointF(3.5, 15));
-        QPainterPath flag;
-        flag.moveTo(4, 2);
-        flag.lineTo(14.5, 5.5);
-        flag.lineTo(4, 9.5);
-        flag.closeSubpath();
-        p.setBrush(colour);
-        p.drawPath(flag);
-    });
-}
-
-QIcon islandPicture()
-{
-    return drawn([](QPainter &p) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(120, 170, 230));
-        p.drawEllipse(QRectF(0.5, 7, 15, 8));
-        p.setPen(QPen(QColor(90, 70, 40), 1));
-        p.setBrush(QColor(225, 195, 120));
-        p.drawEllipse(QRectF(3, 8, 10, 5));
-        p.setBrush(QColor(60, 150, 60));
-        p.drawEllipse(QRectF(5, 3, 6, 6));
-    });
-}
-
-QIcon folderPicture()
-{
-    return drawn([](QPainter &p) {
-        p.setPen(QPen(QColor(120, 90, 30), 1));
-        p.setBrush(QColor(240, 200, 90));
-        p.drawRect(QRectF(1.5, 4.5, 13, 9));
-        p.drawRect(QRectF(1.5, 2.5, 5, 2));
-    });
-}
 
 // Sorts islands by number and everything else by its text, byte by byte in
 // the game's character set, so "Z" comes before "a" and "Ä" after both.
@@ -129,7 +78,7 @@ ObjectTree::ObjectTree(QWidget *parent) : QTreeWidget(parent)
     shipsNode_ = new ObjectTreeItem(this, QStringLiteral("Schiffe und Karren"));
     for (QTreeWidgetItem *root : {islandsNode_, shipsNode_}) {
         root->setData(0, kKindRole, int(Kind::Root));
-        root->setIcon(0, folderPicture());
+        root->setIcon(0, DrawnIcons::folder());
     }
 }
 
@@ -171,14 +120,14 @@ void ObjectTree::RefreshPictures(RumoSzen *doc)
 {
     if (!doc)
         return;
-    static const QIcon island = islandPicture();
+    static const QIcon island = DrawnIcons::island();
     // One pennant per player index a record can name, drawn once.
     const PlayerArea players = doc->players();
     std::array<QIcon, 256> pennants;
     auto colourOf = [&](int owner) -> const QIcon & {
         QIcon &icon = pennants[size_t(owner & 0xFF)];
         if (icon.isNull())
-            icon = colourPicture(players.mapColourOf(owner));
+            icon = DrawnIcons::pennant(players.mapColourOf(owner));
         return icon;
     };
     for (int i = 0; i < islandsNode_->childCount(); ++i) {

@@ -1,36 +1,12 @@
 #include "editor/map/zoombar.h"
 
 #include "editor/map/mappanel.h"
+#include "editor/widgets/drawnicons.h"
 
 #include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPainter>
 #include <QToolButton>
-
-namespace {
-
-// A magnifying glass with a plus or a minus in it.
-QIcon magnifier(bool plus)
-{
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QColor ink(50, 50, 50);
-    p.setPen(QPen(ink, 2.5));
-    p.setBrush(QColor(225, 235, 250));
-    p.drawEllipse(QPointF(13, 13), 9, 9);
-    p.setPen(QPen(ink, 4, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(20, 20), QPointF(28, 28));
-    p.setPen(QPen(ink, 2.5));
-    p.drawLine(QPointF(8.5, 13), QPointF(17.5, 13));
-    if (plus)
-        p.drawLine(QPointF(13, 8.5), QPointF(13, 17.5));
-    return QIcon(pixmap);
-}
-
-} // namespace
 
 ZoomBar::ZoomBar(MapPanel *panel, QWidget *page) : QWidget(page), panel_(panel)
 {
@@ -47,10 +23,10 @@ ZoomBar::ZoomBar(MapPanel *panel, QWidget *page) : QWidget(page), panel_(panel)
     };
     zoomIn_ = make("ZoomInAction", QStringLiteral("Vergrößern"),
                    {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    zoomIn_->setIcon(magnifier(true));
+    zoomIn_->setIcon(DrawnIcons::magnifier(true));
     zoomOut_ =
         make("ZoomOutAction", QStringLiteral("Verkleinern"), {QKeySequence(QKeySequence::ZoomOut)});
-    zoomOut_->setIcon(magnifier(false));
+    zoomOut_->setIcon(DrawnIcons::magnifier(false));
     fit_ =
         make("ZoomFitAction", QStringLiteral("Ganze Karte"), {QKeySequence(Qt::CTRL | Qt::Key_0)});
     connect(zoomIn_, &QAction::triggered, panel_, &MapPanel::ZoomIn);

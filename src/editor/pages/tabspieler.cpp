@@ -284,8 +284,8 @@ QGroupBox *TabSpieler::buildGoods()
                      &msg::playerCartsEmptied}}) {
         auto *button = new QPushButton(QString::fromUtf8(entry.caption));
         button->setObjectName(QLatin1String(entry.name));
-        connect(button, &QPushButton::clicked, this, [this, entry] {
-            nameStep(msg::editOfControl(QString::fromLatin1(entry.name)));
+        connect(button, &QPushButton::clicked, this, [this, button, entry] {
+            stepBy(button);
             emptyGoods(entry.empty, entry.message());
         });
         row->addWidget(button);

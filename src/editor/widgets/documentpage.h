@@ -6,7 +6,7 @@
 // every recorded edit, when it is left and before every save, refreshes it
 // after undo and redo, and detaches it when the document is discarded.
 
-#include <QString>
+#include <QPointer>
 #include <QWidget>
 #include <utility>
 
@@ -27,17 +27,19 @@ public:
     // them. Never counts as a change.
     virtual void Refresh() = 0;
 
-    // The name of the step that the next controlChanged makes, where the
-    // page knows it better than the control; empty otherwise. Taken once.
-    QString takeStepName() { return std::exchange(stepName_, QString()); }
+    // The control whose edit the next controlChanged is, where the page
+    // knows it better than the input the user gave last (a button whose edit
+    // ends with a message); null otherwise. Taken once. The main window names
+    // the step after it.
+    const QWidget *takeStepControl() { return std::exchange(stepControl_, nullptr); }
 
 signals:
     // A control's value changed: one change of the document.
     void controlChanged();
 
 protected:
-    void nameStep(const QString &name) { stepName_ = name; }
+    void stepBy(const QWidget *control) { stepControl_ = control; }
 
 private:
-    QString stepName_;
+    QPointer<const QWidget> stepControl_;
 };

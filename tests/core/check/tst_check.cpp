@@ -9,7 +9,7 @@
 #include <QtTest>
 
 using namespace scenario;
-using Kind = CheckObject::Kind;
+using Kind = ObjectRef::Kind;
 using Severity = Finding::Severity;
 
 namespace {
@@ -173,7 +173,7 @@ void TestCheck::everyFindingOnce()
             ++found;
             QCOMPARE(int(f.severity), int(e.severity));
             QCOMPARE(int(f.object.kind), int(e.kind));
-            QCOMPARE(f.object.id, e.id);
+            QCOMPARE(f.object.record, e.id);
         }
         if (found != 1)
             qWarning() << "expected once:" << e.message;

@@ -7,6 +7,7 @@
 #include "editor/app/startarguments.h"
 #include "editor/app/tmainform.h"
 #include "editor/map/objecttree.h"
+#include "editor/widgets/statusline.h"
 #include "support/gameinstallation.h"
 #include "support/scenariobuilder.h"
 #include "support/tempfiles.h"
@@ -569,7 +570,7 @@ void TestMainWindow::shortenPath()
     QFont mono(QStringLiteral("DejaVu Sans Mono"));
     mono.setStyleHint(QFont::TypeWriter);
     const QFontMetrics metrics(mono);
-    QCOMPARE(TMainForm::ShortenPath(path, chars * metrics.horizontalAdvance('x'), metrics),
+    QCOMPARE(StatusLine::ShortenPath(path, chars * metrics.horizontalAdvance('x'), metrics),
              shortened);
 }
 

@@ -1,12 +1,14 @@
-#include "core/common/messages.h"
+#include "editor/app/stepnames.h"
 
+#include <QAction>
 #include <QHash>
+#include <QToolButton>
 
-namespace msg {
+namespace {
 
-QString editOfControl(QStringView control)
+// By object name of the control, or of the action behind a button.
+QString stepOfName(const QString &name)
 {
-    // By object name of the control, or of the action behind a button.
     static const QHash<QString, QString> steps{
         {QStringLiteral("editSchiffe"), QStringLiteral("Maximale Anzahl Schiffe ändern")},
         {QStringLiteral("SwitchErz"), QStringLiteral("Schalter Erzvorkommen umschalten")},
@@ -35,7 +37,20 @@ QString editOfControl(QStringView control)
         {QStringLiteral("editSchiffkanonen"), QStringLiteral("Kanonen ändern")},
         {QStringLiteral("tbEnergie"), QStringLiteral("Energie ändern")},
     };
-    return steps.value(control.toString());
+    return steps.value(name);
 }
 
-} // namespace msg
+} // namespace
+
+QString StepNames::of(const QWidget *control)
+{
+    for (const QWidget *w = control; w && !w->isWindow(); w = w->parentWidget()) {
+        QString step = stepOfName(w->objectName());
+        if (const auto *button = qobject_cast<const QToolButton *>(w);
+            step.isEmpty() && button && button->defaultAction())
+            step = stepOfName(button->defaultAction()->objectName());
+        if (!step.isEmpty())
+            return step;
+    }
+    return QString();
+}

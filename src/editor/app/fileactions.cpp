@@ -1,0 +1,237 @@
+#include "editor/app/fileactions.h"
+
+#include "core/common/messages.h"
+#include "core/common/noticelist.h"
+#include "core/document/rumoszen.h"
+#include "editor/app/mappicture.h"
+#include "editor/app/prompts.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QWidget>
+
+namespace {
+
+const QStringList kOpenFilters = {QStringLiteral("Alle Szenarien (*.szs *.szm *.mfs *.mfm *.gam)"),
+                                  QStringLiteral("Vo Einzelspieler (*.szs)"),
+                                  QStringLiteral("Vo Mehrspieler (*.szm)"),
+                                  QStringLiteral("Rumo Einzelspieler (*.mfs)"),
+                                  QStringLiteral("Rumo Mehrspieler (*.mfm)"),
+                                  QStringLiteral("Spielstand (*.gam)"),
+                                  QStringLiteral("Alle Dateien (*)")};
+// In this order: the second means ".szm".
+const QStringList kSaveFilters = {QStringLiteral("Vo Einzelspieler (*.szs)"),
+                                  QStringLiteral("Vo Mehrspieler (*.szm)")};
+const QStringList kSaveExtensions = {QStringLiteral(".szs"), QStringLiteral(".szm")};
+
+// The path with its extension (from the last dot of the file name) replaced.
+QString withExtension(const QString &path, const QString &extension)
+{
+    const QFileInfo info(path);
+    const QString name = info.fileName();
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString base = dot < 0 ? name : name.left(dot);
+    return QDir(info.path()).filePath(base + extension);
+}
+
+} // namespace
+
+FileActions::FileActions(FileActions::Window &window, QWidget *dialogParent)
+    : QObject(dialogParent), window_(window), dialogParent_(dialogParent)
+{
+}
+
+bool FileActions::SaveDocument(const QString &path)
+{
+    window_.recordEdits();
+    return window_.document()->Save(path);
+}
+
+bool FileActions::MissionTextsMayBeLost()
+{
+    // The mission chunk ends at the first mission without a text; a text
+    // behind it would vanish without a word.
+    window_.commitMissions();
+    RumoSzen *doc = window_.document();
+    const QList<int> lost = doc->missions().unsavedTexts();
+    if (lost.isEmpty())
+        return true;
+    QList<int> numbers;
+    for (int m : lost)
+        numbers << m + 1;
+    return Prompts::Current().WarnOkCancel(
+        dialogParent_, msg::missionTextsDropped(numbers, doc->missions().usedCount() + 1));
+}
+
+bool FileActions::CloseScenario()
+{
+    RumoSzen *doc = window_.document();
+    if (!doc)
+        return true;
+    if (doc->IsModified()) {
+        switch (Prompts::Current().AskYesNoCancel(dialogParent_, msg::askSaveChanges())) {
+        case Prompts::Answer::Cancel:
+            return false;
+        case Prompts::Answer::Yes:
+            if (!MissionTextsMayBeLost())
+                return false;
+            if (!SaveDocument(doc->FilePath())) {
+                Prompts::Current().Error(dialogParent_, msg::saveFailed(doc->lastError()));
+                return false;
+            }
+            break;
+        case Prompts::Answer::No:
+            break;
+        }
+    }
+    window_.discardDocument();
+    return true;
+}
+
+bool FileActions::OpenScenario(const QString &requested)
+{
+    const QString path = QFileInfo(requested).absoluteFilePath();
+    window_.holdRepaints(true);
+    if (!CloseScenario()) {
+        window_.holdRepaints(false);
+        return false;
+    }
+    auto doc = std::make_unique<RumoSzen>();
+    const bool loaded = doc->Load(path);
+    // One window for all notices of the load, however many records gave them.
+    if (!doc->notices().isEmpty())
+        Prompts::Current().Notices(dialogParent_, msg::noticesIntro(QFileInfo(path).fileName()),
+                                   GroupNotices(doc->notices()));
+    if (!loaded) {
+        // The scenario before is closed: nothing of it stays in view.
+        window_.showNoDocument();
+        Prompts::Current().Message(
+            dialogParent_, msg::withReason(msg::scenarioNotRead(QDir::toNativeSeparators(path)),
+                                           doc->lastError()));
+    } else {
+        window_.adoptDocument(std::move(doc), path);
+    }
+    window_.holdRepaints(false);
+    return true;
+}
+
+void FileActions::openChosenScenario()
+{
+    const QString current = window_.CurrentFolder();
+    const RumoSzen *doc = window_.document();
+    const QString folder =
+        current.isEmpty() && doc ? QFileInfo(doc->FilePath()).absolutePath() : current;
+    const Prompts::FileChoice choice =
+        Prompts::Current().OpenFile(dialogParent_, folder, kOpenFilters, msg::openScenarioTitle());
+    if (!choice.path.isEmpty())
+        OpenAndSelect(choice.path);
+}
+
+void FileActions::OpenAndSelect(const QString &path)
+{
+    // A cancelled question leaves the tree where it was.
+    if (!OpenScenario(path))
+        return;
+    window_.selectInFolderTree(path);
+}
+
+void FileActions::openDropped(const QStringList &paths)
+{
+    if (paths.isEmpty())
+        return;
+    const QString &first = paths.first();
+    if (QFileInfo(first).isDir())
+        window_.SelectFolder(first);
+    else
+        OpenAndSelect(first);
+    if (paths.size() > 1) {
+        QStringList shown;
+        for (const QString &path : paths.mid(1))
+            shown << QDir::toNativeSeparators(path);
+        Prompts::Current().Message(dialogParent_, msg::furtherFilesNotOpened(shown));
+    }
+}
+
+void FileActions::SaveActionExecute()
+{
+    RumoSzen *doc = window_.document();
+    if (!doc || !MissionTextsMayBeLost())
+        return;
+    if (!SaveDocument(doc->FilePath()))
+        Prompts::Current().Error(dialogParent_, msg::saveFailed(doc->lastError()));
+}
+
+void FileActions::saveUnderChosenName()
+{
+    RumoSzen *doc = window_.document();
+    if (!doc)
+        return;
+    if (saveAsFolder_.isEmpty())
+        saveAsFolder_ = window_.CurrentFolder();
+    const QString folder =
+        saveAsFolder_.isEmpty() ? QFileInfo(doc->FilePath()).absolutePath() : saveAsFolder_;
+    const QString proposed =
+        withExtension(QDir(folder).filePath(doc->FileName()), QStringLiteral(".szs"));
+    const Prompts::FileChoice choice = Prompts::Current().SaveFile(
+        dialogParent_, proposed, kSaveFilters, msg::saveScenarioAsTitle());
+    if (choice.path.isEmpty())
+        return;
+    const QString target =
+        withExtension(choice.path, kSaveExtensions.value(choice.filter, kSaveExtensions[0]));
+    // The file dialog asked about the name it was given; a name that the
+    // filter's extension changed is asked about here.
+    if (QFileInfo(target).absoluteFilePath() != QFileInfo(choice.path).absoluteFilePath() &&
+        QFileInfo::exists(target) &&
+        !Prompts::Current().AskYesNo(dialogParent_,
+                                     msg::askReplaceFile(QDir::toNativeSeparators(target))))
+        return;
+    if (!MissionTextsMayBeLost())
+        return;
+    if (!SaveDocument(target)) {
+        Prompts::Current().Error(dialogParent_, msg::saveFailed(doc->lastError()));
+        return;
+    }
+    window_.showSavedAs(target);
+}
+
+void FileActions::RevertActionExecute()
+{
+    RumoSzen *doc = window_.document();
+    if (!doc)
+        return;
+    if (doc->IsModified()) {
+        if (!Prompts::Current().WarnOkCancel(dialogParent_, msg::revertWarning()))
+            return;
+        doc->SetModified(false);
+    }
+    OpenScenario(doc->FilePath());
+}
+
+void FileActions::exportSelectedIsland()
+{
+    const Insel *island = window_.SelectedIsland();
+    if (!island)
+        return;
+    const QString current = window_.CurrentFolder();
+    const Prompts::FileChoice choice = Prompts::Current().SaveFile(
+        dialogParent_, current.isEmpty() ? QString() : current + QDir::separator(),
+        {QStringLiteral("Brim Inseldateien (*.scp)")}, msg::saveIslandTitle());
+    if (choice.path.isEmpty())
+        return;
+    QString path = choice.path;
+    // The extension counts from the last dot of the file name, letter case
+    // included: "insel.SCP" becomes "insel.SCP.scp", as the game expects.
+    const QString name = QFileInfo(path).fileName();
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot < 0 || name.mid(dot) != QLatin1String(".scp"))
+        path += QLatin1String(".scp");
+    RumoSzen *doc = window_.document();
+    if (!doc->ExportIsland(*island, path))
+        Prompts::Current().Error(dialogParent_, msg::exportFailed(path, doc->lastError()));
+}
+
+void FileActions::exportMapPicture()
+{
+    if (RumoSzen *doc = window_.document())
+        SaveMapPicture(dialogParent_, *doc, window_.CurrentFolder());
+}
