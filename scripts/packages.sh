@@ -8,8 +8,10 @@ marbolt_build_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt
     qt6-translations-l10n)
 # The install test validates the installed tree with the desktop's own tools:
 # desktop entry, AppStream metainfo, file types (built and queried) and man
-# pages. Without them the test is skipped.
-marbolt_test_packages=(desktop-file-utils appstream shared-mime-info libglib2.0-bin groff-base)
+# pages. The package test builds the Debian package (dpkg-shlibdeps) and
+# checks it with lintian. Without them the tests are skipped.
+marbolt_test_packages=(desktop-file-utils appstream shared-mime-info libglib2.0-bin groff-base
+    dpkg-dev lintian)
 
 marbolt_install_packages() {
     local wanted=("${marbolt_build_packages[@]}" "$@")

@@ -30,7 +30,9 @@ for f in bin/marbolt bin/marbolt-cli \
     share/mime/packages/$id.xml \
     share/metainfo/$id.metainfo.xml \
     share/icons/hicolor/scalable/apps/$id.svg \
-    share/man/man1/marbolt.1 share/man/man1/marbolt-cli.1; do
+    share/man/man1/marbolt.1 share/man/man1/marbolt-cli.1 \
+    share/doc/marbolt/README.md share/doc/marbolt/CHANGELOG.md \
+    share/doc/marbolt/docs/screenshot.png; do
     [ -s "$tree/$f" ] || fail "$f is not installed"
 done
 for f in bin/marbolt bin/marbolt-cli; do
