@@ -16,7 +16,10 @@ set(uses_goods format common)
 set(uses_islands players goods game format common)
 set(uses_campaign game format common)
 set(uses_document islands players goods game format common)
-set(uses_check document islands players goods game format common)
+# The field tables name the records' fields for the diff and the dump; the
+# settings record lives in the document.
+set(uses_fields document islands players goods game format common)
+set(uses_check fields document islands players goods game format common)
 set(uses_map document islands players goods game format common)
 
 file(STRINGS ${WIDGET_HEADERS} widget_headers)
