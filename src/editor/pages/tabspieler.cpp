@@ -220,7 +220,7 @@ QGroupBox *TabSpieler::buildMoodB()
          {std::pair{cbWohnmin_, editWohnmin_}, std::pair{cbHumanwohnmax_, editHumanwohnmax_}}) {
         edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 12);
         edit->setEnabled(false);
-        connect(check, &QCheckBox::toggled, this, [this, edit, check] {
+        connect(check, &QCheckBox::toggled, this, [this, edit = edit, check = check] {
             edit->setEnabled(check->isChecked());
             changed();
         });
