@@ -141,4 +141,15 @@ inline QJsonValue orNull(const QString &name)
 QString hex(quint32 v);
 QString position(qint64 x, qint64 y);
 
+// The diff's "Position" row of a record with x() and y(); the dump shows the
+// two coordinates as fields of their own.
+template <class R> Field<R> positionField()
+{
+    return Field<R>{{},
+                    QStringLiteral("Position"),
+                    {},
+                    [](const R &r) { return position(r.x(), r.y()); },
+                    Shown::Position};
+}
+
 } // namespace RecordFields

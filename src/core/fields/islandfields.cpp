@@ -14,11 +14,7 @@ const Table<IslandRecord> &islandRecord()
             field<I>("number", {}, &I::number, &I::setNumber),
             field<I>("width", {}, &I::width),
             field<I>("height", {}, &I::height),
-            Field<I>{{},
-                     QStringLiteral("Position"),
-                     {},
-                     [](const I &i) { return position(i.x(), i.y()); },
-                     Shown::Position},
+            positionField<I>(),
             Field<I>{
                 {},
                 QStringLiteral("Größe"),

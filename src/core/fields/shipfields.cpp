@@ -45,11 +45,7 @@ const Table<ShipRecord> &ship()
             field<S>("name", "Name", &S::name, &S::setName),
             field<S>("x", {}, &S::x),
             field<S>("y", {}, &S::y),
-            Field<S>{{},
-                     QStringLiteral("Position"),
-                     {},
-                     [](const S &s) { return position(s.x(), s.y()); },
-                     Shown::Position},
+            positionField<S>(),
             Field<S>{QStringLiteral("type"), QStringLiteral("Typ"),
                      [](const S &s) {
                          const ShipType *type = typeOf(s);

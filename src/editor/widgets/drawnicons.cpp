@@ -1,8 +1,8 @@
 #include "editor/widgets/drawnicons.h"
 
 #include <QPainter>
-#include <QPainterPath>
 #include <QPixmap>
+#include <QPolygonF>
 #include <functional>
 
 namespace {
@@ -39,13 +39,10 @@ QIcon DrawnIcons::cities()
         for (const QPointF at : {QPointF(2, 14), QPointF(11, 8), QPointF(20, 15)}) {
             p.setBrush(QColor(235, 225, 200));
             p.drawRect(QRectF(at.x(), at.y() + 6, 10, 9));
-            QPainterPath roof;
-            roof.moveTo(at.x() - 1, at.y() + 6);
-            roof.lineTo(at.x() + 5, at.y());
-            roof.lineTo(at.x() + 11, at.y() + 6);
-            roof.closeSubpath();
+            const QPolygonF roof{QPointF(at.x() - 1, at.y() + 6), QPointF(at.x() + 5, at.y()),
+                                 QPointF(at.x() + 11, at.y() + 6)};
             p.setBrush(QColor(200, 60, 50));
-            p.drawPath(roof);
+            p.drawPolygon(roof);
         }
     });
 }
@@ -54,22 +51,13 @@ QIcon DrawnIcons::cities()
 QIcon DrawnIcons::ships()
 {
     return drawnGlyph([](QPainter &p) {
-        QPainterPath hull;
-        hull.moveTo(3, 20);
-        hull.lineTo(29, 20);
-        hull.lineTo(25, 26);
-        hull.lineTo(7, 26);
-        hull.closeSubpath();
+        const QPolygonF hull{QPointF(3, 20), QPointF(29, 20), QPointF(25, 26), QPointF(7, 26)};
         p.setBrush(QColor(140, 90, 50));
-        p.drawPath(hull);
+        p.drawPolygon(hull);
         p.drawLine(QPointF(16, 4), QPointF(16, 20));
-        QPainterPath sail;
-        sail.moveTo(17, 5);
-        sail.lineTo(26, 17);
-        sail.lineTo(17, 17);
-        sail.closeSubpath();
+        const QPolygonF sail{QPointF(17, 5), QPointF(26, 17), QPointF(17, 17)};
         p.setBrush(QColor(250, 250, 240));
-        p.drawPath(sail);
+        p.drawPolygon(sail);
         p.setPen(QPen(QColor(40, 90, 200), 2));
         p.drawLine(QPointF(2, 29), QPointF(30, 29));
     });
@@ -118,15 +106,12 @@ QIcon DrawnIcons::severity(Finding::Severity severity)
             p.drawLine(QPointF(11 * s, 5 * s), QPointF(5 * s, 11 * s));
             break;
         case Finding::Severity::Warning: {
-            QPainterPath triangle;
-            triangle.moveTo(8 * s, 1 * s);
-            triangle.lineTo(15.2 * s, 14.5 * s);
-            triangle.lineTo(0.8 * s, 14.5 * s);
-            triangle.closeSubpath();
+            const QPolygonF triangle{QPointF(8 * s, 1 * s), QPointF(15.2 * s, 14.5 * s),
+                                     QPointF(0.8 * s, 14.5 * s)};
             p.setPen(
                 QPen(QColor(150, 100, 0), s * 0.75, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
             p.setBrush(QColor(245, 180, 30));
-            p.drawPath(triangle);
+            p.drawPolygon(triangle);
             mark.setColor(QColor(60, 40, 0));
             mark.setWidthF(1.8 * s);
             p.setPen(mark);
@@ -155,13 +140,9 @@ QIcon DrawnIcons::pennant(const QColor &colour)
     return drawnSmall([&](QPainter &p) {
         p.setPen(QPen(QColor(60, 60, 60), 1));
         p.drawLine(QPointF(3.5, 1.5), QPointF(3.5, 15));
-        QPainterPath flag;
-        flag.moveTo(4, 2);
-        flag.lineTo(14.5, 5.5);
-        flag.lineTo(4, 9.5);
-        flag.closeSubpath();
+        const QPolygonF flag{QPointF(4, 2), QPointF(14.5, 5.5), QPointF(4, 9.5)};
         p.setBrush(colour);
-        p.drawPath(flag);
+        p.drawPolygon(flag);
     });
 }
 
