@@ -4,8 +4,6 @@
 #include "core/document/rumoszen.h"
 #include "core/game/gamepath.h"
 #include "core/map/worldrenderer.h"
-#include "editor/app/prompts.h"
-#include "editor/goods/shipeditor.h"
 #include "editor/map/cityeditor.h"
 #include "editor/map/islandplacer.h"
 #include "editor/map/islandtemplatedialog.h"
@@ -13,8 +11,10 @@
 #include "editor/map/mappanel.h"
 #include "editor/map/mapview.h"
 #include "editor/map/objecttree.h"
+#include "editor/map/shipeditor.h"
 #include "editor/map/zoombar.h"
 #include "editor/widgets/drawnicons.h"
+#include "editor/widgets/prompts.h"
 #include "editor/widgets/startscreen.h"
 
 #include <QFileInfo>
