@@ -271,8 +271,10 @@ void RumoSzen::placeSettlements()
 {
     for (const CityRecord &city : readCities_) {
         Insel *owner = island(city.islandNumber());
-        // Only slots that the island record has an owner entry for exist.
-        if (!owner || city.slot() >= IslandRecord::CitySlots) {
+        // Only slots that the island record has an owner entry for exist. A
+        // slot holds the first city that names it; a later one is kept
+        // beside the island, so that the save writes it back.
+        if (!owner || city.slot() >= IslandRecord::CitySlots || owner->cityInSlot(city.slot())) {
             unplacedOf(city.islandNumber()).cities.push_back(city);
             continue;
         }
