@@ -205,9 +205,12 @@ private:
                 number, std::count(report.referencesWithoutTemplate.begin(),
                                    report.referencesWithoutTemplate.end(), number) > 0);
             for (const CityRecord &city : unplaced.cities) {
-                add(Severity::Warning, cityObject(city),
-                    hasIsland ? msg::cityOutsideSlots(city.name(), number, city.slot())
-                              : msg::cityWithoutIsland(city.name(), where));
+                QString message = msg::cityWithoutIsland(city.name(), where);
+                if (hasIsland && city.slot() >= IslandRecord::CitySlots)
+                    message = msg::cityOutsideSlots(city.name(), number, city.slot());
+                else if (hasIsland)
+                    message = msg::cityInTakenSlot(city.name(), number, city.slot());
+                add(Severity::Warning, cityObject(city), message);
             }
             for (const TradingPostRecord &post : unplaced.tradingPosts) {
                 const auto it = recordIndex_.find(post.data());

@@ -161,6 +161,15 @@ inline QString cityOutsideSlots(const QString &name, int island, int slot)
         .arg(island)
         .arg(slot);
 }
+inline QString cityInTakenSlot(const QString &name, int island, int slot)
+{
+    return QStringLiteral("Die Stadt „%1“ auf Insel %2 steht im Stadtplatz %3, den schon eine "
+                          "Stadt davor hält; sie kann nicht angezeigt werden, bleibt aber "
+                          "erhalten.")
+        .arg(name)
+        .arg(island)
+        .arg(slot);
+}
 inline QString tradingPostWithoutIsland(const QString &island)
 {
     return QStringLiteral("Ein Kontor nennt %1; es kann nicht angezeigt werden, bleibt aber "

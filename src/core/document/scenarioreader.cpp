@@ -226,8 +226,10 @@ void ScenarioReader::placeSettlements()
 {
     for (const CityRecord &city : cities_) {
         Insel *owner = doc_.island(city.islandNumber());
-        // Only slots that the island record has an owner entry for exist.
-        if (!owner || city.slot() >= IslandRecord::CitySlots) {
+        // Only slots that the island record has an owner entry for exist. A
+        // slot holds the first city that names it; a later one is kept
+        // beside the island, so that the save writes it back.
+        if (!owner || city.slot() >= IslandRecord::CitySlots || owner->cityInSlot(city.slot())) {
             unplacedOf(city.islandNumber()).cities.push_back(city);
             continue;
         }

@@ -4,7 +4,7 @@
 #include "core/common/noticelist.h"
 #include "core/document/rumoszen.h"
 #include "editor/app/mappicture.h"
-#include "editor/app/prompts.h"
+#include "editor/widgets/prompts.h"
 
 #include <QDir>
 #include <QFileInfo>

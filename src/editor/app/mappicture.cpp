@@ -3,7 +3,7 @@
 #include "core/common/messages.h"
 #include "core/document/rumoszen.h"
 #include "core/map/worldrenderer.h"
-#include "editor/app/prompts.h"
+#include "editor/widgets/prompts.h"
 
 #include <QDir>
 #include <QFileInfo>

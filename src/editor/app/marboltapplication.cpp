@@ -1,7 +1,7 @@
 #include "editor/app/marboltapplication.h"
 
 #include "core/common/messages.h"
-#include "editor/app/prompts.h"
+#include "editor/widgets/prompts.h"
 #include "marbolt_version.h"
 
 #include <QIcon>

@@ -1,7 +1,7 @@
 #include "editor/app/recentfiles.h"
 
 #include "core/common/messages.h"
-#include "editor/app/prompts.h"
+#include "editor/widgets/prompts.h"
 
 #include <QAction>
 #include <QDir>

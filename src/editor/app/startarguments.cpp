@@ -1,8 +1,8 @@
 #include "editor/app/startarguments.h"
 
 #include "core/common/messages.h"
-#include "editor/app/prompts.h"
 #include "editor/app/tmainform.h"
+#include "editor/widgets/prompts.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -13,7 +13,6 @@
 #include "editor/app/keyboardwatch.h"
 #include "editor/app/mainactions.h"
 #include "editor/app/navigator.h"
-#include "editor/app/prompts.h"
 #include "editor/app/recentfiles.h"
 #include "editor/app/stepnames.h"
 #include "editor/campaign/tkampform.h"
@@ -25,6 +24,7 @@
 #include "editor/pages/tabauftraege.h"
 #include "editor/pages/tabsettings.h"
 #include "editor/pages/tabspieler.h"
+#include "editor/widgets/prompts.h"
 #include "editor/widgets/statusline.h"
 
 #include <QAction>

@@ -4,7 +4,6 @@
 #include "editor/app/mainactions.h"
 
 #include <QMainWindow>
-#include <QPointer>
 #include <memory>
 #include <vector>
 
@@ -14,11 +13,9 @@ class EditRecorder;
 class FolderTree;
 class MapPage;
 class Navigator;
-class QAction;
 class RecentFiles;
 class QSettings;
 class QSplitter;
-class QLabel;
 class QMenu;
 class QTabWidget;
 class RumoSzen;

@@ -4,8 +4,8 @@
 #include "core/common/messages.h"
 #include "core/common/numbers.h"
 #include "core/game/gamepath.h"
-#include "editor/app/prompts.h"
 #include "editor/widgets/ansitextguard.h"
+#include "editor/widgets/prompts.h"
 #include "editor/widgets/updown.h"
 
 #include <QFormLayout>

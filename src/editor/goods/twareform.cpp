@@ -4,9 +4,9 @@
 #include "core/common/messages.h"
 #include "core/document/rumoszen.h"
 #include "core/goods/goodstable.h"
-#include "editor/app/prompts.h"
 #include "editor/widgets/amountfield.h"
 #include "editor/widgets/listimage.h"
+#include "editor/widgets/prompts.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -3,6 +3,7 @@
 #include "core/document/rumoszen.h"
 #include "core/players/playerrecord.h"
 #include "editor/widgets/ansitextguard.h"
+#include "editor/widgets/fillguard.h"
 #include "editor/widgets/playercolouricon.h"
 
 #include <QCheckBox>
@@ -87,8 +88,7 @@ CityEditor::CityEditor(QWidget *parent) : QWidget(parent)
 
 void CityEditor::Fill(RumoSzen *doc, CityRecord city)
 {
-    const bool wasModified = doc && doc->IsModified();
-    filling_ = true;
+    const FillGuard guard(doc, filling_);
     doc_ = doc;
     city_ = doc ? city : CityRecord();
     if (city_) {
@@ -105,29 +105,26 @@ void CityEditor::Fill(RumoSzen *doc, CityRecord city)
         cbBaustop_->setChecked(false);
         EnableGroup(false);
     }
-    rememberShown();
-    filling_ = false;
-    if (doc && doc->IsModified() != wasModified)
-        doc->SetModified(wasModified);
+    shown_.rememberAll(this);
 }
 
 void CityEditor::Commit(RumoSzen *doc, CityRecord city)
 {
     if (!doc || city.isNull() || city != city_ || editStadtname_->text().isEmpty())
         return;
-    if (editStadtname_->text() != shownName_)
+    if (shown_.changed(editStadtname_))
         city.setName(editStadtname_->text());
     // A new colour has already given the city to its player; the owner is
     // only looked up again when the choice differs from what was shown, so
     // an owner whose colour another player shares stays where it is.
     const int colour = comboStadtfarbe_->currentIndex();
-    if (colour >= 0 && colour != shownColour_) {
+    if (colour >= 0 && shown_.changed(comboStadtfarbe_)) {
         if (const auto owner = doc->players().slotOfColour(colour, SkippedSlot))
             city.setOwner(quint8(*owner));
     }
-    if (cbBaustop_->isChecked() != shownBuildStop_)
+    if (shown_.changed(cbBaustop_))
         city.setBuildStop(cbBaustop_->isChecked());
-    rememberShown();
+    shown_.rememberAll(this);
 }
 
 void CityEditor::comboStadtfarbeChange(int item)
@@ -149,11 +146,4 @@ void CityEditor::EnableGroup(bool enabled)
     const auto controls = gbStadt_->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
     for (QWidget *control : controls)
         control->setEnabled(enabled);
-}
-
-void CityEditor::rememberShown()
-{
-    shownName_ = editStadtname_->text();
-    shownColour_ = comboStadtfarbe_->currentIndex();
-    shownBuildStop_ = cbBaustop_->isChecked();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/islands/cityrecord.h"
+#include "editor/widgets/shownvalues.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -47,9 +48,6 @@ signals:
 private:
     void comboStadtfarbeChange(int item);
     void EnableGroup(bool enabled);
-    // Notes what the controls show now, the base against which Commit tells
-    // the user's changes.
-    void rememberShown();
 
     QGroupBox *gbStadt_ = nullptr;
     QLineEdit *editStadtname_ = nullptr;
@@ -63,8 +61,7 @@ private:
     // Set while Fill copies the record into the controls, whose change
     // signals must not count as edits.
     bool filling_ = false;
-    // What the controls showed when filled or last committed.
-    QString shownName_;
-    int shownColour_ = -1;
-    bool shownBuildStop_ = false;
+    // What the controls showed when filled or last committed, the base
+    // against which Commit tells the user's changes.
+    ShownValues shown_;
 };

@@ -3,7 +3,7 @@
 #include "core/common/messages.h"
 #include "core/islands/insel.h"
 #include "core/map/worldrenderer.h"
-#include "editor/app/prompts.h"
+#include "editor/widgets/prompts.h"
 
 #include <QAbstractListModel>
 #include <QDialogButtonBox>

@@ -4,8 +4,6 @@
 #include "core/document/rumoszen.h"
 #include "core/game/gamepath.h"
 #include "core/map/worldrenderer.h"
-#include "editor/app/prompts.h"
-#include "editor/goods/shipeditor.h"
 #include "editor/map/cityeditor.h"
 #include "editor/map/islandplacer.h"
 #include "editor/map/islandtemplatedialog.h"
@@ -13,8 +11,10 @@
 #include "editor/map/mappanel.h"
 #include "editor/map/mapview.h"
 #include "editor/map/objecttree.h"
+#include "editor/map/shipeditor.h"
 #include "editor/map/zoombar.h"
 #include "editor/widgets/drawnicons.h"
+#include "editor/widgets/prompts.h"
 #include "editor/widgets/startscreen.h"
 
 #include <QFileInfo>
@@ -135,9 +135,9 @@ QWidget *MapPage::makeSidePanel()
     auto *layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    auto *panel6 = new QWidget(panel);
-    panel6->setObjectName(QStringLiteral("Panel6"));
-    auto *buttons = new QHBoxLayout(panel6);
+    auto *toggles = new QWidget(panel);
+    toggles->setObjectName(QStringLiteral("Panel6"));
+    auto *buttons = new QHBoxLayout(toggles);
     buttons->setContentsMargins(0, 0, 0, 0);
     btStaedte_ = toggle("btStaedte", QStringLiteral("Städte anzeigen"), DrawnIcons::cities());
     btSchiffe_ =
@@ -161,7 +161,7 @@ QWidget *MapPage::makeSidePanel()
         if (doc_ && SelectedIsland())
             emit islandMenuRequested(objectTree_->viewport()->mapToGlobal(at));
     });
-    layout->addWidget(panel6);
+    layout->addWidget(toggles);
     layout->addWidget(zoomBar_);
     layout->addWidget(objectTree_, 1);
     return panel;

@@ -9,6 +9,7 @@
 #include "editor/pages/storegoalbox.h"
 #include "editor/pages/supportgoalbox.h"
 #include "editor/widgets/ansitextguard.h"
+#include "editor/widgets/fillguard.h"
 #include "editor/widgets/playercolouricon.h"
 
 #include <QCheckBox>
@@ -332,8 +333,7 @@ void TabAuftraege::clearPage()
 
 void TabAuftraege::FillPage(int m)
 {
-    const bool wasModified = doc_->IsModified();
-    filling_ = true;
+    const FillGuard guard(doc_, filling_);
     updateSlotIcons();
     clearPage();
 
@@ -343,10 +343,6 @@ void TabAuftraege::FillPage(int m)
         controls_.applyEnableRules();
     }
     shown_.rememberAll(this);
-
-    filling_ = false;
-    if (doc_->IsModified() != wasModified)
-        doc_->SetModified(wasModified);
 }
 
 void TabAuftraege::StorePage(int m)

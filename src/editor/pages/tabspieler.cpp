@@ -2,13 +2,14 @@
 
 #include "core/common/messages.h"
 #include "core/document/rumoszen.h"
-#include "editor/app/prompts.h"
 #include "editor/goods/tfreiform.h"
 #include "editor/pages/grouppicturerow.h"
 #include "editor/widgets/ansitextguard.h"
+#include "editor/widgets/fillguard.h"
 #include "editor/widgets/leveltrackbar.h"
 #include "editor/widgets/numerickeyfilter.h"
 #include "editor/widgets/playercolouricon.h"
+#include "editor/widgets/prompts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -337,8 +338,7 @@ void TabSpieler::FillPage(int slot)
 {
     if (!doc_ || slot < 0 || slot >= PlayerRecord::Count)
         return;
-    const bool wasModified = doc_->IsModified();
-    filling_ = true;
+    const FillGuard guard(doc_, filling_);
     const PlayerRecord player = doc_->players().player(slot);
 
     editMoney_->setText(QString::number(player.money()));
@@ -364,10 +364,6 @@ void TabSpieler::FillPage(int slot)
 
     freiForm_->SetFlags(player.unlockedBuildings());
     shown_.rememberAll(this);
-
-    filling_ = false;
-    if (doc_->IsModified() != wasModified)
-        doc_->SetModified(wasModified);
 }
 
 void TabSpieler::StorePage(int slot)

@@ -106,7 +106,8 @@ void TestCheck::everyFindingOnce()
                                  city(1, 3, 1, "Zwist") + city(1, 9, 0, "Zuviel") +
                                  QByteArray(10, 'x'))
             .chunk("KONTOR2", tradingPost(7, 0))
-            .chunk("STADT4", city(9, 0, 0, "Vorlagenstadt")) // its template is missing
+            .chunk("STADT4", city(9, 0, 0, "Vorlagenstadt")      // its template is missing
+                                 + city(1, 0, 0, "Doppelhafen")) // Hafen's slot
             .chunk("HIRSCH2", deer(6) + deer(6))
             .chunk("HIRSCH2", deer(1) + deer(2) + deer(1) + deer(2))    // counted together
             .chunk("INSEL5", islandRecord(placed(2, 25, 20, 20, 15)))   // overlaps island 1
@@ -145,6 +146,7 @@ void TestCheck::everyFindingOnce()
         {Severity::Warning, Kind::City, 6,
          msg::cityWithoutIsland("Vorlagenstadt", msg::unplacedIsland(9, true))},
         {Severity::Warning, Kind::City, 5, msg::cityOutsideSlots("Zuviel", 1, 9)},
+        {Severity::Warning, Kind::City, 7, msg::cityInTakenSlot("Doppelhafen", 1, 0)},
         {Severity::Warning, Kind::TradingPost, 0,
          msg::tradingPostWithoutIsland(msg::unplacedIsland(7, false))},
         {Severity::Warning, Kind::Deer, 6,

@@ -135,6 +135,10 @@ void TestSaveKeepsRecords::reloadHoldsTheRecordsOfTheLoad_data()
         << QByteArray(own1 + chunk("STADT4", city(1, 9, 0, "Neunstadt") + city(1, 2, 0, "Zwei")) +
                       timers)
         << game << 1 << 0;
+    QTest::newRow("two cities in one slot")
+        << QByteArray(own1 + chunk("STADT4", city(1, 2, 0, "Erste") + city(1, 2, 0, "Zweite")) +
+                      timers)
+        << game << 1 << 0;
     QTest::newRow("deer of another island stay rejected")
         << QByteArray(own1 + chunk("HIRSCH2", deer(1) + deer(2) + deer(1)) + timers) << game << 0
         << 0;

@@ -1,9 +1,9 @@
 #include "core/document/rumoszen.h"
 #include "core/goods/shiptypetable.h"
-#include "editor/goods/shipeditor.h"
 #include "editor/map/cityeditor.h"
 #include "editor/map/mappage.h"
 #include "editor/map/objecttree.h"
+#include "editor/map/shipeditor.h"
 #include "support/documentio.h"
 #include "support/scenariobuilder.h"
 

@@ -3,7 +3,7 @@
 // Answers the editor's messages, questions and file dialogs from a script, so
 // that widget tests never block on a window. Installed for its lifetime.
 
-#include "editor/app/prompts.h"
+#include "editor/widgets/prompts.h"
 
 #include <QList>
 #include <QStringList>

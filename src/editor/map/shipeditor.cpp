@@ -1,9 +1,10 @@
-#include "editor/goods/shipeditor.h"
+#include "editor/map/shipeditor.h"
 
 #include "core/document/rumoszen.h"
 #include "core/goods/shiptypetable.h"
 #include "core/players/playerrecord.h"
 #include "editor/widgets/ansitextguard.h"
+#include "editor/widgets/fillguard.h"
 #include "editor/widgets/numerickeyfilter.h"
 #include "editor/widgets/playercolouricon.h"
 #include "editor/widgets/svgpixmap.h"
@@ -193,8 +194,7 @@ QWidget *ShipEditor::makeEnergyField()
 
 void ShipEditor::Fill(RumoSzen *doc, ShipRecord ship)
 {
-    const bool wasModified = doc && doc->IsModified();
-    filling_ = true;
+    const FillGuard guard(doc, filling_);
     doc_ = doc;
     ship_ = doc ? ship : ShipRecord();
     if (ship_) {
@@ -218,10 +218,7 @@ void ShipEditor::Fill(RumoSzen *doc, ShipRecord ship)
         EnableGroup(false);
     }
     showPicture(!ship_.isNull());
-    rememberShown();
-    filling_ = false;
-    if (doc && doc->IsModified() != wasModified)
-        doc->SetModified(wasModified);
+    shown_.rememberAll(this);
 }
 
 void ShipEditor::Commit(RumoSzen *doc, ShipRecord ship, const QString &nodeText)
@@ -231,16 +228,16 @@ void ShipEditor::Commit(RumoSzen *doc, ShipRecord ship, const QString &nodeText)
     // The tree node follows the edit, so it holds the edited name; a name the
     // edit cannot show whole (24 bytes without a zero) is kept while the
     // edit is left alone.
-    if (editSchiffname_->text() != shownName_)
+    if (shown_.changed(editSchiffname_))
         ship.setName(nodeText.isEmpty() ? editSchiffname_->text() : nodeText);
     // Figure and kind follow a new type at once; the energy is stored when
     // the bar was moved or the type changed, from the new type's full
     // energy. A bar left alone leaves the energy as it was, since its whole
     // per cent cannot show every stored value.
     const int type = comboSchifftyp_->currentIndex();
-    if (type >= 0 && (type != shownType_ || tbEnergie_->value() != shownPercent_)) {
+    if (type >= 0 && shown_.anyChanged({comboSchifftyp_, tbEnergie_})) {
         const ShipType &row = ShipTypeTable::Row(type);
-        if (type != shownType_) {
+        if (shown_.changed(comboSchifftyp_)) {
             ship.setFigure(row.figure);
             ship.setKind(row.kind);
         }
@@ -249,16 +246,16 @@ void ShipEditor::Commit(RumoSzen *doc, ShipRecord ship, const QString &nodeText)
     // A new owner has already been stored when the colour was chosen; an
     // owner whose colour shows as another item (the natives' as "Händler")
     // stays unless the user picks a colour.
-    if (comboSchifffarbe_->currentIndex() != shownOwnerItem_) {
+    if (shown_.changed(comboSchifffarbe_)) {
         if (const auto owner = chosenOwner(*doc))
             ship.setOwner(quint8(*owner));
     }
     // Read through the edit's range, so a number beyond one byte is shown
     // and stored as 255, never as its low bits.
     const quint8 guns = quint8(NumericKeyFilter::Settle(editSchiffkanonen_).value_or(0));
-    if (editSchiffkanonen_->text() != shownGuns_)
+    if (shown_.changed(editSchiffkanonen_))
         ship.setGuns(guns);
-    rememberShown();
+    shown_.rememberAll(this);
 }
 
 quint16 ShipEditor::EnergyOfPercent(int percent, quint16 fullEnergy)
@@ -308,15 +305,6 @@ void ShipEditor::comboSchifftypChange()
     }
     showPicture(true);
     emit controlChanged();
-}
-
-void ShipEditor::rememberShown()
-{
-    shownName_ = editSchiffname_->text();
-    shownOwnerItem_ = comboSchifffarbe_->currentIndex();
-    shownType_ = comboSchifftyp_->currentIndex();
-    shownPercent_ = tbEnergie_->value();
-    shownGuns_ = editSchiffkanonen_->text();
 }
 
 void ShipEditor::showPicture(bool withVehicle)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/goods/shiprecord.h"
+#include "editor/widgets/shownvalues.h"
 
 #include <QPointer>
 #include <QString>
@@ -61,9 +62,6 @@ private:
     QWidget *makeEnergyField();
     void comboSchifffarbeChange();
     void comboSchifftypChange();
-    // Notes what the controls show now, the base against which Commit tells
-    // the user's changes.
-    void rememberShown();
     // The owner slot for the chosen colour item; nothing when no player holds
     // that colour or no colour is chosen.
     std::optional<int> chosenOwner(RumoSzen &doc) const;
@@ -85,10 +83,7 @@ private:
     // Set while Fill copies the record into the controls, whose change
     // signals must not count as edits.
     bool filling_ = false;
-    // What the controls showed when filled or last committed.
-    QString shownName_;
-    int shownOwnerItem_ = -1;
-    int shownType_ = -1;
-    int shownPercent_ = 0;
-    QString shownGuns_;
+    // What the controls showed when filled or last committed, the base
+    // against which Commit tells the user's changes.
+    ShownValues shown_;
 };

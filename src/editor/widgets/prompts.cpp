@@ -1,4 +1,4 @@
-#include "editor/app/prompts.h"
+#include "editor/widgets/prompts.h"
 
 #include "core/common/messages.h"
 
