@@ -186,11 +186,10 @@ void exerciseTextFile(const QString &gamePath, QByteArrayView file)
         fail("coding the text file twice changed it");
 
     writeFile(GameTextCodec::TextFilePath(gamePath), file);
-    QString message;
-    const std::optional<QStringList> list = GameTextCodec::LoadCampaignList(gamePath, &message);
-    if (!list || !GameTextCodec::StoreCampaignList(gamePath, *list, &message))
+    const Result<QStringList> list = GameTextCodec::LoadCampaignList(gamePath);
+    if (!list || !GameTextCodec::StoreCampaignList(gamePath, *list))
         return;
-    const std::optional<QStringList> again = GameTextCodec::LoadCampaignList(gamePath, &message);
+    const Result<QStringList> again = GameTextCodec::LoadCampaignList(gamePath);
     if (!again || *again != *list)
         fail("storing the campaign list unchanged changed it");
 }
@@ -329,7 +328,7 @@ bool load(RumoSzen &doc, QByteArray bytes)
 {
     QBuffer in(&bytes);
     in.open(QIODevice::ReadOnly);
-    return doc.Load(in, QStringLiteral("fuzz.szs"));
+    return doc.Load(in, QStringLiteral("fuzz.szs")).ok();
 }
 
 // Reports where two saves part, for the crash log.

@@ -10,7 +10,7 @@ bool load(RumoSzen &doc, QByteArray bytes)
 {
     QBuffer in(&bytes);
     in.open(QIODevice::ReadOnly);
-    return doc.Load(in, QStringLiteral("/szenarien/test.szs"));
+    return doc.Load(in, QStringLiteral("/szenarien/test.szs")).ok();
 }
 
 QByteArray saved(RumoSzen &doc)

@@ -37,14 +37,12 @@ void RumoSzen::reset()
     ships_.clear();
     chunks_.clear();
     settingsChunk_ = NoChunk;
-    notices_.clear();
     report_ = LoadReport();
     displaced_.clear();
     unplaced_.clear();
     layerInPlace_.clear();
     scenarioName_.clear();
     campaignNumber_ = -1;
-    lastError_.clear();
     baseline_.Take(*this);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/common/result.h"
 #include "core/document/edithistory.h"
 #include "core/document/scenariosettings.h"
 #include "core/format/chunkfile.h"
@@ -27,9 +28,12 @@ class RumoSzen : public QObject {
     Q_OBJECT
 
 public:
-    // What the load met that the map cannot show. Every record counted here
-    // is kept and saved again, except the rejected deer.
+    // What the load met: the texts to show the user, and what the map
+    // cannot show. Every record counted here is kept and saved again, except
+    // the rejected deer.
     struct LoadReport {
+        // Texts for the user, in the order they arose.
+        QStringList notices;
         // Deer records naming another island than the first record of their
         // "HIRSCH2" chunk: rejected, as the format demands, in runs.
         struct RejectedDeer {
@@ -56,22 +60,23 @@ public:
     static constexpr qint64 MaxFileSize = qint64(1) << 30;
 
     // Reads a scenario file of any of the five kinds. Succeeds only when a
-    // "TIMERS" chunk was decoded. Texts to show arise in `notices()`; on
-    // failure lastError() tells why. Only a regular file of at most
-    // MaxFileSize bytes is read: a folder, a device or a FIFO is refused at
-    // once.
-    bool Load(const QString &path);
+    // "TIMERS" chunk was decoded, with the load's report; the error is the
+    // reason, to show under the caller's sentence. Only a regular file of at
+    // most MaxFileSize bytes is read: a folder, a device or a FIFO is refused
+    // at once. The document keeps the report of its last load, also of a
+    // failed one, whose notices are to be shown as well.
+    Result<LoadReport> Load(const QString &path);
     // The same from an open device (the file name is only remembered).
-    bool Load(QIODevice &in, const QString &path);
+    Result<LoadReport> Load(QIODevice &in, const QString &path);
     // Writes the scenario to `path` through a temporary file that then
-    // replaces it; on failure the old file is left as it was and lastError()
+    // replaces it; on failure the old file is left as it was and the error
     // tells why.
-    bool Save(const QString &path);
+    Result<void> Save(const QString &path);
     // The scenario's bytes as a save writes them.
     bool WriteTo(QIODevice &out);
 
-    // Texts the load produced for the user, in the order they arose.
-    const QStringList &notices() const { return notices_; }
+    // Texts the last load produced for the user, in the order they arose.
+    const QStringList &notices() const { return report_.notices; }
     const LoadReport &loadReport() const { return report_; }
     // Index of the "TIMERS" chunk that ended the load's walk: the chunks
     // after it were not decoded. Nothing before a successful load.
@@ -177,12 +182,9 @@ public:
     // nullptr, with nothing changed, when no number is free, the place is
     // refused or a layer is longer than a scenario chunk may be.
     Insel *InsertIsland(std::unique_ptr<Insel> island, int x, int y);
-    // Writes the island as an island template file; on failure lastError()
+    // Writes the island as an island template file; on failure the error
     // tells why.
-    bool ExportIsland(const Insel &island, const QString &path) const;
-    // Why the last failed Load, Save or ExportIsland failed, in the user's words
-    // (the system's reason or the program's), to show under its own sentence.
-    QString lastError() const { return lastError_; }
+    Result<void> ExportIsland(const Insel &island, const QString &path) const;
 
     // Gives a city to the player in `slot` (0..6) and recolours its buildings
     // on every layer. False, with nothing changed, when `slot` is no player
@@ -211,7 +213,7 @@ private:
     // The change count becomes stepsFromClean().
     void syncChangeCount();
     // Decodes the chunks just read; the rest of both Loads.
-    bool decodeChunks(const QString &path);
+    Result<LoadReport> decodeChunks(const QString &path);
     void reset();
     // The placing rule shared by moving and inserting: inside the world, and
     // the island (if any) whose bounds overlap `bounds`, `self` aside.
@@ -239,13 +241,10 @@ private:
     // took, which the save writes back where it stood.
     std::vector<bool> layerInPlace_;
     QString gamePath_;
-    QStringList notices_;
     LoadReport report_;
     QString scenarioName_;
     QString filePath_;
     QString fileName_;
-    // Set by the const export too, hence mutable.
-    mutable QString lastError_;
     int campaignNumber_ = -1;
     int changeCount_ = 0;
     bool moveValid_ = true;

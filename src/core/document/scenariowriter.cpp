@@ -13,29 +13,24 @@ bool RumoSzen::WriteTo(QIODevice &out)
     return ScenarioWriter(*this).write(out);
 }
 
-bool RumoSzen::Save(const QString &path)
+Result<void> RumoSzen::Save(const QString &path)
 {
-    lastError_.clear();
-    if (!WriteFileAtomically(
-            path, [this](QIODevice &out) { return WriteTo(out); }, &lastError_))
-        return false;
+    Result<void> saved = WriteFileAtomically(path, [this](QIODevice &out) { return WriteTo(out); });
+    if (!saved)
+        return saved;
     filePath_ = path;
     fileName_ = QFileInfo(path).fileName();
     SetModified(false);
-    return true;
+    return saved;
 }
 
-bool RumoSzen::ExportIsland(const Insel &island, const QString &path) const
+Result<void> RumoSzen::ExportIsland(const Insel &island, const QString &path) const
 {
-    lastError_.clear();
-    return WriteFileAtomically(
-        path,
-        [&island](QIODevice &out) {
-            ChunkWriter writer(out);
-            island.Write(writer, true);
-            return writer.ok();
-        },
-        &lastError_);
+    return WriteFileAtomically(path, [&island](QIODevice &out) {
+        ChunkWriter writer(out);
+        island.Write(writer, true);
+        return writer.ok();
+    });
 }
 
 size_t ScenarioWriter::islandSectionChunk() const

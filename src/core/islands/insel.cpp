@@ -89,10 +89,9 @@ std::unique_ptr<Insel> Insel::FromTemplateFile(const QString &path, QString *err
             *error = why;
         return nullptr;
     };
-    QString why;
-    const std::optional<QByteArray> bytes = ReadWholeFile(path, IslandTemplates::MaxFileSize, &why);
+    const Result<QByteArray> bytes = ReadWholeFile(path, IslandTemplates::MaxFileSize);
     if (!bytes)
-        return fail(why);
+        return fail(bytes.error());
     IslandTemplates::Template t;
     if (!IslandTemplates::Parse(*bytes, t))
         return fail(msg::templateCutShort(path));

@@ -46,13 +46,12 @@ const IslandTemplates::Template &IslandTemplates::Get(const QString &relative, Q
         return *it;
     Template t;
     t.path = ResolveGameFile(gamePath_, relative);
-    QString why;
     bool missing = false;
     // The file's bytes live only while they are taken apart; the record and
     // the layers are copies of their own.
-    if (const std::optional<QByteArray> bytes = ReadWholeFile(t.path, MaxFileSize, &why, &missing))
+    if (const Result<QByteArray> bytes = ReadWholeFile(t.path, MaxFileSize, &missing))
         Parse(*bytes, t);
     else if (!missing)
-        notices << why;
+        notices << bytes.error();
     return *templates_.insert(relative, t);
 }

@@ -1,7 +1,7 @@
 #include "core/map/worldrenderer.h"
 
-#include "core/format/atomicfile.h"
 #include "core/document/rumoszen.h"
+#include "core/format/atomicfile.h"
 #include "core/islands/footprinttable.h"
 
 #include <QBuffer>
@@ -446,17 +446,14 @@ QImage WorldImage(RumoSzen &doc, int scale)
     return big;
 }
 
-bool SaveWorldImage(RumoSzen &doc, int scale, const QString &path, QString *error)
+Result<void> SaveWorldImage(RumoSzen &doc, int scale, const QString &path)
 {
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
-    if (!writer.write(WorldImage(doc, scale))) {
-        if (error)
-            *error = writer.errorString();
-        return false;
-    }
-    return WriteFileAtomically(
-        path, [&png](QIODevice &file) { return file.write(png) == png.size(); }, error);
+    if (!writer.write(WorldImage(doc, scale)))
+        return Failure{writer.errorString()};
+    return WriteFileAtomically(path,
+                               [&png](QIODevice &file) { return file.write(png) == png.size(); });
 }

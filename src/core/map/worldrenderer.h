@@ -6,6 +6,7 @@
 // picture, enlarged, is what "Karte als Bild speichern" and `marbolt-cli
 // render` write to a file.
 
+#include "core/common/result.h"
 #include "core/common/world.h"
 #include "core/goods/shiprecord.h"
 #include "core/islands/veskobject.h"
@@ -149,6 +150,6 @@ void RenderWorld(RumoSzen &doc, const WorldView &view, QImage &bitmap);
 // of its colour, so it is (512 * scale) x (352 * scale) pixels. `scale` is
 // held to MinScale..MaxScale.
 QImage WorldImage(RumoSzen &doc, int scale);
-// Writes WorldImage as a PNG file through the atomic save; on failure
-// `error` holds the reason and the old file is as it was.
-bool SaveWorldImage(RumoSzen &doc, int scale, const QString &path, QString *error = nullptr);
+// Writes WorldImage as a PNG file through the atomic save; on failure the
+// error is the reason and the old file is as it was.
+Result<void> SaveWorldImage(RumoSzen &doc, int scale, const QString &path);

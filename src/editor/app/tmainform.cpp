@@ -592,7 +592,7 @@ void TMainForm::MainPageControlChanging(int index)
     RecordEdit();
 }
 
-bool TMainForm::SaveDocument(const QString &path)
+Result<void> TMainForm::SaveDocument(const QString &path)
 {
     RecordEdit();
     return doc_->Save(path);
@@ -642,8 +642,8 @@ bool TMainForm::CloseScenario()
         case Prompts::Answer::Yes:
             if (!MissionTextsMayBeLost())
                 return false;
-            if (!SaveDocument(doc_->FilePath())) {
-                Prompts::Current().Error(this, msg::saveFailed(doc_->lastError()));
+            if (const Result<void> saved = SaveDocument(doc_->FilePath()); !saved) {
+                Prompts::Current().Error(this, msg::saveFailed(saved.error()));
                 return false;
             }
             break;
@@ -665,7 +665,7 @@ bool TMainForm::OpenScenario(const QString &requested)
         return false;
     }
     auto doc = std::make_unique<RumoSzen>();
-    const bool loaded = doc->Load(path);
+    const auto loaded = doc->Load(path);
     // One window for all notices of the load, however many records gave them.
     if (!doc->notices().isEmpty())
         Prompts::Current().Notices(this, msg::noticesIntro(QFileInfo(path).fileName()),
@@ -674,8 +674,8 @@ bool TMainForm::OpenScenario(const QString &requested)
         // The scenario before is closed: nothing of it stays in view.
         showNoDocument();
         Prompts::Current().Message(
-            this, msg::withReason(msg::scenarioNotRead(QDir::toNativeSeparators(path)),
-                                  doc->lastError()));
+            this,
+            msg::withReason(msg::scenarioNotRead(QDir::toNativeSeparators(path)), loaded.error()));
     } else {
         doc_ = std::move(doc);
         connect(doc_.get(), &RumoSzen::modifiedChanged, this, [this] {
@@ -729,8 +729,8 @@ void TMainForm::SaveActionExecute()
 {
     if (!doc_ || !MissionTextsMayBeLost())
         return;
-    if (!SaveDocument(doc_->FilePath()))
-        Prompts::Current().Error(this, msg::saveFailed(doc_->lastError()));
+    if (const Result<void> saved = SaveDocument(doc_->FilePath()); !saved)
+        Prompts::Current().Error(this, msg::saveFailed(saved.error()));
 }
 
 void TMainForm::SaveAsActionExecute()
@@ -757,8 +757,8 @@ void TMainForm::SaveAsActionExecute()
         return;
     if (!MissionTextsMayBeLost())
         return;
-    if (!SaveDocument(target)) {
-        Prompts::Current().Error(this, msg::saveFailed(doc_->lastError()));
+    if (const Result<void> saved = SaveDocument(target); !saved) {
+        Prompts::Current().Error(this, msg::saveFailed(saved.error()));
         return;
     }
     ShowPath(target);
@@ -786,8 +786,8 @@ void TMainForm::SaveInselActionExecute()
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     if (dot < 0 || name.mid(dot) != QLatin1String(".scp"))
         path += QLatin1String(".scp");
-    if (!doc_->ExportIsland(*island, path))
-        Prompts::Current().Error(this, msg::exportFailed(path, doc_->lastError()));
+    if (const Result<void> exported = doc_->ExportIsland(*island, path); !exported)
+        Prompts::Current().Error(this, msg::exportFailed(path, exported.error()));
 }
 
 void TMainForm::CheckActionExecute()

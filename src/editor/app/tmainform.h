@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/common/result.h"
 #include "editor/app/mainactions.h"
 
 #include <QMainWindow>
@@ -96,7 +97,7 @@ private:
     void showNoDocument();
     Insel *SelectedIsland() const;
     // Commits the pages into the document, then saves it.
-    bool SaveDocument(const QString &path);
+    Result<void> SaveDocument(const QString &path);
     // Asks before a save that would not keep some mission text; false when
     // the user cancels.
     bool MissionTextsMayBeLost();
