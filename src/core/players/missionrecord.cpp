@@ -7,7 +7,7 @@
 
 bool MissionRecord::hasText() const
 {
-    const uchar *text = d_ + Text;
+    const uchar *text = field(Layout::Text, TextChars + 1);
     const uchar *zero = static_cast<const uchar *>(std::memchr(text, 0, TextChars + 1));
     const uchar *end = zero ? zero : text + TextChars + 1;
     // Blanks and control characters do not make a text.
