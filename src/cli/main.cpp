@@ -136,7 +136,7 @@ int exportIsland(const QString &in, int number, const QString &target)
     const Insel *island = doc.island(number);
     if (!island)
         return failure(msg::noSuchIsland(QString::number(number)), in);
-    if (const Result<void> exported = doc.ExportIsland(*island, target); !exported)
+    if (const Result<void> exported = doc.exportIsland(*island, target); !exported)
         return failure(msg::saveFailed(), target, exported.error());
     return 0;
 }
@@ -156,19 +156,19 @@ int importIsland(const QString &file, const QString &templatePath, int x, int y,
     if (!load(doc, file))
         return 1;
     QString why;
-    std::unique_ptr<Insel> island = Insel::FromTemplateFile(templatePath, &why);
+    std::unique_ptr<Insel> island = Insel::fromTemplateFile(templatePath, &why);
     if (!island) {
         err() << why << Qt::endl;
         return 1;
     }
-    if (!doc.FreeIslandNumber())
+    if (!doc.freeIslandNumber())
         return failure(msg::noFreeIslandNumber(), file);
-    why = doc.WhyNotPlace(*island, x, y);
+    why = doc.whyNotPlace(*island, x, y);
     if (!why.isEmpty()) {
         err() << why << Qt::endl;
         return 1;
     }
-    if (!doc.InsertIsland(std::move(island), x, y))
+    if (!doc.insertIsland(std::move(island), x, y))
         return failure(msg::unexpectedError(QString()), file);
     return saveTo(doc, target);
 }
@@ -181,7 +181,7 @@ int deleteIsland(const QString &file, int number, const QString &target)
     Insel *island = doc.island(number);
     if (!island)
         return failure(msg::noSuchIsland(QString::number(number)), file);
-    if (!doc.CanDeleteIsland(*island)) {
+    if (!doc.canDeleteIsland(*island)) {
         // The cities read for the island, else the slots its record gives
         // an owner.
         QStringList cities;
@@ -196,7 +196,7 @@ int deleteIsland(const QString &file, int number, const QString &target)
         err() << msg::islandHasCities(number, cities) << Qt::endl;
         return 1;
     }
-    if (!doc.DeleteIsland(*island))
+    if (!doc.deleteIsland(*island))
         return failure(msg::unexpectedError(QString()), file);
     return saveTo(doc, target);
 }
@@ -245,7 +245,7 @@ int campaigns()
     // Without a game folder there is no Text.cod to name.
     if (GamePath().isEmpty())
         return failure(msg::gameNotFound(), WinePrefix(), GamePathMessage());
-    const Result<QStringList> list = GameTextCodec::LoadCampaignList(GamePath());
+    const Result<QStringList> list = GameTextCodec::loadCampaignList(GamePath());
     if (!list) {
         err() << list.error() << Qt::endl;
         return 1;

@@ -26,8 +26,8 @@
 #include "core/check/scenariocheck.h"
 #include "core/check/scenariodiff.h"
 #include "core/common/bytes.h"
-#include "core/format/chunkfile.h"
 #include "core/document/rumoszen.h"
+#include "core/format/chunkfile.h"
 #include "core/game/gamepath.h"
 #include "core/islands/insel.h"
 #include "fuzzinput.h"
@@ -175,21 +175,21 @@ private:
 void exerciseTextFile(const QString &gamePath, QByteArrayView file)
 {
     QByteArray coded = file.toByteArray();
-    GameTextCodec::Code(coded.data(), coded.size());
-    const QList<QByteArray> lines = GameTextCodec::SplitLines(coded);
+    GameTextCodec::code(coded.data(), coded.size());
+    const QList<QByteArray> lines = GameTextCodec::splitLines(coded);
     for (const QByteArray &line : lines) {
         if (line.contains('\r') || line.contains('\n'))
             fail("a line of the text file holds a line break");
     }
-    GameTextCodec::Code(coded.data(), coded.size());
+    GameTextCodec::code(coded.data(), coded.size());
     if (coded != file)
         fail("coding the text file twice changed it");
 
-    writeFile(GameTextCodec::TextFilePath(gamePath), file);
-    const Result<QStringList> list = GameTextCodec::LoadCampaignList(gamePath);
-    if (!list || !GameTextCodec::StoreCampaignList(gamePath, *list))
+    writeFile(GameTextCodec::textFilePath(gamePath), file);
+    const Result<QStringList> list = GameTextCodec::loadCampaignList(gamePath);
+    if (!list || !GameTextCodec::storeCampaignList(gamePath, *list))
         return;
-    const Result<QStringList> again = GameTextCodec::LoadCampaignList(gamePath);
+    const Result<QStringList> again = GameTextCodec::loadCampaignList(gamePath);
     if (!again || *again != *list)
         fail("storing the campaign list unchanged changed it");
 }
@@ -228,7 +228,7 @@ bool shortfallBounded(QByteArrayView scenario)
     qint64 pos = 0;
     while (scenario.size() - pos >= ScenarioChunk::HeaderSize) {
         const auto *header = reinterpret_cast<const uchar *>(scenario.data() + pos);
-        if (!ScenarioChunk::IsValidHeader(header))
+        if (!ScenarioChunk::isValidHeader(header))
             return true; // reading ends here
         const qint32 length = le::i32(header, ScenarioChunk::LengthOffset);
         pos += ScenarioChunk::HeaderSize;
@@ -256,16 +256,16 @@ void exerciseQueries(RumoSzen &doc)
             doc.CityBounds(*island, slot);
         for (const CityRecord &city : island->cities()) {
             if (city) {
-                doc.TradingPostOf(city);
+                doc.tradingPostOf(city);
                 doc.SetCityOwner(city, city.owner() % 7);
             }
         }
         IslandLabel(*island);
     }
     for (int p = 0; p < 7; ++p) {
-        doc.EmptyShipsOf(p);
-        doc.EmptyCartsOf(p);
-        doc.EmptyTradingPostsOf(p);
+        doc.emptyShipsOf(p);
+        doc.emptyCartsOf(p);
+        doc.emptyTradingPostsOf(p);
     }
 }
 
@@ -277,7 +277,7 @@ void checkExport(const Insel &island)
     QBuffer out(&bytes);
     out.open(QIODevice::WriteOnly);
     ChunkWriter writer(out);
-    island.Write(writer, true);
+    island.write(writer, true);
     if (!writer.ok())
         fail("export into memory failed");
 
@@ -319,7 +319,7 @@ QByteArray save(RumoSzen &doc)
     QByteArray bytes;
     QBuffer out(&bytes);
     out.open(QIODevice::WriteOnly);
-    if (!doc.WriteTo(out))
+    if (!doc.writeTo(out))
         fail("saving into memory failed");
     return bytes;
 }

@@ -18,7 +18,7 @@ QByteArray saved(RumoSzen &doc)
     QByteArray out;
     QBuffer buffer(&out);
     buffer.open(QIODevice::WriteOnly);
-    return doc.WriteTo(buffer) ? out : QByteArray("write failed");
+    return doc.writeTo(buffer) ? out : QByteArray("write failed");
 }
 
 } // namespace scenario

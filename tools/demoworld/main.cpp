@@ -180,7 +180,7 @@ int main(int argc, char *argv[])
         QFileInfo(gamePath).canonicalFilePath() != QFileInfo(game.gameFolder).canonicalFilePath())
         return fail(
             QStringLiteral("the registry in %1 does not lead to the game folder").arg(prefix));
-    const Result<QStringList> campaigns = GameTextCodec::LoadCampaignList(gamePath);
+    const Result<QStringList> campaigns = GameTextCodec::loadCampaignList(gamePath);
     if (!campaigns || campaigns->size() != game.campaigns * 5)
         return fail(QStringLiteral("the campaign list of Text.cod does not read back: ") +
                     campaigns.error());

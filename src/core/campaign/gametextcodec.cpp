@@ -22,11 +22,11 @@ Result<QList<QByteArray>> readLines(const QString &path)
     if (!read)
         return Failure{read.error()};
     QByteArray &data = *read;
-    GameTextCodec::Code(data.data(), data.size());
+    GameTextCodec::code(data.data(), data.size());
     const qsizetype zero = data.indexOf('\0');
     if (zero >= 0)
         data.truncate(zero);
-    return GameTextCodec::SplitLines(data);
+    return GameTextCodec::splitLines(data);
 }
 
 // One entry of the list as one line of the file. A line break or zero byte
@@ -54,18 +54,18 @@ qsizetype campaignSectionStart(const QList<QByteArray> &lines)
 
 } // namespace
 
-QString GameTextCodec::TextFilePath(const QString &gamePath)
+QString GameTextCodec::textFilePath(const QString &gamePath)
 {
     return ResolveGameFile(gamePath, QStringLiteral("Text.cod"));
 }
 
-void GameTextCodec::Code(char *data, qsizetype size)
+void GameTextCodec::code(char *data, qsizetype size)
 {
     for (qsizetype i = 0; i < size; ++i)
         data[i] = char(uchar(0u - uchar(data[i])));
 }
 
-QList<QByteArray> GameTextCodec::SplitLines(QByteArrayView text)
+QList<QByteArray> GameTextCodec::splitLines(QByteArrayView text)
 {
     QList<QByteArray> lines;
     qsizetype start = 0;
@@ -87,9 +87,9 @@ QList<QByteArray> GameTextCodec::SplitLines(QByteArrayView text)
     return lines;
 }
 
-Result<QStringList> GameTextCodec::LoadCampaignList(const QString &gamePath)
+Result<QStringList> GameTextCodec::loadCampaignList(const QString &gamePath)
 {
-    const Result<QList<QByteArray>> read = readLines(TextFilePath(gamePath));
+    const Result<QList<QByteArray>> read = readLines(textFilePath(gamePath));
     if (!read)
         return Failure{read.error()};
     const QList<QByteArray> &lines = *read;
@@ -103,9 +103,9 @@ Result<QStringList> GameTextCodec::LoadCampaignList(const QString &gamePath)
     return list;
 }
 
-Result<void> GameTextCodec::StoreCampaignList(const QString &gamePath, const QStringList &list)
+Result<void> GameTextCodec::storeCampaignList(const QString &gamePath, const QStringList &list)
 {
-    const QString path = TextFilePath(gamePath);
+    const QString path = textFilePath(gamePath);
     const Result<QList<QByteArray>> read = readLines(path);
     if (!read)
         return Failure{read.error()};
@@ -128,7 +128,7 @@ Result<void> GameTextCodec::StoreCampaignList(const QString &gamePath, const QSt
         content.append(line);
         content.append("\r\n", 2);
     }
-    Code(content.data(), content.size());
+    code(content.data(), content.size());
 
     // Through a new file that replaces the old one; where the game's folder
     // takes no new file but the file itself is writable, in place.

@@ -73,7 +73,7 @@ public:
     // tells why.
     Result<void> Save(const QString &path);
     // The scenario's bytes as a save writes them.
-    bool WriteTo(QIODevice &out);
+    bool writeTo(QIODevice &out);
 
     // Texts the last load produced for the user, in the order they arose.
     const QStringList &notices() const { return report_.notices; }
@@ -90,7 +90,7 @@ public:
     // SetModified(true) counts one such edit; false clears the count and
     // marks the present state as the saved one.
     void SetModified(bool changed);
-    bool IsModified() const { return changeCount_ > 0; }
+    bool isModified() const { return changeCount_ > 0; }
     int ModifiedCount() const { return changeCount_; }
 
     // Every edit is one step of this stack; a load empties it.
@@ -100,11 +100,11 @@ public:
     // Steps of the same `typing` key (-1: none) that change the same record
     // one after the other become one step. False when nothing changed; the
     // count of edits under way is dropped either way.
-    bool RecordChanges(const QString &text = QString(), int typing = -1);
+    bool recordChanges(const QString &text = QString(), int typing = -1);
     // Records a move already made (a whole drag or one arrow-key step).
-    void RecordIslandMove(Insel &island, int dx, int dy);
+    void recordIslandMove(Insel &island, int dx, int dy);
     // Called by the stack's steps after each undo and redo.
-    void StepApplied();
+    void stepApplied();
 
     QString FilePath() const { return filePath_; }
     QString FileName() const { return fileName_; }
@@ -117,7 +117,7 @@ public:
     // -1: the scenario belongs to no campaign. Saving writes "SZENE_KAMPAGNE"
     // first exactly when it is 0 or more.
     int CampaignNumber() const { return campaignNumber_; }
-    void SetCampaignNumber(int number) { campaignNumber_ = number; }
+    void setCampaignNumber(int number) { campaignNumber_ = number; }
     // The scenario name of a savegame (chunk "NAME"); empty without one.
     QString scenarioName() const { return scenarioName_; }
 
@@ -145,46 +145,46 @@ public:
     // (1000, 1000, 0, 0) when no tile belongs to the city; nothing when the
     // island has no building layer.
     std::optional<TileRect> CityBounds(const Insel &island, int slot) const;
-    Insel *IslandOf(const CityRecord &city) const;
-    TradingPostRecord TradingPostOf(const CityRecord &city) const;
+    Insel *islandOf(const CityRecord &city) const;
+    TradingPostRecord tradingPostOf(const CityRecord &city) const;
 
     // Moves an island and tells whether it now stands inside the world and
     // off every other island. The island stays moved either way.
     bool MoveIsland(Insel &island, int dx, int dy);
-    bool MoveValid() const { return moveValid_; }
-    bool CanDeleteIsland(const Insel &island) const { return island.CanDelete(); }
+    bool moveValid() const { return moveValid_; }
+    bool canDeleteIsland(const Insel &island) const { return island.canDelete(); }
     // Removes the island with its settlements from the output, as one step
-    // of the undo stack. Refused (false) for islands that CanDeleteIsland
+    // of the undo stack. Refused (false) for islands that canDeleteIsland
     // refuses. An island built from a reference leaves the SZENE payload
     // with its entry (see writeSzene).
-    bool DeleteIsland(Insel &island);
+    bool deleteIsland(Insel &island);
 
     // The lowest island number 0..255 that nothing of the scenario uses: no
     // island (also none displaced), no entry of the SZENE payload (also one
     // whose template was missing) and no unplaced settlement, any of which
     // would meet the new island under its number at the next load. Nothing
     // when all 256 are used.
-    std::optional<int> FreeIslandNumber() const;
+    std::optional<int> freeIslandNumber() const;
     // Whether `island` may stand with its top-left corner at (x, y): inside
     // the world and off every other island, by the rule of MoveIsland.
-    bool CanPlaceIsland(const Insel &island, int x, int y) const
+    bool canPlaceIsland(const Insel &island, int x, int y) const
     {
-        return WhyNotPlace(island, x, y).isEmpty();
+        return whyNotPlace(island, x, y).isEmpty();
     }
     // Why it may not, in the user's words; empty when it may.
-    QString WhyNotPlace(const Insel &island, int x, int y) const;
-    // Inserts an island of its own (Insel::FromTemplateFile,
-    // Insel::GroundCopy) with its top-left corner at (x, y), under the
+    QString whyNotPlace(const Insel &island, int x, int y) const;
+    // Inserts an island of its own (Insel::fromTemplateFile,
+    // Insel::groundCopy) with its top-left corner at (x, y), under the
     // lowest free number, with all eight city owners 7 and the own-ground
     // flag set, as one step of the undo stack ("Insel N einfügen"). Saving
     // writes it like every island of the scenario's own, at its number's
     // place among them. Returns the island as it now stands in the document;
     // nullptr, with nothing changed, when no number is free, the place is
     // refused or a layer is longer than a scenario chunk may be.
-    Insel *InsertIsland(std::unique_ptr<Insel> island, int x, int y);
+    Insel *insertIsland(std::unique_ptr<Insel> island, int x, int y);
     // Writes the island as an island template file; on failure the error
     // tells why.
-    Result<void> ExportIsland(const Insel &island, const QString &path) const;
+    Result<void> exportIsland(const Insel &island, const QString &path) const;
 
     // Gives a city to the player in `slot` (0..6) and recolours its buildings
     // on every layer. False, with nothing changed, when `slot` is no player
@@ -192,9 +192,9 @@ public:
     // is the caller's question.
     bool SetCityOwner(CityRecord city, int slot);
     // Emptying per player slot, as the players page offers it.
-    void EmptyShipsOf(int player);
-    void EmptyCartsOf(int player);
-    void EmptyTradingPostsOf(int player);
+    void emptyShipsOf(int player);
+    void emptyCartsOf(int player);
+    void emptyTradingPostsOf(int player);
 
 signals:
     void modifiedChanged(int count);
@@ -206,8 +206,8 @@ private:
     friend class ScenarioReader;
     friend class ScenarioWriter;
     // Out of the document and back, for the deletion step.
-    std::unique_ptr<Insel> TakeIsland(int number);
-    void PutBackIsland(std::unique_ptr<Insel> island);
+    std::unique_ptr<Insel> takeIsland(int number);
+    void putBackIsland(std::unique_ptr<Insel> island);
     // The steps between the clean state and the present one.
     int stepsFromClean() const;
     // The change count becomes stepsFromClean().

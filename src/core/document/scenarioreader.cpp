@@ -28,7 +28,7 @@ Result<RumoSzen::LoadReport> RumoSzen::Load(const QString &path)
     Result<QByteArray> bytes = ReadRegularFile(path, MaxFileSize);
     if (!bytes)
         return Failure{bytes.error()};
-    chunks_ = ChunkList::FromBytes(std::move(bytes).value());
+    chunks_ = ChunkList::fromBytes(std::move(bytes).value());
     return decodeChunks(path);
 }
 
@@ -85,8 +85,8 @@ bool ScenarioReader::decodeChunk(size_t index, bool &endWalk)
     const uchar *payload = chunk.payload();
     const qint32 length = chunk.length();
     if (name == ChunkNames::Island || name == ChunkNames::OldIsland) {
-        return addIsland(Insel::FromChunk(payload, length, name == ChunkNames::OldIsland,
-                                          templates_, doc_.report_.notices));
+        return addIsland(Insel::fromChunkPayload(payload, length, name == ChunkNames::OldIsland,
+                                                 templates_, doc_.report_.notices));
     }
     if (name == ChunkNames::Deer) {
         decodeDeer(chunk);
@@ -99,7 +99,7 @@ bool ScenarioReader::decodeChunk(size_t index, bool &endWalk)
         // layer on none; both go back where they stood, so that the next
         // load meets them after the same chunks again.
         if (lastIsland_)
-            lastIsland_->AddLayer(payload, length);
+            lastIsland_->addLayer(payload, length);
         else
             ++doc_.report_.layersWithoutIsland;
         doc_.layerInPlace_[index] = !lastIsland_ || !lastIsland_->fromChunk();
@@ -157,7 +157,7 @@ void ScenarioReader::decodeSzene(ScenarioChunk &chunk)
         const qint64 offset = IslandReference::FirstOffset + qint64(IslandReference::Size) * i;
         if (offset + IslandReference::Size > length)
             break; // references beyond the payload do not exist
-        auto island = Insel::FromReference(IslandReference(payload + offset), templates_,
+        auto island = Insel::fromReference(IslandReference(payload + offset), templates_,
                                            doc_.report_.notices);
         if (island) {
             addIsland(std::move(island));

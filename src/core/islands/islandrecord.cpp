@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-void IslandRecord::ConvertOld(const uchar *old, uchar *out)
+void IslandRecord::convertOld(const uchar *old, uchar *out)
 {
     using L = Layout;
     using O = OldLayout;

@@ -80,5 +80,5 @@ public:
 
     // Converts an "INSEL_MAXFUN" record (at least OldSize bytes) into the
     // layout above; `out` must hold Size bytes and is overwritten.
-    static void ConvertOld(const uchar *old, uchar *out);
+    static void convertOld(const uchar *old, uchar *out);
 };

@@ -10,7 +10,7 @@
 
 #include <cstring>
 
-bool IslandTemplates::Parse(const QByteArray &file, Template &out)
+bool IslandTemplates::parse(const QByteArray &file, Template &out)
 {
     const auto *data = reinterpret_cast<const uchar *>(file.constData());
     const qsizetype size = file.size();
@@ -39,7 +39,7 @@ bool IslandTemplates::Parse(const QByteArray &file, Template &out)
     return pos == size;
 }
 
-const IslandTemplates::Template &IslandTemplates::Get(const QString &relative, QStringList &notices)
+const IslandTemplates::Template &IslandTemplates::get(const QString &relative, QStringList &notices)
 {
     auto it = templates_.find(relative);
     if (it != templates_.end())
@@ -50,7 +50,7 @@ const IslandTemplates::Template &IslandTemplates::Get(const QString &relative, Q
     // The file's bytes live only while they are taken apart; the record and
     // the layers are copies of their own.
     if (const Result<QByteArray> bytes = ReadWholeFile(t.path, MaxFileSize, &missing))
-        Parse(*bytes, t);
+        parse(*bytes, t);
     else if (!missing)
         notices << bytes.error();
     return *templates_.insert(relative, t);

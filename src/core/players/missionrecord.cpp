@@ -46,15 +46,15 @@ constexpr CodeTable<Count> kItems({{{u"Eisenerz", 2},
 
 QString Name(int item)
 {
-    return kItems.Name(item);
+    return kItems.name(item);
 }
 quint8 Code(int item)
 {
-    return kItems.Code(item);
+    return kItems.code(item);
 }
 std::optional<int> ItemOf(quint8 code)
 {
-    return kItems.ItemOf(code);
+    return kItems.itemOf(code);
 }
 
 } // namespace MonopolyGoods

@@ -104,7 +104,7 @@ void EditRecorder::Record(const QString &text)
     if (typing)
         field_->setProperty(NumericKeyFilter::TypingProperty, QVariant());
     if (typing) {
-        if (doc_->RecordChanges(StepOf(field_), typing_)) {
+        if (doc_->recordChanges(StepOf(field_), typing_)) {
             typed_ = true;
             if (!stepOnTop && stack->index() > 0) {
                 stepAt_ = stack->index();
@@ -112,7 +112,7 @@ void EditRecorder::Record(const QString &text)
             }
         }
     } else {
-        doc_->RecordChanges(text);
+        doc_->recordChanges(text);
     }
     fieldText_ = textOf(field_);
 }

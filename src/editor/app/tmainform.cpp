@@ -468,12 +468,12 @@ void TMainForm::UpdateActions()
 {
     const bool open = doc_ != nullptr;
     const Insel *island = SelectedIsland();
-    actions_.save->setEnabled(open && doc_->IsModified());
+    actions_.save->setEnabled(open && doc_->isModified());
     actions_.saveAs->setEnabled(open);
-    actions_.revert->setEnabled(open && doc_->IsModified());
+    actions_.revert->setEnabled(open && doc_->isModified());
     actions_.saveInsel->setEnabled(open && island);
     actions_.saveMapPicture->setEnabled(open);
-    actions_.ShowDeleteIsland(island, open && island && doc_->CanDeleteIsland(*island));
+    actions_.ShowDeleteIsland(island, open && island && doc_->canDeleteIsland(*island));
     actions_.insertIsland->setEnabled(open);
     actions_.duplicateIsland->setEnabled(open && island);
     QUndoStack *stack = open ? doc_->undoStack() : nullptr;
@@ -575,7 +575,7 @@ void TMainForm::UpdateTitle()
     // Qt shows the file's name with "[*]" standing for the change mark, then
     // the program's name.
     setWindowFilePath(doc_ ? doc_->FilePath() : QString());
-    setWindowModified(doc_ && doc_->IsModified());
+    setWindowModified(doc_ && doc_->isModified());
 }
 
 void TMainForm::MainPageControlChanging(int index)
@@ -635,7 +635,7 @@ bool TMainForm::CloseScenario()
 {
     if (!doc_)
         return true;
-    if (doc_->IsModified()) {
+    if (doc_->isModified()) {
         switch (Prompts::Current().AskYesNoCancel(this, msg::askSaveChanges())) {
         case Prompts::Answer::Cancel:
             return false;
@@ -786,7 +786,7 @@ void TMainForm::SaveInselActionExecute()
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     if (dot < 0 || name.mid(dot) != QLatin1String(".scp"))
         path += QLatin1String(".scp");
-    if (const Result<void> exported = doc_->ExportIsland(*island, path); !exported)
+    if (const Result<void> exported = doc_->exportIsland(*island, path); !exported)
         Prompts::Current().Error(this, msg::exportFailed(path, exported.error()));
 }
 
@@ -874,7 +874,7 @@ void TMainForm::RevertActionExecute()
 {
     if (!doc_)
         return;
-    if (doc_->IsModified()) {
+    if (doc_->isModified()) {
         if (!Prompts::Current().WarnOkCancel(this, msg::revertWarning()))
             return;
         doc_->SetModified(false);

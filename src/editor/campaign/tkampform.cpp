@@ -95,7 +95,7 @@ void TKampForm::Open(const QString &number)
     editKampnr_->setFocus();
 
     list_.reset();
-    Result<QStringList> loaded = GameTextCodec::LoadCampaignList(GamePath());
+    Result<QStringList> loaded = GameTextCodec::loadCampaignList(GamePath());
     if (!loaded) {
         Prompts::Current().Message(this, loaded.error());
         return;
@@ -177,7 +177,7 @@ void TKampForm::save()
     QStringList updated = *list_;
     for (int k = 0; k < LinesPerEntry; ++k)
         updated[*entry * LinesPerEntry + k] = lines_[size_t(k)]->text();
-    if (const Result<void> stored = GameTextCodec::StoreCampaignList(GamePath(), updated);
+    if (const Result<void> stored = GameTextCodec::storeCampaignList(GamePath(), updated);
         !stored) {
         Prompts::Current().Message(this, stored.error());
         return;

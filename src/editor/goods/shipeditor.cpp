@@ -193,7 +193,7 @@ QWidget *ShipEditor::makeEnergyField()
 
 void ShipEditor::Fill(RumoSzen *doc, ShipRecord ship)
 {
-    const bool wasModified = doc && doc->IsModified();
+    const bool wasModified = doc && doc->isModified();
     filling_ = true;
     doc_ = doc;
     ship_ = doc ? ship : ShipRecord();
@@ -220,7 +220,7 @@ void ShipEditor::Fill(RumoSzen *doc, ShipRecord ship)
     showPicture(!ship_.isNull());
     rememberShown();
     filling_ = false;
-    if (doc && doc->IsModified() != wasModified)
+    if (doc && doc->isModified() != wasModified)
         doc->SetModified(wasModified);
 }
 

@@ -87,7 +87,7 @@ CityEditor::CityEditor(QWidget *parent) : QWidget(parent)
 
 void CityEditor::Fill(RumoSzen *doc, CityRecord city)
 {
-    const bool wasModified = doc && doc->IsModified();
+    const bool wasModified = doc && doc->isModified();
     filling_ = true;
     doc_ = doc;
     city_ = doc ? city : CityRecord();
@@ -107,7 +107,7 @@ void CityEditor::Fill(RumoSzen *doc, CityRecord city)
     }
     rememberShown();
     filling_ = false;
-    if (doc && doc->IsModified() != wasModified)
+    if (doc && doc->isModified() != wasModified)
         doc->SetModified(wasModified);
 }
 

@@ -276,7 +276,7 @@ void MapPage::Attach(RumoSzen *doc)
     cityEditor_->Fill(doc_, CityRecord());
     shipEditor_->Fill(doc_, ShipRecord());
     dragIsland_ = nullptr;
-    picture_.Forget();
+    picture_.forget();
     // Another world is shown whole first.
     panel9_->Fit();
     if (doc_) {
@@ -306,7 +306,7 @@ void MapPage::Refresh()
     objectTree_->Clear();
     objectTree_->Fill(*doc_);
     // Owners' colours may have changed with the records.
-    picture_.Forget();
+    picture_.forget();
     // The selection stays where its object is still there; the editors
     // show the records as they are now.
     SelectObject(island, city ? city.data() : ship.data());
@@ -394,7 +394,7 @@ void MapPage::OwnerChanged()
 {
     objectTree_->RefreshPictures(doc_);
     // The city's tiles took the new owner's colour.
-    picture_.Forget();
+    picture_.forget();
     Repaint();
 }
 
@@ -408,7 +408,7 @@ void MapPage::Repaint()
     view.showCities = btStaedte_->isChecked();
     view.showShips = btSchiffe_->isChecked();
     if (const CityRecord city = SelectedCity()) {
-        if (const Insel *island = doc_->IslandOf(city))
+        if (const Insel *island = doc_->islandOf(city))
             view.cityFrame = doc_->CityBounds(*island, city.slot()).value_or(TileRect{});
         else
             view.cityFrame = TileRect{};
@@ -417,7 +417,7 @@ void MapPage::Repaint()
         view.selectedIsland = SelectedIsland();
     }
     view.selectedShip = SelectedShip();
-    paintBox_->pictureChanged(picture_.Update(*doc_, view));
+    paintBox_->pictureChanged(picture_.update(*doc_, view));
 }
 
 bool MapPage::Move(Insel &island, QPoint step)
@@ -507,7 +507,7 @@ void MapPage::MapDropped(QPoint tile)
     if (doc_->MoveIsland(island, tile.x() - dragLast_.x(), tile.y() - dragLast_.y())) {
         dragLast_ = tile;
         // The whole drag is one step.
-        doc_->RecordIslandMove(island, tile.x() - dragOrigin_.x(), tile.y() - dragOrigin_.y());
+        doc_->recordIslandMove(island, tile.x() - dragOrigin_.x(), tile.y() - dragOrigin_.y());
         Repaint();
         emit controlChanged();
     } else {
@@ -530,14 +530,14 @@ void MapPage::MapDragCancelled()
 void MapPage::DeleteSelectedIsland()
 {
     Insel *island = SelectedIsland();
-    if (!island || !doc_->CanDeleteIsland(*island))
+    if (!island || !doc_->canDeleteIsland(*island))
         return;
     QTreeWidgetItem *node = objectTree_->currentItem();
     if (dragIsland_ == island)
         dragIsland_ = nullptr;
     objectTree_->setCurrentItem(nullptr);
     delete node;
-    doc_->DeleteIsland(*island);
+    doc_->deleteIsland(*island);
     emit controlChanged();
     Repaint();
     emit stateChanged();
@@ -585,7 +585,7 @@ bool MapPage::ArrowKey(int key)
     }
     Insel &island = *SelectedIsland();
     if (doc_->MoveIsland(island, step.x(), step.y())) {
-        doc_->RecordIslandMove(island, step.x(), step.y());
+        doc_->recordIslandMove(island, step.x(), step.y());
         Repaint();
         emit controlChanged();
     } else {
@@ -605,7 +605,7 @@ void MapPage::InsertIsland()
 {
     if (!doc_)
         return;
-    if (!doc_->FreeIslandNumber()) {
+    if (!doc_->freeIslandNumber()) {
         Prompts::Current().Message(this, msg::noFreeIslandNumber());
         return;
     }
@@ -620,11 +620,11 @@ void MapPage::DuplicateSelectedIsland()
     const Insel *island = SelectedIsland();
     if (!island)
         return;
-    if (!doc_->FreeIslandNumber()) {
+    if (!doc_->freeIslandNumber()) {
         Prompts::Current().Message(this, msg::noFreeIslandNumber());
         return;
     }
-    BeginPlacing(island->GroundCopy());
+    BeginPlacing(island->groundCopy());
 }
 
 void MapPage::BeginPlacing(std::unique_ptr<Insel> island)

@@ -332,7 +332,7 @@ void TabAuftraege::clearPage()
 
 void TabAuftraege::FillPage(int m)
 {
-    const bool wasModified = doc_->IsModified();
+    const bool wasModified = doc_->isModified();
     filling_ = true;
     updateSlotIcons();
     clearPage();
@@ -345,7 +345,7 @@ void TabAuftraege::FillPage(int m)
     shown_.rememberAll(this);
 
     filling_ = false;
-    if (doc_->IsModified() != wasModified)
+    if (doc_->isModified() != wasModified)
         doc_->SetModified(wasModified);
 }
 

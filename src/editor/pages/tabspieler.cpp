@@ -276,11 +276,11 @@ QGroupBox *TabSpieler::buildGoods()
         QString (*message)();
     };
     for (const ButtonSpec &entry :
-         {ButtonSpec{"btKontoreleeren", "Kontore leeren", &RumoSzen::EmptyTradingPostsOf,
+         {ButtonSpec{"btKontoreleeren", "Kontore leeren", &RumoSzen::emptyTradingPostsOf,
                      &msg::playerPostsEmptied},
-          ButtonSpec{"btSchiffeleeren", "Schiffe leeren", &RumoSzen::EmptyShipsOf,
+          ButtonSpec{"btSchiffeleeren", "Schiffe leeren", &RumoSzen::emptyShipsOf,
                      &msg::playerShipsEmptied},
-          ButtonSpec{"btKarrenleeren", "Karren leeren", &RumoSzen::EmptyCartsOf,
+          ButtonSpec{"btKarrenleeren", "Karren leeren", &RumoSzen::emptyCartsOf,
                      &msg::playerCartsEmptied}}) {
         auto *button = new QPushButton(QString::fromUtf8(entry.caption));
         button->setObjectName(QLatin1String(entry.name));
@@ -337,7 +337,7 @@ void TabSpieler::FillPage(int slot)
 {
     if (!doc_ || slot < 0 || slot >= PlayerRecord::Count)
         return;
-    const bool wasModified = doc_->IsModified();
+    const bool wasModified = doc_->isModified();
     filling_ = true;
     const PlayerRecord player = doc_->players().player(slot);
 
@@ -366,7 +366,7 @@ void TabSpieler::FillPage(int slot)
     shown_.rememberAll(this);
 
     filling_ = false;
-    if (doc_->IsModified() != wasModified)
+    if (doc_->isModified() != wasModified)
         doc_->SetModified(wasModified);
 }
 

@@ -22,7 +22,7 @@ namespace {
 
 QByteArray coded(QByteArray bytes)
 {
-    GameTextCodec::Code(bytes.data(), bytes.size());
+    GameTextCodec::code(bytes.data(), bytes.size());
     return bytes;
 }
 
@@ -120,7 +120,7 @@ void TestGameTextCodec::loadCampaignList()
     QTemporaryDir dir;
     writeTextFile(dir, plain);
 
-    const Result<QStringList> list = GameTextCodec::LoadCampaignList(dir.path());
+    const Result<QStringList> list = GameTextCodec::loadCampaignList(dir.path());
     QVERIFY(list.ok());
     QCOMPARE(*list, expected);
     QVERIFY(list.error().isEmpty());
@@ -131,16 +131,16 @@ void TestGameTextCodec::loadCampaignList()
 void TestGameTextCodec::unreadableFileFails()
 {
     QTemporaryDir dir;
-    const QString path = GameTextCodec::TextFilePath(dir.path());
+    const QString path = GameTextCodec::textFilePath(dir.path());
     QVERIFY2(path.endsWith(QStringLiteral("/Text.cod")), qPrintable(path));
     for (int round = 0; round < 2; ++round) {
         if (round == 1)
             QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Text.cod")));
         const QString expected = round == 0 ? msg::fileNotFound(path) : msg::notARegularFile(path);
-        const Result<QStringList> loaded = GameTextCodec::LoadCampaignList(dir.path());
+        const Result<QStringList> loaded = GameTextCodec::loadCampaignList(dir.path());
         QVERIFY(!loaded);
         QCOMPARE(loaded.error(), expected);
-        const Result<void> stored = GameTextCodec::StoreCampaignList(dir.path(), {"a"});
+        const Result<void> stored = GameTextCodec::storeCampaignList(dir.path(), {"a"});
         QVERIFY(!stored);
         QCOMPARE(stored.error(), expected);
         QCOMPARE(QFileInfo::exists(path), round == 1);
@@ -151,13 +151,13 @@ void TestGameTextCodec::textFileNameIgnoresCase()
 {
     QTemporaryDir dir;
     const QString path = writeTextFile(dir, kFile, QStringLiteral("TEXT.COD"));
-    QCOMPARE(GameTextCodec::TextFilePath(dir.path()), path);
+    QCOMPARE(GameTextCodec::textFilePath(dir.path()), path);
 
-    const Result<QStringList> list = GameTextCodec::LoadCampaignList(dir.path());
+    const Result<QStringList> list = GameTextCodec::loadCampaignList(dir.path());
     QVERIFY(list.ok());
     QCOMPARE(list->size(), 3);
 
-    QVERIFY(GameTextCodec::StoreCampaignList(dir.path(), {"neu.szs"}));
+    QVERIFY(GameTextCodec::storeCampaignList(dir.path(), {"neu.szs"}));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"TEXT.COD"});
     QVERIFY(readTextFile(path).contains("\r\nneu.szs\r\n[END]\r\n"));
 }
@@ -206,7 +206,7 @@ void TestGameTextCodec::storeCampaignList()
     QTemporaryDir dir;
     const QString path = writeTextFile(dir, plain);
 
-    const Result<void> stored = GameTextCodec::StoreCampaignList(dir.path(), list);
+    const Result<void> stored = GameTextCodec::storeCampaignList(dir.path(), list);
     QVERIFY(stored);
     QVERIFY(stored.error().isEmpty());
     QCOMPARE(readTextFile(path), expected);
@@ -220,9 +220,9 @@ void TestGameTextCodec::storeUnchangedListKeepsFileIdentical()
     const QString path = writeTextFile(dir, plain);
     const QByteArray before = testfiles::read(path);
 
-    const Result<QStringList> list = GameTextCodec::LoadCampaignList(dir.path());
+    const Result<QStringList> list = GameTextCodec::loadCampaignList(dir.path());
     QVERIFY(list.ok());
-    QVERIFY(GameTextCodec::StoreCampaignList(dir.path(), *list));
+    QVERIFY(GameTextCodec::storeCampaignList(dir.path(), *list));
     QCOMPARE(testfiles::read(path), before);
 }
 
@@ -248,14 +248,14 @@ void TestGameTextCodec::storeReplacesTheSectionLoadReads()
                                                     "[END]\r\n[SCHIFFE]\r\n");
     const QByteArray before = testfiles::read(path);
 
-    const Result<QStringList> loaded = GameTextCodec::LoadCampaignList(dir.path());
+    const Result<QStringList> loaded = GameTextCodec::loadCampaignList(dir.path());
     QVERIFY(loaded.ok());
     QCOMPARE(*loaded, (QStringList{"erste.szs", "zweite.szs"}));
-    QVERIFY(GameTextCodec::StoreCampaignList(dir.path(), *loaded));
+    QVERIFY(GameTextCodec::storeCampaignList(dir.path(), *loaded));
     QCOMPARE(testfiles::read(path), before);
 
-    QVERIFY(GameTextCodec::StoreCampaignList(dir.path(), {"neu.szs"}));
-    const Result<QStringList> reloaded = GameTextCodec::LoadCampaignList(dir.path());
+    QVERIFY(GameTextCodec::storeCampaignList(dir.path(), {"neu.szs"}));
+    const Result<QStringList> reloaded = GameTextCodec::loadCampaignList(dir.path());
     QVERIFY(reloaded.ok());
     QCOMPARE(*reloaded, QStringList{"neu.szs"});
     QCOMPARE(readTextFile(path), other + "[KAMPAGNE]\r\nneu.szs\r\n[END]\r\n[SCHIFFE]\r\n");
@@ -279,7 +279,7 @@ void TestGameTextCodec::storeRefusesFileWithoutSection()
     const QString path = writeTextFile(dir, plain);
     const QByteArray before = testfiles::read(path);
 
-    const Result<void> stored = GameTextCodec::StoreCampaignList(dir.path(), {"neu.szs"});
+    const Result<void> stored = GameTextCodec::storeCampaignList(dir.path(), {"neu.szs"});
     QVERIFY(!stored);
     QCOMPARE(stored.error(), msg::noCampaignSection(path));
     QCOMPARE(testfiles::read(path), before);
@@ -297,7 +297,7 @@ void TestGameTextCodec::storeKeepsSymlinkAndPermissions()
     const QString link = game + QStringLiteral("/Text.cod");
     QVERIFY(QFile::link(target, link));
 
-    QVERIFY(GameTextCodec::StoreCampaignList(game, {"neu.szs"}));
+    QVERIFY(GameTextCodec::storeCampaignList(game, {"neu.szs"}));
     QVERIFY(QFileInfo(link).isSymLink());
     QCOMPARE(QFileInfo(link).symLinkTarget(), target);
     QVERIFY(readTextFile(target).contains("[KAMPAGNE]\r\nneu.szs\r\n[END]"));
@@ -352,7 +352,7 @@ void TestGameTextCodec::storeWhereFolderOrFileIsReadOnly()
             other.emplace(testusers::OtherUser, testusers::OtherGroup);
             QVERIFY(other->active());
         }
-        stored = GameTextCodec::StoreCampaignList(game, {"neu.szs"});
+        stored = GameTextCodec::storeCampaignList(game, {"neu.szs"});
     }
     const QString message = stored.error();
     ::chmod(QFile::encodeName(game).constData(), 0755);
@@ -387,7 +387,7 @@ void TestGameTextCodec::failedWriteLeavesOriginal()
     rlimit small = saved;
     small.rlim_cur = 8;
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const Result<void> stored = GameTextCodec::StoreCampaignList(dir.path(), {"neu.szs"});
+    const Result<void> stored = GameTextCodec::storeCampaignList(dir.path(), {"neu.szs"});
     const QString message = stored.error();
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);

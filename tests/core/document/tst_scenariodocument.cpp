@@ -171,11 +171,11 @@ void TestScenarioDocument::heldChunksReportAShortWrite()
 
     for (const qint64 room : {qint64(0), qint64(whole.size() - 1), qint64(whole.size() / 2)}) {
         LimitedDevice full(room);
-        QVERIFY2(!doc.WriteTo(full), qPrintable(QStringLiteral("room %1").arg(room)));
+        QVERIFY2(!doc.writeTo(full), qPrintable(QStringLiteral("room %1").arg(room)));
         QCOMPARE(full.bytes, whole.left(room));
     }
     LimitedDevice roomy(whole.size());
-    QVERIFY(doc.WriteTo(roomy));
+    QVERIFY(doc.writeTo(roomy));
     QCOMPARE(roomy.bytes, whole);
 }
 
@@ -405,7 +405,7 @@ void TestScenarioDocument::campaignNumber()
     RumoSzen doc(QString(), nullptr);
     QVERIFY(load(doc, before + minimalScenario()));
     QCOMPARE(doc.CampaignNumber(), loaded);
-    doc.SetCampaignNumber(saveWith);
+    doc.setCampaignNumber(saveWith);
     QCOMPARE(scenario::saved(doc), savedFront + minimalScenario());
 }
 
@@ -439,14 +439,14 @@ void TestScenarioDocument::changeCountSignalsEveryChange()
 {
     RumoSzen doc(QString(), nullptr);
     QSignalSpy spy(&doc, &RumoSzen::modifiedChanged);
-    QVERIFY(!doc.IsModified());
+    QVERIFY(!doc.isModified());
     doc.SetModified(true);
     doc.SetModified(true);
     QCOMPARE(doc.ModifiedCount(), 2);
-    QVERIFY(doc.IsModified());
+    QVERIFY(doc.isModified());
     doc.SetModified(false);
     QCOMPARE(doc.ModifiedCount(), 0);
-    QVERIFY(!doc.IsModified());
+    QVERIFY(!doc.isModified());
     QCOMPARE(spy.size(), 3);
     QCOMPARE(spy.at(1).at(0).toInt(), 2);
     QCOMPARE(spy.at(2).at(0).toInt(), 0);

@@ -249,10 +249,10 @@ void TestGamePath::refusedTextFiles()
     const QFileInfo before(path);
     const QString expected = hostile::refusal(kind, path, GameTextCodec::MaxFileSize);
 
-    const Result<QStringList> loaded = GameTextCodec::LoadCampaignList(game.path());
+    const Result<QStringList> loaded = GameTextCodec::loadCampaignList(game.path());
     QVERIFY(!loaded);
     QCOMPARE(loaded.error(), expected);
-    const Result<void> stored = GameTextCodec::StoreCampaignList(game.path(), {"neu.szs"});
+    const Result<void> stored = GameTextCodec::storeCampaignList(game.path(), {"neu.szs"});
     QVERIFY(!stored);
     QCOMPARE(stored.error(), expected);
     const QFileInfo after(path);
