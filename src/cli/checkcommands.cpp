@@ -16,17 +16,17 @@ namespace {
 // the reason.
 bool load(RumoSzen &doc, const QString &path, QTextStream &err)
 {
-    const bool ok = doc.Load(path);
+    const auto loaded = doc.Load(path);
     for (const QString &notice : doc.notices())
         err << notice << '\n';
-    if (!ok) {
+    if (!loaded) {
         err << msg::readScenarioFailed() << ' ' << path;
-        if (!doc.lastError().isEmpty())
-            err << ": " << doc.lastError();
+        if (!loaded.error().isEmpty())
+            err << ": " << loaded.error();
         err << '\n';
     }
     err.flush();
-    return ok;
+    return loaded.ok();
 }
 
 } // namespace

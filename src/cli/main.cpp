@@ -96,13 +96,13 @@ int failure(const QString &sentence, const QString &file, const QString &reason 
 // Loads a scenario as the editor does; load notices go to stderr.
 bool load(RumoSzen &doc, const QString &path)
 {
-    const bool ok = doc.Load(path);
+    const auto loaded = doc.Load(path);
     for (const QString &notice : doc.notices())
         err() << notice << '\n';
     err().flush();
-    if (!ok)
-        failure(msg::readScenarioFailed(), path, doc.lastError());
-    return ok;
+    if (!loaded)
+        failure(msg::readScenarioFailed(), path, loaded.error());
+    return loaded.ok();
 }
 
 int resave(const QString &in, const QString &target)
@@ -110,8 +110,8 @@ int resave(const QString &in, const QString &target)
     RumoSzen doc;
     if (!load(doc, in))
         return 1;
-    if (!doc.Save(target))
-        return failure(msg::saveFailed(), target, doc.lastError());
+    if (const Result<void> saved = doc.Save(target); !saved)
+        return failure(msg::saveFailed(), target, saved.error());
     return 0;
 }
 
@@ -136,16 +136,16 @@ int exportIsland(const QString &in, int number, const QString &target)
     const Insel *island = doc.island(number);
     if (!island)
         return failure(msg::noSuchIsland(QString::number(number)), in);
-    if (!doc.ExportIsland(*island, target))
-        return failure(msg::saveFailed(), target, doc.lastError());
+    if (const Result<void> exported = doc.exportIsland(*island, target); !exported)
+        return failure(msg::saveFailed(), target, exported.error());
     return 0;
 }
 
 // Saves the edited scenario to `target` through the atomic save.
 int saveTo(RumoSzen &doc, const QString &target)
 {
-    if (!doc.Save(target))
-        return failure(msg::saveFailed(), target, doc.lastError());
+    if (const Result<void> saved = doc.Save(target); !saved)
+        return failure(msg::saveFailed(), target, saved.error());
     return 0;
 }
 
@@ -156,19 +156,19 @@ int importIsland(const QString &file, const QString &templatePath, int x, int y,
     if (!load(doc, file))
         return 1;
     QString why;
-    std::unique_ptr<Insel> island = Insel::FromTemplateFile(templatePath, &why);
+    std::unique_ptr<Insel> island = Insel::fromTemplateFile(templatePath, &why);
     if (!island) {
         err() << why << Qt::endl;
         return 1;
     }
-    if (!doc.FreeIslandNumber())
+    if (!doc.freeIslandNumber())
         return failure(msg::noFreeIslandNumber(), file);
-    why = doc.WhyNotPlace(*island, x, y);
+    why = doc.whyNotPlace(*island, x, y);
     if (!why.isEmpty()) {
         err() << why << Qt::endl;
         return 1;
     }
-    if (!doc.InsertIsland(std::move(island), x, y))
+    if (!doc.insertIsland(std::move(island), x, y))
         return failure(msg::unexpectedError(QString()), file);
     return saveTo(doc, target);
 }
@@ -181,7 +181,7 @@ int deleteIsland(const QString &file, int number, const QString &target)
     Insel *island = doc.island(number);
     if (!island)
         return failure(msg::noSuchIsland(QString::number(number)), file);
-    if (!doc.CanDeleteIsland(*island)) {
+    if (!doc.canDeleteIsland(*island)) {
         // The cities read for the island, else the slots its record gives
         // an owner.
         QStringList cities;
@@ -196,7 +196,7 @@ int deleteIsland(const QString &file, int number, const QString &target)
         err() << msg::islandHasCities(number, cities) << Qt::endl;
         return 1;
     }
-    if (!doc.DeleteIsland(*island))
+    if (!doc.deleteIsland(*island))
         return failure(msg::unexpectedError(QString()), file);
     return saveTo(doc, target);
 }
@@ -235,9 +235,8 @@ int render(const QString &in, const QString &target, int scale)
     RumoSzen doc;
     if (!load(doc, in))
         return 2;
-    QString reason;
-    if (!SaveWorldImage(doc, scale, target, &reason))
-        return failure(msg::saveFailed(), target, reason);
+    if (const Result<void> saved = SaveWorldImage(doc, scale, target); !saved)
+        return failure(msg::saveFailed(), target, saved.error());
     return 0;
 }
 
@@ -246,10 +245,9 @@ int campaigns()
     // Without a game folder there is no Text.cod to name.
     if (GamePath().isEmpty())
         return failure(msg::gameNotFound(), WinePrefix(), GamePathMessage());
-    QString message;
-    const auto list = GameTextCodec::LoadCampaignList(GamePath(), &message);
+    const Result<QStringList> list = GameTextCodec::loadCampaignList(GamePath());
     if (!list) {
-        err() << message << Qt::endl;
+        err() << list.error() << Qt::endl;
         return 1;
     }
     // Five lines make one entry; lines after the last whole entry are listed

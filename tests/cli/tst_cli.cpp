@@ -54,7 +54,7 @@ Run cli(const TempGameInstallation &game, const QStringList &args,
 
 QByteArray encoded(QByteArray text)
 {
-    GameTextCodec::Code(text.data(), text.size());
+    GameTextCodec::code(text.data(), text.size());
     return text;
 }
 

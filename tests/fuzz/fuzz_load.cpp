@@ -175,22 +175,21 @@ private:
 void exerciseTextFile(const QString &gamePath, QByteArrayView file)
 {
     QByteArray coded = file.toByteArray();
-    GameTextCodec::Code(coded.data(), coded.size());
-    const QList<QByteArray> lines = GameTextCodec::SplitLines(coded);
+    GameTextCodec::code(coded.data(), coded.size());
+    const QList<QByteArray> lines = GameTextCodec::splitLines(coded);
     for (const QByteArray &line : lines) {
         if (line.contains('\r') || line.contains('\n'))
             fail("a line of the text file holds a line break");
     }
-    GameTextCodec::Code(coded.data(), coded.size());
+    GameTextCodec::code(coded.data(), coded.size());
     if (coded != file)
         fail("coding the text file twice changed it");
 
-    writeFile(GameTextCodec::TextFilePath(gamePath), file);
-    QString message;
-    const std::optional<QStringList> list = GameTextCodec::LoadCampaignList(gamePath, &message);
-    if (!list || !GameTextCodec::StoreCampaignList(gamePath, *list, &message))
+    writeFile(GameTextCodec::textFilePath(gamePath), file);
+    const Result<QStringList> list = GameTextCodec::loadCampaignList(gamePath);
+    if (!list || !GameTextCodec::storeCampaignList(gamePath, *list))
         return;
-    const std::optional<QStringList> again = GameTextCodec::LoadCampaignList(gamePath, &message);
+    const Result<QStringList> again = GameTextCodec::loadCampaignList(gamePath);
     if (!again || *again != *list)
         fail("storing the campaign list unchanged changed it");
 }
@@ -229,7 +228,7 @@ bool shortfallBounded(QByteArrayView scenario)
     qint64 pos = 0;
     while (scenario.size() - pos >= ScenarioChunk::HeaderSize) {
         const auto *header = reinterpret_cast<const uchar *>(scenario.data() + pos);
-        if (!ScenarioChunk::IsValidHeader(header))
+        if (!ScenarioChunk::isValidHeader(header))
             return true; // reading ends here
         const qint32 length = le::i32(header, ScenarioChunk::LengthOffset);
         pos += ScenarioChunk::HeaderSize;
@@ -257,16 +256,16 @@ void exerciseQueries(RumoSzen &doc)
             doc.CityBounds(*island, slot);
         for (const CityRecord &city : island->cities()) {
             if (city) {
-                doc.TradingPostOf(city);
+                doc.tradingPostOf(city);
                 doc.SetCityOwner(city, city.owner() % 7);
             }
         }
         IslandLabel(*island);
     }
     for (int p = 0; p < 7; ++p) {
-        doc.EmptyShipsOf(p);
-        doc.EmptyCartsOf(p);
-        doc.EmptyTradingPostsOf(p);
+        doc.emptyShipsOf(p);
+        doc.emptyCartsOf(p);
+        doc.emptyTradingPostsOf(p);
     }
 }
 
@@ -278,7 +277,7 @@ void checkExport(const Insel &island)
     QBuffer out(&bytes);
     out.open(QIODevice::WriteOnly);
     ChunkWriter writer(out);
-    island.Write(writer, true);
+    island.write(writer, true);
     if (!writer.ok())
         fail("export into memory failed");
 
@@ -320,7 +319,7 @@ QByteArray save(RumoSzen &doc)
     QByteArray bytes;
     QBuffer out(&bytes);
     out.open(QIODevice::WriteOnly);
-    if (!doc.WriteTo(out))
+    if (!doc.writeTo(out))
         fail("saving into memory failed");
     return bytes;
 }
@@ -329,7 +328,7 @@ bool load(RumoSzen &doc, QByteArray bytes)
 {
     QBuffer in(&bytes);
     in.open(QIODevice::ReadOnly);
-    return doc.Load(in, QStringLiteral("fuzz.szs"));
+    return doc.Load(in, QStringLiteral("fuzz.szs")).ok();
 }
 
 // Reports where two saves part, for the crash log.

@@ -58,7 +58,7 @@ inline Template templateAt(int index)
 inline QString templateName(int index)
 {
     const Template t = templateAt(index);
-    return Insel::TemplateFile(t.climate, t.sizeClass, t.native, t.number).replace(u'\\', u'/');
+    return Insel::templateFile(t.climate, t.sizeClass, t.native, t.number).replace(u'\\', u'/');
 }
 
 // The selector byte that names the template of these properties.

@@ -10,7 +10,7 @@ bool load(RumoSzen &doc, QByteArray bytes)
 {
     QBuffer in(&bytes);
     in.open(QIODevice::ReadOnly);
-    return doc.Load(in, QStringLiteral("/szenarien/test.szs"));
+    return doc.Load(in, QStringLiteral("/szenarien/test.szs")).ok();
 }
 
 QByteArray saved(RumoSzen &doc)
@@ -18,7 +18,7 @@ QByteArray saved(RumoSzen &doc)
     QByteArray out;
     QBuffer buffer(&out);
     buffer.open(QIODevice::WriteOnly);
-    return doc.WriteTo(buffer) ? out : QByteArray("write failed");
+    return doc.writeTo(buffer) ? out : QByteArray("write failed");
 }
 
 } // namespace scenario

@@ -144,9 +144,9 @@ public:
     void select(const Insel *island) { world_.selectedIsland = island; }
 
     // Draws the whole picture anew, as after a load or a show/hide button.
-    void render() { picture_.Render(doc_, world_); }
+    void render() { picture_.render(doc_, world_); }
     // Brings the picture up to date, as the page does after every move.
-    void repaint() { changed_ += picture_.Update(doc_, world_); }
+    void repaint() { changed_ += picture_.update(doc_, world_); }
     // The paint event that the page's update of the changed part brings
     // about; none when nothing changed.
     void present()

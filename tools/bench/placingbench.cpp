@@ -85,7 +85,7 @@ bool writeTemplates(RumoSzen &doc, const QString &folder)
         const QString file = QStringLiteral("%1%2.scp")
                                  .arg(sizes[size_t((n / 6) % 5)])
                                  .arg(n / 30, 2, 10, QLatin1Char('0'));
-        if (!doc.ExportIsland(*islands[size_t(n) % islands.size()], QDir(dir).filePath(file)))
+        if (!doc.exportIsland(*islands[size_t(n) % islands.size()], QDir(dir).filePath(file)))
             return false;
     }
     return true;
@@ -128,7 +128,7 @@ int RunPlacingBench(const QString &path)
             largest = island.get();
     }
     WorldPicture picture;
-    picture.Render(doc, WorldView());
+    picture.render(doc, WorldView());
     MapView view;
     view.setPicture(&picture.image());
     view.setShowing(true);
@@ -137,7 +137,7 @@ int RunPlacingBench(const QString &path)
     QApplication::processEvents();
     IslandPlacer placer(view);
     const std::vector<qint64> starting = timed(21, [&] {
-        placer.Begin(doc, largest->GroundCopy(), QPoint(256, 176));
+        placer.Begin(doc, largest->groundCopy(), QPoint(256, 176));
         QApplication::processEvents();
     });
     int step = 0;

@@ -236,7 +236,7 @@ bool WriteBigWorld(const BigWorldPlan &plan, QIODevice &out)
     ChunkWriter writer(out);
     auto chunk = [&writer](QByteArrayView name, const QByteArray &payload) {
         writer.WriteChunkHeader(name, qint32(payload.size()));
-        writer.WriteBytes(payload.constData(), payload.size());
+        writer.writeBytes(payload.constData(), payload.size());
     };
     std::mt19937 rng(0xB16);
 

@@ -18,66 +18,23 @@ uchar *bytes(QByteArray &a)
     return reinterpret_cast<uchar *>(a.data());
 }
 
-// Fields the core's views only read.
-namespace tile {
-constexpr int Building = 0;
-constexpr int Column = 2;
-constexpr int Row = 3;
-constexpr int Orientation = 4;
-constexpr int CityWord = 5; // city slot in bits 6..8
-} // namespace tile
-
-namespace island {
-constexpr int Number = 0;
-constexpr int Width = 1;
-constexpr int Height = 2;
-constexpr int X = 4;
-constexpr int Y = 6;
-constexpr int CityOwners = 12;
-constexpr int TemplateNumber = 96;
-constexpr int SizeClass = 98;
-constexpr int Climate = 100;
-constexpr int OwnGround = 101;
-} // namespace island
-
-namespace oldIsland {
-constexpr int Flags = 3;
-constexpr int TemplateNumber = 64;
-constexpr int SizeClass = 66;
-constexpr int Climate = 68;
-constexpr int OwnGround = 69;
-} // namespace oldIsland
-
-namespace reference {
-constexpr int Climate = 0;
-constexpr int SizeClass = 1;
-constexpr int Flags = 2;
-constexpr int Number = 3;
-constexpr int TemplateNumber = 4;
-constexpr int X = 8;
-constexpr int Y = 12;
-} // namespace reference
-
-constexpr int SzeneHeaderSize = IslandReference::FirstOffset;
-constexpr int CityIsland = 0;
-constexpr int CitySlot = 1;
-constexpr int PostIsland = 0;
-constexpr int PostCitySlot = 3;
-constexpr int DeerIsland = 0;
-constexpr int ShipX = 28;
-constexpr int ShipY = 30;
-constexpr int CargoAmountWord = 2;
+// The fields the core's views only read are written here, at the offsets of
+// the records' layouts.
+using TileLayout = TileRecord::Layout;
+using IslandLayout = IslandRecord::Layout;
+using OldIslandLayout = IslandRecord::OldLayout;
+using ReferenceLayout = IslandReference::Layout;
 
 // The fields both island layouts share at the same offsets.
 void writeCommonIslandFields(uchar *r, const IslandFields &f)
 {
-    le::setU8(r, island::Number, quint8(f.number));
-    le::setU8(r, island::Width, quint8(f.width));
-    le::setU8(r, island::Height, quint8(f.height));
-    le::setU16(r, island::X, quint16(f.x));
-    le::setU16(r, island::Y, quint16(f.y));
+    le::setU8(r, IslandLayout::Number, quint8(f.number));
+    le::setU8(r, IslandLayout::Width, quint8(f.width));
+    le::setU8(r, IslandLayout::Height, quint8(f.height));
+    le::setU16(r, IslandLayout::X, quint16(f.x));
+    le::setU16(r, IslandLayout::Y, quint16(f.y));
     for (int s = 0; s < IslandRecord::CitySlots; ++s)
-        le::setU8(r, island::CityOwners + s, f.cityOwners[size_t(s)]);
+        le::setU8(r, IslandLayout::CityOwners + s, f.cityOwners[size_t(s)]);
 }
 
 } // namespace
@@ -87,11 +44,11 @@ QByteArray TileBytes(quint16 building, int column, int row, bool alongColumns, i
 {
     QByteArray out(TileRecord::Size, '\0');
     uchar *t = bytes(out);
-    le::setU16(t, tile::Building, building);
-    le::setU8(t, tile::Column, quint8(column));
-    le::setU8(t, tile::Row, quint8(row));
-    le::setU8(t, tile::Orientation, alongColumns ? 1 : 0);
-    le::setU16(t, tile::CityWord, quint16((citySlot & 0x07) << 6));
+    le::setU16(t, TileLayout::Building, building);
+    le::setU8(t, TileLayout::Column, quint8(column));
+    le::setU8(t, TileLayout::Row, quint8(row));
+    le::setU8(t, TileLayout::Orientation, alongColumns ? 1 : 0);
+    le::setU16(t, TileLayout::CityBits, quint16((citySlot & 0x07) << 6));
     TileRecord(t).setPlayer(player);
     return out;
 }
@@ -101,10 +58,10 @@ QByteArray IslandRecordBytes(const IslandFields &f)
     QByteArray out(IslandRecord::Size, '\0');
     uchar *r = bytes(out);
     writeCommonIslandFields(r, f);
-    le::setU16(r, island::TemplateNumber, quint16(f.templateNumber));
-    le::setU16(r, island::SizeClass, quint16(f.sizeClass));
-    le::setU8(r, island::Climate, quint8(f.climate));
-    le::setU8(r, island::OwnGround, f.ownGround ? 1 : 0);
+    le::setU16(r, IslandLayout::TemplateNumber, quint16(f.templateNumber));
+    le::setU16(r, IslandLayout::SizeClass, quint16(f.sizeClass));
+    le::setU8(r, IslandLayout::Climate, quint8(f.climate));
+    le::setU8(r, IslandLayout::OwnGround, f.ownGround ? 1 : 0);
     return out;
 }
 
@@ -113,11 +70,11 @@ QByteArray OldIslandRecordBytes(const IslandFields &f)
     QByteArray out(IslandRecord::OldSize, '\0');
     uchar *r = bytes(out);
     writeCommonIslandFields(r, f);
-    le::setU8(r, oldIsland::Flags, 0x01);
-    le::setU16(r, oldIsland::TemplateNumber, quint16(f.templateNumber));
-    le::setU16(r, oldIsland::SizeClass, quint16(f.sizeClass));
-    le::setU8(r, oldIsland::Climate, quint8(f.climate));
-    le::setU8(r, oldIsland::OwnGround, f.ownGround ? 1 : 0);
+    le::setU8(r, OldIslandLayout::Flags, 0x01);
+    le::setU16(r, OldIslandLayout::TemplateNumber, quint16(f.templateNumber));
+    le::setU16(r, OldIslandLayout::SizeClass, quint16(f.sizeClass));
+    le::setU8(r, OldIslandLayout::Climate, quint8(f.climate));
+    le::setU8(r, OldIslandLayout::OwnGround, f.ownGround ? 1 : 0);
     return out;
 }
 
@@ -126,19 +83,19 @@ QByteArray ReferenceBytes(int climate, int sizeClass, bool native, int islandNum
 {
     QByteArray out(IslandReference::Size, '\0');
     uchar *r = bytes(out);
-    le::setU8(r, reference::Climate, quint8(climate));
-    le::setU8(r, reference::SizeClass, quint8(sizeClass));
-    le::setU8(r, reference::Flags, native ? 1 : 0);
-    le::setU8(r, reference::Number, quint8(islandNumber));
-    le::setU16(r, reference::TemplateNumber, quint16(templateNumber));
-    le::setI32(r, reference::X, x);
-    le::setI32(r, reference::Y, y);
+    le::setU8(r, ReferenceLayout::Climate, quint8(climate));
+    le::setU8(r, ReferenceLayout::SizeClass, quint8(sizeClass));
+    le::setU8(r, ReferenceLayout::Flags, native ? 1 : 0);
+    le::setU8(r, ReferenceLayout::Number, quint8(islandNumber));
+    le::setU16(r, ReferenceLayout::TemplateNumber, quint16(templateNumber));
+    le::setI32(r, ReferenceLayout::X, x);
+    le::setI32(r, ReferenceLayout::Y, y);
     return out;
 }
 
 QByteArray SzenePayload(const std::vector<QByteArray> &references)
 {
-    QByteArray out(SzeneHeaderSize, '\0');
+    QByteArray out(IslandReference::FirstOffset, '\0');
     le::setI32(bytes(out), IslandReference::CountOffset, qint32(references.size()));
     for (const QByteArray &r : references)
         out += r;
@@ -149,8 +106,8 @@ QByteArray CityBytes(int island, int slot, int owner, const QString &name)
 {
     QByteArray out(CityRecord::Size, '\0');
     uchar *c = bytes(out);
-    le::setU8(c, CityIsland, quint8(island));
-    le::setU8(c, CitySlot, quint8(slot));
+    le::setU8(c, CityRecord::Layout::Island, quint8(island));
+    le::setU8(c, CityRecord::Layout::Slot, quint8(slot));
     CityRecord city(c);
     city.setOwner(quint8(owner));
     city.setName(name);
@@ -162,8 +119,8 @@ QByteArray TradingPostBytes(int island, int citySlot,
 {
     QByteArray out(TradingPostRecord::Size, '\0');
     uchar *p = bytes(out);
-    le::setU8(p, PostIsland, quint8(island));
-    le::setU8(p, PostCitySlot, quint8(citySlot & 0x0F));
+    le::setU8(p, TradingPostRecord::Layout::Island, quint8(island));
+    le::setU8(p, TradingPostRecord::Layout::CitySlot, quint8(citySlot & 0x0F));
     const TradingPostRecord post(p);
     for (const auto &[goodsIndex, amount] : stock)
         post.slot(goodsIndex).setAmount(amount);
@@ -174,10 +131,9 @@ QByteArray DeerBytes(int island, int column, int row)
 {
     QByteArray out(DeerRecord::Size, '\0');
     uchar *d = bytes(out);
-    le::setU8(d, DeerIsland, quint8(island));
-    // Where the herd grazes, in the island's tiles.
-    le::setU8(d, 2, quint8(column));
-    le::setU8(d, 3, quint8(row));
+    le::setU8(d, DeerRecord::Layout::Island, quint8(island));
+    le::setU8(d, DeerRecord::Layout::Column, quint8(column));
+    le::setU8(d, DeerRecord::Layout::Row, quint8(row));
     return out;
 }
 
@@ -189,8 +145,8 @@ QByteArray ShipBytes(const QString &name, int typeIndex, int owner, int x, int y
     const ShipType &type = ShipTypeTable::Row(typeIndex);
     ShipRecord ship(s);
     ship.setName(name);
-    le::setU16(s, ShipX, quint16(x));
-    le::setU16(s, ShipY, quint16(y));
+    le::setU16(s, ShipRecord::Layout::X, quint16(x));
+    le::setU16(s, ShipRecord::Layout::Y, quint16(y));
     ship.setFigure(type.figure);
     ship.setKind(type.kind);
     ship.setOwner(quint8(owner));
@@ -198,7 +154,7 @@ QByteArray ShipBytes(const QString &name, int typeIndex, int owner, int x, int y
     ship.setGuns(quint8(guns));
     for (size_t k = 0; k < cargo.size() && k < size_t(ShipRecord::CargoSlots); ++k) {
         CargoSlot slot = ship.cargo(int(k));
-        le::setU16(slot.data(), CargoAmountWord, cargo[k].flags);
+        le::setU16(slot.data(), CargoSlot::Layout::AmountWord, cargo[k].flags);
         slot.setGoods(cargo[k].goods);
         slot.setAmount(cargo[k].amount);
     }

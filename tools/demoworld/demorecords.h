@@ -2,7 +2,8 @@
 
 // Composes the records of the demo scenarios. The record views of the core
 // are used wherever they offer a setter; the few fields they only read (the
-// editor never changes them) are written here by their offsets.
+// editor never changes them) are written here at the offsets the records'
+// layouts name.
 
 #include <QByteArray>
 #include <QString>

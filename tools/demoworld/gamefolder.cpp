@@ -42,7 +42,7 @@ QString folderOnDisk(int climate, bool native)
 
 QString fileOnDisk(const TemplateId &id)
 {
-    const QString relative = Insel::TemplateFile(id.climate, id.sizeClass, id.native, id.number);
+    const QString relative = Insel::templateFile(id.climate, id.sizeClass, id.native, id.number);
     QString file = relative.section(QLatin1Char('\\'), -1);
     if (id.climate == 1 && !id.native)
         file = file.toUpper();
@@ -88,9 +88,9 @@ QByteArray templateBytes(const TemplateId &id)
     ChunkWriter writer(buffer);
     const QByteArray record = demo::IslandRecordBytes(f);
     writer.WriteChunkHeader(ChunkNames::Island, qint32(record.size()));
-    writer.WriteBytes(record.constData(), record.size());
+    writer.writeBytes(record.constData(), record.size());
     writer.WriteChunkHeader(ChunkNames::IslandLayer, qint32(ground.size()));
-    writer.WriteBytes(ground.constData(), ground.size());
+    writer.writeBytes(ground.constData(), ground.size());
     return out;
 }
 
@@ -157,7 +157,7 @@ QByteArray textFileBytes()
     QByteArray text;
     for (const QString &line : lines)
         text += ansi::fromUnicode(line) + "\r\n";
-    GameTextCodec::Code(text.data(), text.size());
+    GameTextCodec::code(text.data(), text.size());
     return text;
 }
 

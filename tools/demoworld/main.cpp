@@ -180,11 +180,10 @@ int main(int argc, char *argv[])
         QFileInfo(gamePath).canonicalFilePath() != QFileInfo(game.gameFolder).canonicalFilePath())
         return fail(
             QStringLiteral("the registry in %1 does not lead to the game folder").arg(prefix));
-    QString message;
-    const std::optional<QStringList> campaigns =
-        GameTextCodec::LoadCampaignList(gamePath, &message);
+    const Result<QStringList> campaigns = GameTextCodec::loadCampaignList(gamePath);
     if (!campaigns || campaigns->size() != game.campaigns * 5)
-        return fail(QStringLiteral("the campaign list of Text.cod does not read back: ") + message);
+        return fail(QStringLiteral("the campaign list of Text.cod does not read back: ") +
+                    campaigns.error());
     for (const DemoScenario &s : scenarios) {
         const QString problem = verify(gamePath, QDir(scenarioDir).filePath(s.fileName), s);
         if (!problem.isEmpty())

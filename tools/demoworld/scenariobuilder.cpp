@@ -293,7 +293,7 @@ QByteArray ScenarioBuilder::fileBytes() const
     ChunkWriter writer(buffer);
     auto chunk = [&writer](QByteArrayView name, const QByteArray &payload) {
         writer.WriteChunkHeader(name, qint32(payload.size()));
-        writer.WriteBytes(payload.constData(), payload.size());
+        writer.writeBytes(payload.constData(), payload.size());
     };
     auto area = [](const auto &bytes, qsizetype size) {
         return QByteArray(reinterpret_cast<const char *>(bytes.data()), size);

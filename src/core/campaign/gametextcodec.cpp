@@ -14,20 +14,19 @@ const QByteArray kCampaignMarker = QByteArrayLiteral("[KAMPAGNE]");
 const QByteArray kEndMarker = QByteArrayLiteral("[END]");
 
 // Reads and decodes the whole file and splits it into lines. The text ends at
-// the first zero byte; the game ignores whatever follows it. On failure `why`
-// names the file and the reason ("not found" for a missing file).
-bool readLines(const QString &path, QList<QByteArray> *lines, QString *why)
+// the first zero byte; the game ignores whatever follows it. The error names
+// the file and the reason ("not found" for a missing file).
+Result<QList<QByteArray>> readLines(const QString &path)
 {
-    std::optional<QByteArray> read = ReadWholeFile(path, GameTextCodec::MaxFileSize, why);
+    Result<QByteArray> read = ReadWholeFile(path, GameTextCodec::MaxFileSize);
     if (!read)
-        return false;
+        return Failure{read.error()};
     QByteArray &data = *read;
-    GameTextCodec::Code(data.data(), data.size());
+    GameTextCodec::code(data.data(), data.size());
     const qsizetype zero = data.indexOf('\0');
     if (zero >= 0)
         data.truncate(zero);
-    *lines = GameTextCodec::SplitLines(data);
-    return true;
+    return GameTextCodec::splitLines(data);
 }
 
 // One entry of the list as one line of the file. A line break or zero byte
@@ -55,18 +54,18 @@ qsizetype campaignSectionStart(const QList<QByteArray> &lines)
 
 } // namespace
 
-QString GameTextCodec::TextFilePath(const QString &gamePath)
+QString GameTextCodec::textFilePath(const QString &gamePath)
 {
     return ResolveGameFile(gamePath, QStringLiteral("Text.cod"));
 }
 
-void GameTextCodec::Code(char *data, qsizetype size)
+void GameTextCodec::code(char *data, qsizetype size)
 {
     for (qsizetype i = 0; i < size; ++i)
         data[i] = char(uchar(0u - uchar(data[i])));
 }
 
-QList<QByteArray> GameTextCodec::SplitLines(QByteArrayView text)
+QList<QByteArray> GameTextCodec::splitLines(QByteArrayView text)
 {
     QList<QByteArray> lines;
     qsizetype start = 0;
@@ -88,13 +87,12 @@ QList<QByteArray> GameTextCodec::SplitLines(QByteArrayView text)
     return lines;
 }
 
-std::optional<QStringList> GameTextCodec::LoadCampaignList(const QString &gamePath,
-                                                           QString *message)
+Result<QStringList> GameTextCodec::loadCampaignList(const QString &gamePath)
 {
-    const QString path = TextFilePath(gamePath);
-    QList<QByteArray> lines;
-    if (!readLines(path, &lines, message))
-        return std::nullopt;
+    const Result<QList<QByteArray>> read = readLines(textFilePath(gamePath));
+    if (!read)
+        return Failure{read.error()};
+    const QList<QByteArray> &lines = *read;
 
     QStringList list;
     const qsizetype begin = campaignSectionStart(lines);
@@ -105,27 +103,20 @@ std::optional<QStringList> GameTextCodec::LoadCampaignList(const QString &gamePa
     return list;
 }
 
-bool GameTextCodec::StoreCampaignList(const QString &gamePath, const QStringList &list,
-                                      QString *message)
+Result<void> GameTextCodec::storeCampaignList(const QString &gamePath, const QStringList &list)
 {
-    const QString path = TextFilePath(gamePath);
-    auto fail = [message](const QString &text) {
-        if (message)
-            *message = text;
-        return false;
-    };
-
-    QList<QByteArray> lines;
-    QString why;
-    if (!readLines(path, &lines, &why))
-        return fail(why);
+    const QString path = textFilePath(gamePath);
+    const Result<QList<QByteArray>> read = readLines(path);
+    if (!read)
+        return Failure{read.error()};
+    const QList<QByteArray> &lines = *read;
 
     const qsizetype begin = campaignSectionStart(lines);
     // Without a closing marker there is no telling where the section ends;
     // replacing up to the end of the file would throw away the texts after it.
     const qsizetype end = begin < 0 ? -1 : lines.indexOf(kEndMarker, begin);
     if (end < 0)
-        return fail(msg::noCampaignSection(path));
+        return Failure{msg::noCampaignSection(path)};
 
     QList<QByteArray> result = lines.first(begin);
     for (const QString &entry : list)
@@ -137,12 +128,11 @@ bool GameTextCodec::StoreCampaignList(const QString &gamePath, const QStringList
         content.append(line);
         content.append("\r\n", 2);
     }
-    Code(content.data(), content.size());
+    code(content.data(), content.size());
 
     // Through a new file that replaces the old one; where the game's folder
     // takes no new file but the file itself is writable, in place.
-    QString reason;
-    if (!RewriteFile(path, content, &reason))
-        return fail(msg::cannotWrite(path, reason));
-    return true;
+    if (const Result<void> written = RewriteFile(path, content); !written)
+        return Failure{msg::cannotWrite(path, written.error())};
+    return {};
 }

@@ -5,11 +5,12 @@
 // Lines are kept as bytes, so everything outside the section is written back
 // exactly as it was read (apart from line breaks, which become CR LF).
 
+#include "core/common/result.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <optional>
 
 class GameTextCodec {
 public:
@@ -19,21 +20,20 @@ public:
     static constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
 
     // Path of "Text.cod" in the game folder (matched case-insensitively).
-    static QString TextFilePath(const QString &gamePath);
+    static QString textFilePath(const QString &gamePath);
 
     // Encodes and decodes in place: the same operation both ways.
-    static void Code(char *data, qsizetype size);
+    static void code(char *data, qsizetype size);
 
     // Splits decoded text into lines at CR, LF or CR LF; text after the last
     // break is a line only when it is not empty.
-    static QList<QByteArray> SplitLines(QByteArrayView text);
+    static QList<QByteArray> splitLines(QByteArrayView text);
 
-    // The campaign list of the game's text file, or nothing with `message` set
-    // to the text to show.
-    static std::optional<QStringList> LoadCampaignList(const QString &gamePath, QString *message);
+    // The campaign list of the game's text file; the error is the text to
+    // show, naming the file.
+    static Result<QStringList> loadCampaignList(const QString &gamePath);
 
     // Replaces the campaign section of the game's text file by `list`. On
-    // failure the file is left as it was and `message` holds the text to show.
-    static bool StoreCampaignList(const QString &gamePath, const QStringList &list,
-                                  QString *message);
+    // failure the file is left as it was and the error is the text to show.
+    static Result<void> storeCampaignList(const QString &gamePath, const QStringList &list);
 };

@@ -60,7 +60,7 @@ const Fields &OldIsland()
             converted.push_back(Field{f.label,
                                       [read = f.value](const uchar *old) {
                                           uchar record[IslandRecord::Size];
-                                          IslandRecord::ConvertOld(old, record);
+                                          IslandRecord::convertOld(old, record);
                                           return read(record);
                                       },
                                       f.shown});

@@ -35,7 +35,7 @@ inline QString checkTitle()
 inline QString checkHeader(const QString &file, int count)
 {
     return count == 1 ? QStringLiteral("%1: 1 Befund").arg(file)
-                      : QStringLiteral("%1: %2 Befunde").arg(file).arg(count);
+                      : QStringLiteral("%1: %2 Befunde").arg(file, QString::number(count));
 }
 
 // How the reading of the file ended.
@@ -43,8 +43,7 @@ inline QString chunkZeroFilled(const QString &chunk, qsizetype missing)
 {
     return QStringLiteral("Der Block „%1“ ist am Dateiende abgeschnitten: %2 Bytes fehlen und "
                           "wurden beim Laden mit Nullen aufgefüllt.")
-        .arg(chunk)
-        .arg(missing);
+        .arg(chunk, QString::number(missing));
 }
 inline QString unreadTail(qsizetype bytes)
 {
@@ -65,27 +64,21 @@ inline QString recordCutShort(const QString &chunk, qint32 length, int recordSiz
     return QStringLiteral("Der Block „%1“ ist %2 Bytes lang, kein Vielfaches der "
                           "Eintragsgröße %3: die letzten %4 Bytes sind ein abgeschnittener "
                           "Eintrag und werden beim Speichern nicht geschrieben.")
-        .arg(chunk)
-        .arg(length)
-        .arg(recordSize)
-        .arg(remainder);
+        .arg(chunk, QString::number(length), QString::number(recordSize),
+             QString::number(remainder));
 }
 // A chunk that fills a record area of fixed size.
 inline QString areaZeroFilled(const QString &chunk, qint32 length, int size)
 {
     return QStringLiteral("Der Block „%1“ ist nur %2 statt %3 Bytes lang; der Rest wurde beim "
                           "Laden mit Nullen aufgefüllt und wird so gespeichert.")
-        .arg(chunk)
-        .arg(length)
-        .arg(size);
+        .arg(chunk, QString::number(length), QString::number(size));
 }
 inline QString areaCut(const QString &chunk, qint32 length, int size)
 {
     return QStringLiteral("Der Block „%1“ ist %2 statt höchstens %3 Bytes lang; die Bytes "
                           "danach werden beim Speichern nicht geschrieben.")
-        .arg(chunk)
-        .arg(length)
-        .arg(size);
+        .arg(chunk, QString::number(length), QString::number(size));
 }
 inline QString campaignChunkShort(qint32 length)
 {
@@ -157,9 +150,7 @@ inline QString cityOutsideSlots(const QString &name, int island, int slot)
     return QStringLiteral("Die Stadt „%1“ auf Insel %2 steht im Stadtplatz %3, eine Insel hat "
                           "nur die Plätze 0 bis 7; sie kann nicht angezeigt werden, bleibt aber "
                           "erhalten.")
-        .arg(name)
-        .arg(island)
-        .arg(slot);
+        .arg(name, QString::number(island), QString::number(slot));
 }
 inline QString cityInTakenSlot(const QString &name, int island, int slot)
 {
@@ -184,8 +175,7 @@ inline QString deerWithoutIsland(qsizetype count, const QString &island)
             .arg(island);
     return QStringLiteral("%1 Hirsch-Einträge nennen %2; der Hirschbestand kann nicht angezeigt "
                           "werden, bleibt aber erhalten.")
-        .arg(count)
-        .arg(island);
+        .arg(QString::number(count), island);
 }
 inline QString deerOfOtherIsland(qsizetype count, int chunkIsland, int named)
 {
@@ -205,17 +195,13 @@ inline QString cityOwnerNoSlot(const QString &name, int island, int owner)
 {
     return QStringLiteral("Die Stadt „%1“ auf Insel %2 gehört dem Spielerplatz %3; es gibt nur "
                           "die Spieler 1 bis 7.")
-        .arg(name)
-        .arg(island)
-        .arg(owner + 1);
+        .arg(name, QString::number(island), QString::number(owner + 1));
 }
 inline QString cityOwnerNotPlaying(const QString &name, int island, int slot)
 {
     return QStringLiteral("Die Stadt „%1“ auf Insel %2 gehört Spieler %3, der „Spielt nicht "
                           "mit“ ist.")
-        .arg(name)
-        .arg(island)
-        .arg(slot + 1);
+        .arg(name, QString::number(island), QString::number(slot + 1));
 }
 inline QString cityOwnerDisagrees(const QString &name, int island, int cityOwner, int islandOwner)
 {
@@ -223,10 +209,7 @@ inline QString cityOwnerDisagrees(const QString &name, int island, int cityOwner
                                               : QStringLiteral("Spieler %1").arg(islandOwner + 1);
     return QStringLiteral("Die Stadt „%1“ auf Insel %2 gehört laut ihrem Eintrag Spieler %3, "
                           "laut dem Inseleintrag %4.")
-        .arg(name)
-        .arg(island)
-        .arg(cityOwner + 1)
-        .arg(onIsland);
+        .arg(name, QString::number(island), QString::number(cityOwner + 1), onIsland);
 }
 
 // Ships and carts; ships are counted from 1 in the order of the file.
@@ -239,14 +222,12 @@ inline QString vehicle(bool cart, int index, const QString &name)
 inline QString shipOwnerNoSlot(const QString &vehicle, int owner)
 {
     return QStringLiteral("%1 gehört dem Spielerplatz %2; es gibt nur die Spieler 1 bis 7.")
-        .arg(vehicle)
-        .arg(owner + 1);
+        .arg(vehicle, QString::number(owner + 1));
 }
 inline QString shipOwnerNotPlaying(const QString &vehicle, int slot)
 {
     return QStringLiteral("%1 gehört Spieler %2, der „Spielt nicht mit“ ist.")
-        .arg(vehicle)
-        .arg(slot + 1);
+        .arg(vehicle, QString::number(slot + 1));
 }
 inline QString shipOutsideWorld(const QString &vehicle, int x, int y)
 {
@@ -272,13 +253,10 @@ inline QString unknownChunk(const QString &chunk, int count, qint64 bytes)
     if (count == 1)
         return QStringLiteral("Den Block „%1“ (%2 Bytes) kennt das Programm nicht; er wird "
                               "unverändert gespeichert.")
-            .arg(chunk)
-            .arg(bytes);
+            .arg(chunk, QString::number(bytes));
     return QStringLiteral("Den Block „%1“ (%2-mal, zusammen %3 Bytes) kennt das Programm "
                           "nicht; er wird jedes Mal unverändert gespeichert.")
-        .arg(chunk)
-        .arg(count)
-        .arg(bytes);
+        .arg(chunk, QString::number(count), QString::number(bytes));
 }
 inline QString chunkAfterSettings(const QString &chunk, int count)
 {

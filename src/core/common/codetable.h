@@ -17,14 +17,14 @@ public:
     constexpr explicit CodeTable(const std::array<NamedCode, N> &items) : items_(items) {}
 
     static constexpr int Count = int(N);
-    QString Name(int item) const
+    QString name(int item) const
     {
         return item >= 0 && item < Count ? QString::fromUtf16(items_[size_t(item)].name)
                                          : QString();
     }
-    quint8 Code(int item) const { return items_[size_t(item)].code; }
+    quint8 code(int item) const { return items_[size_t(item)].code; }
     // The first item with this code; nothing when no item has it.
-    std::optional<int> ItemOf(quint8 code) const
+    std::optional<int> itemOf(quint8 code) const
     {
         for (int i = 0; i < Count; ++i) {
             if (items_[size_t(i)].code == code)

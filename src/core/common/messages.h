@@ -93,8 +93,7 @@ inline QString notARegularFile(const QString &path)
 inline QString fileTooLarge(const QString &path, qint64 limit)
 {
     return QStringLiteral("Die Datei %1 wird nicht gelesen: Sie ist größer als %2 MiB.")
-        .arg(path)
-        .arg(limit / (1024 * 1024));
+        .arg(path, QString::number(limit / (1024 * 1024)));
 }
 // The same two reasons without the file's name, for a sentence that names it.
 inline QString notARegularFileReason()

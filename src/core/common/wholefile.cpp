@@ -89,45 +89,37 @@ std::optional<QByteArray> readRegular(const QString &path, qint64 maxBytes, Refu
 
 } // namespace
 
-std::optional<QByteArray> ReadWholeFile(const QString &path, qint64 maxBytes, QString *why,
-                                        bool *missing)
+Result<QByteArray> ReadWholeFile(const QString &path, qint64 maxBytes, bool *missing)
 {
     Refusal refusal;
     std::optional<QByteArray> bytes = readRegular(path, maxBytes, refusal);
     if (missing)
         *missing = refusal.kind == Refusal::Missing;
-    if (why) {
-        switch (refusal.kind) {
-        case Refusal::None:
-            break;
-        case Refusal::Missing:
-            *why = msg::fileNotFound(path);
-            break;
-        case Refusal::NotRegular:
-            *why = msg::notARegularFile(path);
-            break;
-        case Refusal::TooLarge:
-            *why = msg::fileTooLarge(path, maxBytes);
-            break;
-        case Refusal::Unreadable:
-            *why = msg::fileUnreadable(path, refusal.systemReason);
-            break;
-        }
+    if (bytes)
+        return std::move(*bytes);
+    switch (refusal.kind) {
+    case Refusal::Missing:
+        return Failure{msg::fileNotFound(path)};
+    case Refusal::NotRegular:
+        return Failure{msg::notARegularFile(path)};
+    case Refusal::TooLarge:
+        return Failure{msg::fileTooLarge(path, maxBytes)};
+    case Refusal::None:
+    case Refusal::Unreadable:
+        break;
     }
-    return bytes;
+    return Failure{msg::fileUnreadable(path, refusal.systemReason)};
 }
 
-std::optional<QByteArray> ReadRegularFile(const QString &path, qint64 maxBytes, QString *reason)
+Result<QByteArray> ReadRegularFile(const QString &path, qint64 maxBytes)
 {
     Refusal refusal;
     std::optional<QByteArray> bytes = readRegular(path, maxBytes, refusal);
-    if (reason && !bytes) {
-        if (refusal.kind == Refusal::NotRegular)
-            *reason = msg::notARegularFileReason();
-        else if (refusal.kind == Refusal::TooLarge)
-            *reason = msg::fileTooLargeReason(maxBytes);
-        else
-            *reason = refusal.systemReason;
-    }
-    return bytes;
+    if (bytes)
+        return std::move(*bytes);
+    if (refusal.kind == Refusal::NotRegular)
+        return Failure{msg::notARegularFileReason()};
+    if (refusal.kind == Refusal::TooLarge)
+        return Failure{msg::fileTooLargeReason(maxBytes)};
+    return Failure{refusal.systemReason};
 }

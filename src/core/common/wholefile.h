@@ -1,22 +1,21 @@
 #pragma once
 
+#include "core/common/result.h"
+
 #include <QByteArray>
 #include <QString>
-#include <optional>
 
 // Reads the whole of a file that the program only looks at beside a scenario
 // (an island template, the game's text file, the Wine registry). Such a path
 // may name anything: a device such as /dev/zero would fill the memory, a FIFO
 // would wait for a writer forever. So only a regular file of at most
-// `maxBytes` bytes is read. Otherwise nothing is returned and `why` (when
-// given) holds the German message naming the file and the reason, which is
-// "not found" for a file that does not exist; `missing` (when given) tells
-// that case apart from the others.
-std::optional<QByteArray> ReadWholeFile(const QString &path, qint64 maxBytes, QString *why,
-                                        bool *missing = nullptr);
+// `maxBytes` bytes is read. Otherwise the result's error is the German message
+// naming the file and the reason, which is "not found" for a file that does
+// not exist; `missing` (when given) tells that case apart from the others.
+Result<QByteArray> ReadWholeFile(const QString &path, qint64 maxBytes, bool *missing = nullptr);
 
-// The same for a file the user named (a scenario): `reason` (when given) is
-// the bare reason, for a message of the caller's that names the file itself:
-// the system's text for a file that is missing or cannot be read, the
-// program's for one that is no regular file or is larger than `maxBytes`.
-std::optional<QByteArray> ReadRegularFile(const QString &path, qint64 maxBytes, QString *reason);
+// The same for a file the user named (a scenario): the error is the bare
+// reason, for a message of the caller's that names the file itself: the
+// system's text for a file that is missing or cannot be read, the program's
+// for one that is no regular file or is larger than `maxBytes`.
+Result<QByteArray> ReadRegularFile(const QString &path, qint64 maxBytes);

@@ -135,10 +135,10 @@ private:
             std::memcpy(change.at, to.constData(), size_t(to.size()));
         }
         for (const LayerChange &change : layers)
-            change.layer->RestoreTiles(forward ? change.after : change.before);
+            change.layer->restoreTiles(forward ? change.after : change.before);
         if (campaignChanged)
-            doc_.SetCampaignNumber(forward ? campaignAfter : campaignBefore);
-        doc_.StepApplied();
+            doc_.setCampaignNumber(forward ? campaignAfter : campaignBefore);
+        doc_.stepApplied();
     }
 };
 
@@ -266,7 +266,7 @@ void IslandMoveEdit::undo()
 {
     doc_.MoveIsland(island_, -delta_.x(), -delta_.y());
     done_ = false;
-    doc_.StepApplied();
+    doc_.stepApplied();
 }
 
 void IslandMoveEdit::redo()
@@ -275,7 +275,7 @@ void IslandMoveEdit::redo()
     if (!done_)
         doc_.MoveIsland(island_, delta_.x(), delta_.y());
     done_ = true;
-    doc_.StepApplied();
+    doc_.stepApplied();
 }
 
 IslandDeleteEdit::IslandDeleteEdit(RumoSzen &doc, Insel &island)
@@ -286,14 +286,14 @@ IslandDeleteEdit::IslandDeleteEdit(RumoSzen &doc, Insel &island)
 
 void IslandDeleteEdit::undo()
 {
-    doc_.PutBackIsland(std::move(kept_));
-    doc_.StepApplied();
+    doc_.putBackIsland(std::move(kept_));
+    doc_.stepApplied();
 }
 
 void IslandDeleteEdit::redo()
 {
-    kept_ = doc_.TakeIsland(number_);
-    doc_.StepApplied();
+    kept_ = doc_.takeIsland(number_);
+    doc_.stepApplied();
 }
 
 IslandInsertEdit::IslandInsertEdit(RumoSzen &doc, std::unique_ptr<Insel> island)
@@ -307,12 +307,12 @@ IslandInsertEdit::~IslandInsertEdit() = default;
 
 void IslandInsertEdit::undo()
 {
-    kept_ = doc_.TakeIsland(number_);
-    doc_.StepApplied();
+    kept_ = doc_.takeIsland(number_);
+    doc_.stepApplied();
 }
 
 void IslandInsertEdit::redo()
 {
-    doc_.PutBackIsland(std::move(kept_));
-    doc_.StepApplied();
+    doc_.putBackIsland(std::move(kept_));
+    doc_.stepApplied();
 }

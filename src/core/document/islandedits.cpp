@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <bitset>
 
-std::optional<int> RumoSzen::FreeIslandNumber() const
+std::optional<int> RumoSzen::freeIslandNumber() const
 {
     std::bitset<256> used;
     // Islands kept behind the shown one of their number are saved too.
@@ -33,7 +33,7 @@ std::optional<int> RumoSzen::FreeIslandNumber() const
     return std::nullopt;
 }
 
-QString RumoSzen::WhyNotPlace(const Insel &island, int x, int y) const
+QString RumoSzen::whyNotPlace(const Insel &island, int x, int y) const
 {
     // Far positions would overflow the bounds; they are outside anyway.
     const bool near = x >= 0 && y >= 0 && x <= Insel::FarOutside && y <= Insel::FarOutside;
@@ -46,10 +46,10 @@ QString RumoSzen::WhyNotPlace(const Insel &island, int x, int y) const
     return QString();
 }
 
-Insel *RumoSzen::InsertIsland(std::unique_ptr<Insel> island, int x, int y)
+Insel *RumoSzen::insertIsland(std::unique_ptr<Insel> island, int x, int y)
 {
-    const std::optional<int> number = FreeIslandNumber();
-    if (!island || !number || !CanPlaceIsland(*island, x, y))
+    const std::optional<int> number = freeIslandNumber();
+    if (!island || !number || !canPlaceIsland(*island, x, y))
         return nullptr;
     // A template's layer may be longer than a scenario chunk may be (the
     // ground of a duplicated reference island); saved, it would end the
@@ -89,15 +89,15 @@ const Insel *RumoSzen::islandInTheWay(const TileRect &bounds, const Insel *self)
     return nullptr;
 }
 
-bool RumoSzen::DeleteIsland(Insel &doomed)
+bool RumoSzen::deleteIsland(Insel &doomed)
 {
-    if (!doomed.CanDelete() || island(doomed.number()) != &doomed)
+    if (!doomed.canDelete() || island(doomed.number()) != &doomed)
         return false;
     undoStack_.push(new IslandDeleteEdit(*this, doomed));
     return true;
 }
 
-std::unique_ptr<Insel> RumoSzen::TakeIsland(int number)
+std::unique_ptr<Insel> RumoSzen::takeIsland(int number)
 {
     if (!island(number))
         return nullptr;
@@ -106,7 +106,7 @@ std::unique_ptr<Insel> RumoSzen::TakeIsland(int number)
     return std::move(islands_[size_t(number)]);
 }
 
-void RumoSzen::PutBackIsland(std::unique_ptr<Insel> island)
+void RumoSzen::putBackIsland(std::unique_ptr<Insel> island)
 {
     if (!island)
         return;

@@ -37,14 +37,12 @@ void RumoSzen::reset()
     ships_.clear();
     chunks_.clear();
     settingsChunk_ = NoChunk;
-    notices_.clear();
     report_ = LoadReport();
     displaced_.clear();
     unplaced_.clear();
     layerInPlace_.clear();
     scenarioName_.clear();
     campaignNumber_ = -1;
-    lastError_.clear();
     baseline_.Take(*this);
 }
 
@@ -68,7 +66,7 @@ int RumoSzen::stepsFromClean() const
     return std::abs(undoStack_.index() - clean);
 }
 
-bool RumoSzen::RecordChanges(const QString &text, int typing)
+bool RumoSzen::recordChanges(const QString &text, int typing)
 {
     std::unique_ptr<DocumentEdit> edit = baseline_.ChangesSince(*this, text, typing);
     const bool changed = edit != nullptr;
@@ -78,13 +76,13 @@ bool RumoSzen::RecordChanges(const QString &text, int typing)
     return changed;
 }
 
-void RumoSzen::RecordIslandMove(Insel &island, int dx, int dy)
+void RumoSzen::recordIslandMove(Insel &island, int dx, int dy)
 {
     if (dx != 0 || dy != 0)
         undoStack_.push(new IslandMoveEdit(*this, island, QPoint(dx, dy)));
 }
 
-void RumoSzen::StepApplied()
+void RumoSzen::stepApplied()
 {
     baseline_.Take(*this);
 }

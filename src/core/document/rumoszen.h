@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/common/result.h"
 #include "core/document/edithistory.h"
 #include "core/document/objectref.h"
 #include "core/document/scenariosettings.h"
@@ -28,9 +29,12 @@ class RumoSzen : public QObject {
     Q_OBJECT
 
 public:
-    // What the load met that the map cannot show. Every record counted here
-    // is kept and saved again, except the rejected deer.
+    // What the load met: the texts to show the user, and what the map
+    // cannot show. Every record counted here is kept and saved again, except
+    // the rejected deer.
     struct LoadReport {
+        // Texts for the user, in the order they arose.
+        QStringList notices;
         // Deer records naming another island than the first record of their
         // "HIRSCH2" chunk: rejected, as the format demands, in runs.
         struct RejectedDeer {
@@ -57,22 +61,23 @@ public:
     static constexpr qint64 MaxFileSize = qint64(1) << 30;
 
     // Reads a scenario file of any of the five kinds. Succeeds only when a
-    // "TIMERS" chunk was decoded. Texts to show arise in `notices()`; on
-    // failure lastError() tells why. Only a regular file of at most
-    // MaxFileSize bytes is read: a folder, a device or a FIFO is refused at
-    // once.
-    bool Load(const QString &path);
+    // "TIMERS" chunk was decoded, with the load's report; the error is the
+    // reason, to show under the caller's sentence. Only a regular file of at
+    // most MaxFileSize bytes is read: a folder, a device or a FIFO is refused
+    // at once. The document keeps the report of its last load, also of a
+    // failed one, whose notices are to be shown as well.
+    Result<LoadReport> Load(const QString &path);
     // The same from an open device (the file name is only remembered).
-    bool Load(QIODevice &in, const QString &path);
+    Result<LoadReport> Load(QIODevice &in, const QString &path);
     // Writes the scenario to `path` through a temporary file that then
-    // replaces it; on failure the old file is left as it was and lastError()
+    // replaces it; on failure the old file is left as it was and the error
     // tells why.
-    bool Save(const QString &path);
+    Result<void> Save(const QString &path);
     // The scenario's bytes as a save writes them.
-    bool WriteTo(QIODevice &out);
+    bool writeTo(QIODevice &out);
 
-    // Texts the load produced for the user, in the order they arose.
-    const QStringList &notices() const { return notices_; }
+    // Texts the last load produced for the user, in the order they arose.
+    const QStringList &notices() const { return report_.notices; }
     const LoadReport &loadReport() const { return report_; }
     // Index of the "TIMERS" chunk that ended the load's walk: the chunks
     // after it were not decoded. Nothing before a successful load.
@@ -86,7 +91,7 @@ public:
     // SetModified(true) counts one such edit; false clears the count and
     // marks the present state as the saved one.
     void SetModified(bool changed);
-    bool IsModified() const { return changeCount_ > 0; }
+    bool isModified() const { return changeCount_ > 0; }
     int ModifiedCount() const { return changeCount_; }
 
     // Every edit is one step of this stack; a load empties it.
@@ -96,11 +101,11 @@ public:
     // Steps of the same `typing` key (-1: none), their id(), that change the
     // same record one after the other become one step. False when nothing changed; the
     // count of edits under way is dropped either way.
-    bool RecordChanges(const QString &text = QString(), int typing = -1);
+    bool recordChanges(const QString &text = QString(), int typing = -1);
     // Records a move already made (a whole drag or one arrow-key step).
-    void RecordIslandMove(Insel &island, int dx, int dy);
+    void recordIslandMove(Insel &island, int dx, int dy);
     // Called by the stack's steps after each undo and redo.
-    void StepApplied();
+    void stepApplied();
 
     // A run of record bytes that the editor changes in place, and the object
     // an undo step that changes them concerns.
@@ -128,7 +133,7 @@ public:
     // -1: the scenario belongs to no campaign. Saving writes "SZENE_KAMPAGNE"
     // first exactly when it is 0 or more.
     int CampaignNumber() const { return campaignNumber_; }
-    void SetCampaignNumber(int number) { campaignNumber_ = number; }
+    void setCampaignNumber(int number) { campaignNumber_ = number; }
     // The scenario name of a savegame (chunk "NAME"); empty without one.
     QString scenarioName() const { return scenarioName_; }
 
@@ -156,49 +161,46 @@ public:
     // (1000, 1000, 0, 0) when no tile belongs to the city; nothing when the
     // island has no building layer.
     std::optional<TileRect> CityBounds(const Insel &island, int slot) const;
-    Insel *IslandOf(const CityRecord &city) const;
-    TradingPostRecord TradingPostOf(const CityRecord &city) const;
+    Insel *islandOf(const CityRecord &city) const;
+    TradingPostRecord tradingPostOf(const CityRecord &city) const;
 
     // Moves an island and tells whether it now stands inside the world and
     // off every other island. The island stays moved either way.
     bool MoveIsland(Insel &island, int dx, int dy);
-    bool MoveValid() const { return moveValid_; }
-    bool CanDeleteIsland(const Insel &island) const { return island.CanDelete(); }
+    bool moveValid() const { return moveValid_; }
+    bool canDeleteIsland(const Insel &island) const { return island.canDelete(); }
     // Removes the island with its settlements from the output, as one step
-    // of the undo stack. Refused (false) for islands that CanDeleteIsland
+    // of the undo stack. Refused (false) for islands that canDeleteIsland
     // refuses. An island built from a reference leaves the SZENE payload
     // with its entry (see writeSzene).
-    bool DeleteIsland(Insel &island);
+    bool deleteIsland(Insel &island);
 
     // The lowest island number 0..255 that nothing of the scenario uses: no
     // island (also none displaced), no entry of the SZENE payload (also one
     // whose template was missing) and no unplaced settlement, any of which
     // would meet the new island under its number at the next load. Nothing
     // when all 256 are used.
-    std::optional<int> FreeIslandNumber() const;
+    std::optional<int> freeIslandNumber() const;
     // Whether `island` may stand with its top-left corner at (x, y): inside
     // the world and off every other island, by the rule of MoveIsland.
-    bool CanPlaceIsland(const Insel &island, int x, int y) const
+    bool canPlaceIsland(const Insel &island, int x, int y) const
     {
-        return WhyNotPlace(island, x, y).isEmpty();
+        return whyNotPlace(island, x, y).isEmpty();
     }
     // Why it may not, in the user's words; empty when it may.
-    QString WhyNotPlace(const Insel &island, int x, int y) const;
-    // Inserts an island of its own (Insel::FromTemplateFile,
-    // Insel::GroundCopy) with its top-left corner at (x, y), under the
+    QString whyNotPlace(const Insel &island, int x, int y) const;
+    // Inserts an island of its own (Insel::fromTemplateFile,
+    // Insel::groundCopy) with its top-left corner at (x, y), under the
     // lowest free number, with all eight city owners 7 and the own-ground
     // flag set, as one step of the undo stack ("Insel N einfügen"). Saving
     // writes it like every island of the scenario's own, at its number's
     // place among them. Returns the island as it now stands in the document;
     // nullptr, with nothing changed, when no number is free, the place is
     // refused or a layer is longer than a scenario chunk may be.
-    Insel *InsertIsland(std::unique_ptr<Insel> island, int x, int y);
-    // Writes the island as an island template file; on failure lastError()
+    Insel *insertIsland(std::unique_ptr<Insel> island, int x, int y);
+    // Writes the island as an island template file; on failure the error
     // tells why.
-    bool ExportIsland(const Insel &island, const QString &path) const;
-    // Why the last failed Load, Save or ExportIsland failed, in the user's words
-    // (the system's reason or the program's), to show under its own sentence.
-    QString lastError() const { return lastError_; }
+    Result<void> exportIsland(const Insel &island, const QString &path) const;
 
     // Gives a city to the player in `slot` (0..6) and recolours its buildings
     // on every layer. False, with nothing changed, when `slot` is no player
@@ -206,9 +208,9 @@ public:
     // is the caller's question.
     bool SetCityOwner(CityRecord city, int slot);
     // Emptying per player slot, as the players page offers it.
-    void EmptyShipsOf(int player);
-    void EmptyCartsOf(int player);
-    void EmptyTradingPostsOf(int player);
+    void emptyShipsOf(int player);
+    void emptyCartsOf(int player);
+    void emptyTradingPostsOf(int player);
 
 signals:
     void modifiedChanged(int count);
@@ -219,14 +221,14 @@ private:
     friend class ScenarioReader;
     friend class ScenarioWriter;
     // Out of the document and back, for the deletion step.
-    std::unique_ptr<Insel> TakeIsland(int number);
-    void PutBackIsland(std::unique_ptr<Insel> island);
+    std::unique_ptr<Insel> takeIsland(int number);
+    void putBackIsland(std::unique_ptr<Insel> island);
     // The steps between the clean state and the present one.
     int stepsFromClean() const;
     // The change count becomes stepsFromClean().
     void syncChangeCount();
     // Decodes the chunks just read; the rest of both Loads.
-    bool decodeChunks(const QString &path);
+    Result<LoadReport> decodeChunks(const QString &path);
     void reset();
     // The placing rule shared by moving and inserting: inside the world, and
     // the island (if any) whose bounds overlap `bounds`, `self` aside.
@@ -254,13 +256,10 @@ private:
     // took, which the save writes back where it stood.
     std::vector<bool> layerInPlace_;
     QString gamePath_;
-    QStringList notices_;
     LoadReport report_;
     QString scenarioName_;
     QString filePath_;
     QString fileName_;
-    // Set by the const export too, hence mutable.
-    mutable QString lastError_;
     int campaignNumber_ = -1;
     int changeCount_ = 0;
     bool moveValid_ = true;

@@ -15,7 +15,7 @@ Insel *RumoSzen::island(int number) const
 Insel *RumoSzen::IslandAt(int x, int y) const
 {
     for (const auto &island : islands_) {
-        if (island && island->HitTest(x, y))
+        if (island && island->hitTest(x, y))
             return island.get();
     }
     return nullptr;
@@ -92,14 +92,14 @@ std::optional<TileRect> RumoSzen::CityBounds(const Insel &island, int slot) cons
     return r;
 }
 
-Insel *RumoSzen::IslandOf(const CityRecord &city) const
+Insel *RumoSzen::islandOf(const CityRecord &city) const
 {
     return city ? island(city.islandNumber()) : nullptr;
 }
 
-TradingPostRecord RumoSzen::TradingPostOf(const CityRecord &city) const
+TradingPostRecord RumoSzen::tradingPostOf(const CityRecord &city) const
 {
-    const Insel *owner = IslandOf(city);
+    const Insel *owner = islandOf(city);
     if (!owner)
         return TradingPostRecord();
     for (const TradingPostRecord &post : owner->tradingPosts()) {

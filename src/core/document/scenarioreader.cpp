@@ -20,45 +20,41 @@ template <size_t N> void copyIntoArea(std::array<uchar, N> &area, const Scenario
 
 } // namespace
 
-bool RumoSzen::Load(const QString &path)
+Result<RumoSzen::LoadReport> RumoSzen::Load(const QString &path)
 {
     reset();
     // The same guarded reader as for the files beside a scenario, so that a
     // path naming a FIFO or a device neither waits nor reads without end.
-    std::optional<QByteArray> bytes = ReadRegularFile(path, MaxFileSize, &lastError_);
+    Result<QByteArray> bytes = ReadRegularFile(path, MaxFileSize);
     if (!bytes)
-        return false;
-    chunks_ = ChunkList::FromBytes(std::move(*bytes));
+        return Failure{bytes.error()};
+    chunks_ = ChunkList::fromBytes(std::move(bytes).value());
     return decodeChunks(path);
 }
 
-bool RumoSzen::Load(QIODevice &in, const QString &path)
+Result<RumoSzen::LoadReport> RumoSzen::Load(QIODevice &in, const QString &path)
 {
     reset();
-    lastError_.clear();
     chunks_ = ReadChunks(in);
     // A device that can tell its size and stopped short of it failed to read
     // (a file that shrank meanwhile reports its new size). Taking what
     // arrived would let the next save drop the rest of the file.
     if (!in.isSequential() && in.pos() < in.size()) {
         reset();
-        lastError_ = in.errorString();
-        return false;
+        return Failure{in.errorString()};
     }
     return decodeChunks(path);
 }
 
-bool RumoSzen::decodeChunks(const QString &path)
+Result<RumoSzen::LoadReport> RumoSzen::decodeChunks(const QString &path)
 {
     layerInPlace_.assign(chunks_.size(), false);
-    if (!ScenarioReader(*this).decode()) {
-        lastError_ = msg::noScenarioSettings();
-        return false;
-    }
+    if (!ScenarioReader(*this).decode())
+        return Failure{msg::noScenarioSettings()};
     filePath_ = path;
     fileName_ = QFileInfo(path).fileName();
     baseline_.Take(*this);
-    return true;
+    return report_;
 }
 
 ScenarioReader::ScenarioReader(RumoSzen &doc) : doc_(doc), templates_(doc.gamePath_) {}
@@ -89,8 +85,8 @@ bool ScenarioReader::decodeChunk(size_t index, bool &endWalk)
     const uchar *payload = chunk.payload();
     const qint32 length = chunk.length();
     if (name == ChunkNames::Island || name == ChunkNames::OldIsland) {
-        return addIsland(Insel::FromChunk(payload, length, name == ChunkNames::OldIsland,
-                                          templates_, doc_.notices_));
+        return addIsland(Insel::fromChunkPayload(payload, length, name == ChunkNames::OldIsland,
+                                                 templates_, doc_.report_.notices));
     }
     if (name == ChunkNames::Deer) {
         decodeDeer(chunk);
@@ -103,7 +99,7 @@ bool ScenarioReader::decodeChunk(size_t index, bool &endWalk)
         // layer on none; both go back where they stood, so that the next
         // load meets them after the same chunks again.
         if (lastIsland_)
-            lastIsland_->AddLayer(payload, length);
+            lastIsland_->addLayer(payload, length);
         else
             ++doc_.report_.layersWithoutIsland;
         doc_.layerInPlace_[index] = !lastIsland_ || !lastIsland_->fromChunk();
@@ -161,8 +157,8 @@ void ScenarioReader::decodeSzene(ScenarioChunk &chunk)
         const qint64 offset = IslandReference::FirstOffset + qint64(IslandReference::Size) * i;
         if (offset + IslandReference::Size > length)
             break; // references beyond the payload do not exist
-        auto island =
-            Insel::FromReference(IslandReference(payload + offset), templates_, doc_.notices_);
+        auto island = Insel::fromReference(IslandReference(payload + offset), templates_,
+                                           doc_.report_.notices);
         if (island) {
             addIsland(std::move(island));
         } else {
@@ -202,7 +198,7 @@ void ScenarioReader::decodeDeer(ScenarioChunk &chunk)
             deer.append(record);
             continue;
         }
-        doc_.notices_ << msg::invalidIslandNumber();
+        doc_.report_.notices << msg::invalidIslandNumber();
         auto &rejected = doc_.report_.rejectedDeer;
         if (rejected.empty() || rejected.back().chunkIsland != number ||
             rejected.back().namedIsland != record.islandNumber())

@@ -7,7 +7,18 @@
 // "TIMERS". Only the fields below are edited; every other byte is carried.
 class ScenarioSettings : public RecordView {
 public:
-    static constexpr int Size = 664;
+    struct Layout {
+        static constexpr int Size = 664;
+        static constexpr int TutorFlag = 165;
+        static constexpr int CompLevel = 166;
+        static constexpr int MissNr = 167;
+        static constexpr int Switches = 168;
+        static constexpr int GameId = 172;
+        static constexpr int MissSubNr = 188;
+        static constexpr int MaxShips = 192;
+    };
+    static constexpr int Size = Layout::Size;
+    static_assert(Layout::MaxShips + 4 <= Layout::Size);
 
     // Bits of the switch field; a set bit means the switch button is down.
     enum Switch : quint32 {
@@ -19,34 +30,26 @@ public:
         NoWeapons = 0x200,
     };
 
-    using RecordView::RecordView;
+    ScenarioSettings() = default;
+    explicit ScenarioSettings(uchar *data) : RecordView(data, Layout::Size) {}
 
-    quint8 tutorFlag() const { return le::u8(d_, TutorFlag); }
-    void setTutorFlag(quint8 v) { le::setU8(d_, TutorFlag, v); }
-    quint8 computerLevel() const { return le::u8(d_, CompLevel); }
-    void setComputerLevel(quint8 v) { le::setU8(d_, CompLevel, v); }
-    quint8 missionNumber() const { return le::u8(d_, MissNr); }
-    void setMissionNumber(quint8 v) { le::setU8(d_, MissNr, v); }
-    quint32 switches() const { return le::u32(d_, Switches); }
-    void setSwitches(quint32 v) { le::setU32(d_, Switches, v); }
+    quint8 tutorFlag() const { return u8(Layout::TutorFlag); }
+    void setTutorFlag(quint8 v) { setU8(Layout::TutorFlag, v); }
+    quint8 computerLevel() const { return u8(Layout::CompLevel); }
+    void setComputerLevel(quint8 v) { setU8(Layout::CompLevel, v); }
+    quint8 missionNumber() const { return u8(Layout::MissNr); }
+    void setMissionNumber(quint8 v) { setU8(Layout::MissNr, v); }
+    quint32 switches() const { return u32(Layout::Switches); }
+    void setSwitches(quint32 v) { setU32(Layout::Switches, v); }
     bool isSet(Switch s) const { return switches() & s; }
     void setSwitch(Switch s, bool on)
     {
         setSwitches(on ? switches() | s : switches() & ~quint32(s));
     }
-    quint32 gameId() const { return le::u32(d_, GameId); }
-    void setGameId(quint32 v) { le::setU32(d_, GameId, v); }
-    quint32 missionSubNumber() const { return le::u32(d_, MissSubNr); }
-    void setMissionSubNumber(quint32 v) { le::setU32(d_, MissSubNr, v); }
-    quint32 maxShips() const { return le::u32(d_, MaxShips); }
-    void setMaxShips(quint32 v) { le::setU32(d_, MaxShips, v); }
-
-private:
-    static constexpr int TutorFlag = 165;
-    static constexpr int CompLevel = 166;
-    static constexpr int MissNr = 167;
-    static constexpr int Switches = 168;
-    static constexpr int GameId = 172;
-    static constexpr int MissSubNr = 188;
-    static constexpr int MaxShips = 192;
+    quint32 gameId() const { return u32(Layout::GameId); }
+    void setGameId(quint32 v) { setU32(Layout::GameId, v); }
+    quint32 missionSubNumber() const { return u32(Layout::MissSubNr); }
+    void setMissionSubNumber(quint32 v) { setU32(Layout::MissSubNr, v); }
+    quint32 maxShips() const { return u32(Layout::MaxShips); }
+    void setMaxShips(quint32 v) { setU32(Layout::MaxShips, v); }
 };

@@ -8,34 +8,29 @@
 #include <QFileInfo>
 #include <algorithm>
 
-bool RumoSzen::WriteTo(QIODevice &out)
+bool RumoSzen::writeTo(QIODevice &out)
 {
     return ScenarioWriter(*this).write(out);
 }
 
-bool RumoSzen::Save(const QString &path)
+Result<void> RumoSzen::Save(const QString &path)
 {
-    lastError_.clear();
-    if (!WriteFileAtomically(
-            path, [this](QIODevice &out) { return WriteTo(out); }, &lastError_))
-        return false;
+    Result<void> saved = WriteFileAtomically(path, [this](QIODevice &out) { return writeTo(out); });
+    if (!saved)
+        return saved;
     filePath_ = path;
     fileName_ = QFileInfo(path).fileName();
     SetModified(false);
-    return true;
+    return saved;
 }
 
-bool RumoSzen::ExportIsland(const Insel &island, const QString &path) const
+Result<void> RumoSzen::exportIsland(const Insel &island, const QString &path) const
 {
-    lastError_.clear();
-    return WriteFileAtomically(
-        path,
-        [&island](QIODevice &out) {
-            ChunkWriter writer(out);
-            island.Write(writer, true);
-            return writer.ok();
-        },
-        &lastError_);
+    return WriteFileAtomically(path, [&island](QIODevice &out) {
+        ChunkWriter writer(out);
+        island.write(writer, true);
+        return writer.ok();
+    });
 }
 
 size_t ScenarioWriter::islandSectionChunk() const
@@ -68,7 +63,7 @@ bool ScenarioWriter::write(QIODevice &out) const
         uchar number[4];
         le::setI32(number, 0, doc_.campaignNumber_);
         writer.WriteChunkHeader(ChunkNames::Campaign, 4);
-        writer.WriteBytes(number, 4);
+        writer.writeBytes(number, 4);
     }
     // All islands go where the first island chunk stood. A file without one
     // may still hold settlements of islands built from references; they go
@@ -93,11 +88,11 @@ bool ScenarioWriter::write(QIODevice &out) const
             // Written by the islands and by the campaign number above.
         } else if (name == ChunkNames::Players) {
             writer.WriteChunkHeader(ChunkNames::Players, PlayerArea::Size);
-            writer.WriteBytes(doc_.playerArea_.data(), PlayerArea::Size);
+            writer.writeBytes(doc_.playerArea_.data(), PlayerArea::Size);
         } else if (name == ChunkNames::Missions) {
             const int count = doc_.missions().usedCount();
             writer.WriteChunkHeader(ChunkNames::Missions, count * MissionRecord::Size);
-            writer.WriteBytes(doc_.missionArea_.data(), qsizetype(count) * MissionRecord::Size);
+            writer.writeBytes(doc_.missionArea_.data(), qsizetype(count) * MissionRecord::Size);
         } else if (name == ChunkNames::Szene) {
             writeSzene(writer, chunk);
         } else if (name == ChunkNames::Settings) {
@@ -106,12 +101,12 @@ bool ScenarioWriter::write(QIODevice &out) const
             if (islandSection == RumoSzen::NoChunk)
                 writeIslands(writer);
             writer.WriteChunkHeader(ChunkNames::Settings, ScenarioSettings::Size);
-            writer.WriteBytes(doc_.settingsArea_.data(), ScenarioSettings::Size);
+            writer.writeBytes(doc_.settingsArea_.data(), ScenarioSettings::Size);
         } else if (name == ChunkNames::Ships) {
             writer.WriteChunkHeader(ChunkNames::Ships,
                                     qint32(doc_.ships_.size()) * ShipRecord::Size);
             for (const ShipRecord &ship : doc_.ships_)
-                writer.WriteBytes(ship.data(), ShipRecord::Size);
+                writer.writeBytes(ship.data(), ShipRecord::Size);
         } else {
             writer.WriteChunk(chunk);
         }
@@ -129,11 +124,11 @@ void ScenarioWriter::writeIslands(ChunkWriter &out) const
         // A reference among them writes nothing: the settlements of its
         // number belong to the island shown.
         for (; displaced != doc_.displaced_.end() && (*displaced)->number() == number; ++displaced)
-            (*displaced)->Write(out, false);
+            (*displaced)->write(out, false);
         if (const Insel *shown = doc_.island(number))
-            shown->Write(out, false);
+            shown->write(out, false);
         if (unplaced != doc_.unplaced_.end() && unplaced->island == number)
-            (unplaced++)->Write(out);
+            (unplaced++)->write(out);
     }
 }
 
@@ -165,5 +160,5 @@ void ScenarioWriter::writeSzene(ChunkWriter &out, const ScenarioChunk &chunk) co
     le::setI32(data, IslandReference::CountOffset,
                le::i32(data, IslandReference::CountOffset) - qint32(cut.size()));
     out.WriteChunkHeader(ChunkNames::Szene, qint32(bytes.size()));
-    out.WriteBytes(bytes.constData(), bytes.size());
+    out.writeBytes(bytes.constData(), bytes.size());
 }

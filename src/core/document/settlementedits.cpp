@@ -6,7 +6,7 @@
 bool RumoSzen::SetCityOwner(CityRecord city, int slot)
 {
     const auto owner = slot >= 0 && slot < PlayerRecord::Count ? std::optional(slot) : std::nullopt;
-    Insel *home = IslandOf(city);
+    Insel *home = islandOf(city);
     if (!owner || !home)
         return false;
     home->record().setCityOwner(city.slot(), quint8(*owner));
@@ -17,11 +17,11 @@ bool RumoSzen::SetCityOwner(CityRecord city, int slot)
     // Each layer copies its tiles before the first change, so islands that
     // share a template's layers keep their colours.
     for (const auto &layer : home->layers())
-        layer->RecolourCity(city.slot(), *owner);
+        layer->recolourCity(city.slot(), *owner);
     return true;
 }
 
-void RumoSzen::EmptyShipsOf(int player)
+void RumoSzen::emptyShipsOf(int player)
 {
     for (const ShipRecord &ship : ships_) {
         if (ship.owner() != player || ship.isCart())
@@ -33,7 +33,7 @@ void RumoSzen::EmptyShipsOf(int player)
     }
 }
 
-void RumoSzen::EmptyCartsOf(int player)
+void RumoSzen::emptyCartsOf(int player)
 {
     for (const ShipRecord &ship : ships_) {
         if (ship.owner() != player || !ship.isCart())
@@ -43,7 +43,7 @@ void RumoSzen::EmptyCartsOf(int player)
     }
 }
 
-void RumoSzen::EmptyTradingPostsOf(int player)
+void RumoSzen::emptyTradingPostsOf(int player)
 {
     for (const auto &island : islands_) {
         if (!island)

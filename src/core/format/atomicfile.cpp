@@ -417,23 +417,29 @@ QString ResolveSaveTarget(const QString &target)
     return QFile::decodeName(resolveLinks(target));
 }
 
-bool WriteFileAtomically(const QString &target, const FileWriteFunction &write, QString *error)
+Result<void> WriteFileAtomically(const QString &target, const FileWriteFunction &write)
 {
     Target resolved;
-    return inspect(target, &resolved, error) &&
-           replaceThroughTemporary(resolved, write, error, nullptr);
+    QString error;
+    if (inspect(target, &resolved, &error) &&
+        replaceThroughTemporary(resolved, write, &error, nullptr))
+        return {};
+    return Failure{error};
 }
 
-bool RewriteFile(const QString &target, const QByteArray &content, QString *error)
+Result<void> RewriteFile(const QString &target, const QByteArray &content)
 {
     Target resolved;
-    if (!inspect(target, &resolved, error))
-        return false;
+    QString error;
+    if (!inspect(target, &resolved, &error))
+        return Failure{error};
     bool folderRefused = false;
     const auto write = [&content](QIODevice &out) { return out.write(content) == content.size(); };
-    if (replaceThroughTemporary(resolved, write, error, &folderRefused))
-        return true;
-    return folderRefused && resolved.exists && rewriteInPlace(resolved, content, error);
+    if (replaceThroughTemporary(resolved, write, &error, &folderRefused))
+        return {};
+    if (folderRefused && resolved.exists && rewriteInPlace(resolved, content, &error))
+        return {};
+    return Failure{error};
 }
 
 #else
@@ -446,14 +452,12 @@ QString ResolveSaveTarget(const QString &target)
     return QFileInfo(target).absoluteFilePath();
 }
 
-bool WriteFileAtomically(const QString &target, const FileWriteFunction &write, QString *error)
+Result<void> WriteFileAtomically(const QString &target, const FileWriteFunction &write)
 {
     QSaveFile file(target);
-    const auto fail = [&file, error](const QString &reason) {
+    const auto fail = [&file](const QString &reason) {
         file.cancelWriting();
-        if (error)
-            *error = reason;
-        return false;
+        return Failure{reason};
     };
     if (!file.open(QIODevice::WriteOnly))
         return fail(file.errorString());
@@ -462,13 +466,13 @@ bool WriteFileAtomically(const QString &target, const FileWriteFunction &write, 
                                                          : msg::writeIncomplete());
     if (!file.commit())
         return fail(file.errorString());
-    return true;
+    return {};
 }
 
-bool RewriteFile(const QString &target, const QByteArray &content, QString *error)
+Result<void> RewriteFile(const QString &target, const QByteArray &content)
 {
     return WriteFileAtomically(
-        target, [&content](QIODevice &out) { return out.write(content) == content.size(); }, error);
+        target, [&content](QIODevice &out) { return out.write(content) == content.size(); });
 }
 
 #endif

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/common/result.h"
+
 #include <QByteArray>
 #include <QIODevice>
 #include <QString>
@@ -22,7 +24,7 @@
 // all), is refused and left alone.
 //
 // On failure nothing remains of the temporary file, the target is as it was,
-// and `error` (when given) holds the reason to show under the program's own
+// and the result's error is the reason to show under the program's own
 // sentence: the system's text (disk full, permission denied, ...) or one of
 // the program's reasons from the messages.
 
@@ -31,14 +33,13 @@ using FileWriteFunction = std::function<bool(QIODevice &)>;
 // `write` puts the content into the device and returns false to abandon the
 // save (the device's own failures are noticed without it). An exception from
 // `write` abandons the save the same way and is passed on.
-bool WriteFileAtomically(const QString &target, const FileWriteFunction &write,
-                         QString *error = nullptr);
+Result<void> WriteFileAtomically(const QString &target, const FileWriteFunction &write);
 
 // For a file in a folder the program does not own (the game's text file):
 // as WriteFileAtomically, but where the folder takes no new file while the
 // file itself is writable, the file is rewritten in place: the whole old
 // content is read first and put back when the write fails.
-bool RewriteFile(const QString &target, const QByteArray &content, QString *error = nullptr);
+Result<void> RewriteFile(const QString &target, const QByteArray &content);
 
 // The file a save to `target` really replaces: the end of its chain of
 // symbolic links (also when that end does not exist yet), or `target` itself.

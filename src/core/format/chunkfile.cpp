@@ -8,7 +8,7 @@
 ChunkList ReadChunks(QIODevice &in)
 {
     if (in.isSequential())
-        return ChunkList::FromBytes(in.readAll());
+        return ChunkList::fromBytes(in.readAll());
     // A file tells its size: one block of exactly that size, read with as
     // few calls as the system allows. readAll would grow its buffer as it
     // reads and hold up to half as much again.
@@ -23,7 +23,7 @@ ChunkList ReadChunks(QIODevice &in)
     // Shrinking keeps the block; a file that shrank while being read ends
     // where the reading ended.
     bytes.resize(got);
-    return ChunkList::FromBytes(std::move(bytes));
+    return ChunkList::fromBytes(std::move(bytes));
 }
 
 bool ReadChunks(const QString &path, ChunkList &chunks)
@@ -40,10 +40,10 @@ void ChunkWriter::WriteChunkHeader(QByteArrayView name, qint32 length)
     uchar header[ScenarioChunk::HeaderSize] = {};
     std::memcpy(header, name.data(), size_t(qMin<qsizetype>(name.size(), 15)));
     le::setI32(header, ScenarioChunk::LengthOffset, length);
-    WriteBytes(header, sizeof header);
+    writeBytes(header, sizeof header);
 }
 
-void ChunkWriter::WriteBytes(const void *data, qsizetype size)
+void ChunkWriter::writeBytes(const void *data, qsizetype size)
 {
     flushHeld();
     write(data, size);

@@ -27,7 +27,7 @@ public:
     // end of the name field, then the length. The caller writes exactly
     // `length` payload bytes after it.
     void WriteChunkHeader(QByteArrayView name, qint32 length);
-    void WriteBytes(const void *data, qsizetype size);
+    void writeBytes(const void *data, qsizetype size);
     // A held chunk, unchanged: header as read and payload. Chunks that lie
     // one after the other in memory, as the chunks of a loaded file do, are
     // gathered and go out in one write with the next other write or ok(): a

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-bool ScenarioChunk::IsValidHeader(const uchar *header)
+bool ScenarioChunk::isValidHeader(const uchar *header)
 {
     const void *zero = std::memchr(header, 0, NameFieldSize);
     const qint32 length = le::i32(header, LengthOffset);
@@ -22,7 +22,7 @@ qint32 ScenarioChunk::length() const
     return le::i32(block_, LengthOffset);
 }
 
-ChunkList ChunkList::FromBytes(QByteArray file)
+ChunkList ChunkList::fromBytes(QByteArray file)
 {
     ChunkList list;
     list.bytes_ = std::move(file);
@@ -36,7 +36,7 @@ ChunkList ChunkList::FromBytes(QByteArray file)
     qsizetype end = 0;
     while (size - end >= ScenarioChunk::HeaderSize) {
         const uchar *header = data + end;
-        if (!ScenarioChunk::IsValidHeader(header)) {
+        if (!ScenarioChunk::isValidHeader(header)) {
             list.malformedHeader_ = true;
             break;
         }

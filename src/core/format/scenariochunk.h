@@ -17,12 +17,12 @@ public:
     static constexpr int LengthOffset = 16;
     static constexpr qint32 MaxLength = 1000000;
 
-    // `block` holds a header that passed `IsValidHeader` and its payload.
+    // `block` holds a header that passed `isValidHeader` and its payload.
     explicit ScenarioChunk(uchar *block) : block_(block) {}
 
     // Whether 20 header bytes describe a chunk: a name of at most 15
     // characters followed by its zero, and a length of 0 to 1,000,000.
-    static bool IsValidHeader(const uchar *header);
+    static bool isValidHeader(const uchar *header);
 
     // The name up to its zero; the view points into the block.
     QByteArrayView nameView() const;
@@ -53,7 +53,7 @@ public:
 
     // Takes the chunks of `file`, which must not be touched otherwise
     // afterwards: the chunks point into its bytes.
-    static ChunkList FromBytes(QByteArray file);
+    static ChunkList fromBytes(QByteArray file);
 
     size_t size() const { return chunks_.size(); }
     bool empty() const { return chunks_.empty(); }

@@ -327,10 +327,13 @@ QString FindGamePath(const QString &winePrefix, QString *message)
 {
     if (winePrefix.isEmpty())
         return {};
-    const std::optional<QByteArray> registry =
-        ReadWholeFile(winePrefix + QStringLiteral("/system.reg"), MaxRegistryFileSize, message);
-    if (!registry)
+    const Result<QByteArray> registry =
+        ReadWholeFile(winePrefix + QStringLiteral("/system.reg"), MaxRegistryFileSize);
+    if (!registry) {
+        if (message)
+            *message = registry.error();
         return {};
+    }
     const AppPaths paths = readAppPaths(QString::fromUtf8(*registry));
     for (const QString &windowsPath : {paths.plain, paths.wow32}) {
         const QString folder = folderInPrefix(winePrefix, windowsPath, message);

@@ -8,14 +8,20 @@
 // One 8-byte record of a "HIRSCH2" chunk; only its island number is read.
 class DeerRecord : public RecordView {
 public:
-    static constexpr int Size = 8;
+    struct Layout {
+        static constexpr int Size = 8;
+        static constexpr int Island = 0;
+        // Where the herd grazes, in the island's tiles; carried.
+        static constexpr int Column = 2;
+        static constexpr int Row = 3;
+    };
+    static constexpr int Size = Layout::Size;
+    static_assert(Layout::Row + 1 <= Layout::Size);
 
-    using RecordView::RecordView;
+    DeerRecord() = default;
+    explicit DeerRecord(uchar *data) : RecordView(data, Layout::Size) {}
 
-    quint8 islandNumber() const { return le::u8(d_, Island); }
-
-private:
-    static constexpr int Island = 0;
+    quint8 islandNumber() const { return u8(Layout::Island); }
 };
 
 // The deer records of one island, in reading order. An island may hold a

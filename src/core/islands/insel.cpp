@@ -23,14 +23,15 @@ Insel::Insel() : VeskObject("INSEL", nullptr, 0)
     payload_.assign(IslandRecord::Size, 0);
 }
 
-std::unique_ptr<Insel> Insel::FromChunk(const uchar *payload, qsizetype length, bool oldLayout,
-                                        IslandTemplates &templates, QStringList &notices)
+std::unique_ptr<Insel> Insel::fromChunkPayload(const uchar *payload, qsizetype length,
+                                               bool oldLayout, IslandTemplates &templates,
+                                               QStringList &notices)
 {
     std::unique_ptr<Insel> island(new Insel);
     if (oldLayout) {
         if (length < IslandRecord::OldSize)
             return nullptr;
-        IslandRecord::ConvertOld(payload, island->payload_.data());
+        IslandRecord::convertOld(payload, island->payload_.data());
         island->oldChunk_.assign(payload, payload + length);
         island->convertedOld_ = island->payload_;
     } else {
@@ -46,7 +47,7 @@ std::unique_ptr<Insel> Insel::FromChunk(const uchar *payload, qsizetype length, 
     return island;
 }
 
-std::unique_ptr<Insel> Insel::FromReference(IslandReference reference, IslandTemplates &templates,
+std::unique_ptr<Insel> Insel::fromReference(IslandReference reference, IslandTemplates &templates,
                                             QStringList &notices)
 {
     std::unique_ptr<Insel> island(new Insel);
@@ -65,7 +66,7 @@ std::unique_ptr<Insel> Insel::FromReference(IslandReference reference, IslandTem
     return island;
 }
 
-std::unique_ptr<Insel> Insel::OwnIsland(const uchar *record, qsizetype length)
+std::unique_ptr<Insel> Insel::ownIsland(const uchar *record, qsizetype length)
 {
     std::unique_ptr<Insel> island(new Insel);
     std::memcpy(island->payload_.data(), record,
@@ -82,19 +83,18 @@ std::unique_ptr<Insel> Insel::OwnIsland(const uchar *record, qsizetype length)
     return island;
 }
 
-std::unique_ptr<Insel> Insel::FromTemplateFile(const QString &path, QString *error)
+std::unique_ptr<Insel> Insel::fromTemplateFile(const QString &path, QString *error)
 {
     auto fail = [error](const QString &why) {
         if (error)
             *error = why;
         return nullptr;
     };
-    QString why;
-    const std::optional<QByteArray> bytes = ReadWholeFile(path, IslandTemplates::MaxFileSize, &why);
+    const Result<QByteArray> bytes = ReadWholeFile(path, IslandTemplates::MaxFileSize);
     if (!bytes)
-        return fail(why);
+        return fail(bytes.error());
     IslandTemplates::Template t;
-    if (!IslandTemplates::Parse(*bytes, t))
+    if (!IslandTemplates::parse(*bytes, t))
         return fail(msg::templateCutShort(path));
     if (t.record.isEmpty())
         return fail(msg::templateWithoutIsland(path));
@@ -105,17 +105,17 @@ std::unique_ptr<Insel> Insel::FromTemplateFile(const QString &path, QString *err
             return fail(msg::templateLayerTooLong(path));
     }
     std::unique_ptr<Insel> island =
-        OwnIsland(reinterpret_cast<const uchar *>(t.record.constData()), t.record.size());
+        ownIsland(reinterpret_cast<const uchar *>(t.record.constData()), t.record.size());
     if (island->width() == 0 || island->height() == 0)
         return fail(msg::templateWithoutArea(path));
     for (const QByteArray &layer : t.layers)
-        island->AddLayer(layer);
+        island->addLayer(layer);
     return island;
 }
 
-std::unique_ptr<Insel> Insel::GroundCopy() const
+std::unique_ptr<Insel> Insel::groundCopy() const
 {
-    std::unique_ptr<Insel> copy = OwnIsland(payload_.data(), qsizetype(payload_.size()));
+    std::unique_ptr<Insel> copy = ownIsland(payload_.data(), qsizetype(payload_.size()));
     // The first layer is the ground unless the ground should have come from a
     // template that could not be read: then the island has none to give.
     const bool hasGround = (fromChunk_ && record().ownGround() != 0) || templateLayers_ > 0;
@@ -123,7 +123,7 @@ std::unique_ptr<Insel> Insel::GroundCopy() const
     // document's chunk, which the copy may outlive.
     if (hasGround && !layers_.empty()) {
         const Inselhaus &ground = *layers_.front();
-        copy->AddLayer(
+        copy->addLayer(
             QByteArray(reinterpret_cast<const char *>(ground.tiles()), ground.byteSize()));
     }
     return copy;
@@ -139,7 +139,7 @@ void Insel::takeProperties()
     y_ = r.y();
 }
 
-QString Insel::TemplateFile(int climate, int sizeClass, bool native, int templateNumber)
+QString Insel::templateFile(int climate, int sizeClass, bool native, int templateNumber)
 {
     QString file = QString::fromLatin1(kClimateNames[climate]);
     if (native)
@@ -150,7 +150,7 @@ QString Insel::TemplateFile(int climate, int sizeClass, bool native, int templat
     return file + QLatin1String(".scp");
 }
 
-QString Insel::TemplateName(QStringList &notices) const
+QString Insel::templateName(QStringList &notices) const
 {
     if (climate_ < 0 || climate_ >= Climates) {
         notices << msg::climateNumber(climate_);
@@ -162,15 +162,15 @@ QString Insel::TemplateName(QStringList &notices) const
     }
     if (native_)
         notices << msg::nativeFlag();
-    return TemplateFile(climate_, sizeClass_, native_, templateNumber_);
+    return templateFile(climate_, sizeClass_, native_, templateNumber_);
 }
 
 void Insel::LoadTemplate(IslandTemplates &templates, QStringList &notices)
 {
-    const QString name = TemplateName(notices);
+    const QString name = templateName(notices);
     if (name.isEmpty())
         return;
-    const IslandTemplates::Template &t = templates.Get(name, notices);
+    const IslandTemplates::Template &t = templates.get(name, notices);
     if (!hasRecord_ && !t.record.isEmpty()) {
         std::memcpy(payload_.data(), t.record.constData(),
                     size_t(qMin<qsizetype>(t.record.size(), IslandRecord::Size)));
@@ -178,7 +178,7 @@ void Insel::LoadTemplate(IslandTemplates &templates, QStringList &notices)
         hasRecord_ = true;
     }
     for (const QByteArray &layer : t.layers) {
-        AddLayer(layer);
+        addLayer(layer);
         ++templateLayers_;
     }
     if (!fromChunk_ && !hasRecord_)
@@ -211,7 +211,7 @@ void Insel::MoveBy(int dx, int dy)
         reference_.setPosition(int32(x_), int32(y_));
 }
 
-bool Insel::CanDelete() const
+bool Insel::canDelete() const
 {
     if (!fromChunk_)
         return std::none_of(cities_.begin(), cities_.end(),
@@ -223,12 +223,12 @@ bool Insel::CanDelete() const
     return true;
 }
 
-void Insel::AddLayer(const uchar *payload, qsizetype length)
+void Insel::addLayer(const uchar *payload, qsizetype length)
 {
     layers_.push_back(std::make_unique<Inselhaus>(this, payload, length));
 }
 
-void Insel::AddLayer(QByteArray tiles)
+void Insel::addLayer(QByteArray tiles)
 {
     layers_.push_back(std::make_unique<Inselhaus>(this, std::move(tiles)));
 }
@@ -245,7 +245,7 @@ bool Insel::hasSettlements() const
     return anyCity || !tradingPosts_.empty() || !deer_.empty();
 }
 
-void Insel::Write(ChunkWriter &out, bool templateForm) const
+void Insel::write(ChunkWriter &out, bool templateForm) const
 {
     if (!templateForm && !fromChunk_) {
         // Its reference in the SZENE payload stands for the island itself,
@@ -259,18 +259,18 @@ void Insel::Write(ChunkWriter &out, bool templateForm) const
         // An island of the older layout that nobody moved or edited goes back
         // as it came, so that a save without edits keeps the file's bytes.
         out.WriteChunkHeader(ChunkNames::OldIsland, qint32(oldChunk_.size()));
-        out.WriteBytes(oldChunk_.data(), qsizetype(oldChunk_.size()));
+        out.writeBytes(oldChunk_.data(), qsizetype(oldChunk_.size()));
     } else {
         std::vector<uchar> record = payload_;
         if (templateForm)
             IslandRecord(record.data()).clearCityOwners();
         out.WriteChunkHeader(ChunkNames::Island, IslandRecord::Size);
-        out.WriteBytes(record.data(), IslandRecord::Size);
+        out.writeBytes(record.data(), IslandRecord::Size);
     }
 
     auto writeLayer = [&out](const Inselhaus &layer) {
         out.WriteChunkHeader(ChunkNames::IslandLayer, qint32(layer.byteSize()));
-        out.WriteBytes(layer.tiles(), layer.byteSize());
+        out.writeBytes(layer.tiles(), layer.byteSize());
     };
     if (templateForm) {
         if (!layers_.empty())

@@ -26,12 +26,13 @@ public:
 
     // An island stored in the scenario. Reads its ground from its template
     // when the record says so. Nothing when an old-layout record is too short.
-    static std::unique_ptr<Insel> FromChunk(const uchar *payload, qsizetype length, bool oldLayout,
-                                            IslandTemplates &templates, QStringList &notices);
+    static std::unique_ptr<Insel> fromChunkPayload(const uchar *payload, qsizetype length,
+                                                   bool oldLayout, IslandTemplates &templates,
+                                                   QStringList &notices);
     // An island built from a template; `reference` points into the SZENE
     // payload and keeps receiving the island's position when it moves.
     // Nothing when the template is missing or holds no island record.
-    static std::unique_ptr<Insel> FromReference(IslandReference reference,
+    static std::unique_ptr<Insel> fromReference(IslandReference reference,
                                                 IslandTemplates &templates, QStringList &notices);
 
     // An island of the scenario's own made from an island template file
@@ -41,15 +42,15 @@ public:
     // with a German message naming the file and the reason in `error`, when
     // the file is refused or unreadable, is cut short, holds no island record
     // or an island without area, or has a layer no scenario chunk can hold.
-    static std::unique_ptr<Insel> FromTemplateFile(const QString &path, QString *error);
+    static std::unique_ptr<Insel> fromTemplateFile(const QString &path, QString *error);
     // An island of its own with this island's record and ground layer only:
     // no buildings, no settlements, no reference. An island built from a
     // reference gives its template's ground.
-    std::unique_ptr<Insel> GroundCopy() const;
+    std::unique_ptr<Insel> groundCopy() const;
 
     // The template file name of an island of these properties, relative to
     // the game folder, in the game's spelling ("suednat\med07.scp").
-    static QString TemplateFile(int climate, int sizeClass, bool native, int templateNumber);
+    static QString templateFile(int climate, int sizeClass, bool native, int templateNumber);
 
     // The island's own copy of its record (the payload it was read from).
     IslandRecord record() const { return IslandRecord(const_cast<uchar *>(payload_.data())); }
@@ -82,16 +83,16 @@ public:
     // Only islands without any city may be deleted: for an island of the
     // scenario's own the record's owners tell, for an island built from a
     // reference (whose record is the template's) the cities read for it.
-    bool CanDelete() const;
+    bool canDelete() const;
     // The 16-byte SZENE entry an island built from a reference stands for;
     // null for an island of the scenario's own.
     const uchar *referenceEntry() const { return reference_.data(); }
 
     // A layer that views a chunk payload, which must outlive the island (the
     // document's chunk list does).
-    void AddLayer(const uchar *payload, qsizetype length);
+    void addLayer(const uchar *payload, qsizetype length);
     // A layer that shares the bytes of `tiles` (a template's layer).
-    void AddLayer(QByteArray tiles);
+    void addLayer(QByteArray tiles);
     const std::vector<std::unique_ptr<Inselhaus>> &layers() const { return layers_; }
 
     // City list indexed by city slot; null entries where a slot has no city.
@@ -110,20 +111,20 @@ public:
     // no settlement: its reference in the SZENE payload stands for the rest.
     // Template form: the island record without city owners and its ground
     // layer in full, as the game's template files are.
-    void Write(ChunkWriter &out, bool templateForm) const;
+    void write(ChunkWriter &out, bool templateForm) const;
 
 private:
     Insel();
     // An island of the scenario's own over a copy of `record` (padded with
     // zeros or cut to the record size) and without layers: all eight city
     // owners 7 and the own-ground flag set, so that its ground is saved with it.
-    static std::unique_ptr<Insel> OwnIsland(const uchar *record, qsizetype length);
+    static std::unique_ptr<Insel> ownIsland(const uchar *record, qsizetype length);
     // Reads the template's island record (when the island has none yet) and
     // every tile layer of it. Reports problems as notices.
     void LoadTemplate(IslandTemplates &templates, QStringList &notices);
     // The template file name below the game folder, or empty after reporting
     // why there is none.
-    QString TemplateName(QStringList &notices) const;
+    QString templateName(QStringList &notices) const;
     void takeProperties();
     void writeSettlements(ChunkWriter &out) const;
     static int clampedPosition(qint64 v)

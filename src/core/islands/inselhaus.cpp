@@ -12,7 +12,7 @@ Inselhaus::Inselhaus(Insel *owner, QByteArray tiles)
 {
 }
 
-void Inselhaus::RecolourCity(int slot, int player)
+void Inselhaus::recolourCity(int slot, int player)
 {
     for (int t = 0; t < tileCount(); ++t) {
         const TileRecord seen = tile(t);

@@ -12,7 +12,7 @@ class Insel;
 // The tiles are held in an implicitly shared QByteArray rather than in the
 // base's own payload copy: the layers of islands built from one template all
 // share that template's bytes, a layer read from a scenario views its chunk
-// payload, and a layer is copied only when it is recoloured (RecolourCity),
+// payload, and a layer is copied only when it is recoloured (recolourCity),
 // so the chunk's bytes stay as read.
 class Inselhaus : public VeskObject {
 public:
@@ -27,7 +27,7 @@ public:
 
     int tileCount() const { return int(tiles_.size() / TileRecord::Size); }
     // For reading only: the bytes may be shared with other islands' layers.
-    // Tiles change through RecolourCity alone.
+    // Tiles change through recolourCity alone.
     TileRecord tile(int i) const
     {
         return TileRecord(const_cast<uchar *>(tiles()) + qsizetype(TileRecord::Size) * i);
@@ -40,11 +40,11 @@ public:
     // Draws every tile of city `slot` in the colour of `player`; the other
     // bits of the tiles stay. Takes a copy of shared bytes first, and only
     // when a tile really changes.
-    void RecolourCity(int slot, int player);
+    void recolourCity(int slot, int player);
 
     // The layer's bytes, shared, and the same put back by undo and redo.
     QByteArray sharedTiles() const { return tiles_; }
-    void RestoreTiles(QByteArray tiles) { tiles_ = std::move(tiles); }
+    void restoreTiles(QByteArray tiles) { tiles_ = std::move(tiles); }
 
 private:
     Insel *owner_;

@@ -7,32 +7,36 @@
 // game's island templates.
 class IslandReference : public RecordView {
 public:
-    static constexpr int Size = 16;
+    struct Layout {
+        static constexpr int Size = 16;
+        static constexpr int Climate = 0;
+        static constexpr int SizeClass = 1;
+        // Bit 0: natives live on the island.
+        static constexpr int Flags = 2;
+        static constexpr int Number = 3;
+        static constexpr int TemplateNumber = 4;
+        static constexpr int X = 8;
+        static constexpr int Y = 12;
+    };
+    static constexpr int Size = Layout::Size;
+    static_assert(Layout::Y + 4 <= Layout::Size);
     // Where the references start in the SZENE payload, and where their count is.
     static constexpr int FirstOffset = 372;
     static constexpr int CountOffset = 100;
 
-    using RecordView::RecordView;
+    IslandReference() = default;
+    explicit IslandReference(uchar *data) : RecordView(data, Layout::Size) {}
 
-    quint8 climate() const { return le::u8(d_, Climate); }
-    quint8 sizeClass() const { return le::u8(d_, SizeClass); }
-    bool native() const { return le::u8(d_, Flags) & 0x01; }
-    quint8 islandNumber() const { return le::u8(d_, Number); }
-    quint16 templateNumber() const { return le::u16(d_, TemplateNumber); }
-    qint32 x() const { return le::i32(d_, X); }
-    qint32 y() const { return le::i32(d_, Y); }
+    quint8 climate() const { return u8(Layout::Climate); }
+    quint8 sizeClass() const { return u8(Layout::SizeClass); }
+    bool native() const { return u8(Layout::Flags) & 0x01; }
+    quint8 islandNumber() const { return u8(Layout::Number); }
+    quint16 templateNumber() const { return u16(Layout::TemplateNumber); }
+    qint32 x() const { return i32(Layout::X); }
+    qint32 y() const { return i32(Layout::Y); }
     void setPosition(qint32 x, qint32 y)
     {
-        le::setI32(d_, X, x);
-        le::setI32(d_, Y, y);
+        setI32(Layout::X, x);
+        setI32(Layout::Y, y);
     }
-
-private:
-    static constexpr int Climate = 0;
-    static constexpr int SizeClass = 1;
-    static constexpr int Flags = 2;
-    static constexpr int Number = 3;
-    static constexpr int TemplateNumber = 4;
-    static constexpr int X = 8;
-    static constexpr int Y = 12;
 };

@@ -10,7 +10,7 @@
 
 #include <cstring>
 
-bool IslandTemplates::Parse(const QByteArray &file, Template &out)
+bool IslandTemplates::parse(const QByteArray &file, Template &out)
 {
     const auto *data = reinterpret_cast<const uchar *>(file.constData());
     const qsizetype size = file.size();
@@ -39,20 +39,19 @@ bool IslandTemplates::Parse(const QByteArray &file, Template &out)
     return pos == size;
 }
 
-const IslandTemplates::Template &IslandTemplates::Get(const QString &relative, QStringList &notices)
+const IslandTemplates::Template &IslandTemplates::get(const QString &relative, QStringList &notices)
 {
     auto it = templates_.find(relative);
     if (it != templates_.end())
         return *it;
     Template t;
     t.path = ResolveGameFile(gamePath_, relative);
-    QString why;
     bool missing = false;
     // The file's bytes live only while they are taken apart; the record and
     // the layers are copies of their own.
-    if (const std::optional<QByteArray> bytes = ReadWholeFile(t.path, MaxFileSize, &why, &missing))
-        Parse(*bytes, t);
+    if (const Result<QByteArray> bytes = ReadWholeFile(t.path, MaxFileSize, &missing))
+        parse(*bytes, t);
     else if (!missing)
-        notices << why;
+        notices << bytes.error();
     return *templates_.insert(relative, t);
 }

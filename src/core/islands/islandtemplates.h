@@ -34,13 +34,13 @@ public:
     // exists but is refused (no regular file, too large, unreadable) is
     // reported in `notices` the first time it is asked for; a missing file is
     // left to the caller, which knows what the island lacks.
-    const Template &Get(const QString &relative, QStringList &notices);
+    const Template &get(const QString &relative, QStringList &notices);
 
     // Takes a template file's bytes apart into `out` (a chunk sequence read
     // without the length ceiling of scenario files: a length of 0 or less
     // skips the chunk). A header or payload cut short by the end ends the
     // reading; what came before stays, and the answer is false.
-    static bool Parse(const QByteArray &file, Template &out);
+    static bool parse(const QByteArray &file, Template &out);
 
 private:
     QString gamePath_;

@@ -11,17 +11,17 @@
 
 namespace {
 
-// The folder and the stem of a size class, as Insel::TemplateFile spells
+// The folder and the stem of a size class, as Insel::templateFile spells
 // them ("nordnat", "med"): the names live there only.
 QString folderName(int climate, bool native)
 {
-    return Insel::TemplateFile(climate, 0, native, IslandRecord::NoTemplateNumber)
+    return Insel::templateFile(climate, 0, native, IslandRecord::NoTemplateNumber)
         .section(QLatin1Char('\\'), 0, 0);
 }
 
 QString sizeStem(int sizeClass)
 {
-    return Insel::TemplateFile(0, sizeClass, false, IslandRecord::NoTemplateNumber)
+    return Insel::templateFile(0, sizeClass, false, IslandRecord::NoTemplateNumber)
         .section(QLatin1Char('\\'), 1)
         .section(QLatin1Char('.'), 0, 0);
 }

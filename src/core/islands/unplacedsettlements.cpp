@@ -20,7 +20,7 @@ void writeRecords(ChunkWriter &out, QByteArrayView name, const std::vector<Recor
         const size_t count = std::min(perChunk, records.size() - next);
         out.WriteChunkHeader(name, qint32(count * Record::Size));
         for (size_t i = next; i < next + count; ++i)
-            out.WriteBytes(records[i].data(), Record::Size);
+            out.writeBytes(records[i].data(), Record::Size);
         next += count;
     } while (next < records.size());
 }
@@ -39,7 +39,7 @@ void writeDeer(ChunkWriter &out, const DeerList &deer)
         out.WriteChunkHeader(ChunkNames::Deer, qint32(count * DeerRecord::Size));
         for (qsizetype left = count; left > 0;) {
             const qsizetype piece = std::min(left, run->count - usedOfRun);
-            out.WriteBytes(run->first + usedOfRun * DeerRecord::Size, piece * DeerRecord::Size);
+            out.writeBytes(run->first + usedOfRun * DeerRecord::Size, piece * DeerRecord::Size);
             left -= piece;
             usedOfRun += piece;
             if (usedOfRun == run->count) {
@@ -61,7 +61,7 @@ void WriteSettlementChunks(ChunkWriter &out, const std::vector<CityRecord> &citi
     writeRecords(out, ChunkNames::TradingPosts, tradingPosts);
 }
 
-void UnplacedSettlements::Write(ChunkWriter &out) const
+void UnplacedSettlements::write(ChunkWriter &out) const
 {
     WriteSettlementChunks(out, cities, tradingPosts, deer);
 }

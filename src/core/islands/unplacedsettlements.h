@@ -22,7 +22,7 @@ struct UnplacedSettlements {
 
     bool empty() const { return cities.empty() && tradingPosts.empty() && deer.empty(); }
     // The three settlement chunks, as an island writes its own.
-    void Write(ChunkWriter &out) const;
+    void write(ChunkWriter &out) const;
 };
 
 // "HIRSCH2", "STADT4" and "KONTOR2" with these records, in this order, each

@@ -32,12 +32,12 @@ public:
 
     // The tiles the object covers; nothing for objects that are not placed.
     virtual std::optional<TileRect> GetBounds() const { return std::nullopt; }
-    virtual bool HitTest(int x, int y) const;
+    virtual bool hitTest(int x, int y) const;
     virtual QString GetName() const { return QStringLiteral("Unbekannt"); }
     // Euclidean distance from a tile to the object's centre.
-    double Distance(int x, int y) const;
+    double distance(int x, int y) const;
     // Middle of the bounds, each sum halved toward zero.
-    QPoint Center() const;
+    QPoint center() const;
 
     const QByteArray &kind() const { return kind_; }
 

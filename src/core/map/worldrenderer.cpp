@@ -153,7 +153,7 @@ WorldPicture::Scene WorldPicture::sceneOf(RumoSzen &doc, const WorldView &view)
         scene.frameColour = kWhite;
     } else if (view.selectedIsland) {
         scene.frame = view.selectedIsland->GetBounds();
-        scene.frameColour = doc.MoveValid() ? kWhite : kRed;
+        scene.frameColour = doc.moveValid() ? kWhite : kRed;
     }
 
     if (view.showShips) {
@@ -250,7 +250,7 @@ void WorldPicture::buildIsland(IslandEntry &entry, const Insel *island, bool sho
     }
 }
 
-QImage WorldPicture::GroundPicture(const Insel &island, const PlayerArea &players)
+QImage WorldPicture::groundPicture(const Insel &island, const PlayerArea &players)
 {
     QImage picture(std::max(island.width(), 1), std::max(island.height(), 1),
                    QImage::Format_ARGB32);
@@ -279,7 +279,7 @@ QImage WorldPicture::GroundPicture(const Insel &island, const PlayerArea &player
     return picture;
 }
 
-void WorldPicture::Render(RumoSzen &doc, const WorldView &view)
+void WorldPicture::render(RumoSzen &doc, const WorldView &view)
 {
     scene_ = sceneOf(doc, view);
     const auto &islands = doc.Islands();
@@ -299,14 +299,14 @@ void WorldPicture::Render(RumoSzen &doc, const WorldView &view)
     valid_ = true;
 }
 
-QRegion WorldPicture::Update(RumoSzen &doc, const WorldView &view)
+QRegion WorldPicture::update(RumoSzen &doc, const WorldView &view)
 {
     Scene next = sceneOf(doc, view);
     const auto &islands = doc.Islands();
     if (!valid_ || next.showCities != scene_.showCities || next.showShips != scene_.showShips ||
         next.palette != scene_.palette || next.shipColours != scene_.shipColours ||
         islands.size() != islands_.size() || next.ships.size() != scene_.ships.size()) {
-        Render(doc, view);
+        render(doc, view);
         return QRegion(kWorld);
     }
 
@@ -421,7 +421,7 @@ void WorldPicture::drawShip(const DrawnShip &ship, const QRect &area)
 void RenderWorld(RumoSzen &doc, const WorldView &view, QImage &bitmap)
 {
     WorldPicture picture;
-    picture.Render(doc, view);
+    picture.render(doc, view);
     bitmap = picture.image();
 }
 
@@ -446,17 +446,14 @@ QImage WorldImage(RumoSzen &doc, int scale)
     return big;
 }
 
-bool SaveWorldImage(RumoSzen &doc, int scale, const QString &path, QString *error)
+Result<void> SaveWorldImage(RumoSzen &doc, int scale, const QString &path)
 {
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
-    if (!writer.write(WorldImage(doc, scale))) {
-        if (error)
-            *error = writer.errorString();
-        return false;
-    }
-    return WriteFileAtomically(
-        path, [&png](QIODevice &file) { return file.write(png) == png.size(); }, error);
+    if (!writer.write(WorldImage(doc, scale)))
+        return Failure{writer.errorString()};
+    return WriteFileAtomically(path,
+                               [&png](QIODevice &file) { return file.write(png) == png.size(); });
 }

@@ -6,6 +6,7 @@
 // picture, enlarged, is what "Karte als Bild speichern" and `marbolt-cli
 // render` write to a file.
 
+#include "core/common/result.h"
 #include "core/common/world.h"
 #include "core/goods/shiprecord.h"
 #include "core/islands/veskobject.h"
@@ -60,18 +61,18 @@ public:
 
     const QImage &image() const { return image_; }
     // Draws the whole picture anew.
-    void Render(RumoSzen &doc, const WorldView &view);
+    void render(RumoSzen &doc, const WorldView &view);
     // Brings the picture up to date and answers the tiles that changed
     // (empty when the picture stayed as it was).
-    QRegion Update(RumoSzen &doc, const WorldView &view);
+    QRegion update(RumoSzen &doc, const WorldView &view);
     // The next Update draws everything anew: for changes the picture cannot
     // see from outside, such as tiles recoloured with a city's new owner.
-    void Forget() { valid_ = false; }
+    void forget() { valid_ = false; }
 
     // The island's ground (its first layer) as the map draws it, one pixel a
     // tile over the island's width and height; transparent where no tile
     // lies. For previews and for an island that is being placed.
-    static QImage GroundPicture(const Insel &island, const PlayerArea &players);
+    static QImage groundPicture(const Insel &island, const PlayerArea &players);
 
 private:
     // Colour slots of the island maps: 0 nothing, 1 + p the colour of player
@@ -149,6 +150,6 @@ void RenderWorld(RumoSzen &doc, const WorldView &view, QImage &bitmap);
 // of its colour, so it is (512 * scale) x (352 * scale) pixels. `scale` is
 // held to MinScale..MaxScale.
 QImage WorldImage(RumoSzen &doc, int scale);
-// Writes WorldImage as a PNG file through the atomic save; on failure
-// `error` holds the reason and the old file is as it was.
-bool SaveWorldImage(RumoSzen &doc, int scale, const QString &path, QString *error = nullptr);
+// Writes WorldImage as a PNG file through the atomic save; on failure the
+// error is the reason and the old file is as it was.
+Result<void> SaveWorldImage(RumoSzen &doc, int scale, const QString &path);

@@ -7,7 +7,7 @@
 
 bool MissionRecord::hasText() const
 {
-    const uchar *text = d_ + Text;
+    const uchar *text = field(Layout::Text, TextChars + 1);
     const uchar *zero = static_cast<const uchar *>(std::memchr(text, 0, TextChars + 1));
     const uchar *end = zero ? zero : text + TextChars + 1;
     // Blanks and control characters do not make a text.
@@ -46,15 +46,15 @@ constexpr CodeTable<Count> kItems({{{u"Eisenerz", 2},
 
 QString Name(int item)
 {
-    return kItems.Name(item);
+    return kItems.name(item);
 }
 quint8 Code(int item)
 {
-    return kItems.Code(item);
+    return kItems.code(item);
 }
 std::optional<int> ItemOf(quint8 code)
 {
-    return kItems.ItemOf(code);
+    return kItems.itemOf(code);
 }
 
 } // namespace MonopolyGoods

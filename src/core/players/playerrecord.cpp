@@ -40,15 +40,15 @@ constexpr CodeTable<Count> kItems({{{u"Spielt nicht mit", 10},
 
 QString Name(int item)
 {
-    return kItems.Name(item);
+    return kItems.name(item);
 }
 quint8 Code(int item)
 {
-    return kItems.Code(item);
+    return kItems.code(item);
 }
 std::optional<int> ItemOf(quint8 code)
 {
-    return kItems.ItemOf(code);
+    return kItems.itemOf(code);
 }
 
 } // namespace PlayerKind

@@ -13,9 +13,26 @@
 // document holds the seven records in its player area.
 class PlayerRecord : public RecordView {
 public:
-    static constexpr int Size = 1072;
     static constexpr int Count = 7;
     static constexpr int NameChars = 63;
+
+    // The counters below have their offsets in the Counter enum.
+    struct Layout {
+        static constexpr int Size = 1072;
+        static constexpr int Money = 0;
+        static constexpr int Kind = 4;
+        static constexpr int Colour = 7;
+        static constexpr int Mission = 12;
+        static constexpr int Castle = 14;
+        static constexpr int Cathedral = 15;
+        static constexpr int Moods = 28;
+        static constexpr int LevelMin = 36;
+        static constexpr int LevelMaxHuman = 37;
+        static constexpr int Unlocked = 52;
+        static constexpr int Name = 960;
+    };
+    static constexpr int Size = Layout::Size;
+    static_assert(Layout::Name + NameChars + 1 <= Layout::Size);
 
     // Bits of the mood switch word that the players page owns.
     enum Mood : quint32 {
@@ -26,20 +43,21 @@ public:
     };
     static constexpr quint32 MoodMask = 0x330;
 
-    using RecordView::RecordView;
+    PlayerRecord() = default;
+    explicit PlayerRecord(uchar *data) : RecordView(data, Layout::Size) {}
 
-    qint32 money() const { return le::i32(d_, Money); }
-    void setMoney(qint32 v) { le::setI32(d_, Money, v); }
-    quint8 kind() const { return le::u8(d_, Kind); }
-    void setKind(quint8 v) { le::setU8(d_, Kind, v); }
-    quint8 colour() const { return le::u8(d_, Colour); }
-    void setColour(quint8 v) { le::setU8(d_, Colour, v); }
-    quint8 mission() const { return le::u8(d_, Mission); }
-    void setMission(quint8 v) { le::setU8(d_, Mission, v); }
-    bool castleBuilt() const { return le::u8(d_, Castle) != 0; }
-    void setCastleBuilt(bool on) { le::setU8(d_, Castle, on ? 1 : 0); }
-    bool cathedralBuilt() const { return le::u8(d_, Cathedral) != 0; }
-    void setCathedralBuilt(bool on) { le::setU8(d_, Cathedral, on ? 1 : 0); }
+    qint32 money() const { return i32(Layout::Money); }
+    void setMoney(qint32 v) { setI32(Layout::Money, v); }
+    quint8 kind() const { return u8(Layout::Kind); }
+    void setKind(quint8 v) { setU8(Layout::Kind, v); }
+    quint8 colour() const { return u8(Layout::Colour); }
+    void setColour(quint8 v) { setU8(Layout::Colour, v); }
+    quint8 mission() const { return u8(Layout::Mission); }
+    void setMission(quint8 v) { setU8(Layout::Mission, v); }
+    bool castleBuilt() const { return u8(Layout::Castle) != 0; }
+    void setCastleBuilt(bool on) { setU8(Layout::Castle, on ? 1 : 0); }
+    bool cathedralBuilt() const { return u8(Layout::Cathedral) != 0; }
+    void setCathedralBuilt(bool on) { setU8(Layout::Cathedral, on ? 1 : 0); }
 
     // The twelve counters, each 16 bits. Ships lost come before ships sunk,
     // the reverse of the soldier pair.
@@ -55,34 +73,27 @@ public:
         MonumentsReceived = 56,
         MonumentsBuilt = 58,
     };
-    quint16 counter(Counter c) const { return le::u16(d_, c); }
-    void setCounter(Counter c, quint16 v) { le::setU16(d_, c, v); }
+    quint16 counter(Counter c) const { return u16(c); }
+    void setCounter(Counter c, quint16 v) { setU16(c, v); }
 
-    quint32 moods() const { return le::u32(d_, Moods); }
-    void setMoods(quint32 v) { le::setU32(d_, Moods, v); }
+    quint32 moods() const { return u32(Layout::Moods); }
+    void setMoods(quint32 v) { setU32(Layout::Moods, v); }
     // Population levels in 32nds of a group: 0 starts "Pioniere", 128 "Aristokraten".
-    quint8 levelMin() const { return le::u8(d_, LevelMin); }
-    void setLevelMin(quint8 v) { le::setU8(d_, LevelMin, v); }
-    quint8 levelMaxHuman() const { return le::u8(d_, LevelMaxHuman); }
-    void setLevelMaxHuman(quint8 v) { le::setU8(d_, LevelMaxHuman, v); }
+    quint8 levelMin() const { return u8(Layout::LevelMin); }
+    void setLevelMin(quint8 v) { setU8(Layout::LevelMin, v); }
+    quint8 levelMaxHuman() const { return u8(Layout::LevelMaxHuman); }
+    void setLevelMaxHuman(quint8 v) { setU8(Layout::LevelMaxHuman, v); }
     // Bit i: building switch i of the unlocked-buildings dialog.
-    quint32 unlockedBuildings() const { return le::u32(d_, Unlocked); }
-    void setUnlockedBuildings(quint32 v) { le::setU32(d_, Unlocked, v); }
-    QString name() const { return ansi::readField(d_ + Name, NameChars + 1); }
-    void setName(const QString &n) { ansi::writeField(d_ + Name, NameChars + 1, NameChars, n); }
-
-private:
-    static constexpr int Money = 0;
-    static constexpr int Kind = 4;
-    static constexpr int Colour = 7;
-    static constexpr int Mission = 12;
-    static constexpr int Castle = 14;
-    static constexpr int Cathedral = 15;
-    static constexpr int Moods = 28;
-    static constexpr int LevelMin = 36;
-    static constexpr int LevelMaxHuman = 37;
-    static constexpr int Unlocked = 52;
-    static constexpr int Name = 960;
+    quint32 unlockedBuildings() const { return u32(Layout::Unlocked); }
+    void setUnlockedBuildings(quint32 v) { setU32(Layout::Unlocked, v); }
+    QString name() const
+    {
+        return ansi::readField(field(Layout::Name, NameChars + 1), NameChars + 1);
+    }
+    void setName(const QString &n)
+    {
+        ansi::writeField(field(Layout::Name, NameChars + 1), NameChars + 1, NameChars, n);
+    }
 };
 
 // Player colour codes, as a player record holds them.

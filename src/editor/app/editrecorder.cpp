@@ -103,10 +103,10 @@ void EditRecorder::Record(const QString &text)
     if (typing)
         field_->setProperty(NumericKeyFilter::TypingProperty, QVariant());
     if (typing) {
-        if (doc_->RecordChanges(StepNames::of(field_), typing_))
+        if (doc_->recordChanges(StepNames::of(field_), typing_))
             typed_ = true;
     } else {
-        doc_->RecordChanges(text);
+        doc_->recordChanges(text);
     }
     fieldText_ = textOf(field_);
 }

@@ -68,7 +68,7 @@ bool FileActions::CloseScenario()
     RumoSzen *doc = window_.document();
     if (!doc)
         return true;
-    if (doc->IsModified()) {
+    if (doc->isModified()) {
         switch (Prompts::Current().AskYesNoCancel(dialogParent_, msg::askSaveChanges())) {
         case Prompts::Answer::Cancel:
             return false;
@@ -199,7 +199,7 @@ void FileActions::RevertActionExecute()
     RumoSzen *doc = window_.document();
     if (!doc)
         return;
-    if (doc->IsModified()) {
+    if (doc->isModified()) {
         if (!Prompts::Current().WarnOkCancel(dialogParent_, msg::revertWarning()))
             return;
         doc->SetModified(false);
@@ -226,7 +226,7 @@ void FileActions::exportSelectedIsland()
     if (dot < 0 || name.mid(dot) != QLatin1String(".scp"))
         path += QLatin1String(".scp");
     RumoSzen *doc = window_.document();
-    if (!doc->ExportIsland(*island, path))
+    if (!doc->exportIsland(*island, path))
         Prompts::Current().Error(dialogParent_, msg::exportFailed(path, doc->lastError()));
 }
 

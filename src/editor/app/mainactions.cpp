@@ -114,12 +114,12 @@ void MainActions::Follow(RumoSzen *doc, const Insel *selected) const
 {
     const bool open = doc != nullptr;
     const Insel *island = open ? selected : nullptr;
-    save->setEnabled(open && doc->IsModified());
+    save->setEnabled(open && doc->isModified());
     saveAs->setEnabled(open);
-    revert->setEnabled(open && doc->IsModified());
+    revert->setEnabled(open && doc->isModified());
     saveInsel->setEnabled(open && island);
     saveMapPicture->setEnabled(open);
-    ShowDeleteIsland(island, open && island && doc->CanDeleteIsland(*island));
+    ShowDeleteIsland(island, open && island && doc->canDeleteIsland(*island));
     insertIsland->setEnabled(open);
     duplicateIsland->setEnabled(open && island);
     QUndoStack *stack = open ? doc->undoStack() : nullptr;

@@ -35,7 +35,6 @@ void SaveMapPicture(QWidget *parent, RumoSzen &doc, const QString &folder)
     if (QFileInfo::exists(target) &&
         !Prompts::Current().AskYesNo(parent, msg::askReplaceFile(shown)))
         return;
-    QString error;
-    if (!SaveWorldImage(doc, scale, target, &error))
-        Prompts::Current().Error(parent, msg::mapPictureFailed(shown, error));
+    if (const Result<void> saved = SaveWorldImage(doc, scale, target); !saved)
+        Prompts::Current().Error(parent, msg::mapPictureFailed(shown, saved.error()));
 }

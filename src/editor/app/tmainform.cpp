@@ -452,7 +452,7 @@ void TMainForm::UpdateTitle()
     // Qt shows the file's name with "[*]" standing for the change mark, then
     // the program's name.
     setWindowFilePath(doc_ ? doc_->FilePath() : QString());
-    setWindowModified(doc_ && doc_->IsModified());
+    setWindowModified(doc_ && doc_->isModified());
 }
 
 void TMainForm::MainPageControlChanging(int index)

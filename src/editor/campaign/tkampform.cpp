@@ -95,13 +95,12 @@ void TKampForm::Open(const QString &number)
     editKampnr_->setFocus();
 
     list_.reset();
-    QString message;
-    std::optional<QStringList> loaded = GameTextCodec::LoadCampaignList(GamePath(), &message);
+    Result<QStringList> loaded = GameTextCodec::loadCampaignList(GamePath());
     if (!loaded) {
-        Prompts::Current().Message(this, message);
+        Prompts::Current().Message(this, loaded.error());
         return;
     }
-    list_ = std::move(loaded);
+    list_ = std::move(loaded).value();
     // The same text again changes nothing, so it would not show the entry
     // of the list just loaded.
     if (editKampnr_->text() == number)
@@ -178,9 +177,9 @@ void TKampForm::save()
     QStringList updated = *list_;
     for (int k = 0; k < LinesPerEntry; ++k)
         updated[*entry * LinesPerEntry + k] = lines_[size_t(k)]->text();
-    QString message;
-    if (!GameTextCodec::StoreCampaignList(GamePath(), updated, &message)) {
-        Prompts::Current().Message(this, message);
+    if (const Result<void> stored = GameTextCodec::storeCampaignList(GamePath(), updated);
+        !stored) {
+        Prompts::Current().Message(this, stored.error());
         return;
     }
     // The list follows the file: a failed store keeps it as it was, while the

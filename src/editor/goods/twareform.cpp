@@ -80,7 +80,7 @@ bool TWareForm::Execute(RumoSzen *doc, CityRecord city)
 {
     if (!doc || !city)
         return false;
-    const TradingPostRecord post = doc->TradingPostOf(city);
+    const TradingPostRecord post = doc->tradingPostOf(city);
     // Rows without a trading post behind them would show another city's
     // numbers, or invite edits that go nowhere.
     if (!post) {

@@ -12,7 +12,7 @@ void IslandPlacer::Begin(RumoSzen &doc, std::unique_ptr<Insel> island, QPoint ce
         return;
     doc_ = &doc;
     island_ = std::move(island);
-    ground_ = WorldPicture::GroundPicture(*island_, doc.players());
+    ground_ = WorldPicture::groundPicture(*island_, doc.players());
     const QPoint wanted = centre - QPoint(island_->width() / 2, island_->height() / 2);
     moveTo(FreePlaceNear(doc, *island_, wanted).value_or(wanted));
 }
@@ -32,7 +32,7 @@ void IslandPlacer::MoveBy(QPoint step)
 void IslandPlacer::moveTo(QPoint at)
 {
     at_ = at;
-    valid_ = doc_->CanPlaceIsland(*island_, at.x(), at.y());
+    valid_ = doc_->canPlaceIsland(*island_, at.x(), at.y());
     view_.setFloating(ground_, QRect(at, QSize(island_->width(), island_->height())), valid_);
 }
 
@@ -44,9 +44,9 @@ void IslandPlacer::Revalidate()
 
 Insel *IslandPlacer::Drop()
 {
-    if (!active() || !doc_->CanPlaceIsland(*island_, at_.x(), at_.y()))
+    if (!active() || !doc_->canPlaceIsland(*island_, at_.x(), at_.y()))
         return nullptr;
-    Insel *placed = doc_->InsertIsland(std::move(island_), at_.x(), at_.y());
+    Insel *placed = doc_->insertIsland(std::move(island_), at_.x(), at_.y());
     Cancel();
     return placed;
 }
@@ -83,7 +83,7 @@ std::optional<QPoint> IslandPlacer::FreePlaceNear(const RumoSzen &doc, const Ins
             const qint64 distance = dx * dx + dy * dy;
             if (best && distance >= bestDistance)
                 return;
-            if (doc.CanPlaceIsland(island, x, y)) {
+            if (doc.canPlaceIsland(island, x, y)) {
                 best = QPoint(x, y);
                 bestDistance = distance;
             }

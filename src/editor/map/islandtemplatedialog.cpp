@@ -45,7 +45,7 @@ QString sizeName(int sizeClass)
     static const QString names[Insel::SizeClasses] = {
         QStringLiteral("sehr klein"), QStringLiteral("klein"), QStringLiteral("mittel"),
         QStringLiteral("groß"), QStringLiteral("sehr groß")};
-    const QString stem = Insel::TemplateFile(0, sizeClass, false, IslandRecord::NoTemplateNumber)
+    const QString stem = Insel::templateFile(0, sizeClass, false, IslandRecord::NoTemplateNumber)
                              .section(QLatin1Char('\\'), 1)
                              .section(QLatin1Char('.'), 0, 0);
     return QStringLiteral("%1 (%2)").arg(names[sizeClass], stem);
@@ -162,7 +162,7 @@ private:
         if (!island)
             return {failedPreview(), name + QStringLiteral("\nnicht lesbar"), error};
         const QString size = QStringLiteral("%1 × %2").arg(island->width()).arg(island->height());
-        return {thumbnailOf(WorldPicture::GroundPicture(*island, players_)),
+        return {thumbnailOf(WorldPicture::groundPicture(*island, players_)),
                 name + QLatin1Char('\n') + size,
                 shownPath + QLatin1Char('\n') + size + QStringLiteral(" Felder")};
     }
@@ -173,7 +173,7 @@ private:
         if (it != previews_.constEnd())
             return *it;
         QString error;
-        const std::unique_ptr<Insel> island = Insel::FromTemplateFile(entry.path, &error);
+        const std::unique_ptr<Insel> island = Insel::fromTemplateFile(entry.path, &error);
         return *previews_.insert(entry.path, previewFor(entry.path, island.get(), error));
     }
 
@@ -332,7 +332,7 @@ void IslandTemplateDialog::chooseFile()
     const QString path = QFileInfo(choice.path).absoluteFilePath();
     fileFolder_ = QFileInfo(path).absolutePath();
     QString error;
-    const std::unique_ptr<Insel> island = Insel::FromTemplateFile(path, &error);
+    const std::unique_ptr<Insel> island = Insel::fromTemplateFile(path, &error);
     if (!island) {
         Prompts::Current().Error(this, error);
         return;
@@ -367,7 +367,7 @@ void IslandTemplateDialog::accept()
     if (path.isEmpty())
         return;
     QString error;
-    std::unique_ptr<Insel> island = Insel::FromTemplateFile(path, &error);
+    std::unique_ptr<Insel> island = Insel::fromTemplateFile(path, &error);
     if (!island) {
         Prompts::Current().Error(this, error);
         return;

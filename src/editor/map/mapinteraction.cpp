@@ -120,7 +120,7 @@ void MapInteraction::dropped(QPoint tile)
     if (doc_->MoveIsland(island, tile.x() - dragLast_.x(), tile.y() - dragLast_.y())) {
         dragLast_ = tile;
         // The whole drag is one step.
-        doc_->RecordIslandMove(island, tile.x() - dragOrigin_.x(), tile.y() - dragOrigin_.y());
+        doc_->recordIslandMove(island, tile.x() - dragOrigin_.x(), tile.y() - dragOrigin_.y());
         emit repaintNeeded();
         emit edited();
     } else {
@@ -167,7 +167,7 @@ bool MapInteraction::ArrowKey(int key)
     }
     Insel &island = *tree_.SelectedIsland();
     if (doc_->MoveIsland(island, step.x(), step.y())) {
-        doc_->RecordIslandMove(island, step.x(), step.y());
+        doc_->recordIslandMove(island, step.x(), step.y());
         emit repaintNeeded();
         emit edited();
     } else {

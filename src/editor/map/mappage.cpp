@@ -175,7 +175,7 @@ void MapPage::Attach(RumoSzen *doc)
     cityEditor_->Fill(doc_, CityRecord());
     shipEditor_->Fill(doc_, ShipRecord());
     interaction_->SetDocument(doc_);
-    picture_.Forget();
+    picture_.forget();
     // Another world is shown whole first.
     mapPanel_->Fit();
     if (doc_) {
@@ -205,7 +205,7 @@ void MapPage::Refresh()
     objectTree_->Clear();
     objectTree_->Fill(*doc_);
     // Owners' colours may have changed with the records.
-    picture_.Forget();
+    picture_.forget();
     // The selection stays where its object is still there; the editors
     // show the records as they are now.
     SelectObject(island, city ? city.data() : ship.data());
@@ -293,7 +293,7 @@ void MapPage::OwnerChanged()
 {
     objectTree_->RefreshPictures(doc_);
     // The city's tiles took the new owner's colour.
-    picture_.Forget();
+    picture_.forget();
     Repaint();
 }
 
@@ -307,7 +307,7 @@ void MapPage::Repaint()
     view.showCities = btStaedte_->isChecked();
     view.showShips = btSchiffe_->isChecked();
     if (const CityRecord city = SelectedCity()) {
-        if (const Insel *island = doc_->IslandOf(city))
+        if (const Insel *island = doc_->islandOf(city))
             view.cityFrame = doc_->CityBounds(*island, city.slot()).value_or(TileRect{});
         else
             view.cityFrame = TileRect{};
@@ -316,19 +316,19 @@ void MapPage::Repaint()
         view.selectedIsland = SelectedIsland();
     }
     view.selectedShip = SelectedShip();
-    mapView_->pictureChanged(picture_.Update(*doc_, view));
+    mapView_->pictureChanged(picture_.update(*doc_, view));
 }
 
 void MapPage::DeleteSelectedIsland()
 {
     Insel *island = SelectedIsland();
-    if (!island || !doc_->CanDeleteIsland(*island))
+    if (!island || !doc_->canDeleteIsland(*island))
         return;
     QTreeWidgetItem *node = objectTree_->currentItem();
     interaction_->ForgetDrag(island);
     objectTree_->setCurrentItem(nullptr);
     delete node;
-    doc_->DeleteIsland(*island);
+    doc_->deleteIsland(*island);
     emit controlChanged();
     Repaint();
     emit stateChanged();
@@ -363,7 +363,7 @@ void MapPage::InsertIsland()
 {
     if (!doc_)
         return;
-    if (!doc_->FreeIslandNumber()) {
+    if (!doc_->freeIslandNumber()) {
         Prompts::Current().Message(this, msg::noFreeIslandNumber());
         return;
     }
@@ -378,11 +378,11 @@ void MapPage::DuplicateSelectedIsland()
     const Insel *island = SelectedIsland();
     if (!island)
         return;
-    if (!doc_->FreeIslandNumber()) {
+    if (!doc_->freeIslandNumber()) {
         Prompts::Current().Message(this, msg::noFreeIslandNumber());
         return;
     }
-    BeginPlacing(island->GroundCopy());
+    BeginPlacing(island->groundCopy());
 }
 
 void MapPage::BeginPlacing(std::unique_ptr<Insel> island)

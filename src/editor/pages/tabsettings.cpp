@@ -312,7 +312,7 @@ void TabSettings::CommitSettings(RumoSzen &doc)
     if (shown_.anyChanged({cbKampagne_, editKampagne_})) {
         // The number edit's range is that of the file's int32.
         const int campaign = cbKampagne_->isChecked() ? int(WholeNumberOr(editKampagne_, 0)) : -1;
-        doc.SetCampaignNumber(campaign);
+        doc.setCampaignNumber(campaign);
     }
     // The record now holds what the page shows.
     shown_.rememberAll(this);

@@ -277,11 +277,11 @@ QGroupBox *TabSpieler::buildGoods()
         QString (*message)();
     };
     for (const ButtonSpec &entry :
-         {ButtonSpec{"btKontoreleeren", "Kontore leeren", &RumoSzen::EmptyTradingPostsOf,
+         {ButtonSpec{"btKontoreleeren", "Kontore leeren", &RumoSzen::emptyTradingPostsOf,
                      &msg::playerPostsEmptied},
-          ButtonSpec{"btSchiffeleeren", "Schiffe leeren", &RumoSzen::EmptyShipsOf,
+          ButtonSpec{"btSchiffeleeren", "Schiffe leeren", &RumoSzen::emptyShipsOf,
                      &msg::playerShipsEmptied},
-          ButtonSpec{"btKarrenleeren", "Karren leeren", &RumoSzen::EmptyCartsOf,
+          ButtonSpec{"btKarrenleeren", "Karren leeren", &RumoSzen::emptyCartsOf,
                      &msg::playerCartsEmptied}}) {
         auto *button = new QPushButton(QString::fromUtf8(entry.caption));
         button->setObjectName(QLatin1String(entry.name));

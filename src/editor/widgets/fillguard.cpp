@@ -5,7 +5,7 @@
 #include <utility>
 
 FillGuard::FillGuard(RumoSzen *doc, bool &filling)
-    : doc_(doc), wasModified_(doc && doc->IsModified()), filling_(filling),
+    : doc_(doc), wasModified_(doc && doc->isModified()), filling_(filling),
       wasFilling_(std::exchange(filling, true))
 {
 }
@@ -13,6 +13,6 @@ FillGuard::FillGuard(RumoSzen *doc, bool &filling)
 FillGuard::~FillGuard()
 {
     filling_ = wasFilling_;
-    if (doc_ && doc_->IsModified() != wasModified_)
+    if (doc_ && doc_->isModified() != wasModified_)
         doc_->SetModified(wasModified_);
 }

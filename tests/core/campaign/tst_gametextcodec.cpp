@@ -22,7 +22,7 @@ namespace {
 
 QByteArray coded(QByteArray bytes)
 {
-    GameTextCodec::Code(bytes.data(), bytes.size());
+    GameTextCodec::code(bytes.data(), bytes.size());
     return bytes;
 }
 
@@ -120,11 +120,10 @@ void TestGameTextCodec::loadCampaignList()
     QTemporaryDir dir;
     writeTextFile(dir, plain);
 
-    QString message;
-    const auto list = GameTextCodec::LoadCampaignList(dir.path(), &message);
-    QVERIFY(list.has_value());
+    const Result<QStringList> list = GameTextCodec::loadCampaignList(dir.path());
+    QVERIFY(list.ok());
     QCOMPARE(*list, expected);
-    QVERIFY(message.isEmpty());
+    QVERIFY(list.error().isEmpty());
 }
 
 // A missing file, and a folder where the file belongs (unreadable even for
@@ -132,18 +131,18 @@ void TestGameTextCodec::loadCampaignList()
 void TestGameTextCodec::unreadableFileFails()
 {
     QTemporaryDir dir;
-    const QString path = GameTextCodec::TextFilePath(dir.path());
+    const QString path = GameTextCodec::textFilePath(dir.path());
     QVERIFY2(path.endsWith(QStringLiteral("/Text.cod")), qPrintable(path));
     for (int round = 0; round < 2; ++round) {
         if (round == 1)
             QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Text.cod")));
         const QString expected = round == 0 ? msg::fileNotFound(path) : msg::notARegularFile(path);
-        QString loadMessage;
-        QVERIFY(!GameTextCodec::LoadCampaignList(dir.path(), &loadMessage));
-        QCOMPARE(loadMessage, expected);
-        QString storeMessage;
-        QVERIFY(!GameTextCodec::StoreCampaignList(dir.path(), {"a"}, &storeMessage));
-        QCOMPARE(storeMessage, expected);
+        const Result<QStringList> loaded = GameTextCodec::loadCampaignList(dir.path());
+        QVERIFY(!loaded);
+        QCOMPARE(loaded.error(), expected);
+        const Result<void> stored = GameTextCodec::storeCampaignList(dir.path(), {"a"});
+        QVERIFY(!stored);
+        QCOMPARE(stored.error(), expected);
         QCOMPARE(QFileInfo::exists(path), round == 1);
     }
 }
@@ -152,13 +151,13 @@ void TestGameTextCodec::textFileNameIgnoresCase()
 {
     QTemporaryDir dir;
     const QString path = writeTextFile(dir, kFile, QStringLiteral("TEXT.COD"));
-    QCOMPARE(GameTextCodec::TextFilePath(dir.path()), path);
+    QCOMPARE(GameTextCodec::textFilePath(dir.path()), path);
 
-    const auto list = GameTextCodec::LoadCampaignList(dir.path(), nullptr);
-    QVERIFY(list.has_value());
+    const Result<QStringList> list = GameTextCodec::loadCampaignList(dir.path());
+    QVERIFY(list.ok());
     QCOMPARE(list->size(), 3);
 
-    QVERIFY(GameTextCodec::StoreCampaignList(dir.path(), {"neu.szs"}, nullptr));
+    QVERIFY(GameTextCodec::storeCampaignList(dir.path(), {"neu.szs"}));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"TEXT.COD"});
     QVERIFY(readTextFile(path).contains("\r\nneu.szs\r\n[END]\r\n"));
 }
@@ -207,9 +206,9 @@ void TestGameTextCodec::storeCampaignList()
     QTemporaryDir dir;
     const QString path = writeTextFile(dir, plain);
 
-    QString message;
-    QVERIFY(GameTextCodec::StoreCampaignList(dir.path(), list, &message));
-    QVERIFY(message.isEmpty());
+    const Result<void> stored = GameTextCodec::storeCampaignList(dir.path(), list);
+    QVERIFY(stored);
+    QVERIFY(stored.error().isEmpty());
     QCOMPARE(readTextFile(path), expected);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Text.cod"});
 }
@@ -221,9 +220,9 @@ void TestGameTextCodec::storeUnchangedListKeepsFileIdentical()
     const QString path = writeTextFile(dir, plain);
     const QByteArray before = testfiles::read(path);
 
-    const auto list = GameTextCodec::LoadCampaignList(dir.path(), nullptr);
-    QVERIFY(list.has_value());
-    QVERIFY(GameTextCodec::StoreCampaignList(dir.path(), *list, nullptr));
+    const Result<QStringList> list = GameTextCodec::loadCampaignList(dir.path());
+    QVERIFY(list.ok());
+    QVERIFY(GameTextCodec::storeCampaignList(dir.path(), *list));
     QCOMPARE(testfiles::read(path), before);
 }
 
@@ -249,14 +248,16 @@ void TestGameTextCodec::storeReplacesTheSectionLoadReads()
                                                     "[END]\r\n[SCHIFFE]\r\n");
     const QByteArray before = testfiles::read(path);
 
-    const auto loaded = GameTextCodec::LoadCampaignList(dir.path(), nullptr);
-    QVERIFY(loaded.has_value());
+    const Result<QStringList> loaded = GameTextCodec::loadCampaignList(dir.path());
+    QVERIFY(loaded.ok());
     QCOMPARE(*loaded, (QStringList{"erste.szs", "zweite.szs"}));
-    QVERIFY(GameTextCodec::StoreCampaignList(dir.path(), *loaded, nullptr));
+    QVERIFY(GameTextCodec::storeCampaignList(dir.path(), *loaded));
     QCOMPARE(testfiles::read(path), before);
 
-    QVERIFY(GameTextCodec::StoreCampaignList(dir.path(), {"neu.szs"}, nullptr));
-    QCOMPARE(GameTextCodec::LoadCampaignList(dir.path(), nullptr), QStringList{"neu.szs"});
+    QVERIFY(GameTextCodec::storeCampaignList(dir.path(), {"neu.szs"}));
+    const Result<QStringList> reloaded = GameTextCodec::loadCampaignList(dir.path());
+    QVERIFY(reloaded.ok());
+    QCOMPARE(*reloaded, QStringList{"neu.szs"});
     QCOMPARE(readTextFile(path), other + "[KAMPAGNE]\r\nneu.szs\r\n[END]\r\n[SCHIFFE]\r\n");
 }
 
@@ -278,9 +279,9 @@ void TestGameTextCodec::storeRefusesFileWithoutSection()
     const QString path = writeTextFile(dir, plain);
     const QByteArray before = testfiles::read(path);
 
-    QString message;
-    QVERIFY(!GameTextCodec::StoreCampaignList(dir.path(), {"neu.szs"}, &message));
-    QCOMPARE(message, msg::noCampaignSection(path));
+    const Result<void> stored = GameTextCodec::storeCampaignList(dir.path(), {"neu.szs"});
+    QVERIFY(!stored);
+    QCOMPARE(stored.error(), msg::noCampaignSection(path));
     QCOMPARE(testfiles::read(path), before);
 }
 
@@ -296,7 +297,7 @@ void TestGameTextCodec::storeKeepsSymlinkAndPermissions()
     const QString link = game + QStringLiteral("/Text.cod");
     QVERIFY(QFile::link(target, link));
 
-    QVERIFY(GameTextCodec::StoreCampaignList(game, {"neu.szs"}, nullptr));
+    QVERIFY(GameTextCodec::storeCampaignList(game, {"neu.szs"}));
     QVERIFY(QFileInfo(link).isSymLink());
     QCOMPARE(QFileInfo(link).symLinkTarget(), target);
     QVERIFY(readTextFile(target).contains("[KAMPAGNE]\r\nneu.szs\r\n[END]"));
@@ -344,16 +345,16 @@ void TestGameTextCodec::storeWhereFolderOrFileIsReadOnly()
     QCOMPARE(::chmod(QFile::encodeName(path).constData(), mode_t(fileMode)), 0);
     QCOMPARE(::chmod(QFile::encodeName(game).constData(), mode_t(folderMode)), 0);
 
-    QString message;
-    bool stored = false;
+    Result<void> stored = Failure{QStringLiteral("not run")};
     {
         std::optional<testusers::ActingAs> other;
         if (root) {
             other.emplace(testusers::OtherUser, testusers::OtherGroup);
             QVERIFY(other->active());
         }
-        stored = GameTextCodec::StoreCampaignList(game, {"neu.szs"}, &message);
+        stored = GameTextCodec::storeCampaignList(game, {"neu.szs"});
     }
+    const QString message = stored.error();
     ::chmod(QFile::encodeName(game).constData(), 0755);
 
     QCOMPARE(QDir(game).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
@@ -386,8 +387,8 @@ void TestGameTextCodec::failedWriteLeavesOriginal()
     rlimit small = saved;
     small.rlim_cur = 8;
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    QString message;
-    const bool stored = GameTextCodec::StoreCampaignList(dir.path(), {"neu.szs"}, &message);
+    const Result<void> stored = GameTextCodec::storeCampaignList(dir.path(), {"neu.szs"});
+    const QString message = stored.error();
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 

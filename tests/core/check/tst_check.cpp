@@ -72,6 +72,8 @@ private slots:
     void everyFindingOnce();
     void fileEndsAndAreas_data();
     void fileEndsAndAreas();
+    void namesWithMarkersStayAsWritten_data();
+    void namesWithMarkersStayAsWritten();
     void jsonNamesSeverityKindAndObject();
     void diffNamesEachEdit_data();
     void diffNamesEachEdit();
@@ -235,6 +237,37 @@ void TestCheck::fileEndsAndAreas()
     const QList<Finding> findings = ScenarioCheck::Run(doc);
     QCOMPARE(findings.size(), 1);
     QCOMPARE(findings[0].message, message);
+}
+
+// Names come from the file: a "%2" in a name is text, not a place for the
+// numbers that follow it in the finding.
+void TestCheck::namesWithMarkersStayAsWritten_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("shown");
+
+    const QByteArray timers = chunk("TIMERS", settings());
+    QTest::newRow("city outside the slots")
+        << chunk("INSEL5", islandRecord(placed(1, 10, 10, 20, 15))) +
+               chunk("STADT4", city(1, 9, 0, "Burg %2 %3")) + timers
+        << QStringLiteral("„Burg %2 %3“ auf Insel 1 steht im Stadtplatz 9");
+    QTest::newRow("ship outside the world")
+        << chunk("SHIP4", ship("Kogge %1 %4", 600, 10)) + timers
+        << QStringLiteral("„Kogge %1 %4“ steht auf Feld 600, 10 außerhalb der Welt");
+    QTest::newRow("unknown chunk")
+        << chunk("X%2", "ab") + timers << QStringLiteral("„X%2“ (2 Bytes)");
+}
+
+void TestCheck::namesWithMarkersStayAsWritten()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, shown);
+    RumoSzen doc(kNoGame, nullptr);
+    QVERIFY(load(doc, file));
+    QStringList lines;
+    for (const Finding &f : ScenarioCheck::Run(doc))
+        lines << f.message;
+    QVERIFY2(lines.join(QLatin1Char('\n')).contains(shown), qPrintable(lines.join(" | ")));
 }
 
 void TestCheck::jsonNamesSeverityKindAndObject()

@@ -53,7 +53,7 @@ std::unique_ptr<Insel> islandFromBytes(const QByteArray &bytes)
     const QString path = dir.filePath(QStringLiteral("vorlage.scp"));
     testfiles::write(path, bytes);
     QString why;
-    std::unique_ptr<Insel> island = Insel::FromTemplateFile(path, &why);
+    std::unique_ptr<Insel> island = Insel::fromTemplateFile(path, &why);
     if (!island)
         qWarning() << why;
     return island;
@@ -119,7 +119,7 @@ void TestIslandEdits::refusedTemplates()
     else if (!bytes.isEmpty())
         testfiles::write(path, bytes);
     QString why;
-    QCOMPARE(Insel::FromTemplateFile(path, &why), nullptr);
+    QCOMPARE(Insel::fromTemplateFile(path, &why), nullptr);
     QCOMPARE(why, message.replace(QStringLiteral("<path>"), path));
 }
 
@@ -165,13 +165,13 @@ void TestIslandEdits::insertedIslandIsOfItsOwn()
     std::unique_ptr<Insel> island = islandFromBytes(
         templateFile(record, {kGround, kHouses}, recordChunk) + chunk("INSEL5", three));
     QVERIFY(island);
-    Insel *inserted = doc.InsertIsland(std::move(island), 50, 300);
+    Insel *inserted = doc.insertIsland(std::move(island), 50, 300);
     const int number = withIslands ? 1 : 0;
     QVERIFY(inserted);
     QCOMPARE(doc.island(number), inserted);
     QCOMPARE(doc.undoStack()->count(), 1);
     QCOMPARE(doc.undoStack()->text(0), QStringLiteral("Insel %1 einfügen").arg(number));
-    QVERIFY(doc.IsModified());
+    QVERIFY(doc.isModified());
     QVERIFY(!inserted->hasSettlements());
 
     const QByteArray expectedRecord = placedRecord(record, number, 50, 300, ownGround);
@@ -184,7 +184,7 @@ void TestIslandEdits::insertedIslandIsOfItsOwn()
     doc.undoStack()->undo();
     QCOMPARE(doc.island(number), nullptr);
     QCOMPARE(saved(doc), before);
-    QVERIFY(!doc.IsModified());
+    QVERIFY(!doc.isModified());
     doc.undoStack()->redo();
     QCOMPARE(saved(doc), after);
 
@@ -230,15 +230,15 @@ void TestIslandEdits::placingFollowsTheMoveRule()
     std::unique_ptr<Insel> island =
         islandFromBytes(templateFile(islandRecord(placed(9, 0, 0, 6, 4)), {kGround}));
     QVERIFY(island);
-    QCOMPARE(doc.WhyNotPlace(*island, x, y), why);
-    QCOMPARE(doc.CanPlaceIsland(*island, x, y), why.isEmpty());
+    QCOMPARE(doc.whyNotPlace(*island, x, y), why);
+    QCOMPARE(doc.canPlaceIsland(*island, x, y), why.isEmpty());
 
     // Island 5 has the same size: dragging it there is allowed alike.
     Insel &five = *doc.island(5);
     QCOMPARE(doc.MoveIsland(five, x - 400, y - 300), why.isEmpty());
     doc.MoveIsland(five, 400 - x, 300 - y);
 
-    const Insel *inserted = doc.InsertIsland(std::move(island), x, y);
+    const Insel *inserted = doc.insertIsland(std::move(island), x, y);
     QCOMPARE(inserted != nullptr, why.isEmpty());
     if (inserted) {
         QCOMPARE(inserted->x(), x);
@@ -290,11 +290,11 @@ void TestIslandEdits::freeIslandNumber()
     RumoSzen doc(QString(), nullptr);
     QVERIFY(load(doc, file));
     if (deleted >= 0)
-        QVERIFY(doc.DeleteIsland(*doc.island(deleted)));
-    QCOMPARE(doc.FreeIslandNumber().value_or(-1), expected);
+        QVERIFY(doc.deleteIsland(*doc.island(deleted)));
+    QCOMPARE(doc.freeIslandNumber().value_or(-1), expected);
     std::unique_ptr<Insel> island =
         islandFromBytes(templateFile(islandRecord(placed(9, 0, 0, 2, 2)), {kGround}));
-    const Insel *inserted = doc.InsertIsland(std::move(island), 500, 340);
+    const Insel *inserted = doc.insertIsland(std::move(island), 500, 340);
     QCOMPARE(inserted ? inserted->number() : -1, expected);
     QCOMPARE(doc.undoStack()->count(), (deleted >= 0) + (expected >= 0));
 }
@@ -337,17 +337,17 @@ void TestIslandEdits::deleteReferenceIslands()
     const QByteArray before = saved(doc);
 
     // A reference island with a city stays.
-    QVERIFY(!doc.CanDeleteIsland(*doc.island(7)));
-    QVERIFY(!doc.DeleteIsland(*doc.island(7)));
+    QVERIFY(!doc.canDeleteIsland(*doc.island(7)));
+    QVERIFY(!doc.deleteIsland(*doc.island(7)));
     if (moveNine) {
         doc.MoveIsland(*doc.island(9), 3, 4);
-        doc.RecordIslandMove(*doc.island(9), 3, 4);
+        doc.recordIslandMove(*doc.island(9), 3, 4);
         refs[3].x += 3;
         refs[3].y += 4;
     }
     for (int n : deleted) {
-        QVERIFY(doc.CanDeleteIsland(*doc.island(n)));
-        QVERIFY(doc.DeleteIsland(*doc.island(n)));
+        QVERIFY(doc.canDeleteIsland(*doc.island(n)));
+        QVERIFY(doc.deleteIsland(*doc.island(n)));
     }
     const QByteArray after = saved(doc);
     const QByteArray savedSettlements =
@@ -425,12 +425,12 @@ void TestIslandEdits::exportDeleteInsertRoundTrip()
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("insel1.scp"));
-    QVERIFY(doc.ExportIsland(original, path));
-    QVERIFY(doc.DeleteIsland(*doc.island(1)));
+    QVERIFY(doc.exportIsland(original, path));
+    QVERIFY(doc.deleteIsland(*doc.island(1)));
     QString why;
-    std::unique_ptr<Insel> island = Insel::FromTemplateFile(path, &why);
+    std::unique_ptr<Insel> island = Insel::fromTemplateFile(path, &why);
     QVERIFY2(island, qPrintable(why));
-    const Insel *back = doc.InsertIsland(std::move(island), x, y);
+    const Insel *back = doc.insertIsland(std::move(island), x, y);
     QVERIFY(back);
     QCOMPARE(back->number(), 1);
     QCOMPARE(recordBytes(*back), expected);
@@ -484,11 +484,11 @@ void TestIslandEdits::groundCopyHasOnlyTheGround()
     const Insel &from = *doc.island(source);
     const QByteArray ground = layerBytes(*from.layers()[0]);
 
-    std::unique_ptr<Insel> copy = from.GroundCopy();
+    std::unique_ptr<Insel> copy = from.groundCopy();
     QVERIFY(!copy->hasSettlements());
-    QVERIFY(copy->CanDelete());
+    QVERIFY(copy->canDelete());
     QVERIFY(!copy->referenceEntry());
-    const Insel *placedCopy = doc.InsertIsland(std::move(copy), 300, 300);
+    const Insel *placedCopy = doc.insertIsland(std::move(copy), 300, 300);
     QVERIFY(placedCopy);
     QCOMPARE(placedCopy->number(), 0);
     QByteArray expected = recordBytes(from);
@@ -519,7 +519,7 @@ void TestIslandEdits::groundCopyHasOnlyTheGround()
     RumoSzen huge(game.gameFolder(), nullptr);
     QVERIFY(load(huge, chunk("SZENE", szene({islandReference({0, 1, false, 3, 65535, 0, 0})})) +
                            minimalScenario()));
-    QCOMPARE(huge.InsertIsland(huge.island(3)->GroundCopy(), 300, 300), nullptr);
+    QCOMPARE(huge.insertIsland(huge.island(3)->groundCopy(), 300, 300), nullptr);
     QCOMPARE(huge.undoStack()->count(), 0);
 }
 

@@ -171,11 +171,11 @@ void TestScenarioDocument::heldChunksReportAShortWrite()
 
     for (const qint64 room : {qint64(0), qint64(whole.size() - 1), qint64(whole.size() / 2)}) {
         LimitedDevice full(room);
-        QVERIFY2(!doc.WriteTo(full), qPrintable(QStringLiteral("room %1").arg(room)));
+        QVERIFY2(!doc.writeTo(full), qPrintable(QStringLiteral("room %1").arg(room)));
         QCOMPARE(full.bytes, whole.left(room));
     }
     LimitedDevice roomy(whole.size());
-    QVERIFY(doc.WriteTo(roomy));
+    QVERIFY(doc.writeTo(roomy));
     QCOMPARE(roomy.bytes, whole);
 }
 
@@ -244,9 +244,9 @@ void TestScenarioDocument::readErrorFailsTheLoad()
          {qint64(10), timersEnd - 1, timersEnd, timersEnd + 30, qint64(file.size()) - 1}) {
         FailingReadDevice in(file, readable);
         RumoSzen doc(QString(), nullptr);
-        QVERIFY2(!doc.Load(in, QStringLiteral("defekt.szs")),
-                 qPrintable(QString::number(readable)));
-        QCOMPARE(doc.lastError(), QStringLiteral("Eingabe-/Ausgabefehler"));
+        const auto loaded = doc.Load(in, QStringLiteral("defekt.szs"));
+        QVERIFY2(!loaded, qPrintable(QString::number(readable)));
+        QCOMPARE(loaded.error(), QStringLiteral("Eingabe-/Ausgabefehler"));
         QVERIFY(doc.FilePath().isEmpty());
         QVERIFY(doc.chunks().empty());
     }
@@ -275,12 +275,13 @@ void TestScenarioDocument::nonRegularPathRefused()
     const QString path = dir.filePath(QStringLiteral("szenario.szs"));
     hostile::make(kind, path, RumoSzen::MaxFileSize);
     RumoSzen doc(QString(), nullptr);
-    QVERIFY(!doc.Load(path));
+    const auto loaded = doc.Load(path);
+    QVERIFY(!loaded);
     const QString expected =
         kind == QLatin1String("missing")    ? QString::fromLocal8Bit(std::strerror(ENOENT))
         : kind == QLatin1String("oversize") ? msg::fileTooLargeReason(RumoSzen::MaxFileSize)
                                             : msg::notARegularFileReason();
-    QCOMPARE(doc.lastError(), expected);
+    QCOMPARE(loaded.error(), expected);
     QVERIFY(doc.FilePath().isEmpty());
     QVERIFY(doc.chunks().empty());
 }
@@ -404,7 +405,7 @@ void TestScenarioDocument::campaignNumber()
     RumoSzen doc(QString(), nullptr);
     QVERIFY(load(doc, before + minimalScenario()));
     QCOMPARE(doc.CampaignNumber(), loaded);
-    doc.SetCampaignNumber(saveWith);
+    doc.setCampaignNumber(saveWith);
     QCOMPARE(scenario::saved(doc), savedFront + minimalScenario());
 }
 
@@ -438,14 +439,14 @@ void TestScenarioDocument::changeCountSignalsEveryChange()
 {
     RumoSzen doc(QString(), nullptr);
     QSignalSpy spy(&doc, &RumoSzen::modifiedChanged);
-    QVERIFY(!doc.IsModified());
+    QVERIFY(!doc.isModified());
     doc.SetModified(true);
     doc.SetModified(true);
     QCOMPARE(doc.ModifiedCount(), 2);
-    QVERIFY(doc.IsModified());
+    QVERIFY(doc.isModified());
     doc.SetModified(false);
     QCOMPARE(doc.ModifiedCount(), 0);
-    QVERIFY(!doc.IsModified());
+    QVERIFY(!doc.isModified());
     QCOMPARE(spy.size(), 3);
     QCOMPARE(spy.at(1).at(0).toInt(), 2);
     QCOMPARE(spy.at(2).at(0).toInt(), 0);
@@ -542,7 +543,7 @@ void TestScenarioDocument::failedSaveChangesNothing()
     QVERIFY(doc.Load(loaded));
     doc.SetModified(true);
 
-    bool saved = true;
+    Result<void> saved;
     if (failure == QLatin1String("nofolder")) {
         saved = doc.Save(dir.filePath(QStringLiteral("fehlt/ziel.szs")));
     } else if (failure == QLatin1String("targetdir")) {
@@ -568,7 +569,7 @@ void TestScenarioDocument::failedSaveChangesNothing()
     }
 
     QVERIFY(!saved);
-    QCOMPARE(doc.lastError(), reason);
+    QCOMPARE(saved.error(), reason);
     QCOMPARE(testfiles::read(dir.filePath(targetName)), QByteArray("altes Ziel"));
     entries.sort();
     QCOMPARE(folderEntries(dir.path()), entries); // no temporary left behind

@@ -153,13 +153,12 @@ qint64 writeCalls()
 // writing.
 bool saveNew(const QString &target, bool &called, QString &error)
 {
-    return WriteFileAtomically(
-        target,
-        [&called](QIODevice &out) {
-            called = true;
-            return out.write("neu") == 3;
-        },
-        &error);
+    const Result<void> saved = WriteFileAtomically(target, [&called](QIODevice &out) {
+        called = true;
+        return out.write("neu") == 3;
+    });
+    error = saved.error();
+    return saved.ok();
 }
 
 } // namespace
@@ -262,8 +261,8 @@ void TestAtomicFile::filesBesideTargetUntouched()
         QVERIFY(QFile::link(outside, beside));
     }
 
-    QString error;
-    QVERIFY2(WriteFileAtomically(target, writing("neu"), &error), qPrintable(error));
+    const Result<void> saved = WriteFileAtomically(target, writing("neu"));
+    QVERIFY2(saved, qPrintable(saved.error()));
     QCOMPARE(testfiles::read(target), QByteArray("neu"));
     QCOMPARE(entries(folder), (QStringList{"temp.file", "ziel.szs"}));
     if (kind == QLatin1String("file")) {
@@ -313,7 +312,7 @@ void TestAtomicFile::temporaryHasFinalModeBeforeFirstByte()
     QStringList whileWriting;
     FileBeingWritten written;
     const Umask mask{mode_t(umask)};
-    const bool saved = WriteFileAtomically(target, [&](QIODevice &out) {
+    const Result<void> saved = WriteFileAtomically(target, [&](QIODevice &out) {
         whileWriting = entries(dir.path());
         written = fileBeingWritten();
         return out.write("neu") == 3;
@@ -357,7 +356,7 @@ void TestAtomicFile::ownerGroupAndModeKept()
     QCOMPARE(::chmod(encoded(target).constData(), mode_t(mode)), 0);
 
     struct stat early {};
-    const bool saved = WriteFileAtomically(target, [&](QIODevice &out) {
+    const Result<void> saved = WriteFileAtomically(target, [&](QIODevice &out) {
         early = fileBeingWritten().st;
         return out.write("neu") == 3;
     });
@@ -476,7 +475,7 @@ void TestAtomicFile::symlinkStaysLink()
     const QStringList linkFolderBefore = entries(QFileInfo(linkPath).absolutePath());
 
     QString writtenIn;
-    const bool saved = WriteFileAtomically(linkPath, [&](QIODevice &out) {
+    const Result<void> saved = WriteFileAtomically(linkPath, [&](QIODevice &out) {
         writtenIn = fileBeingWritten().folder;
         return out.write("neu") == 3;
     });
@@ -579,35 +578,29 @@ void TestAtomicFile::failedWriteLeavesNoTemporary()
     const QStringList before = entries(dir.path());
     const QByteArray big = pattern('x', 1024 * 1024);
 
-    QString error;
-    bool saved = true;
+    Result<void> saved;
     if (failure == QLatin1String("throw")) {
-        QVERIFY_THROWS_EXCEPTION(std::runtime_error,
-                                 WriteFileAtomically(target, [](QIODevice &) -> bool {
-                                     throw std::runtime_error("kaputt");
-                                 }));
-        saved = false;
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, static_cast<void>(WriteFileAtomically(
+                                                         target, [](QIODevice &) -> bool {
+                                                             throw std::runtime_error("kaputt");
+                                                         })));
+        saved = Failure{};
     } else if (failure == QLatin1String("refuse")) {
-        saved = WriteFileAtomically(
-            target, [](QIODevice &) { return false; }, &error);
+        saved = WriteFileAtomically(target, [](QIODevice &) { return false; });
     } else if (failure == QLatin1String("refuseLate")) {
-        saved = WriteFileAtomically(
-            target, [&big](QIODevice &out) { return out.write(big) < 0; }, &error);
+        saved = WriteFileAtomically(target, [&big](QIODevice &out) { return out.write(big) < 0; });
     } else {
         const FileSizeLimit limit(100 * 1000);
         const bool ignore = failure == QLatin1String("ignore");
-        saved = WriteFileAtomically(
-            target,
-            [&](QIODevice &out) {
-                for (int i = 0; i < 200; ++i)
-                    out.write(big.constData(), 1000);
-                return ignore || out.write(big) == big.size();
-            },
-            &error);
+        saved = WriteFileAtomically(target, [&](QIODevice &out) {
+            for (int i = 0; i < 200; ++i)
+                out.write(big.constData(), 1000);
+            return ignore || out.write(big) == big.size();
+        });
     }
 
     QVERIFY(!saved);
-    QCOMPARE(error, reason);
+    QCOMPARE(saved.error(), reason);
     QCOMPARE(entries(dir.path()), before);
     if (targetExists)
         QCOMPARE(testfiles::read(target), QByteArray("alt"));
@@ -644,11 +637,11 @@ void TestAtomicFile::killedSaveLeavesNothing()
     const pid_t child = ::fork();
     QVERIFY(child >= 0);
     if (child == 0) {
-        WriteFileAtomically(target, [&content](QIODevice &out) {
+        static_cast<void>(WriteFileAtomically(target, [&content](QIODevice &out) {
             out.write(content);
             ::raise(SIGKILL);
             return true;
-        });
+        }));
         ::_exit(0); // not reached when the kill works
     }
     int status = 0;
@@ -668,7 +661,7 @@ void TestAtomicFile::manySmallWritesFewSystemCalls()
     const QByteArray big = pattern('g', 700 * 1024);
 
     const qint64 callsBefore = writeCalls();
-    const bool saved = WriteFileAtomically(target, [&](QIODevice &out) {
+    const Result<void> saved = WriteFileAtomically(target, [&](QIODevice &out) {
         bool ok = true;
         for (int i = 0; i < 1000000; ++i) {
             const char record[4] = {char(i), char(i >> 8), char(i >> 16), 'r'};
@@ -723,8 +716,7 @@ void TestAtomicFile::rewriteInPlaceWhereFolderTakesNoFile()
     if (!folderWritable)
         QCOMPARE(::chmod(encoded(folder).constData(), 0555), 0);
 
-    QString error;
-    bool stored = false;
+    Result<void> stored = Failure{QStringLiteral("not run")};
     {
         std::optional<ActingAs> other;
         if (root) {
@@ -734,11 +726,12 @@ void TestAtomicFile::rewriteInPlaceWhereFolderTakesNoFile()
         std::optional<FileSizeLimit> limit;
         if (fails)
             limit.emplace(100 * 1000);
-        stored = RewriteFile(path, content, &error);
+        stored = RewriteFile(path, content);
     }
     ::chmod(encoded(folder).constData(), 0755);
+    const QString error = stored.error();
 
-    QCOMPARE(stored, !fails);
+    QCOMPARE(stored.ok(), !fails);
     QCOMPARE(testfiles::read(path), fails ? old : content);
     QCOMPARE(statOf(path).st_ino == inode, !folderWritable);
     QCOMPARE(entries(folder), QStringList{"Text.cod"});

@@ -249,12 +249,12 @@ void TestGamePath::refusedTextFiles()
     const QFileInfo before(path);
     const QString expected = hostile::refusal(kind, path, GameTextCodec::MaxFileSize);
 
-    QString message;
-    QVERIFY(!GameTextCodec::LoadCampaignList(game.path(), &message));
-    QCOMPARE(message, expected);
-    message.clear();
-    QVERIFY(!GameTextCodec::StoreCampaignList(game.path(), {"neu.szs"}, &message));
-    QCOMPARE(message, expected);
+    const Result<QStringList> loaded = GameTextCodec::loadCampaignList(game.path());
+    QVERIFY(!loaded);
+    QCOMPARE(loaded.error(), expected);
+    const Result<void> stored = GameTextCodec::storeCampaignList(game.path(), {"neu.szs"});
+    QVERIFY(!stored);
+    QCOMPARE(stored.error(), expected);
     const QFileInfo after(path);
     QCOMPARE(after.exists(), before.exists());
     QCOMPARE(after.size(), before.size());
@@ -266,13 +266,14 @@ void TestGamePath::wholeFileReadsUpToItsLimit()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("zehn"));
     testfiles::write(path, "0123456789");
-    QString why;
-    QCOMPARE(ReadWholeFile(path, 10, &why).value_or("refused"), QByteArray("0123456789"));
-    QVERIFY(why.isEmpty());
-    QVERIFY(!ReadWholeFile(path, 9, &why));
-    QCOMPARE(why, msg::fileTooLarge(path, 9));
+    const Result<QByteArray> whole = ReadWholeFile(path, 10);
+    QCOMPARE(whole.valueOr("refused"), QByteArray("0123456789"));
+    QVERIFY(whole.error().isEmpty());
+    const Result<QByteArray> tooLarge = ReadWholeFile(path, 9);
+    QVERIFY(!tooLarge);
+    QCOMPARE(tooLarge.error(), msg::fileTooLarge(path, 9));
     testfiles::write(path, {});
-    QCOMPARE(ReadWholeFile(path, 0, nullptr).value_or("refused"), QByteArray());
+    QCOMPARE(ReadWholeFile(path, 0).valueOr("refused"), QByteArray());
 }
 
 QTEST_GUILESS_MAIN(TestGamePath)

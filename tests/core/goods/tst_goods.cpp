@@ -88,8 +88,8 @@ void TestGoods::emptyingShipsAndCarts()
     const QByteArray file = chunk("SHIP4", fleet()) + minimalScenario();
     RumoSzen doc(QString(), nullptr);
     QVERIFY(load(doc, file));
-    doc.EmptyShipsOf(2);
-    doc.EmptyCartsOf(2);
+    doc.emptyShipsOf(2);
+    doc.emptyCartsOf(2);
     const QByteArray out = saved(doc);
     const QByteArray before = fleet();
     const QByteArray after = out.mid(20, 3 * kShipSize);
@@ -127,7 +127,7 @@ void TestGoods::emptyingTradingPosts()
                                 .bytes();
     RumoSzen doc(QString(), nullptr);
     QVERIFY(load(doc, file));
-    doc.EmptyTradingPostsOf(3);
+    doc.emptyTradingPostsOf(3);
     const QByteArray out = saved(doc);
     const qsizetype at = out.indexOf("KONTOR2") + 20;
     const QByteArray after = out.mid(at, 3 * kPostSize);

@@ -279,7 +279,7 @@ void TestIslands::templateIsFound()
     QFETCH(int, templateNumber);
     QFETCH(QString, fileName);
     QFETCH(QString, onDisk);
-    QCOMPARE(Insel::TemplateFile(climate, sizeClass, native, templateNumber), fileName);
+    QCOMPARE(Insel::templateFile(climate, sizeClass, native, templateNumber), fileName);
 
     TempGameInstallation game;
     const QByteArray record = islandRecord(placed(9, 0, 0, 16, 12));
@@ -483,16 +483,16 @@ void TestIslands::labelsAndGeometry()
     QCOMPARE(three.GetName(), QStringLiteral("Insel 3"));
 
     QCOMPARE(*three.GetBounds(), TileRect({10, 20, 50, 55}));
-    QVERIFY(three.HitTest(49, 54));
-    QVERIFY(three.HitTest(10, 20));
-    QVERIFY(!three.HitTest(50, 20));
-    QVERIFY(!three.HitTest(9, 54));
-    QCOMPARE(three.Center(), QPoint(30, 37));
-    QCOMPARE(three.Distance(33, 41), 5.0);
+    QVERIFY(three.hitTest(49, 54));
+    QVERIFY(three.hitTest(10, 20));
+    QVERIFY(!three.hitTest(50, 20));
+    QVERIFY(!three.hitTest(9, 54));
+    QCOMPARE(three.center(), QPoint(30, 37));
+    QCOMPARE(three.distance(33, 41), 5.0);
 
     // Halving truncates toward zero: left -7 and right 0 give -3.
     doc.MoveIsland(*doc.island(12), -107, 0);
-    QCOMPARE(doc.island(12)->Center().x(), -3);
+    QCOMPARE(doc.island(12)->center().x(), -3);
 }
 
 void TestIslands::moveIsland_data()
@@ -529,7 +529,7 @@ void TestIslands::moveIsland()
     Insel &island = *doc.island(number);
     const TileRect before = *island.GetBounds();
     QCOMPARE(doc.MoveIsland(island, dx, dy), valid);
-    QCOMPARE(doc.MoveValid(), valid);
+    QCOMPARE(doc.moveValid(), valid);
     QCOMPARE(island.x(), before.left + dx); // moved even when refused
     QCOMPARE(island.y(), before.top + dy);
 }
@@ -608,9 +608,9 @@ void TestIslands::cityBoundsAndTradingPost()
 
     const auto &posts = one.tradingPosts();
     QCOMPARE(posts.size(), size_t(3));
-    QCOMPARE(doc.TradingPostOf(one.cityInSlot(0)), posts[1]);
-    QCOMPARE(doc.TradingPostOf(one.cityInSlot(3)), posts[0]);
-    QVERIFY(doc.TradingPostOf(CityRecord()).isNull());
+    QCOMPARE(doc.tradingPostOf(one.cityInSlot(0)), posts[1]);
+    QCOMPARE(doc.tradingPostOf(one.cityInSlot(3)), posts[0]);
+    QVERIFY(doc.tradingPostOf(CityRecord()).isNull());
 }
 
 void TestIslands::setCityOwner_data()
@@ -680,13 +680,13 @@ void TestIslands::deleteIsland()
 
     RumoSzen doc(game.gameFolder(), nullptr);
     QVERIFY(load(doc, file.bytes()));
-    QVERIFY(!doc.CanDeleteIsland(*doc.island(3)));
-    QVERIFY(!doc.DeleteIsland(*doc.island(3)));
+    QVERIFY(!doc.canDeleteIsland(*doc.island(3)));
+    QVERIFY(!doc.deleteIsland(*doc.island(3)));
     // An island built from a reference and without cities may go as well
     // (tst_islandedits follows its entry out of the SZENE payload).
-    QVERIFY(doc.CanDeleteIsland(*doc.island(7)));
-    QVERIFY(doc.CanDeleteIsland(*doc.island(4)));
-    QVERIFY(doc.DeleteIsland(*doc.island(4)));
+    QVERIFY(doc.canDeleteIsland(*doc.island(7)));
+    QVERIFY(doc.canDeleteIsland(*doc.island(4)));
+    QVERIFY(doc.deleteIsland(*doc.island(4)));
 
     QCOMPARE(doc.Islands().size(), size_t(8));
     QCOMPARE(doc.island(4), nullptr);
@@ -719,14 +719,14 @@ void TestIslands::exportWritesTemplateForm()
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("insel.scp"));
-    QVERIFY(doc.ExportIsland(*doc.island(1), path));
+    QVERIFY(doc.exportIsland(*doc.island(1), path));
     fromTemplate.cityOwners.fill(7);
     QCOMPARE(testfiles::read(path),
              templateFile(islandRecord(fromTemplate), {tile(6, 0, 0) + tile(6, 15, 11)}));
-    QVERIFY(doc.ExportIsland(*doc.island(2), path));
+    QVERIFY(doc.exportIsland(*doc.island(2), path));
     QCOMPARE(testfiles::read(path), templateFile(islandRecord(own), {ground}));
     QCOMPARE(scenario::saved(doc), before);
-    QVERIFY(!doc.IsModified());
+    QVERIFY(!doc.isModified());
 }
 
 void TestIslands::settlementsHangOnTheirIslands()
@@ -1048,9 +1048,9 @@ void TestIslands::islandsShareTemplateLayers()
     QCOMPARE(scenario::saved(doc), expected);
     QTemporaryDir dir;
     const QString exported = dir.filePath(QStringLiteral("insel.scp"));
-    QVERIFY(doc.ExportIsland(three, exported));
+    QVERIFY(doc.exportIsland(three, exported));
     QVERIFY(testfiles::read(exported).endsWith(chunk("INSELHAUS", ground)));
-    QVERIFY(doc.ExportIsland(two, exported));
+    QVERIFY(doc.exportIsland(two, exported));
     QVERIFY(testfiles::read(exported).endsWith(
         chunk("INSELHAUS", tile(6, 0, 0, true, 0, 4) + tile(6, 15, 11, true, 7, 7))));
 
@@ -1096,11 +1096,11 @@ void TestIslands::farReferencesStayOutsideTheWorld()
     const TileRect b = *far.GetBounds();
     // QVERIFY2 does not take the message over, so it is freed here.
     QVERIFY2(b.left < b.right && b.top < b.bottom, QScopedArrayPointer<char>(toString(b)).data());
-    const QPoint c = far.Center();
+    const QPoint c = far.center();
     QVERIFY(b.left <= c.x() && c.x() < b.right && b.top <= c.y() && c.y() < b.bottom);
-    QVERIFY(far.Distance(0, 0) > 1000.0);
+    QVERIFY(far.distance(0, 0) > 1000.0);
     for (const QPoint p : {QPoint(0, 0), QPoint(511, 0), QPoint(0, 351), QPoint(511, 351)}) {
-        QVERIFY(!far.HitTest(p.x(), p.y()));
+        QVERIFY(!far.hitTest(p.x(), p.y()));
         QCOMPARE(doc.IslandAt(p.x(), p.y()), nullptr);
         QVERIFY(!doc.CityAt(p.x(), p.y()));
     }

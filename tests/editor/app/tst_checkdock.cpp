@@ -91,7 +91,7 @@ void TestCheckDock::findingsShowAndLeadToTheirObjects()
     QVERIFY(window.findChild<QWidget *>("TabAuftraege")->isVisible());
     QCOMPARE(window.findChild<QTabBar *>("AuftragTabControl")->currentIndex(), 2);
     // Looking at findings changes nothing.
-    QVERIFY(!window.document()->IsModified());
+    QVERIFY(!window.document()->isModified());
 }
 
 void TestCheckDock::cleanScenarioShowsNoFindings()

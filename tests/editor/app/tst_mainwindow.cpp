@@ -217,7 +217,7 @@ void TestMainWindow::openingShowsTheScenario()
     QVERIFY(window_->findChild<QLabel *>("StatusPanel1")->text().endsWith("Spielstand.gam"));
     QCOMPARE(window_->findChild<QLineEdit *>("editSchiffe")->text(), QStringLiteral("40"));
     QCOMPARE(window_->findChild<QLineEdit *>("editSzenName")->text(), QStringLiteral("Brimtest"));
-    QVERIFY(!window_->document()->IsModified());
+    QVERIFY(!window_->document()->isModified());
     QVERIFY(action("SaveAsAction")->isEnabled());
     QVERIFY(!action("SaveAction")->isEnabled());
 }
@@ -340,7 +340,7 @@ void TestMainWindow::closeQuestionAnswers()
     QCOMPARE(prompts_->shown, QStringList{"question: " + msg::askSaveChanges()});
     QCOMPARE(window_->document()->FileName(),
              opened ? QStringLiteral("zweite.szs") : QStringLiteral("erste.szs"));
-    QCOMPARE(window_->document()->IsModified(), !opened);
+    QCOMPARE(window_->document()->isModified(), !opened);
     QCOMPARE(maxShipsIn(testfiles::read(first)), savedShips);
 }
 
@@ -357,7 +357,7 @@ void TestMainWindow::failedSaveKeepsTheDocumentModified()
     QCOMPARE(
         prompts_->shown,
         QStringList{"error: " + msg::saveFailed(QString::fromLocal8Bit(std::strerror(ENOENT)))});
-    QVERIFY(window_->document()->IsModified());
+    QVERIFY(window_->document()->isModified());
     QCOMPARE(shownTitle(), QStringLiteral("weg.szs*"));
 
     // Closing the window asks, and a failed save cancels the close.
@@ -482,17 +482,17 @@ void TestMainWindow::saveWarnsOfMissionTextsItWillNotKeep()
     action("SaveAction")->trigger();
     if (lost.isEmpty()) {
         QVERIFY(prompts_->shown.isEmpty());
-        QVERIFY(!window_->document()->IsModified());
+        QVERIFY(!window_->document()->isModified());
         prompts_->warnings.clear();
         return;
     }
     QCOMPARE(prompts_->shown, QStringList{"warning: " + msg::missionTextsDropped(lost, empty)});
     QCOMPARE(testfiles::read(path), file);
-    QVERIFY(window_->document()->IsModified());
+    QVERIFY(window_->document()->isModified());
 
     prompts_->warnings << true;
     action("SaveAction")->trigger();
-    QVERIFY(!window_->document()->IsModified());
+    QVERIFY(!window_->document()->isModified());
     QCOMPARE(maxShipsIn(testfiles::read(path)), 12u);
 }
 
@@ -511,7 +511,7 @@ void TestMainWindow::revertAsksOnlyWhenModified()
     action("RevertAction")->trigger();
     QCOMPARE(prompts_->shown, QStringList(2, "warning: " + msg::revertWarning()));
     QCOMPARE(window_->findChild<QLineEdit *>("editSchiffe")->text(), QStringLiteral("40"));
-    QVERIFY(!window_->document()->IsModified());
+    QVERIFY(!window_->document()->isModified());
 }
 
 void TestMainWindow::folderTreeOpensScenarioFiles()

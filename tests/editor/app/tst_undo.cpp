@@ -136,7 +136,7 @@ public:
     {
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
-        doc()->WriteTo(buffer);
+        doc()->writeTo(buffer);
         return buffer.data();
     }
     // Replaces the field's text by typing, then leaves the field.
@@ -330,7 +330,7 @@ const QList<std::pair<const char *, TestUndo::Edit>> &TestUndo::edits()
               t.control<QPushButton>("btWarenlager")->click();
           },
           [](T &t) {
-              const TradingPostRecord post = t.doc()->TradingPostOf(t.ahlstadt());
+              const TradingPostRecord post = t.doc()->tradingPostOf(t.ahlstadt());
               return QString::number(qHash(QByteArrayView(post.data(), TradingPostRecord::Size))) +
                      QLatin1Char(' ') + t.currentText();
           }}},
@@ -395,7 +395,7 @@ void TestUndo::everyEditIsOneStep()
     action("UndoAction")->trigger();
     QCOMPARE(written(), rich_.saved);
     QCOMPARE(e.shown(*this), before);
-    QVERIFY(!doc()->IsModified());
+    QVERIFY(!doc()->isModified());
     QVERIFY(!titleModified());
     QVERIFY(!action("UndoAction")->isEnabled());
     QCOMPARE(action("RedoAction")->text(), QStringLiteral("Wiederherstellen: ") + e.step);
@@ -427,7 +427,7 @@ void TestUndo::undoingEveryEditSavesTheFileAsRead()
         action("UndoAction")->trigger();
     QVERIFY(!action("UndoAction")->isEnabled());
     QCOMPARE(written(), rich_.saved);
-    QVERIFY(!doc()->IsModified());
+    QVERIFY(!doc()->isModified());
     prompts_->files << Prompts::FileChoice{dir_->filePath("Zurueck.szs"), 0};
     action("SaveAsAction")->trigger();
     QCOMPARE(testfiles::read(dir_->filePath("Zurueck.szs")), rich_.saved);

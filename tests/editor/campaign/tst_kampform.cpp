@@ -18,7 +18,7 @@ namespace {
 
 QByteArray coded(QByteArray bytes)
 {
-    GameTextCodec::Code(bytes.data(), bytes.size());
+    GameTextCodec::code(bytes.data(), bytes.size());
     return bytes;
 }
 
@@ -64,7 +64,7 @@ private slots:
     void failedLoadKeepsFields();
 
 private:
-    QString textPath() const { return GameTextCodec::TextFilePath(GamePath()); }
+    QString textPath() const { return GameTextCodec::textFilePath(GamePath()); }
     void writeText(const QStringList &lines);
     QStringList readText() const;
     QLineEdit *edit(const char *name) const;
@@ -109,7 +109,7 @@ void TestKampForm::writeText(const QStringList &lines)
 QStringList TestKampForm::readText() const
 {
     QStringList lines;
-    for (const QByteArray &line : GameTextCodec::SplitLines(coded(testfiles::read(textPath()))))
+    for (const QByteArray &line : GameTextCodec::splitLines(coded(testfiles::read(textPath()))))
         lines.append(ansi::toUnicode(line));
     return lines;
 }

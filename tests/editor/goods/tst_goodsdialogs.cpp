@@ -164,7 +164,7 @@ private:
     std::unique_ptr<TSchiffWaren> cargo_;
 
     CityRecord city(int slot) const { return doc_->island(1)->cityInSlot(slot); }
-    TradingPostRecord post(int slot = 0) const { return doc_->TradingPostOf(city(slot)); }
+    TradingPostRecord post(int slot = 0) const { return doc_->tradingPostOf(city(slot)); }
     ShipRecord vehicle(int index) const { return doc_->Ships()[size_t(index)]; }
     // The trading post's bytes with `amount(i)` stored in slot i for i = 2..24.
     QByteArray postWith(const QByteArray &before, std::function<quint32(int)> amount) const;

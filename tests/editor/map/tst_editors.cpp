@@ -229,7 +229,7 @@ void TestEditors::leavingWithoutEditsKeepsEveryByte()
     tree->setCurrentItem(node);
     page->CommitEditors();
     QCOMPARE(saved(*doc_), before);
-    QVERIFY(!doc_->IsModified());
+    QVERIFY(!doc_->isModified());
 }
 
 // The per cent chosen on the bar is what the bar shows after the energy was
@@ -355,7 +355,7 @@ void TestEditors::fillingCountsNoChange()
         cities_->Fill(doc_.get(), city(i % 2));
         ships_->Fill(doc_.get(), vehicle(i));
     }
-    QVERIFY(!doc_->IsModified());
+    QVERIFY(!doc_->isModified());
     QCOMPARE(renamed.count() + cityOwner.count() + shipOwner.count(), 0);
 
     doc_->SetModified(true);
@@ -425,7 +425,7 @@ void TestEditors::emptyCityNameBlocksTheCommit()
     cities_->Fill(doc_.get(), city(1));
     control<QLineEdit>(*cities_, "editStadtname")->clear();
     control<QCheckBox>(*cities_, "cbBaustop")->click();
-    QVERIFY(doc_->IsModified());
+    QVERIFY(doc_->isModified());
     cities_->Commit(doc_.get(), city(1));
     QCOMPARE(bytesOf(city(1), CityRecord::Size), scenario::city(1, 1, 2, "Sued", true));
 }
@@ -451,7 +451,7 @@ void TestEditors::cityColourGivesCityAndBuildings()
     QSignalSpy ownerSpy(cities_.get(), &CityEditor::ownerChanged);
     control<QComboBox>(*cities_, "comboStadtfarbe")->setCurrentIndex(colour);
     QCOMPARE(ownerSpy.count(), 1);
-    QVERIFY(doc_->IsModified());
+    QVERIFY(doc_->isModified());
     cities_->Commit(doc_.get(), city(0));
 
     RumoSzen expected(QString(), nullptr);
@@ -484,7 +484,7 @@ void TestEditors::typeChangeAppliesAtOnce()
     QCOMPARE(vehicle(1).figure(), quint16(37));
     QCOMPARE(vehicle(1).kind(), quint8(5));
     QCOMPARE(vehicle(1).energy(), quint16(800));
-    QVERIFY(doc_->IsModified());
+    QVERIFY(doc_->isModified());
     QVERIFY(!picture->pixmap().isNull());
     QVERIFY(picture->pixmap().toImage() != smallShip);
 

@@ -271,9 +271,9 @@ void TestMap::dragAndDrop()
     const QPoint release = releaseOnMap ? pixelOf(steps.last()) : QPoint(-20, -20);
     drag({105, 105}, steps, release);
     QCOMPARE(island(2)->x(), finalX);
-    QCOMPARE(window_->document()->IsModified(), changed);
+    QCOMPARE(window_->document()->isModified(), changed);
     QCOMPARE(window_->findChild<QAction *>("UndoAction")->isEnabled(), changed);
-    QVERIFY(window_->document()->MoveValid());
+    QVERIFY(window_->document()->moveValid());
 }
 
 void TestMap::undoTakesBackTheDraggedIsland()
@@ -285,7 +285,7 @@ void TestMap::undoTakesBackTheDraggedIsland()
     window_->findChild<QAction *>("UndoAction")->trigger();
     QCOMPARE(island(2)->x(), 100);
     QCOMPARE(island(3)->x(), 130);
-    QVERIFY(!window_->document()->IsModified());
+    QVERIFY(!window_->document()->isModified());
     QVERIFY(!window_->findChild<QAction *>("UndoAction")->isEnabled());
 
     // Undo selected the island it moved back. With another change before
@@ -309,11 +309,11 @@ void TestMap::arrowKeys()
     tree()->setCurrentItem(tree()->NodeOf(island(2)));
     QTest::keyClick(tree(), Qt::Key_Down);
     QCOMPARE(island(2)->y(), 100);
-    QVERIFY(!window_->document()->IsModified());
+    QVERIFY(!window_->document()->isModified());
     QVERIFY(tree()->currentItem() != tree()->NodeOf(island(2))); // the tree moved on
     QTest::keyClick(tree(), Qt::Key_Up);
     QCOMPARE(tree()->currentItem(), tree()->NodeOf(island(2)));
-    QVERIFY(!window_->document()->IsModified());
+    QVERIFY(!window_->document()->isModified());
 
     QTest::keyClick(map_, Qt::Key_Right);
     QCOMPARE(island(2)->x(), 101);
@@ -364,12 +364,12 @@ void TestMap::deleteAndExport()
     const QByteArray exported = testfiles::read(dir_->filePath("insel2.scp"));
     QCOMPARE(exported, chunk("INSEL5", islandRecord(placed(2, 100, 100, 10, 10))) +
                            chunk("INSELHAUS", tile(1, 0, 0)));
-    QVERIFY(!window_->document()->IsModified());
+    QVERIFY(!window_->document()->isModified());
 
     remove->trigger();
     QVERIFY(!island(2));
     QVERIFY(island(3));
-    QVERIFY(window_->document()->IsModified());
+    QVERIFY(window_->document()->isModified());
     QVERIFY(!tree()->NodeOf(nullptr));
     QVERIFY(
         !scenario::saved(*window_->document()).contains(islandRecord(placed(2, 100, 100, 10, 10))));
@@ -411,7 +411,7 @@ void TestMap::editorsAreWrittenWhenTheSelectionMoves()
     const ShipRecord anna = doc->Ships()[0];
     tree()->setCurrentItem(tree()->NodeOf(city.data()));
     QCOMPARE(window_->findChild<QLineEdit *>("editStadtname")->text(), QStringLiteral("Nordhafen"));
-    QVERIFY(!doc->IsModified()); // filling is no change
+    QVERIFY(!doc->isModified()); // filling is no change
     window_->findChild<QLineEdit *>("editStadtname")->setText(QStringLiteral("Südhafen"));
     tree()->setCurrentItem(tree()->NodeOf(anna.data()));
     QCOMPARE(city.name(), QStringLiteral("Südhafen"));
@@ -432,7 +432,7 @@ void TestMap::editorsAreWrittenWhenTheSelectionMoves()
     window_->findChild<QLineEdit *>("editSchiffkanonen")->setText(QStringLiteral("300"));
     window_->findChild<QAction *>("SaveAction")->trigger();
     QCOMPARE(anna.guns(), quint8(255));
-    QVERIFY(!doc->IsModified());
+    QVERIFY(!doc->isModified());
 }
 
 // "Warenlager..." and "Ladung..." open their dialogs; OK counts a change
@@ -451,19 +451,19 @@ void TestMap::goodsDialogsOpenFromTheEditors()
         });
     };
     const CityRecord city = doc->island(1)->cities()[0];
-    QVERIFY(!doc->TradingPostOf(city));
+    QVERIFY(!doc->tradingPostOf(city));
     tree()->setCurrentItem(tree()->NodeOf(city.data()));
     window_->findChild<QPushButton *>("btWarenlager")->click();
     QCOMPARE(prompts_->shown.last(), "message: " + msg::cityWithoutTradingPost(city.name()));
-    QVERIFY(!doc->IsModified());
+    QVERIFY(!doc->isModified());
 
     tree()->setCurrentItem(tree()->NodeOf(doc->Ships()[1].data()));
     answer("TSchiffWaren", "btCancel", "edWare00");
     window_->findChild<QPushButton *>("btCargo")->click();
-    QVERIFY(!doc->IsModified());
+    QVERIFY(!doc->isModified());
     answer("TSchiffWaren", "btOk");
     window_->findChild<QPushButton *>("btCargo")->click();
-    QVERIFY(!doc->IsModified());
+    QVERIFY(!doc->isModified());
     answer("TSchiffWaren", "btOk", "edWare00");
     window_->findChild<QPushButton *>("btCargo")->click();
     QCOMPARE(doc->ModifiedCount(), 1);
@@ -577,7 +577,7 @@ void TestMap::incrementalPictureEqualsFullRender()
         return next;
     };
     WorldPicture picture;
-    picture.Render(doc, view);
+    picture.render(doc, view);
     for (int step = 0; step < 300; ++step) {
         const int what = below(20);
         if (what < 8) {
@@ -602,19 +602,19 @@ void TestMap::incrementalPictureEqualsFullRender()
                 doc.SetCityOwner(island->cities()[0], below(7));
             // Tiles may have differed from the record's owner before, so the
             // picture cannot see the change: the page tells it, as here.
-            picture.Forget();
+            picture.forget();
         } else if (what == 14) {
             view.showCities = !view.showCities;
         } else if (what == 15) {
             view.showShips = !view.showShips;
         } else if (what == 16 && below(4) == 0) {
             Insel *island = anyIsland();
-            if (island && island != view.selectedIsland && doc.CanDeleteIsland(*island))
-                doc.DeleteIsland(*island);
+            if (island && island != view.selectedIsland && doc.canDeleteIsland(*island))
+                doc.deleteIsland(*island);
         } else if (Insel *island = anyIsland()) {
             island->MoveBy(below(3) - 1, below(3) - 1); // behind the document's back
         }
-        const QRegion changed = picture.Update(doc, view);
+        const QRegion changed = picture.update(doc, view);
         QImage full;
         RenderWorld(doc, view, full);
         QVERIFY2(picture.image() == full,
@@ -623,7 +623,7 @@ void TestMap::incrementalPictureEqualsFullRender()
                                 .arg(what)
                                 .arg(firstDifference(picture.image(), full))));
         // Nothing changed, nothing to draw.
-        QVERIFY(picture.Update(doc, view).isEmpty());
+        QVERIFY(picture.update(doc, view).isEmpty());
         Q_UNUSED(changed);
     }
 }
@@ -641,7 +641,7 @@ void TestMap::mapShowsTheFullRenderAfterEditing()
         if (const CityRecord city = tree()->SelectedCity()) {
             view.selectedIsland = nullptr;
             view.cityFrame =
-                doc->CityBounds(*doc->IslandOf(city), city.slot()).value_or(TileRect{});
+                doc->CityBounds(*doc->islandOf(city), city.slot()).value_or(TileRect{});
         }
         view.selectedShip = tree()->SelectedShip();
         QImage image;

@@ -311,7 +311,7 @@ void TestPlacing::placing()
     const QPoint start(centre.x() - 15, 190);
     QCOMPARE(map_->floatingTiles(), QRect(start, QSize(30, 24)));
     QVERIFY(map_->floatingValid());
-    QVERIFY(!doc()->IsModified());
+    QVERIFY(!doc()->isModified());
 
     QPoint expected;
     if (how == "keys") {
@@ -362,7 +362,7 @@ void TestPlacing::placing()
     QVERIFY(!map_->floating());
     if (!inserted) {
         QVERIFY(!doc()->island(2));
-        QVERIFY(!doc()->IsModified());
+        QVERIFY(!doc()->isModified());
         QVERIFY(!action("UndoAction")->isEnabled());
         return;
     }
@@ -470,7 +470,7 @@ void TestPlacing::allNumbersUsed()
     QCOMPARE(prompts_->shown, QStringList({"message: Alle 256 Inselnummern sind vergeben; es kann "
                                            "keine Insel mehr eingefügt werden."}));
     QVERIFY(!map_->floating());
-    QVERIFY(!doc()->IsModified());
+    QVERIFY(!doc()->isModified());
 }
 
 QTEST_MAIN(TestPlacing)

@@ -202,14 +202,14 @@ void TestZoom::editingHitsTheSameTilesAtEveryZoom()
         mouse(map_, QEvent::MouseMove, pixelOf(tile), Qt::NoButton, Qt::LeftButton);
     mouse(map_, QEvent::MouseButtonRelease, pixelOf({117, 103}), Qt::LeftButton, Qt::NoButton);
     QCOMPARE(QPoint(island(2)->x(), island(2)->y()), QPoint(112, 98));
-    QVERIFY(window_->document()->IsModified());
-    QVERIFY(window_->document()->MoveValid());
+    QVERIFY(window_->document()->isModified());
+    QVERIFY(window_->document()->moveValid());
 
     // A refused drop puts it back where that drag began.
     mouse(map_, QEvent::MouseButtonPress, pixelOf({117, 103}), Qt::LeftButton, Qt::LeftButton);
     mouse(map_, QEvent::MouseMove, pixelOf({119, 103}), Qt::NoButton, Qt::LeftButton);
     mouse(map_, QEvent::MouseMove, pixelOf({126, 103}), Qt::NoButton, Qt::LeftButton);
-    QVERIFY(!window_->document()->MoveValid());
+    QVERIFY(!window_->document()->moveValid());
     mouse(map_, QEvent::MouseButtonRelease, pixelOf({126, 103}), Qt::LeftButton, Qt::NoButton);
     QCOMPARE(QPoint(island(2)->x(), island(2)->y()), QPoint(112, 98));
 

@@ -312,7 +312,7 @@ void TestMissionsPage::fieldRoundTrip()
         else
             static_cast<QAbstractButton *>(control)->click();
     }
-    QVERIFY(window_->document()->IsModified());
+    QVERIFY(window_->document()->isModified());
 
     QByteArray expected = before;
     put(expected, 4, le32(goals));
@@ -389,7 +389,7 @@ void TestMissionsPage::oddMissionsKeepEveryByte()
     for (int m : {1, 2, 3, 0})
         missionTabs()->setCurrentIndex(m);
     pages->setCurrentIndex(0);
-    QVERIFY(!window_->document()->IsModified());
+    QVERIFY(!window_->document()->isModified());
     const QByteArray file = save();
     QCOMPARE(payloadOf(file, "AUFTRAG4").value_or(QByteArray()).toHex(), missions.toHex());
     QCOMPARE(payloadOf(file, "PLAYER4").value_or(QByteArray()).toHex(), playerArea.toHex());
@@ -611,7 +611,7 @@ void TestMissionsPage::fileWithoutMissions()
     // when its tab is left.
     for (int m = 0; m < 4; ++m)
         QCOMPARE(doc->missions().mission(m).number(), -1);
-    QVERIFY(!doc->IsModified());
+    QVERIFY(!doc->isModified());
     click("cbSchloss");
     missionTabs()->setCurrentIndex(2);
     QCOMPARE(doc->missions().mission(3).number(), 3);
@@ -680,7 +680,7 @@ void TestMissionsPage::defeatAnyExchange()
     open(scenarioWith(plainMission(0, "A")));
     click("sbKillRot");
     click("sbKillPirat");
-    QVERIFY(window_->document()->IsModified());
+    QVERIFY(window_->document()->isModified());
     click("sbKillAny");
     QVERIFY(!isDown("sbKillRot"));
     QVERIFY(isDown("sbKillPirat"));
@@ -785,7 +785,7 @@ void TestMissionsPage::showingTheMissionsKeepsTheDocumentClean()
             subPages->setCurrentIndex(page);
     }
     pages->setCurrentIndex(0);
-    QVERIFY(!window_->document()->IsModified());
+    QVERIFY(!window_->document()->isModified());
     QVERIFY(!window_->isWindowModified());
 }
 

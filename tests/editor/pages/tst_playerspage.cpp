@@ -146,7 +146,7 @@ void TestPlayersPage::open(const QByteArray &file)
     QVERIFY(window_->OpenScenario(path_));
     QVERIFY(window_->document());
     control<QTabWidget>("MainPageControl")->setCurrentIndex(PlayersPage);
-    QVERIFY(!window_->document()->IsModified());
+    QVERIFY(!window_->document()->isModified());
 }
 
 QByteArray TestPlayersPage::savedPlayers()
@@ -219,7 +219,7 @@ void TestPlayersPage::oddPlayersKeepEveryByte()
     for (int slot : {1, 2, 3, 4, 5, 6, 0})
         playerTabs()->setCurrentIndex(slot);
     control<QTabWidget>("MainPageControl")->setCurrentIndex(0);
-    QVERIFY(!window_->document()->IsModified());
+    QVERIFY(!window_->document()->isModified());
     QCOMPARE(savedPlayers().toHex(), area.toHex());
 }
 
@@ -439,7 +439,7 @@ void TestPlayersPage::fieldsReachTheirBytes()
         if (name == "editName" && value.size() > 63)
             QCOMPARE(control<QLineEdit>("editName")->maxLength(), 63);
         setControl(name, value);
-        QVERIFY(window_->document()->IsModified());
+        QVERIFY(window_->document()->isModified());
     }
     QByteArray expected = original;
     expected.replace(offset, bytes.size(), bytes);
@@ -520,7 +520,7 @@ void TestPlayersPage::levelBytesThroughThePage()
     const PlayerRecord player = window_->document()->players().player(0);
     QCOMPARE(int(player.levelMin()), stored);
     QCOMPARE(int(player.levelMaxHuman()), stored);
-    QVERIFY(!window_->document()->IsModified());
+    QVERIFY(!window_->document()->isModified());
 }
 
 void TestPlayersPage::typedLevels_data()
@@ -724,7 +724,7 @@ void TestPlayersPage::unlockedBuildingsDialog()
     auto *festung = control<QCheckBox>("cbInfra31");
     // On the box itself: a click beside its caption does not count.
     QTest::mouseClick(festung, Qt::LeftButton, {}, QPoint(8, festung->height() / 2));
-    QVERIFY(window_->document()->IsModified());
+    QVERIFY(window_->document()->isModified());
     control<QPushButton>("CloseButton")->click();
     QVERIFY(!frei->isVisible());
     control<QPushButton>("Button1")->click();
@@ -777,7 +777,7 @@ void TestPlayersPage::showingNeverCountsAsAChange()
         playerTabs()->setCurrentIndex(tab);
     control<QTabWidget>("MainPageControl")->setCurrentIndex(0);
     control<QTabWidget>("MainPageControl")->setCurrentIndex(PlayersPage);
-    QVERIFY(!window_->document()->IsModified());
+    QVERIFY(!window_->document()->isModified());
     QVERIFY(!window_->isWindowModified());
 }
 
