@@ -41,7 +41,7 @@ FileActions::FileActions(FileActions::Window &window, QWidget *dialogParent)
 {
 }
 
-bool FileActions::SaveDocument(const QString &path)
+Result<void> FileActions::SaveDocument(const QString &path)
 {
     window_.recordEdits();
     return window_.document()->Save(path);
@@ -75,8 +75,8 @@ bool FileActions::CloseScenario()
         case Prompts::Answer::Yes:
             if (!MissionTextsMayBeLost())
                 return false;
-            if (!SaveDocument(doc->FilePath())) {
-                Prompts::Current().Error(dialogParent_, msg::saveFailed(doc->lastError()));
+            if (const Result<void> saved = SaveDocument(doc->FilePath()); !saved) {
+                Prompts::Current().Error(dialogParent_, msg::saveFailed(saved.error()));
                 return false;
             }
             break;
@@ -97,7 +97,7 @@ bool FileActions::OpenScenario(const QString &requested)
         return false;
     }
     auto doc = std::make_unique<RumoSzen>();
-    const bool loaded = doc->Load(path);
+    const auto loaded = doc->Load(path);
     // One window for all notices of the load, however many records gave them.
     if (!doc->notices().isEmpty())
         Prompts::Current().Notices(dialogParent_, msg::noticesIntro(QFileInfo(path).fileName()),
@@ -106,8 +106,8 @@ bool FileActions::OpenScenario(const QString &requested)
         // The scenario before is closed: nothing of it stays in view.
         window_.showNoDocument();
         Prompts::Current().Message(
-            dialogParent_, msg::withReason(msg::scenarioNotRead(QDir::toNativeSeparators(path)),
-                                           doc->lastError()));
+            dialogParent_,
+            msg::withReason(msg::scenarioNotRead(QDir::toNativeSeparators(path)), loaded.error()));
     } else {
         window_.adoptDocument(std::move(doc), path);
     }
@@ -157,8 +157,8 @@ void FileActions::SaveActionExecute()
     RumoSzen *doc = window_.document();
     if (!doc || !MissionTextsMayBeLost())
         return;
-    if (!SaveDocument(doc->FilePath()))
-        Prompts::Current().Error(dialogParent_, msg::saveFailed(doc->lastError()));
+    if (const Result<void> saved = SaveDocument(doc->FilePath()); !saved)
+        Prompts::Current().Error(dialogParent_, msg::saveFailed(saved.error()));
 }
 
 void FileActions::saveUnderChosenName()
@@ -187,8 +187,8 @@ void FileActions::saveUnderChosenName()
         return;
     if (!MissionTextsMayBeLost())
         return;
-    if (!SaveDocument(target)) {
-        Prompts::Current().Error(dialogParent_, msg::saveFailed(doc->lastError()));
+    if (const Result<void> saved = SaveDocument(target); !saved) {
+        Prompts::Current().Error(dialogParent_, msg::saveFailed(saved.error()));
         return;
     }
     window_.showSavedAs(target);
@@ -226,8 +226,8 @@ void FileActions::exportSelectedIsland()
     if (dot < 0 || name.mid(dot) != QLatin1String(".scp"))
         path += QLatin1String(".scp");
     RumoSzen *doc = window_.document();
-    if (!doc->exportIsland(*island, path))
-        Prompts::Current().Error(dialogParent_, msg::exportFailed(path, doc->lastError()));
+    if (const Result<void> exported = doc->exportIsland(*island, path); !exported)
+        Prompts::Current().Error(dialogParent_, msg::exportFailed(path, exported.error()));
 }
 
 void FileActions::exportMapPicture()

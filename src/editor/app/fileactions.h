@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/common/result.h"
+
 #include <QObject>
 #include <QString>
 #include <memory>
@@ -77,7 +79,7 @@ public:
 
 private:
     // Commits the pages, then saves the document.
-    bool SaveDocument(const QString &path);
+    Result<void> SaveDocument(const QString &path);
     // Asks before a save that would not keep some mission text; false when
     // the user cancels.
     bool MissionTextsMayBeLost();
