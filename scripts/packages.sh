@@ -3,9 +3,11 @@
 #
 # Building: CMake, Ninja, a C++20 compiler, Qt 6 with its SVG module, and Qt's
 # own German texts (qtbase_de), which the editor loads for its standard
-# buttons and dialogs: a declared dependency, not an option.
+# buttons and dialogs: a declared dependency, not an option. lupdate and
+# lrelease (qt6-l10n-tools) with their CMake functions (qt6-tools-dev) build
+# the English translation.
 marbolt_build_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev
-    qt6-translations-l10n)
+    qt6-translations-l10n qt6-l10n-tools qt6-tools-dev)
 # The install test validates the installed tree with the desktop's own tools:
 # desktop entry, AppStream metainfo, file types (built and queried) and man
 # pages. The package test builds the Debian package (dpkg-shlibdeps) and

@@ -4,6 +4,7 @@
 #include "cli/checkcommands.h"
 #include "cli/scenariojson.h"
 #include "core/campaign/gametextcodec.h"
+#include "core/common/language.h"
 #include "core/common/messages.h"
 #include "core/document/rumoszen.h"
 #include "core/game/gamepath.h"
@@ -374,6 +375,9 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("marbolt-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MARBOLT_VERSION));
+    // Its sentences speak the desktop's language: English under an English
+    // one, German otherwise, as the editor does.
+    language::apply(language::Choice::System);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromLatin1(kDescription));

@@ -3,6 +3,7 @@
 #include "core/common/messages.h"
 #include "core/document/rumoszen.h"
 #include "core/islands/insel.h"
+#include "editor/app/languagemenu.h"
 
 #include <QAction>
 #include <QIcon>
@@ -143,7 +144,7 @@ void MainActions::ShowDeleteIsland(const Insel *selected, bool deletable) const
     setHint(deleteIsland, why.isEmpty() ? QStringLiteral("Insel löschen") : why);
 }
 
-QMenu *MainActions::PlaceIn(QMainWindow *window) const
+QMenu *MainActions::PlaceIn(QMainWindow *window, QSettings *settings) const
 {
     QMenu *fileMenu = window->menuBar()->addMenu(QStringLiteral("&Datei"));
     fileMenu->setObjectName(QStringLiteral("MainMenu1"));
@@ -164,6 +165,9 @@ QMenu *MainActions::PlaceIn(QMainWindow *window) const
     editMenu->addActions({undo, redo});
     editMenu->addSeparator();
     editMenu->addActions({insertIsland, duplicateIsland, deleteIsland});
+    QMenu *viewMenu = window->menuBar()->addMenu(QStringLiteral("&Ansicht"));
+    viewMenu->setObjectName(QStringLiteral("ViewMenu"));
+    viewMenu->addMenu(new LanguageMenu(settings, viewMenu));
 
     QMenu *helpMenu = window->menuBar()->addMenu(QStringLiteral("&Hilfe"));
     helpMenu->setObjectName(QStringLiteral("HelpMenu"));

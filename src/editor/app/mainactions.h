@@ -5,6 +5,7 @@ class QAction;
 class QMainWindow;
 class QMenu;
 class QObject;
+class QSettings;
 class QWidget;
 class RumoSzen;
 
@@ -21,10 +22,11 @@ struct MainActions {
     // why: no island is selected, or the selected one cannot go.
     void ShowDeleteIsland(const Insel *selected, bool deletable) const;
 
-    // Puts the actions into the menus "Datei", "Bearbeiten" and "Hilfe" and
-    // the tool bar of `window`. Returns the empty submenu of the last opened
-    // files, which the window's recent files fill.
-    QMenu *PlaceIn(QMainWindow *window) const;
+    // Puts the actions into the menus "Datei", "Bearbeiten", "Ansicht" (with
+    // the language, kept in `settings`) and "Hilfe" and the tool bar of
+    // `window`. Returns the empty submenu of the last opened files, which the
+    // window's recent files fill.
+    QMenu *PlaceIn(QMainWindow *window, QSettings *settings) const;
     // The island's context menu ("InselPopup"), owned by `parent`.
     QMenu *MakeIslandMenu(QWidget *parent) const;
 

@@ -1,35 +1,33 @@
 #include "editor/app/marboltapplication.h"
 
 #include "core/common/messages.h"
+#include "editor/app/languagemenu.h"
 #include "editor/widgets/prompts.h"
 #include "marbolt_version.h"
 
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QTranslator>
+#include <QSettings>
 #include <exception>
 
 MarboltApplication::MarboltApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     Q_INIT_RESOURCE(marbolt);
-    SetUp(*this);
+    SetUp();
     setApplicationDisplayName(QStringLiteral("Tobrel's Brim Marbolt"));
     setDesktopFileName(QStringLiteral("io.github.tobrel.marbolt"));
     setWindowIcon(QIcon(QStringLiteral(":/marbolt.svg")));
 }
 
-void MarboltApplication::SetUp(QCoreApplication &app)
+void MarboltApplication::SetUp()
 {
     QCoreApplication::setOrganizationName(QStringLiteral("Tobrel"));
     QCoreApplication::setApplicationName(QStringLiteral("marbolt"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MARBOLT_VERSION));
 
-    // Qt's own German texts, so that standard buttons read "Ja", "Nein",
-    // "Abbrechen" and the command line's help is German too.
-    auto *qtGerman = new QTranslator(&app);
-    if (qtGerman->load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(qtGerman);
+    // The language chosen in "Ansicht → Sprache", or the desktop's. Under
+    // German, Qt's own German texts come with it, so that standard buttons
+    // read "Ja", "Nein", "Abbrechen" and the command line's help is German.
+    LanguageMenu::applyStored(QSettings());
 }
 
 bool MarboltApplication::notify(QObject *receiver, QEvent *event)

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-// The editor's application object: German standard buttons, our names and
+// The editor's application object: the chosen language, our names and
 // icon, and a message instead of a crash when an error escapes an event
 // handler.
 class MarboltApplication : public QApplication {
@@ -13,9 +13,10 @@ public:
 
     bool notify(QObject *receiver, QEvent *event) override;
 
-    // Names, version and Qt's German texts for `app`; also used for the bare
+    // Names, version and the chosen language for the running application;
+    // also used for the bare
     // application that answers --help and --version without a display.
     // The organisation and application names are plain ASCII, as they name
     // the settings file (~/.config/Tobrel/marbolt.conf).
-    static void SetUp(QCoreApplication &app);
+    static void SetUp();
 };

@@ -225,7 +225,7 @@ void TMainForm::connectActions()
 
 void TMainForm::createMenuAndToolBar()
 {
-    QMenu *recentMenu = actions_.PlaceIn(this);
+    QMenu *recentMenu = actions_.PlaceIn(this, settings_);
     recentFiles_ = new ::RecentFiles(recentMenu, settings_, this);
     connect(recentFiles_, &::RecentFiles::openRequested, this, &TMainForm::OpenAndSelect);
 }
