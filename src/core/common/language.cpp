@@ -50,7 +50,7 @@ bool isEnglish(Choice choice)
     return choice == Choice::English;
 }
 
-void apply(Choice choice)
+void apply(Choice choice, bool withQtTexts)
 {
     // The translators of the last call; they belong to the application, so
     // that they live as long as it does.
@@ -73,7 +73,7 @@ void apply(Choice choice)
             if (translator->load(catalogs.filePath(name)))
                 install(std::move(translator));
         }
-    } else {
+    } else if (withQtTexts) {
         auto qtGerman = std::make_unique<QTranslator>();
         if (qtGerman->load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -24,9 +24,10 @@ bool isEnglish(Choice choice);
 
 // Installs the translators for `choice` in the running application and
 // removes those of an earlier call. Under German that is Qt's own German
-// catalog (standard buttons, the command line's help); under English, our
+// catalog (standard buttons, the command line's help, the reasons a file
+// could not be read) unless `withQtTexts` is false; under English, our
 // English catalogs and none of Qt's. Qt then sends every widget a
 // QEvent::LanguageChange.
-void apply(Choice choice);
+void apply(Choice choice, bool withQtTexts = true);
 
 } // namespace language
