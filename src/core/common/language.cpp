@@ -37,7 +37,7 @@ bool systemPrefersEnglish(const QStringList &uiLanguages)
     if (uiLanguages.isEmpty())
         return false;
     // "en", "en-US", "en_GB": the language is what stands before the region.
-    const QString first = uiLanguages.first();
+    const QString &first = uiLanguages.first();
     return first.compare(QLatin1String("en"), Qt::CaseInsensitive) == 0 ||
            first.startsWith(QLatin1String("en-"), Qt::CaseInsensitive) ||
            first.startsWith(QLatin1String("en_"), Qt::CaseInsensitive);

@@ -72,15 +72,17 @@ bool ScenarioWriter::write(QIODevice &out) const
     for (size_t i = 0; i < doc_.chunks_.size(); ++i) {
         const ScenarioChunk &chunk = doc_.chunks_[i];
         const QByteArrayView name = chunk.nameView();
-        if (i > doc_.settingsChunk_) {
-            // The load never decoded anything after the settings chunk, so
-            // nothing of the document stands for these chunks: they are
-            // written exactly as read.
+        // The load never decoded anything after the settings chunk, and no
+        // island of the scenario's own took a layer chunk left in its place:
+        // nothing of the document stands for these chunks, so they are
+        // written exactly as read.
+        const bool asRead =
+            i > doc_.settingsChunk_ ||
+            (i != islandSection && name == ChunkNames::IslandLayer && doc_.layerInPlace_[i]);
+        if (asRead) {
             writer.WriteChunk(chunk);
         } else if (i == islandSection) {
             writeIslands(writer);
-        } else if (name == ChunkNames::IslandLayer && doc_.layerInPlace_[i]) {
-            writer.WriteChunk(chunk);
         } else if (name == ChunkNames::Island || name == ChunkNames::OldIsland ||
                    name == ChunkNames::IslandLayer || name == ChunkNames::Deer ||
                    name == ChunkNames::Cities || name == ChunkNames::TradingPosts ||

@@ -336,7 +336,7 @@ QString FindGamePath(const QString &winePrefix, QString *message)
     }
     const AppPaths paths = readAppPaths(QString::fromUtf8(*registry));
     for (const QString &windowsPath : {paths.plain, paths.wow32}) {
-        const QString folder = folderInPrefix(winePrefix, windowsPath, message);
+        QString folder = folderInPrefix(winePrefix, windowsPath, message);
         if (!folder.isEmpty()) {
             if (message)
                 message->clear();
