@@ -31,6 +31,7 @@ for f in bin/marbolt bin/marbolt-cli \
     share/metainfo/$id.metainfo.xml \
     share/icons/hicolor/scalable/apps/$id.svg \
     share/man/man1/marbolt.1 share/man/man1/marbolt-cli.1 \
+    share/man/de/man1/marbolt.1 share/man/de/man1/marbolt-cli.1 \
     share/doc/marbolt/README.md share/doc/marbolt/CHANGELOG.md \
     share/doc/marbolt/docs/screenshot.png; do
     [ -s "$tree/$f" ] || fail "$f is not installed"
@@ -58,12 +59,17 @@ for program in marbolt marbolt-cli; do
     [ "$got" = "$program $version" ] || fail "$program --version printed '$got'"
 done
 
-# Man pages carry the version and are valid for man's formatter.
-for page in marbolt marbolt-cli; do
-    grep -q "\"Marbolt $version\"" "$tree/share/man/man1/$page.1" ||
+# Man pages, English and German, carry the version and are valid for man's
+# formatter. They are plain ASCII, umlauts written as groff escapes: groff
+# reads other bytes as Latin-1 unless it is told the encoding.
+for page in man1/marbolt man1/marbolt-cli de/man1/marbolt de/man1/marbolt-cli; do
+    grep -q "\"Marbolt $version\"" "$tree/share/man/$page.1" ||
         fail "$page.1 does not name version $version"
+    if LC_ALL=C grep -q '[^[:print:][:space:]]' "$tree/share/man/$page.1"; then
+        fail "$page.1 holds bytes beyond ASCII (write \\(:a, \\(ss and the like)"
+    fi
     if command -v groff >/dev/null; then
-        warnings=$(groff -man -Tutf8 -ww -z "$tree/share/man/man1/$page.1" 2>&1)
+        warnings=$(groff -man -Tutf8 -ww -z "$tree/share/man/$page.1" 2>&1)
         [ -z "$warnings" ] || fail "$page.1: $warnings"
     fi
 done

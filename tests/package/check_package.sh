@@ -84,6 +84,8 @@ done <<FILES
 -rw-r--r-- /usr/share/icons/hicolor/256x256/apps/$id.png
 -rw-r--r-- /usr/share/man/man1/marbolt.1.gz
 -rw-r--r-- /usr/share/man/man1/marbolt-cli.1.gz
+-rw-r--r-- /usr/share/man/de/man1/marbolt.1.gz
+-rw-r--r-- /usr/share/man/de/man1/marbolt-cli.1.gz
 -rw-r--r-- /usr/share/doc/marbolt/README.md
 -rw-r--r-- /usr/share/doc/marbolt/docs/screenshot.png
 -rw-r--r-- /usr/share/doc/marbolt/docs/karte.png
