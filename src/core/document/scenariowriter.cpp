@@ -72,12 +72,14 @@ bool ScenarioWriter::write(QIODevice &out) const
     for (size_t i = 0; i < doc_.chunks_.size(); ++i) {
         const ScenarioChunk &chunk = doc_.chunks_[i];
         const QByteArrayView name = chunk.nameView();
-        // The load never decoded anything after the settings chunk, and no
-        // island of the scenario's own took a layer chunk left in its place:
-        // nothing of the document stands for these chunks, so they are
-        // written exactly as read.
+        // Nothing of the document stands for the chunks after the settings
+        // chunk (the load never decoded them), for chunks it does not decode
+        // or only reads (the saved game's name), and for a layer chunk that
+        // no island of the scenario's own took: they are written exactly as
+        // read.
         const bool asRead =
-            i > doc_.settingsChunk_ ||
+            i > doc_.settingsChunk_ || !ChunkNames::isDecoded(name) ||
+            name == ChunkNames::SavegameName ||
             (i != islandSection && name == ChunkNames::IslandLayer && doc_.layerInPlace_[i]);
         if (asRead) {
             writer.WriteChunk(chunk);
@@ -109,8 +111,6 @@ bool ScenarioWriter::write(QIODevice &out) const
                                     qint32(doc_.ships_.size()) * ShipRecord::Size);
             for (const ShipRecord &ship : doc_.ships_)
                 writer.writeBytes(ship.data(), ShipRecord::Size);
-        } else {
-            writer.WriteChunk(chunk);
         }
     }
     return writer.ok();
