@@ -28,5 +28,9 @@ bool isEnglish(Choice choice);
 // English catalogs and none of Qt's. Qt then sends every widget a
 // QEvent::LanguageChange.
 void apply(Choice choice);
+// The same for marbolt-cli, without Qt's own catalogs: its help has always
+// been English, and the reasons Qt gives for a failed file operation read
+// as they always did, so its German output stays what scripts know.
+void applyToCommandLine(Choice choice);
 
 } // namespace language
