@@ -264,8 +264,7 @@ private:
                       b_.settings().data(), ScenarioSettings::Size, Where{ChunkNames::Settings, 0});
         if (a_.CampaignNumber() != b_.CampaignNumber()) {
             auto campaign = [](int n) { return n < 0 ? msg::diffNothing() : QString::number(n); };
-            changed("settings", object,
-                    QCoreApplication::translate("RecordFields", "Kampagne"),
+            changed("settings", object, QCoreApplication::translate("RecordFields", "Kampagne"),
                     campaign(a_.CampaignNumber()), campaign(b_.CampaignNumber()));
         }
         // The NAME chunks of a savegame, pair by pair.
