@@ -376,10 +376,9 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("marbolt-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MARBOLT_VERSION));
     // Its sentences speak the desktop's language: English under an English
-    // one, German otherwise, as the editor does. Qt's own texts stay as they
-    // were (the reasons a file could not be read, the options' help), since
-    // scripts compare them.
-    language::apply(language::Choice::System, false);
+    // one, German otherwise, as the editor does. The help, the usage errors
+    // and the campaign list's headings are English in every language.
+    language::applyToCommandLine(language::Choice::System);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromLatin1(kDescription));

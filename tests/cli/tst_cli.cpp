@@ -1,6 +1,7 @@
 #include "core/campaign/gametextcodec.h"
 #include "core/common/bytes.h"
 #include "core/common/checkmessages.h"
+#include "core/common/language.h"
 #include "core/common/messages.h"
 #include "core/document/rumoszen.h"
 #include "core/map/worldrenderer.h"
@@ -16,6 +17,8 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cerrno>
@@ -36,20 +39,41 @@ struct Run {
 };
 
 // Runs marbolt-cli with the temporary game installation as its Wine prefix;
-// standard output goes to `stdoutFile` when one is named.
+// standard output goes to `stdoutFile` when one is named. A `lang` given
+// is the desktop's only language setting.
 Run cli(const TempGameInstallation &game, const QStringList &args,
-        const QString &stdoutFile = QString())
+        const QString &stdoutFile = QString(), const QString &lang = QString())
 {
     QProcess process;
     if (!stdoutFile.isEmpty())
         process.setStandardOutputFile(stdoutFile);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("WINEPREFIX"), game.prefix());
+    if (!lang.isEmpty()) {
+        for (const char *variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            env.remove(QString::fromLatin1(variable));
+        env.insert(QStringLiteral("LANG"), lang);
+    }
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(MARBOLT_CLI_BIN), args);
     process.waitForFinished(30000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             process.readAllStandardOutput(), QString::fromUtf8(process.readAllStandardError())};
+}
+
+// Every key of a JSON value with its path, array elements under "[]".
+void collectKeys(const QJsonValue &value, const QString &path, QSet<QString> &keys)
+{
+    if (value.isObject()) {
+        const QJsonObject object = value.toObject();
+        for (auto it = object.begin(); it != object.end(); ++it) {
+            keys.insert(path + QLatin1Char('/') + it.key());
+            collectKeys(it.value(), path + QLatin1Char('/') + it.key(), keys);
+        }
+    } else if (value.isArray()) {
+        for (const QJsonValue &element : value.toArray())
+            collectKeys(element, path + QStringLiteral("[]"), keys);
+    }
 }
 
 QByteArray encoded(QByteArray text)
@@ -84,6 +108,8 @@ private slots:
     void nonRegularPathRefused_data();
     void nonRegularPathRefused();
     void dumpStreams();
+    void sentencesFollowTheDesktopLanguage_data();
+    void sentencesFollowTheDesktopLanguage();
 
 private:
     std::unique_ptr<TempGameInstallation> game_;
@@ -708,6 +734,99 @@ void TestCli::dumpStreams()
     constexpr qint64 kAnyRun = 48 * 1024 * 1024;
     QVERIFY2(peak < 2 * size + kAnyRun,
              qPrintable(QStringLiteral("%1 bytes for a file of %2").arg(peak).arg(size)));
+}
+
+void TestCli::sentencesFollowTheDesktopLanguage_data()
+{
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<bool>("english");
+    QTest::newRow("English desktop") << QStringLiteral("en_US.UTF-8") << true;
+    QTest::newRow("German desktop") << QStringLiteral("de_DE.UTF-8") << false;
+    QTest::newRow("C locale") << QStringLiteral("C.UTF-8") << false;
+}
+
+// Findings, diff lines and errors speak the desktop's language, German
+// where it is not English; the untranslated parts (the English notice, the
+// JSON keys and machine values) stay the same in every language.
+void TestCli::sentencesFollowTheDesktopLanguage()
+{
+    QFETCH(QString, lang);
+    QFETCH(bool, english);
+    // The expected sentences, made here under the same language.
+    language::apply(english ? language::Choice::English : language::Choice::German);
+    const auto german = qScopeGuard([] { language::apply(language::Choice::German); });
+
+    const QString warn = dir_->filePath(QStringLiteral("warn.szs"));
+    testfiles::write(warn, chunk("STADT4", city(9, 0, 0, "Nirgendwo")) +
+                               chunk("SHIP4", ship("Irrfahrer", 600, 10)) + minimalScenario());
+    const QString fewerShips = dir_->filePath(QStringLiteral("fewer.szs"));
+    testfiles::write(fewerShips, chunk("TIMERS", settings(20)));
+    const QString clean = dir_->filePath(QStringLiteral("clean.szs"));
+    testfiles::write(clean, minimalScenario());
+    const QString broken = dir_->filePath(QStringLiteral("broken.szs"));
+    testfiles::write(broken, chunk("CUSTOM", "x"));
+
+    const QString cityFinding =
+        msg::cityWithoutIsland(QStringLiteral("Nirgendwo"), msg::unplacedIsland(9, false));
+    const QString shipFinding =
+        msg::shipOutsideWorld(msg::vehicle(false, 0, QStringLiteral("Irrfahrer")), 600, 10);
+    const QString warning = msg::severityWarning() + QStringLiteral(": ");
+    const QString error = msg::severityError() + QStringLiteral(": ");
+    Run run = cli(*game_, {QStringLiteral("check"), warn}, {}, lang);
+    QCOMPARE(run.exitCode, 1);
+    const QString findings = QString::fromUtf8(run.out);
+    QCOMPARE(findings,
+             warning + cityFinding + QLatin1Char('\n') + error + shipFinding + QLatin1Char('\n'));
+
+    run = cli(*game_, {QStringLiteral("check"), QStringLiteral("--json"), warn}, {}, lang);
+    const QJsonArray json = QJsonDocument::fromJson(run.out).array();
+    QCOMPARE(json.size(), 2);
+    QCOMPARE(json[0]["severity"].toString(), QStringLiteral("warning"));
+    QCOMPARE(json[0]["kind"].toString(), QStringLiteral("city"));
+    QCOMPARE(json[0]["message"].toString(), cityFinding);
+
+    run = cli(*game_, {QStringLiteral("diff"), clean, fewerShips}, {}, lang);
+    QCOMPARE(run.exitCode, 1);
+    const QString differences = QString::fromUtf8(run.out);
+    QCOMPARE(differences, msg::diffChanged(msg::diffSettings(),
+                                           QCoreApplication::translate("RecordFields",
+                                                                       "Maximale Anzahl Schiffe"),
+                                           QStringLiteral("33"), QStringLiteral("20")) +
+                              QLatin1Char('\n'));
+
+    // The notice scripts look for stays English, the reason follows.
+    run = cli(*game_, {QStringLiteral("check"), broken}, {}, lang);
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.err, QStringLiteral("Read scenario failed! ") + broken + QStringLiteral(": ") +
+                          msg::noScenarioSettings() + QLatin1Char('\n'));
+    const QString reason = msg::noScenarioSettings();
+
+    const QString all = findings + differences + reason;
+    static const QRegularExpression germanWords(
+        QStringLiteral("[äöüÄÖÜß„]|\\b(Fehler|Insel|Stadt|Schiff|Block|Einstellungen|nicht|"
+                       "die|der|das|und|ist|Datei|Welt)\\b"));
+    if (english) {
+        QVERIFY2(!germanWords.match(all).hasMatch(), qPrintable(all));
+        QVERIFY(findings.startsWith(QStringLiteral("Warning: ")));
+    } else {
+        QVERIFY(
+            findings.startsWith(QStringLiteral("Warnung: Die Stadt „Nirgendwo“ nennt Insel 9")));
+        QCOMPARE(differences, QStringLiteral("Einstellungen: Maximale Anzahl Schiffe 33 → 20\n"));
+    }
+
+    // The dump's keys are the same in every language, those made of goods
+    // names too.
+    QSet<QString> keys;
+    collectKeys(
+        QJsonDocument::fromJson(cli(*game_, {QStringLiteral("dump"), in_}, {}, lang).out).object(),
+        {}, keys);
+    QSet<QString> germanKeys;
+    collectKeys(QJsonDocument::fromJson(
+                    cli(*game_, {QStringLiteral("dump"), in_}, {}, QStringLiteral("C.UTF-8")).out)
+                    .object(),
+                {}, germanKeys);
+    QVERIFY(keys.contains(QStringLiteral("/islands[]/tradingPosts[]/stock/Erz")));
+    QCOMPARE(keys, germanKeys);
 }
 
 QTEST_GUILESS_MAIN(TestCli)

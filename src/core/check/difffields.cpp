@@ -21,7 +21,7 @@ template <class R> Fields named(const RecordFields::Table<R> &table)
         fields.push_back(Field{
             f.label,
             [text = f.text](const uchar *bytes) { return text(R(const_cast<uchar *>(bytes))); },
-            f.shown});
+            f.shown, f.labelContext, f.labelNumber});
     }
     return fields;
 }
@@ -63,7 +63,7 @@ const Fields &OldIsland()
                                           IslandRecord::convertOld(old, record);
                                           return read(record);
                                       },
-                                      f.shown});
+                                      f.shown, f.labelContext, f.labelNumber});
         }
         return converted;
     }();

@@ -16,9 +16,19 @@ namespace DiffFields {
 using Shown = RecordFields::Shown;
 
 struct Field {
+    // The label as the record's table writes it, translated by labelText()
+    // each time the diff names it, so the lists kept here follow a change of
+    // language.
     QString label;
     std::function<QString(const uchar *)> value;
     Shown shown = Shown::Plain;
+    const char *labelContext = RecordFields::LabelContext;
+    int labelNumber = -1;
+
+    QString labelText() const
+    {
+        return RecordFields::translatedLabel(label, labelContext, labelNumber);
+    }
 };
 using Fields = std::vector<Field>;
 

@@ -137,17 +137,18 @@ private:
     void fieldChanged(const char *area, const QString &object, const Field &f,
                       const QString &before, const QString &after)
     {
+        const QString label = f.labelText();
         if (f.shown == Shown::Position) {
             const QStringList from = before.split(QStringLiteral(", "));
             const QStringList to = after.split(QStringLiteral(", "));
-            line(area, object, f.label, before, after,
+            line(area, object, label, before, after,
                  msg::diffMoved(object, from.value(0).toInt(), from.value(1).toInt(),
                                 to.value(0).toInt(), to.value(1).toInt()));
         } else if (f.shown == Shown::Text) {
-            line(area, object, f.label, before, after,
-                 msg::diffChanged(object, f.label, excerpt(before, after), excerpt(after, before)));
+            line(area, object, label, before, after,
+                 msg::diffChanged(object, label, excerpt(before, after), excerpt(after, before)));
         } else {
-            changed(area, object, f.label, before, after);
+            changed(area, object, label, before, after);
         }
     }
 
@@ -263,8 +264,8 @@ private:
                       b_.settings().data(), ScenarioSettings::Size, Where{ChunkNames::Settings, 0});
         if (a_.CampaignNumber() != b_.CampaignNumber()) {
             auto campaign = [](int n) { return n < 0 ? msg::diffNothing() : QString::number(n); };
-            changed("settings", object, QStringLiteral("Kampagne"), campaign(a_.CampaignNumber()),
-                    campaign(b_.CampaignNumber()));
+            changed("settings", object, QCoreApplication::translate("RecordFields", "Kampagne"),
+                    campaign(a_.CampaignNumber()), campaign(b_.CampaignNumber()));
         }
         // The NAME chunks of a savegame, pair by pair.
         std::vector<QByteArray> order;
@@ -275,10 +276,10 @@ private:
         };
         auto na = chunksByName(a_, order, isName(a_))[ChunkNames::SavegameName];
         auto nb = chunksByName(b_, order, isName(b_))[ChunkNames::SavegameName];
-        const Field nameField{QStringLiteral("Szenarioname"), {}, Shown::Text};
+        const Field nameField{QT_TRANSLATE_NOOP("RecordFields", "Szenarioname"), {}, Shown::Text};
         for (size_t k = 0; k < std::max(na.size(), nb.size()); ++k) {
             auto name = [](const std::vector<const ScenarioChunk *> &list, size_t k) {
-                return k < list.size() ? QStringLiteral("„%1“").arg(
+                return k < list.size() ? RecordFields::text(
                                              ansi::readField(list[k]->payload(), list[k]->length()))
                                        : msg::diffNothing();
             };

@@ -50,7 +50,9 @@ bool isEnglish(Choice choice)
     return choice == Choice::English;
 }
 
-void apply(Choice choice, bool withQtTexts)
+namespace {
+
+void installCatalogs(Choice choice, bool qtCatalogs)
 {
     // The translators of the last call; they belong to the application, so
     // that they live as long as it does.
@@ -73,12 +75,24 @@ void apply(Choice choice, bool withQtTexts)
             if (translator->load(catalogs.filePath(name)))
                 install(std::move(translator));
         }
-    } else if (withQtTexts) {
+    } else if (qtCatalogs) {
         auto qtGerman = std::make_unique<QTranslator>();
         if (qtGerman->load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             install(std::move(qtGerman));
     }
+}
+
+} // namespace
+
+void apply(Choice choice)
+{
+    installCatalogs(choice, true);
+}
+
+void applyToCommandLine(Choice choice)
+{
+    installCatalogs(choice, false);
 }
 
 } // namespace language

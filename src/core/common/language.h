@@ -24,10 +24,13 @@ bool isEnglish(Choice choice);
 
 // Installs the translators for `choice` in the running application and
 // removes those of an earlier call. Under German that is Qt's own German
-// catalog (standard buttons, the command line's help, the reasons a file
-// could not be read) unless `withQtTexts` is false; under English, our
+// catalog (standard buttons, the command line's help); under English, our
 // English catalogs and none of Qt's. Qt then sends every widget a
 // QEvent::LanguageChange.
-void apply(Choice choice, bool withQtTexts = true);
+void apply(Choice choice);
+// The same for marbolt-cli, without Qt's own catalogs: its help has always
+// been English, and the reasons Qt gives for a failed file operation read
+// as they always did, so its German output stays what scripts know.
+void applyToCommandLine(Choice choice);
 
 } // namespace language

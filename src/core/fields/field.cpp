@@ -2,7 +2,17 @@
 
 #include "core/common/checkmessages.h"
 
+#include <QCoreApplication>
+
 namespace RecordFields {
+
+QString translatedLabel(const QString &label, const char *context, int number)
+{
+    if (label.isEmpty())
+        return label;
+    const QString text = QCoreApplication::translate(context, label.toUtf8().constData());
+    return number < 0 ? text : text.arg(number);
+}
 
 QString text(bool v)
 {
@@ -11,7 +21,7 @@ QString text(bool v)
 
 QString text(const QString &v)
 {
-    return QStringLiteral("„%1“").arg(v);
+    return QCoreApplication::translate("msg", "„%1“").arg(v);
 }
 
 QString hex(quint32 v)

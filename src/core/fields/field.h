@@ -11,11 +11,18 @@
 #include <vector>
 
 // The fields of each kind of record, one row a field: the key under which
-// `marbolt-cli dump` shows it, the label by which the scenario diff names it,
+// `marbolt-cli dump` shows it, the label by which the scenario diff names it
+// (written in German and translated where it is shown),
 // how to read it and, where the record has a plain setter, how to write it.
 // The dump and the diff both walk these tables, so a field added as one row
 // shows up in both.
 namespace RecordFields {
+
+// The translation context of the labels written in the tables.
+inline constexpr char LabelContext[] = "RecordFields";
+// `label` translated in `context`, with `number` filled in where it is not
+// negative; empty for an empty label.
+QString translatedLabel(const QString &label, const char *context, int number);
 
 // How the diff words a change of the field.
 enum class Shown {
@@ -38,7 +45,8 @@ template <class R> struct Field {
     // Key in the dump's object of the record, empty where the dump leaves the
     // field out. "a.b" is key b of the object under key a.
     QString key;
-    // Label in the diff, empty where the diff does not name the field.
+    // Label in the diff as written in the sources, empty where the diff does
+    // not name the field; labelText() is what the diff shows.
     QString label;
     // The value as the dump shows it; an undefined value leaves the key out.
     std::function<QJsonValue(const R &)> value;
@@ -47,6 +55,21 @@ template <class R> struct Field {
     Shown shown = Shown::Plain;
     // Writes a value of the form `value` gives; empty for a field only read.
     std::function<void(R &, const QJsonValue &)> write;
+    // Where the translation of `label` is found, and the number that fills
+    // its %1 (none when negative).
+    const char *labelContext = LabelContext;
+    int labelNumber = -1;
+
+    QString labelText() const { return translatedLabel(label, labelContext, labelNumber); }
+    // The same field with its label translated in `context`, %1 filled by
+    // `number`.
+    Field translatedIn(const char *context, int number = -1) const
+    {
+        Field f = *this;
+        f.labelContext = context;
+        f.labelNumber = number;
+        return f;
+    }
 
     // The same field, worded by the diff as `as` says.
     Field shownAs(std::function<QString(const R &)> as) const
@@ -146,7 +169,7 @@ QString position(qint64 x, qint64 y);
 template <class R> Field<R> positionField()
 {
     return Field<R>{{},
-                    QStringLiteral("Position"),
+                    QT_TRANSLATE_NOOP("RecordFields", "Position"),
                     {},
                     [](const R &r) { return position(r.x(), r.y()); },
                     Shown::Position};

@@ -17,13 +17,14 @@ const Table<IslandRecord> &islandRecord()
             positionField<I>(),
             Field<I>{
                 {},
-                QStringLiteral("Größe"),
+                QT_TRANSLATE_NOOP("RecordFields", "Größe"),
                 {},
                 [](const I &i) { return QStringLiteral("%1x%2").arg(i.width()).arg(i.height()); }},
-            field<I>({}, "Klima", &I::climate, &I::setClimate),
-            field<I>({}, "Größenklasse", &I::sizeClass),
-            field<I>({}, "Vorlage", &I::templateNumber),
-            field<I>("ownGround", "Eigener Boden", &I::ownGround, &I::setOwnGround),
+            field<I>({}, QT_TRANSLATE_NOOP("RecordFields", "Klima"), &I::climate, &I::setClimate),
+            field<I>({}, QT_TRANSLATE_NOOP("RecordFields", "Größenklasse"), &I::sizeClass),
+            field<I>({}, QT_TRANSLATE_NOOP("RecordFields", "Vorlage"), &I::templateNumber),
+            field<I>("ownGround", QT_TRANSLATE_NOOP("RecordFields", "Eigener Boden"), &I::ownGround,
+                     &I::setOwnGround),
             Field<I>{QStringLiteral("cityOwners"),
                      {},
                      [](const I &i) {
@@ -36,8 +37,10 @@ const Table<IslandRecord> &islandRecord()
         // A player counted from 1, or no city in the slot.
         for (int s = 0; s < I::CitySlots; ++s) {
             t.push_back(field<I>(
-                            {}, msg::diffCityOwner(s), [s](const I &i) { return i.cityOwner(s); },
+                            {}, QT_TRANSLATE_NOOP("msg", "Besitzer des Stadtplatzes %1"),
+                            [s](const I &i) { return i.cityOwner(s); },
                             [s](I &i, quint8 owner) { i.setCityOwner(s, owner); })
+                            .translatedIn("msg", s)
                             .shownAs([s](const I &i) {
                                 const int owner = i.cityOwner(s);
                                 return owner == I::NoOwner ? msg::diffNoCity()
@@ -87,15 +90,15 @@ const Table<IslandReference> &islandReference()
     using R = IslandReference;
     static const Table<R> table{
         Field<R>{{},
-                 QStringLiteral("Position"),
+                 QT_TRANSLATE_NOOP("RecordFields", "Position"),
                  {},
                  [](const R &r) { return position(r.x(), r.y()); },
                  Shown::Position},
-        field<R>({}, "Inselnummer", &R::islandNumber),
-        field<R>({}, "Klima", &R::climate),
-        field<R>({}, "Größenklasse", &R::sizeClass),
-        field<R>({}, "Eingeborene", &R::native),
-        field<R>({}, "Vorlage", &R::templateNumber),
+        field<R>({}, QT_TRANSLATE_NOOP("RecordFields", "Inselnummer"), &R::islandNumber),
+        field<R>({}, QT_TRANSLATE_NOOP("RecordFields", "Klima"), &R::climate),
+        field<R>({}, QT_TRANSLATE_NOOP("RecordFields", "Größenklasse"), &R::sizeClass),
+        field<R>({}, QT_TRANSLATE_NOOP("RecordFields", "Eingeborene"), &R::native),
+        field<R>({}, QT_TRANSLATE_NOOP("RecordFields", "Vorlage"), &R::templateNumber),
     };
     return table;
 }

@@ -67,12 +67,15 @@ const Table<MissionRecord> &mission()
     using M = MissionRecord;
     static const Table<M> table = [] {
         Table<M> t{
-            field<M>("number", "Nummer", &M::number, &M::setNumber),
-            field<M>("text", "Auftragstext", &M::text, &M::setText),
-            field<M>("goals", "Zielschalter", &M::goals, &M::setGoals).shownAs([](const M &m) {
-                return hex(m.goals());
-            }),
-            field<M>("supportGoals", "Unterstützungsziele", &M::supportGoals, &M::setSupportGoals)
+            field<M>("number", QT_TRANSLATE_NOOP("RecordFields", "Nummer"), &M::number,
+                     &M::setNumber),
+            field<M>("text", QT_TRANSLATE_NOOP("RecordFields", "Auftragstext"), &M::text,
+                     &M::setText),
+            field<M>("goals", QT_TRANSLATE_NOOP("RecordFields", "Zielschalter"), &M::goals,
+                     &M::setGoals)
+                .shownAs([](const M &m) { return hex(m.goals()); }),
+            field<M>("supportGoals", QT_TRANSLATE_NOOP("RecordFields", "Unterstützungsziele"),
+                     &M::supportGoals, &M::setSupportGoals)
                 .shownAs([](const M &m) { return hex(m.supportGoals()); }),
             Field<M>{QStringLiteral("cityGoals"),
                      {},
@@ -83,15 +86,18 @@ const Table<MissionRecord> &mission()
                          return goals;
                      }},
         };
-        const char *cities[] = {"Erste Stadt", "Zweite Stadt", "Dritte Stadt"};
+        const char *cities[] = {QT_TRANSLATE_NOOP("RecordFields", "Erste Stadt"),
+                                QT_TRANSLATE_NOOP("RecordFields", "Zweite Stadt"),
+                                QT_TRANSLATE_NOOP("RecordFields", "Dritte Stadt")};
         for (int i = 1; i <= 3; ++i) {
             t.push_back(Field<M>{{}, QString::fromUtf8(cities[i - 1]), {}, [i](const M &m) {
                                      return goalText(m.cityGoal(i));
                                  }});
         }
-        t.push_back(
-            field<M>("population", "Gesamteinwohnerzahl", &M::population, &M::setPopulation));
-        t.push_back(Field<M>{QStringLiteral("defeatFlags"), QStringLiteral("Zu besiegende Spieler"),
+        t.push_back(field<M>("population", QT_TRANSLATE_NOOP("RecordFields", "Gesamteinwohnerzahl"),
+                             &M::population, &M::setPopulation));
+        t.push_back(Field<M>{QStringLiteral("defeatFlags"),
+                             QT_TRANSLATE_NOOP("RecordFields", "Zu besiegende Spieler"),
                              [](const M &m) {
                                  QJsonArray flags;
                                  for (int s = 0; s < M::DefeatSlots; ++s)
@@ -99,19 +105,22 @@ const Table<MissionRecord> &mission()
                                  return flags;
                              },
                              defeatText});
-        t.push_back(field<M>("supportedPlayer", "Zu unterstützender Spieler", &M::supportedPlayer,
-                             &M::setSupportedPlayer)
+        t.push_back(field<M>("supportedPlayer",
+                             QT_TRANSLATE_NOOP("RecordFields", "Zu unterstützender Spieler"),
+                             &M::supportedPlayer, &M::setSupportedPlayer)
                         .shownAs(supportedText));
-        t.push_back(Field<M>{
-            QStringLiteral("reachInhabitants"), QStringLiteral("Erreiche Einwohner (Freund)"),
-            [](const M &m) { return toJson(cityGoal(), m.reachInhabitantsGoal()); },
-            [](const M &m) { return goalText(m.reachInhabitantsGoal()); }});
+        t.push_back(
+            Field<M>{QStringLiteral("reachInhabitants"),
+                     QT_TRANSLATE_NOOP("RecordFields", "Erreiche Einwohner (Freund)"),
+                     [](const M &m) { return toJson(cityGoal(), m.reachInhabitantsGoal()); },
+                     [](const M &m) { return goalText(m.reachInhabitantsGoal()); }});
         t.push_back(Field<M>{QStringLiteral("keepInhabitants"),
-                             QStringLiteral("Halte Einwohner (Freund)"),
+                             QT_TRANSLATE_NOOP("RecordFields", "Halte Einwohner (Freund)"),
                              [](const M &m) { return toJson(cityGoal(), m.keepInhabitantsGoal()); },
                              [](const M &m) { return goalText(m.keepInhabitantsGoal()); }});
-        t.push_back(field<M>("settlementsToKeep", "Halte Siedlungen", &M::settlementsToKeep,
-                             &M::setSettlementsToKeep));
+        t.push_back(field<M>("settlementsToKeep",
+                             QT_TRANSLATE_NOOP("RecordFields", "Halte Siedlungen"),
+                             &M::settlementsToKeep, &M::setSettlementsToKeep));
         t.push_back(
             Field<M>{QStringLiteral("stores"), {}, [](const M &m) {
                          QJsonArray stores;
@@ -124,24 +133,28 @@ const Table<MissionRecord> &mission()
                          return stores;
                      }});
         for (int k = 1; k <= 2; ++k) {
-            t.push_back(Field<M>{{}, QStringLiteral("%1. Lager").arg(k), {}, [k](const M &m) {
-                                     return storeText(m, k);
-                                 }});
+            t.push_back(Field<M>{
+                {}, QT_TRANSLATE_NOOP("RecordFields", "%1. Lager"), {}, [k](const M &m) {
+                    return storeText(m, k);
+                }}.translatedIn(LabelContext, k));
         }
-        t.push_back(field<M>("balance", "Gesamtbilanz", &M::balance, &M::setBalance));
-        t.push_back(
-            field<M>("tradeBalance", "Handelsbilanz", &M::tradeBalance, &M::setTradeBalance));
+        t.push_back(field<M>("balance", QT_TRANSLATE_NOOP("RecordFields", "Gesamtbilanz"),
+                             &M::balance, &M::setBalance));
+        t.push_back(field<M>("tradeBalance", QT_TRANSLATE_NOOP("RecordFields", "Handelsbilanz"),
+                             &M::tradeBalance, &M::setTradeBalance));
         t.push_back(Field<M>{QStringLiteral("monopolies"), {}, [](const M &m) {
                                  return QJsonArray{m.monopoly(1), m.monopoly(2)};
                              }});
         for (int k = 1; k <= 2; ++k) {
             t.push_back(field<M>(
-                            {}, QStringLiteral("%1. Monopol").arg(k),
+                            {}, QT_TRANSLATE_NOOP("RecordFields", "%1. Monopol"),
                             [k](const M &m) { return m.monopoly(k); },
                             [k](M &m, quint8 code) { m.setMonopoly(k, code); })
-                            .shownAs([k](const M &m) { return monopolyText(m, k); }));
+                            .shownAs([k](const M &m) { return monopolyText(m, k); })
+                            .translatedIn(LabelContext, k));
         }
-        t.push_back(field<M>("money", "Guthaben", &M::money, &M::setMoney));
+        t.push_back(field<M>("money", QT_TRANSLATE_NOOP("RecordFields", "Guthaben"), &M::money,
+                             &M::setMoney));
         return t;
     }();
     return table;

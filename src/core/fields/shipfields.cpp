@@ -9,11 +9,11 @@
 namespace RecordFields {
 namespace {
 
-// The row of the ship's type; null for an unknown figure.
-const ShipType *typeOf(const ShipRecord &s)
+// The row of the ship's type; nothing for an unknown figure.
+std::optional<ShipType> typeOf(const ShipRecord &s)
 {
     const auto index = ShipTypeTable::IndexOfFigure(s.figure());
-    return index ? &ShipTypeTable::Row(*index) : nullptr;
+    return index ? std::optional(ShipTypeTable::Row(*index)) : std::nullopt;
 }
 
 QString goodsName(const CargoSlot &slot)
@@ -42,35 +42,36 @@ const Table<ShipRecord> &ship()
     using S = ShipRecord;
     static const Table<S> table = [] {
         Table<S> t{
-            field<S>("name", "Name", &S::name, &S::setName),
+            field<S>("name", QT_TRANSLATE_NOOP("RecordFields", "Name"), &S::name, &S::setName),
             field<S>("x", {}, &S::x),
             field<S>("y", {}, &S::y),
             positionField<S>(),
-            Field<S>{QStringLiteral("type"), QStringLiteral("Typ"),
+            Field<S>{QStringLiteral("type"), QT_TRANSLATE_NOOP("RecordFields", "Typ"),
                      [](const S &s) {
-                         const ShipType *type = typeOf(s);
+                         const auto type = typeOf(s);
                          return type ? QJsonValue(type->name) : QJsonValue();
                      },
                      [](const S &s) {
-                         const ShipType *type = typeOf(s);
+                         const auto type = typeOf(s);
                          return type ? type->name : text(s.figure());
                      }},
             field<S>("figure", {}, &S::figure, &S::setFigure),
-            field<S>("kind", "Art", &S::kind, &S::setKind),
+            field<S>("kind", QT_TRANSLATE_NOOP("RecordFields", "Art"), &S::kind, &S::setKind),
             field<S>("cart", {}, &S::isCart),
-            field<S>("owner", "Besitzer", &S::owner, &S::setOwner).shownAs([](const S &s) {
-                return msg::diffPlayerValue(s.owner());
-            }),
-            field<S>("energy", "Energie", &S::energy, &S::setEnergy),
+            field<S>("owner", QT_TRANSLATE_NOOP("RecordFields", "Besitzer"), &S::owner,
+                     &S::setOwner)
+                .shownAs([](const S &s) { return msg::diffPlayerValue(s.owner()); }),
+            field<S>("energy", QT_TRANSLATE_NOOP("RecordFields", "Energie"), &S::energy,
+                     &S::setEnergy),
             // Only for a known type, whose full energy is 100 %.
             Field<S>{QStringLiteral("energyPercent"),
                      {},
                      [](const S &s) {
-                         const ShipType *type = typeOf(s);
+                         const auto type = typeOf(s);
                          return type ? QJsonValue(s.energy() * 100 / type->fullEnergy)
                                      : QJsonValue(QJsonValue::Undefined);
                      }},
-            field<S>("guns", "Kanonen", &S::guns, &S::setGuns),
+            field<S>("guns", QT_TRANSLATE_NOOP("RecordFields", "Kanonen"), &S::guns, &S::setGuns),
             Field<S>{QStringLiteral("cargo"),
                      {},
                      [](const S &s) {
@@ -82,7 +83,9 @@ const Table<ShipRecord> &ship()
         };
         for (int k = 0; k < S::CargoSlots; ++k) {
             t.push_back(Field<S>{
-                {}, msg::diffCargo(k), {}, [k](const S &s) { return cargoText(s.cargo(k)); }});
+                {}, QT_TRANSLATE_NOOP("msg", "Ladung %1"), {}, [k](const S &s) {
+                    return cargoText(s.cargo(k));
+                }}.translatedIn("msg", k + 1));
         }
         return t;
     }();

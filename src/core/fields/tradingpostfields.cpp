@@ -12,18 +12,20 @@ const Table<TradingPostRecord> &tradingPost()
     using T = TradingPostRecord;
     static const Table<T> table = [] {
         Table<T> t{
-            field<T>({}, "Insel", &T::islandNumber),
-            field<T>("citySlot", "Stadtplatz", &T::citySlot),
+            field<T>({}, QT_TRANSLATE_NOOP("RecordFields", "Insel"), &T::islandNumber),
+            field<T>("citySlot", QT_TRANSLATE_NOOP("RecordFields", "Stadtplatz"), &T::citySlot),
         };
         for (int g = GoodsTable::FirstGoods; g <= GoodsTable::LastGoods; ++g) {
-            const QString name = GoodsTable::StockName(g);
-            t.push_back(Field<T>{QStringLiteral("stock.") + name, name,
-                                 [g](const T &p) { return QJsonValue(tons(p.slot(g).amount())); },
-                                 [g](const T &p) { return msg::diffTons(p.slot(g).amount()); },
-                                 Shown::Plain,
-                                 [g](T &p, const QJsonValue &v) {
-                                     p.slot(g).setAmount(quint32(std::llround(v.toDouble() * 32)));
-                                 }});
+            // The key stays the same in every language; the label is translated
+            // as the goods name.
+            const QString name = QString::fromUtf8(GoodsTable::StockNameSource(g));
+            t.push_back(Field<T>{
+                QStringLiteral("stock.") + name, name,
+                [g](const T &p) { return QJsonValue(tons(p.slot(g).amount())); },
+                [g](const T &p) { return msg::diffTons(p.slot(g).amount()); }, Shown::Plain,
+                [g](T &p, const QJsonValue &v) {
+                    p.slot(g).setAmount(quint32(std::llround(v.toDouble() * 32)));
+                }}.translatedIn(GoodsTable::Context));
         }
         return t;
     }();

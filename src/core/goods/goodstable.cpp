@@ -1,59 +1,69 @@
 #include "core/goods/goodstable.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace GoodsTable {
 namespace {
 
 struct Goods {
-    const char16_t *stockName;
-    const char16_t *listName;
+    // UTF-8, as written in the sources; translated where they are shown.
+    const char *stockName;
+    const char *listName;
     quint16 identifier;
 };
 
 // Indexes 1..24; 25..40 follow as identifiers 9901..9916.
 constexpr std::array<Goods, LastGoods> kGoods = {{
-    {u"", u"", 0},
-    {u"Erz", u"Eisenerz", 2401},
-    {u"Gold", u"Gold", 2405},
-    {u"Wolle", u"Wolle", 1505},
-    {u"Zuckerrohr", u"Zuckerrohr", 1511},
-    {u"Tabak", u"Tabak", 1507},
-    {u"Rinder", u"Rinder", 1513},
-    {u"Korn", u"Korn", 1503},
-    {u"Mehl", u"Mehl", 501},
-    {u"Eisen", u"Eisen", 521},
-    {u"Schwerter", u"Schwerter", 517},
-    {u"Musketen", u"Musketen", 529},
-    {u"Kanonen", u"Kanonen", 527},
-    {u"Nahrung", u"Nahrung", 1075},
-    {u"Tabakwaren", u"Tabakwaren", 525},
-    {u"Gewürze", u"Gewürze", 1501},
-    {u"Kakao", u"Kakao", 1509},
-    {u"Alkohol", u"Alkohol", 519},
-    {u"Stoffe", u"Stoffe", 507},
-    {u"Kleidung", u"Kleidung", 505},
-    {u"Schmuck", u"Schmuck", 533},
-    {u"Werkzeug", u"Werkzeug", 515},
-    {u"Holz", u"Holz", 2001},
-    {u"Ziegel", u"Steine", 513},
+    {"", "", 0},
+    {QT_TRANSLATE_NOOP("GoodsTable", "Erz"), QT_TRANSLATE_NOOP("GoodsTable", "Eisenerz"), 2401},
+    {QT_TRANSLATE_NOOP("GoodsTable", "Gold"), QT_TRANSLATE_NOOP("GoodsTable", "Gold"), 2405},
+    {QT_TRANSLATE_NOOP("GoodsTable", "Wolle"), QT_TRANSLATE_NOOP("GoodsTable", "Wolle"), 1505},
+    {QT_TRANSLATE_NOOP("GoodsTable", "Zuckerrohr"), QT_TRANSLATE_NOOP("GoodsTable", "Zuckerrohr"),
+     1511},
+    {QT_TRANSLATE_NOOP("GoodsTable", "Tabak"), QT_TRANSLATE_NOOP("GoodsTable", "Tabak"), 1507},
+    {QT_TRANSLATE_NOOP("GoodsTable", "Rinder"), QT_TRANSLATE_NOOP("GoodsTable", "Rinder"), 1513},
+    {QT_TRANSLATE_NOOP("GoodsTable", "Korn"), QT_TRANSLATE_NOOP("GoodsTable", "Korn"), 1503},
+    {QT_TRANSLATE_NOOP("GoodsTable", "Mehl"), QT_TRANSLATE_NOOP("GoodsTable", "Mehl"), 501},
+    {QT_TRANSLATE_NOOP("GoodsTable", "Eisen"), QT_TRANSLATE_NOOP("GoodsTable", "Eisen"), 521},
+    {QT_TRANSLATE_NOOP("GoodsTable", "Schwerter"), QT_TRANSLATE_NOOP("GoodsTable", "Schwerter"),
+     517},
+    {QT_TRANSLATE_NOOP("GoodsTable", "Musketen"), QT_TRANSLATE_NOOP("GoodsTable", "Musketen"), 529},
+    {QT_TRANSLATE_NOOP("GoodsTable", "Kanonen"), QT_TRANSLATE_NOOP("GoodsTable", "Kanonen"), 527},
+    {QT_TRANSLATE_NOOP("GoodsTable", "Nahrung"), QT_TRANSLATE_NOOP("GoodsTable", "Nahrung"), 1075},
+    {QT_TRANSLATE_NOOP("GoodsTable", "Tabakwaren"), QT_TRANSLATE_NOOP("GoodsTable", "Tabakwaren"),
+     525},
+    {QT_TRANSLATE_NOOP("GoodsTable", "Gewürze"), QT_TRANSLATE_NOOP("GoodsTable", "Gewürze"), 1501},
+    {QT_TRANSLATE_NOOP("GoodsTable", "Kakao"), QT_TRANSLATE_NOOP("GoodsTable", "Kakao"), 1509},
+    {QT_TRANSLATE_NOOP("GoodsTable", "Alkohol"), QT_TRANSLATE_NOOP("GoodsTable", "Alkohol"), 519},
+    {QT_TRANSLATE_NOOP("GoodsTable", "Stoffe"), QT_TRANSLATE_NOOP("GoodsTable", "Stoffe"), 507},
+    {QT_TRANSLATE_NOOP("GoodsTable", "Kleidung"), QT_TRANSLATE_NOOP("GoodsTable", "Kleidung"), 505},
+    {QT_TRANSLATE_NOOP("GoodsTable", "Schmuck"), QT_TRANSLATE_NOOP("GoodsTable", "Schmuck"), 533},
+    {QT_TRANSLATE_NOOP("GoodsTable", "Werkzeug"), QT_TRANSLATE_NOOP("GoodsTable", "Werkzeug"), 515},
+    {QT_TRANSLATE_NOOP("GoodsTable", "Holz"), QT_TRANSLATE_NOOP("GoodsTable", "Holz"), 2001},
+    {QT_TRANSLATE_NOOP("GoodsTable", "Ziegel"), QT_TRANSLATE_NOOP("GoodsTable", "Steine"), 513},
 }};
 
 constexpr quint16 kFirstFurtherIdentifier = 9901;
 
 } // namespace
 
+const char *StockNameSource(int index)
+{
+    return index >= FirstGoods && index <= LastGoods ? kGoods[size_t(index - 1)].stockName : "";
+}
+
 QString StockName(int index)
 {
     return index >= FirstGoods && index <= LastGoods
-               ? QString::fromUtf16(kGoods[size_t(index - 1)].stockName)
+               ? QCoreApplication::translate(Context, kGoods[size_t(index - 1)].stockName)
                : QString();
 }
 
 QString ListName(int index)
 {
     return index >= FirstGoods && index <= LastGoods
-               ? QString::fromUtf16(kGoods[size_t(index - 1)].listName)
+               ? QCoreApplication::translate(Context, kGoods[size_t(index - 1)].listName)
                : QString();
 }
 

@@ -12,8 +12,14 @@ constexpr int Empty = 1;
 constexpr int FirstGoods = 2;
 constexpr int LastGoods = 24;
 
-// Name in the stock dialog ("Erz" .. "Ziegel"); empty outside 2..24.
+// The translation context of the goods names.
+inline constexpr char Context[] = "GoodsTable";
+// Name in the stock dialog ("Erz" .. "Ziegel"), in the user's language;
+// empty outside 2..24.
 QString StockName(int index);
+// The same name as written in the sources (German, UTF-8), the same in
+// every language: the dump's keys of a stock are made of it.
+const char *StockNameSource(int index);
 // Name in the goods lists of the main window ("Eisenerz" .. "Steine").
 QString ListName(int index);
 quint16 Identifier(int index);

@@ -14,7 +14,8 @@ struct ShipType {
 
 namespace ShipTypeTable {
 constexpr int Count = 7;
-const ShipType &Row(int index);
+// The row with its name in the user's language.
+ShipType Row(int index);
 // The first row with this figure code; nothing for an unknown figure.
 std::optional<int> IndexOfFigure(quint16 figure);
 } // namespace ShipTypeTable

@@ -194,7 +194,7 @@ std::optional<TileRect> Insel::GetBounds() const
 
 QString Insel::GetName() const
 {
-    return QStringLiteral("Insel %1").arg(number());
+    return msg::islandName(number());
 }
 
 void Insel::MoveBy(int dx, int dy)
@@ -305,9 +305,6 @@ void Insel::writeSettlements(ChunkWriter &out) const
 
 QString IslandLabel(const Insel &island)
 {
-    return QStringLiteral("Insel %1: %2x%3 %4")
-        .arg(island.number())
-        .arg(island.width())
-        .arg(island.height())
-        .arg(island.climate() == 0 ? QLatin1Char('N') : QLatin1Char('S'));
+    return msg::islandLabel(island.number(), island.width(), island.height(),
+                            island.climate() == 0);
 }

@@ -34,14 +34,15 @@ QList<int> MissionArea::unsavedTexts() const
 
 namespace MonopolyGoods {
 namespace {
-constexpr CodeTable<Count> kItems({{{u"Eisenerz", 2},
-                                    {u"Gold", 3},
-                                    {u"Kakao", 51},
-                                    {u"Baumwolle", 49},
-                                    {u"Gewürze", 47},
-                                    {u"Tabak", 46},
-                                    {u"Wein", 50},
-                                    {u"Zuckerrohr", 48}}});
+constexpr CodeTable<Count> kItems("MonopolyGoods",
+                                  {{{QT_TRANSLATE_NOOP("MonopolyGoods", "Eisenerz"), 2},
+                                    {QT_TRANSLATE_NOOP("MonopolyGoods", "Gold"), 3},
+                                    {QT_TRANSLATE_NOOP("MonopolyGoods", "Kakao"), 51},
+                                    {QT_TRANSLATE_NOOP("MonopolyGoods", "Baumwolle"), 49},
+                                    {QT_TRANSLATE_NOOP("MonopolyGoods", "Gewürze"), 47},
+                                    {QT_TRANSLATE_NOOP("MonopolyGoods", "Tabak"), 46},
+                                    {QT_TRANSLATE_NOOP("MonopolyGoods", "Wein"), 50},
+                                    {QT_TRANSLATE_NOOP("MonopolyGoods", "Zuckerrohr"), 48}}});
 } // namespace
 
 QString Name(int item)

@@ -2,15 +2,23 @@
 
 #include "core/common/codetable.h"
 
+#include <QCoreApplication>
+
 namespace PlayerColour {
 
 QString Name(int code)
 {
-    static const std::array<QString, Count> names = {
-        QStringLiteral("Rot"),    QStringLiteral("Blau"),    QStringLiteral("Gelb"),
-        QStringLiteral("Weiß"),   QStringLiteral("Piraten"), QStringLiteral("Eingeborene"),
-        QStringLiteral("Händler")};
-    return code >= 0 && code < Count ? names[size_t(code)] : QString();
+    static constexpr std::array<const char *, Count> names = {
+        QT_TRANSLATE_NOOP("PlayerColour", "Rot"),
+        QT_TRANSLATE_NOOP("PlayerColour", "Blau"),
+        QT_TRANSLATE_NOOP("PlayerColour", "Gelb"),
+        QT_TRANSLATE_NOOP("PlayerColour", "Weiß"),
+        QT_TRANSLATE_NOOP("PlayerColour", "Piraten"),
+        QT_TRANSLATE_NOOP("PlayerColour", "Eingeborene"),
+        QT_TRANSLATE_NOOP("PlayerColour", "Händler")};
+    return code >= 0 && code < Count
+               ? QCoreApplication::translate("PlayerColour", names[size_t(code)])
+               : QString();
 }
 
 QColor MapColour(int code)
@@ -30,12 +38,13 @@ QColor UnownedColour()
 
 namespace PlayerKind {
 namespace {
-constexpr CodeTable<Count> kItems({{{u"Spielt nicht mit", 10},
-                                    {u"Mensch", 0},
-                                    {u"Computer", 12},
-                                    {u"Händler", 13},
-                                    {u"Eingeborene", 11},
-                                    {u"Pirat", 14}}});
+constexpr CodeTable<Count> kItems("PlayerKind",
+                                  {{{QT_TRANSLATE_NOOP("PlayerKind", "Spielt nicht mit"), 10},
+                                    {QT_TRANSLATE_NOOP("PlayerKind", "Mensch"), 0},
+                                    {QT_TRANSLATE_NOOP("PlayerKind", "Computer"), 12},
+                                    {QT_TRANSLATE_NOOP("PlayerKind", "Händler"), 13},
+                                    {QT_TRANSLATE_NOOP("PlayerKind", "Eingeborene"), 11},
+                                    {QT_TRANSLATE_NOOP("PlayerKind", "Pirat"), 14}}});
 } // namespace
 
 QString Name(int item)
@@ -56,10 +65,15 @@ std::optional<int> ItemOf(quint8 code)
 namespace PopulationLevel {
 QString GroupName(int group)
 {
-    static const std::array<QString, Groups> names = {
-        QStringLiteral("Pioniere"), QStringLiteral("Siedler"), QStringLiteral("Bürger"),
-        QStringLiteral("Kaufleute"), QStringLiteral("Aristokraten")};
-    return group >= 1 && group <= Groups ? names[size_t(group - 1)] : QString();
+    static constexpr std::array<const char *, Groups> names = {
+        QT_TRANSLATE_NOOP("PopulationLevel", "Pioniere"),
+        QT_TRANSLATE_NOOP("PopulationLevel", "Siedler"),
+        QT_TRANSLATE_NOOP("PopulationLevel", "Bürger"),
+        QT_TRANSLATE_NOOP("PopulationLevel", "Kaufleute"),
+        QT_TRANSLATE_NOOP("PopulationLevel", "Aristokraten")};
+    return group >= 1 && group <= Groups
+               ? QCoreApplication::translate("PopulationLevel", names[size_t(group - 1)])
+               : QString();
 }
 } // namespace PopulationLevel
 
