@@ -178,9 +178,7 @@ inline QString cityInTakenSlot(const QString &name, int island, int slot)
                "msg", "Die Stadt „%1“ auf Insel %2 steht im Stadtplatz %3, den schon eine "
                       "Stadt davor hält; sie kann nicht angezeigt werden, bleibt aber "
                       "erhalten.")
-        .arg(name)
-        .arg(island)
-        .arg(slot);
+        .arg(name, QString::number(island), QString::number(slot));
 }
 inline QString tradingPostWithoutIsland(const QString &island)
 {
@@ -322,22 +320,16 @@ inline QString diffRemoved(const QString &object)
 inline QString diffMoved(const QString &object, int x0, int y0, int x1, int y1)
 {
     return QCoreApplication::translate("msg", "%1: verschoben von %2, %3 nach %4, %5")
-        .arg(object)
-        .arg(x0)
-        .arg(y0)
-        .arg(x1)
-        .arg(y1);
+        .arg(object, QString::number(x0), QString::number(y0), QString::number(x1),
+             QString::number(y1));
 }
 inline QString diffChunkChanged(const QString &chunk, qint64 before, qint64 after)
 {
     return before == after
                ? QCoreApplication::translate("msg", "Block „%1“: Inhalt geändert (%2 Bytes)")
-                     .arg(chunk)
-                     .arg(after)
+                     .arg(chunk, QString::number(after))
                : QCoreApplication::translate("msg", "Block „%1“: %2 → %3 Bytes")
-                     .arg(chunk)
-                     .arg(before)
-                     .arg(after);
+                     .arg(chunk, QString::number(before), QString::number(after));
 }
 // The objects and values the diff names.
 inline QString diffSettings()
@@ -358,7 +350,8 @@ inline QString diffIsland(int number)
 }
 inline QString diffCity(const QString &name, int island)
 {
-    return QCoreApplication::translate("msg", "Stadt „%1“ auf Insel %2").arg(name).arg(island);
+    return QCoreApplication::translate("msg", "Stadt „%1“ auf Insel %2")
+        .arg(name, QString::number(island));
 }
 inline QString diffTradingPost(const QString &city, int island, int citySlot)
 {
@@ -367,8 +360,7 @@ inline QString diffTradingPost(const QString &city, int island, int citySlot)
                      .arg(citySlot)
                      .arg(island)
                : QCoreApplication::translate("msg", "Kontor von „%1“ auf Insel %2")
-                     .arg(city)
-                     .arg(island);
+                     .arg(city, QString::number(island));
 }
 inline QString diffChunk(const QString &name)
 {

@@ -256,6 +256,12 @@ void TestCheck::namesWithMarkersStayAsWritten_data()
         << QStringLiteral("„Kogge %1 %4“ steht auf Feld 600, 10 außerhalb der Welt");
     QTest::newRow("unknown chunk")
         << chunk("X%2", "ab") + timers << QStringLiteral("„X%2“ (2 Bytes)");
+    IslandSpec one = placed(1, 10, 10, 20, 15);
+    one.cityOwners = {0, 7, 7, 7, 7, 7, 7, 7};
+    QTest::newRow("second city in a taken slot")
+        << chunk("INSEL5", islandRecord(one)) +
+               chunk("STADT4", city(1, 0, 0, "Hafen") + city(1, 0, 0, "Burg %2 %3")) + timers
+        << QStringLiteral("„Burg %2 %3“ auf Insel 1 steht im Stadtplatz 0");
 }
 
 void TestCheck::namesWithMarkersStayAsWritten()
@@ -341,6 +347,15 @@ void TestCheck::diffNamesEachEdit_data()
                                 << QStringList{msg::diffChanged(msg::diffCity("Borkum", 1),
                                                                 "Besitzer", "Spieler 2",
                                                                 "Spieler 3")};
+    // Names are shown as written, "%2" and all.
+    const QByteArray markedCity = replaced(city(1, 1, 1, "Borkum"), city(1, 1, 1, "Bork %2"));
+    QTest::newRow("city with a marker in its name")
+        << markedCity << replaced(city(1, 1, 1, "Borkum"), city(1, 1, 2, "Bork %2"))
+        << QStringList{
+               QStringLiteral("Stadt „Bork %2“ auf Insel 1: Besitzer Spieler 2 → Spieler 3")};
+    QTest::newRow("chunk with a marker in its name")
+        << clean + chunk("X%2", "ab") << clean + chunk("X%2", "abc")
+        << QStringList{QStringLiteral("Block „X%2“: 2 → 3 Bytes")};
     QTest::newRow("ship field") << clean
                                 << replaced(ship("Seeadler", 511, 351),
                                             ship("Seeadler", 511, 351, 21, 1, 0, 1600, 9))
