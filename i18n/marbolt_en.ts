@@ -396,7 +396,7 @@ unreadable</translation>
     </message>
     <message>
         <source>Kanonen</source>
-        <translation>Guns</translation>
+        <translation>Cannons</translation>
     </message>
     <message>
         <source>Energie</source>
@@ -528,7 +528,7 @@ unreadable</translation>
     </message>
     <message>
         <source>Kanonen ändern</source>
-        <translation>Change guns</translation>
+        <translation>Change cannons</translation>
     </message>
     <message>
         <source>Energie ändern</source>
