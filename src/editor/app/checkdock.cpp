@@ -4,6 +4,7 @@
 #include "core/document/rumoszen.h"
 #include "editor/widgets/drawnicons.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QTreeWidget>
 #include <QUndoStack>
@@ -67,6 +68,25 @@ void CheckDock::Recheck()
     stale_ = true;
     if (isVisible())
         recheck_.start();
+}
+
+// The findings' texts were made in the language of their check: a dock
+// that is showing checks again, a hidden one once it is shown. The check
+// only reads the document.
+void CheckDock::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        setWindowTitle(msg::checkTitle());
+        if (doc_) {
+            if (isVisible())
+                Show(ScenarioCheck::Run(*doc_));
+            else
+                stale_ = true;
+        } else if (findings_.isEmpty() && list_->topLevelItemCount() == 1) {
+            list_->topLevelItem(0)->setText(0, msg::noFindings());
+        }
+    }
+    QDockWidget::changeEvent(event);
 }
 
 void CheckDock::showEvent(QShowEvent *event)

@@ -37,6 +37,7 @@ signals:
     void objectRequested(const ObjectRef &object);
 
 protected:
+    void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:

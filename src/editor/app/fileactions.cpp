@@ -6,22 +6,32 @@
 #include "editor/app/mappicture.h"
 #include "editor/widgets/prompts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QWidget>
 
 namespace {
 
-const QStringList kOpenFilters = {QStringLiteral("Alle Szenarien (*.szs *.szm *.mfs *.mfm *.gam)"),
-                                  QStringLiteral("Vo Einzelspieler (*.szs)"),
-                                  QStringLiteral("Vo Mehrspieler (*.szm)"),
-                                  QStringLiteral("Rumo Einzelspieler (*.mfs)"),
-                                  QStringLiteral("Rumo Mehrspieler (*.mfm)"),
-                                  QStringLiteral("Spielstand (*.gam)"),
-                                  QStringLiteral("Alle Dateien (*)")};
+// The filters' names in the language now installed; the patterns in
+// brackets stay as they are.
+QStringList openFilters()
+{
+    return {QCoreApplication::translate("FileActions",
+                                        "Alle Szenarien (*.szs *.szm *.mfs *.mfm *.gam)"),
+            QCoreApplication::translate("FileActions", "Vo Einzelspieler (*.szs)"),
+            QCoreApplication::translate("FileActions", "Vo Mehrspieler (*.szm)"),
+            QCoreApplication::translate("FileActions", "Rumo Einzelspieler (*.mfs)"),
+            QCoreApplication::translate("FileActions", "Rumo Mehrspieler (*.mfm)"),
+            QCoreApplication::translate("FileActions", "Spielstand (*.gam)"),
+            QCoreApplication::translate("FileActions", "Alle Dateien (*)")};
+}
 // In this order: the second means ".szm".
-const QStringList kSaveFilters = {QStringLiteral("Vo Einzelspieler (*.szs)"),
-                                  QStringLiteral("Vo Mehrspieler (*.szm)")};
+QStringList saveFilters()
+{
+    return {QCoreApplication::translate("FileActions", "Vo Einzelspieler (*.szs)"),
+            QCoreApplication::translate("FileActions", "Vo Mehrspieler (*.szm)")};
+}
 const QStringList kSaveExtensions = {QStringLiteral(".szs"), QStringLiteral(".szm")};
 
 // The path with its extension (from the last dot of the file name) replaced.
@@ -122,7 +132,7 @@ void FileActions::openChosenScenario()
     const QString folder =
         current.isEmpty() && doc ? QFileInfo(doc->FilePath()).absolutePath() : current;
     const Prompts::FileChoice choice =
-        Prompts::Current().OpenFile(dialogParent_, folder, kOpenFilters, msg::openScenarioTitle());
+        Prompts::Current().OpenFile(dialogParent_, folder, openFilters(), msg::openScenarioTitle());
     if (!choice.path.isEmpty())
         OpenAndSelect(choice.path);
 }
@@ -173,7 +183,7 @@ void FileActions::saveUnderChosenName()
     const QString proposed =
         withExtension(QDir(folder).filePath(doc->FileName()), QStringLiteral(".szs"));
     const Prompts::FileChoice choice = Prompts::Current().SaveFile(
-        dialogParent_, proposed, kSaveFilters, msg::saveScenarioAsTitle());
+        dialogParent_, proposed, saveFilters(), msg::saveScenarioAsTitle());
     if (choice.path.isEmpty())
         return;
     const QString target =
@@ -215,7 +225,7 @@ void FileActions::exportSelectedIsland()
     const QString current = window_.CurrentFolder();
     const Prompts::FileChoice choice = Prompts::Current().SaveFile(
         dialogParent_, current.isEmpty() ? QString() : current + QDir::separator(),
-        {QStringLiteral("Brim Inseldateien (*.scp)")}, msg::saveIslandTitle());
+        {tr("Brim Inseldateien (*.scp)")}, msg::saveIslandTitle());
     if (choice.path.isEmpty())
         return;
     QString path = choice.path;

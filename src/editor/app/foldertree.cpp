@@ -374,8 +374,8 @@ void FolderTree::contextMenuEvent(QContextMenuEvent *event)
     const QString path = PathOf(item);
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("FolderTreeMenu"));
-    QAction *open = menu.addAction(QStringLiteral("Ö&ffnen"));
-    QAction *show = menu.addAction(QStringLiteral("Im &Dateimanager zeigen"));
+    QAction *open = menu.addAction(tr("Ö&ffnen"));
+    QAction *show = menu.addAction(tr("Im &Dateimanager zeigen"));
     QAction *chosen = menu.exec(event->globalPos());
     if (chosen == open) {
         SelectPath(path, true);

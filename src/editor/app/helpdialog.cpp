@@ -39,22 +39,30 @@ QList<HelpShortcut> HelpShortcuts()
 {
     const auto ctrl = [](int key) { return QKeySequence(Qt::CTRL | key); };
     const auto ctrlShift = [](int key) { return QKeySequence(Qt::CTRL | Qt::SHIFT | key); };
+    // Marked for the catalog here, translated as the list is made.
+    const auto what = [](const char *text) {
+        return QCoreApplication::translate("HelpDialog", text);
+    };
     return {
-        {ctrl(Qt::Key_O), QStringLiteral("Szenario öffnen")},
-        {ctrl(Qt::Key_S), QStringLiteral("Speichern")},
-        {ctrlShift(Qt::Key_S), QStringLiteral("Speichern unter neuem Namen")},
-        {ctrl(Qt::Key_R), QStringLiteral("Änderungen seit dem letzten Speichern verwerfen")},
-        {ctrl(Qt::Key_Q), QStringLiteral("Beenden")},
-        {ctrl(Qt::Key_X), QStringLiteral("Beenden (in einem Textfeld: ausschneiden)")},
-        {QKeySequence(Qt::Key_F7), QStringLiteral("Szenario prüfen")},
-        {ctrl(Qt::Key_Z), QStringLiteral("Letzten Schritt rückgängig machen")},
-        {ctrlShift(Qt::Key_Z), QStringLiteral("Schritt wiederherstellen")},
-        {ctrl(Qt::Key_Y), QStringLiteral("Schritt wiederherstellen")},
-        {ctrl(Qt::Key_Plus), QStringLiteral("Karte vergrößern")},
-        {ctrl(Qt::Key_Equal), QStringLiteral("Karte vergrößern")},
-        {ctrl(Qt::Key_Minus), QStringLiteral("Karte verkleinern")},
-        {ctrl(Qt::Key_0), QStringLiteral("Ganze Karte zeigen")},
-        {QKeySequence(Qt::Key_F1), QStringLiteral("Hilfe")},
+        {ctrl(Qt::Key_O), what(QT_TRANSLATE_NOOP("HelpDialog", "Szenario öffnen"))},
+        {ctrl(Qt::Key_S), what(QT_TRANSLATE_NOOP("HelpDialog", "Speichern"))},
+        {ctrlShift(Qt::Key_S),
+         what(QT_TRANSLATE_NOOP("HelpDialog", "Speichern unter neuem Namen"))},
+        {ctrl(Qt::Key_R),
+         what(QT_TRANSLATE_NOOP("HelpDialog", "Änderungen seit dem letzten Speichern verwerfen"))},
+        {ctrl(Qt::Key_Q), what(QT_TRANSLATE_NOOP("HelpDialog", "Beenden"))},
+        {ctrl(Qt::Key_X),
+         what(QT_TRANSLATE_NOOP("HelpDialog", "Beenden (in einem Textfeld: ausschneiden)"))},
+        {QKeySequence(Qt::Key_F7), what(QT_TRANSLATE_NOOP("HelpDialog", "Szenario prüfen"))},
+        {ctrl(Qt::Key_Z),
+         what(QT_TRANSLATE_NOOP("HelpDialog", "Letzten Schritt rückgängig machen"))},
+        {ctrlShift(Qt::Key_Z), what(QT_TRANSLATE_NOOP("HelpDialog", "Schritt wiederherstellen"))},
+        {ctrl(Qt::Key_Y), what(QT_TRANSLATE_NOOP("HelpDialog", "Schritt wiederherstellen"))},
+        {ctrl(Qt::Key_Plus), what(QT_TRANSLATE_NOOP("HelpDialog", "Karte vergrößern"))},
+        {ctrl(Qt::Key_Equal), what(QT_TRANSLATE_NOOP("HelpDialog", "Karte vergrößern"))},
+        {ctrl(Qt::Key_Minus), what(QT_TRANSLATE_NOOP("HelpDialog", "Karte verkleinern"))},
+        {ctrl(Qt::Key_0), what(QT_TRANSLATE_NOOP("HelpDialog", "Ganze Karte zeigen"))},
+        {QKeySequence(Qt::Key_F1), what(QT_TRANSLATE_NOOP("HelpDialog", "Hilfe"))},
     };
 }
 
@@ -75,14 +83,15 @@ void ShowHelpDialog(QWidget *parent)
     auto *keys = new QTreeWidget(&dialog);
     keys->setObjectName(QStringLiteral("HelpShortcuts"));
     keys->setRootIsDecorated(false);
-    keys->setHeaderLabels({QStringLiteral("Taste"), QStringLiteral("Wirkung")});
+    keys->setHeaderLabels({QCoreApplication::translate("HelpDialog", "Taste"),
+                           QCoreApplication::translate("HelpDialog", "Wirkung")});
     for (const HelpShortcut &shortcut : HelpShortcuts())
         new QTreeWidgetItem(keys,
                             {shortcut.keys.toString(QKeySequence::NativeText), shortcut.what});
     keys->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     auto *tabs = new QTabWidget(&dialog);
-    tabs->addTab(text, QStringLiteral("Hilfe"));
-    tabs->addTab(keys, QStringLiteral("Tastenkürzel"));
+    tabs->addTab(text, QCoreApplication::translate("HelpDialog", "Hilfe"));
+    tabs->addTab(keys, QCoreApplication::translate("HelpDialog", "Tastenkürzel"));
     layout->addWidget(tabs);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);

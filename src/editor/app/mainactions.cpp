@@ -40,75 +40,98 @@ void setHint(QAction *action, const QString &hint)
 // and Quit under a plain X server or on Windows).
 MainActions::MainActions(QObject *owner)
 {
-    auto make = [owner](const char *name, const QString &caption, const QString &icon,
-                        const QKeySequence &shortcut, const QString &hint) {
-        auto *action = new QAction(actionIcon(icon), caption, owner);
+    auto make = [owner](const char *name, const QString &icon, const QKeySequence &shortcut) {
+        auto *action = new QAction(actionIcon(icon), QString(), owner);
         action->setObjectName(QString::fromLatin1(name));
         action->setShortcut(shortcut);
-        setHint(action, hint);
         return action;
     };
-    open = make("OpenAction", QStringLiteral("&Öffnen..."), QStringLiteral("open"),
-                QKeySequence(Qt::CTRL | Qt::Key_O),
-                QStringLiteral("Öffnen|Öffnet eine existierende Datei"));
-    save =
-        make("SaveAction", QStringLiteral("&Speichern"), QStringLiteral("save"),
-             QKeySequence(Qt::CTRL | Qt::Key_S), QStringLiteral("Speichern|Speichert die Datei"));
-    saveAs = make("SaveAsAction", QStringLiteral("Speichern &unter..."), QStringLiteral("saveas"),
-                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
-                  QStringLiteral("Speichern unter...|Speichert die Datei unter einem neuen Namen"));
-    revert = make(
-        "RevertAction", QStringLiteral("&Wiederherstellen"), QStringLiteral("revert"),
-        QKeySequence(Qt::CTRL | Qt::Key_R),
-        QStringLiteral("Wiederherstellen|Macht Änderungen seit dem letzten Speichern rückgängig"));
-    exit = make("ExitAction", QStringLiteral("&Beenden"), QStringLiteral("exit"),
-                QKeySequence(Qt::CTRL | Qt::Key_X), QStringLiteral("Beenden|Beendet das Programm"));
+    auto plain = [owner](const char *name) {
+        auto *action = new QAction(owner);
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+    open = make("OpenAction", QStringLiteral("open"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    save = make("SaveAction", QStringLiteral("save"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    saveAs = make("SaveAsAction", QStringLiteral("saveas"),
+                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    revert = make("RevertAction", QStringLiteral("revert"), QKeySequence(Qt::CTRL | Qt::Key_R));
+    exit = make("ExitAction", QStringLiteral("exit"), QKeySequence(Qt::CTRL | Qt::Key_X));
     // Ctrl+X is the old way to quit (in a text field it cuts, see the
     // keyboard watch); Ctrl+Q is the desktops'.
     exit->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_Q)});
-    saveInsel =
-        make("SaveInselAction", QStringLiteral("Insel speichern..."), QStringLiteral("saveisland"),
-             {}, QStringLiteral("Insel speichern|Speichert die Insel in einer neuen Datei"));
-    saveMapPicture = new QAction(QStringLiteral("&Karte als Bild speichern…"), owner);
-    saveMapPicture->setObjectName(QStringLiteral("SaveMapPictureAction"));
-    setHint(saveMapPicture,
-            QStringLiteral("Karte als Bild speichern|Speichert die Weltkarte als PNG-Bild"));
-    deleteIsland = make("DeleteIslandAction", QStringLiteral("Insel löschen"),
-                        QStringLiteral("deleteisland"), {}, QStringLiteral("Insel löschen"));
-    insertIsland = make(
-        "InsertIslandAction", QStringLiteral("Insel einfügen…"), QStringLiteral("insertisland"), {},
-        QStringLiteral("Insel einfügen|Fügt eine Insel aus einer Inselvorlage ein"));
-    duplicateIsland =
-        make("DuplicateIslandAction", QStringLiteral("Insel duplizieren"),
-             QStringLiteral("duplicateisland"), {},
-             QStringLiteral("Insel duplizieren|Fügt eine Insel mit dem Boden der gewählten ein"));
+    saveInsel = make("SaveInselAction", QStringLiteral("saveisland"), {});
+    saveMapPicture = plain("SaveMapPictureAction");
+    deleteIsland = make("DeleteIslandAction", QStringLiteral("deleteisland"), {});
+    insertIsland = make("InsertIslandAction", QStringLiteral("insertisland"), {});
+    duplicateIsland = make("DuplicateIslandAction", QStringLiteral("duplicateisland"), {});
     // A focused text field takes these keys for its own typing first: its
     // ShortcutOverride wins over a window shortcut.
-    undo = make("UndoAction", msg::undoStep(QString()), QStringLiteral("undo"),
-                QKeySequence(Qt::CTRL | Qt::Key_Z), QString());
-    redo = make("RedoAction", msg::redoStep(QString()), QStringLiteral("redo"),
-                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QString());
+    undo = make("UndoAction", QStringLiteral("undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redo =
+        make("RedoAction", QStringLiteral("redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     redo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     for (QAction *action : {undo, redo})
         action->setShortcutContext(Qt::WindowShortcut);
 
-    gameFolder = new QAction(QStringLiteral("Spiel&ordner wählen..."), owner);
-    gameFolder->setObjectName(QStringLiteral("GameFolderAction"));
-    setHint(gameFolder,
-            QStringLiteral("Spielordner wählen|Legt fest, in welchem Ordner Brim installiert ist"));
-    help = new QAction(QIcon::fromTheme(QStringLiteral("help-contents")), QStringLiteral("&Hilfe"),
-                       owner);
-    help->setObjectName(QStringLiteral("HelpAction"));
+    gameFolder = plain("GameFolderAction");
+    help = plain("HelpAction");
+    help->setIcon(QIcon::fromTheme(QStringLiteral("help-contents")));
     help->setShortcut(QKeySequence(Qt::Key_F1));
-    about = new QAction(QStringLiteral("Über &Marbolt"), owner);
-    about->setObjectName(QStringLiteral("AboutAction"));
-    aboutQt = new QAction(QStringLiteral("Über &Qt"), owner);
-    aboutQt->setObjectName(QStringLiteral("AboutQtAction"));
-    check = make("CheckAction", QStringLiteral("Szenario &prüfen"), QStringLiteral("check"),
-                 QKeySequence(Qt::Key_F7),
-                 QStringLiteral("Szenario prüfen|Listet auf, was in den Daten des "
-                                "Szenarios nicht zusammenpasst"));
+    about = plain("AboutAction");
+    aboutQt = plain("AboutQtAction");
+    check = make("CheckAction", QStringLiteral("check"), QKeySequence(Qt::Key_F7));
+    retranslate();
+}
+
+void MainActions::retranslate()
+{
+    // A hint is "short|long": the tool tip, then the status line's text.
+    open->setText(tr("&Öffnen..."));
+    setHint(open, tr("Öffnen|Öffnet eine existierende Datei"));
+    save->setText(tr("&Speichern"));
+    setHint(save, tr("Speichern|Speichert die Datei"));
+    saveAs->setText(tr("Speichern &unter..."));
+    setHint(saveAs, tr("Speichern unter...|Speichert die Datei unter einem neuen Namen"));
+    revert->setText(tr("&Wiederherstellen"));
+    setHint(revert, tr("Wiederherstellen|Macht Änderungen seit dem letzten Speichern rückgängig"));
+    exit->setText(tr("&Beenden"));
+    setHint(exit, tr("Beenden|Beendet das Programm"));
+    saveInsel->setText(tr("Insel speichern..."));
+    setHint(saveInsel, tr("Insel speichern|Speichert die Insel in einer neuen Datei"));
+    saveMapPicture->setText(tr("&Karte als Bild speichern…"));
+    setHint(saveMapPicture, tr("Karte als Bild speichern|Speichert die Weltkarte als PNG-Bild"));
+    deleteIsland->setText(tr("Insel löschen"));
+    setHint(deleteIsland, tr("Insel löschen"));
+    insertIsland->setText(tr("Insel einfügen…"));
+    setHint(insertIsland, tr("Insel einfügen|Fügt eine Insel aus einer Inselvorlage ein"));
+    duplicateIsland->setText(tr("Insel duplizieren"));
+    setHint(duplicateIsland,
+            tr("Insel duplizieren|Fügt eine Insel mit dem Boden der gewählten ein"));
+    undo->setText(msg::undoStep(QString()));
+    redo->setText(msg::redoStep(QString()));
+    gameFolder->setText(tr("Spiel&ordner wählen..."));
+    setHint(gameFolder, tr("Spielordner wählen|Legt fest, in welchem Ordner Brim installiert ist"));
+    help->setText(tr("&Hilfe"));
+    about->setText(tr("Über &Marbolt"));
+    aboutQt->setText(tr("Über &Qt"));
+    check->setText(tr("Szenario &prüfen"));
+    setHint(check,
+            tr("Szenario prüfen|Listet auf, was in den Daten des Szenarios nicht zusammenpasst"));
+
+    if (fileMenu)
+        fileMenu->setTitle(tr("&Datei"));
+    if (recentMenu)
+        recentMenu->setTitle(tr("&Zuletzt geöffnet"));
+    if (editMenu)
+        editMenu->setTitle(tr("&Bearbeiten"));
+    if (viewMenu)
+        viewMenu->setTitle(tr("&Ansicht"));
+    if (helpMenu)
+        helpMenu->setTitle(tr("&Hilfe"));
+    if (toolBar)
+        toolBar->setWindowTitle(tr("Werkzeuge"));
 }
 
 void MainActions::Follow(RumoSzen *doc, const Insel *selected) const
@@ -141,15 +164,15 @@ void MainActions::ShowDeleteIsland(const Insel *selected, bool deletable) const
         why = msg::deleteIslandNoneSelected();
     else if (!deletable)
         why = msg::deleteIslandHasCities(selected->number());
-    setHint(deleteIsland, why.isEmpty() ? QStringLiteral("Insel löschen") : why);
+    setHint(deleteIsland, why.isEmpty() ? tr("Insel löschen") : why);
 }
 
-QMenu *MainActions::PlaceIn(QMainWindow *window, QSettings *settings) const
+QMenu *MainActions::PlaceIn(QMainWindow *window, QSettings *settings)
 {
-    QMenu *fileMenu = window->menuBar()->addMenu(QStringLiteral("&Datei"));
+    fileMenu = window->menuBar()->addMenu(QString());
     fileMenu->setObjectName(QStringLiteral("MainMenu1"));
     fileMenu->addAction(open);
-    QMenu *recentMenu = fileMenu->addMenu(QStringLiteral("&Zuletzt geöffnet"));
+    recentMenu = fileMenu->addMenu(QString());
     recentMenu->setObjectName(QStringLiteral("RecentMenu"));
     fileMenu->addActions({save, saveAs, revert});
     fileMenu->addSeparator();
@@ -160,22 +183,22 @@ QMenu *MainActions::PlaceIn(QMainWindow *window, QSettings *settings) const
     fileMenu->addAction(check);
     fileMenu->addSeparator();
     fileMenu->addAction(exit);
-    QMenu *editMenu = window->menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
+    editMenu = window->menuBar()->addMenu(QString());
     editMenu->setObjectName(QStringLiteral("EditMenu"));
     editMenu->addActions({undo, redo});
     editMenu->addSeparator();
     editMenu->addActions({insertIsland, duplicateIsland, deleteIsland});
-    QMenu *viewMenu = window->menuBar()->addMenu(QStringLiteral("&Ansicht"));
+    viewMenu = window->menuBar()->addMenu(QString());
     viewMenu->setObjectName(QStringLiteral("ViewMenu"));
     viewMenu->addMenu(new LanguageMenu(settings, viewMenu));
 
-    QMenu *helpMenu = window->menuBar()->addMenu(QStringLiteral("&Hilfe"));
+    helpMenu = window->menuBar()->addMenu(QString());
     helpMenu->setObjectName(QStringLiteral("HelpMenu"));
     helpMenu->addAction(help);
     helpMenu->addSeparator();
     helpMenu->addActions({about, aboutQt});
 
-    QToolBar *bar = window->addToolBar(QStringLiteral("Werkzeuge"));
+    QToolBar *bar = toolBar = window->addToolBar(QString());
     bar->setObjectName(QStringLiteral("ToolBar1"));
     bar->setMovable(false);
     bar->setIconSize(QSize(31, 30));
@@ -191,6 +214,7 @@ QMenu *MainActions::PlaceIn(QMainWindow *window, QSettings *settings) const
         if (QWidget *button = bar->widgetForAction(action); button && !action->isSeparator())
             button->setFixedSize(38, 36);
     }
+    retranslate();
     return recentMenu;
 }
 

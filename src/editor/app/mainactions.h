@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QCoreApplication>
+
 class Insel;
 class QAction;
 class QMainWindow;
 class QMenu;
 class QObject;
 class QSettings;
+class QToolBar;
 class QWidget;
 class RumoSzen;
 
@@ -13,7 +16,15 @@ class RumoSzen;
 // hints, and the menus and tool bar that show them; the window connects them. Object names are
 // those the tests and the menus know them by ("OpenAction", "SaveAction", ...).
 struct MainActions {
+    Q_DECLARE_TR_FUNCTIONS(MainActions)
+
+public:
     explicit MainActions(QObject *owner);
+
+    // Captions, hints and menu titles in the language now installed. The
+    // names of the undo and redo steps and the reason on "Insel löschen"
+    // follow at the next Follow.
+    void retranslate();
 
     // Enables what `doc` (nullptr: none is open) and the island `selected`
     // on its map allow, and names the steps that undo and redo take.
@@ -26,7 +37,7 @@ struct MainActions {
     // the language, kept in `settings`) and "Hilfe" and the tool bar of
     // `window`. Returns the empty submenu of the last opened files, which the
     // window's recent files fill.
-    QMenu *PlaceIn(QMainWindow *window, QSettings *settings) const;
+    QMenu *PlaceIn(QMainWindow *window, QSettings *settings);
     // The island's context menu ("InselPopup"), owned by `parent`.
     QMenu *MakeIslandMenu(QWidget *parent) const;
 
@@ -47,4 +58,12 @@ struct MainActions {
     QAction *about;
     QAction *aboutQt;
     QAction *check;
+
+    // Set by PlaceIn.
+    QMenu *fileMenu = nullptr;
+    QMenu *recentMenu = nullptr;
+    QMenu *editMenu = nullptr;
+    QMenu *viewMenu = nullptr;
+    QMenu *helpMenu = nullptr;
+    QToolBar *toolBar = nullptr;
 };

@@ -43,15 +43,18 @@ private:
 
 void describe(QCommandLineParser &parser)
 {
-    parser.setApplicationDescription(
-        QStringLiteral("Tobrel's Brim Marbolt: Szenario-Editor für das Inselhandelsspiel Brim."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "StartArguments",
+        "Tobrel's Brim Marbolt: Szenario-Editor für das Inselhandelsspiel Brim."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(
-        QStringLiteral("dateien"),
-        QStringLiteral("Das zu öffnende Szenario (*.szs, *.szm, *.mfs, *.mfm, *.gam) oder ein "
-                       "Ordner, der im Ordnerbaum gezeigt wird; auch als file://-Adresse."),
-        QStringLiteral("[datei|ordner...]"));
+        QCoreApplication::translate("StartArguments", "dateien"),
+        QCoreApplication::translate("StartArguments",
+                                    "Das zu öffnende Szenario (*.szs, *.szm, *.mfs, *.mfm, *.gam) "
+                                    "oder ein Ordner, der im Ordnerbaum gezeigt wird; auch als "
+                                    "file://-Adresse."),
+        QCoreApplication::translate("StartArguments", "[datei|ordner...]"));
 }
 
 // A local path for a path or a file:// URI; empty for any other URL.
@@ -111,10 +114,10 @@ StartArguments ReadStartArguments(const QStringList &arguments)
     if (!parser.parse(arguments)) {
         start.exitCode = 2;
         start.outputIsError = true;
-        start.output =
-            QCoreApplication::applicationName() + QStringLiteral(": ") + parser.errorText() +
-            QLatin1Char('\n') +
-            QStringLiteral("Mehr dazu: %1 --help\n").arg(QCoreApplication::applicationName());
+        start.output = QCoreApplication::applicationName() + QStringLiteral(": ") +
+                       parser.errorText() + QLatin1Char('\n') +
+                       QCoreApplication::translate("StartArguments", "Mehr dazu: %1 --help\n")
+                           .arg(QCoreApplication::applicationName());
         return start;
     }
     if (parser.isSet(QStringLiteral("help"))) {

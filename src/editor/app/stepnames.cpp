@@ -1,6 +1,7 @@
 #include "editor/app/stepnames.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QHash>
 #include <QToolButton>
 
@@ -9,35 +10,45 @@ namespace {
 // By object name of the control, or of the action behind a button.
 QString stepOfName(const QString &name)
 {
-    static const QHash<QString, QString> steps{
-        {QStringLiteral("editSchiffe"), QStringLiteral("Maximale Anzahl Schiffe ändern")},
-        {QStringLiteral("SwitchErz"), QStringLiteral("Schalter Erzvorkommen umschalten")},
-        {QStringLiteral("SwitchDuerren"), QStringLiteral("Schalter Dürren umschalten")},
-        {QStringLiteral("SwitchPiraten"), QStringLiteral("Schalter Piraten umschalten")},
-        {QStringLiteral("SwitchVulkane"), QStringLiteral("Schalter Vulkane umschalten")},
+    static const QHash<QString, const char *> steps{
+        {QStringLiteral("editSchiffe"),
+         QT_TRANSLATE_NOOP("StepNames", "Maximale Anzahl Schiffe ändern")},
+        {QStringLiteral("SwitchErz"),
+         QT_TRANSLATE_NOOP("StepNames", "Schalter Erzvorkommen umschalten")},
+        {QStringLiteral("SwitchDuerren"),
+         QT_TRANSLATE_NOOP("StepNames", "Schalter Dürren umschalten")},
+        {QStringLiteral("SwitchPiraten"),
+         QT_TRANSLATE_NOOP("StepNames", "Schalter Piraten umschalten")},
+        {QStringLiteral("SwitchVulkane"),
+         QT_TRANSLATE_NOOP("StepNames", "Schalter Vulkane umschalten")},
         {QStringLiteral("SwitchHaendler"),
-         QStringLiteral("Schalter Fliegender Händler umschalten")},
-        {QStringLiteral("SwitchWaffen"), QStringLiteral("Schalter Militäroptionen umschalten")},
-        {QStringLiteral("cbKampagne"), QStringLiteral("Kampagnenzugehörigkeit ändern")},
-        {QStringLiteral("editKampagne"), QStringLiteral("Kampagnennummer ändern")},
-        {QStringLiteral("editName"), QStringLiteral("Spielername ändern")},
-        {QStringLiteral("comboKind"), QStringLiteral("Spielerart ändern")},
-        {QStringLiteral("comboPlayerColor"), QStringLiteral("Spielerfarbe ändern")},
-        {QStringLiteral("editMoney"), QStringLiteral("Konto ändern")},
-        {QStringLiteral("btKontoreleeren"), QStringLiteral("Kontore leeren")},
-        {QStringLiteral("btSchiffeleeren"), QStringLiteral("Schiffe leeren")},
-        {QStringLiteral("btKarrenleeren"), QStringLiteral("Karren leeren")},
-        {QStringLiteral("Memo1"), QStringLiteral("Auftragstext ändern")},
-        {QStringLiteral("editStadtname"), QStringLiteral("Stadtname ändern")},
-        {QStringLiteral("comboStadtfarbe"), QStringLiteral("Stadtfarbe ändern")},
-        {QStringLiteral("cbBaustop"), QStringLiteral("Baustopp ändern")},
-        {QStringLiteral("editSchiffname"), QStringLiteral("Schiffsname ändern")},
-        {QStringLiteral("comboSchifffarbe"), QStringLiteral("Schiffsfarbe ändern")},
-        {QStringLiteral("comboSchifftyp"), QStringLiteral("Schiffstyp ändern")},
-        {QStringLiteral("editSchiffkanonen"), QStringLiteral("Kanonen ändern")},
-        {QStringLiteral("tbEnergie"), QStringLiteral("Energie ändern")},
+         QT_TRANSLATE_NOOP("StepNames", "Schalter Fliegender Händler umschalten")},
+        {QStringLiteral("SwitchWaffen"),
+         QT_TRANSLATE_NOOP("StepNames", "Schalter Militäroptionen umschalten")},
+        {QStringLiteral("cbKampagne"),
+         QT_TRANSLATE_NOOP("StepNames", "Kampagnenzugehörigkeit ändern")},
+        {QStringLiteral("editKampagne"), QT_TRANSLATE_NOOP("StepNames", "Kampagnennummer ändern")},
+        {QStringLiteral("editName"), QT_TRANSLATE_NOOP("StepNames", "Spielername ändern")},
+        {QStringLiteral("comboKind"), QT_TRANSLATE_NOOP("StepNames", "Spielerart ändern")},
+        {QStringLiteral("comboPlayerColor"), QT_TRANSLATE_NOOP("StepNames", "Spielerfarbe ändern")},
+        {QStringLiteral("editMoney"), QT_TRANSLATE_NOOP("StepNames", "Konto ändern")},
+        {QStringLiteral("btKontoreleeren"), QT_TRANSLATE_NOOP("StepNames", "Kontore leeren")},
+        {QStringLiteral("btSchiffeleeren"), QT_TRANSLATE_NOOP("StepNames", "Schiffe leeren")},
+        {QStringLiteral("btKarrenleeren"), QT_TRANSLATE_NOOP("StepNames", "Karren leeren")},
+        {QStringLiteral("Memo1"), QT_TRANSLATE_NOOP("StepNames", "Auftragstext ändern")},
+        {QStringLiteral("editStadtname"), QT_TRANSLATE_NOOP("StepNames", "Stadtname ändern")},
+        {QStringLiteral("comboStadtfarbe"), QT_TRANSLATE_NOOP("StepNames", "Stadtfarbe ändern")},
+        {QStringLiteral("cbBaustop"), QT_TRANSLATE_NOOP("StepNames", "Baustopp ändern")},
+        {QStringLiteral("editSchiffname"), QT_TRANSLATE_NOOP("StepNames", "Schiffsname ändern")},
+        {QStringLiteral("comboSchifffarbe"), QT_TRANSLATE_NOOP("StepNames", "Schiffsfarbe ändern")},
+        {QStringLiteral("comboSchifftyp"), QT_TRANSLATE_NOOP("StepNames", "Schiffstyp ändern")},
+        {QStringLiteral("editSchiffkanonen"), QT_TRANSLATE_NOOP("StepNames", "Kanonen ändern")},
+        {QStringLiteral("tbEnergie"), QT_TRANSLATE_NOOP("StepNames", "Energie ändern")},
     };
-    return steps.value(name);
+    // Translated as the step is made: the step keeps its name in the
+    // language of that moment.
+    const char *step = steps.value(name);
+    return step ? QCoreApplication::translate("StepNames", step) : QString();
 }
 
 } // namespace

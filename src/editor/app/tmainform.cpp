@@ -98,6 +98,24 @@ TMainForm::TMainForm(QWidget *parent, QSettings *settings)
         [this](QWidget *field, QKeyCombination keys) { return FieldTakesKey(field, keys); });
 
     restoreSettings();
+    retranslateUi();
+}
+
+void TMainForm::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QMainWindow::changeEvent(event);
+}
+
+void TMainForm::retranslateUi()
+{
+    actions_.retranslate();
+    pages_->setTabText(0, tr("Karte"));
+    pages_->setTabText(1, tr("Einstellungen"));
+    pages_->setTabText(2, tr("Aufträge"));
+    pages_->setTabText(3, tr("Spieler"));
+    // The names of the undo and redo steps and the hint on "Insel löschen".
     UpdateActions();
 }
 
@@ -246,14 +264,13 @@ void TMainForm::createPages()
     pages_ = new QTabWidget(splitter);
     pages_->setObjectName(QStringLiteral("MainPageControl"));
     mapPage_ = new MapPage;
-    pages_->addTab(mapPage_, QStringLiteral("Karte"));
+    pages_->addTab(mapPage_, QString());
     // The other pages are built when one of them is first shown; until then
     // their tabs hold empty hosts, so the window shows sooner.
-    for (const QString &title :
-         {QStringLiteral("Einstellungen"), QStringLiteral("Aufträge"), QStringLiteral("Spieler")}) {
+    for (int i = 0; i < 3; ++i) {
         auto *host = new QWidget;
         (new QVBoxLayout(host))->setContentsMargins(0, 0, 0, 0);
-        pages_->addTab(host, title);
+        pages_->addTab(host, QString());
     }
     documentPages_ = {mapPage_};
     connect(mapPage_, &DocumentPage::controlChanged, this, &TMainForm::controlChanged);

@@ -71,11 +71,15 @@ public slots:
     void controlChanged();
 
 protected:
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
 private:
+    // Menus, actions and the pages' tab captions in the language now
+    // installed; the document stays as it is.
+    void retranslateUi();
     void connectActions();
     void createMenuAndToolBar();
     void createPages();
@@ -127,7 +131,7 @@ private:
     std::unique_ptr<RumoSzen> doc_;
     QString currentFolder_;
 
-    const MainActions actions_{this};
+    MainActions actions_{this};
     QMenu *inselPopup_ = nullptr;
 
     QSettings *settings_ = nullptr;

@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -29,7 +30,7 @@ CityEditor::CityEditor(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("CityEditor"));
 
-    gbStadt_ = new QGroupBox(QStringLiteral("Ausgewählte Stadt"), this);
+    gbStadt_ = new QGroupBox(this);
     gbStadt_->setObjectName(QStringLiteral("gbStadt"));
 
     editStadtname_ = new QLineEdit(gbStadt_);
@@ -38,31 +39,31 @@ CityEditor::CityEditor(QWidget *parent) : QWidget(parent)
     // not unseen when it is stored.
     editStadtname_->setMaxLength(CityRecord::NameChars);
     AnsiTextGuard::Install(editStadtname_);
-    auto *nameLabel = new QLabel(QStringLiteral("Name"), gbStadt_);
-    nameLabel->setBuddy(editStadtname_);
+    nameLabel_ = new QLabel(gbStadt_);
+    nameLabel_->setBuddy(editStadtname_);
 
     comboStadtfarbe_ = new QComboBox(gbStadt_);
     comboStadtfarbe_->setObjectName(QStringLiteral("comboStadtfarbe"));
     for (int code = 0; code < CityColours; ++code)
-        comboStadtfarbe_->addItem(PlayerColourIcon(code), PlayerColour::Name(code));
-    auto *ownerLabel = new QLabel(QStringLiteral("Spieler"), gbStadt_);
-    ownerLabel->setObjectName(QStringLiteral("Label7"));
-    ownerLabel->setBuddy(comboStadtfarbe_);
+        comboStadtfarbe_->addItem(PlayerColourIcon(code), QString());
+    ownerLabel_ = new QLabel(gbStadt_);
+    ownerLabel_->setObjectName(QStringLiteral("Label7"));
+    ownerLabel_->setBuddy(comboStadtfarbe_);
 
-    cbBaustop_ = new QCheckBox(QStringLiteral("Baustop (?)"), gbStadt_);
+    cbBaustop_ = new QCheckBox(gbStadt_);
     cbBaustop_->setObjectName(QStringLiteral("cbBaustop"));
 
-    btWarenlager_ = new QPushButton(QStringLiteral("Warenlager..."), gbStadt_);
+    btWarenlager_ = new QPushButton(gbStadt_);
     btWarenlager_->setObjectName(QStringLiteral("btWarenlager"));
 
     // Name across the group, owner and building stop below it, the stock
     // button at the right end of the name row.
     auto *grid = new QGridLayout(gbStadt_);
     grid->setHorizontalSpacing(10);
-    grid->addWidget(nameLabel, 0, 0);
+    grid->addWidget(nameLabel_, 0, 0);
     grid->addWidget(editStadtname_, 0, 1, 1, 2);
     grid->addWidget(btWarenlager_, 0, 4);
-    grid->addWidget(ownerLabel, 1, 0);
+    grid->addWidget(ownerLabel_, 1, 0);
     grid->addWidget(comboStadtfarbe_, 1, 1);
     grid->addWidget(cbBaustop_, 1, 2);
     grid->setColumnMinimumWidth(1, 150);
@@ -83,7 +84,27 @@ CityEditor::CityEditor(QWidget *parent) : QWidget(parent)
             &CityEditor::comboStadtfarbeChange);
     connect(btWarenlager_, &QPushButton::clicked, this, &CityEditor::stockRequested);
 
+    retranslateUi();
     Fill(nullptr, CityRecord());
+}
+
+void CityEditor::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QWidget::changeEvent(event);
+}
+
+void CityEditor::retranslateUi()
+{
+    gbStadt_->setTitle(tr("Ausgewählte Stadt"));
+    nameLabel_->setText(tr("Name"));
+    ownerLabel_->setText(tr("Spieler"));
+    cbBaustop_->setText(tr("Baustop (?)"));
+    btWarenlager_->setText(tr("Warenlager..."));
+    // Renaming items keeps the current one and emits no change.
+    for (int code = 0; code < CityColours; ++code)
+        comboStadtfarbe_->setItemText(code, PlayerColour::Name(code));
 }
 
 void CityEditor::Fill(RumoSzen *doc, CityRecord city)

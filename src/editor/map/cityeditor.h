@@ -9,6 +9,7 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class RumoSzen;
@@ -45,11 +46,19 @@ signals:
     // "Warenlager..." was clicked: the stock of the city's trading post.
     void stockRequested();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    // Captions and the colours' names in the language now installed; the
+    // chosen colour stays, and nothing counts as an edit.
+    void retranslateUi();
     void comboStadtfarbeChange(int item);
     void EnableGroup(bool enabled);
 
     QGroupBox *gbStadt_ = nullptr;
+    QLabel *nameLabel_ = nullptr;
+    QLabel *ownerLabel_ = nullptr;
     QLineEdit *editStadtname_ = nullptr;
     QComboBox *comboStadtfarbe_ = nullptr;
     QCheckBox *cbBaustop_ = nullptr;

@@ -6,8 +6,10 @@
 #include "editor/widgets/prompts.h"
 
 #include <QAbstractListModel>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHash>
@@ -30,25 +32,35 @@ constexpr int kPreviewSize = 96;
 constexpr int kClimateRole = Qt::UserRole;
 constexpr int kNativeRole = Qt::UserRole + 1;
 constexpr int kSizeRole = Qt::UserRole + 2;
+// How many templates a node's group holds.
+constexpr int kCountRole = Qt::UserRole + 3;
 
 QString climateName(int climate, bool native)
 {
-    static const QString names[Insel::Climates] = {QStringLiteral("Nord"), QStringLiteral("Süd"),
-                                                   QStringLiteral("ohne Klima")};
-    const QString name = names[climate];
-    return native ? name + QStringLiteral(" (Eingeborene)") : name;
+    static const char *const names[Insel::Climates] = {
+        QT_TRANSLATE_NOOP("IslandTemplateDialog", "Nord"),
+        QT_TRANSLATE_NOOP("IslandTemplateDialog", "Süd"),
+        QT_TRANSLATE_NOOP("IslandTemplateDialog", "ohne Klima")};
+    const QString name = QCoreApplication::translate("IslandTemplateDialog", names[climate]);
+    return native
+               ? QCoreApplication::translate("IslandTemplateDialog", "%1 (Eingeborene)").arg(name)
+               : name;
 }
 
 // The size classes by their size, with the stem of their file names.
 QString sizeName(int sizeClass)
 {
-    static const QString names[Insel::SizeClasses] = {
-        QStringLiteral("sehr klein"), QStringLiteral("klein"), QStringLiteral("mittel"),
-        QStringLiteral("groß"), QStringLiteral("sehr groß")};
+    static const char *const names[Insel::SizeClasses] = {
+        QT_TRANSLATE_NOOP("IslandTemplateDialog", "sehr klein"),
+        QT_TRANSLATE_NOOP("IslandTemplateDialog", "klein"),
+        QT_TRANSLATE_NOOP("IslandTemplateDialog", "mittel"),
+        QT_TRANSLATE_NOOP("IslandTemplateDialog", "groß"),
+        QT_TRANSLATE_NOOP("IslandTemplateDialog", "sehr groß")};
     const QString stem = Insel::templateFile(0, sizeClass, false, IslandRecord::NoTemplateNumber)
                              .section(QLatin1Char('\\'), 1)
                              .section(QLatin1Char('.'), 0, 0);
-    return QStringLiteral("%1 (%2)").arg(names[sizeClass], stem);
+    return QStringLiteral("%1 (%2)").arg(
+        QCoreApplication::translate("IslandTemplateDialog", names[sizeClass]), stem);
 }
 
 QString withCount(const QString &text, int count)
@@ -160,11 +172,15 @@ private:
         const QString shownPath = QDir::toNativeSeparators(path);
         ++drawn_;
         if (!island)
-            return {failedPreview(), name + QStringLiteral("\nnicht lesbar"), error};
+            return {
+                failedPreview(),
+                QCoreApplication::translate("IslandTemplateDialog", "%1\nnicht lesbar").arg(name),
+                error};
         const QString size = QStringLiteral("%1 × %2").arg(island->width()).arg(island->height());
         return {thumbnailOf(WorldPicture::groundPicture(*island, players_)),
                 name + QLatin1Char('\n') + size,
-                shownPath + QLatin1Char('\n') + size + QStringLiteral(" Felder")};
+                QCoreApplication::translate("IslandTemplateDialog", "%1\n%2 Felder")
+                    .arg(shownPath, size)};
     }
 
     const Preview &previewOf(const TemplateFileEntry &entry) const
@@ -188,7 +204,6 @@ IslandTemplateDialog::IslandTemplateDialog(const QString &gameFolder, PlayerArea
     : QDialog(parent), templates_(ListTemplateFiles(gameFolder)), fileFolder_(fileFolder)
 {
     setObjectName(QStringLiteral("IslandTemplateDialog"));
-    setWindowTitle(msg::insertIslandTitle());
 
     groups_ = new QTreeWidget;
     groups_->setObjectName(QStringLiteral("templateGroups"));
@@ -219,18 +234,16 @@ IslandTemplateDialog::IslandTemplateDialog(const QString &gameFolder, PlayerArea
     splitter->setSizes({200, 560});
     splitter->setChildrenCollapsible(false);
 
-    hint_ = new QLabel(msg::noTemplatesFound());
+    hint_ = new QLabel;
     hint_->setObjectName(QStringLiteral("noTemplatesHint"));
     hint_->setWordWrap(true);
     hint_->setVisible(templates_.empty());
-    auto *placing = new QLabel(msg::placingHint());
+    auto *placing = placing_ = new QLabel;
     placing->setWordWrap(true);
     placing->setForegroundRole(QPalette::PlaceholderText);
 
     buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons_->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Einfügen"));
-    auto *choose =
-        buttons_->addButton(QStringLiteral("Datei wählen…"), QDialogButtonBox::ActionRole);
+    auto *choose = choose_ = buttons_->addButton(QString(), QDialogButtonBox::ActionRole);
     choose->setObjectName(QStringLiteral("chooseFileButton"));
     choose->setAutoDefault(false);
     connect(choose, &QPushButton::clicked, this, &IslandTemplateDialog::chooseFile);
@@ -250,10 +263,42 @@ IslandTemplateDialog::IslandTemplateDialog(const QString &gameFolder, PlayerArea
             &IslandTemplateDialog::updateButtons);
     connect(list_, &QListView::activated, this, &IslandTemplateDialog::accept);
     fillGroups();
+    retranslateUi();
     updateButtons();
 }
 
 IslandTemplateDialog::~IslandTemplateDialog() = default;
+
+void IslandTemplateDialog::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QDialog::changeEvent(event);
+}
+
+// The pictures' texts already drawn keep their language.
+void IslandTemplateDialog::retranslateUi()
+{
+    setWindowTitle(msg::insertIslandTitle());
+    hint_->setText(msg::noTemplatesFound());
+    placing_->setText(msg::placingHint());
+    buttons_->button(QDialogButtonBox::Ok)->setText(tr("Einfügen"));
+    choose_->setText(tr("Datei wählen…"));
+    for (QTreeWidgetItemIterator it(groups_); *it; ++it) {
+        QTreeWidgetItem *node = *it;
+        const int count = node->data(0, kCountRole).toInt();
+        if (node == chosenNode_) {
+            node->setText(0, withCount(tr("Gewählte Dateien"), count));
+        } else {
+            const int sizeClass = node->data(0, kSizeRole).toInt();
+            node->setText(0,
+                          withCount(sizeClass < 0 ? climateName(node->data(0, kClimateRole).toInt(),
+                                                                node->data(0, kNativeRole).toBool())
+                                                  : sizeName(sizeClass),
+                                    count));
+        }
+    }
+}
 
 // One node per climate variant, under it one per size class, each with its
 // count; the first variant is shown.
@@ -280,8 +325,8 @@ void IslandTemplateDialog::fillGroups()
             size->setData(0, kSizeRole, entry.sizeClass);
             sizeCount = 0;
         }
-        variant->setText(0, withCount(climateName(entry.climate, entry.native), ++variantCount));
-        size->setText(0, withCount(sizeName(entry.sizeClass), ++sizeCount));
+        variant->setData(0, kCountRole, ++variantCount);
+        size->setData(0, kCountRole, ++sizeCount);
     }
     groups_->expandAll();
     if (QTreeWidgetItem *first = groups_->topLevelItem(0))
@@ -324,8 +369,7 @@ void IslandTemplateDialog::showGroup(QTreeWidgetItem *node)
 void IslandTemplateDialog::chooseFile()
 {
     const Prompts::FileChoice choice = Prompts::Current().OpenFile(
-        this, fileFolder_,
-        {QStringLiteral("Brim Inseldateien (*.scp)"), QStringLiteral("Alle Dateien (*)")},
+        this, fileFolder_, {tr("Brim Inseldateien (*.scp)"), tr("Alle Dateien (*)")},
         msg::chooseTemplateFileTitle());
     if (choice.path.isEmpty())
         return;
@@ -343,7 +387,8 @@ void IslandTemplateDialog::chooseFile()
         chosen_ << path;
     if (!chosenNode_)
         chosenNode_ = new QTreeWidgetItem(groups_);
-    chosenNode_->setText(0, withCount(QStringLiteral("Gewählte Dateien"), int(chosen_.size())));
+    chosenNode_->setData(0, kCountRole, int(chosen_.size()));
+    chosenNode_->setText(0, withCount(tr("Gewählte Dateien"), int(chosen_.size())));
     hint_->hide();
     // Shows the chosen files with this one selected.
     if (groups_->currentItem() == chosenNode_)

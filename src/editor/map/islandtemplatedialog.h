@@ -10,6 +10,7 @@ class Insel;
 class QDialogButtonBox;
 class QLabel;
 class QListView;
+class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 class TemplateListModel;
@@ -41,7 +42,11 @@ public:
 
     void accept() override;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslateUi();
     void fillGroups();
     void showGroup(QTreeWidgetItem *node);
     void chooseFile();
@@ -55,6 +60,8 @@ private:
     QListView *list_ = nullptr;
     TemplateListModel *model_ = nullptr;
     QLabel *hint_ = nullptr;
+    QLabel *placing_ = nullptr;
+    QPushButton *choose_ = nullptr;
     QDialogButtonBox *buttons_ = nullptr;
     // "Gewählte Dateien", once a file was chosen.
     QTreeWidgetItem *chosenNode_ = nullptr;

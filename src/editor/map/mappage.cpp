@@ -17,6 +17,7 @@
 #include "editor/widgets/prompts.h"
 #include "editor/widgets/startscreen.h"
 
+#include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QTabWidget>
@@ -25,7 +26,7 @@
 
 namespace {
 
-QToolButton *toggle(const char *name, const QString &hint, const QIcon &icon)
+QToolButton *toggle(const char *name, const QIcon &icon)
 {
     auto *button = new QToolButton;
     button->setObjectName(QString::fromLatin1(name));
@@ -35,7 +36,6 @@ QToolButton *toggle(const char *name, const QString &hint, const QIcon &icon)
     button->setFixedSize(47, 47);
     button->setIcon(icon);
     button->setIconSize(QSize(32, 32));
-    button->setToolTip(hint);
     return button;
 }
 
@@ -110,8 +110,8 @@ MapPage::MapPage(QWidget *parent) : DocumentPage(parent)
             node && ObjectTree::KindOf(node) == ObjectTree::Kind::Ship)
             node->setText(0, text);
     });
-    pcKarte_->addTab(tabStadt, QStringLiteral("Stadt"));
-    pcKarte_->addTab(tabSchiff, QStringLiteral("Schiff/Karren"));
+    pcKarte_->addTab(tabStadt, QString());
+    pcKarte_->addTab(tabSchiff, QString());
     editorLayout->addWidget(pcKarte_);
     editorPanel_->hide();
 
@@ -123,9 +123,25 @@ MapPage::MapPage(QWidget *parent) : DocumentPage(parent)
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addLayout(left, 1);
     layout->addWidget(sidePanel_);
+    retranslateUi();
 }
 
 MapPage::~MapPage() = default;
+
+void MapPage::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    DocumentPage::changeEvent(event);
+}
+
+void MapPage::retranslateUi()
+{
+    pcKarte_->setTabText(0, tr("Stadt"));
+    pcKarte_->setTabText(1, tr("Schiff/Karren"));
+    btStaedte_->setToolTip(tr("Städte anzeigen"));
+    btSchiffe_->setToolTip(tr("Schiffe und Karren anzeigen"));
+}
 
 QWidget *MapPage::makeSidePanel()
 {
@@ -139,9 +155,8 @@ QWidget *MapPage::makeSidePanel()
     toggles->setObjectName(QStringLiteral("Panel6"));
     auto *buttons = new QHBoxLayout(toggles);
     buttons->setContentsMargins(0, 0, 0, 0);
-    btStaedte_ = toggle("btStaedte", QStringLiteral("Städte anzeigen"), DrawnIcons::cities());
-    btSchiffe_ =
-        toggle("btSchiffe", QStringLiteral("Schiffe und Karren anzeigen"), DrawnIcons::ships());
+    btStaedte_ = toggle("btStaedte", DrawnIcons::cities());
+    btSchiffe_ = toggle("btSchiffe", DrawnIcons::ships());
     buttons->addWidget(btStaedte_);
     buttons->addWidget(btSchiffe_);
     buttons->addStretch();

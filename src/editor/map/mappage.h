@@ -94,7 +94,11 @@ signals:
     // The island context menu is wanted at this place.
     void islandMenuRequested(QPoint globalPos);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslateUi();
     // The toggles, the zoom bar and the object tree right of the map.
     QWidget *makeSidePanel();
     // Before the tree's selection moves: the editors write into what is left.

@@ -4,6 +4,7 @@
 #include "core/document/rumoszen.h"
 #include "editor/widgets/drawnicons.h"
 
+#include <QEvent>
 #include <array>
 
 namespace {
@@ -74,11 +75,30 @@ ObjectTree::ObjectTree(QWidget *parent) : QTreeWidget(parent)
     setIndentation(19);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setContextMenuPolicy(Qt::CustomContextMenu);
-    islandsNode_ = new ObjectTreeItem(this, QStringLiteral("Inseln und Städte"));
-    shipsNode_ = new ObjectTreeItem(this, QStringLiteral("Schiffe und Karren"));
+    islandsNode_ = new ObjectTreeItem(this, QString());
+    shipsNode_ = new ObjectTreeItem(this, QString());
     for (QTreeWidgetItem *root : {islandsNode_, shipsNode_}) {
         root->setData(0, kKindRole, int(Kind::Root));
         root->setIcon(0, DrawnIcons::folder());
+    }
+    retranslateUi();
+}
+
+void ObjectTree::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QTreeWidget::changeEvent(event);
+}
+
+void ObjectTree::retranslateUi()
+{
+    islandsNode_->setText(0, tr("Inseln und Städte"));
+    shipsNode_->setText(0, tr("Schiffe und Karren"));
+    for (int i = 0; i < islandsNode_->childCount(); ++i) {
+        QTreeWidgetItem *node = islandsNode_->child(i);
+        node->setText(0, IslandLabel(*reinterpret_cast<const Insel *>(
+                             node->data(0, kObjectRole).value<quintptr>())));
     }
 }
 

@@ -42,7 +42,14 @@ public:
     QTreeWidgetItem *NodeOf(const void *object) const;
     static Kind KindOf(const QTreeWidgetItem *node);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    // The roots' captions and the islands' labels in the language now
+    // installed; city and ship names are the document's own.
+    void retranslateUi();
+
     QTreeWidgetItem *islandsNode_;
     QTreeWidgetItem *shipsNode_;
 };

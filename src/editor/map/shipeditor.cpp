@@ -11,6 +11,7 @@
 #include "editor/widgets/updown.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -62,10 +63,10 @@ ShipEditor::ShipEditor(QWidget *parent) : QWidget(parent)
     Q_INIT_RESOURCE(marbolt);
     setObjectName(QStringLiteral("ShipEditor"));
 
-    gbSchiff_ = new QGroupBox(QStringLiteral("Ausgewähltes Schiff"), this);
+    gbSchiff_ = new QGroupBox(this);
     gbSchiff_->setObjectName(QStringLiteral("gbSchiff"));
-    auto label = [this](const QString &text, QWidget *buddy) {
-        auto *l = new QLabel(text, gbSchiff_);
+    auto label = [this](QWidget *buddy) {
+        auto *l = new QLabel(gbSchiff_);
         l->setBuddy(buddy);
         return l;
     };
@@ -80,12 +81,12 @@ ShipEditor::ShipEditor(QWidget *parent) : QWidget(parent)
     comboSchifffarbe_ = new QComboBox(gbSchiff_);
     comboSchifffarbe_->setObjectName(QStringLiteral("comboSchifffarbe"));
     for (int colour : OwnerColours)
-        comboSchifffarbe_->addItem(PlayerColourIcon(colour), PlayerColour::Name(colour));
+        comboSchifffarbe_->addItem(PlayerColourIcon(colour), QString());
 
     comboSchifftyp_ = new QComboBox(gbSchiff_);
     comboSchifftyp_->setObjectName(QStringLiteral("comboSchifftyp"));
     for (int type = 0; type < ShipTypeTable::Count; ++type)
-        comboSchifftyp_->addItem(ShipTypeTable::Row(type).name);
+        comboSchifftyp_->addItem(QString());
 
     QWidget *guns = makeGunsField();
     QWidget *energy = makeEnergyField();
@@ -98,22 +99,22 @@ ShipEditor::ShipEditor(QWidget *parent) : QWidget(parent)
     keepSpace.setRetainSizeWhenHidden(true);
     imSchiff_->setSizePolicy(keepSpace);
 
-    btCargo_ = new QPushButton(QStringLiteral("Ladung..."), gbSchiff_);
+    btCargo_ = new QPushButton(gbSchiff_);
     btCargo_->setObjectName(QStringLiteral("btCargo"));
 
     // Two columns of labelled fields, the energy across both, the picture
     // and the cargo button at the right.
     auto *grid = new QGridLayout(gbSchiff_);
     grid->setHorizontalSpacing(8);
-    grid->addWidget(label(QStringLiteral("Name"), editSchiffname_), 0, 0);
+    grid->addWidget(nameLabel_ = label(editSchiffname_), 0, 0);
     grid->addWidget(editSchiffname_, 0, 1);
-    grid->addWidget(label(QStringLiteral("Typ"), comboSchifftyp_), 0, 3);
+    grid->addWidget(typeLabel_ = label(comboSchifftyp_), 0, 3);
     grid->addWidget(comboSchifftyp_, 0, 4);
-    grid->addWidget(label(QStringLiteral("Spieler"), comboSchifffarbe_), 1, 0);
+    grid->addWidget(ownerLabel_ = label(comboSchifffarbe_), 1, 0);
     grid->addWidget(comboSchifffarbe_, 1, 1);
-    grid->addWidget(label(QStringLiteral("Kanonen"), editSchiffkanonen_), 1, 3);
+    grid->addWidget(gunsLabel_ = label(editSchiffkanonen_), 1, 3);
     grid->addWidget(guns, 1, 4);
-    grid->addWidget(label(QStringLiteral("Energie"), tbEnergie_), 2, 0);
+    grid->addWidget(energyLabel_ = label(tbEnergie_), 2, 0);
     grid->addWidget(energy, 2, 1, 1, 4);
     grid->addWidget(imSchiff_, 0, 6, 2, 1, Qt::AlignCenter);
     grid->addWidget(btCargo_, 2, 6);
@@ -145,7 +146,31 @@ ShipEditor::ShipEditor(QWidget *parent) : QWidget(parent)
             &ShipEditor::comboSchifftypChange);
     connect(btCargo_, &QPushButton::clicked, this, &ShipEditor::cargoRequested);
 
+    retranslateUi();
     Fill(nullptr, ShipRecord());
+}
+
+void ShipEditor::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QWidget::changeEvent(event);
+}
+
+void ShipEditor::retranslateUi()
+{
+    gbSchiff_->setTitle(tr("Ausgewähltes Schiff"));
+    nameLabel_->setText(tr("Name"));
+    typeLabel_->setText(tr("Typ"));
+    ownerLabel_->setText(tr("Spieler"));
+    gunsLabel_->setText(tr("Kanonen"));
+    energyLabel_->setText(tr("Energie"));
+    btCargo_->setText(tr("Ladung..."));
+    // Renaming items keeps the current one and emits no change.
+    for (size_t item = 0; item < OwnerColours.size(); ++item)
+        comboSchifffarbe_->setItemText(int(item), PlayerColour::Name(OwnerColours[item]));
+    for (int type = 0; type < ShipTypeTable::Count; ++type)
+        comboSchifftyp_->setItemText(type, ShipTypeTable::Row(type).name);
 }
 
 QWidget *ShipEditor::makeGunsField()

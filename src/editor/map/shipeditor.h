@@ -57,7 +57,13 @@ signals:
     // "Ladung..." was clicked: the cargo of the vehicle.
     void cargoRequested();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    // Captions and the names of colours and types in the language now
+    // installed; the chosen items stay, and nothing counts as an edit.
+    void retranslateUi();
     QWidget *makeGunsField();
     QWidget *makeEnergyField();
     void comboSchifffarbeChange();
@@ -76,6 +82,11 @@ private:
     QSlider *tbEnergie_ = nullptr;
     QLabel *imSchiff_ = nullptr;
     QPushButton *btCargo_ = nullptr;
+    QLabel *nameLabel_ = nullptr;
+    QLabel *typeLabel_ = nullptr;
+    QLabel *ownerLabel_ = nullptr;
+    QLabel *gunsLabel_ = nullptr;
+    QLabel *energyLabel_ = nullptr;
 
     // The vehicle shown, for owner and type changes that apply at once.
     QPointer<RumoSzen> doc_;

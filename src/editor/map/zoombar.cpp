@@ -4,6 +4,7 @@
 #include "editor/widgets/drawnicons.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QToolButton>
@@ -11,24 +12,20 @@
 ZoomBar::ZoomBar(MapPanel *panel, QWidget *page) : QWidget(page), panel_(panel)
 {
     setObjectName(QStringLiteral("PanelZoom"));
-    auto make = [page](const char *name, const QString &text, const QList<QKeySequence> &keys) {
-        auto *action = new QAction(text, page);
+    auto make = [page](const char *name, const QList<QKeySequence> &keys) {
+        auto *action = new QAction(page);
         action->setObjectName(QString::fromLatin1(name));
         action->setShortcuts(keys);
-        action->setToolTip(text + QStringLiteral(" (") +
-                           keys.front().toString(QKeySequence::NativeText) + QLatin1Char(')'));
         action->setEnabled(false);
         page->addAction(action);
         return action;
     };
-    zoomIn_ = make("ZoomInAction", QStringLiteral("Vergrößern"),
+    zoomIn_ = make("ZoomInAction",
                    {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     zoomIn_->setIcon(DrawnIcons::magnifier(true));
-    zoomOut_ =
-        make("ZoomOutAction", QStringLiteral("Verkleinern"), {QKeySequence(QKeySequence::ZoomOut)});
+    zoomOut_ = make("ZoomOutAction", {QKeySequence(QKeySequence::ZoomOut)});
     zoomOut_->setIcon(DrawnIcons::magnifier(false));
-    fit_ =
-        make("ZoomFitAction", QStringLiteral("Ganze Karte"), {QKeySequence(Qt::CTRL | Qt::Key_0)});
+    fit_ = make("ZoomFitAction", {QKeySequence(Qt::CTRL | Qt::Key_0)});
     connect(zoomIn_, &QAction::triggered, panel_, &MapPanel::ZoomIn);
     connect(zoomOut_, &QAction::triggered, panel_, &MapPanel::ZoomOut);
     connect(fit_, &QAction::triggered, panel_, &MapPanel::Fit);
@@ -56,9 +53,30 @@ ZoomBar::ZoomBar(MapPanel *panel, QWidget *page) : QWidget(page), panel_(panel)
     percent_ = new QLabel(this);
     percent_->setObjectName(QStringLiteral("lbZoom"));
     percent_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    percent_->setToolTip(QStringLiteral("Vergrößerung: 100 % ist ein Bildpunkt je Feld"));
     layout->addWidget(percent_);
+    retranslateUi();
     follow();
+}
+
+void ZoomBar::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QWidget::changeEvent(event);
+}
+
+void ZoomBar::retranslateUi()
+{
+    // The tool tip names the first key.
+    const auto name = [](QAction *action, const QString &text) {
+        action->setText(text);
+        action->setToolTip(QStringLiteral("%1 (%2)").arg(
+            text, action->shortcut().toString(QKeySequence::NativeText)));
+    };
+    name(zoomIn_, tr("Vergrößern"));
+    name(zoomOut_, tr("Verkleinern"));
+    name(fit_, tr("Ganze Karte"));
+    percent_->setToolTip(tr("Vergrößerung: 100 % ist ein Bildpunkt je Feld"));
 }
 
 void ZoomBar::setActive(bool active)

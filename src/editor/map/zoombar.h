@@ -19,7 +19,11 @@ public:
     // Only a shown scenario can be zoomed.
     void setActive(bool active);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslateUi();
     // Buttons and percentage follow the map's zoom.
     void follow();
 
