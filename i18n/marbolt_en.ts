@@ -506,7 +506,7 @@
     </message>
     <message>
         <source>Name des Szenarios</source>
-        <translation>The scenario's name</translation>
+        <translation>The scenario&apos;s name</translation>
     </message>
 </context>
 <context>
