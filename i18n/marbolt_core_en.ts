@@ -519,7 +519,7 @@
     </message>
     <message>
         <source>Händlerschiff</source>
-        <translation>Trader's ship</translation>
+        <translation>Trader&apos;s ship</translation>
     </message>
     <message>
         <source>Piratenschiff</source>
@@ -946,7 +946,7 @@
     </message>
     <message>
         <source>Der Spielordner %1 aus der Registry von Wine führt mit &quot;..&quot; aus seinem Laufwerk heraus und wird nicht verwendet.</source>
-        <translation>The game folder %1 from the Wine registry leads out of its drive with ".." and is not used.</translation>
+        <translation>The game folder %1 from the Wine registry leads out of its drive with &quot;..&quot; and is not used.</translation>
     </message>
     <message>
         <source>Kann Datei %1 nicht entschlüsseln</source>
@@ -1036,15 +1036,15 @@
     </message>
     <message>
         <source>Alle Schiffe des Spielers wurden geleert</source>
-        <translation>All of the player's ships were emptied</translation>
+        <translation>All of the player&apos;s ships were emptied</translation>
     </message>
     <message>
         <source>Alle Karren des Spielers wurden geleert</source>
-        <translation>All of the player's carts were emptied</translation>
+        <translation>All of the player&apos;s carts were emptied</translation>
     </message>
     <message>
         <source>Alle Kontore des Spielers wurden geleert</source>
-        <translation>All of the player's trading posts were emptied</translation>
+        <translation>All of the player&apos;s trading posts were emptied</translation>
     </message>
     <message>
         <source>Es ist kein vollständiger Kampagneneintrag gewählt; es wurde nichts gespeichert.</source>
@@ -1177,11 +1177,11 @@ Use it as the game folder anyway?</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Tobrel&apos;s Brim Marbolt %1&lt;/h3&gt;&lt;p&gt;Ein Szenario-Editor für das Inselhandelsspiel Brim: Inseln, Städte, Schiffe, Spieler, Aufträge und Kampagnen.&lt;/p&gt;&lt;p&gt;Freie Software unter der GNU General Public License, Version 3 oder später.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Tobrel's Brim Marbolt %1&lt;/h3&gt;&lt;p&gt;A scenario editor for the island trading game Brim: islands, cities, ships, players, missions and campaigns.&lt;/p&gt;&lt;p&gt;Free software under the GNU General Public License, version 3 or later.&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Tobrel&apos;s Brim Marbolt %1&lt;/h3&gt;&lt;p&gt;A scenario editor for the island trading game Brim: islands, cities, ships, players, missions and campaigns.&lt;/p&gt;&lt;p&gt;Free software under the GNU General Public License, version 3 or later.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Marbolt in Kürze&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Öffnen:&lt;/b&gt; Wählen Sie links im Ordnerbaum eine Szenariodatei (*.szs, *.szm, *.mfs, *.mfm, *.gam), ziehen Sie sie auf das Fenster, oder nutzen Sie &lt;i&gt;Datei › Öffnen...&lt;/i&gt; (Strg+O). Die zuletzt geöffneten Dateien stehen unter &lt;i&gt;Datei › Zuletzt geöffnet&lt;/i&gt;.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Karte:&lt;/b&gt; Ein Klick wählt Insel, Stadt oder Schiff. Eine Insel wird mit der Maus gezogen oder, während die Karte den Fokus hat, mit den Pfeiltasten verschoben; mit Alt+Pfeiltaste geht das von überall im Fenster. Ein roter Rahmen zeigt einen ungültigen Platz.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Inseln einfügen:&lt;/b&gt; &lt;i&gt;Bearbeiten › Insel einfügen…&lt;/i&gt; zeigt die Inselvorlagen des Spiels; &lt;i&gt;Datei wählen…&lt;/i&gt; nimmt jede Inseldatei (*.scp). &lt;i&gt;Insel duplizieren&lt;/i&gt; kopiert den Boden der gewählten Insel. Die neue Insel folgt der Maus, ein Klick setzt sie, Esc oder die rechte Maustaste bricht ab; Pfeiltasten und Enter gehen auch.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Zahlenfelder:&lt;/b&gt; Pfeil hoch/runter, Bild hoch/runter und das Mausrad ändern den Wert schrittweise.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Speichern:&lt;/b&gt; Strg+S speichert, Strg+Umschalt+S speichert unter neuem Namen; Strg+R verwirft die Änderungen. Strg+Q oder Strg+X beendet das Programm.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Spielordner:&lt;/b&gt; Findet Marbolt das Spiel nicht (es sucht in der Wine-Umgebung $WINEPREFIX oder ~/.wine), wählen Sie den Ordner mit der Brim.exe einmal über &lt;i&gt;Datei › Spielordner wählen...&lt;/i&gt;; Marbolt merkt ihn sich.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Marbolt in Brief&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Opening:&lt;/b&gt; Choose a scenario file (*.szs, *.szm, *.mfs, *.mfm, *.gam) in the folder tree on the left, drag it onto the window, or use &lt;i&gt;File › Open...&lt;/i&gt; (Ctrl+O). The recently opened files are under &lt;i&gt;File › Recent Files&lt;/i&gt;.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Map:&lt;/b&gt; A click selects an island, city or ship. Drag an island with the mouse or, while the map has the focus, move it with the arrow keys; Alt+arrow key does that from anywhere in the window. A red frame shows an invalid place.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Inserting islands:&lt;/b&gt; &lt;i&gt;Edit › Insert Island…&lt;/i&gt; shows the game's island templates; &lt;i&gt;Choose File…&lt;/i&gt; takes any island file (*.scp). &lt;i&gt;Duplicate Island&lt;/i&gt; copies the ground of the selected island. The new island follows the mouse, a click places it, Esc or the right mouse button cancels; the arrow keys and Enter work too.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Number fields:&lt;/b&gt; Up/Down, Page Up/Page Down and the mouse wheel change the value step by step.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Saving:&lt;/b&gt; Ctrl+S saves, Ctrl+Shift+S saves under a new name; Ctrl+R discards the changes. Ctrl+Q or Ctrl+X quits the program.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Game folder:&lt;/b&gt; If Marbolt does not find the game (it looks in the Wine environment $WINEPREFIX or ~/.wine), choose the folder with Brim.exe once through &lt;i&gt;File › Choose Game Folder...&lt;/i&gt;; Marbolt remembers it.&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Marbolt in Brief&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Opening:&lt;/b&gt; Choose a scenario file (*.szs, *.szm, *.mfs, *.mfm, *.gam) in the folder tree on the left, drag it onto the window, or use &lt;i&gt;File › Open...&lt;/i&gt; (Ctrl+O). The recently opened files are under &lt;i&gt;File › Recent Files&lt;/i&gt;.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Map:&lt;/b&gt; A click selects an island, city or ship. Drag an island with the mouse or, while the map has the focus, move it with the arrow keys; Alt+arrow key does that from anywhere in the window. A red frame shows an invalid place.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Inserting islands:&lt;/b&gt; &lt;i&gt;Edit › Insert Island…&lt;/i&gt; shows the game&apos;s island templates; &lt;i&gt;Choose File…&lt;/i&gt; takes any island file (*.scp). &lt;i&gt;Duplicate Island&lt;/i&gt; copies the ground of the selected island. The new island follows the mouse, a click places it, Esc or the right mouse button cancels; the arrow keys and Enter work too.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Number fields:&lt;/b&gt; Up/Down, Page Up/Page Down and the mouse wheel change the value step by step.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Saving:&lt;/b&gt; Ctrl+S saves, Ctrl+Shift+S saves under a new name; Ctrl+R discards the changes. Ctrl+Q or Ctrl+X quits the program.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Game folder:&lt;/b&gt; If Marbolt does not find the game (it looks in the Wine environment $WINEPREFIX or ~/.wine), choose the folder with Brim.exe once through &lt;i&gt;File › Choose Game Folder...&lt;/i&gt;; Marbolt remembers it.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Insel löschen: keine Insel gewählt</source>

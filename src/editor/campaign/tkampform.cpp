@@ -8,6 +8,7 @@
 #include "editor/widgets/prompts.h"
 #include "editor/widgets/updown.h"
 
+#include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -23,12 +24,13 @@ TKampForm::TKampForm(QWidget *parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("KampForm"));
-    setWindowTitle(QStringLiteral("Installierte Kampagnen"));
-
-    auto *form = new QFormLayout;
+    auto *form = form_ = new QFormLayout;
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    form->addRow(QStringLiteral("Kampagne Nr."), makeNumberField());
+    numberField_ = makeNumberField();
+    auto *numberLabel = new QLabel(this);
+    numberLabel->setBuddy(editKampnr_);
+    form->addRow(numberLabel, numberField_);
     form->addItem(new QSpacerItem(0, 4, QSizePolicy::Minimum, QSizePolicy::Fixed));
     for (int k = 0; k < LinesPerEntry; ++k) {
         auto *edit = new QLineEdit(this);
@@ -38,10 +40,10 @@ TKampForm::TKampForm(QWidget *parent)
         lines_[size_t(k)] = edit;
     }
 
-    auto *save = new QPushButton(QStringLiteral("Speichern"), this);
+    auto *save = save_ = new QPushButton(this);
     save->setObjectName(QStringLiteral("btnKampSave"));
     connect(save, &QPushButton::clicked, this, &TKampForm::save);
-    auto *close = new QPushButton(QStringLiteral("Schließen"), this);
+    auto *close = close_ = new QPushButton(this);
     close->setObjectName(QStringLiteral("Button1"));
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
     // Escape closes the window like a dialog's cancel button.
@@ -61,6 +63,23 @@ TKampForm::TKampForm(QWidget *parent)
     // Every change of the number shows its entry, whether typed, stepped or
     // set by the program.
     connect(editKampnr_, &QLineEdit::textChanged, this, &TKampForm::showEntry);
+    retranslateUi();
+}
+
+void TKampForm::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QWidget::changeEvent(event);
+}
+
+void TKampForm::retranslateUi()
+{
+    setWindowTitle(tr("Installierte Kampagnen"));
+    if (auto *label = qobject_cast<QLabel *>(form_->labelForField(numberField_)))
+        label->setText(tr("Kampagne Nr."));
+    save_->setText(tr("Speichern"));
+    close_->setText(tr("Schließen"));
 }
 
 QWidget *TKampForm::makeNumberField()

@@ -5,7 +5,9 @@
 #include <array>
 #include <optional>
 
+class QFormLayout;
 class QLineEdit;
+class QPushButton;
 class UpDown;
 
 // "Installierte Kampagnen": browses and edits the campaign list of the game's
@@ -29,8 +31,13 @@ public:
     // The list currently held; nothing before a successful load.
     const std::optional<QStringList> &campaignList() const { return list_; }
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     static constexpr int LinesPerEntry = 5;
+
+    void retranslateUi();
     static constexpr int NumberMax = 1000;
 
     QWidget *makeNumberField();
@@ -44,5 +51,9 @@ private:
     QLineEdit *editKampnr_ = nullptr;
     UpDown *upDown_ = nullptr;
     std::array<QLineEdit *, LinesPerEntry> lines_{};
+    QFormLayout *form_ = nullptr;
+    QWidget *numberField_ = nullptr;
+    QPushButton *save_ = nullptr;
+    QPushButton *close_ = nullptr;
     std::optional<QStringList> list_;
 };

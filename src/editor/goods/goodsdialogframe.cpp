@@ -1,5 +1,6 @@
 #include "editor/goods/goodsdialogframe.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -7,15 +8,13 @@
 
 GoodsDialogButtons LayOutGoodsDialog(QDialog *dialog, QLayout *header, QLayout *grid)
 {
-    auto button = [dialog](const QString &caption, const char *name) {
-        auto *b = new QPushButton(caption, dialog);
+    auto button = [dialog](const char *name) {
+        auto *b = new QPushButton(dialog);
         b->setObjectName(QLatin1String(name));
         b->setAutoDefault(false);
         return b;
     };
-    const GoodsDialogButtons buttons{button(QStringLiteral("OK"), "btOk"),
-                                     button(QStringLiteral("Alles leeren"), "btLeeren"),
-                                     button(QStringLiteral("Abbruch"), "btCancel")};
+    const GoodsDialogButtons buttons{button("btOk"), button("btLeeren"), button("btCancel")};
     buttons.ok->setDefault(true);
     auto *row = new QHBoxLayout;
     row->addWidget(buttons.empty);
@@ -34,4 +33,11 @@ GoodsDialogButtons LayOutGoodsDialog(QDialog *dialog, QLayout *header, QLayout *
     QObject::connect(buttons.ok, &QPushButton::clicked, dialog, &QDialog::accept);
     QObject::connect(buttons.cancel, &QPushButton::clicked, dialog, &QDialog::reject);
     return buttons;
+}
+
+void RetranslateGoodsDialog(const GoodsDialogButtons &buttons)
+{
+    buttons.ok->setText(QCoreApplication::translate("GoodsDialogFrame", "OK"));
+    buttons.empty->setText(QCoreApplication::translate("GoodsDialogFrame", "Alles leeren"));
+    buttons.cancel->setText(QCoreApplication::translate("GoodsDialogFrame", "Abbruch"));
 }

@@ -1,6 +1,7 @@
 #include "editor/goods/tfreiform.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,38 +12,38 @@ namespace {
 
 // Captions by bit; the bits captioned "unbekannt" unlock no known group.
 constexpr std::array<const char *, TFreiForm::Bits> Captions{
-    "unbekannt0",
-    "unbekannt1",
-    "Schule",
-    "Wirtshaus",
-    "Kirche",
-    "Badehaus",
-    "Theater",
-    "Hochschule",
-    "Arzt",
-    "Galgen",
-    "Schloss",
-    "Kathedrale",
-    "unbekannt12",
-    "unbekannt13",
-    "Rinder + Metzger",
-    "Steine + Feuerwehr",
-    "Kontor II, Holztor, Palisade",
-    "Alkohol + Tabak",
-    "Korn, Mehl, Brot",
-    "Werkzeugschmiede",
-    "Kl. Erzmine + kl. Werft",
-    "Kontor III",
-    "Burg, Schwerter, Wachturm etc.",
-    "Goldmine",
-    "Kakao, Weberei, Schneiderei",
-    "unbekannt25",
-    "Kanonengießerei",
-    "Tiefe Erzmine",
-    "Kontor IV, Goldschmied etc.",
-    "Große Burg, Musketenbauer",
-    "Große Werft",
-    "Festung",
+    QT_TRANSLATE_NOOP("TFreiForm", "unbekannt0"),
+    QT_TRANSLATE_NOOP("TFreiForm", "unbekannt1"),
+    QT_TRANSLATE_NOOP("TFreiForm", "Schule"),
+    QT_TRANSLATE_NOOP("TFreiForm", "Wirtshaus"),
+    QT_TRANSLATE_NOOP("TFreiForm", "Kirche"),
+    QT_TRANSLATE_NOOP("TFreiForm", "Badehaus"),
+    QT_TRANSLATE_NOOP("TFreiForm", "Theater"),
+    QT_TRANSLATE_NOOP("TFreiForm", "Hochschule"),
+    QT_TRANSLATE_NOOP("TFreiForm", "Arzt"),
+    QT_TRANSLATE_NOOP("TFreiForm", "Galgen"),
+    QT_TRANSLATE_NOOP("TFreiForm", "Schloss"),
+    QT_TRANSLATE_NOOP("TFreiForm", "Kathedrale"),
+    QT_TRANSLATE_NOOP("TFreiForm", "unbekannt12"),
+    QT_TRANSLATE_NOOP("TFreiForm", "unbekannt13"),
+    QT_TRANSLATE_NOOP("TFreiForm", "Rinder + Metzger"),
+    QT_TRANSLATE_NOOP("TFreiForm", "Steine + Feuerwehr"),
+    QT_TRANSLATE_NOOP("TFreiForm", "Kontor II, Holztor, Palisade"),
+    QT_TRANSLATE_NOOP("TFreiForm", "Alkohol + Tabak"),
+    QT_TRANSLATE_NOOP("TFreiForm", "Korn, Mehl, Brot"),
+    QT_TRANSLATE_NOOP("TFreiForm", "Werkzeugschmiede"),
+    QT_TRANSLATE_NOOP("TFreiForm", "Kl. Erzmine + kl. Werft"),
+    QT_TRANSLATE_NOOP("TFreiForm", "Kontor III"),
+    QT_TRANSLATE_NOOP("TFreiForm", "Burg, Schwerter, Wachturm etc."),
+    QT_TRANSLATE_NOOP("TFreiForm", "Goldmine"),
+    QT_TRANSLATE_NOOP("TFreiForm", "Kakao, Weberei, Schneiderei"),
+    QT_TRANSLATE_NOOP("TFreiForm", "unbekannt25"),
+    QT_TRANSLATE_NOOP("TFreiForm", "Kanonengießerei"),
+    QT_TRANSLATE_NOOP("TFreiForm", "Tiefe Erzmine"),
+    QT_TRANSLATE_NOOP("TFreiForm", "Kontor IV, Goldschmied etc."),
+    QT_TRANSLATE_NOOP("TFreiForm", "Große Burg, Musketenbauer"),
+    QT_TRANSLATE_NOOP("TFreiForm", "Große Werft"),
+    QT_TRANSLATE_NOOP("TFreiForm", "Festung"),
 };
 
 } // namespace
@@ -52,12 +53,9 @@ TFreiForm::TFreiForm(QWidget *parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("TFreiForm"));
-    setWindowTitle(QStringLiteral("Freigeschaltete Gebäude"));
     setModal(false);
 
-    auto *warning =
-        new QLabel(QStringLiteral("Achtung: Diese Einstellungen werden vom Szenarieneditor wieder "
-                                  "überschrieben!"));
+    auto *warning = warning_ = new QLabel;
     warning->setObjectName(QStringLiteral("Label1"));
     warning->setWordWrap(true);
 
@@ -66,14 +64,14 @@ TFreiForm::TFreiForm(QWidget *parent)
     grid->setHorizontalSpacing(16);
     grid->setVerticalSpacing(2);
     for (int bit = 0; bit < Bits; ++bit) {
-        auto *box = new QCheckBox(QString::fromUtf8(Captions[size_t(bit)]));
+        auto *box = new QCheckBox;
         box->setObjectName(QStringLiteral("cbInfra%1").arg(bit, 2, 10, QLatin1Char('0')));
         connect(box, &QCheckBox::clicked, this, &TFreiForm::controlChanged);
         grid->addWidget(box, bit % 16, bit / 16);
         boxes_[size_t(bit)] = box;
     }
 
-    auto *close = new QPushButton(QStringLiteral("Schließen"));
+    auto *close = close_ = new QPushButton;
     close->setObjectName(QStringLiteral("CloseButton"));
     close->setDefault(true);
     close->setAutoDefault(true);
@@ -90,6 +88,24 @@ TFreiForm::TFreiForm(QWidget *parent)
     layout->addLayout(buttons);
     // A fixed dialog border: the window keeps the size its contents need.
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    retranslateUi();
+}
+
+void TFreiForm::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QDialog::changeEvent(event);
+}
+
+void TFreiForm::retranslateUi()
+{
+    setWindowTitle(tr("Freigeschaltete Gebäude"));
+    warning_->setText(
+        tr("Achtung: Diese Einstellungen werden vom Szenarieneditor wieder überschrieben!"));
+    for (int bit = 0; bit < Bits; ++bit)
+        boxes_[size_t(bit)]->setText(tr(Captions[size_t(bit)]));
+    close_->setText(tr("Schließen"));
 }
 
 void TFreiForm::SetFlags(quint32 flags)

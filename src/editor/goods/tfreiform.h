@@ -4,6 +4,8 @@
 #include <array>
 
 class QCheckBox;
+class QLabel;
+class QPushButton;
 
 // "Freigeschaltete Gebäude": the 32 unlocked-buildings switches of the player
 // that the players page shows, one check box per bit. The dialog is modeless
@@ -23,10 +25,17 @@ public:
     // Bit k set for each ticked box k; nothing else.
     quint32 Flags() const;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 signals:
     // The user ticked or cleared a box.
     void controlChanged();
 
 private:
+    void retranslateUi();
+
+    QLabel *warning_ = nullptr;
     std::array<QCheckBox *, Bits> boxes_{};
+    QPushButton *close_ = nullptr;
 };

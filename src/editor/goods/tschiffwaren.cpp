@@ -8,6 +8,7 @@
 #include "editor/widgets/amountfield.h"
 #include "editor/widgets/listimage.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -33,7 +34,6 @@ TSchiffWaren::TSchiffWaren(TWarenAuswahl *picker, QWidget *parent)
       picker_(picker)
 {
     setObjectName(QStringLiteral("TSchiffWaren"));
-    setWindowTitle(QStringLiteral("Schiffsladung"));
     setModal(true);
 
     imSchiff_ = new ListImage(ListImage::List::Wappen, this);
@@ -81,6 +81,20 @@ TSchiffWaren::TSchiffWaren(TWarenAuswahl *picker, QWidget *parent)
     btLeeren_ = buttons.empty;
     btCancel_ = buttons.cancel;
     connect(btLeeren_, &QPushButton::clicked, this, &TSchiffWaren::btLeerenClick);
+    retranslateUi();
+}
+
+void TSchiffWaren::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QDialog::changeEvent(event);
+}
+
+void TSchiffWaren::retranslateUi()
+{
+    setWindowTitle(tr("Schiffsladung"));
+    RetranslateGoodsDialog({btOk_, btLeeren_, btCancel_});
 }
 
 bool TSchiffWaren::Execute(RumoSzen *doc, ShipRecord ship)

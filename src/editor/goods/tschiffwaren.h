@@ -34,7 +34,11 @@ public:
     // nothing. Never marks the document itself.
     bool Execute(RumoSzen *doc, ShipRecord ship);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslateUi();
     void imWareClick(int slot);
     void btLeerenClick();
     void showGoods(int slot, int index);

@@ -8,6 +8,7 @@
 #include "editor/widgets/listimage.h"
 #include "editor/widgets/prompts.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -32,7 +33,6 @@ TWareForm::TWareForm(QWidget *parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("TWareForm"));
-    setWindowTitle(QStringLiteral("Warenlager"));
     setModal(true);
 
     picOwner_ = new ListImage(ListImage::List::Wappen, this);
@@ -54,7 +54,7 @@ TWareForm::TWareForm(QWidget *parent)
     grid->setSpacing(6);
     for (int row = 0; row < Rows; ++row) {
         const int index = GoodsTable::FirstGoods + row;
-        auto *group = new QGroupBox(GoodsTable::StockName(index), this);
+        auto *group = groups_[size_t(row)] = new QGroupBox(this);
         group->setObjectName(QStringLiteral("gbWare") + twoDigits(index));
         auto *picture = new ListImage(ListImage::List::Waren, group);
         picture->setObjectName(QStringLiteral("imWare") + twoDigits(index));
@@ -74,6 +74,22 @@ TWareForm::TWareForm(QWidget *parent)
     btLeeren_ = buttons.empty;
     btCancel_ = buttons.cancel;
     connect(btLeeren_, &QPushButton::clicked, this, &TWareForm::btLeerenClick);
+    retranslateUi();
+}
+
+void TWareForm::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QDialog::changeEvent(event);
+}
+
+void TWareForm::retranslateUi()
+{
+    setWindowTitle(tr("Warenlager"));
+    for (int row = 0; row < Rows; ++row)
+        groups_[size_t(row)]->setTitle(GoodsTable::StockName(GoodsTable::FirstGoods + row));
+    RetranslateGoodsDialog({btOk_, btLeeren_, btCancel_});
 }
 
 bool TWareForm::Execute(RumoSzen *doc, CityRecord city)

@@ -7,6 +7,7 @@
 
 class AmountField;
 class ListImage;
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class RumoSzen;
@@ -33,10 +34,16 @@ public:
     // city's owner changes.
     void Refresh(RumoSzen *doc, CityRecord city);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void btLeerenClick();
+    void retranslateUi();
 
     static constexpr int Rows = 23;
+    // The goods' groups, captioned with their names.
+    std::array<QGroupBox *, Rows> groups_{};
     ListImage *picOwner_ = nullptr;
     QLabel *lbOwner_ = nullptr;
     std::array<AmountField *, Rows> rows_{};

@@ -4,6 +4,7 @@
 #include "core/goods/goodstable.h"
 #include "editor/widgets/listimage.h"
 
+#include <QEvent>
 #include <array>
 
 namespace {
@@ -47,7 +48,6 @@ TWarenAuswahl::TWarenAuswahl(QWidget *parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("TWarenAuswahl"));
-    setWindowTitle(QStringLiteral("Warenauswahl"));
     setModal(true);
     setFixedSize(ClientSize);
 
@@ -57,10 +57,25 @@ TWarenAuswahl::TWarenAuswahl(QWidget *parent)
         picture->setIndex(index);
         picture->setClickable(true);
         picture->move(positionOf(index));
-        picture->setToolTip(goodsName(index));
         connect(picture, &ListImage::clicked, this, [this, index] {
             picked_ = index;
             accept();
         });
+        pictures_.append(picture);
     }
+    retranslateUi();
+}
+
+void TWarenAuswahl::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QDialog::changeEvent(event);
+}
+
+void TWarenAuswahl::retranslateUi()
+{
+    setWindowTitle(tr("Warenauswahl"));
+    for (ListImage *picture : pictures_)
+        picture->setToolTip(goodsName(picture->index()));
 }

@@ -48,38 +48,46 @@ private:
     QWidget *placeholder_;
 };
 
-QWidget *placeholderFor(QCheckBox *check)
-{
-    auto *placeholder = new QWidget;
-    placeholder->setFixedSize(check->sizeHint());
-    return placeholder;
-}
-
-QString titleOf(int number)
-{
-    switch (number) {
-    case 1:
-        return QStringLiteral("Erste Stadt");
-    case 2:
-        return QStringLiteral("Zweite Stadt");
-    default:
-        return QStringLiteral("Dritte Stadt");
-    }
-}
-
 } // namespace
 
 CityGoalBox::CityGoalBox(int number, GoalControls &controls, QWidget *overlayParent)
+    : number_(number)
 {
     const QByteArray n = QByteArray::number(number);
-    goal_ = controls.inhabitantsGoal("cbStadt" + n, QStringLiteral("Erreiche"),
-                                     "editStadt" + n + "Wohn", "lbStadt" + n + "Wohn",
-                                     "editStadt" + n + "Bgrp", "comboStadt" + n + "Bgrp");
+    goal_ =
+        controls.inhabitantsGoal("cbStadt" + n, "editStadt" + n + "Wohn", "lbStadt" + n + "Wohn",
+                                 "editStadt" + n + "Bgrp", "comboStadt" + n + "Bgrp");
     setObjectName(QLatin1String("gbStadt" + n));
-    setTitle(titleOf(number));
-    QWidget *placeholder = placeholderFor(goal_.check);
-    setLayout(goalLine({placeholder, goal_.inhabitants, goal_.label, goal_.count, goal_.group}));
+    placeholder_ = new QWidget;
+    setLayout(goalLine({placeholder_, goal_.inhabitants, goal_.label, goal_.count, goal_.group}));
     goal_.check->setParent(overlayParent);
-    new OverlayFollower(goal_.check, placeholder, this);
+    new OverlayFollower(goal_.check, placeholder_, this);
     controls.addGoal(goal_.check, {this, goal_.inhabitants, goal_.count, goal_.group, goal_.label});
+    retranslateUi();
+}
+
+void CityGoalBox::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QGroupBox::changeEvent(event);
+}
+
+void CityGoalBox::retranslateUi()
+{
+    switch (number_) {
+    case 1:
+        setTitle(tr("Erste Stadt"));
+        break;
+    case 2:
+        setTitle(tr("Zweite Stadt"));
+        break;
+    default:
+        setTitle(tr("Dritte Stadt"));
+        break;
+    }
+    GoalControls::retranslate(goal_, tr("Erreiche"));
+    // The caption's width may have changed with its language; the check box
+    // follows its placeholder.
+    placeholder_->setFixedSize(goal_.check->sizeHint());
 }

@@ -17,6 +17,14 @@ public:
 
     const InhabitantsGoal &goal() const { return goal_; }
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslateUi();
+
+    const int number_;
     InhabitantsGoal goal_;
+    // Keeps the check box's place in the line; as wide as its caption.
+    QWidget *placeholder_ = nullptr;
 };

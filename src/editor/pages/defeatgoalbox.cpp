@@ -6,14 +6,22 @@
 #include <QHBoxLayout>
 #include <QToolButton>
 
-DefeatGoalBox::DefeatGoalBox() : PlayerButtonBox("gbKill", QStringLiteral("Zu besiegende Spieler"))
+DefeatGoalBox::DefeatGoalBox() : PlayerButtonBox("gbKill")
 {
     auto *row = new QHBoxLayout(this);
     addColourButtons(row, {"sbKillRot", "sbKillBlau", "sbKillGelb", "sbKillWeiss", "sbKillPirat"});
     row->addSpacing(12);
-    sbKillAny = addButton(row, "sbKillAny", QStringLiteral("Beliebiger"), AnyPlayerIcon());
-    sbKillAny->setToolTip(QStringLiteral("Einen beliebigen Spieler besiegen"));
+    sbKillAny = addButton(row, "sbKillAny", QString(), AnyPlayerIcon());
     row->addStretch(1);
+    retranslateUi();
+}
+
+void DefeatGoalBox::retranslateUi()
+{
+    PlayerButtonBox::retranslateUi();
+    setTitle(tr("Zu besiegende Spieler"));
+    sbKillAny->setText(tr("Beliebiger"));
+    sbKillAny->setToolTip(tr("Einen beliebigen Spieler besiegen"));
 }
 
 void DefeatGoalBox::buttonClick(QToolButton *button)

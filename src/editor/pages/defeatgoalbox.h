@@ -15,6 +15,7 @@ public:
 
 protected:
     void buttonClick(QToolButton *button) override;
+    void retranslateUi() override;
 
 private:
     QToolButton *sbKillAny = nullptr;

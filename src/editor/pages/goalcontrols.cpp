@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,9 +17,9 @@ GoalControls::GoalControls(DocumentPage *page, std::function<void()> edited)
 {
 }
 
-QCheckBox *GoalControls::goalCheck(const char *name, const QString &text) const
+QCheckBox *GoalControls::goalCheck(const char *name) const
 {
-    auto *check = new QCheckBox(text);
+    auto *check = new QCheckBox;
     check->setObjectName(QLatin1String(name));
     return check;
 }
@@ -57,10 +58,9 @@ QLineEdit *GoalControls::int32Edit(const char *name)
     return numberEdit(name, 11, Int32Min, Int32Max);
 }
 
-NumberGoal GoalControls::int32Goal(const char *check, const QString &text, const char *edit,
-                                   std::vector<QWidget *> more)
+NumberGoal GoalControls::int32Goal(const char *check, const char *edit, std::vector<QWidget *> more)
 {
-    NumberGoal goal{goalCheck(check, text), int32Edit(edit)};
+    NumberGoal goal{goalCheck(check), int32Edit(edit)};
     more.insert(more.begin(), goal.edit);
     addGoal(goal.check, std::move(more));
     return goal;
@@ -85,25 +85,43 @@ QComboBox *GoalControls::combo(const char *name, const QStringList &items)
     return box;
 }
 
-QComboBox *GoalControls::groupCombo(const char *name)
+QStringList GoalControls::groupNames()
 {
     QStringList groups;
     for (int group = 1; group <= PopulationLevel::Groups; ++group)
         groups << PopulationLevel::GroupName(group);
-    return combo(name, groups);
+    return groups;
 }
 
-InhabitantsGoal GoalControls::inhabitantsGoal(const char *check, const QString &verb,
-                                              const char *inhabitants, const char *labelName,
-                                              const char *count, const char *group)
+QComboBox *GoalControls::groupCombo(const char *name)
+{
+    return combo(name, groupNames());
+}
+
+void GoalControls::setItemTexts(QComboBox *box, const QStringList &items)
+{
+    for (int item = 0; item < box->count() && item < items.size(); ++item)
+        box->setItemText(item, items.at(item));
+}
+
+InhabitantsGoal GoalControls::inhabitantsGoal(const char *check, const char *inhabitants,
+                                              const char *labelName, const char *count,
+                                              const char *group)
 {
     InhabitantsGoal goal;
-    goal.check = goalCheck(check, verb);
+    goal.check = goalCheck(check);
     goal.inhabitants = int32Edit(inhabitants);
-    goal.label = label(labelName, QStringLiteral("Einwohner, davon"));
+    goal.label = label(labelName, QString());
     goal.count = numberEdit(count, 10, 0, UInt32Max);
     goal.group = groupCombo(group);
     return goal;
+}
+
+void GoalControls::retranslate(const InhabitantsGoal &goal, const QString &verb)
+{
+    goal.check->setText(verb);
+    goal.label->setText(QCoreApplication::translate("GoalControls", "Einwohner, davon"));
+    setItemTexts(goal.group, groupNames());
 }
 
 QToolButton *GoalControls::playerButton(const char *name, const QString &text, const QIcon &icon)

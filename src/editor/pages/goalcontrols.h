@@ -47,7 +47,8 @@ public:
 
     GoalControls(DocumentPage *page, std::function<void()> edited);
 
-    QCheckBox *goalCheck(const char *name, const QString &text) const;
+    // A goal's check box; its owner sets the caption.
+    QCheckBox *goalCheck(const char *name) const;
     // The check box's click sets the Enabled state of `controls`.
     void addGoal(QCheckBox *check, std::vector<QWidget *> controls);
     // A check box whose click only counts as a change.
@@ -58,13 +59,21 @@ public:
     QLineEdit *int32Edit(const char *name);
     // A goal with a signed 32-bit number whose check box enables the edit and
     // `more`.
-    NumberGoal int32Goal(const char *check, const QString &text, const char *edit,
-                         std::vector<QWidget *> more = {});
+    NumberGoal int32Goal(const char *check, const char *edit, std::vector<QWidget *> more = {});
     static QLabel *label(const char *name, const QString &text);
     QComboBox *combo(const char *name, const QStringList &items);
     QComboBox *groupCombo(const char *name);
-    InhabitantsGoal inhabitantsGoal(const char *check, const QString &verb, const char *inhabitants,
-                                    const char *label, const char *count, const char *group);
+    // The goal's texts come with retranslate().
+    InhabitantsGoal inhabitantsGoal(const char *check, const char *inhabitants, const char *label,
+                                    const char *count, const char *group);
+    // Sets the texts of `goal` in the current language, its check box
+    // reading `verb`.
+    static void retranslate(const InhabitantsGoal &goal, const QString &verb);
+    // Gives the items of `box` the texts `items`, in order: its selection
+    // stays and no change is reported.
+    static void setItemTexts(QComboBox *box, const QStringList &items);
+    // The names of the population groups, the items of a group combo box.
+    static QStringList groupNames();
     // A player button that toggles by itself.
     static QToolButton *playerButton(const char *name, const QString &text, const QIcon &icon);
 

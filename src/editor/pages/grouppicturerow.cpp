@@ -18,11 +18,24 @@ GroupPictureRow::GroupPictureRow(LevelTrackBar *bar) : bar_(bar)
         picture->setFixedSize(GroupPictureSize);
         picture->setPixmap(
             SvgPixmap(QStringLiteral(":/groups/%1.svg").arg(group), GroupPictureSize));
-        picture->setToolTip(PopulationLevel::GroupName(group));
         pictures_.append(picture);
     }
     setFixedHeight(GroupPictureSize.height());
     bar_->installEventFilter(this);
+    retranslateUi();
+}
+
+void GroupPictureRow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QWidget::changeEvent(event);
+}
+
+void GroupPictureRow::retranslateUi()
+{
+    for (int i = 0; i < pictures_.size(); ++i)
+        pictures_[i]->setToolTip(PopulationLevel::GroupName(i + 1));
 }
 
 bool GroupPictureRow::eventFilter(QObject *watched, QEvent *event)

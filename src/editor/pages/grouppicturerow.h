@@ -13,11 +13,14 @@ public:
     explicit GroupPictureRow(LevelTrackBar *bar);
 
 protected:
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
     void place();
+    // The pictures' tool tips, the groups' names, in the current language.
+    void retranslateUi();
 
     LevelTrackBar *bar_;
     QList<QLabel *> pictures_;

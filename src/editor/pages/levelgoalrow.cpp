@@ -55,13 +55,11 @@ const QPixmap &thumbPicture(int index)
 
 } // namespace
 
-LevelGoalRow::LevelGoalRow(bool towardsMax, const QString &caption, const char *check,
-                           const char *bar, const char *edit, const char *label, const char *thumb,
-                           QObject *parent)
+LevelGoalRow::LevelGoalRow(bool towardsMax, const char *check, const char *bar, const char *edit,
+                           const char *label, const char *thumb, QObject *parent)
     : QObject(parent), towardsMax_(towardsMax)
 {
-
-    check_ = new QCheckBox(caption);
+    check_ = new QCheckBox;
     check_->setObjectName(QLatin1String(check));
     bar_ = new LevelTrackBar;
     bar_->setObjectName(QLatin1String(bar));
@@ -69,13 +67,13 @@ LevelGoalRow::LevelGoalRow(bool towardsMax, const QString &caption, const char *
     edit_ = new QLineEdit;
     edit_->setObjectName(QLatin1String(edit));
     edit_->setMaximumWidth(edit_->fontMetrics().horizontalAdvance(QStringLiteral("00,000")) + 12);
-    auto *label1 = new QLabel(QStringLiteral("Stufe"));
-    label1->setObjectName(QLatin1String(label) + QLatin1Char('1'));
-    label1->setBuddy(edit_);
-    auto *label2 = new QLabel(QStringLiteral("BGRUPPE"));
-    label2->setObjectName(QLatin1String(label) + QLatin1Char('2'));
-    label2->setVisible(false);
-    levelControls_ = {bar_, label1, edit_, label2};
+    levelLabel_ = new QLabel;
+    levelLabel_->setObjectName(QLatin1String(label) + QLatin1Char('1'));
+    levelLabel_->setBuddy(edit_);
+    groupLabel_ = new QLabel;
+    groupLabel_->setObjectName(QLatin1String(label) + QLatin1Char('2'));
+    groupLabel_->setVisible(false);
+    levelControls_ = {bar_, levelLabel_, edit_, groupLabel_};
     thumb_ = new QLabel;
     thumb_->setObjectName(QLatin1String(thumb));
     thumb_->setFixedSize(ThumbSize);
@@ -90,6 +88,13 @@ LevelGoalRow::LevelGoalRow(bool towardsMax, const QString &caption, const char *
     bar_->setValue(towardsMax_ ? bar_->maximum() : bar_->minimum());
     setLevelText(bar_->value() / 100.0);
     applyEnabled();
+}
+
+void LevelGoalRow::retranslate(const QString &caption)
+{
+    check_->setText(caption);
+    levelLabel_->setText(tr("Stufe"));
+    groupLabel_->setText(tr("BGRUPPE"));
 }
 
 int LevelGoalRow::addTo(QGridLayout *grid, int row) const

@@ -25,9 +25,13 @@ class LevelGoalRow : public QObject {
 
 public:
     // The names are the controls' object names; the two labels get `label`
-    // with "1" and "2" appended.
-    LevelGoalRow(bool towardsMax, const QString &caption, const char *check, const char *bar,
-                 const char *edit, const char *label, const char *thumb, QObject *parent);
+    // with "1" and "2" appended. The texts come with retranslate().
+    LevelGoalRow(bool towardsMax, const char *check, const char *bar, const char *edit,
+                 const char *label, const char *thumb, QObject *parent);
+
+    // Sets the check box's `caption` and the row's own texts in the current
+    // language.
+    void retranslate(const QString &caption);
 
     // Puts the check box on `row` of `grid` and the level controls on the
     // row below it; returns the first row after them. The grid's widget then
@@ -63,6 +67,8 @@ private:
     LevelTrackBar *bar_ = nullptr;
     QLineEdit *edit_ = nullptr;
     QLabel *thumb_ = nullptr;
+    QLabel *levelLabel_ = nullptr;
+    QLabel *groupLabel_ = nullptr;
     // The controls the check box switches, in the order of their columns:
     // bar, "Stufe", edit and the hidden group label.
     std::array<QWidget *, 4> levelControls_{};

@@ -19,7 +19,12 @@ public:
     QCheckBox *check(int k) const { return goals_[size_t(k - 1)].check; }
     QComboBox *goods(int k) const { return goals_[size_t(k - 1)].goods; }
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslateUi();
+
     struct Goal {
         QCheckBox *check = nullptr;
         QComboBox *goods = nullptr;

@@ -5,11 +5,25 @@
 #include "editor/widgets/playercolouricon.h"
 
 #include <QBoxLayout>
+#include <QEvent>
 #include <QToolButton>
 
-PlayerButtonBox::PlayerButtonBox(const char *name, const QString &title) : QGroupBox(title)
+PlayerButtonBox::PlayerButtonBox(const char *name)
 {
     setObjectName(QLatin1String(name));
+}
+
+void PlayerButtonBox::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QGroupBox::changeEvent(event);
+}
+
+void PlayerButtonBox::retranslateUi()
+{
+    for (size_t colour = 0; colour < colourButtons_.size(); ++colour)
+        colourButtons_[colour]->setText(PlayerColour::Name(int(colour)));
 }
 
 QToolButton *PlayerButtonBox::buttonOfSlot(const PlayerArea &players, int slot) const

@@ -32,7 +32,13 @@ signals:
     void buttonClicked();
 
 protected:
-    PlayerButtonBox(const char *name, const QString &title);
+    explicit PlayerButtonBox(const char *name);
+
+    void changeEvent(QEvent *event) override;
+    // Sets the box's texts in the current language: here the colour buttons'
+    // names; a box adds its own texts and calls it at the end of its
+    // construction.
+    virtual void retranslateUi();
 
     // Adds a button for each of the colours 0, 1, ... named `names`.
     void addColourButtons(QBoxLayout *row, std::initializer_list<const char *> names);

@@ -23,7 +23,13 @@ public:
     QLineEdit *tons() const { return tons_; }
     QComboBox *goods() const { return goods_; }
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslateUi();
+
+    const int number_;
     QCheckBox *check_ = nullptr;
     QLineEdit *tons_ = nullptr;
     QLabel *unit_ = nullptr;

@@ -12,30 +12,27 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-SupportGoalBox::SupportGoalBox(GoalControls &controls)
-    : PlayerButtonBox("gbHelp", QStringLiteral("Zu unterstützender Spieler"))
+SupportGoalBox::SupportGoalBox(GoalControls &controls) : PlayerButtonBox("gbHelp")
 {
     auto *column = new QVBoxLayout(this);
     auto *row = new QHBoxLayout;
     addColourButtons(row, {"sbHelpRot", "sbHelpBlau", "sbHelpGelb", "sbHelpWeiss"});
-    sbHelpEingeb = addButton(row, "sbHelpEingeb", PlayerColour::Name(5), PlayerColourIcon(5));
+    sbHelpEingeb = addButton(row, "sbHelpEingeb", QString(), PlayerColourIcon(5));
     row->addSpacing(12);
-    sbHelpAny = addButton(row, "sbHelpAny", QStringLiteral("Beliebiger"), AnyPlayerIcon());
-    sbHelpAny->setToolTip(QStringLiteral("Einen beliebigen Spieler unterstützen"));
+    sbHelpAny = addButton(row, "sbHelpAny", QString(), AnyPlayerIcon());
     row->addStretch(1);
     column->addLayout(row);
     column->addSpacing(6);
 
-    reach_ = controls.inhabitantsGoal("cbHelpWohn", QStringLiteral("Erreiche"), "editHelpWohn",
-                                      "lbHelpWohn", "editHelpWohnGrp", "comboHelpWohnName");
-    keep_ = controls.inhabitantsGoal("cbStadtlowfrmd", QStringLiteral("Halte"),
-                                     "editStadtlowfrmdwohn", "lbStadtlowfrmdwohn",
+    reach_ = controls.inhabitantsGoal("cbHelpWohn", "editHelpWohn", "lbHelpWohn", "editHelpWohnGrp",
+                                      "comboHelpWohnName");
+    keep_ = controls.inhabitantsGoal("cbStadtlowfrmd", "editStadtlowfrmdwohn", "lbStadtlowfrmdwohn",
                                      "editStadtlowfrmdbgwohn", "comboStadtlowfrmdbgnr");
-    settlements_.check = controls.goalCheck("cbStadtanzminfrmd", QStringLiteral("Halte"));
+    settlements_.check = controls.goalCheck("cbStadtanzminfrmd");
     settlements_.edit = controls.numberEdit("editStadtanzminfrmd", 6, GoalControls::Int16Min,
                                             GoalControls::Int16Max);
-    QLabel *lbStadtanzminfrmd =
-        GoalControls::label("lbStadtanzminfrmd", QStringLiteral("Siedlungen"));
+    QLabel *lbStadtanzminfrmd = lbStadtanzminfrmd_ =
+        GoalControls::label("lbStadtanzminfrmd", QString());
 
     // The three goals as rows of one grid, so that their edits line up.
     auto *grid = new QGridLayout;
@@ -54,6 +51,20 @@ SupportGoalBox::SupportGoalBox(GoalControls &controls)
     grid->setColumnStretch(5, 1);
     controls.addGoal(settlements_.check, {settlements_.edit, lbStadtanzminfrmd});
     column->addLayout(grid);
+    retranslateUi();
+}
+
+void SupportGoalBox::retranslateUi()
+{
+    PlayerButtonBox::retranslateUi();
+    setTitle(tr("Zu unterstützender Spieler"));
+    sbHelpEingeb->setText(PlayerColour::Name(5));
+    sbHelpAny->setText(tr("Beliebiger"));
+    sbHelpAny->setToolTip(tr("Einen beliebigen Spieler unterstützen"));
+    GoalControls::retranslate(reach_, tr("Erreiche"));
+    GoalControls::retranslate(keep_, tr("Halte"));
+    settlements_.check->setText(tr("Halte"));
+    lbStadtanzminfrmd_->setText(tr("Siedlungen"));
 }
 
 void SupportGoalBox::buttonClick(QToolButton *button)

@@ -22,6 +22,7 @@ public:
 
 protected:
     void buttonClick(QToolButton *button) override;
+    void retranslateUi() override;
 
 private:
     QToolButton *sbHelpEingeb = nullptr;
@@ -29,4 +30,5 @@ private:
     InhabitantsGoal reach_;
     InhabitantsGoal keep_;
     NumberGoal settlements_;
+    QLabel *lbStadtanzminfrmd_ = nullptr;
 };

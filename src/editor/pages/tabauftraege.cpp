@@ -13,6 +13,7 @@
 #include "editor/widgets/playercolouricon.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -36,9 +37,9 @@ constexpr int MemoChars = MissionRecord::TextChars;
 
 const char *const SlotButtonNames[] = {"sbRot", "sbBlau", "sbGelb", "sbWeiss"};
 
-QGroupBox *groupBox(const char *name, const QString &title)
+QGroupBox *groupBox(const char *name)
 {
-    auto *box = new QGroupBox(title);
+    auto *box = new QGroupBox;
     box->setObjectName(QLatin1String(name));
     return box;
 }
@@ -54,16 +55,16 @@ TabAuftraege::TabAuftraege(QWidget *parent)
     AuftragTabControl->setObjectName(QStringLiteral("AuftragTabControl"));
     AuftragTabControl->setExpanding(false);
     for (int m = 1; m <= MissionRecord::Count; ++m)
-        AuftragTabControl->addTab(QStringLiteral("Auftrag %1").arg(m));
+        AuftragTabControl->addTab(QString());
     connect(AuftragTabControl, &QTabBar::currentChanged, this,
             &TabAuftraege::AuftragTabControlChange);
 
     pages_ = new QTabWidget;
     pages_->setObjectName(QStringLiteral("AuftragPageControl"));
-    pages_->addTab(buildTextPage(), QStringLiteral("Auftragstext"));
-    pages_->addTab(buildCitiesPage(), QStringLiteral("Städte und Gebäude"));
-    pages_->addTab(buildOpponentsPage(), QStringLiteral("Gegner und Freunde"));
-    pages_->addTab(buildTradePage(), QStringLiteral("Handel und Waren"));
+    pages_->addTab(buildTextPage(), QString());
+    pages_->addTab(buildCitiesPage(), QString());
+    pages_->addTab(buildOpponentsPage(), QString());
+    pages_->addTab(buildTradePage(), QString());
 
     // The tab bar heads a framed area holding the player strip and the
     // sub-pages, as one tab control.
@@ -80,6 +81,42 @@ TabAuftraege::TabAuftraege(QWidget *parent)
     layout->addWidget(frame, 1);
 
     clearPage();
+    retranslateUi();
+}
+
+void TabAuftraege::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    DocumentPage::changeEvent(event);
+}
+
+void TabAuftraege::retranslateUi()
+{
+    for (int m = 0; m < AuftragTabControl->count(); ++m)
+        AuftragTabControl->setTabText(m, tr("Auftrag %1").arg(m + 1));
+    pages_->setTabText(0, tr("Auftragstext"));
+    pages_->setTabText(1, tr("Städte und Gebäude"));
+    pages_->setTabText(2, tr("Gegner und Freunde"));
+    pages_->setTabText(3, tr("Handel und Waren"));
+
+    stripLabel_->setText(tr("Diesem Auftrag zugeordnete Spieler:"));
+    for (int slot = 0; slot < int(fields_.slotButtons.size()); ++slot)
+        fields_.slotButtons[size_t(slot)]->setText(tr("Spieler %1").arg(slot + 1));
+    updateSlotIcons();
+
+    gbGebaeude_->setTitle(tr("Gebäude"));
+    fields_.cbSchloss->setText(tr("Baue ein Schloss"));
+    fields_.cbKathedrale->setText(tr("Baue eine Kathedrale"));
+    gbWohnanz_->setTitle(tr("Gesamteinwohnerzahl"));
+    fields_.population.check->setText(tr("Erreiche"));
+    lbWohnanz_->setText(tr("Einwohner"));
+
+    gbBilanzen_->setTitle(tr("Bilanzen"));
+    fields_.balance.check->setText(tr("Gesamtbilanz:"));
+    fields_.tradeBalance.check->setText(tr("Handelsbilanz:"));
+    gbVermoegen_->setTitle(tr("Vermögen"));
+    fields_.money.check->setText(tr("Erreiche ein Guthaben von "));
 }
 
 // --- building the page ---------------------------------------------------
@@ -90,12 +127,12 @@ QWidget *TabAuftraege::buildPlayerStrip()
     strip->setObjectName(QStringLiteral("Panel1"));
     auto *row = new QHBoxLayout(strip);
     row->setContentsMargins(2, 2, 2, 6);
-    row->addWidget(new QLabel(QStringLiteral("Diesem Auftrag zugeordnete Spieler:")));
+    stripLabel_ = new QLabel;
+    row->addWidget(stripLabel_);
     row->addSpacing(6);
     for (int slot = 0; slot < 4; ++slot) {
-        QToolButton *button = GoalControls::playerButton(SlotButtonNames[slot],
-                                                         QStringLiteral("Spieler %1").arg(slot + 1),
-                                                         PlayerColourIcon(slot));
+        QToolButton *button =
+            GoalControls::playerButton(SlotButtonNames[slot], QString(), PlayerColourIcon(slot));
         connect(button, &QToolButton::clicked, this, &TabAuftraege::controlChanged);
         fields_.slotButtons[size_t(slot)] = button;
         row->addWidget(button);
@@ -133,20 +170,18 @@ QWidget *TabAuftraege::buildCitiesPage()
         layout->addWidget(city);
     }
 
-    auto *buildings = groupBox("gbGebaeude", QStringLiteral("Gebäude"));
-    fields_.cbSchloss = controls_.goalCheck("cbSchloss", QStringLiteral("Baue ein Schloss"));
-    fields_.cbKathedrale =
-        controls_.goalCheck("cbKathedrale", QStringLiteral("Baue eine Kathedrale"));
+    auto *buildings = gbGebaeude_ = groupBox("gbGebaeude");
+    fields_.cbSchloss = controls_.goalCheck("cbSchloss");
+    fields_.cbKathedrale = controls_.goalCheck("cbKathedrale");
     controls_.addPlainCheck(fields_.cbSchloss);
     controls_.addPlainCheck(fields_.cbKathedrale);
     auto *buildingsColumn = new QVBoxLayout(buildings);
     buildingsColumn->addWidget(fields_.cbSchloss);
     buildingsColumn->addWidget(fields_.cbKathedrale);
 
-    auto *total = groupBox("gbWohnanz", QStringLiteral("Gesamteinwohnerzahl"));
-    QLabel *lbWohnanz = GoalControls::label("lbWohnanz", QStringLiteral("Einwohner"));
-    fields_.population =
-        controls_.int32Goal("cbWohnanz", QStringLiteral("Erreiche"), "editWohnanz", {lbWohnanz});
+    auto *total = gbWohnanz_ = groupBox("gbWohnanz");
+    QLabel *lbWohnanz = lbWohnanz_ = GoalControls::label("lbWohnanz", QString());
+    fields_.population = controls_.int32Goal("cbWohnanz", "editWohnanz", {lbWohnanz});
     const NumberGoal &population = fields_.population;
     auto *totalColumn = new QVBoxLayout(total);
     totalColumn->addLayout(goalLine({population.check, population.edit, lbWohnanz}));
@@ -189,11 +224,9 @@ QWidget *TabAuftraege::buildTradePage()
         grid->addWidget(store, 0, k);
     }
 
-    auto *balances = groupBox("gbBilanzen", QStringLiteral("Bilanzen"));
-    fields_.balance =
-        controls_.int32Goal("cbBalance", QStringLiteral("Gesamtbilanz:"), "editBalance");
-    fields_.tradeBalance =
-        controls_.int32Goal("cbTBalance", QStringLiteral("Handelsbilanz:"), "editTBalance");
+    auto *balances = gbBilanzen_ = groupBox("gbBilanzen");
+    fields_.balance = controls_.int32Goal("cbBalance", "editBalance");
+    fields_.tradeBalance = controls_.int32Goal("cbTBalance", "editTBalance");
     auto *balanceGrid = new QGridLayout(balances);
     int row = 0;
     for (const NumberGoal *goal : {&fields_.balance, &fields_.tradeBalance}) {
@@ -207,9 +240,8 @@ QWidget *TabAuftraege::buildTradePage()
     fields_.monopolies = new MonopolyGoalBox(controls_);
     grid->addWidget(fields_.monopolies, 1, 1);
 
-    auto *money = groupBox("gbVermoegen", QStringLiteral("Vermögen"));
-    fields_.money = controls_.int32Goal("cbGuthaben", QStringLiteral("Erreiche ein Guthaben von "),
-                                        "editGuthaben");
+    auto *money = gbVermoegen_ = groupBox("gbVermoegen");
+    fields_.money = controls_.int32Goal("cbGuthaben", "editGuthaben");
     money->setLayout(goalLine({fields_.money.check, fields_.money.edit}));
     grid->addWidget(money, 2, 0);
 
@@ -276,7 +308,7 @@ void TabAuftraege::updateSlotIcons()
         QToolButton *button = fields_.slotButtons[size_t(slot)];
         const int colour = players.colourOf(slot).value_or(0);
         button->setIcon(PlayerColourIcon(colour));
-        button->setToolTip(QStringLiteral("Spieler %1 (%2)")
+        button->setToolTip(tr("Spieler %1 (%2)")
                                .arg(slot + 1)
                                .arg(colour < PlayerColour::Count ? PlayerColour::Name(colour)
                                                                  : QString::number(colour)));

@@ -5,6 +5,8 @@
 #include "editor/widgets/documentpage.h"
 #include "editor/widgets/shownvalues.h"
 
+class QGroupBox;
+class QLabel;
 class QTabBar;
 class QTabWidget;
 
@@ -23,9 +25,14 @@ public:
     void Refresh() override;
 
 protected:
+    void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
+    // Sets the page's own texts in the current language; the goal boxes set
+    // theirs. The document and the controls' values stay as they are.
+    void retranslateUi();
+
     QWidget *buildPlayerStrip();
     QWidget *buildTextPage();
     QWidget *buildCitiesPage();
@@ -50,6 +57,12 @@ private:
 
     QTabBar *AuftragTabControl = nullptr;
     QTabWidget *pages_ = nullptr;
+    QLabel *stripLabel_ = nullptr;
+    QGroupBox *gbGebaeude_ = nullptr;
+    QGroupBox *gbWohnanz_ = nullptr;
+    QLabel *lbWohnanz_ = nullptr;
+    QGroupBox *gbBilanzen_ = nullptr;
+    QGroupBox *gbVermoegen_ = nullptr;
 
     GoalControls controls_;
     MissionFields fields_;

@@ -5,11 +5,14 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFile>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -23,24 +26,30 @@ struct SwitchSpec {
     const char *action;
     const char *picture; // ":/switches/<picture>-down.svg" and "-up.svg"
     ScenarioSettings::Switch bit;
-    const char *hintDown;
+    const char *hintDown; // untranslated, shown through tr()
     const char *hintUp;
 };
 
 // The switch buttons from left to right.
 constexpr std::array<SwitchSpec, 6> SwitchSpecs{{
     {"btnErz", "SwitchErz", "erz", ScenarioSettings::EndlessOre,
-     "Große Erzvorkommen sind unerschöpflich", "Große Erzvorkommen sind erschöpflich"},
+     QT_TRANSLATE_NOOP("TabSettings", "Große Erzvorkommen sind unerschöpflich"),
+     QT_TRANSLATE_NOOP("TabSettings", "Große Erzvorkommen sind erschöpflich")},
     {"btnDuerren", "SwitchDuerren", "duerren", ScenarioSettings::NoDroughts,
-     "Dürren sind nicht möglich", "Dürren sind möglich"},
+     QT_TRANSLATE_NOOP("TabSettings", "Dürren sind nicht möglich"),
+     QT_TRANSLATE_NOOP("TabSettings", "Dürren sind möglich")},
     {"btnPiraten", "SwitchPiraten", "piraten", ScenarioSettings::NoPirates,
-     "Piraten erscheinen nicht wieder", "Piraten erscheinen wieder"},
+     QT_TRANSLATE_NOOP("TabSettings", "Piraten erscheinen nicht wieder"),
+     QT_TRANSLATE_NOOP("TabSettings", "Piraten erscheinen wieder")},
     {"btnVulkan", "SwitchVulkane", "vulkan", ScenarioSettings::NoVolcanoes,
-     "Vulkane brechen nicht aus", "Vulkane brechen aus"},
+     QT_TRANSLATE_NOOP("TabSettings", "Vulkane brechen nicht aus"),
+     QT_TRANSLATE_NOOP("TabSettings", "Vulkane brechen aus")},
     {"btnHaendler", "SwitchHaendler", "haendler", ScenarioSettings::NoTrader,
-     "Fliegender Händler erscheint nicht", "Fliegender Händler erscheint"},
-    {"btnWaffen", "SwitchWaffen", "waffen", ScenarioSettings::NoWeapons, "Militäroptionen aus",
-     "Militäroptionen ein"},
+     QT_TRANSLATE_NOOP("TabSettings", "Fliegender Händler erscheint nicht"),
+     QT_TRANSLATE_NOOP("TabSettings", "Fliegender Händler erscheint")},
+    {"btnWaffen", "SwitchWaffen", "waffen", ScenarioSettings::NoWeapons,
+     QT_TRANSLATE_NOOP("TabSettings", "Militäroptionen aus"),
+     QT_TRANSLATE_NOOP("TabSettings", "Militäroptionen ein")},
 }};
 
 // The order in which the main window lists the switch actions.
@@ -75,11 +84,30 @@ qint64 WholeNumberOr(QLineEdit *edit, qint64 fallback)
     return NumericKeyFilter::Settle(edit).value_or(fallback);
 }
 
-QGroupBox *group(const char *name, const QString &title)
+QGroupBox *group(const char *name)
 {
-    auto *box = new QGroupBox(title);
+    auto *box = new QGroupBox;
     box->setObjectName(QLatin1String(name));
     return box;
+}
+
+// Adds a form row for `field` whose caption retranslateUi() sets.
+void addRow(QFormLayout *form, QWidget *field)
+{
+    auto *label = new QLabel;
+    label->setBuddy(field);
+    form->addRow(label, field);
+}
+void addRow(QFormLayout *form, QLayout *field)
+{
+    form->addRow(new QLabel, field);
+}
+
+// Sets the caption of the form row that holds `field`.
+template <typename Field> void setRowLabel(QFormLayout *form, Field *field, const QString &text)
+{
+    if (auto *label = qobject_cast<QLabel *>(form->labelForField(field)))
+        label->setText(text);
 }
 
 } // namespace
@@ -102,6 +130,42 @@ TabSettings::TabSettings(QWidget *parent) : DocumentPage(parent)
     auto *page = new QHBoxLayout(this);
     page->addLayout(column);
     page->addStretch(1);
+
+    retranslateUi();
+}
+
+void TabSettings::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    DocumentPage::changeEvent(event);
+}
+
+void TabSettings::retranslateUi()
+{
+    grpSchalter_->setTitle(tr("Schalter"));
+    for (const SwitchControl &control : switches_)
+        updateSwitchHint(control);
+
+    gbSchiffe_->setTitle(tr("Schiffe"));
+    setRowLabel(shipsForm_, editSchiffe_, tr("Maximale Anzahl Schiffe"));
+
+    // The identifiers' own names, for the hidden groups.
+    gbMission_->setTitle(tr("Mission"));
+    setRowLabel(missionForm_, editMissNr_, tr("MissNr"));
+    setRowLabel(missionForm_, editMissSubNr_, tr("MissSubNr"));
+    setRowLabel(missionForm_, editGameId_, tr("GameId"));
+    gbLevel_->setTitle(tr("Level"));
+    setRowLabel(levelForm_, editTutorflg_, tr("Tutorflg"));
+    setRowLabel(levelForm_, editCompLevel_, tr("CompLevel"));
+
+    grpKampagne_->setTitle(tr("Kampagne"));
+    cbKampagne_->setText(tr("Gehört zu Kampagne"));
+    btnKampagne_->setText(tr("Kampagnen..."));
+    setRowLabel(campaignForm_, campaignNumber_, tr("Nummer"));
+
+    gbSzenName_->setTitle(tr("Szenario (nur bei Savegames)"));
+    editSzenName_->setToolTip(tr("Name des Szenarios"));
 }
 
 QLineEdit *TabSettings::addNumberEdit(const char *name, int digits, qint64 max)
@@ -119,21 +183,20 @@ QLineEdit *TabSettings::addNumberEdit(const char *name, int digits, qint64 max)
 
 QGroupBox *TabSettings::buildSwitches()
 {
-    auto *box = group("grpSchalter", QStringLiteral("Schalter"));
+    auto *box = grpSchalter_ = group("grpSchalter");
     auto *row = new QHBoxLayout(box);
     for (std::size_t i = 0; i < SwitchSpecs.size(); ++i) {
         const SwitchSpec &entry = SwitchSpecs[i];
         SwitchControl &control = switches_[i];
         control.bit = entry.bit;
-        control.hintDown = QString::fromUtf8(entry.hintDown);
-        control.hintUp = QString::fromUtf8(entry.hintUp);
+        control.hintDown = entry.hintDown;
+        control.hintUp = entry.hintUp;
 
         // Each switch toggles on its own; none excludes another.
         control.action = new QAction(this);
         control.action->setObjectName(QLatin1String(entry.action));
         control.action->setCheckable(true);
         control.action->setIcon(switchIcon(entry.picture));
-        updateSwitchHint(control);
         connect(control.action, &QAction::toggled, this, [&control] { updateSwitchHint(control); });
         connect(control.action, &QAction::triggered, this, &TabSettings::controlChanged);
 
@@ -151,14 +214,14 @@ QGroupBox *TabSettings::buildSwitches()
 
 QGroupBox *TabSettings::buildShips()
 {
-    auto *box = group("Schiffe", QStringLiteral("Schiffe"));
-    auto *form = new QFormLayout(box);
+    auto *box = gbSchiffe_ = group("Schiffe");
+    auto *form = shipsForm_ = new QFormLayout(box);
     editSchiffe_ = addNumberEdit("editSchiffe", 10, UnsignedMax);
     // An emptied field means the game's usual limit; the field says so as
     // soon as the user leaves it.
     NumericKeyFilter::Install(editSchiffe_, 0, UnsignedMax, DefaultShips);
     editSchiffe_->setText(QStringLiteral("0"));
-    form->addRow(QStringLiteral("Maximale Anzahl Schiffe"), editSchiffe_);
+    addRow(form, editSchiffe_);
     return box;
 }
 
@@ -166,42 +229,41 @@ QGroupBox *TabSettings::buildShips()
 // on the page so that they travel through show and commit like the others.
 QGroupBox *TabSettings::buildMission()
 {
-    auto *box = group("GroupBox2", QStringLiteral("Mission"));
-    auto *form = new QFormLayout(box);
+    auto *box = gbMission_ = group("GroupBox2");
+    auto *form = missionForm_ = new QFormLayout(box);
     editMissNr_ = addNumberEdit("editMissNr", 3, ByteMax);
     editMissSubNr_ = addNumberEdit("editMissSubNr", 10, UnsignedMax);
     editGameId_ = addNumberEdit("editGameId", 10, UnsignedMax);
-    form->addRow(QStringLiteral("MissNr"), editMissNr_);
-    form->addRow(QStringLiteral("MissSubNr"), editMissSubNr_);
-    form->addRow(QStringLiteral("GameId"), editGameId_);
+    for (QLineEdit *edit : {editMissNr_, editMissSubNr_, editGameId_})
+        addRow(form, edit);
     box->hide();
     return box;
 }
 
 QGroupBox *TabSettings::buildLevel()
 {
-    auto *box = group("GroupBox3", QStringLiteral("Level"));
-    auto *form = new QFormLayout(box);
+    auto *box = gbLevel_ = group("GroupBox3");
+    auto *form = levelForm_ = new QFormLayout(box);
     editTutorflg_ = addNumberEdit("editTutorflg", 3, ByteMax);
     editCompLevel_ = addNumberEdit("editCompLevel", 3, ByteMax);
-    form->addRow(QStringLiteral("Tutorflg"), editTutorflg_);
-    form->addRow(QStringLiteral("CompLevel"), editCompLevel_);
+    for (QLineEdit *edit : {editTutorflg_, editCompLevel_})
+        addRow(form, edit);
     box->hide();
     return box;
 }
 
 QGroupBox *TabSettings::buildCampaign()
 {
-    auto *box = group("grpKampagne", QStringLiteral("Kampagne"));
-    auto *form = new QFormLayout(box);
+    auto *box = grpKampagne_ = group("grpKampagne");
+    auto *form = campaignForm_ = new QFormLayout(box);
 
-    cbKampagne_ = new QCheckBox(QStringLiteral("Gehört zu Kampagne"));
+    cbKampagne_ = new QCheckBox;
     cbKampagne_->setObjectName(QStringLiteral("cbKampagne"));
     connect(cbKampagne_, &QCheckBox::clicked, this, &TabSettings::cbKampagneClick);
     form->addRow(cbKampagne_);
 
     editKampagne_ = addNumberEdit("editKampagne", 6, std::numeric_limits<qint32>::max());
-    btnKampagne_ = new QPushButton(QStringLiteral("Kampagnen..."));
+    btnKampagne_ = new QPushButton;
     btnKampagne_->setObjectName(QStringLiteral("btnKampagne"));
     connect(btnKampagne_, &QPushButton::clicked, this,
             [this] { emit campaignEditorRequested(editKampagne_->text()); });
@@ -209,7 +271,8 @@ QGroupBox *TabSettings::buildCampaign()
     number->addWidget(editKampagne_);
     number->addWidget(btnKampagne_);
     number->addStretch(1);
-    form->addRow(QStringLiteral("Nummer"), number);
+    campaignNumber_ = number;
+    addRow(form, number);
 
     setCampaignControlsEnabled(false);
     return box;
@@ -217,19 +280,19 @@ QGroupBox *TabSettings::buildCampaign()
 
 QGroupBox *TabSettings::buildScenarioName()
 {
-    auto *box = group("GroupBox21", QStringLiteral("Szenario (nur bei Savegames)"));
+    auto *box = gbSzenName_ = group("GroupBox21");
     auto *layout = new QVBoxLayout(box);
     editSzenName_ = new QLineEdit;
     editSzenName_->setObjectName(QStringLiteral("editSzenName"));
     editSzenName_->setReadOnly(true);
-    editSzenName_->setToolTip(QStringLiteral("Name des Szenarios"));
     layout->addWidget(editSzenName_);
     return box;
 }
 
 void TabSettings::updateSwitchHint(const SwitchControl &control)
 {
-    const QString &hint = control.action->isChecked() ? control.hintDown : control.hintUp;
+    const QString hint = QCoreApplication::translate(
+        "TabSettings", control.action->isChecked() ? control.hintDown : control.hintUp);
     control.action->setToolTip(hint);
     control.action->setStatusTip(hint);
 }

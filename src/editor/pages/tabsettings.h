@@ -11,7 +11,9 @@
 
 class QAction;
 class QCheckBox;
+class QFormLayout;
 class QGroupBox;
+class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 class QToolButton;
@@ -45,6 +47,9 @@ public:
     QList<QAction *> switchActions() const;
     QString campaignNumberText() const;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 signals:
     // (controlChanged: a value of an editing control changed, a switch was
     // toggled or the campaign box was clicked.)
@@ -57,9 +62,13 @@ private:
     struct SwitchControl {
         QAction *action = nullptr;
         ScenarioSettings::Switch bit{};
-        QString hintDown;
-        QString hintUp;
+        // Untranslated; shown in the current language.
+        const char *hintDown = nullptr;
+        const char *hintUp = nullptr;
     };
+
+    // Sets every text of the page in the current language; the values stay.
+    void retranslateUi();
 
     QGroupBox *buildSwitches();
     QGroupBox *buildShips();
@@ -86,6 +95,19 @@ private:
     QLineEdit *editKampagne_ = nullptr;
     QPushButton *btnKampagne_ = nullptr;
     QLineEdit *editSzenName_ = nullptr;
+
+    // The groups and form rows whose captions retranslateUi() sets.
+    QGroupBox *grpSchalter_ = nullptr;
+    QGroupBox *gbSchiffe_ = nullptr;
+    QFormLayout *shipsForm_ = nullptr;
+    QGroupBox *gbMission_ = nullptr;
+    QFormLayout *missionForm_ = nullptr;
+    QGroupBox *gbLevel_ = nullptr;
+    QFormLayout *levelForm_ = nullptr;
+    QGroupBox *grpKampagne_ = nullptr;
+    QFormLayout *campaignForm_ = nullptr;
+    QHBoxLayout *campaignNumber_ = nullptr;
+    QGroupBox *gbSzenName_ = nullptr;
     // What the page showed, so that a commit writes only what the user changed.
     ShownValues shown_;
 };

@@ -13,6 +13,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -28,9 +30,72 @@
 
 namespace {
 
-QGroupBox *group(const char *title)
+// The counters by pairs: each pair a group with two rows.
+struct CounterPairSpec {
+    const char *title;
+    std::array<const char *, 2> names;
+    std::array<const char *, 2> labels;
+    std::array<PlayerRecord::Counter, 2> counters;
+};
+const std::array<CounterPairSpec, 4> CounterPairs{{
+    {QT_TRANSLATE_NOOP("TabSpieler", "Denkmäler"),
+     {"editDenkanz", "editDenkbauanz"},
+     {QT_TRANSLATE_NOOP("TabSpieler", "Erhalten"), QT_TRANSLATE_NOOP("TabSpieler", "Gebaut")},
+     {PlayerRecord::MonumentsReceived, PlayerRecord::MonumentsBuilt}},
+    {QT_TRANSLATE_NOOP("TabSpieler", "Triumphbögen"),
+     {"editTriumphanz", "editTriumphbauanz"},
+     {QT_TRANSLATE_NOOP("TabSpieler", "Erhalten"), QT_TRANSLATE_NOOP("TabSpieler", "Gebaut")},
+     {PlayerRecord::ArchesReceived, PlayerRecord::ArchesBuilt}},
+    {QT_TRANSLATE_NOOP("TabSpieler", "Soldaten"),
+     {"editKillsoldatanz", "editLosssoldatanz"},
+     {QT_TRANSLATE_NOOP("TabSpieler", "Besiegt"), QT_TRANSLATE_NOOP("TabSpieler", "Verloren")},
+     {PlayerRecord::SoldiersDefeated, PlayerRecord::SoldiersLost}},
+    {QT_TRANSLATE_NOOP("TabSpieler", "Schiffe"),
+     {"editKillshipanz", "editLossshipanz"},
+     {QT_TRANSLATE_NOOP("TabSpieler", "Versenkt"), QT_TRANSLATE_NOOP("TabSpieler", "Gesunken")},
+     {PlayerRecord::ShipsSunk, PlayerRecord::ShipsLost}},
+}};
+
+// The buttons that empty the player's goods.
+struct EmptyButtonSpec {
+    const char *name;
+    const char *caption;
+    void (RumoSzen::*empty)(int);
+    QString (*message)();
+};
+const std::array<EmptyButtonSpec, 3> EmptyButtons{{
+    {"btKontoreleeren", QT_TRANSLATE_NOOP("TabSpieler", "Kontore leeren"),
+     &RumoSzen::emptyTradingPostsOf, &msg::playerPostsEmptied},
+    {"btSchiffeleeren", QT_TRANSLATE_NOOP("TabSpieler", "Schiffe leeren"), &RumoSzen::emptyShipsOf,
+     &msg::playerShipsEmptied},
+    {"btKarrenleeren", QT_TRANSLATE_NOOP("TabSpieler", "Karren leeren"), &RumoSzen::emptyCartsOf,
+     &msg::playerCartsEmptied},
+}};
+
+QString translated(const char *text)
 {
-    return new QGroupBox(QString::fromUtf8(title));
+    return QCoreApplication::translate("TabSpieler", text);
+}
+
+// Adds a form row for `field` whose caption retranslateUi() sets.
+void addRow(QFormLayout *form, QWidget *field)
+{
+    auto *label = new QLabel;
+    label->setBuddy(field);
+    form->addRow(label, field);
+}
+
+// Sets the caption of the form row that holds `field`.
+void setRowLabel(QFormLayout *form, QWidget *field, const QString &text)
+{
+    if (auto *label = qobject_cast<QLabel *>(form->labelForField(field)))
+        label->setText(text);
+}
+
+void setRowLabel(QWidget *field, const QString &text)
+{
+    if (auto *form = qobject_cast<QFormLayout *>(field->parentWidget()->layout()))
+        setRowLabel(form, field, text);
 }
 
 // The counters and inhabitant thresholds are 16-bit fields.
@@ -56,28 +121,12 @@ TabSpieler::TabSpieler(QWidget *parent) : DocumentPage(parent)
     tabs_->setObjectName(QStringLiteral("SpielerTabControl"));
     tabs_->setExpanding(false);
     for (int slot = 0; slot < PlayerRecord::Count; ++slot)
-        tabs_->addTab(QStringLiteral("Spieler %1").arg(slot + 1));
+        tabs_->addTab(QString());
     connect(tabs_, &QTabBar::currentChanged, this, &TabSpieler::SpielerTabControlChange);
 
     auto *counters = new QGridLayout;
-    counters->addWidget(
-        buildCounterPair("Denkmäler", {"editDenkanz", "Erhalten", PlayerRecord::MonumentsReceived},
-                         {"editDenkbauanz", "Gebaut", PlayerRecord::MonumentsBuilt}),
-        0, 0);
-    counters->addWidget(
-        buildCounterPair("Triumphbögen",
-                         {"editTriumphanz", "Erhalten", PlayerRecord::ArchesReceived},
-                         {"editTriumphbauanz", "Gebaut", PlayerRecord::ArchesBuilt}),
-        0, 1);
-    counters->addWidget(
-        buildCounterPair("Soldaten",
-                         {"editKillsoldatanz", "Besiegt", PlayerRecord::SoldiersDefeated},
-                         {"editLosssoldatanz", "Verloren", PlayerRecord::SoldiersLost}),
-        1, 0);
-    counters->addWidget(buildCounterPair("Schiffe",
-                                         {"editKillshipanz", "Versenkt", PlayerRecord::ShipsSunk},
-                                         {"editLossshipanz", "Gesunken", PlayerRecord::ShipsLost}),
-                        1, 1);
+    for (int pair = 0; pair < int(CounterPairs.size()); ++pair)
+        counters->addWidget(buildCounterPair(pair), pair / 2, pair % 2);
 
     auto *left = new QVBoxLayout;
     left->addWidget(buildGeneral());
@@ -99,6 +148,62 @@ TabSpieler::TabSpieler(QWidget *parent) : DocumentPage(parent)
     auto *page = new QVBoxLayout(this);
     page->addWidget(tabs_);
     page->addLayout(columns, 1);
+
+    retranslateUi();
+}
+
+void TabSpieler::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    DocumentPage::changeEvent(event);
+}
+
+void TabSpieler::retranslateUi()
+{
+    for (int slot = 0; slot < tabs_->count(); ++slot)
+        tabs_->setTabText(slot, tr("Spieler %1").arg(slot + 1));
+
+    gbGeneral_->setTitle(tr("Allgemeines"));
+    setRowLabel(generalForm_, editName_, tr("Name"));
+    setRowLabel(generalForm_, comboKind_, tr("Art"));
+    setRowLabel(generalForm_, comboPlayerColor_, tr("Farbe"));
+    setRowLabel(generalForm_, editMoney_, tr("Konto"));
+    // The items' texts only: the selection, and with it the record, stays.
+    for (int item = 0; item < comboKind_->count(); ++item)
+        comboKind_->setItemText(item, PlayerKind::Name(item));
+    for (int code = 0; code < comboPlayerColor_->count(); ++code)
+        comboPlayerColor_->setItemText(code, PlayerColour::Name(code));
+
+    for (int pair = 0; pair < int(CounterPairs.size()); ++pair) {
+        const CounterPairSpec &spec = CounterPairs[size_t(pair)];
+        gbCounters_[size_t(pair)]->setTitle(translated(spec.title));
+        for (int k = 0; k < 2; ++k)
+            setRowLabel(counters_[pair * 2 + k].first, translated(spec.labels[size_t(k)]));
+    }
+
+    gbBuildings_->setTitle(tr("Errichtete Bauten"));
+    cbSchlossbau_->setText(tr("Schloss"));
+    cbKathedralebau_->setText(tr("Kathedrale"));
+
+    gbMoodA_->setTitle(tr("Stimmungsbeeinflussung A"));
+    moodAIntro_->setText(tr("Der Computerspieler wird sauer, wenn..."));
+    goalMin_->retranslate(tr("er selbst unter eine Entwicklungsstufe fällt:"));
+    goalMaxHuman_->retranslate(tr("der Spieler eine Entwicklungsstufe erreicht:"));
+
+    gbMoodB_->setTitle(tr("Stimmungsbeeinflussung B"));
+    moodBIntro_->setText(tr("Der Computerspieler erklärt den Krieg, wenn..."));
+    cbWohnmin_->setText(tr("er selbst weniger als "));
+    cbHumanwohnmax_->setText(tr("der Spieler mehr als "));
+    for (QLabel *label : inhabitantsLabels_)
+        label->setText(tr("Einwohner hat."));
+
+    gbUnlocked_->setTitle(tr("Freigeschaltete Gebäude"));
+    showUnlocked_->setText(tr("Anzeigen..."));
+
+    gbGoods_->setTitle(tr("Waren"));
+    for (size_t k = 0; k < EmptyButtons.size(); ++k)
+        emptyButtons_[k]->setText(translated(EmptyButtons[k].caption));
 }
 
 QLineEdit *TabSpieler::numberEdit(const char *name, qint64 min, qint64 max)
@@ -113,8 +218,8 @@ QLineEdit *TabSpieler::numberEdit(const char *name, qint64 min, qint64 max)
 
 QGroupBox *TabSpieler::buildGeneral()
 {
-    auto *box = group("Allgemeines");
-    auto *form = new QFormLayout(box);
+    auto *box = gbGeneral_ = new QGroupBox;
+    auto *form = generalForm_ = new QFormLayout(box);
 
     editName_ = new QLineEdit;
     editName_->setObjectName(QStringLiteral("editName"));
@@ -125,13 +230,13 @@ QGroupBox *TabSpieler::buildGeneral()
     comboKind_ = new QComboBox;
     comboKind_->setObjectName(QStringLiteral("comboKind"));
     for (int item = 0; item < PlayerKind::Count; ++item)
-        comboKind_->addItem(PlayerKind::Name(item));
+        comboKind_->addItem(QString());
     connect(comboKind_, &QComboBox::currentIndexChanged, this, &TabSpieler::changed);
 
     comboPlayerColor_ = new QComboBox;
     comboPlayerColor_->setObjectName(QStringLiteral("comboPlayerColor"));
     for (int code = 0; code < PlayerColour::Count; ++code)
-        comboPlayerColor_->addItem(PlayerColourIcon(code), PlayerColour::Name(code));
+        comboPlayerColor_->addItem(PlayerColourIcon(code), QString());
     connect(comboPlayerColor_, &QComboBox::currentIndexChanged, this, &TabSpieler::changed);
 
     // The balance may be negative, so its edit takes a leading minus: every
@@ -139,34 +244,34 @@ QGroupBox *TabSpieler::buildGeneral()
     editMoney_ = numberEdit("editMoney", std::numeric_limits<qint32>::min(),
                             std::numeric_limits<qint32>::max());
 
-    form->addRow(QStringLiteral("Name"), editName_);
-    form->addRow(QStringLiteral("Art"), comboKind_);
-    form->addRow(QStringLiteral("Farbe"), comboPlayerColor_);
-    form->addRow(QStringLiteral("Konto"), editMoney_);
+    for (QWidget *field :
+         {static_cast<QWidget *>(editName_), static_cast<QWidget *>(comboKind_),
+          static_cast<QWidget *>(comboPlayerColor_), static_cast<QWidget *>(editMoney_)})
+        addRow(form, field);
     return box;
 }
 
-QGroupBox *TabSpieler::buildCounterPair(const char *title, const CounterSpec &first,
-                                        const CounterSpec &second)
+QGroupBox *TabSpieler::buildCounterPair(int pair)
 {
-    auto *box = group(title);
+    const CounterPairSpec &spec = CounterPairs[size_t(pair)];
+    auto *box = gbCounters_[size_t(pair)] = new QGroupBox;
     auto *form = new QFormLayout(box);
-    for (const CounterSpec *entry : {&first, &second}) {
-        QLineEdit *edit = numberEdit(entry->name, 0, CounterMax);
+    for (size_t k = 0; k < 2; ++k) {
+        QLineEdit *edit = numberEdit(spec.names[k], 0, CounterMax);
         edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 12);
-        form->addRow(QString::fromUtf8(entry->label), edit);
-        counters_.append({edit, entry->counter});
+        addRow(form, edit);
+        counters_.append({edit, spec.counters[k]});
     }
     return box;
 }
 
 QGroupBox *TabSpieler::buildBuildings()
 {
-    auto *box = group("Errichtete Bauten");
+    auto *box = gbBuildings_ = new QGroupBox;
     auto *row = new QHBoxLayout(box);
-    cbSchlossbau_ = new QCheckBox(QStringLiteral("Schloss"));
+    cbSchlossbau_ = new QCheckBox;
     cbSchlossbau_->setObjectName(QStringLiteral("cbSchlossbau"));
-    cbKathedralebau_ = new QCheckBox(QStringLiteral("Kathedrale"));
+    cbKathedralebau_ = new QCheckBox;
     cbKathedralebau_->setObjectName(QStringLiteral("cbKathedralebau"));
     for (QCheckBox *check : {cbSchlossbau_, cbKathedralebau_}) {
         connect(check, &QCheckBox::toggled, this, &TabSpieler::changed);
@@ -178,21 +283,19 @@ QGroupBox *TabSpieler::buildBuildings()
 
 QGroupBox *TabSpieler::buildMoodA()
 {
-    auto *box = group("Stimmungsbeeinflussung A");
-    goalMin_ = new LevelGoalRow(
-        false, QStringLiteral("er selbst unter eine Entwicklungsstufe fällt:"), "cbBgruppmin",
-        "tbBgruppmin", "editBgruppmin", "lbBgruppmin", "imDaumen1", this);
-    goalMaxHuman_ = new LevelGoalRow(
-        true, QStringLiteral("der Spieler eine Entwicklungsstufe erreicht:"), "cbBgruppmaxhuman",
-        "tbBgruppmaxhuman", "editBgruppmaxhuman", "lbBgruppmaxhuman", "imDaumen2", this);
+    auto *box = gbMoodA_ = new QGroupBox;
+    goalMin_ = new LevelGoalRow(false, "cbBgruppmin", "tbBgruppmin", "editBgruppmin", "lbBgruppmin",
+                                "imDaumen1", this);
+    goalMaxHuman_ = new LevelGoalRow(true, "cbBgruppmaxhuman", "tbBgruppmaxhuman",
+                                     "editBgruppmaxhuman", "lbBgruppmaxhuman", "imDaumen2", this);
     for (LevelGoalRow *goal : {goalMin_, goalMaxHuman_})
         connect(goal, &LevelGoalRow::changed, this, &TabSpieler::changed);
 
     auto *grid = new QGridLayout(box);
     grid->setColumnMinimumWidth(0, 16);
     grid->setColumnStretch(1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Der Computerspieler wird sauer, wenn...")), 0, 0, 1,
-                    6);
+    moodAIntro_ = new QLabel;
+    grid->addWidget(moodAIntro_, 0, 0, 1, 6);
     int row = 1;
     for (const LevelGoalRow *goal : {goalMin_, goalMaxHuman_})
         row = goal->addTo(grid, row);
@@ -204,15 +307,15 @@ QGroupBox *TabSpieler::buildMoodA()
 
 QGroupBox *TabSpieler::buildMoodB()
 {
-    auto *box = group("Stimmungsbeeinflussung B");
+    auto *box = gbMoodB_ = new QGroupBox;
     auto *grid = new QGridLayout(box);
-    grid->addWidget(new QLabel(QStringLiteral("Der Computerspieler erklärt den Krieg, wenn...")), 0,
-                    0, 1, 4);
+    moodBIntro_ = new QLabel;
+    grid->addWidget(moodBIntro_, 0, 0, 1, 4);
 
-    cbWohnmin_ = new QCheckBox(QStringLiteral("er selbst weniger als "));
+    cbWohnmin_ = new QCheckBox;
     cbWohnmin_->setObjectName(QStringLiteral("cbWohnmin"));
     editWohnmin_ = numberEdit("editWohnmin", 0, CounterMax);
-    cbHumanwohnmax_ = new QCheckBox(QStringLiteral("der Spieler mehr als "));
+    cbHumanwohnmax_ = new QCheckBox;
     cbHumanwohnmax_->setObjectName(QStringLiteral("cbHumanwohnmax"));
     editHumanwohnmax_ = numberEdit("editHumanwohnmax", 0, CounterMax);
 
@@ -227,7 +330,8 @@ QGroupBox *TabSpieler::buildMoodB()
         });
         grid->addWidget(check, row, 0);
         grid->addWidget(edit, row, 1);
-        grid->addWidget(new QLabel(QStringLiteral("Einwohner hat.")), row, 2);
+        inhabitantsLabels_[size_t(row - 1)] = new QLabel;
+        grid->addWidget(inhabitantsLabels_[size_t(row - 1)], row, 2);
         ++row;
     }
     grid->setColumnStretch(3, 1);
@@ -236,9 +340,9 @@ QGroupBox *TabSpieler::buildMoodB()
 
 QGroupBox *TabSpieler::buildUnlocked()
 {
-    auto *box = group("Freigeschaltete Gebäude");
+    auto *box = gbUnlocked_ = new QGroupBox;
     auto *row = new QHBoxLayout(box);
-    auto *show = new QPushButton(QStringLiteral("Anzeigen..."));
+    auto *show = showUnlocked_ = new QPushButton;
     show->setObjectName(QStringLiteral("Button1"));
     connect(show, &QPushButton::clicked, this, [this] {
         // The first time beside the main window where the screen has room,
@@ -268,22 +372,11 @@ QGroupBox *TabSpieler::buildUnlocked()
 
 QGroupBox *TabSpieler::buildGoods()
 {
-    auto *box = group("Waren");
+    auto *box = gbGoods_ = new QGroupBox;
     auto *row = new QHBoxLayout(box);
-    struct ButtonSpec {
-        const char *name;
-        const char *caption;
-        void (RumoSzen::*empty)(int);
-        QString (*message)();
-    };
-    for (const ButtonSpec &entry :
-         {ButtonSpec{"btKontoreleeren", "Kontore leeren", &RumoSzen::emptyTradingPostsOf,
-                     &msg::playerPostsEmptied},
-          ButtonSpec{"btSchiffeleeren", "Schiffe leeren", &RumoSzen::emptyShipsOf,
-                     &msg::playerShipsEmptied},
-          ButtonSpec{"btKarrenleeren", "Karren leeren", &RumoSzen::emptyCartsOf,
-                     &msg::playerCartsEmptied}}) {
-        auto *button = new QPushButton(QString::fromUtf8(entry.caption));
+    for (size_t k = 0; k < EmptyButtons.size(); ++k) {
+        const EmptyButtonSpec &entry = EmptyButtons[k];
+        auto *button = emptyButtons_[k] = new QPushButton;
         button->setObjectName(QLatin1String(entry.name));
         connect(button, &QPushButton::clicked, this, [this, button, entry] {
             stepBy(button);

@@ -6,12 +6,16 @@
 #include "editor/widgets/shownvalues.h"
 
 #include <QList>
+#include <array>
 #include <utility>
 
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
+class QPushButton;
 class QTabBar;
 class RumoSzen;
 class TFreiForm;
@@ -33,15 +37,13 @@ public:
 
     TFreiForm *freiForm() const { return freiForm_; }
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     QGroupBox *buildGeneral();
-    struct CounterSpec {
-        const char *name;
-        const char *label;
-        PlayerRecord::Counter counter;
-    };
-    QGroupBox *buildCounterPair(const char *title, const CounterSpec &first,
-                                const CounterSpec &second);
+    // The pair of counters `pair` of the table in the source (0..3).
+    QGroupBox *buildCounterPair(int pair);
     QGroupBox *buildBuildings();
     QGroupBox *buildMoodA();
     QGroupBox *buildMoodB();
@@ -49,6 +51,10 @@ private:
     QGroupBox *buildGoods();
     // A numeric edit for the numbers min..max.
     QLineEdit *numberEdit(const char *name, qint64 min, qint64 max);
+
+    // Sets every text of the page in the current language; the kinds and
+    // colours keep their selection and the document is left alone.
+    void retranslateUi();
 
     void FillPage(int slot);
     void StorePage(int slot);
@@ -61,6 +67,21 @@ private:
     RumoSzen *doc_ = nullptr;
     int shownSlot_ = 0;
     bool filling_ = false;
+
+    // The groups, labels and buttons whose captions retranslateUi() sets.
+    QGroupBox *gbGeneral_ = nullptr;
+    std::array<QGroupBox *, 4> gbCounters_{};
+    QGroupBox *gbBuildings_ = nullptr;
+    QGroupBox *gbMoodA_ = nullptr;
+    QGroupBox *gbMoodB_ = nullptr;
+    QGroupBox *gbUnlocked_ = nullptr;
+    QGroupBox *gbGoods_ = nullptr;
+    QFormLayout *generalForm_ = nullptr;
+    QLabel *moodAIntro_ = nullptr;
+    QLabel *moodBIntro_ = nullptr;
+    std::array<QLabel *, 2> inhabitantsLabels_{};
+    QPushButton *showUnlocked_ = nullptr;
+    std::array<QPushButton *, 3> emptyButtons_{};
 
     QTabBar *tabs_ = nullptr;
     QLineEdit *editName_ = nullptr;
