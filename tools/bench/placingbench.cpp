@@ -137,7 +137,7 @@ int RunPlacingBench(const QString &path)
     QApplication::processEvents();
     IslandPlacer placer(view);
     const std::vector<qint64> starting = timed(21, [&] {
-        placer.Begin(doc, largest->groundCopy(), QPoint(256, 176));
+        placer.begin(doc, largest->groundCopy(), QPoint(256, 176));
         QApplication::processEvents();
     });
     int step = 0;
@@ -146,7 +146,7 @@ int RunPlacingBench(const QString &path)
         // Along a line across the world and back.
         const int x = 20 + (step % 940 < 470 ? step % 470 : 469 - step % 470);
         ++step;
-        placer.CentreOn(QPoint(x, 176));
+        placer.centreOn(QPoint(x, 176));
         valid += placer.valid() ? 1 : 0;
         QApplication::processEvents();
     });

@@ -124,7 +124,7 @@ int main(int argc, char *argv[])
         app = std::make_unique<MarboltApplication>(argc, argv);
         auto form = std::make_unique<TMainForm>();
         if (mode == "select")
-            form->OpenAndSelect(QString::fromLocal8Bit(argv[2]));
+            form->openAndSelect(QString::fromLocal8Bit(argv[2]));
         else if (argc > 2)
             // As the editor does: the window first, then the scenario.
             ApplyStartArgumentsAfterFirstFrame(

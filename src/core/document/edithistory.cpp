@@ -175,7 +175,7 @@ QString textFor(const ObjectRef &target, const RumoSzen &doc)
 
 } // namespace
 
-std::vector<RecordSnapshot::Block> RecordSnapshot::BlocksOf(RumoSzen &doc)
+std::vector<RecordSnapshot::Block> RecordSnapshot::blocksOf(RumoSzen &doc)
 {
     std::vector<Block> blocks;
     qsizetype copyAt = 0;
@@ -186,9 +186,9 @@ std::vector<RecordSnapshot::Block> RecordSnapshot::BlocksOf(RumoSzen &doc)
     return blocks;
 }
 
-void RecordSnapshot::Take(RumoSzen &doc)
+void RecordSnapshot::take(RumoSzen &doc)
 {
-    blocks_ = BlocksOf(doc);
+    blocks_ = blocksOf(doc);
     const qsizetype total =
         blocks_.empty() ? 0 : blocks_.back().copyAt + qsizetype(blocks_.back().size);
     bytes_.resize(total);
@@ -204,12 +204,12 @@ void RecordSnapshot::Take(RumoSzen &doc)
     campaign_ = doc.CampaignNumber();
 }
 
-std::unique_ptr<DocumentEdit> RecordSnapshot::ChangesSince(RumoSzen &doc, const QString &text,
+std::unique_ptr<DocumentEdit> RecordSnapshot::changesSince(RumoSzen &doc, const QString &text,
                                                            int typing) const
 {
     auto edit = std::make_unique<RecordEdit>(doc, text, typing);
     std::optional<ObjectRef> target;
-    const std::vector<Block> now = BlocksOf(doc);
+    const std::vector<Block> now = blocksOf(doc);
     // Steps that add or remove records (an island's deletion) take a new
     // snapshot, so both lists hold the same blocks.
     Q_ASSERT(now.size() == blocks_.size());

@@ -33,7 +33,7 @@ protected:
 // the stack. The difference to the document's present state is the next step.
 class RecordSnapshot {
 public:
-    void Take(RumoSzen &doc);
+    void take(RumoSzen &doc);
     // The step from this snapshot to the document as it is now; null when
     // nothing changed. An empty `text` names the first record that changed.
     // Steps with the same `typing` key (0 or more; -1 for none) that change
@@ -41,7 +41,7 @@ public:
     // editor gives each stay in a text field its own key, so the typing there
     // is one step however often it was recorded. The key is the step's id(),
     // by which the editor knows its typing's step on top of the stack.
-    std::unique_ptr<DocumentEdit> ChangesSince(RumoSzen &doc, const QString &text,
+    std::unique_ptr<DocumentEdit> changesSince(RumoSzen &doc, const QString &text,
                                                int typing = -1) const;
 
 private:
@@ -52,7 +52,7 @@ private:
         // Offset of its copy in bytes_.
         qsizetype copyAt = 0;
     };
-    static std::vector<Block> BlocksOf(RumoSzen &doc);
+    static std::vector<Block> blocksOf(RumoSzen &doc);
 
     struct Layer {
         Inselhaus *layer = nullptr;

@@ -43,7 +43,7 @@ void RumoSzen::reset()
     layerInPlace_.clear();
     scenarioName_.clear();
     campaignNumber_ = -1;
-    baseline_.Take(*this);
+    baseline_.take(*this);
 }
 
 void RumoSzen::SetModified(bool changed)
@@ -68,7 +68,7 @@ int RumoSzen::stepsFromClean() const
 
 bool RumoSzen::recordChanges(const QString &text, int typing)
 {
-    std::unique_ptr<DocumentEdit> edit = baseline_.ChangesSince(*this, text, typing);
+    std::unique_ptr<DocumentEdit> edit = baseline_.changesSince(*this, text, typing);
     const bool changed = edit != nullptr;
     if (edit)
         undoStack_.push(edit.release()); // its redo takes the new baseline
@@ -84,7 +84,7 @@ void RumoSzen::recordIslandMove(Insel &island, int dx, int dy)
 
 void RumoSzen::stepApplied()
 {
-    baseline_.Take(*this);
+    baseline_.take(*this);
 }
 
 std::vector<RumoSzen::EditableBlock> RumoSzen::editableBlocks()

@@ -53,7 +53,7 @@ Result<RumoSzen::LoadReport> RumoSzen::decodeChunks(const QString &path)
         return Failure{msg::noScenarioSettings()};
     filePath_ = path;
     fileName_ = QFileInfo(path).fileName();
-    baseline_.Take(*this);
+    baseline_.take(*this);
     return report_;
 }
 

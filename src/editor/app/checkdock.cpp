@@ -40,30 +40,30 @@ CheckDock::CheckDock(QWidget *parent) : QDockWidget(msg::checkTitle(), parent)
         if (!isVisible())
             return;
         if (doc_)
-            Show(ScenarioCheck::Run(*doc_));
+            showFindings(ScenarioCheck::Run(*doc_));
         else
-            Clear();
+            clear();
     });
 }
 
-void CheckDock::Follow(RumoSzen *doc)
+void CheckDock::follow(RumoSzen *doc)
 {
     if (doc_)
         disconnect(doc_->undoStack(), nullptr, this, nullptr);
     doc_ = doc;
-    Clear();
+    clear();
     if (!doc_)
         return;
-    connect(doc_->undoStack(), &QUndoStack::indexChanged, this, &CheckDock::Recheck);
+    connect(doc_->undoStack(), &QUndoStack::indexChanged, this, &CheckDock::recheck);
     // A new document is checked at once, so the list never shows the findings
     // of another.
     if (isVisible())
-        Show(ScenarioCheck::Run(*doc_));
+        showFindings(ScenarioCheck::Run(*doc_));
     else
         stale_ = true;
 }
 
-void CheckDock::Recheck()
+void CheckDock::recheck()
 {
     stale_ = true;
     if (isVisible())
@@ -79,7 +79,7 @@ void CheckDock::changeEvent(QEvent *event)
         setWindowTitle(msg::checkTitle());
         if (doc_) {
             if (isVisible())
-                Show(ScenarioCheck::Run(*doc_));
+                showFindings(ScenarioCheck::Run(*doc_));
             else
                 stale_ = true;
         } else if (findings_.isEmpty() && list_->topLevelItemCount() == 1) {
@@ -96,7 +96,7 @@ void CheckDock::showEvent(QShowEvent *event)
         recheck_.start();
 }
 
-void CheckDock::Show(const QList<Finding> &findings)
+void CheckDock::showFindings(const QList<Finding> &findings)
 {
     recheck_.stop();
     stale_ = false;
@@ -119,7 +119,7 @@ void CheckDock::Show(const QList<Finding> &findings)
     }
 }
 
-void CheckDock::Clear()
+void CheckDock::clear()
 {
     findings_.clear();
     list_->clear();

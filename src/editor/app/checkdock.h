@@ -24,12 +24,12 @@ public:
     explicit CheckDock(QWidget *parent = nullptr);
 
     // Lists `findings`; "Keine Befunde" when there are none.
-    void Show(const QList<Finding> &findings);
+    void showFindings(const QList<Finding> &findings);
     // Lists nothing (no scenario is open).
-    void Clear();
+    void clear();
     // Follows `doc` (none: lists nothing): a dock that is showing checks it
     // now and after each of its steps; a hidden one when it is shown again.
-    void Follow(RumoSzen *doc);
+    void follow(RumoSzen *doc);
 
     QTreeWidget *list() const { return list_; }
 
@@ -43,7 +43,7 @@ protected:
 private:
     void activated(QTreeWidgetItem *item);
     // Checks the document again soon, or once the dock is shown.
-    void Recheck();
+    void recheck();
 
     QTreeWidget *list_;
     QList<Finding> findings_;

@@ -57,7 +57,7 @@ EditRecorder::~EditRecorder()
     qApp->removeEventFilter(this);
 }
 
-void EditRecorder::SetDocument(RumoSzen *doc)
+void EditRecorder::setDocument(RumoSzen *doc)
 {
     doc_ = doc;
     enter(nullptr);
@@ -71,14 +71,14 @@ void EditRecorder::controlChanged(const QString &named)
     // Changes that come with typing (a level typed moves its bar too) are
     // part of the typing.
     if (field_ && textOf(field_) != fieldText_) {
-        Record();
+        record();
         return;
     }
-    Record(named.isEmpty() ? StepNames::of(lastInput_) : named);
+    record(named.isEmpty() ? StepNames::of(lastInput_) : named);
     lastInput_ = nullptr;
 }
 
-void EditRecorder::Record(const QString &text)
+void EditRecorder::record(const QString &text)
 {
     if (!doc_ || quiet_)
         return;
@@ -111,12 +111,12 @@ void EditRecorder::Record(const QString &text)
     fieldText_ = textOf(field_);
 }
 
-void EditRecorder::EndTyping()
+void EditRecorder::endTyping()
 {
     enter(nullptr);
 }
 
-bool EditRecorder::FieldTakesKey(const QWidget *field, bool back) const
+bool EditRecorder::fieldTakesKey(const QWidget *field, bool back) const
 {
     if (!field || field != field_ || !typed_)
         return false;

@@ -29,7 +29,7 @@ public:
     ~EditRecorder() override;
 
     // The document whose stack takes the steps; nullptr after it is gone.
-    void SetDocument(RumoSzen *doc);
+    void setDocument(RumoSzen *doc);
 
     // A control changed the document: typing, or an edit of its own, which
     // is called `named` when not empty (else after its control, or after the
@@ -37,15 +37,15 @@ public:
     void controlChanged(const QString &named = QString());
     // Commits the pages and records what they wrote as one step called
     // `text` (empty: named after the changed record).
-    void Record(const QString &text = QString());
+    void record(const QString &text = QString());
     // The stay in the text field ends; typing there afterwards is a step of
     // its own. Called before undo and redo.
-    void EndTyping();
+    void endTyping();
 
     // Whether the undo (`back`) or redo key in `field` belongs to the field:
     // only while the user is typing there and the field itself can take a
     // step back (or forward). Otherwise the document's step is taken.
-    bool FieldTakesKey(const QWidget *field, bool back) const;
+    bool fieldTakesKey(const QWidget *field, bool back) const;
 
     // While one lives, changes of the controls are no edits: the pages are
     // being filled.

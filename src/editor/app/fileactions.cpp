@@ -51,13 +51,13 @@ FileActions::FileActions(FileActions::Window &window, QWidget *dialogParent)
 {
 }
 
-Result<void> FileActions::SaveDocument(const QString &path)
+Result<void> FileActions::saveDocument(const QString &path)
 {
     window_.recordEdits();
     return window_.document()->Save(path);
 }
 
-bool FileActions::MissionTextsMayBeLost()
+bool FileActions::missionTextsMayBeLost()
 {
     // The mission chunk ends at the first mission without a text; a text
     // behind it would vanish without a word.
@@ -69,24 +69,24 @@ bool FileActions::MissionTextsMayBeLost()
     QList<int> numbers;
     for (int m : lost)
         numbers << m + 1;
-    return Prompts::Current().WarnOkCancel(
+    return Prompts::current().warnOkCancel(
         dialogParent_, msg::missionTextsDropped(numbers, doc->missions().usedCount() + 1));
 }
 
-bool FileActions::CloseScenario()
+bool FileActions::closeScenario()
 {
     RumoSzen *doc = window_.document();
     if (!doc)
         return true;
     if (doc->isModified()) {
-        switch (Prompts::Current().AskYesNoCancel(dialogParent_, msg::askSaveChanges())) {
+        switch (Prompts::current().askYesNoCancel(dialogParent_, msg::askSaveChanges())) {
         case Prompts::Answer::Cancel:
             return false;
         case Prompts::Answer::Yes:
-            if (!MissionTextsMayBeLost())
+            if (!missionTextsMayBeLost())
                 return false;
-            if (const Result<void> saved = SaveDocument(doc->FilePath()); !saved) {
-                Prompts::Current().Error(dialogParent_, msg::saveFailed(saved.error()));
+            if (const Result<void> saved = saveDocument(doc->FilePath()); !saved) {
+                Prompts::current().error(dialogParent_, msg::saveFailed(saved.error()));
                 return false;
             }
             break;
@@ -98,11 +98,11 @@ bool FileActions::CloseScenario()
     return true;
 }
 
-bool FileActions::OpenScenario(const QString &requested)
+bool FileActions::openScenario(const QString &requested)
 {
     const QString path = QFileInfo(requested).absoluteFilePath();
     window_.holdRepaints(true);
-    if (!CloseScenario()) {
+    if (!closeScenario()) {
         window_.holdRepaints(false);
         return false;
     }
@@ -110,12 +110,12 @@ bool FileActions::OpenScenario(const QString &requested)
     const auto loaded = doc->Load(path);
     // One window for all notices of the load, however many records gave them.
     if (!doc->notices().isEmpty())
-        Prompts::Current().Notices(dialogParent_, msg::noticesIntro(QFileInfo(path).fileName()),
+        Prompts::current().notices(dialogParent_, msg::noticesIntro(QFileInfo(path).fileName()),
                                    GroupNotices(doc->notices()));
     if (!loaded) {
         // The scenario before is closed: nothing of it stays in view.
         window_.showNoDocument();
-        Prompts::Current().Message(
+        Prompts::current().message(
             dialogParent_,
             msg::withReason(msg::scenarioNotRead(QDir::toNativeSeparators(path)), loaded.error()));
     } else {
@@ -132,15 +132,15 @@ void FileActions::openChosenScenario()
     const QString folder =
         current.isEmpty() && doc ? QFileInfo(doc->FilePath()).absolutePath() : current;
     const Prompts::FileChoice choice =
-        Prompts::Current().OpenFile(dialogParent_, folder, openFilters(), msg::openScenarioTitle());
+        Prompts::current().openFile(dialogParent_, folder, openFilters(), msg::openScenarioTitle());
     if (!choice.path.isEmpty())
-        OpenAndSelect(choice.path);
+        openAndSelect(choice.path);
 }
 
-void FileActions::OpenAndSelect(const QString &path)
+void FileActions::openAndSelect(const QString &path)
 {
     // A cancelled question leaves the tree where it was.
-    if (!OpenScenario(path))
+    if (!openScenario(path))
         return;
     window_.selectInFolderTree(path);
 }
@@ -151,24 +151,24 @@ void FileActions::openDropped(const QStringList &paths)
         return;
     const QString &first = paths.first();
     if (QFileInfo(first).isDir())
-        window_.SelectFolder(first);
+        window_.selectFolder(first);
     else
-        OpenAndSelect(first);
+        openAndSelect(first);
     if (paths.size() > 1) {
         QStringList shown;
         for (const QString &path : paths.mid(1))
             shown << QDir::toNativeSeparators(path);
-        Prompts::Current().Message(dialogParent_, msg::furtherFilesNotOpened(shown));
+        Prompts::current().message(dialogParent_, msg::furtherFilesNotOpened(shown));
     }
 }
 
 void FileActions::SaveActionExecute()
 {
     RumoSzen *doc = window_.document();
-    if (!doc || !MissionTextsMayBeLost())
+    if (!doc || !missionTextsMayBeLost())
         return;
-    if (const Result<void> saved = SaveDocument(doc->FilePath()); !saved)
-        Prompts::Current().Error(dialogParent_, msg::saveFailed(saved.error()));
+    if (const Result<void> saved = saveDocument(doc->FilePath()); !saved)
+        Prompts::current().error(dialogParent_, msg::saveFailed(saved.error()));
 }
 
 void FileActions::saveUnderChosenName()
@@ -182,7 +182,7 @@ void FileActions::saveUnderChosenName()
         saveAsFolder_.isEmpty() ? QFileInfo(doc->FilePath()).absolutePath() : saveAsFolder_;
     const QString proposed =
         withExtension(QDir(folder).filePath(doc->FileName()), QStringLiteral(".szs"));
-    const Prompts::FileChoice choice = Prompts::Current().SaveFile(
+    const Prompts::FileChoice choice = Prompts::current().saveFile(
         dialogParent_, proposed, saveFilters(), msg::saveScenarioAsTitle());
     if (choice.path.isEmpty())
         return;
@@ -192,13 +192,13 @@ void FileActions::saveUnderChosenName()
     // filter's extension changed is asked about here.
     if (QFileInfo(target).absoluteFilePath() != QFileInfo(choice.path).absoluteFilePath() &&
         QFileInfo::exists(target) &&
-        !Prompts::Current().AskYesNo(dialogParent_,
+        !Prompts::current().askYesNo(dialogParent_,
                                      msg::askReplaceFile(QDir::toNativeSeparators(target))))
         return;
-    if (!MissionTextsMayBeLost())
+    if (!missionTextsMayBeLost())
         return;
-    if (const Result<void> saved = SaveDocument(target); !saved) {
-        Prompts::Current().Error(dialogParent_, msg::saveFailed(saved.error()));
+    if (const Result<void> saved = saveDocument(target); !saved) {
+        Prompts::current().error(dialogParent_, msg::saveFailed(saved.error()));
         return;
     }
     window_.showSavedAs(target);
@@ -210,11 +210,11 @@ void FileActions::RevertActionExecute()
     if (!doc)
         return;
     if (doc->isModified()) {
-        if (!Prompts::Current().WarnOkCancel(dialogParent_, msg::revertWarning()))
+        if (!Prompts::current().warnOkCancel(dialogParent_, msg::revertWarning()))
             return;
         doc->SetModified(false);
     }
-    OpenScenario(doc->FilePath());
+    openScenario(doc->FilePath());
 }
 
 void FileActions::exportSelectedIsland()
@@ -223,7 +223,7 @@ void FileActions::exportSelectedIsland()
     if (!island)
         return;
     const QString current = window_.CurrentFolder();
-    const Prompts::FileChoice choice = Prompts::Current().SaveFile(
+    const Prompts::FileChoice choice = Prompts::current().saveFile(
         dialogParent_, current.isEmpty() ? QString() : current + QDir::separator(),
         {tr("Brim Inseldateien (*.scp)")}, msg::saveIslandTitle());
     if (choice.path.isEmpty())
@@ -237,7 +237,7 @@ void FileActions::exportSelectedIsland()
         path += QLatin1String(".scp");
     RumoSzen *doc = window_.document();
     if (const Result<void> exported = doc->exportIsland(*island, path); !exported)
-        Prompts::Current().Error(dialogParent_, msg::exportFailed(path, exported.error()));
+        Prompts::current().error(dialogParent_, msg::exportFailed(path, exported.error()));
 }
 
 void FileActions::exportMapPicture()

@@ -47,7 +47,7 @@ public:
         // The folder tree shows and selects `path`.
         virtual void selectInFolderTree(const QString &path) = 0;
         // Chooses a folder in the folder tree, as the user would.
-        virtual void SelectFolder(const QString &folder) = 0;
+        virtual void selectFolder(const QString &folder) = 0;
     };
 
     // `dialogParent` is the window the questions belong to.
@@ -55,12 +55,12 @@ public:
 
     // Opens a scenario after asking about unsaved changes of the open one.
     // False only when the user cancelled that question.
-    bool OpenScenario(const QString &path);
+    bool openScenario(const QString &path);
     // Discards the open scenario, asking first when it has unsaved changes.
     // False when the user cancelled or saving failed.
-    bool CloseScenario();
+    bool closeScenario();
     // Opens a scenario and selects it in the folder tree.
-    void OpenAndSelect(const QString &path);
+    void openAndSelect(const QString &path);
 
     // Dropped files: a scenario opens (asking about unsaved changes first),
     // a folder is chosen in the folder tree; further files are named in a
@@ -79,10 +79,10 @@ public:
 
 private:
     // Commits the pages, then saves the document.
-    Result<void> SaveDocument(const QString &path);
+    Result<void> saveDocument(const QString &path);
     // Asks before a save that would not keep some mission text; false when
     // the user cancels.
-    bool MissionTextsMayBeLost();
+    bool missionTextsMayBeLost();
 
     Window &window_;
     QWidget *dialogParent_;

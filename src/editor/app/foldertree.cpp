@@ -150,10 +150,10 @@ public:
         }
         // The question may run a dialog, during which the folder can change under the item.
         const QPersistentModelIndex target(index);
-        if (!target.isValid() || !tree_->MayLeave() || !target.isValid())
+        if (!target.isValid() || !tree_->mayLeave() || !target.isValid())
             return;
         QItemSelectionModel::setCurrentIndex(target, ClearAndSelect | Rows);
-        tree_->Moved(target);
+        tree_->moved(target);
     }
 
     void select(const QItemSelection &selection, SelectionFlags command) override
@@ -268,7 +268,7 @@ FolderTree::FolderTree(QWidget *parent)
     followTimer_.setInterval(0);
     connect(&followTimer_, &QTimer::timeout, this, [this] {
         if (follow_.isValid())
-            ShowItem(follow_);
+            showItem(follow_);
     });
     auto keepFollowing = [this] {
         if (follow_.isValid())
@@ -278,7 +278,7 @@ FolderTree::FolderTree(QWidget *parent)
     connect(filter_, &QAbstractItemModel::layoutChanged, this, keepFollowing);
     connect(header(), &QHeaderView::sectionResized, this, keepFollowing);
     connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
-            &FolderTree::StopFollowing);
+            &FolderTree::stopFollowing);
 }
 
 FolderTree::~FolderTree()
@@ -289,12 +289,12 @@ FolderTree::~FolderTree()
     delete files_;
 }
 
-void FolderTree::SetBeforeChange(std::function<bool()> allowChange)
+void FolderTree::setBeforeChange(std::function<bool()> allowChange)
 {
     allowChange_ = std::move(allowChange);
 }
 
-void FolderTree::SelectPath(const QString &path, bool notify)
+void FolderTree::selectPath(const QString &path, bool notify)
 {
     if (path.isEmpty())
         return;
@@ -306,11 +306,11 @@ void FolderTree::SelectPath(const QString &path, bool notify)
         target = up;
     }
     filter_->KeepShown(target);
-    const QPersistentModelIndex item = ShownItemFor(target);
+    const QPersistentModelIndex item = shownItemFor(target);
     if (!item.isValid())
         return;
     const bool moves = item != currentIndex() || !selectionModel()->isSelected(item);
-    if (notify && moves && (!MayLeave() || !item.isValid()))
+    if (notify && moves && (!mayLeave() || !item.isValid()))
         return;
 
     QModelIndexList parents;
@@ -326,10 +326,10 @@ void FolderTree::SelectPath(const QString &path, bool notify)
     follow_ = item;
     followTimer_.start();
     if (notify && moves)
-        Moved(item);
+        moved(item);
 }
 
-void FolderTree::Refresh(const QString &path)
+void FolderTree::refresh(const QString &path)
 {
     if (path.isEmpty()) {
         QStringList open;
@@ -337,30 +337,30 @@ void FolderTree::Refresh(const QString &path)
             for (int row = 0; row < filter_->rowCount(parent); ++row) {
                 const QModelIndex item = filter_->index(row, 0, parent);
                 if (isExpanded(item)) {
-                    open << PathOf(item);
+                    open << pathOf(item);
                     collect(item);
                 }
             }
         };
         collect(QModelIndex());
-        RereadFolders(open);
+        rereadFolders(open);
         return;
     }
     const QFileInfo info(path);
     if (info.isDir()) {
-        RereadFolders({QDir::cleanPath(info.absoluteFilePath())});
+        rereadFolders({QDir::cleanPath(info.absoluteFilePath())});
         return;
     }
     // Asking the model for the file adds it at once, before the folder is read again.
     if (info.exists())
         files_->index(QDir::cleanPath(info.absoluteFilePath()));
-    RereadFolders({QDir::cleanPath(info.absolutePath())});
+    rereadFolders({QDir::cleanPath(info.absolutePath())});
 }
 
-QString FolderTree::SelectedPath() const
+QString FolderTree::selectedPath() const
 {
     const QModelIndexList rows = selectionModel()->selectedRows();
-    return rows.isEmpty() ? QString() : PathOf(rows.first());
+    return rows.isEmpty() ? QString() : pathOf(rows.first());
 }
 
 // Right-clicking an item opens nothing: it offers to open it or to show it
@@ -371,14 +371,14 @@ void FolderTree::contextMenuEvent(QContextMenuEvent *event)
         event->reason() == QContextMenuEvent::Mouse ? indexAt(event->pos()) : currentIndex();
     if (!item.isValid())
         return;
-    const QString path = PathOf(item);
+    const QString path = pathOf(item);
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("FolderTreeMenu"));
     QAction *open = menu.addAction(tr("Ö&ffnen"));
     QAction *show = menu.addAction(tr("Im &Dateimanager zeigen"));
     QAction *chosen = menu.exec(event->globalPos());
     if (chosen == open) {
-        SelectPath(path, true);
+        selectPath(path, true);
     } else if (chosen == show) {
         const QFileInfo info(path);
         QDesktopServices::openUrl(
@@ -396,13 +396,13 @@ void FolderTree::focusInEvent(QFocusEvent *event)
 
 void FolderTree::keyPressEvent(QKeyEvent *event)
 {
-    StopFollowing();
+    stopFollowing();
     QTreeView::keyPressEvent(event);
 }
 
 void FolderTree::mousePressEvent(QMouseEvent *event)
 {
-    StopFollowing();
+    stopFollowing();
     // The right button brings the context menu and chooses nothing.
     if (event->button() == Qt::RightButton) {
         event->accept();
@@ -423,7 +423,7 @@ void FolderTree::mouseMoveEvent(QMouseEvent *event)
 
 void FolderTree::wheelEvent(QWheelEvent *event)
 {
-    StopFollowing();
+    stopFollowing();
     QTreeView::wheelEvent(event);
 }
 
@@ -447,7 +447,7 @@ void FolderTree::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int 
     QTreeView::rowsAboutToBeRemoved(parent, start, end);
 }
 
-bool FolderTree::MayLeave()
+bool FolderTree::mayLeave()
 {
     if (asking_)
         return false;
@@ -457,17 +457,17 @@ bool FolderTree::MayLeave()
     return allowChange_();
 }
 
-void FolderTree::Moved(const QModelIndex &item)
+void FolderTree::moved(const QModelIndex &item)
 {
-    emit itemSelected(PathOf(item));
+    emit itemSelected(pathOf(item));
 }
 
-QString FolderTree::PathOf(const QModelIndex &item) const
+QString FolderTree::pathOf(const QModelIndex &item) const
 {
     return files_->filePath(filter_->mapToSource(item));
 }
 
-QModelIndex FolderTree::ShownItemFor(const QString &path) const
+QModelIndex FolderTree::shownItemFor(const QString &path) const
 {
     QModelIndexList entries;
     for (QModelIndex entry = files_->index(path); entry.isValid(); entry = entry.parent())
@@ -483,7 +483,7 @@ QModelIndex FolderTree::ShownItemFor(const QString &path) const
     return shown;
 }
 
-void FolderTree::ShowItem(const QModelIndex &item)
+void FolderTree::showItem(const QModelIndex &item)
 {
     scrollTo(item, PositionAtCenter);
     // Sideways the view would centre the whole column; scroll only as far as the item's
@@ -496,7 +496,7 @@ void FolderTree::ShowItem(const QModelIndex &item)
 // The model reads a folder once and from then on relies on its file system watch. It
 // forgets what it read of the folder that stops being its root path, so each folder is
 // made the root path for a moment and then fetched anew.
-void FolderTree::RereadFolders(const QStringList &folders)
+void FolderTree::rereadFolders(const QStringList &folders)
 {
     for (const QString &folder : folders)
         files_->setRootPath(folder);
@@ -508,7 +508,7 @@ void FolderTree::RereadFolders(const QStringList &folders)
     }
 }
 
-void FolderTree::StopFollowing()
+void FolderTree::stopFollowing()
 {
     follow_ = QPersistentModelIndex();
     followTimer_.stop();

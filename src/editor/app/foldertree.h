@@ -30,14 +30,14 @@ public:
     ~FolderTree() override;
 
     // Asked before the selection moves to another item; returning false refuses the change.
-    void SetBeforeChange(std::function<bool()> allowChange);
+    void setBeforeChange(std::function<bool()> allowChange);
     // Selects and shows `path` (or its nearest shown parent), expanding its parents. Folders
     // load in the background, so the item is kept in view as they fill up, until the user
     // scrolls or moves. With notify the move is asked first and itemSelected follows.
-    void SelectPath(const QString &path, bool notify = false);
+    void selectPath(const QString &path, bool notify = false);
     // Reads the folder of `path` (a file or folder) again, or every open folder when empty.
-    void Refresh(const QString &path = QString());
-    QString SelectedPath() const;
+    void refresh(const QString &path = QString());
+    QString selectedPath() const;
 
 signals:
     // After the user selected an item (file or folder) and the change was allowed.
@@ -56,13 +56,13 @@ protected:
 private:
     friend class FolderTreeSelection;
 
-    bool MayLeave();
-    void Moved(const QModelIndex &item);
-    QString PathOf(const QModelIndex &item) const;
-    QModelIndex ShownItemFor(const QString &path) const;
-    void ShowItem(const QModelIndex &item);
-    void RereadFolders(const QStringList &folders);
-    void StopFollowing();
+    bool mayLeave();
+    void moved(const QModelIndex &item);
+    QString pathOf(const QModelIndex &item) const;
+    QModelIndex shownItemFor(const QString &path) const;
+    void showItem(const QModelIndex &item);
+    void rereadFolders(const QStringList &folders);
+    void stopFollowing();
 
     std::unique_ptr<QAbstractFileIconProvider> icons_;
     QFileSystemModel *files_;

@@ -15,7 +15,7 @@ KeyboardWatch::KeyboardWatch(QWidget *window, std::function<bool(int, bool, QWid
     qApp->installEventFilter(this);
 }
 
-bool KeyboardWatch::IsTextField(const QWidget *widget)
+bool KeyboardWatch::isTextField(const QWidget *widget)
 {
     return qobject_cast<const QLineEdit *>(widget) || qobject_cast<const QTextEdit *>(widget) ||
            qobject_cast<const QPlainTextEdit *>(widget) ||
@@ -37,11 +37,11 @@ bool KeyboardWatch::eventFilter(QObject *watched, QEvent *event)
         // An accepted override makes the key a plain key press for the
         // control, so the quit shortcut does not fire. This holds in the
         // tool windows too, where the main window's shortcuts also work.
-        if (key->key() == Qt::Key_X && modifiers == Qt::ControlModifier && IsTextField(widget))
+        if (key->key() == Qt::Key_X && modifiers == Qt::ControlModifier && isTextField(widget))
             key->accept();
         // Kept from the field, the override stays unaccepted and the key
         // goes to the window's shortcut.
-        return widget->window() == window_ && fieldTakes_ && IsTextField(widget) &&
+        return widget->window() == window_ && fieldTakes_ && isTextField(widget) &&
                !fieldTakes_(widget, key->keyCombination());
     }
     if (widget->window() != window_)

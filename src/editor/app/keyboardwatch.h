@@ -30,7 +30,7 @@ public:
                   std::function<bool(QWidget *field, QKeyCombination keys)> fieldTakes = {});
 
     // Whether `widget` takes typed text (a line edit, a text box, a spin box).
-    static bool IsTextField(const QWidget *widget);
+    static bool isTextField(const QWidget *widget);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -28,7 +28,7 @@ int main(int argc, char *argv[])
     // known to the full application.
     {
         QCoreApplication app(argc, argv);
-        MarboltApplication::SetUp();
+        MarboltApplication::setUp();
         const StartArguments start = ReadStartArguments(app.arguments());
         if (start.exitCode && !MayHoldQtOptions(app.arguments()))
             return printAndExit(start);

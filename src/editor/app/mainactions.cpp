@@ -134,7 +134,7 @@ void MainActions::retranslate()
         toolBar->setWindowTitle(tr("Werkzeuge"));
 }
 
-void MainActions::Follow(RumoSzen *doc, const Insel *selected) const
+void MainActions::follow(RumoSzen *doc, const Insel *selected) const
 {
     const bool open = doc != nullptr;
     const Insel *island = open ? selected : nullptr;
@@ -143,7 +143,7 @@ void MainActions::Follow(RumoSzen *doc, const Insel *selected) const
     revert->setEnabled(open && doc->isModified());
     saveInsel->setEnabled(open && island);
     saveMapPicture->setEnabled(open);
-    ShowDeleteIsland(island, open && island && doc->canDeleteIsland(*island));
+    showDeleteIsland(island, open && island && doc->canDeleteIsland(*island));
     insertIsland->setEnabled(open);
     duplicateIsland->setEnabled(open && island);
     QUndoStack *stack = open ? doc->undoStack() : nullptr;
@@ -156,7 +156,7 @@ void MainActions::Follow(RumoSzen *doc, const Insel *selected) const
     check->setEnabled(open);
 }
 
-void MainActions::ShowDeleteIsland(const Insel *selected, bool deletable) const
+void MainActions::showDeleteIsland(const Insel *selected, bool deletable) const
 {
     deleteIsland->setEnabled(deletable);
     QString why;
@@ -167,7 +167,7 @@ void MainActions::ShowDeleteIsland(const Insel *selected, bool deletable) const
     setHint(deleteIsland, why.isEmpty() ? tr("Insel löschen") : why);
 }
 
-QMenu *MainActions::PlaceIn(QMainWindow *window, QSettings *settings)
+QMenu *MainActions::placeIn(QMainWindow *window, QSettings *settings)
 {
     fileMenu = window->menuBar()->addMenu(QString());
     fileMenu->setObjectName(QStringLiteral("MainMenu1"));
@@ -218,7 +218,7 @@ QMenu *MainActions::PlaceIn(QMainWindow *window, QSettings *settings)
     return recentMenu;
 }
 
-QMenu *MainActions::MakeIslandMenu(QWidget *parent) const
+QMenu *MainActions::makeIslandMenu(QWidget *parent) const
 {
     auto *menu = new QMenu(parent);
     menu->setObjectName(QStringLiteral("InselPopup"));

@@ -28,18 +28,18 @@ public:
 
     // Enables what `doc` (nullptr: none is open) and the island `selected`
     // on its map allow, and names the steps that undo and redo take.
-    void Follow(RumoSzen *doc, const Insel *selected) const;
+    void follow(RumoSzen *doc, const Insel *selected) const;
     // Enables "Insel löschen" when `deletable`; while it is off its hints say
     // why: no island is selected, or the selected one cannot go.
-    void ShowDeleteIsland(const Insel *selected, bool deletable) const;
+    void showDeleteIsland(const Insel *selected, bool deletable) const;
 
     // Puts the actions into the menus "Datei", "Bearbeiten", "Ansicht" (with
     // the language, kept in `settings`) and "Hilfe" and the tool bar of
     // `window`. Returns the empty submenu of the last opened files, which the
     // window's recent files fill.
-    QMenu *PlaceIn(QMainWindow *window, QSettings *settings);
+    QMenu *placeIn(QMainWindow *window, QSettings *settings);
     // The island's context menu ("InselPopup"), owned by `parent`.
-    QMenu *MakeIslandMenu(QWidget *parent) const;
+    QMenu *makeIslandMenu(QWidget *parent) const;
 
     QAction *open;
     QAction *save;

@@ -13,7 +13,7 @@ void SaveMapPicture(QWidget *parent, RumoSzen &doc, const QString &folder)
     QStringList sizes;
     for (int scale = World::MinScale; scale <= World::MaxScale; ++scale)
         sizes << msg::mapPictureScale(scale, World::Width * scale, World::Height * scale);
-    const int chosen = Prompts::Current().ChooseItem(parent, msg::saveMapPictureTitle(),
+    const int chosen = Prompts::current().chooseItem(parent, msg::saveMapPictureTitle(),
                                                      msg::mapPictureScaleLabel(), sizes, 0);
     if (chosen < 0)
         return;
@@ -24,7 +24,7 @@ void SaveMapPicture(QWidget *parent, RumoSzen &doc, const QString &folder)
     const QString proposed = start.filePath(scenario.completeBaseName() + QStringLiteral(".png"));
     // The question before replacing a file is ours, not the file dialog's:
     // it must also cover the name with the extension added below.
-    const Prompts::FileChoice choice = Prompts::Current().SaveFile(
+    const Prompts::FileChoice choice = Prompts::current().saveFile(
         parent, proposed, {msg::mapPictureFilter()}, msg::saveMapPictureTitle(), false);
     if (choice.path.isEmpty())
         return;
@@ -33,8 +33,8 @@ void SaveMapPicture(QWidget *parent, RumoSzen &doc, const QString &folder)
         target += QStringLiteral(".png");
     const QString shown = QDir::toNativeSeparators(target);
     if (QFileInfo::exists(target) &&
-        !Prompts::Current().AskYesNo(parent, msg::askReplaceFile(shown)))
+        !Prompts::current().askYesNo(parent, msg::askReplaceFile(shown)))
         return;
     if (const Result<void> saved = SaveWorldImage(doc, scale, target); !saved)
-        Prompts::Current().Error(parent, msg::mapPictureFailed(shown, saved.error()));
+        Prompts::current().error(parent, msg::mapPictureFailed(shown, saved.error()));
 }

@@ -12,13 +12,13 @@
 MarboltApplication::MarboltApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     Q_INIT_RESOURCE(marbolt);
-    SetUp();
+    setUp();
     setApplicationDisplayName(QStringLiteral("Tobrel's Brim Marbolt"));
     setDesktopFileName(QStringLiteral("io.github.tobrel.marbolt"));
     setWindowIcon(QIcon(QStringLiteral(":/marbolt.svg")));
 }
 
-void MarboltApplication::SetUp()
+void MarboltApplication::setUp()
 {
     QCoreApplication::setOrganizationName(QStringLiteral("Tobrel"));
     QCoreApplication::setApplicationName(QStringLiteral("marbolt"));
@@ -35,10 +35,10 @@ bool MarboltApplication::notify(QObject *receiver, QEvent *event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception &e) {
-        Prompts::Current().Error(activeWindow(),
+        Prompts::current().error(activeWindow(),
                                  msg::unexpectedError(QString::fromLocal8Bit(e.what())));
     } catch (...) {
-        Prompts::Current().Error(activeWindow(), msg::unexpectedError(QString()));
+        Prompts::current().error(activeWindow(), msg::unexpectedError(QString()));
     }
     return false;
 }

@@ -18,5 +18,5 @@ public:
     // application that answers --help and --version without a display.
     // The organisation and application names are plain ASCII, as they name
     // the settings file (~/.config/Tobrel/marbolt.conf).
-    static void SetUp();
+    static void setUp();
 };

@@ -74,13 +74,13 @@ bool Navigator::show(const ObjectRef &object)
 void Navigator::showMapWithoutSelection()
 {
     pages_->setCurrentWidget(map_);
-    map_->SelectObject(nullptr, nullptr);
+    map_->selectObject(nullptr, nullptr);
 }
 
 bool Navigator::selectOnMap(const void *object)
 {
     ObjectTree *tree = map_->objectTree();
-    QTreeWidgetItem *node = object ? tree->NodeOf(object) : nullptr;
+    QTreeWidgetItem *node = object ? tree->nodeOf(object) : nullptr;
     if (!node)
         return false;
     pages_->setCurrentWidget(map_);

@@ -19,7 +19,7 @@ public:
     Navigator(QTabWidget *pages, MapPage *map);
 
     // The scenario whose objects are shown; nullptr when none is open.
-    void SetDocument(RumoSzen *doc) { doc_ = doc; }
+    void setDocument(RumoSzen *doc) { doc_ = doc; }
 
     // Shows the page of `object` and selects the object there. False, with
     // nothing changed, when the map has no node for it (an island that is

@@ -21,7 +21,7 @@ RecentFiles::RecentFiles(QMenu *menu, QSettings *settings, QWidget *window)
     fillMenu();
 }
 
-void RecentFiles::Remember(const QString &path)
+void RecentFiles::remember(const QString &path)
 {
     const QString file = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
     files_.removeAll(file);
@@ -74,7 +74,7 @@ void RecentFiles::open(const QString &path)
         QStringList shown;
         for (const QString &file : gone)
             shown << QDir::toNativeSeparators(file);
-        Prompts::Current().Message(window_, msg::recentFilesGone(shown));
+        Prompts::current().message(window_, msg::recentFilesGone(shown));
     }
     if (QFileInfo(path).isFile())
         emit openRequested(path);

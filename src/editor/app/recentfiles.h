@@ -21,7 +21,7 @@ public:
 
     QStringList files() const { return files_; }
     // `path` becomes the newest entry.
-    void Remember(const QString &path);
+    void remember(const QString &path);
 
 signals:
     // An entry of the menu was chosen and its file still exists.

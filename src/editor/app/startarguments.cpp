@@ -155,16 +155,16 @@ StartArguments ReadStartArguments(const QStringList &arguments)
 void ApplyStartArguments(TMainForm &window, const StartArguments &start)
 {
     if (!start.file.isEmpty())
-        window.OpenAndSelect(start.file);
+        window.openAndSelect(start.file);
     else if (!start.folder.isEmpty())
-        window.SelectFolder(start.folder);
+        window.selectFolder(start.folder);
     QStringList notices;
     for (const QString &argument : start.rejected)
         notices << msg::notALocalFile(argument);
     if (!start.ignored.isEmpty())
         notices << msg::furtherFilesNotOpened(start.ignored);
     if (!notices.isEmpty())
-        Prompts::Current().Message(&window, notices.join(QStringLiteral("\n\n")));
+        Prompts::current().message(&window, notices.join(QStringLiteral("\n\n")));
 }
 
 void ApplyStartArgumentsAfterFirstFrame(TMainForm &window, const StartArguments &start)

@@ -91,11 +91,11 @@ TMainForm::TMainForm(QWidget *parent, QSettings *settings)
 
     recorder_ = new EditRecorder(this, [this] {
         for (DocumentPage *page : documentPages_)
-            page->Commit();
+            page->commit();
     });
     new KeyboardWatch(
-        this, [this](int key, bool alt, QWidget *to) { return ArrowKeyUsed(key, alt, to); },
-        [this](QWidget *field, QKeyCombination keys) { return FieldTakesKey(field, keys); });
+        this, [this](int key, bool alt, QWidget *to) { return arrowKeyUsed(key, alt, to); },
+        [this](QWidget *field, QKeyCombination keys) { return fieldTakesKey(field, keys); });
 
     restoreSettings();
     retranslateUi();
@@ -116,7 +116,7 @@ void TMainForm::retranslateUi()
     pages_->setTabText(2, tr("Aufträge"));
     pages_->setTabText(3, tr("Spieler"));
     // The names of the undo and redo steps and the hint on "Insel löschen".
-    UpdateActions();
+    updateActions();
 }
 
 TMainForm::~TMainForm()
@@ -128,14 +128,14 @@ TMainForm::~TMainForm()
     delete std::exchange(recorder_, nullptr);
 }
 
-bool TMainForm::ArrowKeyUsed(int key, bool alt, QWidget *to)
+bool TMainForm::arrowKeyUsed(int key, bool alt, QWidget *to)
 {
     // Plain arrow keys belong to the control that has them (the object tree
     // moves its selection, an edit its cursor), except on the map itself;
     // with Alt they move the island from anywhere in the window.
-    if (pages_->currentWidget() != mapPage_ || (!alt && !mapPage_->IsMap(to)))
+    if (pages_->currentWidget() != mapPage_ || (!alt && !mapPage_->isMap(to)))
         return false;
-    return mapPage_->ArrowKey(key);
+    return mapPage_->arrowKey(key);
 }
 
 void TMainForm::restoreSettings()
@@ -149,7 +149,7 @@ void TMainForm::restoreSettings()
         if (!folder.isEmpty() && QFileInfo(folder).isDir())
             start = folder;
     }
-    folderTree_->SelectPath(start.isEmpty() ? FirstStartFolder(GamePath()) : start);
+    folderTree_->selectPath(start.isEmpty() ? FirstStartFolder(GamePath()) : start);
 }
 
 void TMainForm::saveWindowSettings()
@@ -170,45 +170,45 @@ QStringList TMainForm::RecentFiles() const
 void TMainForm::rememberFile(const QString &path)
 {
     const QString file = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-    recentFiles_->Remember(file);
+    recentFiles_->remember(file);
     if (settings_)
         settings_->setValue(kFolderKey, QFileInfo(file).absolutePath());
 }
 
-void TMainForm::SelectFolder(const QString &folder)
+void TMainForm::selectFolder(const QString &folder)
 {
-    folderTree_->Refresh(folder);
-    folderTree_->SelectPath(folder, true);
+    folderTree_->refresh(folder);
+    folderTree_->selectPath(folder, true);
 }
 
-void TMainForm::ChooseGameFolder()
+void TMainForm::chooseGameFolder()
 {
     const QString start = GamePath().isEmpty() ? QDir::homePath() : GamePath();
     const QString folder =
-        Prompts::Current().ChooseFolder(this, msg::chooseGameFolderTitle(), start);
+        Prompts::current().chooseFolder(this, msg::chooseGameFolderTitle(), start);
     if (folder.isEmpty())
         return;
     if (!QFileInfo::exists(ResolveGameFile(folder, QStringLiteral("Brim.exe"))) &&
-        !Prompts::Current().AskYesNo(
+        !Prompts::current().askYesNo(
             this, msg::askUseGameFolderWithoutGame(QDir::toNativeSeparators(folder))))
         return;
     SetChosenGameFolder(folder);
     if (settings_)
         settings_->setValue(kGameFolderKey, QDir::cleanPath(folder));
-    Prompts::Current().Message(this, msg::gameFolderChosen(QDir::toNativeSeparators(folder)));
+    Prompts::current().message(this, msg::gameFolderChosen(QDir::toNativeSeparators(folder)));
 }
 
-void TMainForm::ShowAbout()
+void TMainForm::showAbout()
 {
-    Prompts::Current().About(this, msg::aboutTitle(),
+    Prompts::current().about(this, msg::aboutTitle(),
                              msg::aboutText(QCoreApplication::applicationVersion()));
 }
 
 void TMainForm::connectActions()
 {
-    connect(actions_.gameFolder, &QAction::triggered, this, &TMainForm::ChooseGameFolder);
+    connect(actions_.gameFolder, &QAction::triggered, this, &TMainForm::chooseGameFolder);
     connect(actions_.help, &QAction::triggered, this, [this] { ShowHelpDialog(this); });
-    connect(actions_.about, &QAction::triggered, this, &TMainForm::ShowAbout);
+    connect(actions_.about, &QAction::triggered, this, &TMainForm::showAbout);
     connect(actions_.aboutQt, &QAction::triggered, qApp, &QApplication::aboutQt);
     connect(actions_.check, &QAction::triggered, this, &TMainForm::checkScenario);
 
@@ -223,7 +223,7 @@ void TMainForm::connectActions()
             &FileActions::exportMapPicture);
     connect(actions_.deleteIsland, &QAction::triggered, this, [this] {
         RecordEdit();
-        mapPage_->DeleteSelectedIsland();
+        mapPage_->deleteSelectedIsland();
     });
     connect(actions_.insertIsland, &QAction::triggered, this, [this] {
         RecordEdit();
@@ -233,19 +233,19 @@ void TMainForm::connectActions()
     connect(actions_.duplicateIsland, &QAction::triggered, this, [this] {
         RecordEdit();
         pages_->setCurrentWidget(mapPage_);
-        mapPage_->DuplicateSelectedIsland();
+        mapPage_->duplicateSelectedIsland();
     });
-    connect(actions_.undo, &QAction::triggered, this, [this] { TakeStep(true); });
-    connect(actions_.redo, &QAction::triggered, this, [this] { TakeStep(false); });
+    connect(actions_.undo, &QAction::triggered, this, [this] { takeStep(true); });
+    connect(actions_.redo, &QAction::triggered, this, [this] { takeStep(false); });
 
-    inselPopup_ = actions_.MakeIslandMenu(this);
+    inselPopup_ = actions_.makeIslandMenu(this);
 }
 
 void TMainForm::createMenuAndToolBar()
 {
-    QMenu *recentMenu = actions_.PlaceIn(this, settings_);
+    QMenu *recentMenu = actions_.placeIn(this, settings_);
     recentFiles_ = new ::RecentFiles(recentMenu, settings_, this);
-    connect(recentFiles_, &::RecentFiles::openRequested, this, &TMainForm::OpenAndSelect);
+    connect(recentFiles_, &::RecentFiles::openRequested, this, &TMainForm::openAndSelect);
 }
 
 void TMainForm::createPages()
@@ -257,7 +257,7 @@ void TMainForm::createPages()
 
     folderTree_ = new FolderTree(splitter);
     folderTree_->setObjectName(QStringLiteral("StShellTreeView1"));
-    folderTree_->SetBeforeChange([this] { return CloseScenario(); });
+    folderTree_->setBeforeChange([this] { return closeScenario(); });
     connect(folderTree_, &FolderTree::itemSelected, this,
             &TMainForm::StShellTreeView1FolderSelected);
 
@@ -284,19 +284,19 @@ void TMainForm::createPages()
     // Each goods dialog closed with OK is one step.
     connect(mapPage_, &MapPage::stockRequested, this, [this](CityRecord city) {
         RecordEdit();
-        if (doc_ && wareForm().Execute(doc_.get(), city))
+        if (doc_ && wareForm().execute(doc_.get(), city))
             RecordEdit(msg::editStock());
     });
     connect(mapPage_, &MapPage::cargoRequested, this, [this](ShipRecord ship) {
         RecordEdit();
-        if (doc_ && schiffWaren().Execute(doc_.get(), ship))
+        if (doc_ && schiffWaren().execute(doc_.get(), ship))
             RecordEdit(msg::editCargo());
     });
     connect(mapPage_, &MapPage::cityOwnerChanged, this, [this](CityRecord city) {
         if (doc_ && wareForm_)
-            wareForm_->Refresh(doc_.get(), city);
+            wareForm_->refresh(doc_.get(), city);
     });
-    connect(mapPage_, &MapPage::stateChanged, this, &TMainForm::UpdateActions);
+    connect(mapPage_, &MapPage::stateChanged, this, &TMainForm::updateActions);
     connect(mapPage_, &MapPage::tileHovered, this,
             [this](const QString &text) { statusLine_->showTile(text); });
     connect(mapPage_, &MapPage::islandMenuRequested, this,
@@ -339,7 +339,7 @@ void TMainForm::buildDocumentPages()
           static_cast<DocumentPage *>(settingsPage_)})
         connect(page, &DocumentPage::controlChanged, this, &TMainForm::controlChanged);
     connect(settingsPage_, &TabSettings::campaignEditorRequested, this,
-            [this](const QString &number) { campaignEditor().Open(number); });
+            [this](const QString &number) { campaignEditor().open(number); });
     for (QAction *action : settingsPage_->switchActions())
         addAction(action);
     if (doc_) {
@@ -347,7 +347,7 @@ void TMainForm::buildDocumentPages()
         const EditRecorder::Quiet quiet(*recorder_);
         for (DocumentPage *page : documentPages_) {
             if (page != mapPage_)
-                page->Attach(doc_.get());
+                page->attach(doc_.get());
         }
     }
 }
@@ -393,14 +393,14 @@ void TMainForm::setPagesEnabled(bool enabled)
 void TMainForm::showNoDocument()
 {
     pages_->setCurrentWidget(mapPage_);
-    mapPage_->ShowStartScreen();
+    mapPage_->showStartScreen();
     setPagesEnabled(false);
     statusLine_->clearPanels();
 }
 
-void TMainForm::UpdateActions()
+void TMainForm::updateActions()
 {
-    actions_.Follow(doc_.get(), SelectedIsland());
+    actions_.follow(doc_.get(), SelectedIsland());
 }
 
 Insel *TMainForm::SelectedIsland() const
@@ -415,32 +415,32 @@ void TMainForm::controlChanged()
     if (recorder_) {
         recorder_->controlChanged(named);
         // A step taken away leaves the stack's index where it was.
-        UpdateActions();
+        updateActions();
     }
 }
 
 void TMainForm::RecordEdit(const QString &text)
 {
-    recorder_->Record(text);
-    UpdateActions();
+    recorder_->record(text);
+    updateActions();
 }
 
-bool TMainForm::FieldTakesKey(const QWidget *field, QKeyCombination keys) const
+bool TMainForm::fieldTakesKey(const QWidget *field, QKeyCombination keys) const
 {
     const QKeySequence pressed(keys);
     if (actions_.undo->shortcuts().contains(pressed))
-        return recorder_->FieldTakesKey(field, true);
+        return recorder_->fieldTakesKey(field, true);
     if (actions_.redo->shortcuts().contains(pressed))
-        return recorder_->FieldTakesKey(field, false);
+        return recorder_->fieldTakesKey(field, false);
     return true;
 }
 
-void TMainForm::TakeStep(bool back)
+void TMainForm::takeStep(bool back)
 {
     if (!doc_)
         return;
     RecordEdit();
-    recorder_->EndTyping();
+    recorder_->endTyping();
     QUndoStack *stack = doc_->undoStack();
     if (back ? !stack->canUndo() : !stack->canRedo())
         return;
@@ -456,15 +456,15 @@ void TMainForm::TakeStep(bool back)
     {
         const EditRecorder::Quiet quiet(*recorder_);
         for (DocumentPage *page : documentPages_)
-            page->Refresh();
+            page->refresh();
         if (!navigator_->show(target))
             navigator_->showMapWithoutSelection();
     }
-    UpdateTitle();
-    UpdateActions();
+    updateTitle();
+    updateActions();
 }
 
-void TMainForm::UpdateTitle()
+void TMainForm::updateTitle()
 {
     // Qt shows the file's name with "[*]" standing for the change mark, then
     // the program's name.
@@ -480,7 +480,7 @@ void TMainForm::MainPageControlChanging(int index)
     for (DocumentPage *page :
          {static_cast<DocumentPage *>(missionsPage_), static_cast<DocumentPage *>(playersPage_)}) {
         if (doc_ && page && pages_->indexOf(page->parentWidget()) == shownPage_)
-            page->Commit();
+            page->commit();
     }
     shownPage_ = index;
     RecordEdit();
@@ -489,82 +489,82 @@ void TMainForm::MainPageControlChanging(int index)
 void TMainForm::commitMissions()
 {
     if (missionsPage_)
-        missionsPage_->Commit();
+        missionsPage_->commit();
 }
 
 void TMainForm::discardDocument()
 {
-    recorder_->SetDocument(nullptr);
-    navigator_->SetDocument(nullptr);
+    recorder_->setDocument(nullptr);
+    navigator_->setDocument(nullptr);
     for (DocumentPage *page : documentPages_)
-        page->Attach(nullptr);
-    checkDock_->Follow(nullptr);
+        page->attach(nullptr);
+    checkDock_->follow(nullptr);
     doc_.reset();
-    UpdateTitle();
-    UpdateActions();
+    updateTitle();
+    updateActions();
 }
 
-bool TMainForm::CloseScenario()
+bool TMainForm::closeScenario()
 {
-    return fileActions_->CloseScenario();
+    return fileActions_->closeScenario();
 }
 
-bool TMainForm::OpenScenario(const QString &path)
+bool TMainForm::openScenario(const QString &path)
 {
-    return fileActions_->OpenScenario(path);
+    return fileActions_->openScenario(path);
 }
 
-void TMainForm::OpenAndSelect(const QString &path)
+void TMainForm::openAndSelect(const QString &path)
 {
-    fileActions_->OpenAndSelect(path);
+    fileActions_->openAndSelect(path);
 }
 
 void TMainForm::holdRepaints(bool held)
 {
     mapPage_->objectTree()->setUpdatesEnabled(!held);
     if (!held)
-        UpdateActions();
+        updateActions();
 }
 
 void TMainForm::adoptDocument(std::unique_ptr<RumoSzen> doc, const QString &path)
 {
     doc_ = std::move(doc);
     connect(doc_.get(), &RumoSzen::modifiedChanged, this, [this] {
-        UpdateTitle();
-        UpdateActions();
+        updateTitle();
+        updateActions();
     });
-    connect(doc_->undoStack(), &QUndoStack::indexChanged, this, &TMainForm::UpdateActions);
-    recorder_->SetDocument(doc_.get());
-    navigator_->SetDocument(doc_.get());
+    connect(doc_->undoStack(), &QUndoStack::indexChanged, this, &TMainForm::updateActions);
+    recorder_->setDocument(doc_.get());
+    navigator_->setDocument(doc_.get());
     {
         const EditRecorder::Quiet quiet(*recorder_);
         for (DocumentPage *page : documentPages_)
-            page->Attach(doc_.get());
+            page->attach(doc_.get());
     }
     statusLine_->showPath(path);
     statusLine_->showTile(QString());
     doc_->SetModified(false);
     // A save under a new name changes the path without a change of the
     // count: the title is written here in any case.
-    UpdateTitle();
+    updateTitle();
     setPagesEnabled(true);
     rememberFile(path);
     // The check's findings follow the scenario that is open.
-    checkDock_->Follow(doc_.get());
+    checkDock_->follow(doc_.get());
 }
 
 void TMainForm::showSavedAs(const QString &path)
 {
     statusLine_->showPath(path);
-    UpdateTitle();
+    updateTitle();
     rememberFile(path);
     selectInFolderTree(path);
 }
 
 void TMainForm::selectInFolderTree(const QString &path)
 {
-    folderTree_->Refresh(path);
-    folderTree_->SelectPath(path);
+    folderTree_->refresh(path);
+    folderTree_->selectPath(path);
 }
 
 void TMainForm::checkScenario()
@@ -574,8 +574,8 @@ void TMainForm::checkScenario()
     // The check reads the records: what the pages show goes into them
     // first, as before a save.
     for (DocumentPage *page : documentPages_)
-        page->Commit();
-    checkDock_->Show(ScenarioCheck::Run(*doc_));
+        page->commit();
+    checkDock_->showFindings(ScenarioCheck::Run(*doc_));
     checkDock_->show();
     checkDock_->raise();
 }
@@ -592,12 +592,12 @@ void TMainForm::StShellTreeView1FolderSelected(const QString &path)
         return;
     }
     currentFolder_ = QFileInfo(path).absolutePath();
-    OpenScenario(path);
+    openScenario(path);
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
-    if (CloseScenario()) {
+    if (closeScenario()) {
         saveWindowSettings();
         event->accept();
     } else {

@@ -44,16 +44,16 @@ public:
 
     // Opens a scenario after asking about unsaved changes of the open one.
     // False only when the user cancelled that question.
-    bool OpenScenario(const QString &path);
+    bool openScenario(const QString &path);
     // Discards the open scenario, asking first when it has unsaved changes.
     // False when the user cancelled or saving failed.
-    bool CloseScenario();
+    bool closeScenario();
     // Opens a scenario and selects it in the folder tree, as the open dialog
     // and the command line do.
-    void OpenAndSelect(const QString &path);
+    void openAndSelect(const QString &path);
     // Selects a folder in the folder tree, as the user would (the open
     // scenario is closed first, asking about unsaved changes).
-    void SelectFolder(const QString &folder) override;
+    void selectFolder(const QString &folder) override;
 
     // The last opened files, newest first.
     QStringList RecentFiles() const;
@@ -63,7 +63,7 @@ public:
 
     // The file's name and a change mark; Qt adds the program's name:
     // "test.szs* — Tobrel's Brim Marbolt".
-    void UpdateTitle();
+    void updateTitle();
 
 public slots:
     // A control changed the open document: one step of the undo stack, or a
@@ -83,7 +83,7 @@ private:
     void connectActions();
     void createMenuAndToolBar();
     void createPages();
-    void UpdateActions();
+    void updateActions();
     // The settings, missions and players pages, built when one of them is
     // first shown.
     void buildDocumentPages();
@@ -108,20 +108,20 @@ private:
     void restoreSettings();
     void saveWindowSettings();
     void rememberFile(const QString &path);
-    void ChooseGameFolder();
-    void ShowAbout();
+    void chooseGameFolder();
+    void showAbout();
     // Whether an arrow key that reached `to` moves the selected island.
-    bool ArrowKeyUsed(int key, bool alt, QWidget *to);
+    bool arrowKeyUsed(int key, bool alt, QWidget *to);
     // Commits the pages and records what they wrote as one step called
     // `text` (empty: named after the changed record).
     void RecordEdit(const QString &text = QString());
     // Undoes (`back`) or redoes one step, after the typing under way ends
     // its step; then every page shows the records again, and the page and
     // object that the step concerned are selected.
-    void TakeStep(bool back);
+    void takeStep(bool back);
     // Whether the undo or redo key `keys` pressed in the text field `field`
     // belongs to the field rather than to the document's steps.
-    bool FieldTakesKey(const QWidget *field, QKeyCombination keys) const;
+    bool fieldTakesKey(const QWidget *field, QKeyCombination keys) const;
 
     // Commits the pages and lists the findings of the scenario check.
     void checkScenario();

@@ -35,7 +35,7 @@ TKampForm::TKampForm(QWidget *parent)
     for (int k = 0; k < LinesPerEntry; ++k) {
         auto *edit = new QLineEdit(this);
         edit->setObjectName(QStringLiteral("editKamp%1").arg(k + 1));
-        AnsiTextGuard::Install(edit);
+        AnsiTextGuard::install(edit);
         form->addRow(QStringLiteral("%1.").arg(k + 1), edit);
         lines_[size_t(k)] = edit;
     }
@@ -106,7 +106,7 @@ QWidget *TKampForm::makeNumberField()
     return field;
 }
 
-void TKampForm::Open(const QString &number)
+void TKampForm::open(const QString &number)
 {
     show();
     raise();
@@ -116,7 +116,7 @@ void TKampForm::Open(const QString &number)
     list_.reset();
     Result<QStringList> loaded = GameTextCodec::loadCampaignList(GamePath());
     if (!loaded) {
-        Prompts::Current().Message(this, loaded.error());
+        Prompts::current().message(this, loaded.error());
         return;
     }
     list_ = std::move(loaded).value();
@@ -189,7 +189,7 @@ void TKampForm::save()
         return;
     const std::optional<qsizetype> entry = chosenEntry();
     if (!entry) {
-        Prompts::Current().Message(this, msg::noCampaignEntry());
+        Prompts::current().message(this, msg::noCampaignEntry());
         return;
     }
 
@@ -198,7 +198,7 @@ void TKampForm::save()
         updated[*entry * LinesPerEntry + k] = lines_[size_t(k)]->text();
     if (const Result<void> stored = GameTextCodec::storeCampaignList(GamePath(), updated);
         !stored) {
-        Prompts::Current().Message(this, stored.error());
+        Prompts::current().message(this, stored.error());
         return;
     }
     // The list follows the file: a failed store keeps it as it was, while the

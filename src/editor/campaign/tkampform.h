@@ -26,7 +26,7 @@ public:
     // shows the entry `number` (the scenario's campaign number). A failed
     // load shows its message and leaves the fields and the number as they
     // were, with no list held.
-    void Open(const QString &number);
+    void open(const QString &number);
 
     // The list currently held; nothing before a successful load.
     const std::optional<QStringList> &campaignList() const { return list_; }

@@ -35,7 +35,7 @@ GoodsDialogButtons LayOutGoodsDialog(QDialog *dialog, QLayout *header, QLayout *
     return buttons;
 }
 
-void RetranslateGoodsDialog(const GoodsDialogButtons &buttons)
+void retranslateGoodsDialog(const GoodsDialogButtons &buttons)
 {
     buttons.ok->setText(QCoreApplication::translate("GoodsDialogFrame", "OK"));
     buttons.empty->setText(QCoreApplication::translate("GoodsDialogFrame", "Alles leeren"));

@@ -14,7 +14,7 @@ struct GoodsDialogButtons {
     QPushButton *cancel;
 };
 
-// The buttons' captions come with RetranslateGoodsDialog().
+// The buttons' captions come with retranslateGoodsDialog().
 GoodsDialogButtons LayOutGoodsDialog(QDialog *dialog, QLayout *header, QLayout *grid);
 // Sets the buttons' captions in the current language.
-void RetranslateGoodsDialog(const GoodsDialogButtons &buttons);
+void retranslateGoodsDialog(const GoodsDialogButtons &buttons);

@@ -108,7 +108,7 @@ void TFreiForm::retranslateUi()
     close_->setText(tr("Schließen"));
 }
 
-void TFreiForm::SetFlags(quint32 flags)
+void TFreiForm::setFlags(quint32 flags)
 {
     for (int bit = 0; bit < Bits; ++bit)
         boxes_[size_t(bit)]->setChecked((flags >> bit) & 1u);

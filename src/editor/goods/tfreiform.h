@@ -21,7 +21,7 @@ public:
     explicit TFreiForm(QWidget *parent = nullptr);
 
     // Box k is ticked exactly when bit k is set. Counts no change.
-    void SetFlags(quint32 flags);
+    void setFlags(quint32 flags);
     // Bit k set for each ticked box k; nothing else.
     quint32 Flags() const;
 

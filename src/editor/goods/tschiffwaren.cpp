@@ -94,16 +94,16 @@ void TSchiffWaren::changeEvent(QEvent *event)
 void TSchiffWaren::retranslateUi()
 {
     setWindowTitle(tr("Schiffsladung"));
-    RetranslateGoodsDialog({btOk_, btLeeren_, btCancel_});
+    retranslateGoodsDialog({btOk_, btLeeren_, btCancel_});
 }
 
-bool TSchiffWaren::Execute(RumoSzen *doc, ShipRecord ship)
+bool TSchiffWaren::execute(RumoSzen *doc, ShipRecord ship)
 {
     if (!doc || !ship)
         return false;
     lbSchiff_->setText(ship.name());
     const auto colour = doc->players().colourOf(ship.owner());
-    imSchiff_->setIndex(colour ? ListImage::WappenOfColour(*colour) : -1);
+    imSchiff_->setIndex(colour ? ListImage::wappenOfColour(*colour) : -1);
 
     // A vehicle of no known type shows what all eight slots hold, locked,
     // so that no earlier vehicle's cargo stays on screen.

@@ -32,7 +32,7 @@ public:
     // marks the document). Without a document or vehicle nothing is shown. A
     // figure of no known type shows all eight slots locked and stores
     // nothing. Never marks the document itself.
-    bool Execute(RumoSzen *doc, ShipRecord ship);
+    bool execute(RumoSzen *doc, ShipRecord ship);
 
 protected:
     void changeEvent(QEvent *event) override;

@@ -89,10 +89,10 @@ void TWareForm::retranslateUi()
     setWindowTitle(tr("Warenlager"));
     for (int row = 0; row < Rows; ++row)
         groups_[size_t(row)]->setTitle(GoodsTable::StockName(GoodsTable::FirstGoods + row));
-    RetranslateGoodsDialog({btOk_, btLeeren_, btCancel_});
+    retranslateGoodsDialog({btOk_, btLeeren_, btCancel_});
 }
 
-bool TWareForm::Execute(RumoSzen *doc, CityRecord city)
+bool TWareForm::execute(RumoSzen *doc, CityRecord city)
 {
     if (!doc || !city)
         return false;
@@ -100,10 +100,10 @@ bool TWareForm::Execute(RumoSzen *doc, CityRecord city)
     // Rows without a trading post behind them would show another city's
     // numbers, or invite edits that go nowhere.
     if (!post) {
-        Prompts::Current().Message(parentWidget(), msg::cityWithoutTradingPost(city.name()));
+        Prompts::current().message(parentWidget(), msg::cityWithoutTradingPost(city.name()));
         return false;
     }
-    Refresh(doc, city);
+    refresh(doc, city);
     for (int row = 0; row < Rows; ++row) {
         shown_[size_t(row)] = post.slot(GoodsTable::FirstGoods + row).amount() / TonUnits;
         rows_[size_t(row)]->setTons(shown_[size_t(row)]);
@@ -130,7 +130,7 @@ bool TWareForm::Execute(RumoSzen *doc, CityRecord city)
     return changed;
 }
 
-void TWareForm::Refresh(RumoSzen *doc, CityRecord city)
+void TWareForm::refresh(RumoSzen *doc, CityRecord city)
 {
     if (!doc || !city) {
         picOwner_->setIndex(-1);
@@ -139,7 +139,7 @@ void TWareForm::Refresh(RumoSzen *doc, CityRecord city)
     }
     lbOwner_->setText(city.name());
     const auto colour = doc->players().colourOf(city.owner());
-    picOwner_->setIndex(colour ? ListImage::WappenOfColour(*colour) : -1);
+    picOwner_->setIndex(colour ? ListImage::wappenOfColour(*colour) : -1);
 }
 
 void TWareForm::btLeerenClick()

@@ -29,10 +29,10 @@ public:
     // caller then marks the document). A city without a trading post gets a
     // message instead of the dialog; without a city nothing is shown. Never
     // marks the document itself.
-    bool Execute(RumoSzen *doc, CityRecord city);
+    bool execute(RumoSzen *doc, CityRecord city);
     // Shows the coat of arms and the name of `city` again; called when the
     // city's owner changes.
-    void Refresh(RumoSzen *doc, CityRecord city);
+    void refresh(RumoSzen *doc, CityRecord city);
 
 protected:
     void changeEvent(QEvent *event) override;

@@ -38,7 +38,7 @@ CityEditor::CityEditor(QWidget *parent) : QWidget(parent)
     // The record holds 31 characters; longer text is cut where it is typed,
     // not unseen when it is stored.
     editStadtname_->setMaxLength(CityRecord::NameChars);
-    AnsiTextGuard::Install(editStadtname_);
+    AnsiTextGuard::install(editStadtname_);
     nameLabel_ = new QLabel(gbStadt_);
     nameLabel_->setBuddy(editStadtname_);
 
@@ -85,7 +85,7 @@ CityEditor::CityEditor(QWidget *parent) : QWidget(parent)
     connect(btWarenlager_, &QPushButton::clicked, this, &CityEditor::stockRequested);
 
     retranslateUi();
-    Fill(nullptr, CityRecord());
+    fill(nullptr, CityRecord());
 }
 
 void CityEditor::changeEvent(QEvent *event)
@@ -107,13 +107,13 @@ void CityEditor::retranslateUi()
         comboStadtfarbe_->setItemText(code, PlayerColour::Name(code));
 }
 
-void CityEditor::Fill(RumoSzen *doc, CityRecord city)
+void CityEditor::fill(RumoSzen *doc, CityRecord city)
 {
     const FillGuard guard(doc, filling_);
     doc_ = doc;
     city_ = doc ? city : CityRecord();
     if (city_) {
-        EnableGroup(true);
+        enableGroup(true);
         editStadtname_->setText(city_.name());
         // An owner without a player record, or of a colour no city can have,
         // shows no colour.
@@ -124,12 +124,12 @@ void CityEditor::Fill(RumoSzen *doc, CityRecord city)
         editStadtname_->clear();
         comboStadtfarbe_->setCurrentIndex(-1);
         cbBaustop_->setChecked(false);
-        EnableGroup(false);
+        enableGroup(false);
     }
     shown_.rememberAll(this);
 }
 
-void CityEditor::Commit(RumoSzen *doc, CityRecord city)
+void CityEditor::commit(RumoSzen *doc, CityRecord city)
 {
     if (!doc || city.isNull() || city != city_ || editStadtname_->text().isEmpty())
         return;
@@ -162,7 +162,7 @@ void CityEditor::comboStadtfarbeChange(int item)
 }
 
 // Disables the controls, not the group itself, so its caption stays readable.
-void CityEditor::EnableGroup(bool enabled)
+void CityEditor::enableGroup(bool enabled)
 {
     const auto controls = gbStadt_->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
     for (QWidget *control : controls)

@@ -26,14 +26,14 @@ public:
 
     // Shows the city and enables the group; a null record or no document
     // empties and disables it. Never counts as a change of the document.
-    void Fill(RumoSzen *doc, CityRecord city);
+    void fill(RumoSzen *doc, CityRecord city);
     // Writes name, owner and building stop into the city, each only when the
     // user changed what its control showed, so a city selected and left
     // keeps every byte. Nothing at all unless `city` is the city shown, nor
     // while the name is empty. The owner goes to the first player other than
     // slot 4 with the chosen colour and stays when there is none; the island
     // and its buildings are left alone.
-    void Commit(RumoSzen *doc, CityRecord city);
+    void commit(RumoSzen *doc, CityRecord city);
     // The city shown; null while the editor is empty.
     CityRecord city() const { return city_; }
 
@@ -54,7 +54,7 @@ private:
     // chosen colour stays, and nothing counts as an edit.
     void retranslateUi();
     void comboStadtfarbeChange(int item);
-    void EnableGroup(bool enabled);
+    void enableGroup(bool enabled);
 
     QGroupBox *gbStadt_ = nullptr;
     QLabel *nameLabel_ = nullptr;

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-void IslandPlacer::Begin(RumoSzen &doc, std::unique_ptr<Insel> island, QPoint centre)
+void IslandPlacer::begin(RumoSzen &doc, std::unique_ptr<Insel> island, QPoint centre)
 {
     if (!island)
         return;
@@ -14,10 +14,10 @@ void IslandPlacer::Begin(RumoSzen &doc, std::unique_ptr<Insel> island, QPoint ce
     island_ = std::move(island);
     ground_ = WorldPicture::groundPicture(*island_, doc.players());
     const QPoint wanted = centre - QPoint(island_->width() / 2, island_->height() / 2);
-    moveTo(FreePlaceNear(doc, *island_, wanted).value_or(wanted));
+    moveTo(freePlaceNear(doc, *island_, wanted).value_or(wanted));
 }
 
-void IslandPlacer::CentreOn(QPoint tile)
+void IslandPlacer::centreOn(QPoint tile)
 {
     if (active())
         moveTo(tile - QPoint(island_->width() / 2, island_->height() / 2));
@@ -36,22 +36,22 @@ void IslandPlacer::moveTo(QPoint at)
     view_.setFloating(ground_, QRect(at, QSize(island_->width(), island_->height())), valid_);
 }
 
-void IslandPlacer::Revalidate()
+void IslandPlacer::revalidate()
 {
     if (active())
         moveTo(at_);
 }
 
-Insel *IslandPlacer::Drop()
+Insel *IslandPlacer::drop()
 {
     if (!active() || !doc_->canPlaceIsland(*island_, at_.x(), at_.y()))
         return nullptr;
     Insel *placed = doc_->insertIsland(std::move(island_), at_.x(), at_.y());
-    Cancel();
+    cancel();
     return placed;
 }
 
-void IslandPlacer::Cancel()
+void IslandPlacer::cancel()
 {
     island_.reset();
     ground_ = QImage();
@@ -59,7 +59,7 @@ void IslandPlacer::Cancel()
     view_.clearFloating();
 }
 
-std::optional<QPoint> IslandPlacer::FreePlaceNear(const RumoSzen &doc, const Insel &island,
+std::optional<QPoint> IslandPlacer::freePlaceNear(const RumoSzen &doc, const Insel &island,
                                                   QPoint wanted)
 {
     // Only places inside the world can be free; the search starts from the

@@ -22,18 +22,18 @@ public:
     // Starts placing `island` over `doc` at the first free place nearest to
     // `centre` (a tile: the island's middle goes there), or right at
     // `centre` when the world has no free place for it.
-    void Begin(RumoSzen &doc, std::unique_ptr<Insel> island, QPoint centre);
+    void begin(RumoSzen &doc, std::unique_ptr<Insel> island, QPoint centre);
     // Moves the island's middle to `tile` (the mouse).
-    void CentreOn(QPoint tile);
+    void centreOn(QPoint tile);
     void MoveBy(QPoint step);
     // Puts the island into the document where it floats, as one step of
     // the undo stack. nullptr, with the island still floating, where it may
     // not stand.
-    Insel *Drop();
-    void Cancel();
+    Insel *drop();
+    void cancel();
     // The document changed under the floating island (undo, redo): its
     // frame shows whether it may still stand where it is.
-    void Revalidate();
+    void revalidate();
 
     // Top left corner of the floating island, and whether it may stand there.
     QPoint position() const { return at_; }
@@ -42,7 +42,7 @@ public:
     // The top left corner nearest to `wanted` where `island` may stand in
     // `doc`, searched in growing squares around `wanted`; nothing when the
     // world holds no such place.
-    static std::optional<QPoint> FreePlaceNear(const RumoSzen &doc, const Insel &island,
+    static std::optional<QPoint> freePlaceNear(const RumoSzen &doc, const Insel &island,
                                                QPoint wanted);
 
 private:

@@ -368,7 +368,7 @@ void IslandTemplateDialog::showGroup(QTreeWidgetItem *node)
 // reason and not listed.
 void IslandTemplateDialog::chooseFile()
 {
-    const Prompts::FileChoice choice = Prompts::Current().OpenFile(
+    const Prompts::FileChoice choice = Prompts::current().openFile(
         this, fileFolder_, {tr("Brim Inseldateien (*.scp)"), tr("Alle Dateien (*)")},
         msg::chooseTemplateFileTitle());
     if (choice.path.isEmpty())
@@ -378,7 +378,7 @@ void IslandTemplateDialog::chooseFile()
     QString error;
     const std::unique_ptr<Insel> island = Insel::fromTemplateFile(path, &error);
     if (!island) {
-        Prompts::Current().Error(this, error);
+        Prompts::current().error(this, error);
         return;
     }
     // A file chosen again shows what it holds now.
@@ -414,7 +414,7 @@ void IslandTemplateDialog::accept()
     QString error;
     std::unique_ptr<Insel> island = Insel::fromTemplateFile(path, &error);
     if (!island) {
-        Prompts::Current().Error(this, error);
+        Prompts::current().error(this, error);
         return;
     }
     island_ = std::move(island);

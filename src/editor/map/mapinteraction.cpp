@@ -21,13 +21,13 @@ MapInteraction::MapInteraction(MapView &view, ObjectTree &tree, IslandPlacer &pl
     connect(&view_, &MapView::dragCancelled, this, &MapInteraction::dragCancelled);
 }
 
-void MapInteraction::SetDocument(RumoSzen *doc)
+void MapInteraction::setDocument(RumoSzen *doc)
 {
     doc_ = doc;
     dragIsland_ = nullptr;
 }
 
-void MapInteraction::ForgetDrag(const Insel *island)
+void MapInteraction::forgetDrag(const Insel *island)
 {
     if (dragIsland_ == island)
         dragIsland_ = nullptr;
@@ -47,20 +47,20 @@ void MapInteraction::pressed(QPoint tile, Qt::MouseButton button)
         return;
     QTreeWidgetItem *node = nullptr;
     if (Insel *island = doc_->IslandAt(tile.x(), tile.y()))
-        node = tree_.NodeOf(island);
+        node = tree_.nodeOf(island);
     if (cities_.isChecked()) {
         if (const CityRecord city = doc_->CityAt(tile.x(), tile.y()))
-            node = tree_.NodeOf(city.data());
+            node = tree_.nodeOf(city.data());
     }
     if (ships_.isChecked()) {
         if (const ShipRecord ship = doc_->ShipAt(tile.x(), tile.y()))
-            node = tree_.NodeOf(ship.data());
+            node = tree_.nodeOf(ship.data());
     }
     tree_.setCurrentItem(node);
     if (Insel *island = tree_.SelectedIsland(); island && button == Qt::LeftButton) {
         dragOrigin_ = dragLast_ = tile;
         dragIsland_ = island;
-        view_.ArmDrag();
+        view_.armDrag();
         emit stateChanged();
     }
 }
@@ -72,7 +72,7 @@ void MapInteraction::hovered(QPoint tile)
     if (!doc_ || view_.dragging())
         return;
     if (placer_.active()) {
-        placer_.CentreOn(tile);
+        placer_.centreOn(tile);
         return;
     }
     QString text;
@@ -140,7 +140,7 @@ void MapInteraction::dragCancelled()
     emit stateChanged();
 }
 
-bool MapInteraction::ArrowKey(int key)
+bool MapInteraction::arrowKey(int key)
 {
     if (!doc_ || view_.dragging() || (!tree_.SelectedIsland() && !placer_.active()))
         return false;

@@ -28,14 +28,14 @@ public:
 
     // The document on the map; nullptr when none is shown. A drag under way
     // is dropped.
-    void SetDocument(RumoSzen *doc);
+    void setDocument(RumoSzen *doc);
     // Forgets the island being dragged (it is about to be deleted, or the
     // records are shown again).
-    void ForgetDrag() { dragIsland_ = nullptr; }
-    void ForgetDrag(const Insel *island);
+    void forgetDrag() { dragIsland_ = nullptr; }
+    void forgetDrag(const Insel *island);
     // Moves the selected island (or the floating one) by one tile for an
     // arrow key. True when the key was used.
-    bool ArrowKey(int key);
+    bool arrowKey(int key);
 
 signals:
     // A move of an island became a step of the document.

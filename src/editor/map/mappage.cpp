@@ -57,11 +57,11 @@ MapPage::MapPage(QWidget *parent) : DocumentPage(parent)
     });
     placer_ = std::make_unique<IslandPlacer>(*mapView_);
     connect(mapView_, &MapView::placeClicked, this, [this](QPoint tile) {
-        placer_->CentreOn(tile);
-        Place();
+        placer_->centreOn(tile);
+        place();
     });
-    connect(mapView_, &MapView::placeConfirmed, this, &MapPage::Place);
-    connect(mapView_, &MapView::placingCancelled, this, &MapPage::CancelPlacing);
+    connect(mapView_, &MapView::placeConfirmed, this, &MapPage::place);
+    connect(mapView_, &MapView::placingCancelled, this, &MapPage::cancelPlacing);
 
     sidePanel_ = makeSidePanel();
     sidePanel_->hide();
@@ -69,7 +69,7 @@ MapPage::MapPage(QWidget *parent) : DocumentPage(parent)
         new MapInteraction(*mapView_, *objectTree_, *placer_, *btStaedte_, *btSchiffe_, this);
     connect(interaction_, &MapInteraction::edited, this, &MapPage::controlChanged);
     connect(interaction_, &MapInteraction::stateChanged, this, &MapPage::stateChanged);
-    connect(interaction_, &MapInteraction::repaintNeeded, this, &MapPage::Repaint);
+    connect(interaction_, &MapInteraction::repaintNeeded, this, &MapPage::repaint);
     connect(interaction_, &MapInteraction::tileHovered, this, &MapPage::tileHovered);
 
     editorPanel_ = new QWidget(this);
@@ -90,7 +90,7 @@ MapPage::MapPage(QWidget *parent) : DocumentPage(parent)
     (new QVBoxLayout(tabSchiff))->addWidget(shipEditor_);
     connect(cityEditor_, &CityEditor::controlChanged, this, &MapPage::controlChanged);
     connect(cityEditor_, &CityEditor::ownerChanged, this, [this] {
-        OwnerChanged();
+        ownerChanged();
         emit cityOwnerChanged(SelectedCity());
     });
     // The dialogs open for the record the editor shows, which is the
@@ -104,10 +104,10 @@ MapPage::MapPage(QWidget *parent) : DocumentPage(parent)
             emit cargoRequested(ship);
     });
     connect(shipEditor_, &ShipEditor::controlChanged, this, &MapPage::controlChanged);
-    connect(shipEditor_, &ShipEditor::ownerChanged, this, &MapPage::OwnerChanged);
+    connect(shipEditor_, &ShipEditor::ownerChanged, this, &MapPage::ownerChanged);
     connect(shipEditor_, &ShipEditor::nameEdited, this, [this](const QString &text) {
         if (QTreeWidgetItem *node = objectTree_->currentItem();
-            node && ObjectTree::KindOf(node) == ObjectTree::Kind::Ship)
+            node && ObjectTree::kindOf(node) == ObjectTree::Kind::Ship)
             node->setText(0, text);
     });
     pcKarte_->addTab(tabStadt, QString());
@@ -160,8 +160,8 @@ QWidget *MapPage::makeSidePanel()
     buttons->addWidget(btStaedte_);
     buttons->addWidget(btSchiffe_);
     buttons->addStretch();
-    connect(btStaedte_, &QToolButton::clicked, this, &MapPage::Repaint);
-    connect(btSchiffe_, &QToolButton::clicked, this, &MapPage::Repaint);
+    connect(btStaedte_, &QToolButton::clicked, this, &MapPage::repaint);
+    connect(btSchiffe_, &QToolButton::clicked, this, &MapPage::repaint);
 
     objectTree_ = new ObjectTree(panel);
     connect(objectTree_, &QTreeWidget::currentItemChanged, this,
@@ -182,30 +182,30 @@ QWidget *MapPage::makeSidePanel()
     return panel;
 }
 
-void MapPage::Attach(RumoSzen *doc)
+void MapPage::attach(RumoSzen *doc)
 {
-    placer_->Cancel();
-    objectTree_->Clear();
+    placer_->cancel();
+    objectTree_->clear();
     doc_ = doc;
-    cityEditor_->Fill(doc_, CityRecord());
-    shipEditor_->Fill(doc_, ShipRecord());
-    interaction_->SetDocument(doc_);
+    cityEditor_->fill(doc_, CityRecord());
+    shipEditor_->fill(doc_, ShipRecord());
+    interaction_->setDocument(doc_);
     picture_.forget();
     // Another world is shown whole first.
-    mapPanel_->Fit();
+    mapPanel_->fit();
     if (doc_) {
         startScreen_->hide();
         sidePanel_->show();
         editorPanel_->show();
-        objectTree_->Fill(*doc_);
+        objectTree_->fill(*doc_);
     }
     mapView_->setShowing(doc_ != nullptr);
     zoomBar_->setActive(doc_ != nullptr);
-    Repaint();
+    repaint();
     emit stateChanged();
 }
 
-void MapPage::Refresh()
+void MapPage::refresh()
 {
     if (!doc_)
         return;
@@ -214,29 +214,29 @@ void MapPage::Refresh()
     const ShipRecord ship = SelectedShip();
     // Emptied first, so that no editor writes its stale record while the
     // tree lets go of the selection.
-    cityEditor_->Fill(doc_, CityRecord());
-    shipEditor_->Fill(doc_, ShipRecord());
-    interaction_->ForgetDrag();
-    objectTree_->Clear();
-    objectTree_->Fill(*doc_);
+    cityEditor_->fill(doc_, CityRecord());
+    shipEditor_->fill(doc_, ShipRecord());
+    interaction_->forgetDrag();
+    objectTree_->clear();
+    objectTree_->fill(*doc_);
     // Owners' colours may have changed with the records.
     picture_.forget();
     // The selection stays where its object is still there; the editors
     // show the records as they are now.
-    SelectObject(island, city ? city.data() : ship.data());
+    selectObject(island, city ? city.data() : ship.data());
     // An island still floating may stand where it is, or no longer.
-    placer_->Revalidate();
-    Repaint();
+    placer_->revalidate();
+    repaint();
     emit stateChanged();
 }
 
-void MapPage::SelectObject(const Insel *island, const uchar *record)
+void MapPage::selectObject(const Insel *island, const uchar *record)
 {
     // Only compared with the nodes' objects, so an island that is no longer
     // in the document finds no node.
-    QTreeWidgetItem *node = record ? objectTree_->NodeOf(record) : nullptr;
+    QTreeWidgetItem *node = record ? objectTree_->nodeOf(record) : nullptr;
     if (!node && island)
-        node = objectTree_->NodeOf(island);
+        node = objectTree_->nodeOf(island);
     objectTree_->setCurrentItem(node);
     if (node)
         objectTree_->scrollToItem(node);
@@ -261,12 +261,12 @@ void MapPage::ObjectTreeChanging(QTreeWidgetItem *left)
 {
     if (!doc_ || !left)
         return;
-    if (const CityRecord city = ObjectTree::CityOf(left)) {
-        cityEditor_->Commit(doc_, city);
+    if (const CityRecord city = ObjectTree::cityOf(left)) {
+        cityEditor_->commit(doc_, city);
         left->setText(0, city.name());
     }
-    if (const ShipRecord ship = ObjectTree::ShipOf(left)) {
-        shipEditor_->Commit(doc_, ship, left->text(0));
+    if (const ShipRecord ship = ObjectTree::shipOf(left)) {
+        shipEditor_->commit(doc_, ship, left->text(0));
         left->setText(0, ship.name()); // a long name shows as it was stored
     }
 }
@@ -276,43 +276,43 @@ void MapPage::ObjectTreeChanging(QTreeWidgetItem *left)
 void MapPage::ObjectTreeChange(QTreeWidgetItem *node)
 {
     if (doc_) {
-        const ShipRecord ship = ObjectTree::ShipOf(node);
-        const CityRecord city = ship ? CityRecord() : ObjectTree::CityOf(node);
-        shipEditor_->Fill(doc_, ship);
-        cityEditor_->Fill(doc_, city);
+        const ShipRecord ship = ObjectTree::shipOf(node);
+        const CityRecord city = ship ? CityRecord() : ObjectTree::cityOf(node);
+        shipEditor_->fill(doc_, ship);
+        cityEditor_->fill(doc_, city);
         if (ship)
             pcKarte_->setCurrentIndex(1);
         else if (city)
             pcKarte_->setCurrentIndex(0);
     }
-    Repaint();
+    repaint();
 }
 
-void MapPage::CommitEditors()
+void MapPage::commitEditors()
 {
     if (!doc_)
         return;
     // The node of a renamed city shows its new name.
     if (const CityRecord city = SelectedCity()) {
-        cityEditor_->Commit(doc_, city);
+        cityEditor_->commit(doc_, city);
         objectTree_->currentItem()->setText(0, city.name());
     }
     if (const ShipRecord ship = SelectedShip()) {
-        shipEditor_->Commit(doc_, ship, objectTree_->currentItem()->text(0));
+        shipEditor_->commit(doc_, ship, objectTree_->currentItem()->text(0));
         objectTree_->currentItem()->setText(0, ship.name());
     }
 }
 
 // A city or ship got another owner: the map and the tree's pictures follow.
-void MapPage::OwnerChanged()
+void MapPage::ownerChanged()
 {
-    objectTree_->RefreshPictures(doc_);
+    objectTree_->refreshPictures(doc_);
     // The city's tiles took the new owner's colour.
     picture_.forget();
-    Repaint();
+    repaint();
 }
 
-void MapPage::Repaint()
+void MapPage::repaint()
 {
     if (!doc_) {
         mapView_->update();
@@ -334,27 +334,27 @@ void MapPage::Repaint()
     mapView_->pictureChanged(picture_.update(*doc_, view));
 }
 
-void MapPage::DeleteSelectedIsland()
+void MapPage::deleteSelectedIsland()
 {
     Insel *island = SelectedIsland();
     if (!island || !doc_->canDeleteIsland(*island))
         return;
     QTreeWidgetItem *node = objectTree_->currentItem();
-    interaction_->ForgetDrag(island);
+    interaction_->forgetDrag(island);
     objectTree_->setCurrentItem(nullptr);
     delete node;
     doc_->deleteIsland(*island);
     emit controlChanged();
-    Repaint();
+    repaint();
     emit stateChanged();
 }
 
-bool MapPage::IsMap(const QWidget *widget) const
+bool MapPage::isMap(const QWidget *widget) const
 {
     return widget && (widget == mapView_ || mapView_->isAncestorOf(widget));
 }
 
-void MapPage::ShowStartScreen()
+void MapPage::showStartScreen()
 {
     if (doc_)
         return;
@@ -364,9 +364,9 @@ void MapPage::ShowStartScreen()
     mapView_->setShowing(false);
 }
 
-bool MapPage::ArrowKey(int key)
+bool MapPage::arrowKey(int key)
 {
-    return isVisible() && interaction_->ArrowKey(key);
+    return isVisible() && interaction_->arrowKey(key);
 }
 
 bool MapPage::placing() const
@@ -379,58 +379,58 @@ void MapPage::InsertIsland()
     if (!doc_)
         return;
     if (!doc_->freeIslandNumber()) {
-        Prompts::Current().Message(this, msg::noFreeIslandNumber());
+        Prompts::current().message(this, msg::noFreeIslandNumber());
         return;
     }
     IslandTemplateDialog dialog(GamePath(), doc_->players(),
                                 QFileInfo(doc_->FilePath()).absolutePath(), this);
     if (dialog.exec() == QDialog::Accepted)
-        BeginPlacing(dialog.TakeIsland());
+        beginPlacing(dialog.TakeIsland());
 }
 
-void MapPage::DuplicateSelectedIsland()
+void MapPage::duplicateSelectedIsland()
 {
     const Insel *island = SelectedIsland();
     if (!island)
         return;
     if (!doc_->freeIslandNumber()) {
-        Prompts::Current().Message(this, msg::noFreeIslandNumber());
+        Prompts::current().message(this, msg::noFreeIslandNumber());
         return;
     }
-    BeginPlacing(island->groundCopy());
+    beginPlacing(island->groundCopy());
 }
 
-void MapPage::BeginPlacing(std::unique_ptr<Insel> island)
+void MapPage::beginPlacing(std::unique_ptr<Insel> island)
 {
     if (!doc_ || !island)
         return;
-    placer_->Cancel();
-    placer_->Begin(*doc_, std::move(island), mapView_->ToWorld(mapView_->rect().center()));
+    placer_->cancel();
+    placer_->begin(*doc_, std::move(island), mapView_->ToWorld(mapView_->rect().center()));
     mapView_->setFocus(Qt::OtherFocusReason);
     // The selected island's frame gives way to the floating one.
-    Repaint();
+    repaint();
     emit stateChanged();
 }
 
 // A place where the island may not stand keeps it floating; its red frame
 // says why.
-void MapPage::Place()
+void MapPage::place()
 {
-    Insel *placed = placer_->Drop();
+    Insel *placed = placer_->drop();
     if (!placed)
         return;
-    Refresh();
-    SelectObject(placed, nullptr);
+    refresh();
+    selectObject(placed, nullptr);
     emit controlChanged();
-    Repaint();
+    repaint();
     emit stateChanged();
 }
 
-void MapPage::CancelPlacing()
+void MapPage::cancelPlacing()
 {
     if (!placer_->active())
         return;
-    placer_->Cancel();
-    Repaint();
+    placer_->cancel();
+    repaint();
     emit stateChanged();
 }

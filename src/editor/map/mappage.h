@@ -38,15 +38,15 @@ public:
 
     // Shows `doc` (after a load): fills the tree, empties the editors and
     // hides the start screen for good. nullptr: the document is discarded.
-    void Attach(RumoSzen *doc) override;
+    void attach(RumoSzen *doc) override;
     // Writes the city and ship editors into the selected city or ship.
-    void Commit() override { CommitEditors(); }
+    void commit() override { commitEditors(); }
     // Fills the tree, the editors and the map again, keeping the selection
     // where its object still is.
-    void Refresh() override;
+    void refresh() override;
     // Selects the node of the city or ship `record`, else of `island`;
     // nothing selected when neither has one.
-    void SelectObject(const Insel *island, const uchar *record);
+    void selectObject(const Insel *island, const uchar *record);
 
     ObjectTree *objectTree() const { return objectTree_; }
     Insel *SelectedIsland() const;
@@ -55,30 +55,30 @@ public:
 
     // Writes the city and ship editors into the selected city or ship (before
     // saving).
-    void CommitEditors();
+    void commitEditors();
 
     // Brings the world picture up to date and repaints the parts of the map
     // that changed.
-    void Repaint();
+    void repaint();
 
     // Deletes the selected island when the document allows it.
-    void DeleteSelectedIsland();
+    void deleteSelectedIsland();
     // "Insel einfügen…": the template chosen in the template dialog floats
     // over the map until it is placed or cancelled.
     void InsertIsland();
     // "Insel duplizieren": the selected island's ground floats the same way.
-    void DuplicateSelectedIsland();
+    void duplicateSelectedIsland();
     // Whether an island floats over the map, waiting to be placed.
     bool placing() const;
     // An arrow key the main window passes on (the map has the focus, or Alt
     // was held): moves the selected island by one tile when this page is
     // showing. True when the key was used.
-    bool ArrowKey(int key);
+    bool arrowKey(int key);
     // Whether `widget` is the map itself, where plain arrow keys move the
     // selected island.
-    bool IsMap(const QWidget *widget) const;
+    bool isMap(const QWidget *widget) const;
     // Back to the start screen, as before the first load (no document).
-    void ShowStartScreen();
+    void showStartScreen();
 
 signals:
     // (controlChanged: a control or the map changed the document.)
@@ -105,12 +105,12 @@ private:
     void ObjectTreeChanging(QTreeWidgetItem *left);
     // After it moved: the editor of the new selection is filled.
     void ObjectTreeChange(QTreeWidgetItem *node);
-    void OwnerChanged();
+    void ownerChanged();
     // The island floats, starting at the first free place near the middle
     // of the map's view; the map takes the keys.
-    void BeginPlacing(std::unique_ptr<Insel> island);
-    void Place();
-    void CancelPlacing();
+    void beginPlacing(std::unique_ptr<Insel> island);
+    void place();
+    void cancelPlacing();
 
     RumoSzen *doc_ = nullptr;
     // The map, scrolled and zoomed in its panel ("Panel9"), with the start

@@ -23,8 +23,8 @@ MapPanel::MapPanel(MapView *map, QWidget *startScreen, QWidget *parent)
     startScreen_->raise();
     connect(horizontal_, &QScrollBar::valueChanged, this, &MapPanel::scrolled);
     connect(vertical_, &QScrollBar::valueChanged, this, &MapPanel::scrolled);
-    connect(map_, &MapView::zoomRequested, this, &MapPanel::ZoomAt);
-    connect(map_, &MapView::scrollRequested, this, &MapPanel::ScrollBy);
+    connect(map_, &MapView::zoomRequested, this, &MapPanel::zoomAt);
+    connect(map_, &MapView::scrollRequested, this, &MapPanel::scrollBy);
 }
 
 void MapPanel::resizeEvent(QResizeEvent *event)
@@ -37,17 +37,17 @@ void MapPanel::resizeEvent(QResizeEvent *event)
     emit zoomChanged();
 }
 
-void MapPanel::ZoomIn()
+void MapPanel::zoomIn()
 {
-    ZoomAt(1, map_->rect().center());
+    zoomAt(1, map_->rect().center());
 }
 
-void MapPanel::ZoomOut()
+void MapPanel::zoomOut()
 {
-    ZoomAt(-1, map_->rect().center());
+    zoomAt(-1, map_->rect().center());
 }
 
-void MapPanel::Fit()
+void MapPanel::fit()
 {
     if (zoom_.fit()) {
         apply();
@@ -55,7 +55,7 @@ void MapPanel::Fit()
     }
 }
 
-void MapPanel::ZoomAt(int steps, QPoint pixel)
+void MapPanel::zoomAt(int steps, QPoint pixel)
 {
     if (zoom_.zoomBy(steps, pixel + map_->pos())) {
         apply();
@@ -63,7 +63,7 @@ void MapPanel::ZoomAt(int steps, QPoint pixel)
     }
 }
 
-void MapPanel::ScrollBy(QPoint delta)
+void MapPanel::scrollBy(QPoint delta)
 {
     if (zoom_.scrollBy(delta))
         apply();

@@ -20,13 +20,13 @@ public:
 
     const MapZoom &zoom() const { return zoom_; }
     // One zoom level in or out around the middle of the map.
-    void ZoomIn();
-    void ZoomOut();
+    void zoomIn();
+    void zoomOut();
     // "Ganze Karte": the whole world again.
-    void Fit();
+    void fit();
     // Zoom levels in or out around `pixel` of the map.
-    void ZoomAt(int steps, QPoint pixel);
-    void ScrollBy(QPoint delta);
+    void zoomAt(int steps, QPoint pixel);
+    void scrollBy(QPoint delta);
 
 signals:
     // The zoom level changed (also when a new panel size changed the fitted

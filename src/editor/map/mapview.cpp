@@ -67,7 +67,7 @@ void MapView::pictureChanged(const QRegion &tiles)
         update(transform().pixelsOf(tiles.boundingRect(), size()));
 }
 
-void MapView::ArmDrag()
+void MapView::armDrag()
 {
     armed_ = true;
 }

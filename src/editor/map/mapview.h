@@ -26,7 +26,7 @@ public:
     void setShowing(bool showing);
     // After a left press that selected an island: a drag begins once the
     // mouse has moved by the platform's drag distance.
-    void ArmDrag();
+    void armDrag();
     bool dragging() const { return dragging_; }
 
     // An island being placed, drawn over the world picture: its ground over

@@ -33,8 +33,8 @@ public:
 
     bool operator<(const QTreeWidgetItem &other) const override
     {
-        if (ObjectTree::KindOf(this) == ObjectTree::Kind::Island &&
-            ObjectTree::KindOf(&other) == ObjectTree::Kind::Island && parent() == other.parent())
+        if (ObjectTree::kindOf(this) == ObjectTree::Kind::Island &&
+            ObjectTree::kindOf(&other) == ObjectTree::Kind::Island && parent() == other.parent())
             return islandNumber(this) < islandNumber(&other);
         const QByteArray &a = key_;
         const QByteArray &b = static_cast<const ObjectTreeItem &>(other).key_;
@@ -102,12 +102,12 @@ void ObjectTree::retranslateUi()
     }
 }
 
-ObjectTree::Kind ObjectTree::KindOf(const QTreeWidgetItem *node)
+ObjectTree::Kind ObjectTree::kindOf(const QTreeWidgetItem *node)
 {
     return node ? Kind(node->data(0, kKindRole).toInt()) : Kind::Root;
 }
 
-void ObjectTree::Fill(RumoSzen &doc)
+void ObjectTree::fill(RumoSzen &doc)
 {
     for (const auto &island : doc.Islands()) {
         if (!island)
@@ -121,13 +121,13 @@ void ObjectTree::Fill(RumoSzen &doc)
     }
     for (const ShipRecord &ship : doc.Ships())
         addNode(shipsNode_, ship.name(), ship.data(), Kind::Ship);
-    RefreshPictures(&doc);
+    refreshPictures(&doc);
     expandItem(islandsNode_);
     expandItem(shipsNode_);
     sortItems(0, Qt::AscendingOrder);
 }
 
-void ObjectTree::Clear()
+void ObjectTree::clear()
 {
     // Taking the nodes out first keeps the tree from moving its selection
     // through every node on the way.
@@ -136,7 +136,7 @@ void ObjectTree::Clear()
     qDeleteAll(shipsNode_->takeChildren());
 }
 
-void ObjectTree::RefreshPictures(RumoSzen *doc)
+void ObjectTree::refreshPictures(RumoSzen *doc)
 {
     if (!doc)
         return;
@@ -171,29 +171,29 @@ Insel *ObjectTree::SelectedIsland() const
 
 CityRecord ObjectTree::SelectedCity() const
 {
-    return CityOf(currentItem());
+    return cityOf(currentItem());
 }
 
 ShipRecord ObjectTree::SelectedShip() const
 {
-    return ShipOf(currentItem());
+    return shipOf(currentItem());
 }
 
-CityRecord ObjectTree::CityOf(const QTreeWidgetItem *node)
+CityRecord ObjectTree::cityOf(const QTreeWidgetItem *node)
 {
-    return KindOf(node) == Kind::City ? recordOf<CityRecord>(node) : CityRecord();
+    return kindOf(node) == Kind::City ? recordOf<CityRecord>(node) : CityRecord();
 }
 
-ShipRecord ObjectTree::ShipOf(const QTreeWidgetItem *node)
+ShipRecord ObjectTree::shipOf(const QTreeWidgetItem *node)
 {
-    return KindOf(node) == Kind::Ship ? recordOf<ShipRecord>(node) : ShipRecord();
+    return kindOf(node) == Kind::Ship ? recordOf<ShipRecord>(node) : ShipRecord();
 }
 
-QTreeWidgetItem *ObjectTree::NodeOf(const void *object) const
+QTreeWidgetItem *ObjectTree::nodeOf(const void *object) const
 {
     const QVariant wanted = QVariant::fromValue(reinterpret_cast<quintptr>(object));
     for (QTreeWidgetItemIterator it(const_cast<ObjectTree *>(this)); *it; ++it) {
-        if ((*it)->data(0, kObjectRole) == wanted && KindOf(*it) != Kind::Root)
+        if ((*it)->data(0, kObjectRole) == wanted && kindOf(*it) != Kind::Root)
             return *it;
     }
     return nullptr;

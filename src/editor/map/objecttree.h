@@ -23,11 +23,11 @@ public:
     QTreeWidgetItem *shipsNode() const { return shipsNode_; }
 
     // Adds a node for every island, city, ship and cart of `doc`, sorted.
-    void Fill(RumoSzen &doc);
+    void fill(RumoSzen &doc);
     // Removes every node below the two roots.
-    void Clear();
+    void clear();
     // Recomputes the pictures, which show the owners' colours.
-    void RefreshPictures(RumoSzen *doc);
+    void refreshPictures(RumoSzen *doc);
 
     // The selected node's object, by where the node hangs.
     Insel *SelectedIsland() const;
@@ -35,12 +35,12 @@ public:
     ShipRecord SelectedShip() const;
 
     // The record a city or ship node stands for; null for other nodes.
-    static CityRecord CityOf(const QTreeWidgetItem *node);
-    static ShipRecord ShipOf(const QTreeWidgetItem *node);
+    static CityRecord cityOf(const QTreeWidgetItem *node);
+    static ShipRecord shipOf(const QTreeWidgetItem *node);
 
     // The first node, in tree order, that stands for this object.
-    QTreeWidgetItem *NodeOf(const void *object) const;
-    static Kind KindOf(const QTreeWidgetItem *node);
+    QTreeWidgetItem *nodeOf(const void *object) const;
+    static Kind kindOf(const QTreeWidgetItem *node);
 
 protected:
     void changeEvent(QEvent *event) override;

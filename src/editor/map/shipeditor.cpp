@@ -76,7 +76,7 @@ ShipEditor::ShipEditor(QWidget *parent) : QWidget(parent)
     // The record holds 23 characters; longer text is cut where it is typed,
     // and the tree node that follows the edit shows what will be stored.
     editSchiffname_->setMaxLength(ShipRecord::NameChars);
-    AnsiTextGuard::Install(editSchiffname_);
+    AnsiTextGuard::install(editSchiffname_);
 
     comboSchifffarbe_ = new QComboBox(gbSchiff_);
     comboSchifffarbe_->setObjectName(QStringLiteral("comboSchifffarbe"));
@@ -147,7 +147,7 @@ ShipEditor::ShipEditor(QWidget *parent) : QWidget(parent)
     connect(btCargo_, &QPushButton::clicked, this, &ShipEditor::cargoRequested);
 
     retranslateUi();
-    Fill(nullptr, ShipRecord());
+    fill(nullptr, ShipRecord());
 }
 
 void ShipEditor::changeEvent(QEvent *event)
@@ -181,7 +181,7 @@ QWidget *ShipEditor::makeGunsField()
     editSchiffkanonen_->setFixedWidth(
         editSchiffkanonen_->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 14);
     // The field is one byte; an emptied edit shows 0 guns when left.
-    NumericKeyFilter::Install(editSchiffkanonen_, 0, GunsMax, 0);
+    NumericKeyFilter::install(editSchiffkanonen_, 0, GunsMax, 0);
 
     // The arrows step through the whole byte: arrows that stopped at 100
     // would pull a larger number of guns down to 100 at the first click up.
@@ -217,13 +217,13 @@ QWidget *ShipEditor::makeEnergyField()
     return field;
 }
 
-void ShipEditor::Fill(RumoSzen *doc, ShipRecord ship)
+void ShipEditor::fill(RumoSzen *doc, ShipRecord ship)
 {
     const FillGuard guard(doc, filling_);
     doc_ = doc;
     ship_ = doc ? ship : ShipRecord();
     if (ship_) {
-        EnableGroup(true);
+        enableGroup(true);
         editSchiffname_->setText(ship_.name());
         const auto type = ShipTypeTable::IndexOfFigure(ship_.figure());
         comboSchifftyp_->setCurrentIndex(type.value_or(-1));
@@ -232,7 +232,7 @@ void ShipEditor::Fill(RumoSzen *doc, ShipRecord ship)
         // A figure of no known type has no full energy; the bar then stands
         // at full, which a later choice of type stores.
         tbEnergie_->setValue(
-            type ? PercentOfEnergy(ship_.energy(), ShipTypeTable::Row(*type).fullEnergy) : 100);
+            type ? percentOfEnergy(ship_.energy(), ShipTypeTable::Row(*type).fullEnergy) : 100);
         editSchiffkanonen_->setText(QString::number(ship_.guns()));
     } else {
         editSchiffname_->clear();
@@ -240,13 +240,13 @@ void ShipEditor::Fill(RumoSzen *doc, ShipRecord ship)
         comboSchifffarbe_->setCurrentIndex(-1);
         tbEnergie_->setValue(0);
         editSchiffkanonen_->clear();
-        EnableGroup(false);
+        enableGroup(false);
     }
     showPicture(!ship_.isNull());
     shown_.rememberAll(this);
 }
 
-void ShipEditor::Commit(RumoSzen *doc, ShipRecord ship, const QString &nodeText)
+void ShipEditor::commit(RumoSzen *doc, ShipRecord ship, const QString &nodeText)
 {
     if (!doc || ship.isNull() || ship != ship_ || editSchiffname_->text().isEmpty())
         return;
@@ -290,7 +290,7 @@ quint16 ShipEditor::EnergyOfPercent(int percent, quint16 fullEnergy)
     return quint16(std::min((qint64(fullEnergy) * percent + 99) / 100, qint64(0xFFFF)));
 }
 
-int ShipEditor::PercentOfEnergy(quint16 energy, quint16 fullEnergy)
+int ShipEditor::percentOfEnergy(quint16 energy, quint16 fullEnergy)
 {
     return fullEnergy ? int(qint64(energy) * 100 / fullEnergy) : 100;
 }
@@ -340,7 +340,7 @@ void ShipEditor::showPicture(bool withVehicle)
 }
 
 // Disables the controls, not the group itself, so its caption stays readable.
-void ShipEditor::EnableGroup(bool enabled)
+void ShipEditor::enableGroup(bool enabled)
 {
     const auto controls = gbSchiff_->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
     for (QWidget *control : controls)

@@ -29,7 +29,7 @@ public:
     // Shows the vehicle and enables the group; a null record or no document
     // empties and disables it and hides the picture. Never counts as a change
     // of the document.
-    void Fill(RumoSzen *doc, ShipRecord ship);
+    void fill(RumoSzen *doc, ShipRecord ship);
     // Writes the controls into the vehicle, each field only when the user
     // changed what its control showed, so a vehicle selected and left keeps
     // every byte (energies that are no whole per cent included). Nothing at
@@ -37,7 +37,7 @@ public:
     // Without a type the figure, kind and energy stay; an owner colour that
     // no player holds leaves the owner. A non-empty `nodeText` (the selected
     // tree node's text, which follows the name edit) is the name to store.
-    void Commit(RumoSzen *doc, ShipRecord ship, const QString &nodeText);
+    void commit(RumoSzen *doc, ShipRecord ship, const QString &nodeText);
     // The vehicle shown; null while the editor is empty.
     ShipRecord ship() const { return ship_; }
 
@@ -45,7 +45,7 @@ public:
     // shows as that per cent again, so a chosen position survives a
     // store and a fill.
     static quint16 EnergyOfPercent(int percent, quint16 fullEnergy);
-    static int PercentOfEnergy(quint16 energy, quint16 fullEnergy);
+    static int percentOfEnergy(quint16 energy, quint16 fullEnergy);
 
 signals:
     // A value of a control changed.
@@ -72,7 +72,7 @@ private:
     // that colour or no colour is chosen.
     std::optional<int> chosenOwner(RumoSzen &doc) const;
     void showPicture(bool withVehicle);
-    void EnableGroup(bool enabled);
+    void enableGroup(bool enabled);
 
     QGroupBox *gbSchiff_ = nullptr;
     QLineEdit *editSchiffname_ = nullptr;

@@ -26,9 +26,9 @@ ZoomBar::ZoomBar(MapPanel *panel, QWidget *page) : QWidget(page), panel_(panel)
     zoomOut_ = make("ZoomOutAction", {QKeySequence(QKeySequence::ZoomOut)});
     zoomOut_->setIcon(DrawnIcons::magnifier(false));
     fit_ = make("ZoomFitAction", {QKeySequence(Qt::CTRL | Qt::Key_0)});
-    connect(zoomIn_, &QAction::triggered, panel_, &MapPanel::ZoomIn);
-    connect(zoomOut_, &QAction::triggered, panel_, &MapPanel::ZoomOut);
-    connect(fit_, &QAction::triggered, panel_, &MapPanel::Fit);
+    connect(zoomIn_, &QAction::triggered, panel_, &MapPanel::zoomIn);
+    connect(zoomOut_, &QAction::triggered, panel_, &MapPanel::zoomOut);
+    connect(fit_, &QAction::triggered, panel_, &MapPanel::fit);
     connect(panel_, &MapPanel::zoomChanged, this, &ZoomBar::follow);
 
     auto *layout = new QHBoxLayout(this);

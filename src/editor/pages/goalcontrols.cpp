@@ -47,7 +47,7 @@ QLineEdit *GoalControls::numberEdit(const char *name, int digits, qint64 min, qi
     edit->setAlignment(Qt::AlignRight);
     edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * (digits + 1) +
                         14);
-    NumericKeyFilter::Install(edit, min, max);
+    NumericKeyFilter::install(edit, min, max);
     QObject::connect(edit, &QLineEdit::textChanged, page_, edited_);
     edits_.push_back(edit);
     return edit;

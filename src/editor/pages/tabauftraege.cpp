@@ -57,7 +57,7 @@ TabAuftraege::TabAuftraege(QWidget *parent)
     for (int m = 1; m <= MissionRecord::Count; ++m)
         AuftragTabControl->addTab(QString());
     connect(AuftragTabControl, &QTabBar::currentChanged, this,
-            &TabAuftraege::AuftragTabControlChange);
+            &TabAuftraege::auftragTabControlChange);
 
     pages_ = new QTabWidget;
     pages_->setObjectName(QStringLiteral("AuftragPageControl"));
@@ -150,7 +150,7 @@ QWidget *TabAuftraege::buildTextPage()
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo->setTabChangesFocus(true);
     // First, so that the limit counts the text as the record will hold it.
-    AnsiTextGuard::Install(memo);
+    AnsiTextGuard::install(memo);
     connect(memo, &QPlainTextEdit::textChanged, this, &TabAuftraege::limitMemo);
     fields_.Memo1 = memo;
     auto *layout = new QVBoxLayout(page);
@@ -259,12 +259,12 @@ void TabAuftraege::changed()
         emit controlChanged();
 }
 
-void TabAuftraege::AuftragTabControlChange(int index)
+void TabAuftraege::auftragTabControlChange(int index)
 {
     // The mission being left is written back before the new one is shown.
     if (doc_) {
-        StorePage(shownTab_);
-        FillPage(index);
+        storePage(shownTab_);
+        fillPage(index);
     }
     shownTab_ = index;
 }
@@ -324,7 +324,7 @@ void TabAuftraege::showEvent(QShowEvent *event)
 
 // --- the document --------------------------------------------------------
 
-void TabAuftraege::Attach(RumoSzen *doc)
+void TabAuftraege::attach(RumoSzen *doc)
 {
     // Without a document the page keeps showing what it showed last.
     doc_ = doc;
@@ -338,19 +338,19 @@ void TabAuftraege::Attach(RumoSzen *doc)
     }
     shownTab_ = 0;
     pages_->setCurrentIndex(0);
-    FillPage(0);
+    fillPage(0);
 }
 
-void TabAuftraege::Refresh()
+void TabAuftraege::refresh()
 {
     if (doc_)
-        FillPage(shownTab_);
+        fillPage(shownTab_);
 }
 
-void TabAuftraege::Commit()
+void TabAuftraege::commit()
 {
     if (doc_)
-        StorePage(shownTab_);
+        storePage(shownTab_);
 }
 
 void TabAuftraege::clearPage()
@@ -363,7 +363,7 @@ void TabAuftraege::clearPage()
     fields_.Memo1->clear();
 }
 
-void TabAuftraege::FillPage(int m)
+void TabAuftraege::fillPage(int m)
 {
     const FillGuard guard(doc_, filling_);
     updateSlotIcons();
@@ -377,7 +377,7 @@ void TabAuftraege::FillPage(int m)
     shown_.rememberAll(this);
 }
 
-void TabAuftraege::StorePage(int m)
+void TabAuftraege::storePage(int m)
 {
     // Nothing the user left alone is written: a record may hold what the
     // page cannot show exactly (amounts between whole tons, codes without an

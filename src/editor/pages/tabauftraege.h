@@ -20,9 +20,9 @@ class TabAuftraege : public DocumentPage {
 public:
     explicit TabAuftraege(QWidget *parent = nullptr);
 
-    void Attach(RumoSzen *doc) override;
-    void Commit() override;
-    void Refresh() override;
+    void attach(RumoSzen *doc) override;
+    void commit() override;
+    void refresh() override;
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -39,13 +39,13 @@ private:
     QWidget *buildOpponentsPage();
     QWidget *buildTradePage();
 
-    void AuftragTabControlChange(int index);
+    void auftragTabControlChange(int index);
     void limitMemo();
     void changed();
     void updateSlotIcons();
 
-    void FillPage(int m);
-    void StorePage(int m);
+    void fillPage(int m);
+    void storePage(int m);
     void clearPage();
 
     RumoSzen *doc_ = nullptr;

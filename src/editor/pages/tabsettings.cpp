@@ -176,7 +176,7 @@ QLineEdit *TabSettings::addNumberEdit(const char *name, int digits, qint64 max)
                         12);
     // The hidden identifiers get the same validator: its range is what
     // keeps a number from losing its high bits in a narrow field.
-    NumericKeyFilter::Install(edit, 0, max);
+    NumericKeyFilter::install(edit, 0, max);
     connect(edit, &QLineEdit::textChanged, this, &TabSettings::controlChanged);
     return edit;
 }
@@ -219,7 +219,7 @@ QGroupBox *TabSettings::buildShips()
     editSchiffe_ = addNumberEdit("editSchiffe", 10, UnsignedMax);
     // An emptied field means the game's usual limit; the field says so as
     // soon as the user leaves it.
-    NumericKeyFilter::Install(editSchiffe_, 0, UnsignedMax, DefaultShips);
+    NumericKeyFilter::install(editSchiffe_, 0, UnsignedMax, DefaultShips);
     editSchiffe_->setText(QStringLiteral("0"));
     addRow(form, editSchiffe_);
     return box;
@@ -309,20 +309,20 @@ void TabSettings::setCampaignControlsEnabled(bool enabled)
     btnKampagne_->setEnabled(enabled);
 }
 
-void TabSettings::Attach(RumoSzen *doc)
+void TabSettings::attach(RumoSzen *doc)
 {
     doc_ = doc;
     if (doc_)
         ShowSettings(*doc_);
 }
 
-void TabSettings::Refresh()
+void TabSettings::refresh()
 {
     if (doc_)
         ShowSettings(*doc_);
 }
 
-void TabSettings::Commit()
+void TabSettings::commit()
 {
     if (doc_)
         CommitSettings(*doc_);

@@ -32,9 +32,9 @@ public:
 
     // The page as the main window sees it: shown after a load, committed
     // before a save; a discarded document leaves the page as it was.
-    void Attach(RumoSzen *doc) override;
-    void Commit() override;
-    void Refresh() override;
+    void attach(RumoSzen *doc) override;
+    void commit() override;
+    void refresh() override;
 
     // Fills the page from the document (after every successful load).
     void ShowSettings(RumoSzen &doc);

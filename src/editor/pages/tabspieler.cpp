@@ -211,7 +211,7 @@ QLineEdit *TabSpieler::numberEdit(const char *name, qint64 min, qint64 max)
     auto *edit = new QLineEdit;
     edit->setObjectName(QLatin1String(name));
     edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
-    NumericKeyFilter::Install(edit, min, max);
+    NumericKeyFilter::install(edit, min, max);
     connect(edit, &QLineEdit::textChanged, this, &TabSpieler::changed);
     return edit;
 }
@@ -224,7 +224,7 @@ QGroupBox *TabSpieler::buildGeneral()
     editName_ = new QLineEdit;
     editName_->setObjectName(QStringLiteral("editName"));
     editName_->setMaxLength(PlayerRecord::NameChars);
-    AnsiTextGuard::Install(editName_);
+    AnsiTextGuard::install(editName_);
     connect(editName_, &QLineEdit::textChanged, this, &TabSpieler::changed);
 
     comboKind_ = new QComboBox;
@@ -388,7 +388,7 @@ QGroupBox *TabSpieler::buildGoods()
     return box;
 }
 
-void TabSpieler::Attach(RumoSzen *doc)
+void TabSpieler::attach(RumoSzen *doc)
 {
     doc_ = doc;
     if (!doc_)
@@ -400,25 +400,25 @@ void TabSpieler::Attach(RumoSzen *doc)
         tabs_->setCurrentIndex(0);
     }
     shownSlot_ = 0;
-    FillPage(0);
+    fillPage(0);
 }
 
-void TabSpieler::Refresh()
+void TabSpieler::refresh()
 {
     if (doc_)
-        FillPage(shownSlot_);
+        fillPage(shownSlot_);
 }
 
-void TabSpieler::Commit()
+void TabSpieler::commit()
 {
-    StorePage(shownSlot_);
+    storePage(shownSlot_);
 }
 
 void TabSpieler::SpielerTabControlChange(int index)
 {
-    StorePage(shownSlot_);
+    storePage(shownSlot_);
     shownSlot_ = index;
-    FillPage(index);
+    fillPage(index);
 }
 
 void TabSpieler::changed()
@@ -427,7 +427,7 @@ void TabSpieler::changed()
         emit controlChanged();
 }
 
-void TabSpieler::FillPage(int slot)
+void TabSpieler::fillPage(int slot)
 {
     if (!doc_ || slot < 0 || slot >= PlayerRecord::Count)
         return;
@@ -455,11 +455,11 @@ void TabSpieler::FillPage(int slot)
     goalMin_->fill(player.levelMin(), moods & PlayerRecord::AngryBelowLevel);
     goalMaxHuman_->fill(player.levelMaxHuman(), moods & PlayerRecord::AngryOnHumanLevel);
 
-    freiForm_->SetFlags(player.unlockedBuildings());
+    freiForm_->setFlags(player.unlockedBuildings());
     shown_.rememberAll(this);
 }
 
-void TabSpieler::StorePage(int slot)
+void TabSpieler::storePage(int slot)
 {
     if (!doc_ || slot < 0 || slot >= PlayerRecord::Count)
         return;
@@ -523,6 +523,6 @@ void TabSpieler::emptyGoods(void (RumoSzen::*empty)(int), const QString &message
     if (!doc_)
         return;
     (doc_->*empty)(tabs_->currentIndex());
-    Prompts::Current().Message(this, message);
+    Prompts::current().message(this, message);
     emit controlChanged();
 }

@@ -31,9 +31,9 @@ class TabSpieler : public DocumentPage {
 public:
     explicit TabSpieler(QWidget *parent = nullptr);
 
-    void Attach(RumoSzen *doc) override;
-    void Commit() override;
-    void Refresh() override;
+    void attach(RumoSzen *doc) override;
+    void commit() override;
+    void refresh() override;
 
     TFreiForm *freiForm() const { return freiForm_; }
 
@@ -56,8 +56,8 @@ private:
     // colours keep their selection and the document is left alone.
     void retranslateUi();
 
-    void FillPage(int slot);
-    void StorePage(int slot);
+    void fillPage(int slot);
+    void storePage(int slot);
     void SpielerTabControlChange(int index);
 
     void emptyGoods(void (RumoSzen::*empty)(int), const QString &message);

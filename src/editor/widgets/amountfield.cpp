@@ -14,7 +14,7 @@ AmountField::AmountField(const QString &editName, quint32 maxTons, QWidget *pare
     edit_->setAlignment(Qt::AlignRight);
     edit_->setFixedWidth(edit_->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12);
     // An emptied edit shows 0 when left, the amount it stands for.
-    NumericKeyFilter::Install(edit_, 0, maxTons, 0);
+    NumericKeyFilter::install(edit_, 0, maxTons, 0);
 
     // The arrows step through the whole range of the field: arrows that
     // stopped at 100 would pull a larger stock down to 100 at the first

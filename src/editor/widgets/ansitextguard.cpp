@@ -117,13 +117,13 @@ private:
 
 namespace AnsiTextGuard {
 
-void Install(QLineEdit *field)
+void install(QLineEdit *field)
 {
     auto *guard = new Guard(field);
     field->setValidator(new AnsiValidator(guard, field));
 }
 
-void Install(QPlainTextEdit *field)
+void install(QPlainTextEdit *field)
 {
     auto *guard = new Guard(field);
     // Pasted or dropped text is in the document before this hears of it; the

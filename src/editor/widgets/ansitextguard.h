@@ -10,7 +10,7 @@ class QPlainTextEdit;
 // says why in its tooltip, shown at once, until the user leaves the field.
 namespace AnsiTextGuard {
 
-void Install(QLineEdit *field);
-void Install(QPlainTextEdit *field);
+void install(QLineEdit *field);
+void install(QPlainTextEdit *field);
 
 } // namespace AnsiTextGuard

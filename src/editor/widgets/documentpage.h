@@ -20,12 +20,12 @@ public:
 
     // Shows the first tab of the document's records; nullptr empties the
     // page's link to a discarded document. Never counts as a change.
-    virtual void Attach(RumoSzen *doc) = 0;
+    virtual void attach(RumoSzen *doc) = 0;
     // Writes the controls of the current tab into the records.
-    virtual void Commit() = 0;
+    virtual void commit() = 0;
     // Shows the records again, on the tab shown, after undo or redo changed
     // them. Never counts as a change.
-    virtual void Refresh() = 0;
+    virtual void refresh() = 0;
 
     // The control whose edit the next controlChanged is, where the page
     // knows it better than the input the user gave last (a button whose edit

@@ -33,17 +33,17 @@ ListImage::ListImage(List list, QWidget *parent) : QWidget(parent), list_(list)
     // Our pictures live in the static widget library; this keeps the linker
     // from dropping them.
     Q_INIT_RESOURCE(marbolt);
-    setFixedSize(PictureSize(list));
+    setFixedSize(pictureSize(list));
 }
 
-QSize ListImage::PictureSize(List list)
+QSize ListImage::pictureSize(List list)
 {
     return list == List::Waren ? QSize(48, 46) : QSize(27, 33);
 }
 
 // Rendered once per picture and pixel ratio; the pickers and dialogs show
 // the same few pictures over and over.
-QPixmap ListImage::Picture(List list, int index, qreal pixelRatio)
+QPixmap ListImage::picture(List list, int index, qreal pixelRatio)
 {
     if (!inList(list, index))
         return {};
@@ -52,12 +52,12 @@ QPixmap ListImage::Picture(List list, int index, qreal pixelRatio)
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap))
         return pixmap;
-    pixmap = SvgPixmap(file, PictureSize(list), pixelRatio);
+    pixmap = SvgPixmap(file, pictureSize(list), pixelRatio);
     QPixmapCache::insert(key, pixmap);
     return pixmap;
 }
 
-int ListImage::WappenOfColour(int colour)
+int ListImage::wappenOfColour(int colour)
 {
     if (colour == TraderColour)
         return WappenCount - 1;
@@ -91,7 +91,7 @@ void ListImage::paintEvent(QPaintEvent *)
         painter.setRenderHint(QPainter::Antialiasing);
         painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
     }
-    const QPixmap pixmap = Picture(list_, index_, devicePixelRatioF());
+    const QPixmap pixmap = picture(list_, index_, devicePixelRatioF());
     if (!pixmap.isNull()) {
         if (!isEnabled())
             painter.setOpacity(0.45);

@@ -16,18 +16,18 @@ public:
 
     // The picture of `index` in `list` at the list's size, for the device
     // pixel ratio `pixelRatio`; a null pixmap for an index outside the list.
-    static QPixmap Picture(List list, int index, qreal pixelRatio = 1.0);
-    static QSize PictureSize(List list);
+    static QPixmap picture(List list, int index, qreal pixelRatio = 1.0);
+    static QSize pictureSize(List list);
     // The coat of arms of a player colour code, as the owner lists show it:
     // codes 0..5 have their own item, the traders' code 6 shares item 5.
     // -1 for codes that no item shows.
-    static int WappenOfColour(int colour);
+    static int wappenOfColour(int colour);
 
     int index() const { return index_; }
     void setIndex(int index);
     void setClickable(bool clickable);
 
-    QSize sizeHint() const override { return PictureSize(list_); }
+    QSize sizeHint() const override { return pictureSize(list_); }
 
 signals:
     void clicked();

@@ -81,7 +81,7 @@ void NumericValidator::fixup(QString &input) const
         input = QString::number(clamp(*emptyValue_));
 }
 
-NumericValidator *NumericKeyFilter::Install(QLineEdit *edit, qint64 min, qint64 max)
+NumericValidator *NumericKeyFilter::install(QLineEdit *edit, qint64 min, qint64 max)
 {
     // A validator checks every change, typed or pasted, where a key filter
     // would only see keys.
@@ -92,22 +92,22 @@ NumericValidator *NumericKeyFilter::Install(QLineEdit *edit, qint64 min, qint64 
     return validator;
 }
 
-NumericValidator *NumericKeyFilter::Install(QLineEdit *edit, qint64 min, qint64 max,
+NumericValidator *NumericKeyFilter::install(QLineEdit *edit, qint64 min, qint64 max,
                                             qint64 emptyValue)
 {
-    NumericValidator *validator = Install(edit, min, max);
+    NumericValidator *validator = install(edit, min, max);
     validator->setEmptyValue(emptyValue);
     return validator;
 }
 
-const NumericValidator *NumericKeyFilter::Of(const QLineEdit *edit)
+const NumericValidator *NumericKeyFilter::of(const QLineEdit *edit)
 {
     return qobject_cast<const NumericValidator *>(edit->validator());
 }
 
 std::optional<qint64> NumericKeyFilter::Settle(QLineEdit *edit)
 {
-    const NumericValidator *validator = Of(edit);
+    const NumericValidator *validator = of(edit);
     std::optional<qint64> value;
     if (!validator) {
         value = readNumber(edit->text(), std::numeric_limits<qint64>::min(),

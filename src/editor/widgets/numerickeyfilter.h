@@ -53,12 +53,12 @@ public:
 
     // Installs a NumericValidator for min..max on `edit` (replacing any
     // validator it had) and returns it.
-    static NumericValidator *Install(QLineEdit *edit, qint64 min = 0, qint64 max = UnsignedMax);
+    static NumericValidator *install(QLineEdit *edit, qint64 min = 0, qint64 max = UnsignedMax);
     // The same; an emptied edit shows `emptyValue` when the user leaves it.
-    static NumericValidator *Install(QLineEdit *edit, qint64 min, qint64 max, qint64 emptyValue);
+    static NumericValidator *install(QLineEdit *edit, qint64 min, qint64 max, qint64 emptyValue);
 
     // The validator installed on `edit`, nullptr when it is no numeric edit.
-    static const NumericValidator *Of(const QLineEdit *edit);
+    static const NumericValidator *of(const QLineEdit *edit);
 
     // The edit's number, pulled into its range; when that changes the text
     // the program put there, the edit shows the result (so what is stored is

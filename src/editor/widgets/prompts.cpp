@@ -24,15 +24,15 @@ QString title()
 
 class DialogPrompts final : public Prompts {
 public:
-    void Message(QWidget *parent, const QString &text) override
+    void message(QWidget *parent, const QString &text) override
     {
         QMessageBox::information(parent, title(), text);
     }
-    void Error(QWidget *parent, const QString &text) override
+    void error(QWidget *parent, const QString &text) override
     {
         QMessageBox::critical(parent, title(), text);
     }
-    Answer AskYesNoCancel(QWidget *parent, const QString &text) override
+    Answer askYesNoCancel(QWidget *parent, const QString &text) override
     {
         switch (QMessageBox::question(parent, title(), text,
                                       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
@@ -45,17 +45,17 @@ public:
             return Answer::Cancel;
         }
     }
-    bool WarnOkCancel(QWidget *parent, const QString &text) override
+    bool warnOkCancel(QWidget *parent, const QString &text) override
     {
         return QMessageBox::warning(parent, title(), text, QMessageBox::Ok | QMessageBox::Cancel,
                                     QMessageBox::Cancel) == QMessageBox::Ok;
     }
-    bool AskYesNo(QWidget *parent, const QString &text) override
+    bool askYesNo(QWidget *parent, const QString &text) override
     {
         return QMessageBox::question(parent, title(), text, QMessageBox::Yes | QMessageBox::No,
                                      QMessageBox::No) == QMessageBox::Yes;
     }
-    void Notices(QWidget *parent, const QString &intro, const QStringList &lines) override
+    void notices(QWidget *parent, const QString &intro, const QStringList &lines) override
     {
         QDialog dialog(parent);
         dialog.setObjectName(QStringLiteral("NoticesDialog"));
@@ -75,17 +75,17 @@ public:
         dialog.resize(560, 320);
         dialog.exec();
     }
-    FileChoice OpenFile(QWidget *parent, const QString &folder, const QStringList &filters,
+    FileChoice openFile(QWidget *parent, const QString &folder, const QStringList &filters,
                         const QString &caption) override
     {
         return run(parent, QFileDialog::AcceptOpen, folder, filters, caption);
     }
-    FileChoice SaveFile(QWidget *parent, const QString &proposedPath, const QStringList &filters,
+    FileChoice saveFile(QWidget *parent, const QString &proposedPath, const QStringList &filters,
                         const QString &caption, bool askOverwrite) override
     {
         return run(parent, QFileDialog::AcceptSave, proposedPath, filters, caption, askOverwrite);
     }
-    int ChooseItem(QWidget *parent, const QString &caption, const QString &label,
+    int chooseItem(QWidget *parent, const QString &caption, const QString &label,
                    const QStringList &items, int current) override
     {
         QInputDialog dialog(parent);
@@ -99,7 +99,7 @@ public:
             return -1;
         return int(items.indexOf(dialog.textValue()));
     }
-    QString ChooseFolder(QWidget *parent, const QString &caption, const QString &start) override
+    QString chooseFolder(QWidget *parent, const QString &caption, const QString &start) override
     {
         QFileDialog dialog(parent, caption, start);
         dialog.setFileMode(QFileDialog::Directory);
@@ -109,7 +109,7 @@ public:
             return {};
         return dialog.selectedFiles().first();
     }
-    void About(QWidget *parent, const QString &caption, const QString &text) override
+    void about(QWidget *parent, const QString &caption, const QString &text) override
     {
         QMessageBox::about(parent, caption, text);
     }
@@ -159,17 +159,17 @@ private:
     }
 };
 
-Prompts *current = nullptr;
+Prompts *installed = nullptr;
 
 } // namespace
 
-Prompts &Prompts::Current()
+Prompts &Prompts::current()
 {
     static DialogPrompts dialogs;
-    return current ? *current : dialogs;
+    return installed ? *installed : dialogs;
 }
 
-void Prompts::SetCurrent(Prompts *prompts)
+void Prompts::setCurrent(Prompts *prompts)
 {
-    current = prompts;
+    installed = prompts;
 }

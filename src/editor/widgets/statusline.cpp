@@ -19,7 +19,7 @@ StatusLine::StatusLine(QWidget *parent) : QStatusBar(parent)
 void StatusLine::showPath(const QString &path)
 {
     QLabel *panel = panels_[0];
-    panel->setText(ShortenPath(QDir::toNativeSeparators(path), panel->contentsRect().width(),
+    panel->setText(shortenPath(QDir::toNativeSeparators(path), panel->contentsRect().width(),
                                panel->fontMetrics()));
 }
 
@@ -34,7 +34,7 @@ void StatusLine::clearPanels()
         panel->clear();
 }
 
-QString StatusLine::ShortenPath(const QString &path, int width, const QFontMetrics &metrics)
+QString StatusLine::shortenPath(const QString &path, int width, const QFontMetrics &metrics)
 {
     const QChar sep = QDir::separator();
     const QString dots = QStringLiteral("...") + sep;

@@ -23,7 +23,7 @@ public:
 
     // Shortens `path` for a field `width` pixels wide in `metrics`: leading
     // folders give way to "..." one by one.
-    static QString ShortenPath(const QString &path, int width, const QFontMetrics &metrics);
+    static QString shortenPath(const QString &path, int width, const QFontMetrics &metrics);
 
 private:
     QLabel *panels_[3] = {};

@@ -25,7 +25,7 @@ UpDown::UpDown(QLineEdit *edit, int min, int max, QWidget *parent)
         button->setFocusPolicy(Qt::NoFocus);
         connect(button, &QToolButton::pressed, edit_,
                 [this] { edit_->setFocus(Qt::MouseFocusReason); });
-        connect(button, &QToolButton::clicked, this, [this, step] { Step(step); });
+        connect(button, &QToolButton::clicked, this, [this, step] { stepBy(step); });
         button->installEventFilter(this);
         buttons->addWidget(button);
     }
@@ -34,7 +34,7 @@ UpDown::UpDown(QLineEdit *edit, int min, int max, QWidget *parent)
     edit_->setFocusPolicy(Qt::WheelFocus);
 }
 
-void UpDown::Step(int step)
+void UpDown::stepBy(int step)
 {
     if (!edit_)
         return;
@@ -42,7 +42,7 @@ void UpDown::Step(int step)
     // caller gave a wider one.
     qint64 low = min_;
     qint64 high = max_;
-    if (const NumericValidator *validator = NumericKeyFilter::Of(edit_)) {
+    if (const NumericValidator *validator = NumericKeyFilter::of(edit_)) {
         low = std::max(low, validator->minimum());
         high = std::max(low, std::min(high, validator->maximum()));
     }
@@ -54,14 +54,14 @@ void UpDown::Step(int step)
     edit_->setModified(true);
 }
 
-bool UpDown::Wheel(QWheelEvent *event)
+bool UpDown::wheel(QWheelEvent *event)
 {
     wheelRest_ += event->angleDelta().y();
     const int notches = wheelRest_ / QWheelEvent::DefaultDeltasPerStep;
     if (notches == 0)
         return false;
     wheelRest_ -= notches * QWheelEvent::DefaultDeltasPerStep;
-    Step(notches);
+    stepBy(notches);
     return true;
 }
 
@@ -69,7 +69,7 @@ void UpDown::wheelEvent(QWheelEvent *event)
 {
     if (!edit_ || !edit_->isEnabled() || edit_->isReadOnly())
         return QWidget::wheelEvent(event);
-    Wheel(event);
+    wheel(event);
     event->accept();
 }
 
@@ -84,7 +84,7 @@ bool UpDown::eventFilter(QObject *watched, QEvent *event)
     if (!edit_ || !edit_->isEnabled() || edit_->isReadOnly())
         return false;
     if (type == QEvent::Wheel) {
-        Wheel(static_cast<QWheelEvent *>(event));
+        wheel(static_cast<QWheelEvent *>(event));
         event->accept();
         return true;
     }
@@ -93,16 +93,16 @@ bool UpDown::eventFilter(QObject *watched, QEvent *event)
         return false;
     switch (key->key()) {
     case Qt::Key_Up:
-        Step(1);
+        stepBy(1);
         return true;
     case Qt::Key_Down:
-        Step(-1);
+        stepBy(-1);
         return true;
     case Qt::Key_PageUp:
-        Step(PageStep);
+        stepBy(PageStep);
         return true;
     case Qt::Key_PageDown:
-        Step(-PageStep);
+        stepBy(-PageStep);
         return true;
     default:
         return false;

@@ -19,7 +19,7 @@ public:
     UpDown(QLineEdit *edit, int min, int max, QWidget *parent = nullptr);
 
     // Steps the edit's number by `step`.
-    void Step(int step);
+    void stepBy(int step);
 
     static constexpr int PageStep = 10;
 
@@ -29,7 +29,7 @@ protected:
 
 private:
     // True when the wheel turned far enough for a step.
-    bool Wheel(QWheelEvent *event);
+    bool wheel(QWheelEvent *event);
 
     // The edit may go before the arrows do (it need not be their parent).
     QPointer<QLineEdit> edit_;

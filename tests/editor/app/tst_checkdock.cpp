@@ -63,7 +63,7 @@ void TestCheckDock::findingsShowAndLeadToTheirObjects()
     ScriptedPrompts prompts;
     TMainForm window;
     window.show();
-    QVERIFY(window.OpenScenario(path));
+    QVERIFY(window.openScenario(path));
     auto *dock = window.findChild<QDockWidget *>("CheckDock");
     QVERIFY(!dock->isVisible());
     window.findChild<QAction *>("CheckAction")->trigger();
@@ -101,7 +101,7 @@ void TestCheckDock::cleanScenarioShowsNoFindings()
     ScriptedPrompts prompts;
     TMainForm window;
     window.show();
-    QVERIFY(window.OpenScenario(path));
+    QVERIFY(window.openScenario(path));
     window.findChild<QAction *>("CheckAction")->trigger();
     auto *list = window.findChild<QTreeWidget *>("CheckFindings");
     QCOMPARE(list->topLevelItemCount(), 1);
@@ -122,7 +122,7 @@ void TestCheckDock::findingsFollowTheSteps()
     ScriptedPrompts prompts;
     TMainForm window;
     window.show();
-    QVERIFY(window.OpenScenario(path));
+    QVERIFY(window.openScenario(path));
     auto *list = window.findChild<QTreeWidget *>("CheckFindings");
     auto texts = [list] {
         QStringList shown;
@@ -134,7 +134,7 @@ void TestCheckDock::findingsFollowTheSteps()
     QCOMPARE(texts(), QStringList{msg::islandsOverlap(1, 2)});
 
     auto *tree = window.findChild<ObjectTree *>("ObjectTree");
-    tree->setCurrentItem(tree->NodeOf(window.document()->island(2)));
+    tree->setCurrentItem(tree->nodeOf(window.document()->island(2)));
     window.findChild<QAction *>("DeleteIslandAction")->trigger();
     QTRY_COMPARE(texts(), QStringList{msg::noFindings()});
     window.findChild<QAction *>("UndoAction")->trigger();
@@ -153,7 +153,7 @@ void TestCheckDock::findingsFollowTheSteps()
     const QString clean = dir_.filePath(QStringLiteral("sauber2.szs"));
     testfiles::write(clean, minimalScenario());
     prompts.answers << Prompts::Answer::No;
-    QVERIFY(window.OpenScenario(clean));
+    QVERIFY(window.openScenario(clean));
     QCOMPARE(texts(), QStringList{msg::noFindings()});
 }
 

@@ -177,7 +177,7 @@ void TestEnglish::englishShowsNoGerman()
     testfiles::write(path, scenario::richScenario().file);
     window_->show();
     note(germanIn(window_.get())); // the start screen
-    QVERIFY(window_->OpenScenario(path));
+    QVERIFY(window_->openScenario(path));
     note(germanIn(window_.get()));
 
     // Every object on the map with its editor, and the goods dialogs.

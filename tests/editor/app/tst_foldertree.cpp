@@ -62,7 +62,7 @@ struct Fixture {
 
     Fixture()
     {
-        tree.SetBeforeChange([this] {
+        tree.setBeforeChange([this] {
             ++asked;
             return allow;
         });
@@ -79,7 +79,7 @@ struct Fixture {
     // Selects `path` without asking and waits until its folder has been read.
     void open(const QString &path)
     {
-        tree.SelectPath(path);
+        tree.selectPath(path);
         QTRY_VERIFY(hasLoaded(QFileInfo(path).path()));
     }
 };
@@ -152,12 +152,12 @@ void TestFolderTree::selectPathWithoutAsking()
     QFETCH(QString, path);
     QFETCH(QString, selected);
     Fixture fixture;
-    fixture.tree.SelectPath(root_ + path);
-    QCOMPARE(fixture.tree.SelectedPath(), root_ + selected);
+    fixture.tree.selectPath(root_ + path);
+    QCOMPARE(fixture.tree.selectedPath(), root_ + selected);
     // Once the folder has loaded, the item is still the selection and in view.
     QTRY_VERIFY(fixture.hasLoaded(QFileInfo(root_ + selected).path()));
     QTRY_VERIFY(currentInView(fixture.tree));
-    QCOMPARE(fixture.tree.SelectedPath(), root_ + selected);
+    QCOMPARE(fixture.tree.selectedPath(), root_ + selected);
     QCOMPARE(fixture.asked, 0);
     QCOMPARE(fixture.selected.count(), 0);
 }
@@ -198,11 +198,11 @@ void TestFolderTree::asksBeforeTheUserMoves()
     else if (how == "arrow key")
         QTest::keyClick(&fixture.tree, Qt::Key_Down);
     else
-        fixture.tree.SelectPath(to, true);
+        fixture.tree.selectPath(to, true);
 
     QCOMPARE(fixture.asked, 1);
     const QString now = allow ? to : from;
-    QCOMPARE(fixture.tree.SelectedPath(), now);
+    QCOMPARE(fixture.tree.selectedPath(), now);
     QCOMPARE(fixture.tree.currentIndex(), itemOf(fixture.tree.model(), now));
     QCOMPARE(currentMoves.count(), allow ? 1 : 0);
     QCOMPARE(fixture.selected.count(), allow ? 1 : 0);
@@ -214,7 +214,7 @@ void TestFolderTree::asksBeforeTheUserMoves()
     click(now);
     QCOMPARE(fixture.asked, 1);
     QCOMPARE(fixture.selected.count(), allow ? 1 : 0);
-    QCOMPARE(fixture.tree.SelectedPath(), now);
+    QCOMPARE(fixture.tree.selectedPath(), now);
 }
 
 void TestFolderTree::refreshShowsANewFile_data()
@@ -239,10 +239,10 @@ void TestFolderTree::refreshShowsANewFile()
     QTest::qWait(200);
     QVERIFY(!itemOf(fixture.tree.model(), file).isValid());
 
-    fixture.tree.Refresh(refresh == "file" ? file : refresh == "folder" ? folder : QString());
+    fixture.tree.refresh(refresh == "file" ? file : refresh == "folder" ? folder : QString());
     QTRY_VERIFY(itemOf(fixture.tree.model(), file).isValid());
     QCOMPARE(shownNames(fixture.tree, folder), QStringList({"b.szs", "new.szs"}));
-    QCOMPARE(fixture.tree.SelectedPath(), folder + QStringLiteral("/b.szs"));
+    QCOMPARE(fixture.tree.selectedPath(), folder + QStringLiteral("/b.szs"));
     QVERIFY(QFile::remove(file));
 }
 
@@ -293,7 +293,7 @@ void TestFolderTree::largeFolderKeepsWindowResponsive()
     QElapsedTimer loading;
     loading.start();
     turn.start();
-    fixture.tree.SelectPath(target);
+    fixture.tree.selectPath(target);
     QTRY_VERIFY_WITH_TIMEOUT(fixture.hasLoaded(folder), 30000);
     QTRY_COMPARE(fixture.tree.model()->rowCount(fixture.tree.currentIndex().parent()), shown);
     const qint64 loaded = loading.elapsed();
@@ -302,7 +302,7 @@ void TestFolderTree::largeFolderKeepsWindowResponsive()
     turn.stop();
     qInfo("%d files%s: all shown after %lld ms, longest event-loop turn %lld ms", count,
           qPrintable(extension), loaded, longest);
-    QCOMPARE(fixture.tree.SelectedPath(), target);
+    QCOMPARE(fixture.tree.selectedPath(), target);
     QVERIFY2(longest < 200, qPrintable(QStringLiteral("blocked for %1 ms").arg(longest)));
 }
 

@@ -143,12 +143,12 @@ void TestLanguageSwitch::switchingRetranslatesAndLeavesTheDocumentAlone()
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     const QString path = dir_->filePath("Sprachen.szs");
     testfiles::write(path, rich_.file);
-    QVERIFY(window_->OpenScenario(path));
+    QVERIFY(window_->openScenario(path));
 
     // A saved step on the stack, and a city in its editor.
     auto *tree = window_->findChild<ObjectTree *>("ObjectTree");
     const uchar *city = window_->document()->island(1)->cityInSlot(0).data();
-    tree->setCurrentItem(tree->NodeOf(city));
+    tree->setCurrentItem(tree->nodeOf(city));
     auto *name = window_->findChild<QLineEdit *>("editStadtname");
     name->setFocus();
     name->selectAll();

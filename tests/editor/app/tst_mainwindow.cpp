@@ -200,7 +200,7 @@ void TestMainWindow::openingShowsTheScenario()
 {
     const QString path = write("Spielstand.gam", rich_.file);
     window_->show();
-    QVERIFY(window_->OpenScenario(path));
+    QVERIFY(window_->openScenario(path));
     QCOMPARE(window_->windowTitle(), QStringLiteral("Spielstand.gam[*]"));
     QCOMPARE(window_->windowFilePath(), path);
     QCOMPARE(shownTitle(), QStringLiteral("Spielstand.gam"));
@@ -225,7 +225,7 @@ void TestMainWindow::openingShowsTheScenario()
 void TestMainWindow::titleAndActionsFollowTheChangeCount()
 {
     const QString path = write("test.szs", rich_.file);
-    QVERIFY(window_->OpenScenario(path));
+    QVERIFY(window_->openScenario(path));
     edit("editSchiffe", "77");
     QCOMPARE(shownTitle(), QStringLiteral("test.szs*"));
     QVERIFY(action("SaveAction")->isEnabled());
@@ -245,9 +245,9 @@ void TestMainWindow::titleAndActionsFollowTheChangeCount()
 void TestMainWindow::failedLoadLosesNothing()
 {
     const QString good = write("gut.szs", rich_.file);
-    QVERIFY(window_->OpenScenario(good));
+    QVERIFY(window_->openScenario(good));
     const QString bad = write("kaputt.szs", chunk("CUSTOM", "nichts"));
-    QVERIFY(window_->OpenScenario(bad));
+    QVERIFY(window_->openScenario(bad));
     QCOMPARE(prompts_->shown, QStringList{notRead(bad, msg::noScenarioSettings())});
     QVERIFY(!window_->document());
     QVERIFY(window_->windowTitle().isEmpty());
@@ -262,12 +262,12 @@ void TestMainWindow::failedOpenLeavesNothingOnScreen()
 {
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    QVERIFY(window_->OpenScenario(write("gut.szs", rich_.file)));
+    QVERIFY(window_->openScenario(write("gut.szs", rich_.file)));
     auto *pages = window_->findChild<QTabWidget *>("MainPageControl");
     pages->setCurrentIndex(3);
     QVERIFY(window_->findChild<QWidget *>("TabSpieler")->isVisible());
     const QString bad = write("kaputt.szs", chunk("CUSTOM", "nichts"));
-    QVERIFY(window_->OpenScenario(bad));
+    QVERIFY(window_->openScenario(bad));
     QCOMPARE(prompts_->shown, QStringList{notRead(bad, msg::noScenarioSettings())});
 
     QCOMPARE(pages->currentIndex(), 0);
@@ -287,7 +287,7 @@ void TestMainWindow::failedOpenLeavesNothingOnScreen()
         QVERIFY2(panel->text().isEmpty(), qPrintable(panel->text()));
 
     // The next scenario brings the pages back.
-    QVERIFY(window_->OpenScenario(write("wieder.szs", rich_.file)));
+    QVERIFY(window_->openScenario(write("wieder.szs", rich_.file)));
     pages->setCurrentIndex(3);
     QVERIFY(window_->findChild<QWidget *>("TabSpieler")->isVisible());
     QVERIFY(window_->findChild<QWidget *>("TabSpieler")->isEnabled());
@@ -306,7 +306,7 @@ void TestMainWindow::loadNoticesShowInOneWindow()
                                                  chunk("HIRSCH2", deer(1) + deer(2) + deer(3)) +
                                                  chunk("SZENE", szene({islandReference({3})})) +
                                                  chunk("HIRSCH2", herd) + minimalScenario());
-    QVERIFY(window_->OpenScenario(path));
+    QVERIFY(window_->openScenario(path));
     QCOMPARE(prompts_->shown,
              QStringList({"notices: " + msg::noticesIntro("hirsch.szs"),
                           "notice: " + msg::invalidIslandNumber() + QStringLiteral(" (5002×)"),
@@ -332,11 +332,11 @@ void TestMainWindow::closeQuestionAnswers()
     QFETCH(quint32, savedShips);
     const QString first = write("erste.szs", rich_.file);
     const QString second = write("zweite.szs", minimalScenario());
-    QVERIFY(window_->OpenScenario(first));
+    QVERIFY(window_->openScenario(first));
     edit("editSchiffe", "12");
     prompts_->answers << Prompts::Answer(answer);
 
-    QCOMPARE(window_->OpenScenario(second), opened);
+    QCOMPARE(window_->openScenario(second), opened);
     QCOMPARE(prompts_->shown, QStringList{"question: " + msg::askSaveChanges()});
     QCOMPARE(window_->document()->FileName(),
              opened ? QStringLiteral("zweite.szs") : QStringLiteral("erste.szs"));
@@ -349,7 +349,7 @@ void TestMainWindow::failedSaveKeepsTheDocumentModified()
     QTemporaryDir gone;
     const QString path = gone.filePath("weg.szs");
     testfiles::write(path, rich_.file);
-    QVERIFY(window_->OpenScenario(path));
+    QVERIFY(window_->openScenario(path));
     edit("editSchiffe", "5");
     QVERIFY(gone.remove()); // the folder vanished: nothing can be written there
 
@@ -374,7 +374,7 @@ void TestMainWindow::failedSaveKeepsTheDocumentModified()
 void TestMainWindow::saveAsTakesTheFiltersExtension()
 {
     const QString path = write("Spielstand.gam", rich_.file);
-    QVERIFY(window_->OpenScenario(path));
+    QVERIFY(window_->openScenario(path));
     prompts_->files << Prompts::FileChoice{dir_->filePath("Neu.szs"), 1};
     action("SaveAsAction")->trigger();
     QCOMPARE(prompts_->shown, QStringList{"save: " + dir_->filePath("Spielstand.szs")});
@@ -419,7 +419,7 @@ void TestMainWindow::saveAsAsksBeforeReplacingUnderTheAddedExtension()
     const QByteArray old = minimalScenario();
     if (exists)
         testfiles::write(target, old);
-    QVERIFY(window_->OpenScenario(source));
+    QVERIFY(window_->openScenario(source));
     prompts_->files << Prompts::FileChoice{dir_->filePath(chosen), 0};
     prompts_->yesNo = answers;
 
@@ -438,14 +438,14 @@ void TestMainWindow::saveAsAsksBeforeReplacingUnderTheAddedExtension()
 void TestMainWindow::statusLineNamesTheOpenFile()
 {
     auto *panel = window_->findChild<QLabel *>("StatusPanel1");
-    QVERIFY(window_->OpenScenario(write("alt.szs", rich_.file)));
+    QVERIFY(window_->openScenario(write("alt.szs", rich_.file)));
     QVERIFY(panel->text().endsWith("alt.szs"));
     prompts_->files << Prompts::FileChoice{dir_->filePath("neu.szs"), 0};
     action("SaveAsAction")->trigger();
     QVERIFY2(panel->text().endsWith("neu.szs"), qPrintable(panel->text()));
 
     const QString broken = write("kaputt.szs", chunk("CUSTOM", "nichts"));
-    QVERIFY(window_->OpenScenario(broken));
+    QVERIFY(window_->openScenario(broken));
     QVERIFY(!window_->document());
     QVERIFY2(panel->text().isEmpty(), qPrintable(panel->text()));
     QCOMPARE(prompts_->shown.last(), notRead(broken, msg::noScenarioSettings()));
@@ -475,7 +475,7 @@ void TestMainWindow::saveWarnsOfMissionTextsItWillNotKeep()
         missions += mission(m, texts[m]);
     const QByteArray file = chunk("AUFTRAG4", missions) + minimalScenario();
     const QString path = write("auftrag.szs", file);
-    QVERIFY(window_->OpenScenario(path));
+    QVERIFY(window_->openScenario(path));
     edit("editSchiffe", "12");
 
     prompts_->warnings << false;
@@ -499,7 +499,7 @@ void TestMainWindow::saveWarnsOfMissionTextsItWillNotKeep()
 void TestMainWindow::revertAsksOnlyWhenModified()
 {
     const QString path = write("test.szs", rich_.file);
-    QVERIFY(window_->OpenScenario(path));
+    QVERIFY(window_->openScenario(path));
     action("RevertAction")->setEnabled(true); // a clean document reloads without asking
     action("RevertAction")->trigger();
     QVERIFY(prompts_->shown.isEmpty());
@@ -519,7 +519,7 @@ void TestMainWindow::folderTreeOpensScenarioFiles()
     const QString scenario = write("Karte.SZS", rich_.file);
     auto *tree = window_->findChild<FolderTree *>("StShellTreeView1");
     window_->show();
-    tree->SelectPath(scenario, true);
+    tree->selectPath(scenario, true);
     QTRY_VERIFY(window_->document());
     QCOMPARE(window_->document()->FileName(), QStringLiteral("Karte.SZS"));
     QCOMPARE(window_->CurrentFolder(), dir_->path());
@@ -527,16 +527,16 @@ void TestMainWindow::folderTreeOpensScenarioFiles()
     // A cancelled question keeps the document and the tree where it was.
     edit("editSchiffe", "1");
     prompts_->answers << Prompts::Answer::Cancel;
-    tree->SelectPath(dir_->path(), true);
+    tree->selectPath(dir_->path(), true);
     QTRY_COMPARE(prompts_->shown.size(), 1);
-    QCOMPARE(tree->SelectedPath(), scenario);
+    QCOMPARE(tree->selectedPath(), scenario);
     QVERIFY(window_->document());
 }
 
 void TestMainWindow::campaignButtonOpensTheCampaignEditor()
 {
     const QString path = write("kampagne.szs", rich_.file); // belongs to campaign 5
-    QVERIFY(window_->OpenScenario(path));
+    QVERIFY(window_->openScenario(path));
     window_->findChild<QTabWidget *>("MainPageControl")->setCurrentIndex(1);
     auto *button = window_->findChild<QPushButton *>("btnKampagne");
     QVERIFY(button->isEnabled());
@@ -570,7 +570,7 @@ void TestMainWindow::shortenPath()
     QFont mono(QStringLiteral("DejaVu Sans Mono"));
     mono.setStyleHint(QFont::TypeWriter);
     const QFontMetrics metrics(mono);
-    QCOMPARE(StatusLine::ShortenPath(path, chars * metrics.horizontalAdvance('x'), metrics),
+    QCOMPARE(StatusLine::shortenPath(path, chars * metrics.horizontalAdvance('x'), metrics),
              shortened);
 }
 
@@ -652,7 +652,7 @@ void TestMainWindow::commandLineOpensTheFirstFileAndNamesTheRest()
     window_ = std::make_unique<TMainForm>();
     ApplyStartArguments(*window_, ReadStartArguments({"marbolt", dir_->path()}));
     QVERIFY(!window_->document());
-    QCOMPARE(window_->findChild<FolderTree *>("StShellTreeView1")->SelectedPath(), dir_->path());
+    QCOMPARE(window_->findChild<FolderTree *>("StShellTreeView1")->selectedPath(), dir_->path());
 }
 
 // What one run remembers, the next finds: window geometry, the folder
@@ -672,9 +672,9 @@ void TestMainWindow::settingsKeepWindowFolderAndRecentFiles()
         window_->findChild<QSplitter *>("Splitter1")->setSizes({320, 875});
         for (int i = 0; i < 10; ++i) {
             files << write(QStringLiteral("karte%1.szs").arg(i), rich_.file);
-            QVERIFY(window_->OpenScenario(files.last()));
+            QVERIFY(window_->openScenario(files.last()));
         }
-        QVERIFY(window_->OpenScenario(files[5])); // opened again: to the top
+        QVERIFY(window_->openScenario(files[5])); // opened again: to the top
         geometry = window_->geometry();
         QVERIFY(window_->close());
         window_.reset();
@@ -685,7 +685,7 @@ void TestMainWindow::settingsKeepWindowFolderAndRecentFiles()
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     QCOMPARE(window_->geometry(), geometry);
     QCOMPARE(window_->findChild<QSplitter *>("Splitter1")->sizes().first(), 320);
-    QCOMPARE(window_->findChild<FolderTree *>("StShellTreeView1")->SelectedPath(), dir_->path());
+    QCOMPARE(window_->findChild<FolderTree *>("StShellTreeView1")->selectedPath(), dir_->path());
     const QStringList expected{files[5], files[9], files[8], files[7],
                                files[6], files[4], files[3], files[2]};
     QCOMPARE(window_->RecentFiles(), expected);
@@ -733,7 +733,7 @@ void TestMainWindow::droppedFileOpensAndDroppedFolderIsChosen()
     QTRY_VERIFY(window_->document());
     QCOMPARE(window_->document()->FilePath(), first);
     auto *tree = window_->findChild<FolderTree *>("StShellTreeView1");
-    QCOMPARE(tree->SelectedPath(), first);
+    QCOMPARE(tree->selectedPath(), first);
 
     // With unsaved changes: Cancel keeps everything, No opens the dropped file.
     edit("editSchiffe", "3");
@@ -741,7 +741,7 @@ void TestMainWindow::droppedFileOpensAndDroppedFolderIsChosen()
     QVERIFY(drop({QUrl::fromLocalFile(second)}));
     QTRY_COMPARE(prompts_->shown.size(), 1);
     QCOMPARE(window_->document()->FilePath(), first);
-    QCOMPARE(tree->SelectedPath(), first);
+    QCOMPARE(tree->selectedPath(), first);
     QVERIFY(drop({QUrl::fromLocalFile(second), QUrl::fromLocalFile(first)}));
     QTRY_COMPARE(window_->document()->FilePath(), second);
     QCOMPARE(
@@ -750,7 +750,7 @@ void TestMainWindow::droppedFileOpensAndDroppedFolderIsChosen()
                      "message: " + msg::furtherFilesNotOpened({QDir::toNativeSeparators(first)})}));
 
     QVERIFY(drop({QUrl::fromLocalFile(dir_->path())}));
-    QTRY_COMPARE(tree->SelectedPath(), dir_->path());
+    QTRY_COMPARE(tree->selectedPath(), dir_->path());
     QVERIFY(!window_->document());
 }
 
@@ -770,7 +770,7 @@ void TestMainWindow::standardShortcutsAndHelpMenu()
     action("AboutAction")->trigger();
     QCOMPARE(prompts_->shown, QStringList{"about: " + msg::aboutTitle()});
 
-    QVERIFY(window_->OpenScenario(write("test.szs", rich_.file)));
+    QVERIFY(window_->openScenario(write("test.szs", rich_.file)));
     window_->show();
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     window_->findChild<QTabWidget *>("MainPageControl")->setCurrentIndex(1);
@@ -793,7 +793,7 @@ void TestMainWindow::standardShortcutsAndHelpMenu()
 // action, and each works as listed.
 void TestMainWindow::helpListsEveryShortcut()
 {
-    QVERIFY(window_->OpenScenario(write("test.szs", rich_.file)));
+    QVERIFY(window_->openScenario(write("test.szs", rich_.file)));
     // The pages are built when first shown; their actions join the window.
     window_->findChild<QTabWidget *>("MainPageControl")->setCurrentIndex(1);
     QMap<QString, QStringList> owners;
@@ -861,11 +861,11 @@ void TestMainWindow::deleteIslandSaysWhyItIsOff()
     QFETCH(bool, enabled);
     QFETCH(QString, hint);
     if (open)
-        QVERIFY(window_->OpenScenario(write("test.szs", rich_.file)));
+        QVERIFY(window_->openScenario(write("test.szs", rich_.file)));
     auto *tree = window_->findChild<ObjectTree *>("ObjectTree");
     if (island > 0) {
         QVERIFY(window_->document()->island(island));
-        tree->setCurrentItem(tree->NodeOf(window_->document()->island(island)));
+        tree->setCurrentItem(tree->nodeOf(window_->document()->island(island)));
     }
     QCOMPARE(tree->SelectedIsland() ? tree->SelectedIsland()->number() : 0, island);
     QAction *remove = action("DeleteIslandAction");
@@ -917,7 +917,7 @@ void TestMainWindow::firstStartShowsTheGamesScenarios()
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
         auto *tree = window_->findChild<FolderTree *>("StShellTreeView1");
-        QCOMPARE(tree->SelectedPath(), game_->gameFolder() + "/Szenarien");
+        QCOMPARE(tree->selectedPath(), game_->gameFolder() + "/Szenarien");
         // In view: its row, and the start of its name.
         const auto inView = [tree] {
             const QRect item = tree->visualRect(tree->currentIndex());
@@ -926,13 +926,13 @@ void TestMainWindow::firstStartShowsTheGamesScenarios()
                    item.left() < tree->viewport()->width() - 20;
         };
         QTRY_VERIFY(inView());
-        window_->SelectFolder(dir_->path());
+        window_->selectFolder(dir_->path());
         QVERIFY(window_->close());
         window_.reset();
     }
     QSettings settings(iniPath, QSettings::IniFormat);
     window_ = std::make_unique<TMainForm>(nullptr, &settings);
-    QCOMPARE(window_->findChild<FolderTree *>("StShellTreeView1")->SelectedPath(), dir_->path());
+    QCOMPARE(window_->findChild<FolderTree *>("StShellTreeView1")->selectedPath(), dir_->path());
 }
 
 // The window is painted before a scenario named on the command line is read;
@@ -961,7 +961,7 @@ void TestMainWindow::commandLineFileOpensAfterTheFirstFrame()
     QVERIFY(watch.paints > 0);
     QVERIFY(!watch.openAtFirstPaint);
     QCOMPARE(window_->document()->FilePath(), path);
-    QCOMPARE(window_->findChild<FolderTree *>("StShellTreeView1")->SelectedPath(), path);
+    QCOMPARE(window_->findChild<FolderTree *>("StShellTreeView1")->selectedPath(), path);
     window_->removeEventFilter(&watch);
 }
 
@@ -984,7 +984,7 @@ void TestMainWindow::chosenGameFolderIsUsedAndRemembered()
                           msg::askUseGameFolderWithoutGame(QDir::toNativeSeparators(game.path())),
                       "message: " + msg::gameFolderChosen(QDir::toNativeSeparators(game.path()))}));
         QCOMPARE(GamePath(), game.path());
-        QVERIFY(window_->OpenScenario(write("test.szs", rich_.file)));
+        QVERIFY(window_->openScenario(write("test.szs", rich_.file)));
         QCOMPARE(window_->document()->gamePath(), game.path());
         window_.reset();
     }
@@ -1007,9 +1007,9 @@ void TestMainWindow::choosingAFolderEmptiesThePages()
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     const QString path = write("test.szs", rich_.file);
-    window_->OpenAndSelect(path);
+    window_->openAndSelect(path);
     window_->findChild<QTabWidget *>("MainPageControl")->setCurrentIndex(2);
-    window_->findChild<FolderTree *>("StShellTreeView1")->SelectPath(dir_->path(), true);
+    window_->findChild<FolderTree *>("StShellTreeView1")->selectPath(dir_->path(), true);
     QVERIFY(!window_->document());
     auto *pages = window_->findChild<QTabWidget *>("MainPageControl");
     QCOMPARE(pages->currentIndex(), 0);
@@ -1021,7 +1021,7 @@ void TestMainWindow::choosingAFolderEmptiesThePages()
     QVERIFY(window_->windowTitle().isEmpty());
 
     // Opening again brings it all back.
-    window_->OpenAndSelect(path);
+    window_->openAndSelect(path);
     QVERIFY(pages->tabBar()->isEnabled());
     QVERIFY(window_->findChild<QWidget *>("Panel5")->isVisible());
 }
@@ -1033,7 +1033,7 @@ void TestMainWindow::rightClickInTheTreeOpensNothing()
     auto *tree = window_->findChild<FolderTree *>("StShellTreeView1");
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    tree->SelectPath(dir_->path());
+    tree->selectPath(dir_->path());
     tree->expand(tree->currentIndex());
     QTRY_COMPARE(tree->model()->rowCount(tree->currentIndex()), 1);
     const QModelIndex item = tree->model()->index(0, 0, tree->currentIndex());
@@ -1054,7 +1054,7 @@ void TestMainWindow::rightClickInTheTreeOpensNothing()
     QApplication::sendEvent(tree->viewport(), &menuEvent);
     QCOMPARE(offered, QStringList({"Ö&ffnen", "Im &Dateimanager zeigen"}));
     QVERIFY(!window_->document());
-    QCOMPARE(tree->SelectedPath(), dir_->path());
+    QCOMPARE(tree->selectedPath(), dir_->path());
     QVERIFY(QFileInfo::exists(path));
 }
 

@@ -69,9 +69,9 @@ void TestMapPicture::enabledWithAScenario()
     QCOMPARE(action()->text(), QStringLiteral("&Karte als Bild speichern…"));
     QVERIFY(window_->findChild<QMenu *>("MainMenu1")->actions().contains(action()));
     QVERIFY(!action()->isEnabled());
-    QVERIFY(window_->OpenScenario(source_));
+    QVERIFY(window_->openScenario(source_));
     QVERIFY(action()->isEnabled());
-    QVERIFY(window_->OpenScenario(dir_->filePath(QStringLiteral("fehlt.szs"))));
+    QVERIFY(window_->openScenario(dir_->filePath(QStringLiteral("fehlt.szs"))));
     QVERIFY(!window_->document());
     QVERIFY(!action()->isEnabled());
 }
@@ -107,11 +107,11 @@ void TestMapPicture::savesAtTheChosenSize()
     const QString target = dir_->filePath(QStringLiteral("karte.png"));
     if (exists)
         testfiles::write(target, "alt");
-    QVERIFY(window_->OpenScenario(source_));
+    QVERIFY(window_->openScenario(source_));
     RumoSzen &doc = *window_->document();
     // The island selected on the map gets a frame there, not in the picture.
     auto *tree = window_->findChild<ObjectTree *>("ObjectTree");
-    tree->setCurrentItem(tree->NodeOf(doc.island(1)));
+    tree->setCurrentItem(tree->nodeOf(doc.island(1)));
     QCOMPARE(window_->findChild<QAction *>("SaveInselAction")->isEnabled(), true);
 
     prompts_->shown.clear();
@@ -143,7 +143,7 @@ void TestMapPicture::savesAtTheChosenSize()
 // The message names the file and says why, and an old file stays as it was.
 void TestMapPicture::failureNamesTheFileAndTheReason()
 {
-    QVERIFY(window_->OpenScenario(source_));
+    QVERIFY(window_->openScenario(source_));
     const QString noFolder = dir_->filePath(QStringLiteral("fehlt/karte.png"));
     const QString readOnly = dir_->filePath(QStringLiteral("karte.png"));
     testfiles::write(readOnly, "alt");

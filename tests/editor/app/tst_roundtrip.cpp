@@ -171,7 +171,7 @@ void TestRoundTrip::lookingAtEverythingChangesNoByte()
     ScriptedPrompts prompts;
     TMainForm window;
     window.show();
-    QVERIFY(window.OpenScenario(path));
+    QVERIFY(window.openScenario(path));
     QVERIFY(window.document());
     visitEverything(window);
 

@@ -153,7 +153,7 @@ public:
     // The tab bar of the pages takes no typing and is always shown.
     QWidget *neutral() const { return control<QTabWidget>("MainPageControl")->tabBar(); }
     void leave() { neutral()->setFocus(); }
-    void select(const void *object) { tree()->setCurrentItem(tree()->NodeOf(object)); }
+    void select(const void *object) { tree()->setCurrentItem(tree()->nodeOf(object)); }
     CityRecord ahlstadt() const { return island(1)->cityInSlot(0); }
     void click(QWidget *w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2)); }
     // The next item of a combo box, chosen with the keyboard.
@@ -358,7 +358,7 @@ void TestUndo::init()
 
 void TestUndo::open()
 {
-    QVERIFY(window_->OpenScenario(path_));
+    QVERIFY(window_->openScenario(path_));
     QCOMPARE(written(), rich_.saved);
 }
 
@@ -536,7 +536,7 @@ static QString typedFor(const QWidget *field)
     const auto *line = qobject_cast<const QLineEdit *>(field);
     if (!line)
         return QString();
-    if (const NumericValidator *numbers = NumericKeyFilter::Of(line)) {
+    if (const NumericValidator *numbers = NumericKeyFilter::of(line)) {
         const std::optional<qint64> now = numbers->valueOf(line->text());
         for (qint64 candidate : {qint64(7), qint64(8), numbers->minimum(), numbers->maximum()}) {
             if (candidate >= numbers->minimum() && candidate <= numbers->maximum() &&
@@ -650,7 +650,7 @@ void TestUndo::everyTextFieldIsOneStep()
 
         const int limit = kRecordChars.value(name, -1);
         const auto *line = qobject_cast<const QLineEdit *>(field);
-        const bool nameField = !line || (!NumericKeyFilter::Of(line) && line->maxLength() < 32767);
+        const bool nameField = !line || (!NumericKeyFilter::of(line) && line->maxLength() < 32767);
         QVERIFY2(nameField == (limit >= 0), qPrintable(name + QStringLiteral(": no record limit")));
         if (limit >= 0) {
             if (line)
@@ -772,14 +772,14 @@ void TestUndo::renamedCityRenamesItsNode()
     name->setFocus();
     name->selectAll();
     typeText(name, QStringLiteral("Marbolt-Süd"));
-    QCOMPARE(tree()->NodeOf(city)->text(0), QStringLiteral("Marbolt-Süd"));
+    QCOMPARE(tree()->nodeOf(city)->text(0), QStringLiteral("Marbolt-Süd"));
     leave();
-    QCOMPARE(tree()->NodeOf(city)->text(0), QStringLiteral("Marbolt-Süd"));
+    QCOMPARE(tree()->nodeOf(city)->text(0), QStringLiteral("Marbolt-Süd"));
     QCOMPARE(action("UndoAction")->text(), QStringLiteral("Rückgängig: Stadtname ändern"));
     action("UndoAction")->trigger();
-    QCOMPARE(tree()->NodeOf(city)->text(0), QStringLiteral("Ahlstadt"));
+    QCOMPARE(tree()->nodeOf(city)->text(0), QStringLiteral("Ahlstadt"));
     action("RedoAction")->trigger();
-    QCOMPARE(tree()->NodeOf(city)->text(0), QStringLiteral("Marbolt-Süd"));
+    QCOMPARE(tree()->nodeOf(city)->text(0), QStringLiteral("Marbolt-Süd"));
     QCOMPARE(name->text(), QStringLiteral("Marbolt-Süd"));
 }
 

@@ -208,7 +208,7 @@ void TestKampForm::showsEntryOfNumber()
     QFETCH(int, firstLine);
 
     writeText(fileLines(numberedLines(lineCount)));
-    form_->Open(opened);
+    form_->open(opened);
     QVERIFY(form_->isVisible());
     QCOMPARE(form_->campaignList(), std::optional(numberedLines(lineCount)));
     if (!typed.isNull())
@@ -224,7 +224,7 @@ void TestKampForm::showsEntryOfNumber()
 void TestKampForm::steppingAwayDropsUnsavedEdits()
 {
     writeText(fileLines(numberedLines(12)));
-    form_->Open(QStringLiteral("0"));
+    form_->open(QStringLiteral("0"));
     edit("editKamp2")->setText(QStringLiteral("geändert"));
     step(1);
     QCOMPARE(fields().first(), QStringLiteral("L5"));
@@ -235,7 +235,7 @@ void TestKampForm::steppingAwayDropsUnsavedEdits()
 void TestKampForm::saveWritesShownEntryAndKeepsTheRest()
 {
     writeText(fileLines(numberedLines(12)));
-    form_->Open(QStringLiteral("0"));
+    form_->open(QStringLiteral("0"));
     QTest::keyClicks(edit("editKamp2"), QStringLiteral(" neu"));
     clickSave();
 
@@ -260,7 +260,7 @@ void TestKampForm::saveWritesShownEntryAndKeepsTheRest()
 void TestKampForm::reopeningReloadsFromFile()
 {
     writeText(fileLines(numberedLines(10)));
-    form_->Open(QStringLiteral("1"));
+    form_->open(QStringLiteral("1"));
     edit("editKamp1")->setText(QStringLiteral("nicht gespeichert"));
     QTest::mouseClick(form_->findChild<QPushButton *>(QStringLiteral("Button1")), Qt::LeftButton);
     QVERIFY(!form_->isVisible());
@@ -268,7 +268,7 @@ void TestKampForm::reopeningReloadsFromFile()
     QStringList changed = numberedLines(10);
     changed[5] = QStringLiteral("von außen");
     writeText(fileLines(changed));
-    form_->Open(QStringLiteral("1"));
+    form_->open(QStringLiteral("1"));
     QVERIFY(form_->isVisible());
     QCOMPARE(fields(), changed.mid(5));
 }
@@ -291,7 +291,7 @@ void TestKampForm::saveWithoutCompleteEntryWritesNothing()
 
     writeText(fileLines(numberedLines(lineCount)));
     const QByteArray before = testfiles::read(textPath());
-    form_->Open(QStringLiteral("0"));
+    form_->open(QStringLiteral("0"));
     setNumber(typed);
     edit("editKamp1")->setText(QStringLiteral("neu"));
     clickSave();
@@ -305,7 +305,7 @@ void TestKampForm::saveRefusesFileWithoutEnd()
 {
     writeText(fileLines(numberedLines(7), false));
     const QByteArray before = testfiles::read(textPath());
-    form_->Open(QStringLiteral("0"));
+    form_->open(QStringLiteral("0"));
     QCOMPARE(fields(), numberedLines(5));
     edit("editKamp1")->setText(QStringLiteral("neu"));
     clickSave();
@@ -318,12 +318,12 @@ void TestKampForm::saveRefusesFileWithoutEnd()
 void TestKampForm::failedLoadKeepsFields()
 {
     writeText(fileLines(numberedLines(10)));
-    form_->Open(QStringLiteral("1"));
+    form_->open(QStringLiteral("1"));
     edit("editKamp3")->setText(QStringLiteral("bearbeitet"));
     const QStringList shown = fields();
     QVERIFY(QFile::remove(textPath()));
 
-    form_->Open(QStringLiteral("0"));
+    form_->open(QStringLiteral("0"));
     QCOMPARE(prompts_->shown, QStringList{QStringLiteral("message: Die Datei ") + textPath() +
                                           QStringLiteral(" wurde nicht gefunden.")});
     QCOMPARE(edit("editKampnr")->text(), QStringLiteral("1"));

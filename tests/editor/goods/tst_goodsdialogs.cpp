@@ -228,8 +228,8 @@ void TestGoodsDialogs::okWithoutEditsKeepsEveryByte()
         }
         click(shown, "btOk");
     });
-    const bool changed = stock ? stock_->Execute(doc_.get(), city(index))
-                               : cargo_->Execute(doc_.get(), vehicle(index));
+    const bool changed = stock ? stock_->execute(doc_.get(), city(index))
+                               : cargo_->execute(doc_.get(), vehicle(index));
     QVERIFY(opened);
     QVERIFY(!changed);
     QCOMPARE(saved(*doc_), before);
@@ -320,7 +320,7 @@ void TestGoodsDialogs::arrowsStepFromTheShownAmount()
         }
         click(*stock_, "btOk");
     });
-    QCOMPARE(stock_->Execute(doc_.get(), city(2)), stored != OstkapStock[row]);
+    QCOMPARE(stock_->execute(doc_.get(), city(2)), stored != OstkapStock[row]);
     QCOMPARE(post(2).slot(row).amount(), stored);
     for (int other = 2; other < 6; ++other) {
         if (other != row)
@@ -345,7 +345,7 @@ void TestGoodsDialogs::unlockedBuildingsKeepEveryBit()
     QFETCH(quint32, flags);
     TFreiForm dialog;
     QSignalSpy changed(&dialog, &TFreiForm::controlChanged);
-    dialog.SetFlags(flags);
+    dialog.setFlags(flags);
     QCOMPARE(dialog.Flags(), flags);
     QCOMPARE(changed.count(), 0);
     control<QCheckBox>(dialog, "cbInfra31")->click();
@@ -364,7 +364,7 @@ void TestGoodsDialogs::stockShowsWholeTons()
         name = control<QLabel>(*stock_, "lbOwner")->text();
         arms = control<ListImage>(*stock_, "picOwner")->index();
     });
-    QVERIFY(!stock_->Execute(doc_.get(), city(0)));
+    QVERIFY(!stock_->execute(doc_.get(), city(0)));
     QCOMPARE(shown, QStringList(23, "3"));
     QCOMPARE(name, QStringLiteral("Nordhafen"));
     QCOMPARE(arms, 1);
@@ -374,7 +374,7 @@ void TestGoodsDialogs::stockShowsWholeTons()
         for (int i = 2; i <= 5; ++i)
             shown << control<QLineEdit>(*stock_, "edWare" + two(i))->text();
     });
-    QVERIFY(!stock_->Execute(doc_.get(), city(2)));
+    QVERIFY(!stock_->execute(doc_.get(), city(2)));
     QCOMPARE(shown, (QStringList{"101", "5000", "134217727", "0"}));
 }
 
@@ -413,7 +413,7 @@ void TestGoodsDialogs::stockButtons()
         click(*stock_, ok ? "btOk" : "btCancel");
     });
     const bool changed = ok && (leeren || wolle != 100u);
-    QCOMPARE(stock_->Execute(doc_.get(), city(0)), changed);
+    QCOMPARE(stock_->execute(doc_.get(), city(0)), changed);
     QCOMPARE(bytesOf(post(), TradingPostRecord::Size),
              postWith(before, [&](int i) { return i == 4 ? wolle : others; }));
     // What was stored is what the row shows.
@@ -442,14 +442,14 @@ void TestGoodsDialogs::stockOfCityWithoutTradingPost()
             control<QLineEdit>(*stock_, "edWare02")->setText("55");
             click(*stock_, "btCancel");
         });
-        QVERIFY(!stock_->Execute(doc_.get(), city(0)));
+        QVERIFY(!stock_->execute(doc_.get(), city(0)));
     }
     city(1).setName(QString::fromLatin1(name));
     const QByteArray before = saved(*doc_);
     bool shown = true;
     {
         const ShowWatch watch(*stock_);
-        QVERIFY(!stock_->Execute(doc_.get(), city(1)));
+        QVERIFY(!stock_->execute(doc_.get(), city(1)));
         shown = watch.shown();
     }
     QVERIFY(!shown);
@@ -462,7 +462,7 @@ void TestGoodsDialogs::stockOfCityWithoutTradingPost()
     // Without a city there is nothing to show, and nothing to say.
     {
         const ShowWatch watch(*stock_);
-        QVERIFY(!stock_->Execute(doc_.get(), CityRecord()));
+        QVERIFY(!stock_->execute(doc_.get(), CityRecord()));
         shown = watch.shown();
     }
     QVERIFY(!shown);
@@ -485,7 +485,7 @@ void TestGoodsDialogs::coatOfArmsFollowsOwnerColour()
     QFETCH(int, owner);
     QFETCH(int, arms);
     city(0).setOwner(quint8(owner));
-    stock_->Refresh(doc_.get(), city(0));
+    stock_->refresh(doc_.get(), city(0));
     QCOMPARE(control<ListImage>(*stock_, "picOwner")->index(), arms);
     QCOMPARE(control<QLabel>(*stock_, "lbOwner")->text(), QStringLiteral("Nordhafen"));
 }
@@ -510,7 +510,7 @@ void TestGoodsDialogs::cargoShowsAndWritesUsedSlotsOnly()
         control<QLineEdit>(*cargo_, "edWare02")->setText("7");
         click(*cargo_, "btOk");
     });
-    QVERIFY(cargo_->Execute(doc_.get(), vehicle(0)));
+    QVERIFY(cargo_->execute(doc_.get(), vehicle(0)));
     QCOMPARE(name, QStringLiteral("Kaperer"));
     QCOMPARE(arms, 4);
     QCOMPARE(shown, (QStringList{"3", "13", "23", "33", "43"}));
@@ -532,7 +532,7 @@ void TestGoodsDialogs::cargoTypedAmountIsClamped()
         QTest::keyClicks(edit, "6x00");
         click(*cargo_, "btOk");
     });
-    QVERIFY(cargo_->Execute(doc_.get(), vehicle(0)));
+    QVERIFY(cargo_->execute(doc_.get(), vehicle(0)));
     // OK shows the number stored, where it went beyond the field.
     QCOMPARE(control<QLineEdit>(*cargo_, "edWare03")->text(), QStringLiteral("511"));
     QCOMPARE(vehicle(0).cargo(3).amountWord(), quint16(0xC000 | 511 * 32));
@@ -550,14 +550,14 @@ void TestGoodsDialogs::pickedGoodsAreStoredOnOkOnly()
             QCOMPARE(control<ListImage>(*cargo_, "imWare01")->index(), 3);
             click(*cargo_, close);
         });
-        return cargo_->Execute(doc_.get(), vehicle(0));
+        return cargo_->execute(doc_.get(), vehicle(0));
     };
 
     QVERIFY(!pickGold("btCancel"));
     QCOMPARE(bytesOf(vehicle(0), ShipRecord::Size), before);
     int reopened = 0;
     inside(*cargo_, [&] { reopened = control<ListImage>(*cargo_, "imWare01")->index(); });
-    QVERIFY(!cargo_->Execute(doc_.get(), vehicle(0)));
+    QVERIFY(!cargo_->execute(doc_.get(), vehicle(0)));
     QCOMPARE(reopened, 4); // "Wolle", as stored
 
     QVERIFY(pickGold("btOk"));
@@ -571,7 +571,7 @@ void TestGoodsDialogs::cargoLeerenEmptiesKeepingFlags()
         click(*cargo_, "btLeeren");
         click(*cargo_, "btOk");
     });
-    QVERIFY(cargo_->Execute(doc_.get(), vehicle(1)));
+    QVERIFY(cargo_->execute(doc_.get(), vehicle(1)));
     QCOMPARE(control<ListImage>(*cargo_, "imSchiff")->index(), 5);
     QByteArray expected = before;
     const std::array<quint16, 3> flags = {0x4000, 0xC000, 0};
@@ -590,7 +590,7 @@ void TestGoodsDialogs::unknownTypeShowsAllAndWritesNothing()
         control<QLineEdit>(*cargo_, "edWare07")->setText("77");
         click(*cargo_, "btOk");
     });
-    QVERIFY(!cargo_->Execute(doc_.get(), vehicle(1))); // the cart uses three slots
+    QVERIFY(!cargo_->execute(doc_.get(), vehicle(1))); // the cart uses three slots
 
     const QByteArray before = bytesOf(vehicle(2), ShipRecord::Size);
     bool editable = true;
@@ -605,7 +605,7 @@ void TestGoodsDialogs::unknownTypeShowsAllAndWritesNothing()
         }
         click(*cargo_, "btOk");
     });
-    QVERIFY(!cargo_->Execute(doc_.get(), vehicle(2)));
+    QVERIFY(!cargo_->execute(doc_.get(), vehicle(2)));
     QVERIFY(!editable);
     for (int k = 0; k < 8; ++k)
         QVERIFY(!control<QGroupBox>(*cargo_, "gbWare" + two(k))->isHidden());
@@ -613,7 +613,7 @@ void TestGoodsDialogs::unknownTypeShowsAllAndWritesNothing()
     QCOMPARE(kinds, (QList<int>{3, 4, 1, 24, 29, 2, 11, 23}));
     QCOMPARE(bytesOf(vehicle(2), ShipRecord::Size), before);
 
-    QVERIFY(!cargo_->Execute(doc_.get(), ShipRecord())); // returns without showing
+    QVERIFY(!cargo_->execute(doc_.get(), ShipRecord())); // returns without showing
 }
 
 void TestGoodsDialogs::pickerLayout()

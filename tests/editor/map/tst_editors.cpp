@@ -179,7 +179,7 @@ bool TestEditors::loadFixture(const QByteArray &bytes)
 std::unique_ptr<MapPage> TestEditors::makePage()
 {
     auto page = std::make_unique<MapPage>();
-    page->Attach(doc_.get());
+    page->attach(doc_.get());
     RumoSzen *doc = doc_.get();
     connect(page.get(), &MapPage::controlChanged, doc, [doc] { doc->SetModified(true); });
     return page;
@@ -188,7 +188,7 @@ std::unique_ptr<MapPage> TestEditors::makePage()
 void TestEditors::select(MapPage &page, const void *object)
 {
     ObjectTree *tree = page.objectTree();
-    tree->setCurrentItem(object ? tree->NodeOf(object) : nullptr);
+    tree->setCurrentItem(object ? tree->nodeOf(object) : nullptr);
 }
 
 void TestEditors::leavingWithoutEditsKeepsEveryByte_data()
@@ -216,10 +216,10 @@ void TestEditors::leavingWithoutEditsKeepsEveryByte()
     const QByteArray before = saved(*doc_);
     auto page = makePage();
     ObjectTree *tree = page->objectTree();
-    QTreeWidgetItem *node = tree->NodeOf(isShip ? vehicle(index).data() : city(index).data());
+    QTreeWidgetItem *node = tree->nodeOf(isShip ? vehicle(index).data() : city(index).data());
     const std::array<QTreeWidgetItem *, 5> elsewhere = {
-        tree->NodeOf(city(0).data()), tree->NodeOf(vehicle(index == 0 ? 1 : 0).data()),
-        tree->NodeOf(doc_->island(1)), tree->shipsNode(), nullptr};
+        tree->nodeOf(city(0).data()), tree->nodeOf(vehicle(index == 0 ? 1 : 0).data()),
+        tree->nodeOf(doc_->island(1)), tree->shipsNode(), nullptr};
     for (int round = 0; round < 3; ++round) {
         for (QTreeWidgetItem *other : elsewhere) {
             tree->setCurrentItem(node);
@@ -227,7 +227,7 @@ void TestEditors::leavingWithoutEditsKeepsEveryByte()
         }
     }
     tree->setCurrentItem(node);
-    page->CommitEditors();
+    page->commitEditors();
     QCOMPARE(saved(*doc_), before);
     QVERIFY(!doc_->isModified());
 }
@@ -239,7 +239,7 @@ void TestEditors::chosenPercentSurvivesStoreAndFill()
     for (int type = 0; type < ShipTypeTable::Count; ++type) {
         const quint16 full = ShipTypeTable::Row(type).fullEnergy;
         for (int percent = 0; percent <= 100; ++percent)
-            QCOMPARE(ShipEditor::PercentOfEnergy(ShipEditor::EnergyOfPercent(percent, full), full),
+            QCOMPARE(ShipEditor::percentOfEnergy(ShipEditor::EnergyOfPercent(percent, full), full),
                      percent);
         QCOMPARE(ShipEditor::EnergyOfPercent(100, full), full);
         QCOMPARE(ShipEditor::EnergyOfPercent(0, full), quint16(0));
@@ -292,7 +292,7 @@ void TestEditors::editorOfTheOtherKindIsEmptied()
     name->setText("Verirrt");
     colour->setCurrentIndex(2);
     button->click();
-    page->CommitEditors();
+    page->commitEditors();
     QCOMPARE(saved(*doc_), before);
     QCOMPARE(stock.count() + cargo.count(), 0);
 }
@@ -328,7 +328,7 @@ void TestEditors::numericFieldsFilterAndClampVisibly()
     QFETCH(QString, whileTyping);
     QFETCH(QString, afterLeaving);
     QFETCH(int, stored);
-    ships_->Fill(doc_.get(), vehicle(0));
+    ships_->fill(doc_.get(), vehicle(0));
     auto *guns = control<QLineEdit>(*ships_, "editSchiffkanonen");
     if (pasted) {
         // Paste is an insert through the validator; text it refuses is not
@@ -342,7 +342,7 @@ void TestEditors::numericFieldsFilterAndClampVisibly()
     QCOMPARE(guns->text(), whileTyping);
     QTest::keyClick(guns, Qt::Key_Return);
     QCOMPARE(guns->text(), afterLeaving);
-    ships_->Commit(doc_.get(), vehicle(0), {});
+    ships_->commit(doc_.get(), vehicle(0), {});
     QCOMPARE(vehicle(0).guns(), quint8(stored));
 }
 
@@ -352,28 +352,28 @@ void TestEditors::fillingCountsNoChange()
     QSignalSpy cityOwner(cities_.get(), &CityEditor::ownerChanged);
     QSignalSpy shipOwner(ships_.get(), &ShipEditor::ownerChanged);
     for (int i = 0; i < 3; ++i) {
-        cities_->Fill(doc_.get(), city(i % 2));
-        ships_->Fill(doc_.get(), vehicle(i));
+        cities_->fill(doc_.get(), city(i % 2));
+        ships_->fill(doc_.get(), vehicle(i));
     }
     QVERIFY(!doc_->isModified());
     QCOMPARE(renamed.count() + cityOwner.count() + shipOwner.count(), 0);
 
     doc_->SetModified(true);
-    cities_->Fill(doc_.get(), city(0));
-    ships_->Fill(doc_.get(), vehicle(1));
+    cities_->fill(doc_.get(), city(0));
+    ships_->fill(doc_.get(), vehicle(1));
     QCOMPARE(doc_->ModifiedCount(), 1);
 }
 
 void TestEditors::editorsWithoutRecordAreEmptyAndDisabled()
 {
-    cities_->Fill(doc_.get(), city(1));
-    ships_->Fill(doc_.get(), vehicle(0));
+    cities_->fill(doc_.get(), city(1));
+    ships_->fill(doc_.get(), vehicle(0));
     QCOMPARE(control<QLineEdit>(*cities_, "editStadtname")->text(), QString("Sued"));
     QVERIFY(control<QCheckBox>(*cities_, "cbBaustop")->isChecked());
     QVERIFY(!control<QLabel>(*ships_, "imSchiff")->isHidden());
 
-    cities_->Fill(doc_.get(), CityRecord());
-    ships_->Fill(nullptr, vehicle(0));
+    cities_->fill(doc_.get(), CityRecord());
+    ships_->fill(nullptr, vehicle(0));
     QVERIFY(control<QLineEdit>(*cities_, "editStadtname")->text().isEmpty());
     QCOMPARE(control<QComboBox>(*cities_, "comboStadtfarbe")->currentIndex(), -1);
     QVERIFY(!control<QCheckBox>(*cities_, "cbBaustop")->isChecked());
@@ -400,7 +400,7 @@ void TestEditors::cityCommit()
 {
     QFETCH(int, colour);
     QFETCH(int, owner);
-    cities_->Fill(doc_.get(), city(0));
+    cities_->fill(doc_.get(), city(0));
     QCOMPARE(control<QComboBox>(*cities_, "comboStadtfarbe")->currentIndex(), 0);
 
     const QString longName = QString("Neustadt am Meer mit Hafen und Burg").leftJustified(40, 'x');
@@ -412,7 +412,7 @@ void TestEditors::cityCommit()
         const QSignalBlocker quiet(combo);
         combo->setCurrentIndex(colour);
     }
-    cities_->Commit(doc_.get(), city(0));
+    cities_->commit(doc_.get(), city(0));
 
     QByteArray expected = scenario::city(1, 0, owner, "Nord");
     expected[4] = char(expected[4] | 1);
@@ -422,11 +422,11 @@ void TestEditors::cityCommit()
 
 void TestEditors::emptyCityNameBlocksTheCommit()
 {
-    cities_->Fill(doc_.get(), city(1));
+    cities_->fill(doc_.get(), city(1));
     control<QLineEdit>(*cities_, "editStadtname")->clear();
     control<QCheckBox>(*cities_, "cbBaustop")->click();
     QVERIFY(doc_->isModified());
-    cities_->Commit(doc_.get(), city(1));
+    cities_->commit(doc_.get(), city(1));
     QCOMPARE(bytesOf(city(1), CityRecord::Size), scenario::city(1, 1, 2, "Sued", true));
 }
 
@@ -447,12 +447,12 @@ void TestEditors::cityColourGivesCityAndBuildings()
 {
     QFETCH(int, colour);
     QFETCH(int, owner);
-    cities_->Fill(doc_.get(), city(0));
+    cities_->fill(doc_.get(), city(0));
     QSignalSpy ownerSpy(cities_.get(), &CityEditor::ownerChanged);
     control<QComboBox>(*cities_, "comboStadtfarbe")->setCurrentIndex(colour);
     QCOMPARE(ownerSpy.count(), 1);
     QVERIFY(doc_->isModified());
-    cities_->Commit(doc_.get(), city(0));
+    cities_->commit(doc_.get(), city(0));
 
     RumoSzen expected(QString(), nullptr);
     QVERIFY(load(expected, fixture(owner)));
@@ -461,21 +461,21 @@ void TestEditors::cityColourGivesCityAndBuildings()
 
 void TestEditors::energyIsStoredInPerCentOfTheType()
 {
-    ships_->Fill(doc_.get(), vehicle(0));
+    ships_->fill(doc_.get(), vehicle(0));
     auto *energy = control<QSlider>(*ships_, "tbEnergie");
     QCOMPARE(energy->value(), 100);
     energy->setValue(50);
-    ships_->Commit(doc_.get(), vehicle(0), {});
+    ships_->commit(doc_.get(), vehicle(0), {});
     QCOMPARE(vehicle(0).energy(), quint16(1920));
 
-    ships_->Fill(doc_.get(), vehicle(1));
-    ships_->Fill(doc_.get(), vehicle(0));
+    ships_->fill(doc_.get(), vehicle(1));
+    ships_->fill(doc_.get(), vehicle(0));
     QCOMPARE(energy->value(), 50);
 }
 
 void TestEditors::typeChangeAppliesAtOnce()
 {
-    ships_->Fill(doc_.get(), vehicle(1));
+    ships_->fill(doc_.get(), vehicle(1));
     QCOMPARE(control<QSlider>(*ships_, "tbEnergie")->value(), 50);
     auto *picture = control<QLabel>(*ships_, "imSchiff");
     const QImage smallShip = picture->pixmap().toImage();
@@ -488,7 +488,7 @@ void TestEditors::typeChangeAppliesAtOnce()
     QVERIFY(!picture->pixmap().isNull());
     QVERIFY(picture->pixmap().toImage() != smallShip);
 
-    ships_->Commit(doc_.get(), vehicle(1), {});
+    ships_->commit(doc_.get(), vehicle(1), {});
     QCOMPARE(vehicle(1).energy(), quint16(224));
 }
 
@@ -512,7 +512,7 @@ void TestEditors::shipOwnerByColour()
     QFETCH(int, ownerAtOnce);
     QFETCH(int, ownerCommitted);
     QVERIFY(loadFixture(fixture(0, owner)));
-    ships_->Fill(doc_.get(), vehicle(0));
+    ships_->fill(doc_.get(), vehicle(0));
     auto *combo = control<QComboBox>(*ships_, "comboSchifffarbe");
     QCOMPARE(combo->currentIndex(), shown);
 
@@ -520,13 +520,13 @@ void TestEditors::shipOwnerByColour()
     combo->setCurrentIndex(chosen);
     QCOMPARE(vehicle(0).owner(), quint8(ownerAtOnce));
     QCOMPARE(ownerSpy.count(), ownerAtOnce != owner ? 1 : 0);
-    ships_->Commit(doc_.get(), vehicle(0), {});
+    ships_->commit(doc_.get(), vehicle(0), {});
     QCOMPARE(vehicle(0).owner(), quint8(ownerCommitted));
 }
 
 void TestEditors::nodeTextIsTheStoredName()
 {
-    ships_->Fill(doc_.get(), vehicle(0));
+    ships_->fill(doc_.get(), vehicle(0));
     QSignalSpy renamed(ships_.get(), &ShipEditor::nameEdited);
     const QString thirty("Die schnelle Fregatte von Nord");
     QCOMPARE(thirty.size(), 30);
@@ -535,21 +535,21 @@ void TestEditors::nodeTextIsTheStoredName()
     QCOMPARE(renamed.count(), 1);
     QCOMPARE(renamed.at(0).at(0).toString(), thirty.left(23));
 
-    ships_->Commit(doc_.get(), vehicle(0), {});
+    ships_->commit(doc_.get(), vehicle(0), {});
     QCOMPARE(bytesOf(vehicle(0), 24), thirty.left(23).toLatin1() + QByteArray(1, '\0'));
     // An edited name is stored as the tree node shows it.
     control<QLineEdit>(*ships_, "editSchiffname")->setText("Fregatte II");
-    ships_->Commit(doc_.get(), vehicle(0), QStringLiteral("Knoten"));
+    ships_->commit(doc_.get(), vehicle(0), QStringLiteral("Knoten"));
     QCOMPARE(bytesOf(vehicle(0), 24), QByteArray("Knoten").leftJustified(24, '\0'));
 }
 
 void TestEditors::emptyShipNameBlocksTheCommit()
 {
-    ships_->Fill(doc_.get(), vehicle(0));
+    ships_->fill(doc_.get(), vehicle(0));
     control<QLineEdit>(*ships_, "editSchiffname")->clear();
     control<QLineEdit>(*ships_, "editSchiffkanonen")->setText("99");
     control<QSlider>(*ships_, "tbEnergie")->setValue(10);
-    ships_->Commit(doc_.get(), vehicle(0), QStringLiteral("Fregatte"));
+    ships_->commit(doc_.get(), vehicle(0), QStringLiteral("Fregatte"));
     QCOMPARE(bytesOf(vehicle(0), ShipRecord::Size), ships(0).left(ShipRecord::Size));
 }
 
@@ -567,16 +567,16 @@ void TestEditors::guns()
 {
     QFETCH(QString, text);
     QFETCH(int, stored);
-    ships_->Fill(doc_.get(), vehicle(0));
+    ships_->fill(doc_.get(), vehicle(0));
     QCOMPARE(control<QLineEdit>(*ships_, "editSchiffkanonen")->text(), QString("20"));
     control<QLineEdit>(*ships_, "editSchiffkanonen")->setText(text);
-    ships_->Commit(doc_.get(), vehicle(0), {});
+    ships_->commit(doc_.get(), vehicle(0), {});
     QCOMPARE(vehicle(0).guns(), quint8(stored));
 }
 
 void TestEditors::upDownStepsWithinItsRange()
 {
-    ships_->Fill(doc_.get(), vehicle(0));
+    ships_->fill(doc_.get(), vehicle(0));
     auto *guns = control<QLineEdit>(*ships_, "editSchiffkanonen");
     const auto buttons = control<QWidget>(*ships_, "UpDown1")->findChildren<QToolButton *>();
     QCOMPARE(buttons.size(), 2);
@@ -599,7 +599,7 @@ void TestEditors::upDownStepsWithinItsRange()
 // gives the edit the focus.
 void TestEditors::upDownStepsWithKeysAndWheel()
 {
-    ships_->Fill(doc_.get(), vehicle(0));
+    ships_->fill(doc_.get(), vehicle(0));
     auto *guns = control<QLineEdit>(*ships_, "editSchiffkanonen");
     auto *upDown = control<QWidget>(*ships_, "UpDown1");
     const QList<std::tuple<QString, Qt::Key, QString>> keys = {
@@ -643,11 +643,11 @@ void TestEditors::upDownStepsWithKeysAndWheel()
 
 void TestEditors::unknownFigureKeepsFigureKindAndEnergy()
 {
-    ships_->Fill(doc_.get(), vehicle(2));
+    ships_->fill(doc_.get(), vehicle(2));
     QCOMPARE(control<QComboBox>(*ships_, "comboSchifftyp")->currentIndex(), -1);
     QVERIFY(control<QLabel>(*ships_, "imSchiff")->pixmap().isNull());
     control<QSlider>(*ships_, "tbEnergie")->setValue(30);
-    ships_->Commit(doc_.get(), vehicle(2), {});
+    ships_->commit(doc_.get(), vehicle(2), {});
     QCOMPARE(vehicle(2).figure(), quint16(99));
     QCOMPARE(vehicle(2).kind(), quint8(4));
     QCOMPARE(vehicle(2).energy(), quint16(1234));

@@ -158,7 +158,7 @@ void TestMap::init()
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     const QString path = dir_->filePath("welt.szs");
     testfiles::write(path, world());
-    QVERIFY(window_->OpenScenario(path));
+    QVERIFY(window_->openScenario(path));
     map_ = window_->findChild<MapView *>("PaintBox1");
     QVERIFY(map_->isVisible());
 }
@@ -281,7 +281,7 @@ void TestMap::undoTakesBackTheDraggedIsland()
     drag({105, 105}, {{118, 105}}, pixelOf({118, 105}));
     QCOMPARE(window_->document()->ModifiedCount(), 1);
     // Selecting another island does not change what Undo takes back.
-    tree()->setCurrentItem(tree()->NodeOf(island(3)));
+    tree()->setCurrentItem(tree()->nodeOf(island(3)));
     window_->findChild<QAction *>("UndoAction")->trigger();
     QCOMPARE(island(2)->x(), 100);
     QCOMPARE(island(3)->x(), 130);
@@ -290,8 +290,8 @@ void TestMap::undoTakesBackTheDraggedIsland()
 
     // Undo selected the island it moved back. With another change before
     // the drag, the document stays modified.
-    QCOMPARE(tree()->currentItem(), tree()->NodeOf(island(2)));
-    tree()->setCurrentItem(tree()->NodeOf(island(3)));
+    QCOMPARE(tree()->currentItem(), tree()->nodeOf(island(2)));
+    tree()->setCurrentItem(tree()->nodeOf(island(3)));
     QTest::keyClick(map_, Qt::Key_Right);
     QCOMPARE(island(3)->x(), 131);
     drag({105, 105}, {{118, 105}}, pixelOf({118, 105}));
@@ -306,13 +306,13 @@ void TestMap::undoTakesBackTheDraggedIsland()
 // Alt they move the island from any control of the window.
 void TestMap::arrowKeys()
 {
-    tree()->setCurrentItem(tree()->NodeOf(island(2)));
+    tree()->setCurrentItem(tree()->nodeOf(island(2)));
     QTest::keyClick(tree(), Qt::Key_Down);
     QCOMPARE(island(2)->y(), 100);
     QVERIFY(!window_->document()->isModified());
-    QVERIFY(tree()->currentItem() != tree()->NodeOf(island(2))); // the tree moved on
+    QVERIFY(tree()->currentItem() != tree()->nodeOf(island(2))); // the tree moved on
     QTest::keyClick(tree(), Qt::Key_Up);
-    QCOMPARE(tree()->currentItem(), tree()->NodeOf(island(2)));
+    QCOMPARE(tree()->currentItem(), tree()->nodeOf(island(2)));
     QVERIFY(!window_->document()->isModified());
 
     QTest::keyClick(map_, Qt::Key_Right);
@@ -325,7 +325,7 @@ void TestMap::arrowKeys()
     // the button are the button's.
     QTest::keyClick(tree(), Qt::Key_Left, Qt::AltModifier);
     QCOMPARE(island(2)->x(), 100);
-    QCOMPARE(tree()->currentItem(), tree()->NodeOf(island(2)));
+    QCOMPARE(tree()->currentItem(), tree()->nodeOf(island(2)));
     auto *button = window_->findChild<QToolButton *>("btStaedte");
     QTest::keyClick(button, Qt::Key_Down, Qt::AltModifier);
     QCOMPARE(island(2)->y(), 100);
@@ -346,7 +346,7 @@ void TestMap::arrowKeys()
     QTest::keyClick(pages, Qt::Key_Left, Qt::AltModifier);
     QCOMPARE(island(2)->x(), 120);
     pages->setCurrentIndex(0);
-    tree()->setCurrentItem(tree()->NodeOf(window_->document()->island(1)->cities()[0].data()));
+    tree()->setCurrentItem(tree()->nodeOf(window_->document()->island(1)->cities()[0].data()));
     QTest::keyClick(map_, Qt::Key_Down);
     QCOMPARE(window_->document()->island(1)->y(), 20);
 }
@@ -354,9 +354,9 @@ void TestMap::arrowKeys()
 void TestMap::deleteAndExport()
 {
     QAction *remove = window_->findChild<QAction *>("DeleteIslandAction");
-    tree()->setCurrentItem(tree()->NodeOf(island(1)));
+    tree()->setCurrentItem(tree()->nodeOf(island(1)));
     QVERIFY(!remove->isEnabled()); // it has a city
-    tree()->setCurrentItem(tree()->NodeOf(island(2)));
+    tree()->setCurrentItem(tree()->nodeOf(island(2)));
     QVERIFY(remove->isEnabled());
 
     prompts_->files << Prompts::FileChoice{dir_->filePath("insel2"), 0};
@@ -370,7 +370,7 @@ void TestMap::deleteAndExport()
     QVERIFY(!island(2));
     QVERIFY(island(3));
     QVERIFY(window_->document()->isModified());
-    QVERIFY(!tree()->NodeOf(nullptr));
+    QVERIFY(!tree()->nodeOf(nullptr));
     QVERIFY(
         !scenario::saved(*window_->document()).contains(islandRecord(placed(2, 100, 100, 10, 10))));
 }
@@ -389,7 +389,7 @@ void TestMap::treeOrderAndPictures()
                                .chunk("PLAYER4", players())
                                .raw(minimalScenario())
                                .bytes());
-    QVERIFY(window_->OpenScenario(path));
+    QVERIFY(window_->openScenario(path));
     QTreeWidgetItem *islands = tree()->islandsNode();
     QStringList order;
     for (int i = 0; i < islands->childCount(); ++i)
@@ -409,13 +409,13 @@ void TestMap::editorsAreWrittenWhenTheSelectionMoves()
     RumoSzen *doc = window_->document();
     const CityRecord city = doc->island(1)->cities()[0];
     const ShipRecord anna = doc->Ships()[0];
-    tree()->setCurrentItem(tree()->NodeOf(city.data()));
+    tree()->setCurrentItem(tree()->nodeOf(city.data()));
     QCOMPARE(window_->findChild<QLineEdit *>("editStadtname")->text(), QStringLiteral("Nordhafen"));
     QVERIFY(!doc->isModified()); // filling is no change
     window_->findChild<QLineEdit *>("editStadtname")->setText(QStringLiteral("Südhafen"));
-    tree()->setCurrentItem(tree()->NodeOf(anna.data()));
+    tree()->setCurrentItem(tree()->nodeOf(anna.data()));
     QCOMPARE(city.name(), QStringLiteral("Südhafen"));
-    QCOMPARE(tree()->NodeOf(city.data())->text(0), QStringLiteral("Südhafen"));
+    QCOMPARE(tree()->nodeOf(city.data())->text(0), QStringLiteral("Südhafen"));
 
     window_->findChild<QLineEdit *>("editSchiffkanonen")->setText(QStringLiteral("12"));
     window_->findChild<QLineEdit *>("editSchiffname")->setText(QStringLiteral("Anna II"));
@@ -423,12 +423,12 @@ void TestMap::editorsAreWrittenWhenTheSelectionMoves()
     // The owner follows at once, and with it the dot on the map.
     window_->findChild<QComboBox *>("comboSchifffarbe")->setCurrentIndex(1);
     QCOMPARE(anna.owner(), quint8(1));
-    tree()->setCurrentItem(tree()->NodeOf(island(2)));
+    tree()->setCurrentItem(tree()->nodeOf(island(2)));
     QCOMPARE(anna.guns(), quint8(12));
     QCOMPARE(anna.name(), QStringLiteral("Anna II"));
 
     // Saving writes the editor of the selected ship too.
-    tree()->setCurrentItem(tree()->NodeOf(anna.data()));
+    tree()->setCurrentItem(tree()->nodeOf(anna.data()));
     window_->findChild<QLineEdit *>("editSchiffkanonen")->setText(QStringLiteral("300"));
     window_->findChild<QAction *>("SaveAction")->trigger();
     QCOMPARE(anna.guns(), quint8(255));
@@ -452,12 +452,12 @@ void TestMap::goodsDialogsOpenFromTheEditors()
     };
     const CityRecord city = doc->island(1)->cities()[0];
     QVERIFY(!doc->tradingPostOf(city));
-    tree()->setCurrentItem(tree()->NodeOf(city.data()));
+    tree()->setCurrentItem(tree()->nodeOf(city.data()));
     window_->findChild<QPushButton *>("btWarenlager")->click();
     QCOMPARE(prompts_->shown.last(), "message: " + msg::cityWithoutTradingPost(city.name()));
     QVERIFY(!doc->isModified());
 
-    tree()->setCurrentItem(tree()->NodeOf(doc->Ships()[1].data()));
+    tree()->setCurrentItem(tree()->nodeOf(doc->Ships()[1].data()));
     answer("TSchiffWaren", "btCancel", "edWare00");
     window_->findChild<QPushButton *>("btCargo")->click();
     QVERIFY(!doc->isModified());
@@ -495,7 +495,7 @@ void TestMap::dragStepIsFast()
                                .chunk("PLAYER4", players())
                                .raw(minimalScenario())
                                .bytes());
-    QVERIFY(window_->OpenScenario(path));
+    QVERIFY(window_->openScenario(path));
     map_->resize(1024, 704);
     mouse(map_, QEvent::MouseButtonPress, pixelOf({105, 105}), Qt::LeftButton, Qt::LeftButton);
     mouse(map_, QEvent::MouseMove, pixelOf({110, 105}), Qt::NoButton, Qt::LeftButton);
@@ -664,13 +664,13 @@ void TestMap::mapShowsTheFullRenderAfterEditing()
     QTest::keyClick(map_, Qt::Key_Right);
     QTest::keyClick(map_, Qt::Key_Right);
     check("refused arrow key");
-    tree()->setCurrentItem(tree()->NodeOf(island(1)->cities()[0].data()));
+    tree()->setCurrentItem(tree()->nodeOf(island(1)->cities()[0].data()));
     check("city selected");
-    tree()->setCurrentItem(tree()->NodeOf(doc->Ships()[0].data()));
+    tree()->setCurrentItem(tree()->nodeOf(doc->Ships()[0].data()));
     check("ship selected");
     window_->findChild<QToolButton *>("btStaedte")->click();
     check("cities hidden");
-    tree()->setCurrentItem(tree()->NodeOf(island(3)));
+    tree()->setCurrentItem(tree()->nodeOf(island(3)));
     window_->findChild<QAction *>("DeleteIslandAction")->trigger();
     check("island deleted");
 }

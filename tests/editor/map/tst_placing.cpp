@@ -147,7 +147,7 @@ void TestPlacing::init()
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     const QString path = dir_->filePath("welt.szs");
     testfiles::write(path, world());
-    QVERIFY(window_->OpenScenario(path));
+    QVERIFY(window_->openScenario(path));
     QVERIFY(doc()->island(3));
     map_ = window_->findChild<MapView *>("PaintBox1");
 }
@@ -379,7 +379,7 @@ void TestPlacing::placing()
 
     action("UndoAction")->trigger();
     QVERIFY(!doc()->island(2));
-    QVERIFY(!tree()->NodeOf(island));
+    QVERIFY(!tree()->nodeOf(island));
     QVERIFY(!window_->isWindowModified());
 }
 
@@ -389,7 +389,7 @@ void TestPlacing::duplicateCopiesTheGround()
 {
     QAction *duplicate = action("DuplicateIslandAction");
     QVERIFY(!duplicate->isEnabled());
-    tree()->setCurrentItem(tree()->NodeOf(doc()->island(3)));
+    tree()->setCurrentItem(tree()->nodeOf(doc()->island(3)));
     QVERIFY(duplicate->isEnabled());
     duplicate->trigger();
     QCOMPARE(map_->floatingTiles().size(), QSize(12, 8));
@@ -419,9 +419,9 @@ void TestPlacing::deleteReferenceIsland()
 {
     const QByteArray before = saved(*doc());
     QAction *remove = action("DeleteIslandAction");
-    tree()->setCurrentItem(tree()->NodeOf(doc()->island(1)));
+    tree()->setCurrentItem(tree()->nodeOf(doc()->island(1)));
     QVERIFY(!remove->isEnabled()); // it has a city
-    tree()->setCurrentItem(tree()->NodeOf(doc()->island(3)));
+    tree()->setCurrentItem(tree()->nodeOf(doc()->island(3)));
     QVERIFY(remove->isEnabled());
     remove->trigger();
     QVERIFY(!doc()->island(3));
@@ -436,7 +436,7 @@ void TestPlacing::deleteReferenceIsland()
 
     action("UndoAction")->trigger();
     QVERIFY(doc()->island(3));
-    QVERIFY(tree()->NodeOf(doc()->island(3)));
+    QVERIFY(tree()->nodeOf(doc()->island(3)));
     QCOMPARE(saved(*doc()), before);
 }
 
@@ -457,8 +457,8 @@ void TestPlacing::allNumbersUsed()
             .chunk("INSELHAUS", ground(1, 1));
     const QString path = dir_->filePath("voll.szs");
     testfiles::write(path, full.chunk("PLAYER4", players()).raw(minimalScenario()).bytes());
-    QVERIFY(window_->OpenScenario(path));
-    tree()->setCurrentItem(tree()->NodeOf(doc()->island(7)));
+    QVERIFY(window_->openScenario(path));
+    tree()->setCurrentItem(tree()->nodeOf(doc()->island(7)));
     // A dialog that opened all the same is closed, so the test goes on.
     QTimer guard;
     connect(&guard, &QTimer::timeout, [] {

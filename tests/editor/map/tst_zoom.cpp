@@ -104,7 +104,7 @@ void TestZoom::init()
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     const QString path = dir_->filePath("welt.szs");
     testfiles::write(path, world());
-    QVERIFY(window_->OpenScenario(path));
+    QVERIFY(window_->openScenario(path));
     map_ = window_->findChild<MapView *>("PaintBox1");
     panel_ = window_->findChild<MapPanel *>("Panel9");
     QVERIFY(map_->isVisible());
@@ -193,7 +193,7 @@ void TestZoom::editingHitsTheSameTilesAtEveryZoom()
     QCOMPARE(window_->findChild<QLabel *>("StatusPanel2")->text(), QStringLiteral("135 / 104"));
     mouse(map_, QEvent::MouseButtonPress, three, Qt::LeftButton, Qt::LeftButton);
     mouse(map_, QEvent::MouseButtonRelease, three, Qt::LeftButton, Qt::NoButton);
-    QCOMPARE(tree()->currentItem(), tree()->NodeOf(island(3)));
+    QCOMPARE(tree()->currentItem(), tree()->nodeOf(island(3)));
 
     // Island 2, grabbed at (105, 105), dropped at (117, 103).
     QVERIFY(pixelOf({105, 105}).x() >= 0 && pixelOf({117, 103}).x() >= 0);
@@ -308,7 +308,7 @@ void TestZoom::fitShowsTheWholeWorldAgain()
     QTest::keyClick(window_.get(), Qt::Key_Plus, Qt::ControlModifier);
     QCOMPARE(window_->findChild<QLabel *>("lbZoom")->text(),
              QStringLiteral("%1 %").arg(panel_->zoom().scale() * 100));
-    QVERIFY(window_->OpenScenario(dir_->filePath("welt.szs")));
+    QVERIFY(window_->openScenario(dir_->filePath("welt.szs")));
     QVERIFY(isFitted());
 }
 
@@ -346,7 +346,7 @@ void TestZoom::zoomedMapIsThePictureScaledByNearestNeighbour()
         }
     };
     compare("as shown");
-    tree()->setCurrentItem(tree()->NodeOf(island(2)));
+    tree()->setCurrentItem(tree()->nodeOf(island(2)));
     compare("island 2 selected");
 }
 

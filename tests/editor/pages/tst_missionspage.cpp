@@ -180,7 +180,7 @@ QString TestMissionsPage::open(const QByteArray &file)
 {
     path_ = dir_->filePath("auftrag.szs");
     testfiles::write(path_, file);
-    if (!window_->OpenScenario(path_) || !window_->document())
+    if (!window_->openScenario(path_) || !window_->document())
         qWarning("scenario not opened");
     window_->findChild<QTabWidget *>("MainPageControl")->setCurrentIndex(2);
     return path_;
@@ -322,7 +322,7 @@ void TestMissionsPage::fieldRoundTrip()
     QCOMPARE(savedMission(0).toHex(), expected.toHex());
 
     // Opened again, the page shows what was entered.
-    QVERIFY(window_->OpenScenario(path_));
+    QVERIFY(window_->openScenario(path_));
     if (!showsAgain)
         return;
     for (const QString &action : actions) {
@@ -436,7 +436,7 @@ void TestMissionsPage::defeatButtonsRoundTrip()
     QCOMPARE(u32At(saved, 4), savedGoals);
     QCOMPARE(saved.mid(44, 6).toHex(), savedFlags.toHex());
 
-    QVERIFY(window_->OpenScenario(path_));
+    QVERIFY(window_->openScenario(path_));
     const char *const buttons[] = {"sbKillRot", "sbKillBlau", "sbKillGelb", "sbKillWeiss",
                                    "sbKillPirat"};
     for (int slot = 0; slot < 5; ++slot)

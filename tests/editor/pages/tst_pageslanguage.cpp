@@ -158,7 +158,7 @@ void TestPagesLanguage::languageSwitchKeepsDocumentAndValues()
     QFETCH(int, page);
     const QString path = dir_->filePath("sprache.szs");
     testfiles::write(path, rich_.file);
-    QVERIFY(window_->OpenScenario(path));
+    QVERIFY(window_->openScenario(path));
     window_->show();
     // The first page shown builds all of them.
     control<QTabWidget>("MainPageControl")->setCurrentIndex(1);

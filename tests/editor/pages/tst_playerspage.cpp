@@ -143,7 +143,7 @@ void TestPlayersPage::open(const QByteArray &file)
 {
     path_ = dir_->filePath("spieler.szs");
     testfiles::write(path_, file);
-    QVERIFY(window_->OpenScenario(path_));
+    QVERIFY(window_->openScenario(path_));
     QVERIFY(window_->document());
     control<QTabWidget>("MainPageControl")->setCurrentIndex(PlayersPage);
     QVERIFY(!window_->document()->isModified());
@@ -786,7 +786,7 @@ void TestPlayersPage::showingNeverCountsAsAChange()
 void TestPlayersPage::detachedPageWritesNothing()
 {
     open(scenarioWith(stablePlayers()));
-    QVERIFY(window_->CloseScenario());
+    QVERIFY(window_->closeScenario());
     QVERIFY(!window_->document());
     QCOMPARE(control<QLineEdit>("editName")->text(), QStringLiteral("Spieler 1"));
     playerTabs()->setCurrentIndex(3);

@@ -250,7 +250,7 @@ void SettingsPageTest::outOfRangeIsClampedWhenLeaving()
 void SettingsPageTest::shownValueStaysUntilTheUserEdits()
 {
     QLineEdit edit;
-    NumericKeyFilter::Install(&edit, 0, 100);
+    NumericKeyFilter::install(&edit, 0, 100);
     edit.setText(QStringLiteral("101"));
     QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
     QApplication::sendEvent(&edit, &out);
@@ -291,11 +291,11 @@ void SettingsPageTest::upDownStepsWithinTheFieldsRange()
     QFETCH(QString, after);
 
     QLineEdit edit;
-    NumericKeyFilter::Install(&edit, 0, fieldMax);
+    NumericKeyFilter::install(&edit, 0, fieldMax);
     UpDown arrows(&edit, 0, stepMax);
     edit.setText(start);
     QVERIFY(!edit.isModified());
-    arrows.Step(step);
+    arrows.stepBy(step);
     QCOMPARE(edit.text(), after);
     QVERIFY(edit.isModified());
 }

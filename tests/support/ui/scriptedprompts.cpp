@@ -2,25 +2,25 @@
 
 ScriptedPrompts::ScriptedPrompts()
 {
-    Prompts::SetCurrent(this);
+    Prompts::setCurrent(this);
 }
 
 ScriptedPrompts::~ScriptedPrompts()
 {
-    Prompts::SetCurrent(nullptr);
+    Prompts::setCurrent(nullptr);
 }
 
-void ScriptedPrompts::Message(QWidget *, const QString &text)
+void ScriptedPrompts::message(QWidget *, const QString &text)
 {
     shown << "message: " + text;
 }
 
-void ScriptedPrompts::Error(QWidget *, const QString &text)
+void ScriptedPrompts::error(QWidget *, const QString &text)
 {
     shown << "error: " + text;
 }
 
-Prompts::Answer ScriptedPrompts::AskYesNoCancel(QWidget *, const QString &text)
+Prompts::Answer ScriptedPrompts::askYesNoCancel(QWidget *, const QString &text)
 {
     shown << "question: " + text;
     if (answers.isEmpty()) {
@@ -30,7 +30,7 @@ Prompts::Answer ScriptedPrompts::AskYesNoCancel(QWidget *, const QString &text)
     return answers.takeFirst();
 }
 
-bool ScriptedPrompts::WarnOkCancel(QWidget *, const QString &text)
+bool ScriptedPrompts::warnOkCancel(QWidget *, const QString &text)
 {
     shown << "warning: " + text;
     if (warnings.isEmpty()) {
@@ -40,7 +40,7 @@ bool ScriptedPrompts::WarnOkCancel(QWidget *, const QString &text)
     return warnings.takeFirst();
 }
 
-bool ScriptedPrompts::AskYesNo(QWidget *, const QString &text)
+bool ScriptedPrompts::askYesNo(QWidget *, const QString &text)
 {
     shown << "yes/no: " + text;
     if (yesNo.isEmpty()) {
@@ -50,14 +50,14 @@ bool ScriptedPrompts::AskYesNo(QWidget *, const QString &text)
     return yesNo.takeFirst();
 }
 
-void ScriptedPrompts::Notices(QWidget *, const QString &intro, const QStringList &lines)
+void ScriptedPrompts::notices(QWidget *, const QString &intro, const QStringList &lines)
 {
     shown << "notices: " + intro;
     for (const QString &line : lines)
         shown << "notice: " + line;
 }
 
-Prompts::FileChoice ScriptedPrompts::OpenFile(QWidget *, const QString &folder, const QStringList &,
+Prompts::FileChoice ScriptedPrompts::openFile(QWidget *, const QString &folder, const QStringList &,
                                               const QString &)
 {
     shown << "open: " + folder;
@@ -68,7 +68,7 @@ Prompts::FileChoice ScriptedPrompts::OpenFile(QWidget *, const QString &folder, 
     return files.takeFirst();
 }
 
-Prompts::FileChoice ScriptedPrompts::SaveFile(QWidget *, const QString &proposedPath,
+Prompts::FileChoice ScriptedPrompts::saveFile(QWidget *, const QString &proposedPath,
                                               const QStringList &, const QString &, bool)
 {
     shown << "save: " + proposedPath;
@@ -79,7 +79,7 @@ Prompts::FileChoice ScriptedPrompts::SaveFile(QWidget *, const QString &proposed
     return files.takeFirst();
 }
 
-int ScriptedPrompts::ChooseItem(QWidget *, const QString &, const QString &label,
+int ScriptedPrompts::chooseItem(QWidget *, const QString &, const QString &label,
                                 const QStringList &items, int current)
 {
     shown << "choice: " + label + " " + items.value(current);
@@ -90,7 +90,7 @@ int ScriptedPrompts::ChooseItem(QWidget *, const QString &, const QString &label
     return choices.takeFirst();
 }
 
-QString ScriptedPrompts::ChooseFolder(QWidget *, const QString &, const QString &start)
+QString ScriptedPrompts::chooseFolder(QWidget *, const QString &, const QString &start)
 {
     shown << "folder: " + start;
     if (folders.isEmpty()) {
@@ -100,7 +100,7 @@ QString ScriptedPrompts::ChooseFolder(QWidget *, const QString &, const QString 
     return folders.takeFirst();
 }
 
-void ScriptedPrompts::About(QWidget *, const QString &title, const QString &)
+void ScriptedPrompts::about(QWidget *, const QString &title, const QString &)
 {
     shown << "about: " + title;
 }

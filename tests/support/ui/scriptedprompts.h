@@ -32,18 +32,18 @@ public:
     QStringList shown;
     QStringList unanswered;
 
-    void Message(QWidget *parent, const QString &text) override;
-    void Error(QWidget *parent, const QString &text) override;
-    Answer AskYesNoCancel(QWidget *parent, const QString &text) override;
-    bool WarnOkCancel(QWidget *parent, const QString &text) override;
-    bool AskYesNo(QWidget *parent, const QString &text) override;
-    void Notices(QWidget *parent, const QString &intro, const QStringList &lines) override;
-    FileChoice OpenFile(QWidget *parent, const QString &folder, const QStringList &filters,
+    void message(QWidget *parent, const QString &text) override;
+    void error(QWidget *parent, const QString &text) override;
+    Answer askYesNoCancel(QWidget *parent, const QString &text) override;
+    bool warnOkCancel(QWidget *parent, const QString &text) override;
+    bool askYesNo(QWidget *parent, const QString &text) override;
+    void notices(QWidget *parent, const QString &intro, const QStringList &lines) override;
+    FileChoice openFile(QWidget *parent, const QString &folder, const QStringList &filters,
                         const QString &title) override;
-    FileChoice SaveFile(QWidget *parent, const QString &proposedPath, const QStringList &filters,
+    FileChoice saveFile(QWidget *parent, const QString &proposedPath, const QStringList &filters,
                         const QString &title, bool askOverwrite) override;
-    int ChooseItem(QWidget *parent, const QString &title, const QString &label,
+    int chooseItem(QWidget *parent, const QString &title, const QString &label,
                    const QStringList &items, int current) override;
-    QString ChooseFolder(QWidget *parent, const QString &title, const QString &start) override;
-    void About(QWidget *parent, const QString &title, const QString &text) override;
+    QString chooseFolder(QWidget *parent, const QString &title, const QString &start) override;
+    void about(QWidget *parent, const QString &title, const QString &text) override;
 };
