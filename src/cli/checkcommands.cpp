@@ -31,14 +31,14 @@ bool load(RumoSzen &doc, const QString &path, QTextStream &err)
 
 } // namespace
 
-int RunCheck(const QString &path, bool json, QTextStream &out, QTextStream &err)
+int runCheck(const QString &path, bool json, QTextStream &out, QTextStream &err)
 {
     RumoSzen doc;
     if (!load(doc, path, err))
         return ExitTrouble;
     const QList<Finding> findings = ScenarioCheck::Run(doc);
     if (json) {
-        out << QJsonDocument(ScenarioCheck::ToJson(findings)).toJson(QJsonDocument::Indented);
+        out << QJsonDocument(ScenarioCheck::toJson(findings)).toJson(QJsonDocument::Indented);
     } else {
         for (const Finding &f : findings)
             out << f.line() << '\n';
@@ -51,7 +51,7 @@ int RunCheck(const QString &path, bool json, QTextStream &out, QTextStream &err)
     return actionable ? ExitFound : ExitNothing;
 }
 
-int RunDiff(const QString &a, const QString &b, bool json, QTextStream &out, QTextStream &err)
+int runDiff(const QString &a, const QString &b, bool json, QTextStream &out, QTextStream &err)
 {
     RumoSzen docA;
     RumoSzen docB;
@@ -59,7 +59,7 @@ int RunDiff(const QString &a, const QString &b, bool json, QTextStream &out, QTe
         return ExitTrouble;
     const QList<DiffLine> lines = ScenarioDiff::Compare(docA, docB);
     if (json) {
-        out << QJsonDocument(ScenarioDiff::ToJson(lines)).toJson(QJsonDocument::Indented);
+        out << QJsonDocument(ScenarioDiff::toJson(lines)).toJson(QJsonDocument::Indented);
     } else {
         for (const DiffLine &line : lines)
             out << line.text << '\n';

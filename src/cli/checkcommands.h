@@ -19,9 +19,9 @@ enum ExitStatus {
 // array), on `out`. ExitFound only for warnings and errors: information alone
 // is ExitNothing. A file that cannot be read is ExitTrouble, with its error
 // on `err`.
-int RunCheck(const QString &path, bool json, QTextStream &out, QTextStream &err);
+int runCheck(const QString &path, bool json, QTextStream &out, QTextStream &err);
 
 // "diff A B": what differs between two scenarios, one line each (or a JSON
 // array), on `out`. ExitNothing when they are the same, ExitFound when they
 // differ, ExitTrouble when one of them cannot be read.
-int RunDiff(const QString &a, const QString &b, bool json, QTextStream &out, QTextStream &err);
+int runDiff(const QString &a, const QString &b, bool json, QTextStream &out, QTextStream &err);

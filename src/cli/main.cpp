@@ -217,7 +217,7 @@ int dump(const QString &in)
     RumoSzen doc;
     if (!load(doc, in))
         return 1;
-    WriteScenarioJson(doc, out());
+    writeScenarioJson(doc, out());
     return 0;
 }
 
@@ -236,7 +236,7 @@ int render(const QString &in, const QString &target, int scale)
     RumoSzen doc;
     if (!load(doc, in))
         return 2;
-    if (const Result<void> saved = SaveWorldImage(doc, scale, target); !saved)
+    if (const Result<void> saved = saveWorldImage(doc, scale, target); !saved)
         return failure(msg::saveFailed(), target, saved.error());
     return 0;
 }
@@ -245,7 +245,7 @@ int campaigns()
 {
     // Without a game folder there is no Text.cod to name.
     if (GamePath().isEmpty())
-        return failure(msg::gameNotFound(), WinePrefix(), GamePathMessage());
+        return failure(msg::gameNotFound(), winePrefix(), gamePathMessage());
     const Result<QStringList> list = GameTextCodec::loadCampaignList(GamePath());
     if (!list) {
         err() << list.error() << Qt::endl;
@@ -312,10 +312,10 @@ int run(const QStringList &args, bool json, const std::optional<QString> &scale,
     if (output)
         return wrongUsage(QStringLiteral("-o belongs to import-island and delete-island"));
     if (command == u"check")
-        return given == 1 ? RunCheck(args[1], json, out(), err())
+        return given == 1 ? runCheck(args[1], json, out(), err())
                           : wrongUsage(QStringLiteral("usage: marbolt-cli check IN [--json]"));
     if (command == u"diff")
-        return given == 2 ? RunDiff(args[1], args[2], json, out(), err())
+        return given == 2 ? runDiff(args[1], args[2], json, out(), err())
                           : wrongUsage(QStringLiteral("usage: marbolt-cli diff A B [--json]"));
     if (json)
         return wrongUsage(QStringLiteral("--json belongs to check and diff"));

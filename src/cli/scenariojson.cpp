@@ -146,7 +146,7 @@ private:
 
 } // namespace
 
-void WriteScenarioJson(RumoSzen &doc, QTextStream &out)
+void writeScenarioJson(RumoSzen &doc, QTextStream &out)
 {
     JsonWriter json(out);
     json.beginObject();

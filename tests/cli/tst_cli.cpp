@@ -543,9 +543,9 @@ void TestCli::renderDrawsTheMapWithoutSelection()
     QImage selected;
     WorldView view;
     view.selectedIsland = doc.island(2);
-    RenderWorld(doc, view, selected);
+    renderWorld(doc, view, selected);
     QImage screen;
-    RenderWorld(doc, WorldView(), screen);
+    renderWorld(doc, WorldView(), screen);
 
     const auto at = [&](int column, int row) {
         // Every pixel of the tile's block has the tile's colour.

@@ -203,7 +203,7 @@ void exerciseRegistry(const Prefix &prefix, QByteArrayView part)
     writeFile(prefix.path() + QStringLiteral("/system.reg"),
               lineEnd < 0 ? QByteArrayView() : part.sliced(lineEnd + 1));
     QString message;
-    const QString found = FindGamePath(prefix.path(), &message);
+    const QString found = findGamePath(prefix.path(), &message);
     if (!found.isEmpty() && !(found + u'/').startsWith(prefix.drive() + u'/'))
         fail("the game folder lies outside the Wine prefix's drive");
     if (!found.isEmpty() && !QFileInfo(found).isDir())
@@ -211,7 +211,7 @@ void exerciseRegistry(const Prefix &prefix, QByteArrayView part)
 
     const QString base = found.isEmpty() ? prefix.drive() : found;
     const QString name = QString::fromUtf8(relative);
-    const QString resolved = ResolveGameFile(base, name);
+    const QString resolved = resolveGameFile(base, name);
     // Without "." and ".." the file looked for lies below the folder.
     const QStringList parts = name.split(QRegularExpression(QStringLiteral("[\\\\/]")));
     const bool plain = std::none_of(parts.begin(), parts.end(), [](const QString &p) {
@@ -309,9 +309,9 @@ void exerciseTools(RumoSzen &doc, RumoSzen &reloaded)
         finding.line();
     QByteArray json;
     QTextStream out(&json);
-    WriteScenarioJson(doc, out);
+    writeScenarioJson(doc, out);
     out.flush();
-    ScenarioDiff::ToJson(ScenarioDiff::Compare(doc, reloaded));
+    ScenarioDiff::toJson(ScenarioDiff::Compare(doc, reloaded));
 }
 
 QByteArray save(RumoSzen &doc)

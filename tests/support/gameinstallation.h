@@ -3,7 +3,7 @@
 // A game installation under a Wine prefix in a temporary folder, removed with
 // the object. The game folder on disk is always <prefix>/drive_c/Games/Brim;
 // system.reg names it (or any other Windows path) under the game's App Paths
-// key, so FindGamePath(prefix()) finds it.
+// key, so findGamePath(prefix()) finds it.
 //
 // GamePath() keeps its first answer for the whole run: a test program that
 // needs it must set WINEPREFIX to prefix() before anything calls it.

@@ -107,7 +107,7 @@ void TestDemoWorld::everyScenarioLoadsAsGenerated()
     QFETCH(QString, name);
     QFETCH(QStringList, notices);
 
-    const QString gamePath = FindGamePath(first_.filePath(QStringLiteral("wine")));
+    const QString gamePath = findGamePath(first_.filePath(QStringLiteral("wine")));
     QVERIFY(!gamePath.isEmpty());
     RumoSzen doc(gamePath, nullptr);
     QVERIFY(doc.Load(first_.filePath(QStringLiteral("Szenarien/") + file)));
@@ -150,7 +150,7 @@ void TestDemoWorld::diffReportsRandomBitChanges_data()
 void TestDemoWorld::diffReportsRandomBitChanges()
 {
     QFETCH(QString, file);
-    const QString gamePath = FindGamePath(first_.filePath(QStringLiteral("wine")));
+    const QString gamePath = findGamePath(first_.filePath(QStringLiteral("wine")));
     QFile in(first_.filePath(QStringLiteral("Szenarien/") + file));
     QVERIFY(in.open(QIODevice::ReadOnly));
     const QByteArray bytes = in.readAll();

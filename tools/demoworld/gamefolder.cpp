@@ -144,7 +144,7 @@ QByteArray textFileBytes()
         QStringLiteral("[WAREN]"),
     };
     for (int i = GoodsTable::FirstGoods; i <= GoodsTable::LastGoods; ++i)
-        lines << GoodsTable::ListName(i);
+        lines << GoodsTable::listName(i);
     lines << QStringLiteral("[END]") << QStringLiteral("[KAMPAGNE]") << campaignLines()
           << QStringLiteral("[END]") << QStringLiteral("[SCHIFFE]");
     for (int t = 0; t < ShipTypeTable::Count; ++t)

@@ -175,7 +175,7 @@ int main(int argc, char *argv[])
 
     // Read everything back the way the editor does: the game folder through
     // the prefix's registry, the scenarios through the core.
-    const QString gamePath = FindGamePath(prefix);
+    const QString gamePath = findGamePath(prefix);
     if (gamePath.isEmpty() ||
         QFileInfo(gamePath).canonicalFilePath() != QFileInfo(game.gameFolder).canonicalFilePath())
         return fail(

@@ -49,7 +49,7 @@ quint16 houseFor(int ring, SeededRandom &rng)
 // Tries the building at the free spot nearest to `centre`, at most `radius` away.
 bool placeNear(BuildingLayer &layer, quint16 id, QPoint centre, int radius, int slot, int player)
 {
-    const Footprint f = FootprintOf(id);
+    const Footprint f = footprintOf(id);
     for (int d = 0; d <= radius; ++d) {
         for (int dr = -d; dr <= d; ++dr) {
             for (int dc = -d; dc <= d; ++dc) {
@@ -125,7 +125,7 @@ BuildingLayer::BuildingLayer(const IslandShape &shape)
 bool BuildingLayer::place(quint16 building, int column, int row, bool alongColumns, int citySlot,
                           int player, Ground ground)
 {
-    const Footprint f = FootprintOf(building);
+    const Footprint f = footprintOf(building);
     const int w = alongColumns ? f.first : f.second;
     const int h = alongColumns ? f.second : f.first;
     for (int r = row; r < row + h; ++r) {
@@ -250,7 +250,7 @@ CityResult BuildCity(BuildingLayer &layer, const IslandShape &shape, QPoint cent
         if (!layer.place(id, c, r, along, citySlot, player))
             continue;
         ++placedFarms;
-        const Footprint f = FootprintOf(id);
+        const Footprint f = footprintOf(id);
         const int w = along ? f.first : f.second;
         const int h = along ? f.second : f.first;
         const QPoint fieldSpots[] = {{c - 2, r},     {c + w, r},     {c - 2, r + 2}, {c + w, r + 2},

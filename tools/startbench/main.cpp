@@ -127,8 +127,8 @@ int main(int argc, char *argv[])
             form->openAndSelect(QString::fromLocal8Bit(argv[2]));
         else if (argc > 2)
             // As the editor does: the window first, then the scenario.
-            ApplyStartArgumentsAfterFirstFrame(
-                *form, ReadStartArguments({QString(), QString::fromLocal8Bit(argv[2])}));
+            applyStartArgumentsAfterFirstFrame(
+                *form, readStartArguments({QString(), QString::fromLocal8Bit(argv[2])}));
         window = std::move(form);
     }
     FirstPaint paint;

@@ -18,7 +18,7 @@ const QByteArray kEndMarker = QByteArrayLiteral("[END]");
 // the file and the reason ("not found" for a missing file).
 Result<QList<QByteArray>> readLines(const QString &path)
 {
-    Result<QByteArray> read = ReadWholeFile(path, GameTextCodec::MaxFileSize);
+    Result<QByteArray> read = readWholeFile(path, GameTextCodec::MaxFileSize);
     if (!read)
         return Failure{read.error()};
     QByteArray &data = *read;
@@ -56,7 +56,7 @@ qsizetype campaignSectionStart(const QList<QByteArray> &lines)
 
 QString GameTextCodec::textFilePath(const QString &gamePath)
 {
-    return ResolveGameFile(gamePath, QStringLiteral("Text.cod"));
+    return resolveGameFile(gamePath, QStringLiteral("Text.cod"));
 }
 
 void GameTextCodec::code(char *data, qsizetype size)
@@ -132,7 +132,7 @@ Result<void> GameTextCodec::storeCampaignList(const QString &gamePath, const QSt
 
     // Through a new file that replaces the old one; where the game's folder
     // takes no new file but the file itself is writable, in place.
-    if (const Result<void> written = RewriteFile(path, content); !written)
+    if (const Result<void> written = rewriteFile(path, content); !written)
         return Failure{msg::cannotWrite(path, written.error())};
     return {};
 }

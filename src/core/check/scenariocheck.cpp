@@ -396,7 +396,7 @@ QList<Finding> ScenarioCheck::Run(RumoSzen &doc)
     return Checker(doc).run();
 }
 
-QJsonArray ScenarioCheck::ToJson(const QList<Finding> &findings)
+QJsonArray ScenarioCheck::toJson(const QList<Finding> &findings)
 {
     QJsonArray array;
     for (const Finding &f : findings) {

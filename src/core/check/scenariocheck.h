@@ -32,5 +32,5 @@ namespace ScenarioCheck {
 QList<Finding> Run(RumoSzen &doc);
 // [{"severity": "error"|"warning"|"information", "kind": "island"|..., "object": id or
 // chunk name, "message": ...}], with "island" and "slot" where a settlement has them.
-QJsonArray ToJson(const QList<Finding> &findings);
+QJsonArray toJson(const QList<Finding> &findings);
 } // namespace ScenarioCheck

@@ -628,7 +628,7 @@ QList<DiffLine> ScenarioDiff::Compare(RumoSzen &a, RumoSzen &b)
     return Differ(a, b).run();
 }
 
-QJsonArray ScenarioDiff::ToJson(const QList<DiffLine> &lines)
+QJsonArray ScenarioDiff::toJson(const QList<DiffLine> &lines)
 {
     QJsonArray array;
     for (const DiffLine &d : lines) {

@@ -28,5 +28,5 @@ struct DiffLine {
 namespace ScenarioDiff {
 QList<DiffLine> Compare(RumoSzen &a, RumoSzen &b);
 // [{"area", "object", "field", "before", "after", "text"}].
-QJsonArray ToJson(const QList<DiffLine> &lines);
+QJsonArray toJson(const QList<DiffLine> &lines);
 } // namespace ScenarioDiff

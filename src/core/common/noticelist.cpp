@@ -2,7 +2,7 @@
 
 #include <QHash>
 
-QStringList GroupNotices(const QStringList &notices)
+QStringList groupNotices(const QStringList &notices)
 {
     QStringList texts;
     QHash<QString, qsizetype> counts;

@@ -6,4 +6,4 @@
 // order it first arose, with "(N×)" behind it when it arose N > 1 times. A
 // deer chunk can name a missing island 125,000 times; the user needs to learn
 // that once.
-QStringList GroupNotices(const QStringList &notices);
+QStringList groupNotices(const QStringList &notices);

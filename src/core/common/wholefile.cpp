@@ -89,7 +89,7 @@ std::optional<QByteArray> readRegular(const QString &path, qint64 maxBytes, Refu
 
 } // namespace
 
-Result<QByteArray> ReadWholeFile(const QString &path, qint64 maxBytes, bool *missing)
+Result<QByteArray> readWholeFile(const QString &path, qint64 maxBytes, bool *missing)
 {
     Refusal refusal;
     std::optional<QByteArray> bytes = readRegular(path, maxBytes, refusal);
@@ -111,7 +111,7 @@ Result<QByteArray> ReadWholeFile(const QString &path, qint64 maxBytes, bool *mis
     return Failure{msg::fileUnreadable(path, refusal.systemReason)};
 }
 
-Result<QByteArray> ReadRegularFile(const QString &path, qint64 maxBytes)
+Result<QByteArray> readRegularFile(const QString &path, qint64 maxBytes)
 {
     Refusal refusal;
     std::optional<QByteArray> bytes = readRegular(path, maxBytes, refusal);

@@ -12,10 +12,10 @@
 // `maxBytes` bytes is read. Otherwise the result's error is the German message
 // naming the file and the reason, which is "not found" for a file that does
 // not exist; `missing` (when given) tells that case apart from the others.
-Result<QByteArray> ReadWholeFile(const QString &path, qint64 maxBytes, bool *missing = nullptr);
+Result<QByteArray> readWholeFile(const QString &path, qint64 maxBytes, bool *missing = nullptr);
 
 // The same for a file the user named (a scenario): the error is the bare
 // reason, for a message of the caller's that names the file itself: the
 // system's text for a file that is missing or cannot be read, the program's
 // for one that is no regular file or is larger than `maxBytes`.
-Result<QByteArray> ReadRegularFile(const QString &path, qint64 maxBytes);
+Result<QByteArray> readRegularFile(const QString &path, qint64 maxBytes);

@@ -53,7 +53,7 @@ CityRecord RumoSzen::CityAt(int x, int y) const
             bool found = false;
             for (int t = 0; t < layer.tileCount() && !found; ++t) {
                 const TileRecord tile = layer.tile(t);
-                const Footprint f = FootprintOf(tile.building());
+                const Footprint f = footprintOf(tile.building());
                 const int left = island->x() + tile.column();
                 const int top = island->y() + tile.row();
                 if (left <= x && x <= left + f.first && top <= y && y <= top + f.second) {

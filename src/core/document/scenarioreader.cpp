@@ -25,7 +25,7 @@ Result<RumoSzen::LoadReport> RumoSzen::Load(const QString &path)
     reset();
     // The same guarded reader as for the files beside a scenario, so that a
     // path naming a FIFO or a device neither waits nor reads without end.
-    Result<QByteArray> bytes = ReadRegularFile(path, MaxFileSize);
+    Result<QByteArray> bytes = readRegularFile(path, MaxFileSize);
     if (!bytes)
         return Failure{bytes.error()};
     chunks_ = ChunkList::fromBytes(std::move(bytes).value());

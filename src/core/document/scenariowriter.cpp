@@ -15,7 +15,7 @@ bool RumoSzen::writeTo(QIODevice &out)
 
 Result<void> RumoSzen::Save(const QString &path)
 {
-    Result<void> saved = WriteFileAtomically(path, [this](QIODevice &out) { return writeTo(out); });
+    Result<void> saved = writeFileAtomically(path, [this](QIODevice &out) { return writeTo(out); });
     if (!saved)
         return saved;
     filePath_ = path;
@@ -26,7 +26,7 @@ Result<void> RumoSzen::Save(const QString &path)
 
 Result<void> RumoSzen::exportIsland(const Insel &island, const QString &path) const
 {
-    return WriteFileAtomically(path, [&island](QIODevice &out) {
+    return writeFileAtomically(path, [&island](QIODevice &out) {
         ChunkWriter writer(out);
         island.write(writer, true);
         return writer.ok();

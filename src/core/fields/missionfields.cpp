@@ -12,7 +12,7 @@ namespace {
 
 QString group(qint32 g)
 {
-    const QString name = PopulationLevel::GroupName(g + 1);
+    const QString name = PopulationLevel::groupName(g + 1);
     return name.isEmpty() ? text(g) : name;
 }
 
@@ -27,7 +27,7 @@ QString goalText(const CityGoal &g)
 
 QString storeText(const MissionRecord &m, int k)
 {
-    const QString goods = GoodsTable::ListName(m.storeGoods(k));
+    const QString goods = GoodsTable::listName(m.storeGoods(k));
     return QStringLiteral("%1 %2").arg(msg::diffTons(m.storeAmount(k)),
                                        goods.isEmpty() ? text(m.storeGoods(k)) : goods);
 }
@@ -127,7 +127,7 @@ const Table<MissionRecord> &mission()
                          for (int k = 1; k <= 2; ++k) {
                              stores.append(QJsonObject{
                                  {"goods", m.storeGoods(k)},
-                                 {"goodsName", orNull(GoodsTable::ListName(m.storeGoods(k)))},
+                                 {"goodsName", orNull(GoodsTable::listName(m.storeGoods(k)))},
                                  {"tons", tons(m.storeAmount(k))}});
                          }
                          return stores;

@@ -12,13 +12,13 @@ namespace {
 // The row of the ship's type; nothing for an unknown figure.
 std::optional<ShipType> typeOf(const ShipRecord &s)
 {
-    const auto index = ShipTypeTable::IndexOfFigure(s.figure());
+    const auto index = ShipTypeTable::indexOfFigure(s.figure());
     return index ? std::optional(ShipTypeTable::Row(*index)) : std::nullopt;
 }
 
 QString goodsName(const CargoSlot &slot)
 {
-    return GoodsTable::StockName(GoodsTable::IndexOfIdentifier(slot.goods()));
+    return GoodsTable::stockName(GoodsTable::indexOfIdentifier(slot.goods()));
 }
 
 // Goods and the whole amount word: the amount to the 1/32 t and the two

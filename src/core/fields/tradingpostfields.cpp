@@ -18,7 +18,7 @@ const Table<TradingPostRecord> &tradingPost()
         for (int g = GoodsTable::FirstGoods; g <= GoodsTable::LastGoods; ++g) {
             // The key stays the same in every language; the label is translated
             // as the goods name.
-            const QString name = QString::fromUtf8(GoodsTable::StockNameSource(g));
+            const QString name = QString::fromUtf8(GoodsTable::stockNameSource(g));
             t.push_back(Field<T>{
                 QStringLiteral("stock.") + name, name,
                 [g](const T &p) { return QJsonValue(tons(p.slot(g).amount())); },

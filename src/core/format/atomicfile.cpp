@@ -412,12 +412,12 @@ bool rewriteInPlace(const Target &target, const QByteArray &content, QString *er
 
 } // namespace
 
-QString ResolveSaveTarget(const QString &target)
+QString resolveSaveTarget(const QString &target)
 {
     return QFile::decodeName(resolveLinks(target));
 }
 
-Result<void> WriteFileAtomically(const QString &target, const FileWriteFunction &write)
+Result<void> writeFileAtomically(const QString &target, const FileWriteFunction &write)
 {
     Target resolved;
     QString error;
@@ -427,7 +427,7 @@ Result<void> WriteFileAtomically(const QString &target, const FileWriteFunction 
     return Failure{error};
 }
 
-Result<void> RewriteFile(const QString &target, const QByteArray &content)
+Result<void> rewriteFile(const QString &target, const QByteArray &content)
 {
     Target resolved;
     QString error;
@@ -447,12 +447,12 @@ Result<void> RewriteFile(const QString &target, const QByteArray &content)
 // Elsewhere QSaveFile gives the atomic replace; the rules on owners, modes
 // and links above are those of POSIX systems.
 
-QString ResolveSaveTarget(const QString &target)
+QString resolveSaveTarget(const QString &target)
 {
     return QFileInfo(target).absoluteFilePath();
 }
 
-Result<void> WriteFileAtomically(const QString &target, const FileWriteFunction &write)
+Result<void> writeFileAtomically(const QString &target, const FileWriteFunction &write)
 {
     QSaveFile file(target);
     const auto fail = [&file](const QString &reason) {
@@ -469,9 +469,9 @@ Result<void> WriteFileAtomically(const QString &target, const FileWriteFunction 
     return {};
 }
 
-Result<void> RewriteFile(const QString &target, const QByteArray &content)
+Result<void> rewriteFile(const QString &target, const QByteArray &content)
 {
-    return WriteFileAtomically(
+    return writeFileAtomically(
         target, [&content](QIODevice &out) { return out.write(content) == content.size(); });
 }
 

@@ -33,15 +33,15 @@ using FileWriteFunction = std::function<bool(QIODevice &)>;
 // `write` puts the content into the device and returns false to abandon the
 // save (the device's own failures are noticed without it). An exception from
 // `write` abandons the save the same way and is passed on.
-Result<void> WriteFileAtomically(const QString &target, const FileWriteFunction &write);
+Result<void> writeFileAtomically(const QString &target, const FileWriteFunction &write);
 
 // For a file in a folder the program does not own (the game's text file):
 // as WriteFileAtomically, but where the folder takes no new file while the
 // file itself is writable, the file is rewritten in place: the whole old
 // content is read first and put back when the write fails.
-Result<void> RewriteFile(const QString &target, const QByteArray &content);
+Result<void> rewriteFile(const QString &target, const QByteArray &content);
 
 // The file a save to `target` really replaces: the end of its chain of
 // symbolic links (also when that end does not exist yet), or `target` itself.
 // Empty when the chain does not end (a loop of links).
-QString ResolveSaveTarget(const QString &target);
+QString resolveSaveTarget(const QString &target);

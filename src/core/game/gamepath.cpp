@@ -232,7 +232,7 @@ QString folderInPrefix(const QString &prefix, const QString &windowsPath, QStrin
             *message = msg::gameFolderOutsideDrive(windowsPath);
         return {};
     }
-    const QString folder = ResolveGameFile(root, parts->join(u'/'));
+    const QString folder = resolveGameFile(root, parts->join(u'/'));
     return QFileInfo(folder).isDir() ? folder : QString();
 }
 
@@ -251,7 +251,7 @@ const Lookup &gameLookup()
 {
     static const Lookup lookup = [] {
         Lookup found;
-        found.path = FindGamePath(WinePrefix(), &found.message);
+        found.path = findGamePath(winePrefix(), &found.message);
         return found;
     }();
     return lookup;
@@ -259,7 +259,7 @@ const Lookup &gameLookup()
 
 } // namespace
 
-QString WinePrefix()
+QString winePrefix()
 {
 #ifdef Q_OS_WIN
     return {};
@@ -279,12 +279,12 @@ QString &chosenFolder()
 
 } // namespace
 
-void SetChosenGameFolder(const QString &folder)
+void setChosenGameFolder(const QString &folder)
 {
     chosenFolder() = folder.isEmpty() ? QString() : QDir::cleanPath(folder);
 }
 
-QString ChosenGameFolder()
+QString chosenGameFolder()
 {
     return chosenFolder();
 }
@@ -297,7 +297,7 @@ QString GamePath()
     return gameLookup().path;
 }
 
-QString GamePathMessage()
+QString gamePathMessage()
 {
     const QString &chosen = chosenFolder();
     if (!chosen.isEmpty() && QFileInfo(chosen).isDir())
@@ -307,7 +307,7 @@ QString GamePathMessage()
 
 #ifdef Q_OS_WIN
 
-QString FindGamePath(const QString &, QString *)
+QString findGamePath(const QString &, QString *)
 {
     // A 64-bit editor sees the 64-bit view first; a 32-bit installer writes
     // to the 32-bit one.
@@ -323,12 +323,12 @@ QString FindGamePath(const QString &, QString *)
 
 #else
 
-QString FindGamePath(const QString &winePrefix, QString *message)
+QString findGamePath(const QString &winePrefix, QString *message)
 {
     if (winePrefix.isEmpty())
         return {};
     const Result<QByteArray> registry =
-        ReadWholeFile(winePrefix + QStringLiteral("/system.reg"), MaxRegistryFileSize);
+        readWholeFile(winePrefix + QStringLiteral("/system.reg"), MaxRegistryFileSize);
     if (!registry) {
         if (message)
             *message = registry.error();
@@ -348,7 +348,7 @@ QString FindGamePath(const QString &winePrefix, QString *message)
 
 #endif
 
-QString ResolveGameFile(const QString &base, const QString &relative)
+QString resolveGameFile(const QString &base, const QString &relative)
 {
     if (base.isEmpty())
         return u'\\' + relative;

@@ -16,7 +16,7 @@ constexpr qint64 MaxRegistryFileSize = 64 * 1024 * 1024;
 
 // The Wine prefix GamePath() reads: $WINEPREFIX, or ~/.wine when that is
 // unset; empty on Windows, where the registry is the system's.
-QString WinePrefix();
+QString winePrefix();
 // The game installation folder, empty when none is found. The folder the
 // user chose (SetChosenGameFolder) comes first while it exists; otherwise the
 // installation is looked up on the first call and kept for the rest of the
@@ -26,11 +26,11 @@ QString GamePath();
 // cannot find (another Wine prefix, Proton, Lutris, Bottles). The editor
 // passes it in from its settings at start and whenever the user chooses
 // anew; empty forgets it.
-void SetChosenGameFolder(const QString &folder);
-QString ChosenGameFolder();
+void setChosenGameFolder(const QString &folder);
+QString chosenGameFolder();
 // Why GamePath() found nothing, when FindGamePath had more to say than that
 // the game is not installed; empty otherwise.
-QString GamePathMessage();
+QString gamePathMessage();
 
 // The lookup itself, uncached. On Linux and macOS `winePrefix` is the prefix
 // folder to read (GamePath() passes $WINEPREFIX or ~/.wine); on Windows it is
@@ -39,7 +39,7 @@ QString GamePathMessage();
 // installed: a registry file that is refused (no regular file, too large,
 // unreadable; "not found" when the prefix has none) or a registry path that
 // leaves its drive. It is cleared when a folder is found.
-QString FindGamePath(const QString &winePrefix, QString *message = nullptr);
+QString findGamePath(const QString &winePrefix, QString *message = nullptr);
 
 // Resolves `relative` (components separated by "\" or "/") below `base`, each
 // component matched without regard to letter case. Components that exist are
@@ -47,4 +47,4 @@ QString FindGamePath(const QString &winePrefix, QString *message = nullptr);
 // after it are appended as given, so the result always names the file that
 // was looked for. With an empty `base` the result is "\" + relative, the
 // Windows form of a path without a game folder.
-QString ResolveGameFile(const QString &base, const QString &relative);
+QString resolveGameFile(const QString &base, const QString &relative);

@@ -48,19 +48,19 @@ constexpr quint16 kFirstFurtherIdentifier = 9901;
 
 } // namespace
 
-const char *StockNameSource(int index)
+const char *stockNameSource(int index)
 {
     return index >= FirstGoods && index <= LastGoods ? kGoods[size_t(index - 1)].stockName : "";
 }
 
-QString StockName(int index)
+QString stockName(int index)
 {
     return index >= FirstGoods && index <= LastGoods
                ? QCoreApplication::translate(Context, kGoods[size_t(index - 1)].stockName)
                : QString();
 }
 
-QString ListName(int index)
+QString listName(int index)
 {
     return index >= FirstGoods && index <= LastGoods
                ? QCoreApplication::translate(Context, kGoods[size_t(index - 1)].listName)
@@ -76,7 +76,7 @@ quint16 Identifier(int index)
     return 0;
 }
 
-int IndexOfIdentifier(quint16 identifier)
+int indexOfIdentifier(quint16 identifier)
 {
     for (int index = First; index <= Last; ++index) {
         if (Identifier(index) == identifier)

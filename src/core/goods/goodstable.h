@@ -16,13 +16,13 @@ constexpr int LastGoods = 24;
 inline constexpr char Context[] = "GoodsTable";
 // Name in the stock dialog ("Erz" .. "Ziegel"), in the user's language;
 // empty outside 2..24.
-QString StockName(int index);
+QString stockName(int index);
 // The same name as written in the sources (German, UTF-8), the same in
 // every language: the dump's keys of a stock are made of it.
-const char *StockNameSource(int index);
+const char *stockNameSource(int index);
 // Name in the goods lists of the main window ("Eisenerz" .. "Steine").
-QString ListName(int index);
+QString listName(int index);
 quint16 Identifier(int index);
 // The first index whose identifier is `identifier`; 1 (empty) when none is.
-int IndexOfIdentifier(quint16 identifier);
+int indexOfIdentifier(quint16 identifier);
 } // namespace GoodsTable

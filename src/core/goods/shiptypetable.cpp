@@ -30,7 +30,7 @@ ShipType Row(int index)
     return row;
 }
 
-std::optional<int> IndexOfFigure(quint16 figure)
+std::optional<int> indexOfFigure(quint16 figure)
 {
     for (int i = 0; i < Count; ++i) {
         if (rows()[size_t(i)].figure == figure)

@@ -17,5 +17,5 @@ constexpr int Count = 7;
 // The row with its name in the user's language.
 ShipType Row(int index);
 // The first row with this figure code; nothing for an unknown figure.
-std::optional<int> IndexOfFigure(quint16 figure);
+std::optional<int> indexOfFigure(quint16 figure);
 } // namespace ShipTypeTable

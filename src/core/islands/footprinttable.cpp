@@ -20,7 +20,7 @@ bool within(quint16 id, int from, int to)
 
 } // namespace
 
-Footprint FootprintOf(quint16 id)
+Footprint footprintOf(quint16 id)
 {
     if (id == 303)
         return {3, 1};

@@ -9,4 +9,4 @@ struct Footprint {
     int second = 1;
 };
 
-Footprint FootprintOf(quint16 building);
+Footprint footprintOf(quint16 building);

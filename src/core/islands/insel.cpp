@@ -90,7 +90,7 @@ std::unique_ptr<Insel> Insel::fromTemplateFile(const QString &path, QString *err
             *error = why;
         return nullptr;
     };
-    const Result<QByteArray> bytes = ReadWholeFile(path, IslandTemplates::MaxFileSize);
+    const Result<QByteArray> bytes = readWholeFile(path, IslandTemplates::MaxFileSize);
     if (!bytes)
         return fail(bytes.error());
     IslandTemplates::Template t;
@@ -300,7 +300,7 @@ void Insel::writeSettlements(ChunkWriter &out) const
     std::vector<CityRecord> cities;
     std::copy_if(cities_.begin(), cities_.end(), std::back_inserter(cities),
                  [](const CityRecord &c) { return bool(c); });
-    WriteSettlementChunks(out, cities, tradingPosts_, deer_);
+    writeSettlementChunks(out, cities, tradingPosts_, deer_);
 }
 
 QString IslandLabel(const Insel &island)

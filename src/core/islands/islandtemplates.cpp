@@ -45,11 +45,11 @@ const IslandTemplates::Template &IslandTemplates::get(const QString &relative, Q
     if (it != templates_.end())
         return *it;
     Template t;
-    t.path = ResolveGameFile(gamePath_, relative);
+    t.path = resolveGameFile(gamePath_, relative);
     bool missing = false;
     // The file's bytes live only while they are taken apart; the record and
     // the layers are copies of their own.
-    if (const Result<QByteArray> bytes = ReadWholeFile(t.path, MaxFileSize, &missing))
+    if (const Result<QByteArray> bytes = readWholeFile(t.path, MaxFileSize, &missing))
         parse(*bytes, t);
     else if (!missing)
         notices << bytes.error();

@@ -28,7 +28,7 @@ QString sizeStem(int sizeClass)
 
 } // namespace
 
-std::vector<TemplateFileEntry> ListTemplateFiles(const QString &gameFolder)
+std::vector<TemplateFileEntry> listTemplateFiles(const QString &gameFolder)
 {
     std::vector<TemplateFileEntry> entries;
     if (gameFolder.isEmpty())
@@ -43,7 +43,7 @@ std::vector<TemplateFileEntry> ListTemplateFiles(const QString &gameFolder)
 
     for (int climate = 0; climate < Insel::Climates; ++climate) {
         for (const bool native : {false, true}) {
-            const QString folder = ResolveGameFile(gameFolder, folderName(climate, native));
+            const QString folder = resolveGameFile(gameFolder, folderName(climate, native));
             if (!QFileInfo(folder).isDir())
                 continue;
             const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files | QDir::Readable);

@@ -22,4 +22,4 @@ struct TemplateFileEntry {
 // (the plain one first), size class and number (the file without a number
 // first). Empty without a game folder. Only the folders are listed; no file
 // is opened.
-std::vector<TemplateFileEntry> ListTemplateFiles(const QString &gameFolder);
+std::vector<TemplateFileEntry> listTemplateFiles(const QString &gameFolder);

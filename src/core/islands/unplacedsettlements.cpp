@@ -53,7 +53,7 @@ void writeDeer(ChunkWriter &out, const DeerList &deer)
 
 } // namespace
 
-void WriteSettlementChunks(ChunkWriter &out, const std::vector<CityRecord> &cities,
+void writeSettlementChunks(ChunkWriter &out, const std::vector<CityRecord> &cities,
                            const std::vector<TradingPostRecord> &tradingPosts, const DeerList &deer)
 {
     writeDeer(out, deer);
@@ -63,5 +63,5 @@ void WriteSettlementChunks(ChunkWriter &out, const std::vector<CityRecord> &citi
 
 void UnplacedSettlements::write(ChunkWriter &out) const
 {
-    WriteSettlementChunks(out, cities, tradingPosts, deer);
+    writeSettlementChunks(out, cities, tradingPosts, deer);
 }

@@ -28,6 +28,6 @@ struct UnplacedSettlements {
 // "HIRSCH2", "STADT4" and "KONTOR2" with these records, in this order, each
 // written even when it holds no record and split into several chunks where
 // one would pass the chunk length limit.
-void WriteSettlementChunks(ChunkWriter &out, const std::vector<CityRecord> &cities,
+void writeSettlementChunks(ChunkWriter &out, const std::vector<CityRecord> &cities,
                            const std::vector<TradingPostRecord> &tradingPosts,
                            const DeerList &deer);

@@ -22,7 +22,7 @@ QPoint MapTransform::toWorld(QPoint pixel) const
 
 QRect MapTransform::pixelsOf(const QRect &tiles, QSize view) const
 {
-    return World::PixelsOf(tiles, content).translated(-offset) & QRect(QPoint(), view);
+    return World::pixelsOf(tiles, content).translated(-offset) & QRect(QPoint(), view);
 }
 
 // Every pixel takes the colour of the tile that toWorld finds under it, so

@@ -44,10 +44,10 @@ Footprint footprint(quint16 building)
     static const auto table = [] {
         std::array<Footprint, 2500> t;
         for (size_t id = 0; id < t.size(); ++id)
-            t[id] = FootprintOf(quint16(id));
+            t[id] = footprintOf(quint16(id));
         return t;
     }();
-    return building < table.size() ? table[building] : FootprintOf(building);
+    return building < table.size() ? table[building] : footprintOf(building);
 }
 
 // The block of tiles a tile covers, relative to its island.
@@ -103,7 +103,7 @@ QPoint World::ToWorld(QPoint pixel, QSize size)
     return {pixel.x() * Width / size.width(), pixel.y() * Height / size.height()};
 }
 
-QRect World::PixelsOf(const QRect &tiles, QSize size)
+QRect World::pixelsOf(const QRect &tiles, QSize size)
 {
     const int w = size.width();
     const int h = size.height();
@@ -418,18 +418,18 @@ void WorldPicture::drawShip(const DrawnShip &ship, const QRect &area)
     }
 }
 
-void RenderWorld(RumoSzen &doc, const WorldView &view, QImage &bitmap)
+void renderWorld(RumoSzen &doc, const WorldView &view, QImage &bitmap)
 {
     WorldPicture picture;
     picture.render(doc, view);
     bitmap = picture.image();
 }
 
-QImage WorldImage(RumoSzen &doc, int scale)
+QImage worldImage(RumoSzen &doc, int scale)
 {
     scale = std::clamp(scale, World::MinScale, World::MaxScale);
     QImage tiles;
-    RenderWorld(doc, WorldView(), tiles);
+    renderWorld(doc, WorldView(), tiles);
     if (scale == 1)
         return tiles;
     // Each tile repeated into a block by hand: a smoothing or rounding
@@ -446,14 +446,14 @@ QImage WorldImage(RumoSzen &doc, int scale)
     return big;
 }
 
-Result<void> SaveWorldImage(RumoSzen &doc, int scale, const QString &path)
+Result<void> saveWorldImage(RumoSzen &doc, int scale, const QString &path)
 {
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
-    if (!writer.write(WorldImage(doc, scale)))
+    if (!writer.write(worldImage(doc, scale)))
         return Failure{writer.errorString()};
-    return WriteFileAtomically(path,
+    return writeFileAtomically(path,
                                [&png](QIODevice &file) { return file.write(png) == png.size(); });
 }

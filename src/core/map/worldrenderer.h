@@ -35,7 +35,7 @@ constexpr QRgb Sea = qRgb(68, 68, 255);
 QPoint ToWorld(QPoint pixel, QSize size);
 // The pixels of a map drawn over `size` that show `tiles`, with a pixel to
 // spare on each side, within the map.
-QRect PixelsOf(const QRect &tiles, QSize size);
+QRect pixelsOf(const QRect &tiles, QSize size);
 } // namespace World
 
 struct WorldView {
@@ -142,14 +142,14 @@ private:
 };
 
 // Redraws `bitmap` (512 x 352) completely.
-void RenderWorld(RumoSzen &doc, const WorldView &view, QImage &bitmap);
+void renderWorld(RumoSzen &doc, const WorldView &view, QImage &bitmap);
 
 // The world as a picture of its own: everything the map shows with both show
 // buttons down (islands, buildings in their owners' colours, ships and carts),
 // without a selection frame, every tile a block of `scale` x `scale` pixels
 // of its colour, so it is (512 * scale) x (352 * scale) pixels. `scale` is
 // held to MinScale..MaxScale.
-QImage WorldImage(RumoSzen &doc, int scale);
+QImage worldImage(RumoSzen &doc, int scale);
 // Writes WorldImage as a PNG file through the atomic save; on failure the
 // error is the reason and the old file is as it was.
-Result<void> SaveWorldImage(RumoSzen &doc, int scale, const QString &path);
+Result<void> saveWorldImage(RumoSzen &doc, int scale, const QString &path);

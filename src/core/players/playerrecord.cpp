@@ -21,15 +21,15 @@ QString Name(int code)
                : QString();
 }
 
-QColor MapColour(int code)
+QColor mapColour(int code)
 {
     static const std::array<QColor, Count> colours = {
         QColor(255, 0, 0), QColor(0, 0, 255), QColor(255, 255, 0), QColor(255, 255, 255),
         QColor(0, 0, 0),   QColor(0, 128, 0), QColor(128, 0, 128)};
-    return code >= 0 && code < Count ? colours[size_t(code)] : UnownedColour();
+    return code >= 0 && code < Count ? colours[size_t(code)] : unownedColour();
 }
 
-QColor UnownedColour()
+QColor unownedColour()
 {
     return QColor(137, 99, 64);
 }
@@ -63,7 +63,7 @@ std::optional<int> ItemOf(quint8 code)
 } // namespace PlayerKind
 
 namespace PopulationLevel {
-QString GroupName(int group)
+QString groupName(int group)
 {
     static constexpr std::array<const char *, Groups> names = {
         QT_TRANSLATE_NOOP("PopulationLevel", "Pioniere"),
@@ -96,5 +96,5 @@ std::optional<int> PlayerArea::slotOfColour(int colour, int skipSlot) const
 QColor PlayerArea::mapColourOf(int slot) const
 {
     const auto colour = colourOf(slot);
-    return colour ? PlayerColour::MapColour(*colour) : PlayerColour::UnownedColour();
+    return colour ? PlayerColour::mapColour(*colour) : PlayerColour::unownedColour();
 }

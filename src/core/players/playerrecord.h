@@ -104,8 +104,8 @@ constexpr int Trader = 6;
 // "Rot" .. "Händler", by colour code.
 QString Name(int code);
 // Map colour of a colour code; codes above 6 give the colour of unowned ground.
-QColor MapColour(int code);
-QColor UnownedColour();
+QColor mapColour(int code);
+QColor unownedColour();
 } // namespace PlayerColour
 
 // Player kinds: the items of the kind list in their order, with the code
@@ -121,7 +121,7 @@ std::optional<int> ItemOf(quint8 code);
 // Population levels, group 1 "Pioniere" to 5 "Aristokraten".
 namespace PopulationLevel {
 constexpr int Groups = 5;
-QString GroupName(int group);
+QString groupName(int group);
 } // namespace PopulationLevel
 
 // The seven player records of a document.

@@ -111,7 +111,7 @@ bool FileActions::openScenario(const QString &requested)
     // One window for all notices of the load, however many records gave them.
     if (!doc->notices().isEmpty())
         Prompts::current().notices(dialogParent_, msg::noticesIntro(QFileInfo(path).fileName()),
-                                   GroupNotices(doc->notices()));
+                                   groupNotices(doc->notices()));
     if (!loaded) {
         // The scenario before is closed: nothing of it stays in view.
         window_.showNoDocument();
@@ -243,5 +243,5 @@ void FileActions::exportSelectedIsland()
 void FileActions::exportMapPicture()
 {
     if (RumoSzen *doc = window_.document())
-        SaveMapPicture(dialogParent_, *doc, window_.CurrentFolder());
+        saveMapPicture(dialogParent_, *doc, window_.CurrentFolder());
 }

@@ -22,7 +22,7 @@
 namespace {
 
 // The top of the tree: the file system root, or "My Computer" with its drives.
-QString TopPath()
+QString topPath()
 {
 #ifdef Q_OS_WIN
     return QString();
@@ -31,7 +31,7 @@ QString TopPath()
 #endif
 }
 
-bool IsHiddenName(const QString &name)
+bool isHiddenName(const QString &name)
 {
     return name.startsWith(QLatin1Char('.'));
 }
@@ -96,11 +96,11 @@ public:
         setSourceModel(files);
     }
 
-    void KeepShown(const QString &path)
+    void keepShown(const QString &path)
     {
         bool added = false;
         for (QString at = path;; at = QFileInfo(at).path()) {
-            if (IsHiddenName(QFileInfo(at).fileName()) && !kept_.contains(at)) {
+            if (isHiddenName(QFileInfo(at).fileName()) && !kept_.contains(at)) {
                 kept_.insert(at);
                 added = true;
             }
@@ -118,7 +118,7 @@ protected:
         // own thread, so nothing touches the disk.
         const QModelIndex item = files_->index(row, 0, parent);
         const QString name = files_->fileName(item);
-        if (IsHiddenName(name) && !kept_.contains(files_->filePath(item)))
+        if (isHiddenName(name) && !kept_.contains(files_->filePath(item)))
             return false;
         if (files_->isDir(item))
             return !name.endsWith(QLatin1String(".zip"), Qt::CaseSensitive);
@@ -158,12 +158,12 @@ public:
 
     void select(const QItemSelection &selection, SelectionFlags command) override
     {
-        if (tree_->quiet_ > 0 || command == NoUpdate || SelectsCurrentOnly(selection, command))
+        if (tree_->quiet_ > 0 || command == NoUpdate || selectsCurrentOnly(selection, command))
             QItemSelectionModel::select(selection, command);
     }
 
 private:
-    bool SelectsCurrentOnly(const QItemSelection &selection, SelectionFlags command) const
+    bool selectsCurrentOnly(const QItemSelection &selection, SelectionFlags command) const
     {
         const QModelIndex current = currentIndex();
         if (!current.isValid() || selection.isEmpty() || !command.testFlag(Select) ||
@@ -180,7 +180,7 @@ private:
     FolderTree *tree_;
 };
 
-QString FirstStartFolder(const QString &gameFolder)
+QString firstStartFolder(const QString &gameFolder)
 {
     if (gameFolder.isEmpty() || !QFileInfo(gameFolder).isDir())
         return QDir::homePath();
@@ -219,7 +219,7 @@ FolderTree::FolderTree(QWidget *parent)
         patterns << QLatin1Char('*') + extension;
     files_->setNameFilters(patterns);
     files_->setNameFilterDisables(false);
-    files_->setRootPath(TopPath());
+    files_->setRootPath(topPath());
 
     filter_ = new FolderTreeFilter(files_, this);
     setModel(filter_);
@@ -258,7 +258,7 @@ FolderTree::FolderTree(QWidget *parent)
                      colours.color(QPalette::Active, QPalette::HighlightedText));
     setPalette(colours);
 
-    const QModelIndex top = filter_->mapFromSource(files_->index(TopPath()));
+    const QModelIndex top = filter_->mapFromSource(files_->index(topPath()));
     if (top.isValid())
         expand(top);
 
@@ -305,7 +305,7 @@ void FolderTree::selectPath(const QString &path, bool notify)
             return;
         target = up;
     }
-    filter_->KeepShown(target);
+    filter_->keepShown(target);
     const QPersistentModelIndex item = shownItemFor(target);
     if (!item.isValid())
         return;
@@ -500,7 +500,7 @@ void FolderTree::rereadFolders(const QStringList &folders)
 {
     for (const QString &folder : folders)
         files_->setRootPath(folder);
-    files_->setRootPath(TopPath());
+    files_->setRootPath(topPath());
     for (const QString &folder : folders) {
         const QModelIndex entry = files_->index(folder);
         if (entry.isValid() && files_->canFetchMore(entry))

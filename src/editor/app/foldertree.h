@@ -21,7 +21,7 @@ class FolderTreeSelection;
 // scenarios are when a game folder is given (the first folder right below it,
 // by name, that holds scenario files; the game folder itself when it holds
 // some or no folder below does), otherwise the home folder.
-QString FirstStartFolder(const QString &gameFolder);
+QString firstStartFolder(const QString &gameFolder);
 
 class FolderTree : public QTreeView {
     Q_OBJECT

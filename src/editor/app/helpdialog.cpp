@@ -35,7 +35,7 @@ QString installedReadme()
 
 } // namespace
 
-QList<HelpShortcut> HelpShortcuts()
+QList<HelpShortcut> helpShortcuts()
 {
     const auto ctrl = [](int key) { return QKeySequence(Qt::CTRL | key); };
     const auto ctrlShift = [](int key) { return QKeySequence(Qt::CTRL | Qt::SHIFT | key); };
@@ -66,7 +66,7 @@ QList<HelpShortcut> HelpShortcuts()
     };
 }
 
-void ShowHelpDialog(QWidget *parent)
+void showHelpDialog(QWidget *parent)
 {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("HelpDialog"));
@@ -85,7 +85,7 @@ void ShowHelpDialog(QWidget *parent)
     keys->setRootIsDecorated(false);
     keys->setHeaderLabels({QCoreApplication::translate("HelpDialog", "Taste"),
                            QCoreApplication::translate("HelpDialog", "Wirkung")});
-    for (const HelpShortcut &shortcut : HelpShortcuts())
+    for (const HelpShortcut &shortcut : helpShortcuts())
         new QTreeWidgetItem(keys,
                             {shortcut.keys.toString(QKeySequence::NativeText), shortcut.what});
     keys->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);

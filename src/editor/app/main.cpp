@@ -29,20 +29,20 @@ int main(int argc, char *argv[])
     {
         QCoreApplication app(argc, argv);
         MarboltApplication::setUp();
-        const StartArguments start = ReadStartArguments(app.arguments());
-        if (start.exitCode && !MayHoldQtOptions(app.arguments()))
+        const StartArguments start = readStartArguments(app.arguments());
+        if (start.exitCode && !mayHoldQtOptions(app.arguments()))
             return printAndExit(start);
     }
     MarboltApplication app(argc, argv);
     // Qt's own options (-platform, -style, ...) are gone from the list by now.
-    const StartArguments start = ReadStartArguments(app.arguments());
+    const StartArguments start = readStartArguments(app.arguments());
     if (start.exitCode)
         return printAndExit(start);
     // ~/.config/Tobrel/marbolt.conf
     QSettings settings;
     TMainForm window(nullptr, &settings);
     // The window comes first; reading a big scenario may take a moment.
-    ApplyStartArgumentsAfterFirstFrame(window, start);
+    applyStartArgumentsAfterFirstFrame(window, start);
     window.show();
     return app.exec();
 }

@@ -8,7 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-void SaveMapPicture(QWidget *parent, RumoSzen &doc, const QString &folder)
+void saveMapPicture(QWidget *parent, RumoSzen &doc, const QString &folder)
 {
     QStringList sizes;
     for (int scale = World::MinScale; scale <= World::MaxScale; ++scale)
@@ -35,6 +35,6 @@ void SaveMapPicture(QWidget *parent, RumoSzen &doc, const QString &folder)
     if (QFileInfo::exists(target) &&
         !Prompts::current().askYesNo(parent, msg::askReplaceFile(shown)))
         return;
-    if (const Result<void> saved = SaveWorldImage(doc, scale, target); !saved)
+    if (const Result<void> saved = saveWorldImage(doc, scale, target); !saved)
         Prompts::current().error(parent, msg::mapPictureFailed(shown, saved.error()));
 }

@@ -12,4 +12,4 @@ class RumoSzen;
 // ".png" in `folder`, or the scenario's folder when `folder` is empty), asks
 // before replacing a file and writes the picture; a failure is shown with the
 // file and the system's reason. All through the Prompts.
-void SaveMapPicture(QWidget *parent, RumoSzen &doc, const QString &folder);
+void saveMapPicture(QWidget *parent, RumoSzen &doc, const QString &folder);

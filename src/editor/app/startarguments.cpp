@@ -69,7 +69,7 @@ QString localPath(const QString &argument)
 
 } // namespace
 
-bool MayHoldQtOptions(const QStringList &arguments)
+bool mayHoldQtOptions(const QStringList &arguments)
 {
     static const QStringList qtOptions = {QStringLiteral("platform"),
                                           QStringLiteral("platformpluginpath"),
@@ -106,7 +106,7 @@ bool MayHoldQtOptions(const QStringList &arguments)
     return false;
 }
 
-StartArguments ReadStartArguments(const QStringList &arguments)
+StartArguments readStartArguments(const QStringList &arguments)
 {
     StartArguments start;
     QCommandLineParser parser;
@@ -152,7 +152,7 @@ StartArguments ReadStartArguments(const QStringList &arguments)
     return start;
 }
 
-void ApplyStartArguments(TMainForm &window, const StartArguments &start)
+void applyStartArguments(TMainForm &window, const StartArguments &start)
 {
     if (!start.file.isEmpty())
         window.openAndSelect(start.file);
@@ -167,7 +167,7 @@ void ApplyStartArguments(TMainForm &window, const StartArguments &start)
         Prompts::current().message(&window, notices.join(QStringLiteral("\n\n")));
 }
 
-void ApplyStartArgumentsAfterFirstFrame(TMainForm &window, const StartArguments &start)
+void applyStartArgumentsAfterFirstFrame(TMainForm &window, const StartArguments &start)
 {
-    new AfterFirstPaint(&window, [&window, start] { ApplyStartArguments(window, start); });
+    new AfterFirstPaint(&window, [&window, start] { applyStartArguments(window, start); });
 }

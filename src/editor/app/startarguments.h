@@ -24,15 +24,15 @@ struct StartArguments {
 
 // Reads the arguments (the first is the program) as the editor takes them:
 // files, folders and file:// URIs, relative ones against the working folder.
-StartArguments ReadStartArguments(const QStringList &arguments);
+StartArguments readStartArguments(const QStringList &arguments);
 
 // Whether an argument may be one of the options Qt's windowing takes itself
 // (-platform, -style, ...), which only the full application removes.
-bool MayHoldQtOptions(const QStringList &arguments);
+bool mayHoldQtOptions(const QStringList &arguments);
 
 // Opens the file or selects the folder in `window`, and names whatever was
 // left out in one notice.
-void ApplyStartArguments(TMainForm &window, const StartArguments &start);
+void applyStartArguments(TMainForm &window, const StartArguments &start);
 // The same, once the window's first frame is painted: the window shows at
 // once, empty, and the scenario follows without waiting for anything else.
-void ApplyStartArgumentsAfterFirstFrame(TMainForm &window, const StartArguments &start);
+void applyStartArgumentsAfterFirstFrame(TMainForm &window, const StartArguments &start);

@@ -78,7 +78,7 @@ TMainForm::TMainForm(QWidget *parent, QSettings *settings)
     resize(1001, 701);
     setAcceptDrops(true);
     if (settings_) {
-        SetChosenGameFolder(settings_->value(kGameFolderKey).toString());
+        setChosenGameFolder(settings_->value(kGameFolderKey).toString());
     }
 
     fileActions_ = new FileActions(*this, this);
@@ -149,7 +149,7 @@ void TMainForm::restoreSettings()
         if (!folder.isEmpty() && QFileInfo(folder).isDir())
             start = folder;
     }
-    folderTree_->selectPath(start.isEmpty() ? FirstStartFolder(GamePath()) : start);
+    folderTree_->selectPath(start.isEmpty() ? firstStartFolder(GamePath()) : start);
 }
 
 void TMainForm::saveWindowSettings()
@@ -188,11 +188,11 @@ void TMainForm::chooseGameFolder()
         Prompts::current().chooseFolder(this, msg::chooseGameFolderTitle(), start);
     if (folder.isEmpty())
         return;
-    if (!QFileInfo::exists(ResolveGameFile(folder, QStringLiteral("Brim.exe"))) &&
+    if (!QFileInfo::exists(resolveGameFile(folder, QStringLiteral("Brim.exe"))) &&
         !Prompts::current().askYesNo(
             this, msg::askUseGameFolderWithoutGame(QDir::toNativeSeparators(folder))))
         return;
-    SetChosenGameFolder(folder);
+    setChosenGameFolder(folder);
     if (settings_)
         settings_->setValue(kGameFolderKey, QDir::cleanPath(folder));
     Prompts::current().message(this, msg::gameFolderChosen(QDir::toNativeSeparators(folder)));
@@ -207,7 +207,7 @@ void TMainForm::showAbout()
 void TMainForm::connectActions()
 {
     connect(actions_.gameFolder, &QAction::triggered, this, &TMainForm::chooseGameFolder);
-    connect(actions_.help, &QAction::triggered, this, [this] { ShowHelpDialog(this); });
+    connect(actions_.help, &QAction::triggered, this, [this] { showHelpDialog(this); });
     connect(actions_.about, &QAction::triggered, this, &TMainForm::showAbout);
     connect(actions_.aboutQt, &QAction::triggered, qApp, &QApplication::aboutQt);
     connect(actions_.check, &QAction::triggered, this, &TMainForm::checkScenario);

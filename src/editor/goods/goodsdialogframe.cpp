@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-GoodsDialogButtons LayOutGoodsDialog(QDialog *dialog, QLayout *header, QLayout *grid)
+GoodsDialogButtons layOutGoodsDialog(QDialog *dialog, QLayout *header, QLayout *grid)
 {
     auto button = [dialog](const char *name) {
         auto *b = new QPushButton(dialog);

@@ -15,6 +15,6 @@ struct GoodsDialogButtons {
 };
 
 // The buttons' captions come with retranslateGoodsDialog().
-GoodsDialogButtons LayOutGoodsDialog(QDialog *dialog, QLayout *header, QLayout *grid);
+GoodsDialogButtons layOutGoodsDialog(QDialog *dialog, QLayout *header, QLayout *grid);
 // Sets the buttons' captions in the current language.
 void retranslateGoodsDialog(const GoodsDialogButtons &buttons);

@@ -76,7 +76,7 @@ TSchiffWaren::TSchiffWaren(TWarenAuswahl *picker, QWidget *parent)
         showGoods(slot, GoodsTable::Empty);
     }
 
-    const GoodsDialogButtons buttons = LayOutGoodsDialog(this, header, grid);
+    const GoodsDialogButtons buttons = layOutGoodsDialog(this, header, grid);
     btOk_ = buttons.ok;
     btLeeren_ = buttons.empty;
     btCancel_ = buttons.cancel;
@@ -107,7 +107,7 @@ bool TSchiffWaren::execute(RumoSzen *doc, ShipRecord ship)
 
     // A vehicle of no known type shows what all eight slots hold, locked,
     // so that no earlier vehicle's cargo stays on screen.
-    const auto type = ShipTypeTable::IndexOfFigure(ship.figure());
+    const auto type = ShipTypeTable::indexOfFigure(ship.figure());
     used_ = type ? ShipTypeTable::Row(*type).cargoSlots : 0;
     const int shownSlots = type ? used_ : Slots;
     for (int slot = 0; slot < Slots; ++slot) {
@@ -118,7 +118,7 @@ bool TSchiffWaren::execute(RumoSzen *doc, ShipRecord ship)
             const CargoSlot cargo = ship.cargo(slot);
             shownTons_[size_t(slot)] = cargo.amount() / TonUnits;
             amounts_[size_t(slot)]->setTons(shownTons_[size_t(slot)]);
-            showGoods(slot, GoodsTable::IndexOfIdentifier(cargo.goods()));
+            showGoods(slot, GoodsTable::indexOfIdentifier(cargo.goods()));
         }
     }
     emptied_ = false;

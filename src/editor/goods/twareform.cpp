@@ -69,7 +69,7 @@ TWareForm::TWareForm(QWidget *parent)
         grid->addWidget(group, row / Columns, row % Columns);
     }
 
-    const GoodsDialogButtons buttons = LayOutGoodsDialog(this, header, grid);
+    const GoodsDialogButtons buttons = layOutGoodsDialog(this, header, grid);
     btOk_ = buttons.ok;
     btLeeren_ = buttons.empty;
     btCancel_ = buttons.cancel;
@@ -88,7 +88,7 @@ void TWareForm::retranslateUi()
 {
     setWindowTitle(tr("Warenlager"));
     for (int row = 0; row < Rows; ++row)
-        groups_[size_t(row)]->setTitle(GoodsTable::StockName(GoodsTable::FirstGoods + row));
+        groups_[size_t(row)]->setTitle(GoodsTable::stockName(GoodsTable::FirstGoods + row));
     retranslateGoodsDialog({btOk_, btLeeren_, btCancel_});
 }
 

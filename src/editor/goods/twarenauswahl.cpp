@@ -37,7 +37,7 @@ QString goodsName(int index)
     if (index == GoodsTable::Empty)
         return msg::noGoods();
     if (index <= GoodsTable::LastGoods)
-        return GoodsTable::StockName(index);
+        return GoodsTable::stockName(index);
     return msg::furtherCargo(GoodsTable::Identifier(index));
 }
 

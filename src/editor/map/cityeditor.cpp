@@ -45,7 +45,7 @@ CityEditor::CityEditor(QWidget *parent) : QWidget(parent)
     comboStadtfarbe_ = new QComboBox(gbStadt_);
     comboStadtfarbe_->setObjectName(QStringLiteral("comboStadtfarbe"));
     for (int code = 0; code < CityColours; ++code)
-        comboStadtfarbe_->addItem(PlayerColourIcon(code), QString());
+        comboStadtfarbe_->addItem(playerColourIcon(code), QString());
     ownerLabel_ = new QLabel(gbStadt_);
     ownerLabel_->setObjectName(QStringLiteral("Label7"));
     ownerLabel_->setBuddy(comboStadtfarbe_);

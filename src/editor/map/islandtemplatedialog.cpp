@@ -201,7 +201,7 @@ private:
 
 IslandTemplateDialog::IslandTemplateDialog(const QString &gameFolder, PlayerArea players,
                                            const QString &fileFolder, QWidget *parent)
-    : QDialog(parent), templates_(ListTemplateFiles(gameFolder)), fileFolder_(fileFolder)
+    : QDialog(parent), templates_(listTemplateFiles(gameFolder)), fileFolder_(fileFolder)
 {
     setObjectName(QStringLiteral("IslandTemplateDialog"));
 

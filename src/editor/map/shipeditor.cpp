@@ -51,7 +51,7 @@ int ownerItemOf(int colour)
 // ShipImages: our own side views of the seven types, by type index.
 QPixmap shipImage(int type, qreal pixelRatio)
 {
-    return SvgPixmap(QStringLiteral(":/ships/%1.svg").arg(type), ShipPictureSize, pixelRatio);
+    return svgPixmap(QStringLiteral(":/ships/%1.svg").arg(type), ShipPictureSize, pixelRatio);
 }
 
 } // namespace
@@ -81,7 +81,7 @@ ShipEditor::ShipEditor(QWidget *parent) : QWidget(parent)
     comboSchifffarbe_ = new QComboBox(gbSchiff_);
     comboSchifffarbe_->setObjectName(QStringLiteral("comboSchifffarbe"));
     for (int colour : OwnerColours)
-        comboSchifffarbe_->addItem(PlayerColourIcon(colour), QString());
+        comboSchifffarbe_->addItem(playerColourIcon(colour), QString());
 
     comboSchifftyp_ = new QComboBox(gbSchiff_);
     comboSchifftyp_->setObjectName(QStringLiteral("comboSchifftyp"));
@@ -225,7 +225,7 @@ void ShipEditor::fill(RumoSzen *doc, ShipRecord ship)
     if (ship_) {
         enableGroup(true);
         editSchiffname_->setText(ship_.name());
-        const auto type = ShipTypeTable::IndexOfFigure(ship_.figure());
+        const auto type = ShipTypeTable::indexOfFigure(ship_.figure());
         comboSchifftyp_->setCurrentIndex(type.value_or(-1));
         const auto colour = doc->players().colourOf(ship_.owner());
         comboSchifffarbe_->setCurrentIndex(colour ? ownerItemOf(*colour) : -1);

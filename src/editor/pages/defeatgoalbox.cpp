@@ -11,7 +11,7 @@ DefeatGoalBox::DefeatGoalBox() : PlayerButtonBox("gbKill")
     auto *row = new QHBoxLayout(this);
     addColourButtons(row, {"sbKillRot", "sbKillBlau", "sbKillGelb", "sbKillWeiss", "sbKillPirat"});
     row->addSpacing(12);
-    sbKillAny = addButton(row, "sbKillAny", QString(), AnyPlayerIcon());
+    sbKillAny = addButton(row, "sbKillAny", QString(), anyPlayerIcon());
     row->addStretch(1);
     retranslateUi();
 }

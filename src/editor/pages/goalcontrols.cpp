@@ -89,7 +89,7 @@ QStringList GoalControls::groupNames()
 {
     QStringList groups;
     for (int group = 1; group <= PopulationLevel::Groups; ++group)
-        groups << PopulationLevel::GroupName(group);
+        groups << PopulationLevel::groupName(group);
     return groups;
 }
 

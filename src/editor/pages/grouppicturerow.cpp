@@ -17,7 +17,7 @@ GroupPictureRow::GroupPictureRow(LevelTrackBar *bar) : bar_(bar)
         auto *picture = new QLabel(this);
         picture->setFixedSize(GroupPictureSize);
         picture->setPixmap(
-            SvgPixmap(QStringLiteral(":/groups/%1.svg").arg(group), GroupPictureSize));
+            svgPixmap(QStringLiteral(":/groups/%1.svg").arg(group), GroupPictureSize));
         pictures_.append(picture);
     }
     setFixedHeight(GroupPictureSize.height());
@@ -35,7 +35,7 @@ void GroupPictureRow::changeEvent(QEvent *event)
 void GroupPictureRow::retranslateUi()
 {
     for (int i = 0; i < pictures_.size(); ++i)
-        pictures_[i]->setToolTip(PopulationLevel::GroupName(i + 1));
+        pictures_[i]->setToolTip(PopulationLevel::groupName(i + 1));
 }
 
 bool GroupPictureRow::eventFilter(QObject *watched, QEvent *event)

@@ -47,7 +47,7 @@ const QPixmap &thumbPicture(int index)
     static const auto pictures = [] {
         std::array<QPixmap, 7> p;
         for (int i = 0; i < int(p.size()); ++i)
-            p[size_t(i)] = SvgPixmap(QStringLiteral(":/thumbs/%1.svg").arg(i), ThumbSize);
+            p[size_t(i)] = svgPixmap(QStringLiteral(":/thumbs/%1.svg").arg(i), ThumbSize);
         return p;
     }();
     return pictures[size_t(index)];

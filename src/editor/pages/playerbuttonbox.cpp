@@ -43,7 +43,7 @@ void PlayerButtonBox::addColourButtons(QBoxLayout *row, std::initializer_list<co
     for (const char *name : names) {
         const int colour = int(colourButtons_.size());
         colourButtons_.push_back(
-            addButton(row, name, PlayerColour::Name(colour), PlayerColourIcon(colour)));
+            addButton(row, name, PlayerColour::Name(colour), playerColourIcon(colour)));
     }
 }
 

@@ -16,7 +16,7 @@ QStringList goodsNames()
 {
     QStringList goods;
     for (int index = GoodsTable::FirstGoods; index <= GoodsTable::LastGoods; ++index)
-        goods << GoodsTable::ListName(index);
+        goods << GoodsTable::listName(index);
     return goods;
 }
 

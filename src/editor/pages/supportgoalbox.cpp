@@ -17,9 +17,9 @@ SupportGoalBox::SupportGoalBox(GoalControls &controls) : PlayerButtonBox("gbHelp
     auto *column = new QVBoxLayout(this);
     auto *row = new QHBoxLayout;
     addColourButtons(row, {"sbHelpRot", "sbHelpBlau", "sbHelpGelb", "sbHelpWeiss"});
-    sbHelpEingeb = addButton(row, "sbHelpEingeb", QString(), PlayerColourIcon(5));
+    sbHelpEingeb = addButton(row, "sbHelpEingeb", QString(), playerColourIcon(5));
     row->addSpacing(12);
-    sbHelpAny = addButton(row, "sbHelpAny", QString(), AnyPlayerIcon());
+    sbHelpAny = addButton(row, "sbHelpAny", QString(), anyPlayerIcon());
     row->addStretch(1);
     column->addLayout(row);
     column->addSpacing(6);

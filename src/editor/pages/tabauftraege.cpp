@@ -132,7 +132,7 @@ QWidget *TabAuftraege::buildPlayerStrip()
     row->addSpacing(6);
     for (int slot = 0; slot < 4; ++slot) {
         QToolButton *button =
-            GoalControls::playerButton(SlotButtonNames[slot], QString(), PlayerColourIcon(slot));
+            GoalControls::playerButton(SlotButtonNames[slot], QString(), playerColourIcon(slot));
         connect(button, &QToolButton::clicked, this, &TabAuftraege::controlChanged);
         fields_.slotButtons[size_t(slot)] = button;
         row->addWidget(button);
@@ -307,7 +307,7 @@ void TabAuftraege::updateSlotIcons()
     for (int slot = 0; slot < 4; ++slot) {
         QToolButton *button = fields_.slotButtons[size_t(slot)];
         const int colour = players.colourOf(slot).value_or(0);
-        button->setIcon(PlayerColourIcon(colour));
+        button->setIcon(playerColourIcon(colour));
         button->setToolTip(tr("Spieler %1 (%2)")
                                .arg(slot + 1)
                                .arg(colour < PlayerColour::Count ? PlayerColour::Name(colour)

@@ -236,7 +236,7 @@ QGroupBox *TabSpieler::buildGeneral()
     comboPlayerColor_ = new QComboBox;
     comboPlayerColor_->setObjectName(QStringLiteral("comboPlayerColor"));
     for (int code = 0; code < PlayerColour::Count; ++code)
-        comboPlayerColor_->addItem(PlayerColourIcon(code), QString());
+        comboPlayerColor_->addItem(playerColourIcon(code), QString());
     connect(comboPlayerColor_, &QComboBox::currentIndexChanged, this, &TabSpieler::changed);
 
     // The balance may be negative, so its edit takes a leading minus: every

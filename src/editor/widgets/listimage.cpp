@@ -52,7 +52,7 @@ QPixmap ListImage::picture(List list, int index, qreal pixelRatio)
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap))
         return pixmap;
-    pixmap = SvgPixmap(file, pictureSize(list), pixelRatio);
+    pixmap = svgPixmap(file, pictureSize(list), pixelRatio);
     QPixmapCache::insert(key, pixmap);
     return pixmap;
 }

@@ -52,19 +52,19 @@ QIcon shieldIcon(const std::function<void(QPainter &, const QPainterPath &)> &pa
 
 } // namespace
 
-QIcon PlayerColourIcon(int code)
+QIcon playerColourIcon(int code)
 {
-    const QColor colour = PlayerColour::MapColour(code);
+    const QColor colour = PlayerColour::mapColour(code);
     return shieldIcon([&](QPainter &p, const QPainterPath &path) { p.fillPath(path, colour); });
 }
 
-QIcon AnyPlayerIcon()
+QIcon anyPlayerIcon()
 {
     return shieldIcon([](QPainter &p, const QPainterPath &path) {
         p.setClipPath(path);
         for (int colour = 0; colour < 4; ++colour)
             p.fillRect(QRectF(colour % 2 == 0 ? 2.0 : 8.0, colour < 2 ? 1.0 : 7.5, 6.0, 7.5),
-                       PlayerColour::MapColour(colour));
+                       PlayerColour::mapColour(colour));
         p.setClipping(false);
     });
 }

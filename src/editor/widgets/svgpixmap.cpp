@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-QPixmap SvgPixmap(const QString &path, QSize size, qreal pixelRatio)
+QPixmap svgPixmap(const QString &path, QSize size, qreal pixelRatio)
 {
     const qreal ratio = pixelRatio > 0 ? pixelRatio : qApp ? qApp->devicePixelRatio() : 1.0;
     QPixmap pixmap(size * ratio);

@@ -7,4 +7,4 @@
 // One of our pictures from the resources, drawn at `size` for `pixelRatio`
 // (the application's when not given); transparent where the file cannot be
 // read.
-QPixmap SvgPixmap(const QString &path, QSize size, qreal pixelRatio = 0);
+QPixmap svgPixmap(const QString &path, QSize size, qreal pixelRatio = 0);

@@ -286,7 +286,7 @@ void TestCheck::jsonNamesSeverityKindAndObject()
                                 .bytes();
     RumoSzen doc(kNoGame, nullptr);
     QVERIFY(load(doc, file));
-    const QJsonArray json = ScenarioCheck::ToJson(ScenarioCheck::Run(doc));
+    const QJsonArray json = ScenarioCheck::toJson(ScenarioCheck::Run(doc));
     QCOMPARE(json.size(), 2);
     const QJsonObject city = json[0].toObject();
     QCOMPARE(city["severity"].toString(), QStringLiteral("warning"));

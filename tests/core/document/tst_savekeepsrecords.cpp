@@ -66,11 +66,11 @@ void TestSaveKeepsRecords::initTestCase()
     generator.start(QStringLiteral(MARBOLT_DEMO_BIN), {demo_.path()});
     QVERIFY(generator.waitForFinished(60000));
     QCOMPARE(generator.exitCode(), 0);
-    demoGame_ = FindGamePath(QDir(demo_.path()).filePath(QStringLiteral("wine")));
+    demoGame_ = findGamePath(QDir(demo_.path()).filePath(QStringLiteral("wine")));
     QVERIFY(!demoGame_.isEmpty());
     // A Wine prefix without the game: no templates at all.
     QVERIFY(emptyPrefix_.isValid());
-    QVERIFY(FindGamePath(emptyPrefix_.path()).isEmpty());
+    QVERIFY(findGamePath(emptyPrefix_.path()).isEmpty());
     const QDir folder(QDir(demo_.path()).filePath(QStringLiteral("Szenarien")));
     for (const QString &name : folder.entryList(QDir::Files, QDir::Name))
         demoScenarios_ << folder.filePath(name);
@@ -95,7 +95,7 @@ void TestSaveKeepsRecords::reloadHoldsTheRecordsOfTheLoad_data()
         const QByteArray name = QFileInfo(path).fileName().toUtf8();
         QTest::newRow(name + " with the game") << file << demoGame_ << -1 << 0;
         QTest::newRow(name + " without the game")
-            << file << FindGamePath(emptyPrefix_.path()) << -1 << 0;
+            << file << findGamePath(emptyPrefix_.path()) << -1 << 0;
     }
 
     const QString game = game_.gameFolder();
@@ -230,7 +230,7 @@ void TestSaveKeepsRecords::savingWithoutTheGameWritesTheFileAsRead()
     QVERIFY(load(withGame, file));
     QCOMPARE(saved(withGame), file);
 
-    RumoSzen withoutGame(FindGamePath(emptyPrefix_.path()), nullptr);
+    RumoSzen withoutGame(findGamePath(emptyPrefix_.path()), nullptr);
     QVERIFY(load(withoutGame, file));
     QCOMPARE(unplacedRecords(withoutGame), qsizetype(unplaced));
     QCOMPARE(saved(withoutGame), file);

@@ -153,7 +153,7 @@ qint64 writeCalls()
 // writing.
 bool saveNew(const QString &target, bool &called, QString &error)
 {
-    const Result<void> saved = WriteFileAtomically(target, [&called](QIODevice &out) {
+    const Result<void> saved = writeFileAtomically(target, [&called](QIODevice &out) {
         called = true;
         return out.write("neu") == 3;
     });
@@ -204,7 +204,7 @@ void TestAtomicFile::parallelSavesNeverMix()
     std::atomic<int> failures{0};
     auto saver = [&](const QByteArray &content) {
         for (int round = 0; round < 25; ++round) {
-            if (!WriteFileAtomically(target, writing(content)))
+            if (!writeFileAtomically(target, writing(content)))
                 ++failures;
         }
         --running;
@@ -261,7 +261,7 @@ void TestAtomicFile::filesBesideTargetUntouched()
         QVERIFY(QFile::link(outside, beside));
     }
 
-    const Result<void> saved = WriteFileAtomically(target, writing("neu"));
+    const Result<void> saved = writeFileAtomically(target, writing("neu"));
     QVERIFY2(saved, qPrintable(saved.error()));
     QCOMPARE(testfiles::read(target), QByteArray("neu"));
     QCOMPARE(entries(folder), (QStringList{"temp.file", "ziel.szs"}));
@@ -312,7 +312,7 @@ void TestAtomicFile::temporaryHasFinalModeBeforeFirstByte()
     QStringList whileWriting;
     FileBeingWritten written;
     const Umask mask{mode_t(umask)};
-    const Result<void> saved = WriteFileAtomically(target, [&](QIODevice &out) {
+    const Result<void> saved = writeFileAtomically(target, [&](QIODevice &out) {
         whileWriting = entries(dir.path());
         written = fileBeingWritten();
         return out.write("neu") == 3;
@@ -356,7 +356,7 @@ void TestAtomicFile::ownerGroupAndModeKept()
     QCOMPARE(::chmod(encoded(target).constData(), mode_t(mode)), 0);
 
     struct stat early {};
-    const Result<void> saved = WriteFileAtomically(target, [&](QIODevice &out) {
+    const Result<void> saved = writeFileAtomically(target, [&](QIODevice &out) {
         early = fileBeingWritten().st;
         return out.write("neu") == 3;
     });
@@ -475,7 +475,7 @@ void TestAtomicFile::symlinkStaysLink()
     const QStringList linkFolderBefore = entries(QFileInfo(linkPath).absolutePath());
 
     QString writtenIn;
-    const Result<void> saved = WriteFileAtomically(linkPath, [&](QIODevice &out) {
+    const Result<void> saved = writeFileAtomically(linkPath, [&](QIODevice &out) {
         writtenIn = fileBeingWritten().folder;
         return out.write("neu") == 3;
     });
@@ -580,19 +580,19 @@ void TestAtomicFile::failedWriteLeavesNoTemporary()
 
     Result<void> saved;
     if (failure == QLatin1String("throw")) {
-        QVERIFY_THROWS_EXCEPTION(std::runtime_error, static_cast<void>(WriteFileAtomically(
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, static_cast<void>(writeFileAtomically(
                                                          target, [](QIODevice &) -> bool {
                                                              throw std::runtime_error("kaputt");
                                                          })));
         saved = Failure{};
     } else if (failure == QLatin1String("refuse")) {
-        saved = WriteFileAtomically(target, [](QIODevice &) { return false; });
+        saved = writeFileAtomically(target, [](QIODevice &) { return false; });
     } else if (failure == QLatin1String("refuseLate")) {
-        saved = WriteFileAtomically(target, [&big](QIODevice &out) { return out.write(big) < 0; });
+        saved = writeFileAtomically(target, [&big](QIODevice &out) { return out.write(big) < 0; });
     } else {
         const FileSizeLimit limit(100 * 1000);
         const bool ignore = failure == QLatin1String("ignore");
-        saved = WriteFileAtomically(target, [&](QIODevice &out) {
+        saved = writeFileAtomically(target, [&](QIODevice &out) {
             for (int i = 0; i < 200; ++i)
                 out.write(big.constData(), 1000);
             return ignore || out.write(big) == big.size();
@@ -637,7 +637,7 @@ void TestAtomicFile::killedSaveLeavesNothing()
     const pid_t child = ::fork();
     QVERIFY(child >= 0);
     if (child == 0) {
-        static_cast<void>(WriteFileAtomically(target, [&content](QIODevice &out) {
+        static_cast<void>(writeFileAtomically(target, [&content](QIODevice &out) {
             out.write(content);
             ::raise(SIGKILL);
             return true;
@@ -661,7 +661,7 @@ void TestAtomicFile::manySmallWritesFewSystemCalls()
     const QByteArray big = pattern('g', 700 * 1024);
 
     const qint64 callsBefore = writeCalls();
-    const Result<void> saved = WriteFileAtomically(target, [&](QIODevice &out) {
+    const Result<void> saved = writeFileAtomically(target, [&](QIODevice &out) {
         bool ok = true;
         for (int i = 0; i < 1000000; ++i) {
             const char record[4] = {char(i), char(i >> 8), char(i >> 16), 'r'};
@@ -726,7 +726,7 @@ void TestAtomicFile::rewriteInPlaceWhereFolderTakesNoFile()
         std::optional<FileSizeLimit> limit;
         if (fails)
             limit.emplace(100 * 1000);
-        stored = RewriteFile(path, content);
+        stored = rewriteFile(path, content);
     }
     ::chmod(encoded(folder).constData(), 0755);
     const QString error = stored.error();

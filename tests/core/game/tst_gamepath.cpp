@@ -81,7 +81,7 @@ void TestGamePath::readsRegistryVariants()
     QFETCH(bool, found);
     TempGameInstallation game;
     game.writeRegistry(body);
-    QCOMPARE(FindGamePath(game.prefix()), found ? game.gameFolder() : QString());
+    QCOMPARE(findGamePath(game.prefix()), found ? game.gameFolder() : QString());
 }
 
 void TestGamePath::decodesNonAsciiFolders_data()
@@ -100,7 +100,7 @@ void TestGamePath::decodesNonAsciiFolders()
     const QString folder = game.prefix() + QStringLiteral("/drive_c/Äb/Zwölf 𝄞");
     QVERIFY(QDir().mkpath(folder));
     game.writeRegistry(kKey + "\"Path\"=\"" + value + "\"\n");
-    QCOMPARE(FindGamePath(game.prefix()), folder);
+    QCOMPARE(findGamePath(game.prefix()), folder);
 }
 
 void TestGamePath::prefersPlainKeyOver32BitView()
@@ -110,11 +110,11 @@ void TestGamePath::prefersPlainKeyOver32BitView()
     const QByteArray wow = "[Software\\\\Wow6432Node\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\"
                            "App Paths\\\\Brim.EXE]\n\"Path\"=\"C:\\\\Other\"\n";
     game.writeRegistry(wow + kKey + "\"Path\"=\"C:\\\\Games\\\\Brim\"\n");
-    QCOMPARE(FindGamePath(game.prefix()), game.gameFolder());
+    QCOMPARE(findGamePath(game.prefix()), game.gameFolder());
 
     // A plain key naming a removed folder does not hide the 32-bit one.
     game.writeRegistry(wow + kKey + "\"Path\"=\"C:\\\\Gone\"\n");
-    QCOMPARE(FindGamePath(game.prefix()), game.prefix() + "/drive_c/Other");
+    QCOMPARE(findGamePath(game.prefix()), game.prefix() + "/drive_c/Other");
 }
 
 void TestGamePath::followsDosDevices()
@@ -127,19 +127,19 @@ void TestGamePath::followsDosDevices()
 
     // The device entry wins over drive_c, which holds the folder as well.
     QVERIFY(QFile::link("../../disk", game.prefix() + "/dosdevices/c:"));
-    QCOMPARE(FindGamePath(game.prefix()), diskFolder);
+    QCOMPARE(findGamePath(game.prefix()), diskFolder);
 
     QVERIFY(QFile::link("../../disk", game.prefix() + "/dosdevices/e:"));
     game.writeRegistry(kKey + "\"Path\"=\"E:\\\\games\\\\BRIM\"\n");
-    QCOMPARE(FindGamePath(game.prefix()), diskFolder);
+    QCOMPARE(findGamePath(game.prefix()), diskFolder);
 }
 
 void TestGamePath::noRegistryFileFindsNothing()
 {
     TempGameInstallation game;
     QVERIFY(QFile::remove(game.prefix() + "/system.reg"));
-    QCOMPARE(FindGamePath(game.prefix()), QString());
-    QCOMPARE(FindGamePath(QString()), QString());
+    QCOMPARE(findGamePath(game.prefix()), QString());
+    QCOMPARE(findGamePath(QString()), QString());
 }
 
 void TestGamePath::resolvesComponentsIgnoringCase_data()
@@ -167,12 +167,12 @@ void TestGamePath::resolvesComponentsIgnoringCase()
     TempGameInstallation game;
     game.addFile("Szenes/Inseln/Huegel05.scp", "x");
     game.addFile(".verlauf", "x");
-    QCOMPARE(ResolveGameFile(game.gameFolder(), relative), game.gameFolder() + '/' + expected);
+    QCOMPARE(resolveGameFile(game.gameFolder(), relative), game.gameFolder() + '/' + expected);
 }
 
 void TestGamePath::emptyBaseGivesWindowsForm()
 {
-    QCOMPARE(ResolveGameFile(QString(), "Szenes\\inseln/X.scp"), "\\Szenes\\inseln/X.scp");
+    QCOMPARE(resolveGameFile(QString(), "Szenes\\inseln/X.scp"), "\\Szenes\\inseln/X.scp");
 }
 
 // ".." is read as Windows reads it, below the drive's root: a path that
@@ -203,7 +203,7 @@ void TestGamePath::refusesPathsLeavingTheDrive()
     game.writeRegistry(kKey + "\"Path\"=\"" + value + "\"\n");
 
     QString message = QStringLiteral("vorher");
-    QCOMPARE(FindGamePath(game.prefix(), &message), found ? game.gameFolder() : QString());
+    QCOMPARE(findGamePath(game.prefix(), &message), found ? game.gameFolder() : QString());
     QString windowsPath = QString::fromLatin1(value).replace(QStringLiteral("\\\\"), "\\");
     QCOMPARE(message, found ? QString() : msg::gameFolderOutsideDrive(windowsPath));
 }
@@ -227,7 +227,7 @@ void TestGamePath::refusedRegistryFiles()
     if (QTest::currentTestFailed())
         return;
     QString message;
-    QCOMPARE(FindGamePath(game.prefix(), &message), QString());
+    QCOMPARE(findGamePath(game.prefix(), &message), QString());
     QCOMPARE(message, hostile::refusal(kind, path, MaxRegistryFileSize));
 }
 
@@ -266,14 +266,14 @@ void TestGamePath::wholeFileReadsUpToItsLimit()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("zehn"));
     testfiles::write(path, "0123456789");
-    const Result<QByteArray> whole = ReadWholeFile(path, 10);
+    const Result<QByteArray> whole = readWholeFile(path, 10);
     QCOMPARE(whole.valueOr("refused"), QByteArray("0123456789"));
     QVERIFY(whole.error().isEmpty());
-    const Result<QByteArray> tooLarge = ReadWholeFile(path, 9);
+    const Result<QByteArray> tooLarge = readWholeFile(path, 9);
     QVERIFY(!tooLarge);
     QCOMPARE(tooLarge.error(), msg::fileTooLarge(path, 9));
     testfiles::write(path, {});
-    QCOMPARE(ReadWholeFile(path, 0).valueOr("refused"), QByteArray());
+    QCOMPARE(readWholeFile(path, 0).valueOr("refused"), QByteArray());
 }
 
 QTEST_GUILESS_MAIN(TestGamePath)

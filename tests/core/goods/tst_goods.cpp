@@ -64,21 +64,21 @@ void TestGoods::goodsIdentifiers()
 {
     QFETCH(int, identifier);
     QFETCH(int, index);
-    QCOMPARE(GoodsTable::IndexOfIdentifier(quint16(identifier)), index);
+    QCOMPARE(GoodsTable::indexOfIdentifier(quint16(identifier)), index);
     if (index > 1)
         QCOMPARE(GoodsTable::Identifier(index), quint16(identifier));
 }
 
 void TestGoods::shipTypes()
 {
-    QCOMPARE(GoodsTable::StockName(24), QStringLiteral("Ziegel"));
-    QCOMPARE(GoodsTable::ListName(24), QStringLiteral("Steine"));
-    QCOMPARE(GoodsTable::ListName(1), QString());
-    QCOMPARE(ShipTypeTable::IndexOfFigure(37), std::optional<int>(6));
+    QCOMPARE(GoodsTable::stockName(24), QStringLiteral("Ziegel"));
+    QCOMPARE(GoodsTable::listName(24), QStringLiteral("Steine"));
+    QCOMPARE(GoodsTable::listName(1), QString());
+    QCOMPARE(ShipTypeTable::indexOfFigure(37), std::optional<int>(6));
     QCOMPARE(ShipTypeTable::Row(6).kind, quint8(5));
     QCOMPARE(ShipTypeTable::Row(3).fullEnergy, quint16(3840));
     QCOMPARE(ShipTypeTable::Row(4).cargoSlots, 7);
-    QCOMPARE(ShipTypeTable::IndexOfFigure(22), std::nullopt);
+    QCOMPARE(ShipTypeTable::indexOfFigure(22), std::nullopt);
 }
 
 // Ships of a player lose goods and amounts, carts only their amounts; the

@@ -110,7 +110,7 @@ void TestPlayers::kindAndMonopolyTables()
     QCOMPARE(MonopolyGoods::ItemOf(49), std::optional<int>(3));
     QCOMPARE(MonopolyGoods::Name(3), QStringLiteral("Baumwolle"));
     QCOMPARE(MonopolyGoods::ItemOf(4), std::nullopt);
-    QCOMPARE(PopulationLevel::GroupName(5), QStringLiteral("Aristokraten"));
+    QCOMPARE(PopulationLevel::groupName(5), QStringLiteral("Aristokraten"));
 }
 
 // Names are read up to their zero byte but never past their field, and

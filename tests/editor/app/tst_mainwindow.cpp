@@ -619,7 +619,7 @@ void TestMainWindow::commandLine()
     QFETCH(int, ignored);
     QFETCH(int, rejected);
     QCoreApplication::setApplicationVersion(QStringLiteral("4.5.6"));
-    const StartArguments start = ReadStartArguments(QStringList{"marbolt"} + arguments);
+    const StartArguments start = readStartArguments(QStringList{"marbolt"} + arguments);
     QCOMPARE(start.exitCode.value_or(-1), exitCode);
     if (exitCode == 0) {
         QVERIFY(!start.outputIsError);
@@ -640,8 +640,8 @@ void TestMainWindow::commandLineOpensTheFirstFileAndNamesTheRest()
 {
     const QString first = write("eins.szs", rich_.file);
     const QString second = write("zwei.szs", rich_.file);
-    ApplyStartArguments(*window_,
-                        ReadStartArguments({"marbolt", QUrl::fromLocalFile(first).toString(),
+    applyStartArguments(*window_,
+                        readStartArguments({"marbolt", QUrl::fromLocalFile(first).toString(),
                                             second, "https://example.org/drei.szs"}));
     QCOMPARE(window_->document()->FilePath(), first);
     QCOMPARE(prompts_->shown,
@@ -650,7 +650,7 @@ void TestMainWindow::commandLineOpensTheFirstFileAndNamesTheRest()
 
     // A folder is chosen in the tree, and nothing opens.
     window_ = std::make_unique<TMainForm>();
-    ApplyStartArguments(*window_, ReadStartArguments({"marbolt", dir_->path()}));
+    applyStartArguments(*window_, readStartArguments({"marbolt", dir_->path()}));
     QVERIFY(!window_->document());
     QCOMPARE(window_->findChild<FolderTree *>("StShellTreeView1")->selectedPath(), dir_->path());
 }
@@ -802,7 +802,7 @@ void TestMainWindow::helpListsEveryShortcut()
             owners[keys.toString()] << a->objectName();
     }
     QMap<QString, QString> listed;
-    for (const HelpShortcut &shortcut : HelpShortcuts()) {
+    for (const HelpShortcut &shortcut : helpShortcuts()) {
         QVERIFY2(!listed.contains(shortcut.keys.toString()), qPrintable(shortcut.keys.toString()));
         QVERIFY(!shortcut.what.isEmpty());
         listed.insert(shortcut.keys.toString(), shortcut.what);
@@ -835,7 +835,7 @@ void TestMainWindow::helpListsEveryShortcut()
     });
     action("HelpAction")->trigger();
     QStringList expected;
-    for (const HelpShortcut &shortcut : HelpShortcuts())
+    for (const HelpShortcut &shortcut : helpShortcuts())
         expected << shortcut.keys.toString(QKeySequence::NativeText) + " " + shortcut.what;
     QCOMPARE(shown, expected);
 }
@@ -902,7 +902,7 @@ void TestMainWindow::firstStartFolder()
     const QString expected = start == "~"      ? QDir::homePath()
                              : start.isEmpty() ? folder
                                                : folder + "/" + start;
-    QCOMPARE(FirstStartFolder(game ? folder : QString()), expected);
+    QCOMPARE(::firstStartFolder(game ? folder : QString()), expected);
 }
 
 // A first start shows the scenarios of the game that the lookup finds, in
@@ -953,7 +953,7 @@ void TestMainWindow::commandLineFileOpensAfterTheFirstFrame()
     } watch;
     watch.window = window_.get();
     window_->installEventFilter(&watch);
-    ApplyStartArgumentsAfterFirstFrame(*window_, ReadStartArguments({"marbolt", path}));
+    applyStartArgumentsAfterFirstFrame(*window_, readStartArguments({"marbolt", path}));
     QCoreApplication::processEvents();
     QVERIFY(!window_->document());
     window_->show();
@@ -988,7 +988,7 @@ void TestMainWindow::chosenGameFolderIsUsedAndRemembered()
         QCOMPARE(window_->document()->gamePath(), game.path());
         window_.reset();
     }
-    SetChosenGameFolder(QString());
+    setChosenGameFolder(QString());
     QCOMPARE(GamePath(), game_->gameFolder());
     QSettings settings(iniPath, QSettings::IniFormat);
     window_ = std::make_unique<TMainForm>(nullptr, &settings);
@@ -996,7 +996,7 @@ void TestMainWindow::chosenGameFolderIsUsedAndRemembered()
     // A remembered folder that is gone gives way to the lookup.
     QVERIFY(game.remove());
     QCOMPARE(GamePath(), game_->gameFolder());
-    SetChosenGameFolder(QString());
+    setChosenGameFolder(QString());
     prompts_->shown.clear();
 }
 

@@ -135,7 +135,7 @@ void TestMapPicture::savesAtTheChosenSize()
     }
     const QImage picture(dir_->filePath(chosen.endsWith(".PNG") ? chosen : "karte.png"), "PNG");
     QCOMPARE(picture.size(), QSize(512 * written, 352 * written));
-    QCOMPARE(picture.convertToFormat(QImage::Format_RGB32), WorldImage(doc, written));
+    QCOMPARE(picture.convertToFormat(QImage::Format_RGB32), worldImage(doc, written));
     QCOMPARE(testfiles::read(source_), rich_.file);
     QVERIFY(!window_->isWindowModified());
 }

@@ -198,7 +198,7 @@ void TestMap::renderedColours()
     QVERIFY(load(doc, world()));
     QImage image;
     WorldView view;
-    RenderWorld(doc, view, image);
+    renderWorld(doc, view, image);
     QCOMPARE(image.size(), QSize(512, 352));
     QCOMPARE(image.pixel(0, 0), qRgb(68, 68, 255));   // sea
     QCOMPARE(image.pixel(25, 30), qRgb(0, 0, 255));   // the 6 x 6 building of player 1
@@ -208,7 +208,7 @@ void TestMap::renderedColours()
     view.showCities = false;
     view.showShips = false;
     view.selectedIsland = doc.island(2);
-    RenderWorld(doc, view, image);
+    renderWorld(doc, view, image);
     QCOMPARE(image.pixel(10, 20), qRgb(137, 99, 64));     // unowned ground
     QCOMPARE(image.pixel(11, 20), qRgb(204, 204, 255));   // pale water piece
     QCOMPARE(image.pixel(25, 30), qRgb(68, 68, 255));     // buildings hidden
@@ -217,7 +217,7 @@ void TestMap::renderedColours()
     QCOMPARE(image.pixel(109, 109), qRgb(255, 255, 255)); // right and bottom inside
     QCOMPARE(image.pixel(110, 105), qRgb(68, 68, 255));
     doc.MoveIsland(*doc.island(2), 25, 0); // onto island 3
-    RenderWorld(doc, view, image);
+    renderWorld(doc, view, image);
     QCOMPARE(image.pixel(125, 105), qRgb(255, 0, 0));
 }
 
@@ -525,7 +525,7 @@ void TestMap::shipDotsAreThePainterEllipses()
         if (selected >= 0)
             view.selectedShip = doc.Ships()[selected];
         QImage expected;
-        RenderWorld(doc, view, expected);
+        renderWorld(doc, view, expected);
         {
             QPainter painter(&expected);
             const PlayerArea players = doc.players();
@@ -539,7 +539,7 @@ void TestMap::shipDotsAreThePainterEllipses()
         }
         view.showShips = true;
         QImage drawn;
-        RenderWorld(doc, view, drawn);
+        renderWorld(doc, view, drawn);
         QVERIFY2(drawn == expected, qPrintable(firstDifference(drawn, expected)));
     }
 }
@@ -616,7 +616,7 @@ void TestMap::incrementalPictureEqualsFullRender()
         }
         const QRegion changed = picture.update(doc, view);
         QImage full;
-        RenderWorld(doc, view, full);
+        renderWorld(doc, view, full);
         QVERIFY2(picture.image() == full,
                  qPrintable(QStringLiteral("step %1 (kind %2): %3")
                                 .arg(step)
@@ -645,7 +645,7 @@ void TestMap::mapShowsTheFullRenderAfterEditing()
         }
         view.selectedShip = tree()->SelectedShip();
         QImage image;
-        RenderWorld(*doc, view, image);
+        renderWorld(*doc, view, image);
         return image;
     };
     auto check = [&](const char *what) {
