@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPointer>
 #include <QTranslator>
 #include <memory>
 #include <vector>
@@ -54,18 +55,22 @@ namespace {
 
 void installCatalogs(Choice choice, bool qtCatalogs)
 {
-    // The translators of the last call; they belong to the application, so
-    // that they live as long as it does.
-    static std::vector<QTranslator *> installed;
-    for (QTranslator *translator : installed) {
-        QCoreApplication::removeTranslator(translator);
-        delete translator;
+    // The translators of the last call. They are children of the
+    // application, so that they go with it (QPointer then reads null).
+    static std::vector<QPointer<QTranslator>> installed;
+    for (const QPointer<QTranslator> &translator : installed) {
+        if (translator) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
     }
     installed.clear();
 
     const auto install = [](std::unique_ptr<QTranslator> translator) {
-        if (QCoreApplication::installTranslator(translator.get()))
-            installed.push_back(translator.release());
+        if (QCoreApplication::installTranslator(translator.get())) {
+            translator->setParent(QCoreApplication::instance());
+            installed.emplace_back(translator.release());
+        }
     };
     if (isEnglish(choice)) {
         const QDir catalogs(QStringLiteral(":/i18n"));

@@ -37,8 +37,8 @@ QString installedReadme()
 
 QList<HelpShortcut> helpShortcuts()
 {
-    const auto ctrl = [](int key) { return QKeySequence(Qt::CTRL | key); };
-    const auto ctrlShift = [](int key) { return QKeySequence(Qt::CTRL | Qt::SHIFT | key); };
+    const auto ctrl = [](Qt::Key key) { return QKeySequence(Qt::CTRL | key); };
+    const auto ctrlShift = [](Qt::Key key) { return QKeySequence(Qt::CTRL | Qt::SHIFT | key); };
     // Marked for the catalog here, translated as the list is made.
     const auto what = [](const char *text) {
         return QCoreApplication::translate("HelpDialog", text);

@@ -24,7 +24,7 @@ QCheckBox *GoalControls::goalCheck(const char *name) const
     return check;
 }
 
-void GoalControls::addGoal(QCheckBox *check, std::vector<QWidget *> controls)
+void GoalControls::addGoal(QCheckBox *check, const std::vector<QWidget *> &controls)
 {
     goals_.push_back({check, controls});
     DocumentPage *page = page_;

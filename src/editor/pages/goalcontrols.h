@@ -50,7 +50,7 @@ public:
     // A goal's check box; its owner sets the caption.
     QCheckBox *goalCheck(const char *name) const;
     // The check box's click sets the Enabled state of `controls`.
-    void addGoal(QCheckBox *check, std::vector<QWidget *> controls);
+    void addGoal(QCheckBox *check, const std::vector<QWidget *> &controls);
     // A check box whose click only counts as a change.
     void addPlainCheck(QCheckBox *check) const;
     // A numeric edit for the numbers min..max.
