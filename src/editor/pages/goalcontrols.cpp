@@ -62,7 +62,7 @@ NumberGoal GoalControls::int32Goal(const char *check, const char *edit, std::vec
 {
     NumberGoal goal{goalCheck(check), int32Edit(edit)};
     more.insert(more.begin(), goal.edit);
-    addGoal(goal.check, std::move(more));
+    addGoal(goal.check, more);
     return goal;
 }
 
