@@ -21,7 +21,7 @@
 
 namespace {
 
-struct SwitchSpec {
+struct SwitchEntry {
     const char *button;
     const char *action;
     const char *picture; // ":/switches/<picture>-down.svg" and "-up.svg"
@@ -31,7 +31,7 @@ struct SwitchSpec {
 };
 
 // The switch buttons from left to right.
-constexpr std::array<SwitchSpec, 6> SwitchSpecs{{
+constexpr std::array<SwitchEntry, 6> Switches{{
     {"btnErz", "SwitchErz", "erz", ScenarioSettings::EndlessOre,
      QT_TRANSLATE_NOOP("TabSettings", "Große Erzvorkommen sind unerschöpflich"),
      QT_TRANSLATE_NOOP("TabSettings", "Große Erzvorkommen sind erschöpflich")},
@@ -185,8 +185,8 @@ QGroupBox *TabSettings::buildSwitches()
 {
     auto *box = grpSchalter_ = group("grpSchalter");
     auto *row = new QHBoxLayout(box);
-    for (std::size_t i = 0; i < SwitchSpecs.size(); ++i) {
-        const SwitchSpec &entry = SwitchSpecs[i];
+    for (std::size_t i = 0; i < Switches.size(); ++i) {
+        const SwitchEntry &entry = Switches[i];
         SwitchControl &control = switches_[i];
         control.bit = entry.bit;
         control.hintDown = entry.hintDown;

@@ -31,13 +31,13 @@
 namespace {
 
 // The counters by pairs: each pair a group with two rows.
-struct CounterPairSpec {
+struct CounterPair {
     const char *title;
     std::array<const char *, 2> names;
     std::array<const char *, 2> labels;
     std::array<PlayerRecord::Counter, 2> counters;
 };
-const std::array<CounterPairSpec, 4> CounterPairs{{
+const std::array<CounterPair, 4> CounterPairs{{
     {QT_TRANSLATE_NOOP("TabSpieler", "Denkmäler"),
      {"editDenkanz", "editDenkbauanz"},
      {QT_TRANSLATE_NOOP("TabSpieler", "Erhalten"), QT_TRANSLATE_NOOP("TabSpieler", "Gebaut")},
@@ -57,13 +57,13 @@ const std::array<CounterPairSpec, 4> CounterPairs{{
 }};
 
 // The buttons that empty the player's goods.
-struct EmptyButtonSpec {
+struct EmptyButton {
     const char *name;
     const char *caption;
     void (RumoSzen::*empty)(int);
     QString (*message)();
 };
-const std::array<EmptyButtonSpec, 3> EmptyButtons{{
+const std::array<EmptyButton, 3> EmptyButtons{{
     {"btKontoreleeren", QT_TRANSLATE_NOOP("TabSpieler", "Kontore leeren"),
      &RumoSzen::emptyTradingPostsOf, &msg::playerPostsEmptied},
     {"btSchiffeleeren", QT_TRANSLATE_NOOP("TabSpieler", "Schiffe leeren"), &RumoSzen::emptyShipsOf,
@@ -176,10 +176,10 @@ void TabSpieler::retranslateUi()
         comboPlayerColor_->setItemText(code, PlayerColour::Name(code));
 
     for (int pair = 0; pair < int(CounterPairs.size()); ++pair) {
-        const CounterPairSpec &spec = CounterPairs[size_t(pair)];
-        gbCounters_[size_t(pair)]->setTitle(translated(spec.title));
+        const CounterPair &entry = CounterPairs[size_t(pair)];
+        gbCounters_[size_t(pair)]->setTitle(translated(entry.title));
         for (int k = 0; k < 2; ++k)
-            setRowLabel(counters_[pair * 2 + k].first, translated(spec.labels[size_t(k)]));
+            setRowLabel(counters_[pair * 2 + k].first, translated(entry.labels[size_t(k)]));
     }
 
     gbBuildings_->setTitle(tr("Errichtete Bauten"));
@@ -253,14 +253,14 @@ QGroupBox *TabSpieler::buildGeneral()
 
 QGroupBox *TabSpieler::buildCounterPair(int pair)
 {
-    const CounterPairSpec &spec = CounterPairs[size_t(pair)];
+    const CounterPair &entry = CounterPairs[size_t(pair)];
     auto *box = gbCounters_[size_t(pair)] = new QGroupBox;
     auto *form = new QFormLayout(box);
     for (size_t k = 0; k < 2; ++k) {
-        QLineEdit *edit = numberEdit(spec.names[k], 0, CounterMax);
+        QLineEdit *edit = numberEdit(entry.names[k], 0, CounterMax);
         edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 12);
         addRow(form, edit);
-        counters_.append({edit, spec.counters[k]});
+        counters_.append({edit, entry.counters[k]});
     }
     return box;
 }
@@ -375,7 +375,7 @@ QGroupBox *TabSpieler::buildGoods()
     auto *box = gbGoods_ = new QGroupBox;
     auto *row = new QHBoxLayout(box);
     for (size_t k = 0; k < EmptyButtons.size(); ++k) {
-        const EmptyButtonSpec &entry = EmptyButtons[k];
+        const EmptyButton &entry = EmptyButtons[k];
         auto *button = emptyButtons_[k] = new QPushButton;
         button->setObjectName(QLatin1String(entry.name));
         connect(button, &QPushButton::clicked, this, [this, button, entry] {

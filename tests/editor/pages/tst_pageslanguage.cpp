@@ -111,14 +111,6 @@ private slots:
     void languageSwitchKeepsDocumentAndValues();
 
 private:
-    template <typename T> T *control(const char *name)
-    {
-        T *found = window_->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
-
     RichScenario rich_;
 };
 

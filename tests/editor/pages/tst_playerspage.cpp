@@ -103,13 +103,6 @@ private slots:
     void detachedPageWritesNothing();
 
 private:
-    template <typename T> T *control(const char *name)
-    {
-        T *found = window_->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
     void open(const QByteArray &file);
     // PLAYER4 as the save action writes it.
     QByteArray savedPlayers();

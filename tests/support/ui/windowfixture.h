@@ -24,6 +24,16 @@ protected:
     // its prompts go.
     void tearDownWindow();
 
+    // The window's control of type T named `name`; stops the test program
+    // when there is none, as every later step would need it.
+    template <typename T> T *control(const char *name)
+    {
+        T *found = window_->findChild<T *>(QLatin1String(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+
     std::unique_ptr<TempGameInstallation> game_;
     std::unique_ptr<QTemporaryDir> dir_;
     std::unique_ptr<ScriptedPrompts> prompts_;
